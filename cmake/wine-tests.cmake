@@ -1,0 +1,9 @@
+# Test programs built by the cross build and run under Wine, one ctest
+# entry per program.
+set(WINE_TESTS
+    plugin_tests
+    driver_config_tests
+    devmode_tests
+    crypto_tests
+    host_tests
+)

@@ -1,0 +1,45 @@
+// Small owners of platform resources, so that every path releases them.
+#pragma once
+
+#include <windows.h>
+
+class GlobalBlock {
+public:
+    explicit GlobalBlock(SIZE_T bytes) : ptr_(bytes ? GlobalAlloc(GPTR, bytes) : nullptr) {}
+    ~GlobalBlock() {
+        if (ptr_) GlobalFree(ptr_);
+    }
+    GlobalBlock(const GlobalBlock &) = delete;
+    GlobalBlock &operator=(const GlobalBlock &) = delete;
+    template <typename T>
+    T *As() const { return static_cast<T *>(ptr_); }
+    explicit operator bool() const { return ptr_ != nullptr; }
+
+private:
+    HGLOBAL ptr_;
+};
+
+class LoadedLibrary {
+public:
+    LoadedLibrary() = default;
+    explicit LoadedLibrary(HMODULE module) : module_(module) {}
+    ~LoadedLibrary() { Reset(nullptr); }
+    LoadedLibrary(const LoadedLibrary &) = delete;
+    LoadedLibrary &operator=(const LoadedLibrary &) = delete;
+    void Reset(HMODULE module) {
+        if (module_) FreeLibrary(module_);
+        module_ = module;
+    }
+    HMODULE Get() const { return module_; }
+    FARPROC Export(const char *name) const {
+        return module_ ? GetProcAddress(module_, name) : nullptr;
+    }
+    // An export as the function type its callers know it by.
+    template <typename Fn>
+    Fn ExportAs(const char *name) const {
+        return reinterpret_cast<Fn>(reinterpret_cast<void *>(Export(name)));
+    }
+
+private:
+    HMODULE module_ = nullptr;
+};

@@ -1,0 +1,282 @@
+#include "core/oem_devmode.h"
+#include "fake_record_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr uint8_t kFill = 0xAB;
+
+struct RecordBuffer {
+    std::vector<uint8_t> bytes = std::vector<uint8_t>(kOemDevmodeSize, kFill);
+    OemDevmode *rec() { return reinterpret_cast<OemDevmode *>(bytes.data()); }
+};
+
+std::u16string Text(const char16_t *s) { return std::u16string(s); }
+
+OemDevmode DefaultRecord(FakeRecordEnvironment &env) {
+    RecordBuffer buffer;
+    DefaultOemDevmode(buffer.rec(), env);
+    OemDevmode copy;
+    std::memcpy(&copy, buffer.bytes.data(), sizeof(copy));
+    return copy;
+}
+
+TEST(OemDevmodeLayout, FieldsAreOrderedDisjointAndFillTheRecordToItsEnd) {
+    size_t count = 0;
+    const OemFieldInfo *fields = OemDevmodeFields(&count);
+    ASSERT_GT(count, 60u);
+    std::set<std::string> names;
+    uint32_t end = 0;
+    for (size_t i = 0; i < count; ++i) {
+        EXPECT_GE(fields[i].offset, end) << fields[i].name;
+        end = fields[i].offset + static_cast<uint32_t>(FieldKindWidth(fields[i].kind)) * fields[i].count;
+        EXPECT_TRUE(names.insert(fields[i].name).second) << fields[i].name;
+    }
+    EXPECT_EQ(end, kOemDevmodeSize);
+    EXPECT_STREQ(fields[0].name, "dwSize");
+}
+
+TEST(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
+    FakeRecordEnvironment env;
+    env.compression = 0x0500;
+    const OemDevmode rec = DefaultRecord(env);
+    EXPECT_EQ(rec.dwSize, 4052u);
+    EXPECT_EQ(rec.dwSignature, 0x32303030u);
+    EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
+    EXPECT_EQ(rec.dwVersion, 1u);
+    EXPECT_EQ(rec.dwRecField3900, 2100u);
+    EXPECT_EQ(rec.dwRecField3904, 2970u);
+    EXPECT_EQ(rec.dwRecField3908, 1000u);
+    EXPECT_EQ(rec.dwRecField3884, 9u);
+    EXPECT_EQ(rec.dwRecField3888, 9u);
+    EXPECT_EQ(rec.dwRecField604, 1u);
+    EXPECT_EQ(rec.dwRecField4044, 1u);
+    EXPECT_EQ(rec.dwJobSlotCopy2, 100u);
+    EXPECT_EQ(rec.dwSpecialColorInactive, 1u);
+    EXPECT_EQ(rec.dwSpecialLevel, 100u);
+    EXPECT_EQ(rec.dwSpecialDensityA, 10000u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rec.adwAdjScale1[i], 10000u);
+        EXPECT_EQ(rec.adwAdjScale2[i], 10000u);
+        EXPECT_EQ(rec.alAdjShift1[i], 0);
+        EXPECT_EQ(rec.alAdjFine[i], 0);
+    }
+    EXPECT_EQ(rec.awActiveOverlay[0], 255);
+    EXPECT_EQ(Text(rec.wszPluginIniPath), env.iniPath);
+    EXPECT_EQ(Text(rec.wszDriverDirectory), env.driverDirectory);
+    EXPECT_EQ(Text(rec.wszCapabilityPath), env.capabilityPath);
+    EXPECT_EQ(rec.wCompression, 2);
+    EXPECT_EQ(rec.dwCryptoSetting0, 11u);
+    EXPECT_EQ(rec.dwCryptoSetting1, 12u);
+    EXPECT_EQ(rec.dwCryptoSetting6, 16u);
+    EXPECT_EQ(rec.dwCryptoSetting7, 17u);
+    EXPECT_EQ(rec.cbEncryptedPassword, 0u);
+    EXPECT_EQ(rec.abEncryptedPassword[0], 0);
+}
+
+TEST(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
+    FakeRecordEnvironment env;
+    RecordBuffer buffer;
+    DefaultOemDevmode(buffer.rec(), env);
+    const OemDevmode &rec = *buffer.rec();
+    EXPECT_EQ(rec.awActiveOverlay[1], 0xABAB);
+    EXPECT_EQ(rec.wCcmNtSize, 0xAB00);
+    EXPECT_EQ(rec.wCcmNvSize, 0xAB00);
+    EXPECT_EQ(rec.dwRecField84, 0xABABABABu);
+    EXPECT_EQ(rec.wszJobName[1], 0xABAB);
+    EXPECT_EQ(rec.dwWmSize, 0xABABABABu);
+    EXPECT_EQ(rec.abEncryptedPassword[1], kFill);
+    for (size_t offset : {64u, 82u, 618u, 700u, 973u, 2561u, 3000u, 3876u})
+        EXPECT_EQ(buffer.bytes[offset], kFill) << offset;
+}
+
+TEST(OemDevmodeDefault, FailingSourcesKeepTheirFields) {
+    FakeRecordEnvironment env;
+    env.cryptoAvailable = false;
+    env.iniQualifies = false;
+    env.directoryReadable = false;
+    env.capabilityPath.clear();
+    env.onePassSeries = 2;
+    RecordBuffer buffer;
+    DefaultOemDevmode(buffer.rec(), env);
+    const OemDevmode &rec = *buffer.rec();
+    EXPECT_EQ(rec.dwCryptoSetting0, 0xABABABABu);
+    EXPECT_EQ(rec.cbEncryptedPassword, 0xABABABABu);
+    EXPECT_EQ(rec.wszPluginIniPath[0], 0xABAB);
+    EXPECT_EQ(rec.dw1PassSeries, 0u);
+    EXPECT_EQ(rec.wszDriverDirectory[0], 0);
+    EXPECT_EQ(rec.wszCapabilityPath[0], 0);
+}
+
+TEST(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
+    FakeRecordEnvironment env;
+    env.onePassSeries = 1;
+    EXPECT_EQ(DefaultRecord(env).dw1PassSeries, 1u);
+    env.onePassSeries = -1;
+    EXPECT_EQ(DefaultRecord(env).dw1PassSeries, 0u);
+}
+
+TEST(OemDevmodeCompression, IndexesTheTableWithBitsEightToEleven) {
+    EXPECT_EQ(CompressionFromCapability(0), 0);
+    EXPECT_EQ(CompressionFromCapability(0x0100), 1);
+    EXPECT_EQ(CompressionFromCapability(0x0300), 1);
+    EXPECT_EQ(CompressionFromCapability(0x0400), 2);
+    EXPECT_EQ(CompressionFromCapability(0x0500), 2);
+    EXPECT_EQ(CompressionFromCapability(0x0700), 3);
+    EXPECT_EQ(CompressionFromCapability(0x0900), 3);
+    EXPECT_EQ(CompressionFromCapability(0x00FF), 0);
+    EXPECT_EQ(CompressionFromCapability(0x1500), 2);
+    for (uint32_t index = 10; index < 16; ++index)
+        EXPECT_EQ(CompressionFromCapability(index << 8), 0) << index;
+}
+
+class OemDevmodeConvert : public ::testing::Test {
+protected:
+    void SetUp() override {
+        env.compression = 0x0900;
+        DefaultOemDevmode(out.rec(), env);
+        // Give the output values that CONVERT must either keep or reset.
+        OemDevmode &o = *out.rec();
+        std::u16string dir = u"D:\\kept";
+        dir.copy(o.wszDriverDirectory, dir.size());
+        o.wszDriverDirectory[dir.size()] = 0;
+        o.wCompression = 1;
+        o.dwCollate = 1;
+        o.lRecField12 = 55;
+        o.dwRecField84 = 77;
+        o.dwWmSize = 36;
+    }
+
+    std::vector<uint8_t> ForeignInput() {
+        std::vector<uint8_t> in(kOemDevmodeSize, 0x11);
+        OemDevmode *rec = reinterpret_cast<OemDevmode *>(in.data());
+        rec->dwSize = kOemDevmodeSize;
+        std::memcpy(&rec->dwSignature, "0001", 4);
+        return in;
+    }
+
+    FakeRecordEnvironment env;
+    RecordBuffer out;
+};
+
+TEST_F(OemDevmodeConvert, ForeignSignatureIgnoresTheInput) {
+    std::vector<uint8_t> in = ForeignInput();
+    env.iniPath = u"C:\\new\\model.ini";
+    ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
+    const OemDevmode &o = *out.rec();
+    EXPECT_EQ(o.dwSignature, kOemSignature);
+    EXPECT_EQ(o.dwSize, kOemDevmodeSize);
+    EXPECT_EQ(o.dwRecField84, 0u);
+    EXPECT_EQ(o.dwCollate, 0u);
+    EXPECT_EQ(o.lRecField12, 0);
+    EXPECT_EQ(Text(o.wszDriverDirectory), u"D:\\kept");
+    EXPECT_EQ(o.wCompression, 1);
+    EXPECT_EQ(o.dwWmSize, 36u);
+    EXPECT_EQ(Text(o.wszPluginIniPath), u"C:\\new\\model.ini");
+}
+
+TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
+    constexpr size_t kShort = 2000;
+    std::vector<uint8_t> in(kShort, 0x22);
+    OemDevmode header{};
+    header.dwSize = kShort;
+    header.dwSignature = kOemSignature;
+    header.dwVersion = 7;
+    std::memcpy(in.data(), &header, kOemHeaderSize);
+    ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
+    for (size_t i = kOemHeaderSize; i < kShort; ++i) ASSERT_EQ(out.bytes[i], 0x22) << i;
+    const OemDevmode &o = *out.rec();
+    EXPECT_EQ(o.dwSize, kOemDevmodeSize);
+    EXPECT_EQ(o.dwVersion, 1u);
+    EXPECT_EQ(o.wCompression, 1);
+    EXPECT_EQ(o.dwCollate, 0u);
+    EXPECT_EQ(o.dwRecField3900, 2100u);
+    EXPECT_EQ(o.dwCryptoSetting7, 17u);
+}
+
+TEST_F(OemDevmodeConvert, HostileSizesNeverReachPastTheInputOrTheRecord) {
+    // The input claims far more than it holds; a guard follows its bytes.
+    constexpr size_t kHeld = 100;
+    std::vector<uint8_t> in(kHeld + 16, 0x5A);
+    std::memset(in.data() + kHeld, 0xEE, 16);
+    OemDevmode header{};
+    header.dwSize = 0xFFFFFFFF;
+    header.dwSignature = kOemSignature;
+    std::memcpy(in.data(), &header, kOemHeaderSize);
+    out.rec()->dwSize = 0x7FFFFFFF;
+    ConvertOemDevmode(in.data(), kHeld, out.rec(), env);
+    EXPECT_EQ(out.bytes[kHeld - 1], 0x5A);
+    EXPECT_NE(out.bytes[kHeld], 0xEE);
+    EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
+    EXPECT_EQ(out.rec()->dwRecField3900, 2100u);
+
+    // A huge input with a huge claim stops at one record.
+    std::vector<uint8_t> big(3 * kOemDevmodeSize, 0x33);
+    std::memcpy(big.data(), &header, kOemHeaderSize);
+    std::vector<uint8_t> wide(kOemDevmodeSize + 64, 0x44);
+    OemDevmode *target = reinterpret_cast<OemDevmode *>(wide.data());
+    target->dwSize = 0xFFFFFFFF;
+    ConvertOemDevmode(big.data(), big.size(), target, env);
+    EXPECT_EQ(wide[kOemDevmodeSize - 1], 0x33);
+    EXPECT_EQ(wide[kOemDevmodeSize], 0x44);
+}
+
+TEST_F(OemDevmodeConvert, RecordShorterThanItsHeaderIsForeign) {
+    std::vector<uint8_t> in(kOemDevmodeSize, 0x66);
+    OemDevmode header{};
+    header.dwSize = 8;
+    header.dwSignature = kOemSignature;
+    std::memcpy(in.data(), &header, kOemHeaderSize);
+    ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
+    EXPECT_EQ(out.rec()->dwRecField84, 0u);
+    EXPECT_EQ(out.rec()->dwWmSize, 36u);
+
+    // Fewer bytes than a header, whatever they claim.
+    header.dwSize = kOemDevmodeSize;
+    std::memcpy(in.data(), &header, kOemHeaderSize);
+    SetUp();
+    ConvertOemDevmode(in.data(), 6, out.rec(), env);
+    EXPECT_EQ(out.rec()->dwRecField84, 0u);
+    EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
+}
+
+TEST_F(OemDevmodeConvert, NullRecordsChangeNothing) {
+    const std::vector<uint8_t> before = out.bytes;
+    ConvertOemDevmode(nullptr, kOemDevmodeSize, out.rec(), env);
+    EXPECT_EQ(out.bytes, before);
+    std::vector<uint8_t> in = ForeignInput();
+    ConvertOemDevmode(in.data(), in.size(), nullptr, env);
+    EXPECT_EQ(env.cryptoCalls, 1);
+}
+
+TEST_F(OemDevmodeConvert, InPlaceConversionKeepsTheRecord) {
+    out.rec()->dwWmSize = 48;
+    ConvertOemDevmode(out.rec(), kOemDevmodeSize, out.rec(), env);
+    EXPECT_EQ(out.rec()->dwWmSize, 48u);
+    EXPECT_EQ(out.rec()->dwCollate, 1u);
+    EXPECT_EQ(Text(out.rec()->wszDriverDirectory), u"D:\\kept");
+}
+
+TEST_F(OemDevmodeConvert, MergeRepairsHeaderAndClampsFieldTwelve) {
+    for (int32_t value : {101, 100, -5, 0x7FFFFFFF}) {
+        RecordBuffer in;
+        DefaultOemDevmode(in.rec(), env);
+        in.rec()->lRecField12 = value;
+        in.rec()->dwVersion = 9;
+        MergeOemDevmode(in.bytes.data(), in.bytes.size(), out.rec(), env);
+        EXPECT_EQ(out.rec()->lRecField12, value > 100 ? 0 : value) << value;
+        EXPECT_EQ(out.rec()->dwVersion, 1u);
+        EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+    }
+    out.rec()->dwSignature = 0;
+    MergeOemDevmode(nullptr, 0, out.rec(), env);
+    EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+}
+
+}  // namespace
