@@ -1,0 +1,224 @@
+// The private record through DevMode, against Wine's spooler and the
+// configuration files of installed printers.
+#include "support/wine_test_support.h"
+#include "core/oem_devmode.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr BYTE kFill = 0xAB;
+constexpr DWORD kDriverPrivateBytes = 400;
+
+std::wstring Text(const char16_t *s) { return reinterpret_cast<const WCHAR *>(s); }
+
+// A DEVMODE as the driver keeps it: public part, driver part, then the
+// plug-in's record; spare bytes after it hold a guard pattern.
+struct DriverDevmode {
+    explicit DriverDevmode(DWORD recordBytes = kOemDevmodeSize, DWORD spare = 64)
+        : bytes(sizeof(DEVMODEW) + kDriverPrivateBytes + recordBytes + spare, 0xEE) {
+        std::memset(bytes.data(), 0, sizeof(DEVMODEW) + kDriverPrivateBytes);
+        std::memset(record(), kFill, recordBytes);
+        DEVMODEW *dm = publicPart();
+        dm->dmSize = sizeof(DEVMODEW);
+        dm->dmDriverExtra = static_cast<WORD>(kDriverPrivateBytes + recordBytes);
+    }
+    DEVMODEW *publicPart() { return reinterpret_cast<DEVMODEW *>(bytes.data()); }
+    BYTE *record() { return bytes.data() + sizeof(DEVMODEW) + kDriverPrivateBytes; }
+    OemDevmode *rec() { return reinterpret_cast<OemDevmode *>(record()); }
+    std::vector<BYTE> bytes;
+};
+
+class DevModeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plugin = library.CreatePlugin();
+        ASSERT_NE(plugin, nullptr);
+    }
+    void TearDown() override {
+        if (plugin) plugin->Release();
+    }
+    HRESULT Run(DWORD mode, HANDLE printer, DriverDevmode *in, DriverDevmode &out) {
+        OEMDMPARAM param = {};
+        param.cbSize = sizeof(param);
+        param.hPrinter = printer;
+        param.hModule = library.Module();
+        param.pPublicDMIn = in ? in->publicPart() : nullptr;
+        param.pOEMDMIn = in ? in->record() : nullptr;
+        param.pPublicDMOut = out.publicPart();
+        param.pOEMDMOut = out.record();
+        param.cbBufSize = kOemDevmodeSize;
+        return plugin->DevMode(mode, &param);
+    }
+
+    PluginLibrary library;
+    IPrintOemUI2 *plugin = nullptr;
+};
+
+typedef BOOL(WINAPI *GetDefaultSettingFn)(void *, DWORD);
+
+TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
+    PrinterHandle printer(kSamplePrinter);
+    ASSERT_NE(printer.Get(), nullptr);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+    const OemDevmode &rec = *out.rec();
+    EXPECT_EQ(rec.dwSize, 4052u);
+    EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
+    EXPECT_EQ(rec.dwVersion, 1u);
+    EXPECT_EQ(rec.dwRecField3900, 2100u);
+    EXPECT_EQ(rec.awActiveOverlay[0], 255);
+
+    const std::wstring ini = DriverFilePath(L"sxc4200.ini");
+    const std::wstring cap = DriverFilePath(L"sxc4200.cap");
+    EXPECT_EQ(_wcsicmp(Text(rec.wszPluginIniPath).c_str(), ini.c_str()), 0);
+    EXPECT_EQ(_wcsicmp(Text(rec.wszCapabilityPath).c_str(), cap.c_str()), 0);
+    WCHAR dir[MAX_PATH];
+    DWORD needed;
+    GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(dir), sizeof(dir),
+                               &needed);
+    EXPECT_EQ(Text(rec.wszDriverDirectory), dir);
+
+    WCHAR section[128];
+    GetPrivateProfileStringW(L"Capability", kSamplePrinter, L"", section, 128, cap.c_str());
+    const UINT compression = GetPrivateProfileIntW(section, L"Compression", 0, cap.c_str());
+    EXPECT_EQ(rec.wCompression, CompressionFromCapability(compression));
+    EXPECT_EQ(rec.dw1PassSeries,
+              GetPrivateProfileIntW(L"SpecialKey", L"1PassSeries", 0, ini.c_str()) == 1 ? 1u : 0u);
+
+    // The encryption fields are the library's own defaults.
+    WCHAR cryptoName[MAX_PATH];
+    GetPrivateProfileStringW(section, L"CryptoDll", L"", cryptoName, MAX_PATH, cap.c_str());
+    ASSERT_NE(cryptoName[0], 0);
+    HMODULE crypto = LoadLibraryW(DriverFilePath(cryptoName).c_str());
+    ASSERT_NE(crypto, nullptr);
+    auto getDefault = reinterpret_cast<GetDefaultSettingFn>(
+        reinterpret_cast<void *>(GetProcAddress(crypto, "GetDefaultSetting")));
+    ASSERT_NE(getDefault, nullptr);
+    DWORD area[10] = {};
+    ASSERT_TRUE(getDefault(area, 1));
+    FreeLibrary(crypto);
+    EXPECT_EQ(rec.dwCryptoSetting0, area[0]);
+    EXPECT_EQ(rec.dwCryptoSetting1, area[1]);
+    EXPECT_EQ(rec.dwCryptoSetting6, area[6]);
+    EXPECT_EQ(rec.dwCryptoSetting7, area[7]);
+    EXPECT_EQ(rec.cbEncryptedPassword, 0u);
+    EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
+}
+
+TEST_F(DevModeTest, LaterCapabilityFileWinsAndExtensionsIgnoreCase) {
+    const WCHAR name[] = L"SX Test Two Caps";
+    WriteDriverProfile(L"SXTUPPER.INI", L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+    WriteDriverProfile(L"sxt_first.CAP", L"Capability", name, L"FirstModel");
+    WriteDriverProfile(L"sxt_first.CAP", L"FirstModel", L"Compression", L"256");
+    WriteDriverProfile(L"sxt_second.Cap", L"Capability", name, L"SecondModel");
+    WriteDriverProfile(L"sxt_second.Cap", L"SecondModel", L"Compression", L"2304");
+    TestPrinter printer(name, {L"sxt_first.CAP", L"SXTUPPER.INI", L"sxt_second.Cap"});
+    ASSERT_TRUE(printer.Installed());
+    PrinterHandle handle(name);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(L"sxt_second.Cap"));
+    EXPECT_EQ(Text(out.rec()->wszPluginIniPath), DriverFilePath(L"SXTUPPER.INI"));
+    EXPECT_EQ(out.rec()->wCompression, 3);
+}
+
+TEST_F(DevModeTest, UnqualifiedIniAndUnknownModelLeaveTheirFields) {
+    const WCHAR name[] = L"SX Test Unknown Model";
+    WriteDriverProfile(L"sxt_plain.ini", L"Other", L"Key", L"1");
+    WriteDriverProfile(L"sxt_other.cap", L"Capability", L"Some Other Driver", L"OtherModel");
+    WriteDriverProfile(L"sxt_other.cap", L"OtherModel", L"Compression", L"2304");
+    WriteDriverProfile(L"sxt_other.cap", L"OtherModel", L"CryptoDll", L"sxcrypt.dll");
+    TestPrinter printer(name, {L"sxt_plain.ini", L"sxt_other.cap"});
+    ASSERT_TRUE(printer.Installed());
+    PrinterHandle handle(name);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(out.rec()->wszPluginIniPath[0], 0xABAB);
+    EXPECT_EQ(out.rec()->wCompression, 0);
+    EXPECT_EQ(out.rec()->dwCryptoSetting0, 0xABABABABu);
+    EXPECT_EQ(out.rec()->cbEncryptedPassword, 0xABABABABu);
+
+    // The ini still counts as a configuration file for CommonUIProp.
+    OEMCUIPPARAM param = {};
+    param.cbSize = sizeof(param);
+    param.hPrinter = handle.Get();
+    param.hOEMHeap = GetProcessHeap();
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_NOTIMPL);
+}
+
+TEST_F(DevModeTest, MissingEncryptionLibraryKeepsTheEncryptionFields) {
+    const WCHAR name[] = L"SX Test No Crypto";
+    WriteDriverProfile(L"sxt_nocrypto.cap", L"Capability", name, L"NoCrypto");
+    WriteDriverProfile(L"sxt_nocrypto.cap", L"NoCrypto", L"CryptoDll", L"sxt_absent.dll");
+    TestPrinter printer(name, {L"sxt_nocrypto.cap"});
+    ASSERT_TRUE(printer.Installed());
+    PrinterHandle handle(name);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(out.rec()->dwCryptoSetting7, 0xABABABABu);
+    EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+}
+
+TEST_F(DevModeTest, ConvertOfAForeignRecordKeepsTheOutputsKeptFields) {
+    PrinterHandle printer(kSamplePrinter);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+    out.rec()->wCompression = 3;
+    out.rec()->dwCollate = 1;
+    out.rec()->wszDriverDirectory[0] = u'Q';
+    DriverDevmode in;
+    std::memcpy(&in.rec()->dwSignature, "0001", 4);
+    in.rec()->dwSize = kOemDevmodeSize;
+    ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
+    EXPECT_EQ(out.rec()->wCompression, 3);
+    EXPECT_EQ(out.rec()->wszDriverDirectory[0], u'Q');
+    EXPECT_EQ(out.rec()->dwCollate, 0u);
+    EXPECT_EQ(out.rec()->dwRecField84, 0u);
+    EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+}
+
+TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {
+    PrinterHandle printer(kSamplePrinter);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+    out.rec()->wCompression = 3;
+
+    // The record header claims a whole record, the DEVMODE holds 2000 bytes
+    // of it, and what follows in memory is not the record's.
+    constexpr DWORD kHeld = 2000;
+    DriverDevmode in(kHeld, kOemDevmodeSize);
+    std::memset(in.record(), 0x21, kHeld);
+    in.rec()->dwSize = kOemDevmodeSize;
+    in.rec()->dwSignature = kOemSignature;
+    ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
+    EXPECT_EQ(out.record()[kHeld - 1], 0x21);
+    for (size_t i = kHeld; i < kOemDevmodeSize; ++i) ASSERT_NE(out.record()[i], 0xEE) << i;
+    EXPECT_EQ(out.rec()->wCompression, 3);
+    EXPECT_EQ(out.rec()->dwRecField3900, 2100u);
+    EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
+    EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
+}
+
+TEST_F(DevModeTest, MergeClampsFieldTwelveAndRepairsTheHeader) {
+    PrinterHandle printer(kSamplePrinter);
+    for (LONG value : {101L, 100L, -3L}) {
+        DriverDevmode in, out;
+        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
+        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+        in.rec()->lRecField12 = value;
+        in.rec()->dwVersion = 5;
+        ASSERT_EQ(Run(OEMDM_MERGE, printer.Get(), &in, out), S_OK);
+        EXPECT_EQ(out.rec()->lRecField12, value > 100 ? 0 : value);
+        EXPECT_EQ(out.rec()->dwVersion, 1u);
+    }
+    DriverDevmode out;
+    EXPECT_EQ(Run(OEMDM_CONVERT, printer.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(out.record()[0], kFill);
+}
+
+}  // namespace

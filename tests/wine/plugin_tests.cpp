@@ -1,0 +1,298 @@
+// The plug-in library through its exports and its IPrintOemUI2 object, as
+// the driver calls them.
+#include "support/wine_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// {12345678-0000-0000-0000-000000000001}: served by nobody.
+const CLSID kOtherClass = {0x12345678, 0, 0, {0, 0, 0, 0, 0, 0, 0, 1}};
+constexpr size_t kHideFlagOffset = 24;   // after the table, cRef and the helper pointer
+constexpr size_t kHeapFieldOffset = 32;
+
+// A stand-in for the driver's helper object, counting its references.
+class DriverHelper : public IPrintOemDriverUI {
+public:
+    explicit DriverHelper(bool answersDriverUi) : answersDriverUi_(answersDriverUi) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
+        ++queries;
+        if (IsEqualIID(riid, IID_IUnknown) ||
+            (answersDriverUi_ && IsEqualIID(riid, IID_IPrintOemDriverUI))) {
+            *ppv = static_cast<IPrintOemDriverUI *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+    HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD,
+                                                  PDWORD) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE, PCSTR, PCSTR) override {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID, PVOID, DWORD, DWORD) override {
+        return E_NOTIMPL;
+    }
+    LONG refs = 1;
+    int queries = 0;
+
+private:
+    bool answersDriverUi_;
+};
+
+class PluginTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(library.Module(), nullptr);
+        plugin = library.CreatePlugin();
+        ASSERT_NE(plugin, nullptr);
+    }
+    void TearDown() override {
+        if (plugin) plugin->Release();
+        EXPECT_EQ(library.CanUnloadNow(), S_OK);
+    }
+    template <typename T>
+    T Field(size_t offset) {
+        T value;
+        std::memcpy(&value, reinterpret_cast<BYTE *>(plugin) + offset, sizeof(value));
+        return value;
+    }
+
+    PluginLibrary library;
+    IPrintOemUI2 *plugin = nullptr;
+};
+
+TEST(PluginExports, ClassObjectOnlyForTheServedClass) {
+    PluginLibrary library;
+    ASSERT_NE(library.Module(), nullptr);
+    void *object = &object;
+    EXPECT_EQ(library.GetClassObject(kOtherClass, IID_IClassFactory, &object),
+              CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+
+    IUnknown *unknown = nullptr;
+    ASSERT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IUnknown, reinterpret_cast<void **>(&unknown)),
+              S_OK);
+    IClassFactory *factory = nullptr;
+    EXPECT_EQ(unknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void **>(&factory)), S_OK);
+    void *other = &other;
+    EXPECT_EQ(unknown->QueryInterface(IID_IPrintOemUI2, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(factory->Release(), 1u);
+    EXPECT_EQ(unknown->Release(), 0u);
+
+    void *none = &none;
+    EXPECT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IPrintOemUI2, &none), E_NOINTERFACE);
+    EXPECT_EQ(none, nullptr);
+}
+
+TEST(PluginExports, FactoryRefusesAggregationAndForeignInterfaces) {
+    PluginLibrary library;
+    IClassFactory *factory = nullptr;
+    ASSERT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IClassFactory,
+                                     reinterpret_cast<void **>(&factory)),
+              S_OK);
+    void *object = &object;
+    EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IUnknown *>(factory), IID_IUnknown, &object),
+              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+
+    EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+    EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+    factory->Release();
+}
+
+TEST_F(PluginTest, InterfacesAndCountsOfTheObject) {
+    EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+    IPrintOemUI *older = nullptr;
+    EXPECT_EQ(plugin->QueryInterface(IID_IPrintOemUI, reinterpret_cast<void **>(&older)), S_OK);
+    EXPECT_EQ(static_cast<void *>(older), static_cast<void *>(plugin));
+    EXPECT_EQ(plugin->AddRef(), 3u);
+    EXPECT_EQ(plugin->Release(), 2u);
+    EXPECT_EQ(older->Release(), 1u);
+    void *other = &other;
+    EXPECT_EQ(plugin->QueryInterface(IID_IPrintOemDriverUI, &other), E_NOINTERFACE);
+    EXPECT_EQ(other, nullptr);
+    EXPECT_EQ(plugin->QueryInterface(IID_IClassFactory, &other), E_NOINTERFACE);
+}
+
+TEST_F(PluginTest, GetInfoSignatureVersionAndRefusals) {
+    DWORD value = 0, needed = 0;
+    EXPECT_EQ(plugin->GetInfo(OEMGI_GETSIGNATURE, &value, sizeof(value), &needed), S_OK);
+    EXPECT_EQ(value, 0x32303030u);
+    EXPECT_EQ(std::memcmp(&value, "0002", 4), 0);
+    EXPECT_EQ(needed, 4u);
+    EXPECT_EQ(plugin->GetInfo(OEMGI_GETVERSION, &value, sizeof(value), &needed), S_OK);
+    EXPECT_EQ(value, 1u);
+
+    struct Refusal {
+        DWORD mode, size;
+        bool buffer, neededPtr;
+        DWORD error, needed;
+    } refusals[] = {
+        {OEMGI_GETINTERFACEVERSION, 4, true, true, ERROR_INVALID_PARAMETER, 77},
+        {OEMGI_GETREQUESTEDHELPERINTERFACES, 4, true, true, ERROR_INVALID_PARAMETER, 77},
+        {0, 4, true, true, ERROR_INVALID_PARAMETER, 77},
+        {OEMGI_GETSIGNATURE, 4, true, false, ERROR_INVALID_PARAMETER, 77},
+        {OEMGI_GETSIGNATURE, 3, true, true, ERROR_INSUFFICIENT_BUFFER, 4},
+        {OEMGI_GETVERSION, 4, false, true, ERROR_INSUFFICIENT_BUFFER, 4},
+        {OEMGI_GETPUBLISHERINFO, 4, true, true, ERROR_NOT_SUPPORTED, 0},
+        {OEMGI_GETPUBLISHERINFO, 2, true, true, ERROR_INSUFFICIENT_BUFFER, 4},
+    };
+    for (const Refusal &r : refusals) {
+        DWORD buffer = 0xCAFE;
+        needed = 77;
+        SetLastError(0);
+        EXPECT_EQ(plugin->GetInfo(r.mode, r.buffer ? &buffer : nullptr, r.size,
+                                  r.neededPtr ? &needed : nullptr),
+                  E_FAIL)
+            << r.mode;
+        EXPECT_EQ(GetLastError(), r.error) << r.mode;
+        EXPECT_EQ(needed, r.neededPtr ? r.needed : 77u) << r.mode;
+        EXPECT_EQ(buffer, 0xCAFEu) << r.mode;
+    }
+}
+
+TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
+    WCHAR name[16] = {};
+    ULONG size = sizeof(name);
+    FLONG flags = 0;
+    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE, name,
+                                        &size, &flags),
+              S_OK);
+    EXPECT_STREQ(name, L"OEMPROFILE.icm");
+    EXPECT_EQ(size, 32u);
+    EXPECT_EQ(flags, QCP_PROFILEDISK);
+
+    WCHAR small[16] = {L'x', 0};
+    size = 31;
+    flags = 0;
+    SetLastError(0);
+    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
+                                        small, &size, &flags),
+              E_FAIL);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(size, 32u);
+    EXPECT_STREQ(small, L"x");
+
+    size = 64;
+    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
+                                        nullptr, &size, &flags),
+              E_FAIL);
+    EXPECT_EQ(size, 32u);
+    size = 64;
+    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_SOURCEPROFILE,
+                                        name, &size, &flags),
+              E_FAIL);
+    EXPECT_EQ(size, 64u);
+}
+
+TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModes) {
+    EXPECT_EQ(plugin->HideStandardUI(0), E_NOTIMPL);
+    EXPECT_EQ(plugin->HideStandardUI(3), E_NOTIMPL);
+    EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 0u);
+    EXPECT_EQ(plugin->HideStandardUI(OEMCUIP_DOCPROP), E_NOTIMPL);
+    EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 1u);
+}
+
+TEST_F(PluginTest, PublishDriverInterfaceKeepsTheHelperUntilRelease) {
+    DriverHelper refusing(false);
+    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), E_FAIL);
+    EXPECT_EQ(refusing.refs, 1);
+
+    DriverHelper helper(true);
+    EXPECT_EQ(plugin->PublishDriverInterface(&helper), S_OK);
+    EXPECT_EQ(helper.refs, 2);
+    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), S_OK);
+    EXPECT_EQ(refusing.queries, 1);
+    plugin->Release();
+    plugin = nullptr;
+    EXPECT_EQ(helper.refs, 1);
+}
+
+TEST_F(PluginTest, MethodsLeftToTheDriver) {
+    EXPECT_EQ(plugin->DevQueryPrintEx(nullptr, nullptr, nullptr, nullptr), E_NOTIMPL);
+    EXPECT_EQ(plugin->DeviceCapabilities(nullptr, nullptr, nullptr, 0, nullptr, nullptr, nullptr, 0,
+                                         nullptr),
+              E_NOTIMPL);
+    EXPECT_EQ(plugin->UpgradePrinter(1, nullptr), E_NOTIMPL);
+    EXPECT_EQ(plugin->DriverEvent(1, 3, nullptr, 0), E_NOTIMPL);
+    EXPECT_EQ(plugin->FontInstallerDlgProc(nullptr, 0, 0, 0), E_NOTIMPL);
+    EXPECT_EQ(plugin->UpdateExternalFonts(nullptr, nullptr, nullptr), E_NOTIMPL);
+    EXPECT_EQ(plugin->QueryJobAttributes(nullptr, nullptr, 1, nullptr), E_NOTIMPL);
+    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_DELETE, 0, 0),
+              S_OK);
+    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_ADD_CONNECTION,
+                                   0, 0),
+              S_OK);
+}
+
+TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
+    SetLastError(0);
+    EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, nullptr), E_FAIL);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+
+    BYTE record[4052];
+    std::memset(record, 0x5C, sizeof(record));
+    OEMDMPARAM param = {};
+    param.cbSize = sizeof(param);
+    param.pOEMDMOut = record;
+    for (DWORD mode : {0u, 5u, 0x100u}) {
+        SetLastError(0);
+        EXPECT_EQ(plugin->DevMode(mode, &param), E_FAIL) << mode;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    }
+    EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, &param), S_OK);
+    EXPECT_EQ(param.cbBufSize, 4052u);
+    for (BYTE b : record) ASSERT_EQ(b, 0x5C);
+
+    param.cbBufSize = 4000;
+    EXPECT_EQ(plugin->DevMode(OEMDM_DEFAULT, &param), E_FAIL);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+    for (BYTE b : record) ASSERT_EQ(b, 0x5C);
+}
+
+TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
+    OEMCUIPPARAM param = {};
+    param.cbSize = sizeof(param);
+    param.hOEMHeap = HeapCreate(0, 0, 0);
+    PrinterHandle printer(kSamplePrinter);
+    ASSERT_NE(printer.Get(), nullptr);
+    param.hPrinter = printer.Get();
+    for (DWORD mode : {0u, 3u}) {
+        SetLastError(0);
+        EXPECT_EQ(plugin->CommonUIProp(mode, &param), E_FAIL);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    }
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_NOTIMPL);
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_PRNPROP, &param), E_NOTIMPL);
+
+    TestPrinter bare(L"SX Test Bare", {L"sxoemui.dll"});
+    ASSERT_TRUE(bare.Installed());
+    PrinterHandle barePrinter(bare.Name().c_str());
+    param.hPrinter = barePrinter.Get();
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_FAIL);
+
+    plugin->Release();
+    plugin = nullptr;
+    HeapDestroy(param.hOEMHeap);
+}
+
+TEST_F(PluginTest, ReleaseWithoutSheetTouchesNoHeap) {
+    EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
+    EXPECT_EQ(plugin->Release(), 0u);
+    plugin = nullptr;
+}
+
+}  // namespace

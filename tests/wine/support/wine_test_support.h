@@ -1,0 +1,70 @@
+// Helpers shared by the test programs that run under Wine: the plug-in
+// library loaded as the driver loads it, and printers installed into Wine's
+// spooler for one test.
+#pragma once
+
+#include "core/platform_oem.h"
+
+#include <string>
+#include <vector>
+
+extern const WCHAR kSamplePrinter[];
+
+std::wstring ExeDirectory();
+// The driver directory's "3" folder, where installed driver files live.
+std::wstring DriverFilesFolder();
+
+// sxoemui.dll from the test program's folder, with its two COM exports.
+class PluginLibrary {
+public:
+    PluginLibrary();
+    ~PluginLibrary();
+    PluginLibrary(const PluginLibrary &) = delete;
+    PluginLibrary &operator=(const PluginLibrary &) = delete;
+
+    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const;
+    HRESULT CanUnloadNow() const;
+    // A fresh plug-in object through the factory, as the driver creates it;
+    // null on failure.
+    IPrintOemUI2 *CreatePlugin() const;
+    HMODULE Module() const { return module_; }
+
+private:
+    HMODULE module_;
+    HRESULT(STDAPICALLTYPE *getClassObject_)(REFCLSID, REFIID, void **) = nullptr;
+    HRESULT(STDAPICALLTYPE *canUnloadNow_)() = nullptr;
+};
+
+class PrinterHandle {
+public:
+    explicit PrinterHandle(const WCHAR *name);
+    ~PrinterHandle();
+    PrinterHandle(const PrinterHandle &) = delete;
+    PrinterHandle &operator=(const PrinterHandle &) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+// A printer of its own driver whose dependent files are the given names in
+// the driver files folder, in order. Files to create are written first.
+// Removed again when the object goes.
+class TestPrinter {
+public:
+    TestPrinter(const std::wstring &name, const std::vector<std::wstring> &dependentFiles);
+    ~TestPrinter();
+    TestPrinter(const TestPrinter &) = delete;
+    TestPrinter &operator=(const TestPrinter &) = delete;
+    bool Installed() const { return installed_; }
+    const std::wstring &Name() const { return name_; }
+
+private:
+    std::wstring name_;
+    bool installed_ = false;
+};
+
+// Writes one key of a profile file in the driver files folder.
+void WriteDriverProfile(const std::wstring &file, const WCHAR *section, const WCHAR *key,
+                        const WCHAR *value);
+std::wstring DriverFilePath(const std::wstring &file);
