@@ -1,0 +1,29 @@
+// The driver host's subcommands.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+// The output was written, but the input DEVMODE was damaged.
+constexpr int kExitDamagedInput = 3;
+
+struct HostOptions {
+    std::wstring printer;
+    std::wstring fromFolder;
+    std::wstring inFile;
+    std::wstring outFile;
+    std::wstring dumpFile;
+    bool json = false;
+};
+
+int RunInstall(const HostOptions &options);
+int RunInfo(const HostOptions &options);
+int RunDefault(const HostOptions &options);
+// mode: OEMDM_CONVERT or OEMDM_MERGE.
+int RunConvert(const HostOptions &options, DWORD mode);
+int RunDump(const HostOptions &options);
+int RunShow(const HostOptions &options);

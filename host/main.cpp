@@ -1,0 +1,146 @@
+// drvhost: plays the PostScript driver toward the UI plug-in under Wine,
+// which has no driver UI module of its own.
+#include "commands.h"
+#include "core/platform_oem.h"
+#include "driver_files.h"
+#include "host_text.h"
+#include "model_files.h"
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+const char kUsage[] =
+    "usage: drvhost COMMAND [options]\n"
+    "\n"
+    "  install [--printer NAME] [--from DIR]\n"
+    "      copy the model files from DIR (default: drvhost's folder) into the\n"
+    "      driver folder, add the driver and the printer (replacing an earlier one)\n"
+    "  info [--printer NAME]\n"
+    "      load the printer's plug-in and print its signature and version\n"
+    "  default [--printer NAME] --out FILE\n"
+    "      write the printer's default DEVMODE to FILE\n"
+    "  convert [--printer NAME] --in FILE --out FILE\n"
+    "  merge [--printer NAME] --in FILE --out FILE\n"
+    "      convert or merge the DEVMODE in FILE into a fresh default one\n"
+    "  dump FILE [--json]\n"
+    "      decode the plug-in section of a DEVMODE file field by field\n"
+    "  show [--printer NAME]\n"
+    "      info, a default DEVMODE and its decoded plug-in section\n"
+    "\n"
+    "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
+    "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
+
+enum class Command { Install, Info, Default, Convert, Merge, Dump, Show };
+
+struct CommandName {
+    const WCHAR *name;
+    Command command;
+};
+
+const CommandName kCommands[] = {
+    {L"install", Command::Install}, {L"info", Command::Info},
+    {L"default", Command::Default}, {L"convert", Command::Convert},
+    {L"merge", Command::Merge},     {L"dump", Command::Dump},
+    {L"show", Command::Show},
+};
+
+int UsageError(const std::string &message) {
+    PrintError(message);
+    PrintOut(kUsage);
+    return kExitUsage;
+}
+
+bool FindCommand(const WCHAR *name, Command *command) {
+    for (const CommandName &entry : kCommands) {
+        if (wcscmp(entry.name, name) == 0) {
+            *command = entry.command;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Options that take a value, and where each goes.
+std::wstring *ValueTarget(const std::wstring &option, HostOptions *options) {
+    if (option == L"--printer") return &options->printer;
+    if (option == L"--from") return &options->fromFolder;
+    if (option == L"--in") return &options->inFile;
+    if (option == L"--out") return &options->outFile;
+    return nullptr;
+}
+
+bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
+                  std::string *error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::wstring &arg = args[i];
+        if (arg == L"--json") {
+            options->json = true;
+            continue;
+        }
+        if (std::wstring *target = ValueTarget(arg, options)) {
+            if (i + 1 >= args.size()) {
+                *error = "option " + Utf8(arg) + " needs a value";
+                return false;
+            }
+            *target = args[++i];
+            continue;
+        }
+        if (arg.rfind(L"--", 0) == 0 || !options->dumpFile.empty()) {
+            *error = "unexpected argument " + Utf8(arg);
+            return false;
+        }
+        options->dumpFile = arg;
+    }
+    return true;
+}
+
+// Which options each command needs or refuses.
+bool CheckOptions(Command command, const HostOptions &options, std::string *error) {
+    const bool wantsIn = command == Command::Convert || command == Command::Merge;
+    const bool wantsOut = wantsIn || command == Command::Default;
+    const bool wantsFile = command == Command::Dump;
+    if (wantsIn && options.inFile.empty()) *error = "--in FILE is required";
+    else if (!wantsIn && !options.inFile.empty()) *error = "--in is not an option of this command";
+    else if (wantsOut && options.outFile.empty()) *error = "--out FILE is required";
+    else if (!wantsOut && !options.outFile.empty()) *error = "--out is not an option of this command";
+    else if (wantsFile && options.dumpFile.empty()) *error = "dump needs a FILE";
+    else if (!wantsFile && !options.dumpFile.empty())
+        *error = "unexpected argument " + Utf8(options.dumpFile);
+    else if (command != Command::Install && !options.fromFolder.empty())
+        *error = "--from is an option of install only";
+    else if (command != Command::Dump && options.json) *error = "--json is an option of dump only";
+    return error->empty();
+}
+
+int Dispatch(Command command, const HostOptions &options) {
+    switch (command) {
+    case Command::Install: return RunInstall(options);
+    case Command::Info: return RunInfo(options);
+    case Command::Default: return RunDefault(options);
+    case Command::Convert: return RunConvert(options, OEMDM_CONVERT);
+    case Command::Merge: return RunConvert(options, OEMDM_MERGE);
+    case Command::Dump: return RunDump(options);
+    case Command::Show: return RunShow(options);
+    }
+    return kExitUsage;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t **argv) {
+    PrepareOutputStreams();
+    if (argc < 2) return UsageError("no command given");
+    Command command;
+    if (!FindCommand(argv[1], &command)) return UsageError("unknown command " + Utf8(argv[1]));
+
+    HostOptions options;
+    std::string error;
+    const std::vector<std::wstring> args(argv + 2, argv + argc);
+    if (!ParseOptions(args, &options, &error) || !CheckOptions(command, options, &error))
+        return UsageError(error);
+    if (options.printer.empty()) options.printer = kSamplePrinterName;
+    if (options.fromFolder.empty()) options.fromFolder = ExeDirectory();
+    return Dispatch(command, options);
+}
