@@ -2,7 +2,6 @@
 # entry per program.
 set(WINE_TESTS
     plugin_tests
-    driver_config_tests
     devmode_tests
     crypto_tests
     host_tests

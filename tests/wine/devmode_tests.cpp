@@ -164,6 +164,20 @@ TEST_F(DevModeTest, MissingEncryptionLibraryKeepsTheEncryptionFields) {
     EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
 }
 
+TEST_F(DevModeTest, LibraryNameTooLongForItsPathIsNotLoaded) {
+    const WCHAR name[] = L"SX Test Long Crypto Name";
+    const std::wstring longName = std::wstring(240, L'c') + L".dll";
+    WriteDriverProfile(L"sxt_longname.cap", L"Capability", name, L"LongName");
+    WriteDriverProfile(L"sxt_longname.cap", L"LongName", L"CryptoDll", longName.c_str());
+    TestPrinter printer(name, {L"sxt_longname.cap"});
+    ASSERT_TRUE(printer.Installed());
+    PrinterHandle handle(name);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(out.rec()->dwCryptoSetting0, 0xABABABABu);
+    EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(L"sxt_longname.cap"));
+}
+
 TEST_F(DevModeTest, ConvertOfAForeignRecordKeepsTheOutputsKeptFields) {
     PrinterHandle printer(kSamplePrinter);
     DriverDevmode out;
