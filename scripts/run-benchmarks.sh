@@ -1,0 +1,14 @@
+#!/bin/sh
+# Builds everything and prints the benchmark figures: the native record
+# operations (Google Benchmark) and the plug-in's DevMode entry under Wine
+# against the driver's own lookups.
+set -e
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${SX_BUILD_DIR:-$ROOT/build}
+"$ROOT/scripts/build.sh"
+"$BUILD/native_bench"
+
+export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$ROOT/scripts/wine-setup.sh" "$WINEPREFIX" "$BUILD/win/bin" >/dev/null
+/usr/lib/wine/wine64 "$BUILD/win/bin/devmode_bench.exe"
+/usr/lib/wine/wineserver -w

@@ -1,0 +1,461 @@
+// "DispCryptoUIEx": the library's own dialog, driven from a timer of the
+// test's thread while the dialog's modal loop runs.
+#include "crypto_library.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+static_assert(kModeExtendedBlock == 4, "the plug-in always adds 4 to the mode");
+
+constexpr UINT kPollMilliseconds = 50;
+// Ticks a dialog may stay open after its script ran before it is ended by
+// force; a forced end fails the test.
+constexpr int kTicksBeforeForcedEnd = 40;
+const WCHAR kDialogClass[] = L"#32770";
+constexpr int kClassNameChars = 16;
+constexpr int kTextChars = 128;
+constexpr DWORD kLocal = kModeLocalPrinter | kModeExtendedBlock;
+constexpr DWORD kShared = kModeSharedPrinter | kModeExtendedBlock;
+constexpr DWORD kIcCard = kModeIcCard | kModeExtendedBlock;
+constexpr DWORD kUnknownModes[] = {kModeBaseMask | kModeExtendedBlock,
+                                   kLocal | (kModeExtendedBlock << 1), kModeExtendedBlock << 2};
+
+BOOL CALLBACK TakeVisibleDialog(HWND window, LPARAM found) {
+    WCHAR name[kClassNameChars] = {};
+    GetClassNameW(window, name, kClassNameChars);
+    if (wcscmp(name, kDialogClass) != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND *>(found) = window;
+    return FALSE;
+}
+
+HWND ThreadDialog() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), TakeVisibleDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Runs its action once on the first dialog this thread shows.
+class DialogScript {
+public:
+    using Action = std::function<void(HWND)>;
+    explicit DialogScript(Action action) : action_(std::move(action)) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, kPollMilliseconds, OnTimer);
+    }
+    ~DialogScript() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    DialogScript(const DialogScript &) = delete;
+    DialogScript &operator=(const DialogScript &) = delete;
+    bool Ran() const { return ran_; }
+    bool EndedByForce() const { return endedByForce_; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        if (current_) current_->Tick();
+    }
+    void Tick() {
+        HWND dialog = ThreadDialog();
+        if (!dialog) return;
+        if (!ran_) {
+            ran_ = true;
+            action_(dialog);
+            return;
+        }
+        if (++ticksAfterAction_ < kTicksBeforeForcedEnd) return;
+        endedByForce_ = true;
+        EndDialog(dialog, IDABORT);
+    }
+
+    static DialogScript *current_;
+    Action action_;
+    UINT_PTR timer_ = 0;
+    bool ran_ = false;
+    bool endedByForce_ = false;
+    int ticksAfterAction_ = 0;
+};
+
+DialogScript *DialogScript::current_ = nullptr;
+
+void Press(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// OK is pressed first; when the dialog rightly stays open, Cancel ends it.
+void PressOkThenCancel(HWND dialog) {
+    Press(dialog, IDOK);
+    Press(dialog, IDCANCEL);
+}
+
+void Click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+std::wstring Text(HWND window) {
+    WCHAR text[kTextChars] = {};
+    GetWindowTextW(window, text, kTextChars);
+    return text;
+}
+
+std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+
+void SetBlockPassword(CryptoSettingBlock *block, const char *password) {
+    memset(block->password, 0, sizeof(block->password));
+    strncpy(block->password, password, sizeof(block->password) - 1);
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library.Loaded());
+        ASSERT_TRUE(library.getDefaultSetting(&block, kDefaultsOfModel));
+    }
+    void TearDown() override { EXPECT_FALSE(endedByForce) << "the dialog ignored its script"; }
+
+    BOOL Show(DWORD mode, DialogScript::Action action) {
+        DialogScript script(std::move(action));
+        const BOOL accepted = library.dispCryptoUi(nullptr, &block, mode);
+        shown = script.Ran();
+        endedByForce = endedByForce || script.EndedByForce();
+        return accepted;
+    }
+    bool BlockIs(const CryptoSettingBlock &expected) const {
+        return memcmp(&block, &expected, sizeof(block)) == 0;
+    }
+
+    CryptoLibrary library;
+    CryptoSettingBlock block = {};
+    bool shown = false;
+    bool endedByForce = false;
+};
+
+// Closing
+
+TEST_F(DialogTest, CancelLeavesTheBlockAsItWas) {
+    SetBlockPassword(&block, "Old1");
+    const CryptoSettingBlock before = block;
+    EXPECT_FALSE(Show(kLocal, [](HWND dialog) { Press(dialog, IDCANCEL); }));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(BlockIs(before));
+}
+
+TEST_F(DialogTest, OkWritesTheTypedPassword) {
+    const CryptoSettingBlock before = block;
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_PASSWORD, L"NewPass1");
+        Press(dialog, IDOK);
+    }));
+    CryptoSettingBlock expected = before;
+    SetBlockPassword(&expected, "NewPass1");
+    EXPECT_TRUE(BlockIs(expected));
+}
+
+TEST_F(DialogTest, OkKeepsTheValuesShown) {
+    SetBlockPassword(&block, "Shown12");
+    block.deleteAfterPrinting = 0;
+    block.holdHours = 72;
+    block.hideJobName = 1;
+    const CryptoSettingBlock before = block;
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) { Press(dialog, IDOK); }));
+    EXPECT_TRUE(BlockIs(before));
+}
+
+TEST_F(DialogTest, OkWritesTheChangedChoices) {
+    SetBlockPassword(&block, "pw");
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
+        Click(dialog, IDC_DELETE_AFTER);
+        Click(dialog, IDC_HIDE_NAME);
+        SetDlgItemTextW(dialog, IDC_HOLD_HOURS, L"8");
+        Press(dialog, IDOK);
+    }));
+    EXPECT_EQ(block.deleteAfterPrinting, 0u);
+    EXPECT_EQ(block.hideJobName, 0u);
+    EXPECT_EQ(block.holdHours, 8u);
+    EXPECT_STREQ(block.password, "pw");
+}
+
+// What the dialog shows
+
+TEST_F(DialogTest, ShowsTheBlocksValues) {
+    SetBlockPassword(&block, "Shown12");
+    block.deleteAfterPrinting = 0;
+    block.holdHours = 72;
+    block.passwordAtPanel = 0;
+    block.hideJobName = 1;
+    Show(kLocal, [](HWND dialog) {
+        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"Shown12");
+        EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"72");
+        EXPECT_FALSE(Checked(dialog, IDC_DELETE_AFTER));
+        EXPECT_FALSE(Checked(dialog, IDC_PASSWORD_AT_PANEL));
+        EXPECT_TRUE(Checked(dialog, IDC_HIDE_NAME));
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DialogTest, ShowsTheDefaultForHoursOutOfRange) {
+    for (DWORD hours : {kHoldHoursMin - 1, kHoldHoursMax + 1}) {
+        SCOPED_TRACE(hours);
+        block.holdHours = hours;
+        Show(kLocal, [](HWND dialog) {
+            EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"24");
+            Press(dialog, IDCANCEL);
+        });
+        EXPECT_TRUE(shown);
+    }
+}
+
+TEST_F(DialogTest, ShowsAnUnterminatedBlockPasswordAsEmpty) {
+    memset(block.password, 'x', sizeof(block.password));
+    Show(kLocal, [](HWND dialog) {
+        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"");
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+// Input the dialog refuses
+
+TEST_F(DialogTest, RefusesOkWithoutPassword) {
+    const CryptoSettingBlock before = block;
+    EXPECT_FALSE(Show(kLocal, [](HWND dialog) {
+        EXPECT_FALSE(Enabled(dialog, IDOK));
+        PressOkThenCancel(dialog);
+    }));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(BlockIs(before));
+}
+
+TEST_F(DialogTest, RefusesPasswordsItCannotStore) {
+    const WCHAR *refused[] = {L"1234567890123", L"p\u00e4ss", L"tab\there"};
+    for (const WCHAR *password : refused) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(wcslen(password)));
+        const CryptoSettingBlock before = block;
+        EXPECT_FALSE(Show(kLocal, [password](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_PASSWORD, password);
+            EXPECT_FALSE(Enabled(dialog, IDOK));
+            PressOkThenCancel(dialog);
+        }));
+        EXPECT_TRUE(BlockIs(before));
+    }
+}
+
+TEST_F(DialogTest, AcceptsTheLongestPassword) {
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
+        Press(dialog, IDOK);
+    }));
+    EXPECT_STREQ(block.password, "123456789012");
+}
+
+TEST_F(DialogTest, RefusesHoursOutOfRange) {
+    SetBlockPassword(&block, "pw");
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
+        for (const WCHAR *hours : {L"", L"0", L"169"}) {
+            SetDlgItemTextW(dialog, IDC_HOLD_HOURS, hours);
+            EXPECT_FALSE(Enabled(dialog, IDOK)) << hours;
+        }
+        SetDlgItemTextW(dialog, IDC_HOLD_HOURS, L"168");
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        Press(dialog, IDOK);
+    }));
+    EXPECT_EQ(block.holdHours, kHoldHoursMax);
+}
+
+// Where no password is typed
+
+TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
+    SetBlockPassword(&block, "Old1");
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
+        Click(dialog, IDC_PASSWORD_AT_PANEL);
+        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD));
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        Press(dialog, IDOK);
+    }));
+    EXPECT_EQ(block.passwordAtPanel, 1u);
+    EXPECT_STREQ(block.password, "");
+}
+
+TEST_F(DialogTest, IcCardModeAsksForNoPassword) {
+    SetBlockPassword(&block, "Old1");
+    EXPECT_TRUE(Show(kIcCard, [](HWND dialog) {
+        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD));
+        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD_AT_PANEL));
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        Press(dialog, IDOK);
+    }));
+    EXPECT_STREQ(block.password, "");
+}
+
+TEST_F(DialogTest, SharedPrinterModeAsksForThePassword) {
+    EXPECT_TRUE(Show(kShared, [](HWND dialog) {
+        EXPECT_TRUE(Enabled(dialog, IDC_PASSWORD));
+        SetDlgItemTextW(dialog, IDC_PASSWORD, L"Net42");
+        Press(dialog, IDOK);
+    }));
+    EXPECT_STREQ(block.password, "Net42");
+}
+
+// Calls refused without a dialog
+
+TEST_F(DialogTest, RefusesUnknownModes) {
+    const CryptoSettingBlock before = block;
+    for (DWORD mode : kUnknownModes) {
+        EXPECT_FALSE(Show(mode, [](HWND dialog) { Press(dialog, IDOK); })) << mode;
+        EXPECT_FALSE(shown) << mode;
+        EXPECT_TRUE(BlockIs(before)) << mode;
+    }
+}
+
+TEST_F(DialogTest, RefusesNullBlock) {
+    DialogScript script([](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_FALSE(library.dispCryptoUi(nullptr, nullptr, kLocal));
+    EXPECT_FALSE(script.Ran());
+}
+
+// Keyboard
+
+std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
+    std::vector<int> order;
+    HWND first = GetDlgItem(dialog, firstId);
+    HWND control = first;
+    do {
+        order.push_back(GetDlgCtrlID(control));
+        control = GetNextDlgTabItem(dialog, control, FALSE);
+    } while (control && control != first && order.size() < kTextChars);
+    return order;
+}
+
+// The mnemonic letter of a control's text, 0 when it has none.
+WCHAR Mnemonic(const std::wstring &text) {
+    for (size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&') continue;
+        if (text[i + 1] != L'&') return towlower(text[i + 1]);
+        ++i;
+    }
+    return 0;
+}
+
+std::vector<HWND> Controls(HWND dialog) {
+    std::vector<HWND> controls;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        controls.push_back(child);
+    return controls;
+}
+
+TEST_F(DialogTest, StartsInThePasswordWithOkAsDefault) {
+    Show(kLocal, [](HWND dialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
+        EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DialogTest, StartsInTheHoursWhenNoPasswordIsAsked) {
+    Show(kIcCard, [](HWND dialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DialogTest, TabsThroughTheControlsInReadingOrder) {
+    SetBlockPassword(&block, "pw");
+    Show(kLocal, [](HWND dialog) {
+        const std::vector<int> expected = {IDC_PASSWORD,     IDC_PASSWORD_AT_PANEL,
+                                           IDC_HOLD_HOURS,   IDC_DELETE_AFTER,
+                                           IDC_HIDE_NAME,    IDOK,
+                                           IDCANCEL};
+        EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD), expected);
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DialogTest, LabelsLeadToTheirFields) {
+    Show(kLocal, [](HWND dialog) {
+        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_PASSWORD_LABEL), GW_HWNDNEXT),
+                  GetDlgItem(dialog, IDC_PASSWORD));
+        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_HOLD_LABEL), GW_HWNDNEXT),
+                  GetDlgItem(dialog, IDC_HOLD_HOURS));
+        EXPECT_NE(Mnemonic(ItemText(dialog, IDC_PASSWORD_LABEL)), 0);
+        EXPECT_NE(Mnemonic(ItemText(dialog, IDC_HOLD_LABEL)), 0);
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(DialogTest, EveryChoiceHasItsOwnMnemonic) {
+    Show(kLocal, [](HWND dialog) {
+        std::set<WCHAR> seen;
+        for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
+                       IDC_DELETE_AFTER, IDC_HIDE_NAME}) {
+            const WCHAR letter = Mnemonic(ItemText(dialog, id));
+            EXPECT_NE(letter, 0) << id;
+            EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
+        }
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+// Layout
+
+int TextWidth(HWND control) {
+    const std::wstring text = Text(control);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT extent = {};
+    DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return extent.right - extent.left;
+}
+
+bool IsCheckBox(HWND control) {
+    return (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+}
+
+bool IsText(HWND control) {
+    WCHAR name[kClassNameChars] = {};
+    GetClassNameW(control, name, kClassNameChars);
+    return _wcsicmp(name, L"Static") == 0 || _wcsicmp(name, L"Button") == 0;
+}
+
+TEST_F(DialogTest, TextFitsItsControls) {
+    Show(kLocal, [](HWND dialog) {
+        RECT client;
+        GetClientRect(dialog, &client);
+        for (HWND control : Controls(dialog)) {
+            const int id = GetDlgCtrlID(control);
+            RECT box;
+            GetWindowRect(control, &box);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&box), 2);
+            EXPECT_TRUE(box.left >= client.left && box.top >= client.top &&
+                        box.right <= client.right && box.bottom <= client.bottom)
+                << "control " << id << " leaves the dialog";
+            if (!IsText(control)) continue;
+            const int room = (box.right - box.left) -
+                             (IsCheckBox(control) ? 2 * GetSystemMetrics(SM_CXMENUCHECK) : 0);
+            EXPECT_LE(TextWidth(control), room) << "control " << id;
+        }
+        Press(dialog, IDCANCEL);
+    });
+    EXPECT_TRUE(shown);
+}
+
+}  // namespace

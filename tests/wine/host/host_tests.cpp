@@ -1,0 +1,242 @@
+// drvhost run as a child process: exit status, what it prints and the
+// DEVMODE files it writes. The sample printer is installed by the test
+// setup with "drvhost install".
+#include "core/oem_devmode.h"
+#include "support/wine_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kChildTimeoutMs = 60000;
+// Public DEVMODEW followed by the host's driver-private part.
+constexpr size_t kSectionOffset = 220 + 512;
+constexpr size_t kDevmodeBytes = kSectionOffset + sizeof(OemDevmode);
+
+struct HostRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string output;  // stdout and stderr together
+};
+
+class OwnedHandle {
+public:
+    OwnedHandle() = default;
+    ~OwnedHandle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    OwnedHandle(const OwnedHandle &) = delete;
+    OwnedHandle &operator=(const OwnedHandle &) = delete;
+    HANDLE *Put() { return &handle_; }
+    HANDLE Get() const { return handle_; }
+    void Reset() {
+        if (handle_) CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+std::string ReadAll(HANDLE pipe) {
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, chunk, sizeof(chunk), &got, nullptr) && got) text.append(chunk, got);
+    return text;
+}
+
+HostRun RunHost(const std::wstring &arguments) {
+    HostRun run;
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    OwnedHandle readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Put(), writeEnd.Put(), &inherit, 0)) return run;
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = writeEnd.Get();
+
+    std::wstring commandLine = L"\"" + ExeDirectory() + L"\\drvhost.exe\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return run;
+    writeEnd.Reset();
+    run.output = ReadAll(readEnd.Get());
+    WaitForSingleObject(process.hProcess, kChildTimeoutMs);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+std::wstring TempFile(const WCHAR *name) {
+    WCHAR folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name;
+}
+
+std::wstring Quoted(const std::wstring &path) { return L"\"" + path + L"\""; }
+
+std::vector<char> ReadBytes(const std::wstring &path) {
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteBytes(const std::wstring &path, const std::vector<char> &bytes) {
+    std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+OemDevmode *RecordIn(std::vector<char> &devmode) {
+    return reinterpret_cast<OemDevmode *>(devmode.data() + kSectionOffset);
+}
+
+bool Contains(const std::string &text, const std::string &part) {
+    return text.find(part) != std::string::npos;
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        defaultFile_ = TempFile(L"sx-host-default.dev");
+        const HostRun run = RunHost(L"default --out " + Quoted(defaultFile_));
+        ASSERT_EQ(0u, run.exitCode) << run.output;
+        defaultDevmode_ = ReadBytes(defaultFile_);
+        ASSERT_EQ(kDevmodeBytes, defaultDevmode_.size());
+    }
+    void TearDown() override {
+        for (const std::wstring &file : written_) DeleteFileW(file.c_str());
+        DeleteFileW(defaultFile_.c_str());
+    }
+    std::wstring Scratch(const WCHAR *name) {
+        written_.push_back(TempFile(name));
+        return written_.back();
+    }
+
+    std::wstring defaultFile_;
+    std::vector<char> defaultDevmode_;
+    std::vector<std::wstring> written_;
+};
+
+TEST_F(HostTest, InfoReportsThePluginSignatureAndVersion) {
+    const HostRun run = RunHost(L"info");
+    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_TRUE(Contains(run.output, "signature: \"0002\" 0x32303030")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "version: 1")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "published (IPrintOemDriverUI)")) << run.output;
+}
+
+TEST_F(HostTest, DefaultDevmodeCarriesTheModelsRecord) {
+    const DEVMODEW *pub = reinterpret_cast<const DEVMODEW *>(defaultDevmode_.data());
+    EXPECT_EQ(kDevmodeBytes, static_cast<size_t>(pub->dmSize) + pub->dmDriverExtra);
+    const OemDevmode *record = RecordIn(defaultDevmode_);
+    EXPECT_EQ(sizeof(OemDevmode), record->dwSize);
+    EXPECT_EQ(kOemSignature, record->dwSignature);
+    EXPECT_EQ(std::u16string(u"C:\\windows\\system32\\spool\\drivers\\x64\\3\\sxc4200.cap"),
+              std::u16string(reinterpret_cast<const char16_t *>(record->wszCapabilityPath)));
+}
+
+TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
+    const HostRun text = RunHost(L"dump " + Quoted(defaultFile_));
+    EXPECT_EQ(0u, text.exitCode) << text.output;
+    EXPECT_TRUE(Contains(text.output, " 3916  dwCollate = 0\n")) << text.output;
+    EXPECT_TRUE(Contains(text.output, "dwSignature = 842018864")) << text.output;
+    EXPECT_TRUE(Contains(text.output, "wszPluginIniPath = \"C:\\windows\\system32\\spool\\drivers"
+                                      "\\x64\\3\\sxc4200.ini\""))
+        << text.output;
+    size_t count = 0;
+    const OemFieldInfo *fields = OemDevmodeFields(&count);
+    for (size_t i = 0; i < count; ++i)
+        EXPECT_TRUE(Contains(text.output, std::string(" ") + fields[i].name + " = ")) << fields[i].name;
+
+    const HostRun json = RunHost(L"dump " + Quoted(defaultFile_) + L" --json");
+    EXPECT_EQ(0u, json.exitCode) << json.output;
+    EXPECT_TRUE(Contains(json.output, "\"printer-section-offset\": 732")) << json.output;
+    EXPECT_TRUE(Contains(json.output, "\"dwSize\": 4052")) << json.output;
+    EXPECT_TRUE(Contains(json.output, "\"wszPluginIniPath\": \"C:\\\\windows\\\\system32"))
+        << json.output;
+}
+
+TEST_F(HostTest, ConvertKeepsAnEarlierRecordsSettingsAndMergeRepairsIt) {
+    std::vector<char> earlier = defaultDevmode_;
+    OemDevmode *record = RecordIn(earlier);
+    record->dwCollate = 1;
+    record->lRecField12 = 150;
+    const std::wstring in = Scratch(L"sx-host-earlier.dev");
+    const std::wstring converted = Scratch(L"sx-host-converted.dev");
+    const std::wstring merged = Scratch(L"sx-host-merged.dev");
+    WriteBytes(in, earlier);
+
+    const HostRun convert = RunHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
+    ASSERT_EQ(0u, convert.exitCode) << convert.output;
+    std::vector<char> out = ReadBytes(converted);
+    ASSERT_EQ(kDevmodeBytes, out.size());
+    EXPECT_EQ(1u, RecordIn(out)->dwCollate);
+    EXPECT_EQ(150, RecordIn(out)->lRecField12);
+
+    const HostRun merge = RunHost(L"merge --in " + Quoted(in) + L" --out " + Quoted(merged));
+    ASSERT_EQ(0u, merge.exitCode) << merge.output;
+    out = ReadBytes(merged);
+    ASSERT_EQ(kDevmodeBytes, out.size());
+    EXPECT_EQ(1u, RecordIn(out)->dwCollate);
+    EXPECT_EQ(0, RecordIn(out)->lRecField12);
+}
+
+TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
+    std::vector<char> cut = defaultDevmode_;
+    RecordIn(cut)->dwCollate = 1;
+    RecordIn(cut)->wszJobName[0] = u'J';
+    cut.resize(kSectionOffset + offsetof(OemDevmode, wszJobPin));
+    const std::wstring in = Scratch(L"sx-host-cut.dev");
+    const std::wstring converted = Scratch(L"sx-host-cut-out.dev");
+    WriteBytes(in, cut);
+
+    const HostRun run = RunHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
+    EXPECT_EQ(3u, run.exitCode) << run.output;
+    std::vector<char> out = ReadBytes(converted);
+    ASSERT_EQ(kDevmodeBytes, out.size());
+    EXPECT_EQ(u'J', RecordIn(out)->wszJobName[0]);
+    EXPECT_EQ(0u, RecordIn(out)->dwCollate);  // beyond the file: the default stays
+}
+
+TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
+    const HostRun missing = RunHost(L"dump " + Quoted(TempFile(L"sx-host-no-such-file.dev")));
+    EXPECT_EQ(1u, missing.exitCode) << missing.output;
+    EXPECT_TRUE(Contains(missing.output, "sx-host-no-such-file.dev")) << missing.output;
+
+    const std::wstring shortFile = Scratch(L"sx-host-short.dev");
+    WriteBytes(shortFile, std::vector<char>(defaultDevmode_.begin(), defaultDevmode_.begin() + 10));
+    const HostRun tooShort = RunHost(L"dump " + Quoted(shortFile));
+    EXPECT_EQ(1u, tooShort.exitCode) << tooShort.output;
+    const HostRun convertShort =
+        RunHost(L"convert --in " + Quoted(shortFile) + L" --out " + Quoted(Scratch(L"sx-x.dev")));
+    EXPECT_EQ(1u, convertShort.exitCode) << convertShort.output;
+
+    std::vector<char> foreign = defaultDevmode_;
+    RecordIn(foreign)->dwSignature = 0x12345678;
+    const std::wstring foreignFile = Scratch(L"sx-host-foreign.dev");
+    WriteBytes(foreignFile, foreign);
+    const HostRun wrongSignature = RunHost(L"dump " + Quoted(foreignFile));
+    EXPECT_EQ(1u, wrongSignature.exitCode) << wrongSignature.output;
+    EXPECT_TRUE(Contains(wrongSignature.output, "signature 0x12345678")) << wrongSignature.output;
+
+    const HostRun noPrinter = RunHost(L"info --printer \"No Such Printer\"");
+    EXPECT_EQ(1u, noPrinter.exitCode) << noPrinter.output;
+    EXPECT_TRUE(Contains(noPrinter.output, "No Such Printer")) << noPrinter.output;
+
+    EXPECT_EQ(2u, RunHost(L"frobnicate").exitCode);
+    EXPECT_EQ(2u, RunHost(L"default").exitCode);  // --out is required
+}
+
+}  // namespace
