@@ -1,0 +1,92 @@
+// The key filter of numeric fields, the shared help table and the overlay
+// row test.
+#include "core/context_help_table.h"
+#include "core/numeric_edit_rules.h"
+#include "overlays/overlay_set.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+NumericKey Judge(const std::u16string &text, size_t caret, bool isSigned = false) {
+    return JudgeNumericKey(text.data(), text.size(), caret, isSigned);
+}
+
+TEST(NumericKey, DigitsAndZeros) {
+    EXPECT_EQ(NumericKey::Accept, Judge(u"7", 1));
+    EXPECT_EQ(NumericKey::Accept, Judge(u"0", 1));    // a lone zero passes
+    EXPECT_EQ(NumericKey::Reject, Judge(u"05", 1));   // zero typed before "5"
+    EXPECT_EQ(NumericKey::Accept, Judge(u"50", 2));
+    EXPECT_EQ(NumericKey::Accept, Judge(u"105", 2));
+    EXPECT_EQ(NumericKey::Reject, Judge(u"1a", 2));
+    EXPECT_EQ(NumericKey::Reject, Judge(u" 1", 1));
+    EXPECT_EQ(NumericKey::NothingTyped, Judge(u"12", 0));
+    EXPECT_EQ(NumericKey::NothingTyped, Judge(u"12", 3));
+}
+
+TEST(NumericKey, SignsOnlyFirstAndOnlyInSignedFields) {
+    EXPECT_EQ(NumericKey::Accept, Judge(u"-", 1, true));
+    EXPECT_EQ(NumericKey::Accept, Judge(u"+5", 1, true));
+    EXPECT_EQ(NumericKey::Reject, Judge(u"5-", 2, true));
+    EXPECT_EQ(NumericKey::Reject, Judge(u"--5", 1, true));
+    EXPECT_EQ(NumericKey::Reject, Judge(u"-", 1, false));
+}
+
+TEST(NumericKey, ValueAndClamp) {
+    EXPECT_EQ(1000, NumericTextValue(u"1000", 4));
+    EXPECT_EQ(-42, NumericTextValue(u"-42", 3));
+    EXPECT_EQ(0, NumericTextValue(u"-", 1));
+    EXPECT_EQ(12, NumericTextValue(u"12x9", 4));
+    int32_t value = 0;
+    EXPECT_TRUE(ClampNumericValue(1000, 1, 999, &value));
+    EXPECT_EQ(999, value);
+    EXPECT_TRUE(ClampNumericValue(0, 1, 999, &value));
+    EXPECT_EQ(1, value);
+    EXPECT_FALSE(ClampNumericValue(500, 1, 999, &value));
+    const std::u16string huge(30, u'9');
+    EXPECT_TRUE(ClampNumericValue(NumericTextValue(huge.data(), huge.size()), -50, 50, &value));
+    EXPECT_EQ(50, value);
+}
+
+TEST(ContextHelp, SharedRowsAndFirstPairWins) {
+    EXPECT_EQ(3u, FindHelpContext(1));
+    EXPECT_EQ(4u, FindHelpContext(2));
+    EXPECT_EQ(1u, FindHelpContext(10000));
+    EXPECT_EQ(839u, FindHelpContext(1392));
+    for (uint32_t id = 1586; id <= 1589; ++id) EXPECT_EQ(853u, FindHelpContext(id));
+    for (uint32_t id = 4005; id <= 4020; ++id) EXPECT_EQ(2501u, FindHelpContext(id));
+    EXPECT_EQ(1770u, FindHelpContext(4111));
+    EXPECT_EQ(0u, FindHelpContext(4110));
+    EXPECT_EQ(0u, FindHelpContext(10001));
+
+    size_t count = 0;
+    const HelpPair *table = ContextHelpTable(&count);
+    EXPECT_EQ(0u, table[count].controlId);
+    std::set<uint32_t> seen;
+    for (size_t i = 0; i < count; ++i) {
+        ASSERT_NE(0u, table[i].controlId);
+        if (!seen.insert(table[i].controlId).second) continue;
+        EXPECT_EQ(table[i].contextId, FindHelpContext(table[i].controlId)) << table[i].controlId;
+    }
+}
+
+TEST(OverlayRows, OnlyDefinedRowsThatTheJobUses) {
+    OverlaySet set = {};
+    set.cDefined = 3;
+    set.cActive = 2;
+    set.awActive[0] = 2;
+    set.awActive[1] = 0;
+    set.awActive[2] = 1;  // beyond cActive
+    EXPECT_TRUE(IsActiveOverlayRow(set, 0));
+    EXPECT_TRUE(IsActiveOverlayRow(set, 2));
+    EXPECT_FALSE(IsActiveOverlayRow(set, 1));
+    set.awActive[0] = 5;
+    EXPECT_FALSE(IsActiveOverlayRow(set, 5));  // not a defined row
+    set.cActive = 9;  // a damaged count reads no further than the array
+    EXPECT_FALSE(IsActiveOverlayRow(set, 3));
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "core/resource_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+// The languages the plug-in's templates carry, in the order the module
+// lists them, and the same set with the two Chinese variants swapped.
+const std::vector<uint16_t> kShipped = {0x0000, 0x000A, 0x0404, 0x0407, 0x040C,
+                                        0x0410, 0x0412, 0x0416, 0x0804};
+
+std::vector<uint16_t> ChineseSwapped() {
+    std::vector<uint16_t> order = kShipped;
+    std::swap(order[2], order[8]);
+    return order;
+}
+
+uint16_t Choose(uint16_t wanted, const std::vector<uint16_t> &order) {
+    return ChooseResourceLanguage(wanted, order.data(), order.size());
+}
+
+TEST(ResourceLanguage, RegionalVariantsFallToTheShippedLanguage) {
+    EXPECT_EQ(0x0407, Choose(0x0C07, kShipped));  // German (Austria)
+    EXPECT_EQ(0x000A, Choose(0x0C0A, kShipped));  // Spanish (modern sort)
+    EXPECT_EQ(0x0416, Choose(0x0816, kShipped));  // Portuguese (Portugal)
+    EXPECT_EQ(0x040C, Choose(0x040C, kShipped));
+    EXPECT_EQ(0, Choose(0x0411, kShipped));       // Japanese: ordinary lookup
+    EXPECT_EQ(0, Choose(0x0409, {0x0407, 0x040C}));
+}
+
+TEST(ResourceLanguage, ChineseScriptDecidesInEitherOrder) {
+    for (const std::vector<uint16_t> &order : {kShipped, ChineseSwapped()}) {
+        EXPECT_EQ(0x0404, Choose(0x0C04, order));  // Hong Kong
+        EXPECT_EQ(0x0404, Choose(0x1404, order));  // Macao
+        EXPECT_EQ(0x0804, Choose(0x1004, order));  // Singapore
+        EXPECT_EQ(0x0404, Choose(0x0404, order));
+        EXPECT_EQ(0x0804, Choose(0x0804, order));
+    }
+}
+
+TEST(ResourceLanguage, ExactMatchStopsTheEnumeration) {
+    LanguageChoice choice;
+    choice.wanted = 0x0407;
+    EXPECT_TRUE(OfferResourceLanguage(&choice, 0x0000));
+    EXPECT_FALSE(OfferResourceLanguage(&choice, 0x0407));
+    EXPECT_FALSE(OfferResourceLanguage(&choice, 0x0C07));
+    EXPECT_EQ(0x0407, choice.chosen);
+}
+
+std::vector<char16_t> Block(std::initializer_list<std::u16string> entries) {
+    std::vector<char16_t> block;
+    for (const std::u16string &entry : entries) {
+        block.push_back(static_cast<char16_t>(entry.size()));
+        block.insert(block.end(), entry.begin(), entry.end());
+    }
+    return block;
+}
+
+TEST(StringBlock, EntriesAreFoundByTheirPlaceAndCutToTheBuffer) {
+    const std::u16string hundred(100, u'x');
+    const std::vector<char16_t> block = Block({u"Warning", u"", hundred, u"Page"});
+    char16_t out[50];
+    EXPECT_EQ(7u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 50));
+    EXPECT_EQ(std::u16string(u"Warning"), out);
+    EXPECT_EQ(49u, CopyStringBlockEntry(block.data(), block.size(), 2, out, 50));
+    EXPECT_EQ(hundred.substr(0, 49), std::u16string(out));
+    EXPECT_EQ(4u, CopyStringBlockEntry(block.data(), block.size(), 3, out, 50));
+    EXPECT_EQ(std::u16string(u"Page"), out);
+}
+
+TEST(StringBlock, EmptyOrMissingEntriesLeaveTheBufferAlone) {
+    const std::vector<char16_t> block = Block({u"Warning", u""});
+    char16_t out[8] = {u'k', u'e', u'p', u't', 0};
+    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 1, out, 8));
+    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 5, out, 8));
+    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 16, out, 8));
+    EXPECT_EQ(std::u16string(u"kept"), out);
+    EXPECT_EQ(1u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 2));
+    EXPECT_EQ(std::u16string(u"W"), out);
+}
+
+TEST(StringBlock, ADamagedLengthNeverReadsPastTheBlock) {
+    std::vector<char16_t> block = Block({u"abc"});
+    block[0] = 0x7FFF;
+    char16_t out[16];
+    EXPECT_EQ(3u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 16));
+    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 1, out, 16));
+}
+
+}  // namespace
