@@ -5,4 +5,5 @@ set(WINE_TESTS
     devmode_tests
     crypto_tests
     host_tests
+    dialog_tests
 )

@@ -5,7 +5,6 @@
 #include "core/os_version.h"
 
 WCHAR *PluginIni;
-WCHAR HelpFilePath[kHelpPathBytes / sizeof(WCHAR)];
 
 namespace {
 

@@ -2,16 +2,15 @@
 // document or printer option handling.
 #pragma once
 
+#include "core/context_help.h"
 #include "core/platform_oem.h"
 
 class OemUiPlugin;
 
 constexpr DWORD kPluginIniBufferBytes = 522;
-constexpr DWORD kHelpPathBytes = 520;
 
 // The plug-in ini path buffer of the last CommonUIProp call (on the
-// driver's OEM heap, which owns it) and the help file path.
+// driver's OEM heap, which owns it).
 extern WCHAR *PluginIni;
-extern WCHAR HelpFilePath[kHelpPathBytes / sizeof(WCHAR)];
 
 HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param);

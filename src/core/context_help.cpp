@@ -6,6 +6,8 @@
 
 #include <cwchar>
 
+WCHAR HelpFilePath[kHelpPathBytes / sizeof(WCHAR)];
+
 namespace {
 
 const WCHAR kHtmlHelpServerKey[] =

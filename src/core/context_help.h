@@ -5,6 +5,11 @@
 #include <windows.h>
 
 constexpr UINT kHtmlHelpContextCommand = 15;  // HH_HELP_CONTEXT
+constexpr DWORD kHelpPathBytes = 520;
+
+// The help file: the driver directory, "\3" and the ini's HELP or HTMLHELP
+// name; CommonUIProp builds it.
+extern WCHAR HelpFilePath[kHelpPathBytes / sizeof(WCHAR)];
 
 // HtmlHelpW(window, help path (with ">popup" when asked), context).
 // Returns the HTML Help result, or null when the control has no context or

@@ -1,0 +1,183 @@
+#include "core/dialog_utils.h"
+#include "support/wine_test_support.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr UINT kFirstButton = 100;
+constexpr UINT kButtonCount = 4;
+constexpr UINT kNumberEdit = 200;
+constexpr UINT kSignedEdit = 201;
+constexpr int kMinimum = 1;
+constexpr int kMaximum = 999;
+constexpr int kSignedMinimum = -50;
+constexpr int kSignedMaximum = 50;
+constexpr int kEmptyValue = 1;
+
+// A top-level window standing in for a dialog: the operations only look
+// controls up by id, and the numeric filter runs on its edit notifications.
+struct TestWindow {
+    HWND window = nullptr;
+    WCHAR savedNumber[kSavedNumericTextChars] = {};
+    WCHAR savedSigned[kSavedNumericTextChars] = {};
+};
+
+TestWindow *Current = nullptr;
+
+LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && Current) {
+        const UINT id = LOWORD(wParam);
+        if (id == kNumberEdit)
+            ValidateNumericEdit(window, HIWORD(wParam), id, kEmptyValue, kMinimum, kMaximum,
+                                Current->savedNumber, 0, FALSE);
+        if (id == kSignedEdit)
+            ValidateNumericEdit(window, HIWORD(wParam), id, 0, kSignedMinimum, kSignedMaximum,
+                                Current->savedSigned, 0, TRUE);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSW windowClass = {};
+        windowClass.lpfnWndProc = TestWindowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"SxDialogTest";
+        RegisterClassW(&windowClass);
+        test_.window = CreateWindowExW(0, L"SxDialogTest", L"test", WS_OVERLAPPEDWINDOW, 0, 0,
+                                       400, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
+        ASSERT_NE(nullptr, test_.window);
+        ShowWindow(test_.window, SW_SHOWNOACTIVATE);
+        Current = &test_;
+        for (UINT i = 0; i < kButtonCount; ++i)
+            CreateChild(L"BUTTON", kFirstButton + i, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+        CreateChild(L"EDIT", kNumberEdit, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL);
+        CreateChild(L"EDIT", kSignedEdit, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL);
+    }
+    void TearDown() override {
+        Current = nullptr;
+        DestroyWindow(test_.window);
+    }
+    void CreateChild(const WCHAR *windowClass, UINT id, DWORD style) {
+        CreateWindowExW(0, windowClass, L"", style, 0, static_cast<int>(id % 100) * 20, 100, 18,
+                        test_.window, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
+    }
+    HWND Control(UINT id) const { return GetDlgItem(test_.window, id); }
+    // Typing as the user does: focus, then one WM_CHAR per character.
+    void Type(UINT id, const std::wstring &keys) {
+        SetFocus(Control(id));
+        for (WCHAR key : keys) SendMessageW(Control(id), WM_CHAR, key, 0);
+    }
+    std::wstring Text(UINT id) const {
+        WCHAR text[64] = {};
+        GetWindowTextW(Control(id), text, 64);
+        return text;
+    }
+    void SetText(UINT id, const WCHAR *text, int caret) {
+        SetWindowTextW(Control(id), text);
+        SetFocus(Control(id));
+        SendMessageW(Control(id), EM_SETSEL, caret, caret);
+    }
+
+    TestWindow test_;
+};
+
+TEST_F(DialogTest, RestrictNeverEnablesAndRangesRunInclusively) {
+    EnableWindow(Control(kFirstButton + 1), FALSE);
+    RestrictControlRange(test_.window, kFirstButton, kFirstButton + 2, TRUE);
+    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton)));
+    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 1)));
+    RestrictControlRange(test_.window, kFirstButton, kFirstButton + 2, FALSE);
+    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton)));
+    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 2)));
+    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + 3)));
+
+    EnableControlRange(test_.window, kFirstButton, kFirstButton + 3, TRUE);
+    for (UINT i = 0; i < kButtonCount; ++i) EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + i)));
+
+    // A first id above the last changes nothing.
+    ShowControlRange(test_.window, kFirstButton + 2, kFirstButton, FALSE);
+    DestroyControlRange(test_.window, kFirstButton + 2, kFirstButton);
+    for (UINT i = 0; i < kButtonCount; ++i) EXPECT_TRUE(IsWindowVisible(Control(kFirstButton + i)));
+
+    ShowControlRange(test_.window, kFirstButton, kFirstButton + 1, FALSE);
+    EXPECT_FALSE(IsWindowVisible(Control(kFirstButton)));
+    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 1)));
+    ShowControlRange(test_.window, kFirstButton, kFirstButton + 1, TRUE);
+    EXPECT_TRUE(IsWindowVisible(Control(kFirstButton)));
+    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + 1)));
+
+    // Ids without a control in the range are passed over.
+    DestroyControlRange(test_.window, kFirstButton + 3, kNumberEdit - 1);
+    EXPECT_EQ(nullptr, Control(kFirstButton + 3));
+    EXPECT_NE(nullptr, Control(kNumberEdit));
+}
+
+TEST_F(DialogTest, NumericFieldTypingSequences) {
+    Type(kNumberEdit, L"12");
+    EXPECT_EQ(L"12", Text(kNumberEdit));
+    Type(kNumberEdit, L"x");
+    EXPECT_EQ(L"12", Text(kNumberEdit));  // a letter beeps and the saved text returns
+    Type(kNumberEdit, L"34");
+    EXPECT_EQ(L"999", Text(kNumberEdit));  // 1234 is held to the maximum
+
+    SetText(kNumberEdit, L"", 0);
+    Type(kNumberEdit, L"0");
+    EXPECT_EQ(L"1", Text(kNumberEdit));  // a lone zero passes, then rises to the minimum
+
+    SetText(kNumberEdit, L"5", 0);
+    Type(kNumberEdit, L"0");
+    EXPECT_EQ(L"5", Text(kNumberEdit));  // a leading zero is refused
+
+    SetText(kNumberEdit, L"100", 3);
+    Type(kNumberEdit, L"0");
+    EXPECT_EQ(L"999", Text(kNumberEdit));  // the fourth digit makes 1000
+
+    SetText(kNumberEdit, L"", 0);
+    SetFocus(Control(kSignedEdit));  // leaving an empty field puts the empty value in
+    EXPECT_EQ(L"1", Text(kNumberEdit));
+}
+
+TEST_F(DialogTest, SignedFieldTakesASignOnlyFirst) {
+    Type(kSignedEdit, L"-4");
+    EXPECT_EQ(L"-4", Text(kSignedEdit));
+    Type(kSignedEdit, L"-");
+    EXPECT_EQ(L"-4", Text(kSignedEdit));
+    Type(kSignedEdit, L"9");
+    EXPECT_EQ(L"-49", Text(kSignedEdit));
+    Type(kSignedEdit, L"9");
+    EXPECT_EQ(L"-50", Text(kSignedEdit));  // -499 is held to the minimum
+    SetText(kNumberEdit, L"", 0);
+    Type(kNumberEdit, L"-");
+    EXPECT_EQ(L"", Text(kNumberEdit));  // unsigned fields take no sign
+}
+
+TEST_F(DialogTest, RevisitFlipsOnceAndOnlyWithoutPrinterDataRights) {
+    PrinterDataWritable = 1;
+    SheetVisitFlags = kPluginPageInitialised;
+    RevisitFirstPages(Control(kFirstButton));
+    EXPECT_EQ(kPluginPageInitialised, SheetVisitFlags);
+    PrinterDataWritable = 0;
+    RevisitFirstPages(Control(kFirstButton));
+    EXPECT_EQ(kPluginPageInitialised | kDriverPageVisited, SheetVisitFlags);
+}
+
+TEST_F(DialogTest, LinkFontIsUnderlinedVerdanaOfTheParentsSize) {
+    HFONT font = CreateLinkFont(Control(kFirstButton));
+    ASSERT_NE(nullptr, font);
+    LOGFONTW described = {};
+    GetObjectW(font, sizeof(described), &described);
+    EXPECT_TRUE(described.lfUnderline);
+    EXPECT_EQ(FW_NORMAL, described.lfWeight);
+    EXPECT_EQ(std::wstring(L"Verdana"), described.lfFaceName);
+    DeleteObject(font);
+}
+
+}  // namespace
