@@ -40,7 +40,7 @@ set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(WINE_ENV
     WINEPREFIX=${WINE_PREFIX}
     WINEDEBUG=-all
-    WINEDLLOVERRIDES=mscoree,mshtml=
+    WINEDLLOVERRIDES=mscoree,mshtml,winedbg.exe=
     LC_ALL=C.UTF-8)
 
 add_test(NAME wine_setup

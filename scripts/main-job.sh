@@ -8,7 +8,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
 "$ROOT/scripts/build.sh"
 
-export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 "$ROOT/scripts/wine-setup.sh" "$WINEPREFIX" "$BUILD/win/bin"
 /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" show
 /usr/lib/wine/wineserver -w

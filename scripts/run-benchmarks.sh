@@ -8,7 +8,7 @@ BUILD=${SX_BUILD_DIR:-$ROOT/build}
 "$ROOT/scripts/build.sh"
 "$BUILD/native_bench"
 
-export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 "$ROOT/scripts/wine-setup.sh" "$WINEPREFIX" "$BUILD/win/bin" >/dev/null
 /usr/lib/wine/wine64 "$BUILD/win/bin/devmode_bench.exe"
 /usr/lib/wine/wineserver -w

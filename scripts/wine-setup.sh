@@ -7,7 +7,7 @@ set -e
 PREFIX=$1
 BIN=$2
 WINE=/usr/lib/wine/wine64
-export WINEPREFIX="$PREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$PREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 
 if [ ! -f "$PREFIX/system.reg" ]; then
     mkdir -p "$PREFIX"

@@ -4,6 +4,8 @@ const WCHAR kSamplePrinter[] = L"SX Color 4200 PS";
 
 namespace {
 
+const WCHAR kDescriptionFileName[] = L"sxc4200.ppd";
+
 const WCHAR kPluginFileName[] = L"sxoemui.dll";
 const WCHAR kTestPort[] = L"FILE:";
 const WCHAR kPrintProcessor[] = L"WinPrint";
@@ -98,7 +100,9 @@ TestPrinter::TestPrinter(const std::wstring &name, const std::vector<std::wstrin
     std::vector<std::wstring> paths;
     for (const std::wstring &file : dependentFiles) paths.push_back(DriverFilePath(file));
     std::vector<WCHAR> list = MultiString(paths);
-    const std::wstring mainFile = paths.empty() ? DriverFilePath(kPluginFileName) : paths.front();
+    // Wine's spooler loads a configuration file that is a library as the
+    // driver's UI and calls into it; the description file keeps it out.
+    const std::wstring mainFile = DriverFilePath(kDescriptionFileName);
 
     DRIVER_INFO_3W driver = {};
     driver.cVersion = kDriverVersion;
