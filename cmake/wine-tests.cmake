@@ -6,4 +6,5 @@ set(WINE_TESTS
     crypto_tests
     host_tests
     dialog_tests
+    optiontree_tests
 )

@@ -3,6 +3,7 @@
 #include "core/driver_config.h"
 #include "core/oem_ui_plugin.h"
 #include "core/os_version.h"
+#include "optiontree/option_tree.h"
 
 WCHAR *PluginIni;
 
@@ -34,6 +35,7 @@ void BuildHelpPath() {
 HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
     if (mode != OEMCUIP_DOCPROP && mode != OEMCUIP_PRNPROP) return FailWith(ERROR_INVALID_PARAMETER);
     if (!param) return FailWith(ERROR_INVALID_PARAMETER);
+    plugin->hOemHeap = param->hOEMHeap;
 
     WCHAR *iniBuffer = static_cast<WCHAR *>(
         HeapAlloc(param->hOEMHeap, HEAP_ZERO_MEMORY, kPluginIniBufferBytes));
@@ -43,11 +45,12 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
 
     BuildHelpPath();
 
-    // The document option tree and the printer's installable options are
-    // handled by their own code; until then the driver keeps its own.
-    if (mode == OEMCUIP_DOCPROP)
+    if (mode == OEMCUIP_DOCPROP) {
         plugin->pDocCuipParam = param;
-    else
-        plugin->pPrnCuipParam = param;
+        return RunDocumentStep(plugin, param);
+    }
+    // The printer's installable options are handled by their own code;
+    // until then the driver keeps its own tree.
+    plugin->pPrnCuipParam = param;
     return E_NOTIMPL;
 }

@@ -275,7 +275,10 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
         EXPECT_EQ(plugin->CommonUIProp(mode, &param), E_FAIL);
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     }
-    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_NOTIMPL);
+    // The driver first asks how many items of its own the plug-in adds.
+    param.cOEMOptItems = 7;
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
+    EXPECT_EQ(param.cOEMOptItems, 0u);
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_PRNPROP, &param), E_NOTIMPL);
 
     TestPrinter bare(L"SX Test Bare", {L"sxoemui.dll"});

@@ -1,0 +1,28 @@
+// The state block of one opening of the document properties: every
+// document page and dialog of the plug-in works on it.
+#pragma once
+
+
+#include "core/platform_oem.h"
+#include "optiontree/feature_slots.h"
+
+struct DocUiState {
+    HANDLE hComPropSheet;
+    HANDLE hJobOptionsPage;
+    HANDLE hColorPage;
+    POEMUIPSPARAM pOemUiPsParam;
+    POEMCUIPPARAM pOemCuipParam;
+    PFNCOMPROPSHEET pfnComPropSheet;
+    SlotTable slots;
+    WCHAR *pPluginIni;
+    HANDLE hLinkPage;
+};
+
+inline bool SlotPresent(const DocUiState *state, uint32_t slot) {
+    return state->slots.index[slot] != kSlotAbsent;
+}
+
+// The driver item of a present slot.
+inline POPTITEM SlotItem(const DocUiState *state, uint32_t slot) {
+    return &state->pOemCuipParam->pDrvOptItems[state->slots.index[slot]];
+}

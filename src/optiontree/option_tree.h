@@ -1,0 +1,21 @@
+// The document option tree: the walk over the driver's items, the
+// callback the driver calls, and the push of working selections back into
+// the driver's items.
+#pragma once
+
+#include "optiontree/doc_ui_state.h"
+
+class OemUiPlugin;
+
+// The document step of CommonUIProp (both of the driver's calls).
+HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param);
+
+void ScanDriverOptionItems(DocUiState *state);
+
+LONG APIENTRY OptionTreeCallback(PCPSUICBPARAM callback, POEMCUIPPARAM param);
+
+// Puts the working selection into the item and lets the driver check it;
+// a refusal puts the item's previous selection back into `working`.
+BOOL SetOptItemSel(POEMCUIPPARAM param, DWORD itemIndex, DWORD *working, DWORD mode);
+
+void PushSlotsToDriver(DocUiState *state);

@@ -1,0 +1,218 @@
+// The document step of CommonUIProp through the plug-in's exports, on a
+// driver tree built as the PostScript driver builds it.
+#include "driver_tree.h"
+#include "support/wine_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr size_t kRecordBytes = 4052;
+constexpr size_t kNupOffset = 2560;
+constexpr size_t kOrientationOffset = 2569;
+constexpr size_t kSpecialColorInactiveOffset = 4032;
+const WCHAR kJapaneseLetter[] = L"\x30EC\x30BF\x30FC";
+
+class DocumentWalkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(library.Module(), nullptr);
+        plugin = library.CreatePlugin();
+        ASSERT_NE(plugin, nullptr);
+        heap = HeapCreate(0, 0, 0);
+    }
+    void TearDown() override {
+        if (plugin) plugin->Release();
+        HeapDestroy(heap);
+    }
+
+    // Both of the driver's document calls, as it makes them.
+    HRESULT Walk(DriverTree &tree, const WCHAR *printerName = kSamplePrinter) {
+        printer = std::make_unique<PrinterHandle>(printerName);
+        param = {};
+        param.cbSize = sizeof(param);
+        param.hPrinter = printer->Get();
+        param.hOEMHeap = heap;
+        param.pOEMDM = record;
+        HRESULT hr = plugin->CommonUIProp(OEMCUIP_DOCPROP, &param);
+        if (FAILED(hr)) return hr;
+        memset(pluginItems, 0x5A, sizeof(pluginItems));
+        param.pOEMOptItems = pluginItems;
+        param.cOEMOptItems = 2;
+        tree.Attach(&param);
+        return plugin->CommonUIProp(OEMCUIP_DOCPROP, &param);
+    }
+
+    LONG Callback(LONG reason) {
+        CPSUICBPARAM callback = {};
+        callback.cbSize = sizeof(callback);
+        callback.Reason = static_cast<WORD>(reason);
+        return param.OEMCUIPCallback(&callback, &param);
+    }
+
+    static bool Hidden(DriverTree &tree, DWORD item) {
+        return (tree.Item(item).Flags & OPTIF_HIDE) != 0;
+    }
+
+    PluginLibrary library;
+    IPrintOemUI2 *plugin = nullptr;
+    HANDLE heap = nullptr;
+    std::unique_ptr<PrinterHandle> printer;
+    OEMCUIPPARAM param = {};
+    OPTITEM pluginItems[2];
+    BYTE record[kRecordBytes] = {};
+};
+
+TEST_F(DocumentWalkTest, HidesThePluginsFeaturesAndLeavesTheRestVisible) {
+    DriverTree tree;
+    const DWORD orientation = tree.AddStandard(DMPUB_ORIENTATION, 0);
+    const DWORD scale = tree.AddStandard(DMPUB_SCALE, 100);
+    const DWORD copies = tree.AddStandard(DMPUB_COPIES_COLLATE, 1);
+    const DWORD quality = tree.AddStandard(DMPUB_PRINTQUALITY, 0);
+    const DWORD source = tree.AddStandard(DMPUB_DEFSOURCE, 0);
+    const DWORD mirror = tree.AddMirror(0);
+    const DWORD collate = tree.AddFeature("VXCollate", 1);
+    const DWORD lowerCase = tree.AddFeature("vxcollate", 0);
+    const DWORD media = tree.AddFeature("VXMediaType", 0);
+    const DWORD toneA = tree.AddFeature("VXTone", 0);
+    const DWORD toneB = tree.AddFeature("VXTone", 1);
+    const DWORD duplex = tree.AddFeature("Duplex", 0);
+    const DWORD plain = tree.AddFeature(nullptr, 0);
+    ASSERT_EQ(Walk(tree), S_OK);
+
+    for (DWORD item : {scale, copies, quality, mirror, collate, toneA, toneB})
+        EXPECT_TRUE(Hidden(tree, item)) << item;
+    for (DWORD item : {orientation, source, lowerCase, media, duplex, plain})
+        EXPECT_FALSE(Hidden(tree, item)) << item;
+
+    EXPECT_EQ(param.pOEMUserData, static_cast<void *>(plugin));
+    EXPECT_NE(param.OEMCUIPCallback, nullptr);
+    for (const OPTITEM &item : pluginItems) {
+        EXPECT_EQ(item.cbSize, sizeof(OPTITEM));
+        EXPECT_EQ(item.DMPubID, 0);
+        EXPECT_EQ(item.Flags, 0u);
+        EXPECT_EQ(item.pName, nullptr);
+    }
+}
+
+TEST_F(DocumentWalkTest, HelpContextsPointIntoThePluginsHelpFile) {
+    DriverTree tree;
+    const DWORD collate = tree.AddFeature("VXCollate", 0);
+    const DWORD media = tree.AddFeature("VXMediaType", 0);
+    const DWORD tone = tree.AddFeature("VXTone", 0);
+    ASSERT_EQ(Walk(tree), S_OK);
+
+    EXPECT_EQ(tree.Item(collate).HelpIndex, 807u);
+    EXPECT_EQ(tree.Item(media).HelpIndex, 420u);
+    for (DWORD item : {collate, media}) {
+        const OPTITEM &helped = tree.Item(item);
+        ASSERT_TRUE(helped.Flags & OPTIF_HAS_POIEXT);
+        ASSERT_NE(helped.pOIExt, nullptr);
+        EXPECT_EQ(helped.pOIExt->cbSize, sizeof(OIEXT));
+        ASSERT_NE(helped.pOIExt->pHelpFile, nullptr);
+        const std::wstring help = helped.pOIExt->pHelpFile;
+        EXPECT_EQ(help.rfind(DriverFilesFolder(), 0), 0u) << help;
+    }
+    EXPECT_EQ(tree.Item(tone).HelpIndex, 0u);
+    EXPECT_FALSE(tree.Item(tone).Flags & OPTIF_HAS_POIEXT);
+}
+
+TEST_F(DocumentWalkTest, ApplyStoresDriverSelectionsAndSpecialColourState) {
+    DriverTree tree;
+    const DWORD nup = tree.AddStandard(DMPUB_NUP, 3);
+    const DWORD orientation = tree.AddStandard(DMPUB_ORIENTATION, 1);
+    tree.AddFeature("VXSpecialColorControl", 4);
+    ASSERT_EQ(Walk(tree), S_OK);
+    tree.Item(nup).Sel = 0x105;
+    tree.Item(orientation).Sel = 2;
+
+    EXPECT_EQ(Callback(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
+    EXPECT_EQ(record[kNupOffset], 0);
+    EXPECT_EQ(Callback(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
+    EXPECT_EQ(record[kNupOffset], 0x05);
+    EXPECT_EQ(record[kOrientationOffset], 2);
+    DWORD inactive;
+    memcpy(&inactive, record + kSpecialColorInactiveOffset, sizeof(inactive));
+    EXPECT_EQ(inactive, 1u);
+
+    DriverTree other;
+    other.AddFeature("VXSpecialColorControl", 5);
+    memset(record, 0xAA, sizeof(record));
+    ASSERT_EQ(Walk(other), S_OK);
+    EXPECT_EQ(Callback(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
+    memcpy(&inactive, record + kSpecialColorInactiveOffset, sizeof(inactive));
+    EXPECT_EQ(inactive, 0u);
+    EXPECT_EQ(record[kNupOffset], 0xAA);
+    EXPECT_EQ(record[kOrientationOffset], 0xAA);
+}
+
+TEST_F(DocumentWalkTest, JapanesePaperListLosesTheConfiguredSizes) {
+    DriverTree tree;
+    const DWORD paper = tree.AddStandard(DMPUB_FORMNAME, 0,
+                                         {kJapaneseLetter, L"A4", L"Postcard", L"DoublePostcard",
+                                          L"postcard"});
+    ASSERT_EQ(Walk(tree), S_OK);
+    EXPECT_FALSE(tree.OptionFlags(paper, 0) & OPTPF_HIDE);
+    EXPECT_FALSE(tree.OptionFlags(paper, 1) & OPTPF_HIDE);
+    EXPECT_TRUE(tree.OptionFlags(paper, 2) & OPTPF_HIDE);
+    EXPECT_TRUE(tree.OptionFlags(paper, 3) & OPTPF_HIDE);
+    EXPECT_FALSE(tree.OptionFlags(paper, 4) & OPTPF_HIDE);
+
+    DriverTree western;
+    const DWORD westernPaper =
+        western.AddStandard(DMPUB_FORMNAME, 0, {L"Letter", L"A4", L"Postcard"});
+    ASSERT_EQ(Walk(western), S_OK);
+    for (DWORD option = 0; option < 3; ++option)
+        EXPECT_FALSE(western.OptionFlags(westernPaper, option) & OPTPF_HIDE);
+}
+
+class UserMediaTypeTest : public DocumentWalkTest {
+protected:
+    void Install(const WCHAR *name, const WCHAR *ini) {
+        WriteDriverProfile(L"sxt_media.cap", L"Capability", name, L"MediaModel");
+        WriteDriverProfile(L"sxt_media.cap", L"MediaModel", L"Compression", L"0");
+        WriteDriverProfile(ini, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+        testPrinter = std::make_unique<TestPrinter>(name, std::vector<std::wstring>{
+                                                              L"sxt_media.cap", ini});
+    }
+    static std::vector<std::wstring> TenMedia() {
+        std::vector<std::wstring> media;
+        for (int i = 0; i < 10; ++i) media.push_back(L"M" + std::to_wstring(i));
+        return media;
+    }
+    std::unique_ptr<TestPrinter> testPrinter;
+};
+
+TEST_F(UserMediaTypeTest, NamedTypesTakeTheLastEntriesWhateverTheirLength) {
+    const WCHAR name[] = L"SX Test Media Names";
+    const std::wstring longName(100, L'T');
+    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE1", longName.c_str());
+    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE2", L"Recycled");
+    Install(name, L"sxt_media_named.ini");
+    ASSERT_TRUE(testPrinter->Installed());
+
+    DriverTree tree;
+    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
+    ASSERT_EQ(Walk(tree, name), S_OK);
+    EXPECT_STREQ(tree.OptionName(media, 7), L"M7");
+    EXPECT_EQ(std::wstring(tree.OptionName(media, 8)), longName);
+    EXPECT_STREQ(tree.OptionName(media, 9), L"Recycled");
+}
+
+TEST_F(UserMediaTypeTest, NoFirstKeyRenamesNothing) {
+    const WCHAR name[] = L"SX Test Media Unnamed";
+    WriteDriverProfile(L"sxt_media_unnamed.ini", L"Usertype", L"USERTYPE2", L"Recycled");
+    Install(name, L"sxt_media_unnamed.ini");
+    ASSERT_TRUE(testPrinter->Installed());
+
+    DriverTree tree;
+    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
+    ASSERT_EQ(Walk(tree, name), S_OK);
+    for (DWORD option = 0; option < 10; ++option)
+        EXPECT_EQ(std::wstring(tree.OptionName(media, option)), L"M" + std::to_wstring(option));
+}
+
+}  // namespace
