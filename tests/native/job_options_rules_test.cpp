@@ -1,0 +1,94 @@
+#include "joboptions/job_options_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+DigitFilter Filter(const std::u16string &text, uint32_t clampAt = kNoClamp) {
+    return FilterDigits(text.data(), text.size(), clampAt);
+}
+
+std::u16string Version(const char16_t *option, const char16_t *driver, const char16_t *internal,
+                       size_t capacity = kAboutTextChars) {
+    char16_t out[kAboutTextChars];
+    ComposeDriverVersion(option, driver, internal, out, capacity);
+    return out;
+}
+
+TEST(DigitFilter, StrayCharactersAreDroppedAndTheTextRewritten) {
+    DigitFilter typed = Filter(u"1a2");
+    EXPECT_EQ(typed.value, 12u);
+    EXPECT_EQ(typed.digits, 2u);
+    EXPECT_TRUE(typed.rewrite);
+
+    DigitFilter clean = Filter(u"007");
+    EXPECT_EQ(clean.value, 7u);
+    EXPECT_EQ(clean.digits, 3u);
+    EXPECT_FALSE(clean.rewrite);
+
+    DigitFilter letters = Filter(u"ab");
+    EXPECT_EQ(letters.value, 0u);
+    EXPECT_EQ(letters.digits, 0u);
+    EXPECT_TRUE(letters.rewrite);
+}
+
+TEST(DigitFilter, ScaleClampsAtItsCeilingAndLongInputSaturates) {
+    DigitFilter scale = Filter(u"5000", 1000);
+    EXPECT_EQ(scale.value, 1000u);
+    EXPECT_TRUE(scale.rewrite);
+    EXPECT_FALSE(Filter(u"1000", 1000).rewrite);
+    EXPECT_EQ(Filter(std::u16string(64, u'9')).value, 0xFFFFFFFFu);
+}
+
+TEST(DriverFlag, ComparesWholeWordsWithTheirTerminator) {
+    EXPECT_EQ(ReadDriverFlag("True", 5), DriverFlag::True);
+    EXPECT_EQ(ReadDriverFlag("False", 6), DriverFlag::False);
+    EXPECT_EQ(ReadDriverFlag("TrueX", 6), DriverFlag::Unknown);
+    EXPECT_EQ(ReadDriverFlag("true", 5), DriverFlag::Unknown);
+    EXPECT_EQ(ReadDriverFlag("True", 4), DriverFlag::Unknown);
+    EXPECT_TRUE(HddPresent(DriverFlag::Unknown, true));
+    EXPECT_FALSE(HddPresent(DriverFlag::False, true));
+    EXPECT_TRUE(HddPresent(DriverFlag::True, false));
+}
+
+TEST(AboutTexts, PpdLinesGiveVersionAndNotice) {
+    char16_t out[kAboutTextChars];
+    EXPECT_FALSE(PpdFileVersionFromLine("*PSVersion: \"(3010)\"", out, kAboutTextChars));
+    EXPECT_FALSE(PpdFileVersionFromLine("*FileVersion: 1.2", out, kAboutTextChars));
+    ASSERT_TRUE(PpdFileVersionFromLine("*FileVersion: \"1.20\"\r\n", out, kAboutTextChars));
+    EXPECT_EQ(std::u16string(out), u"1.20");
+    ASSERT_TRUE(PpdFileVersionFromLine("*FileVersion: \"2.0", out, kAboutTextChars));
+    EXPECT_EQ(std::u16string(out), u"2.0");
+
+    EXPECT_FALSE(PpdNoticeFromLine("*Copyright(C)", out, kAboutTextChars));
+    ASSERT_TRUE(PpdNoticeFromLine("*% Copyright 2026 SX Printing Systems\n", out, kAboutTextChars));
+    EXPECT_EQ(std::u16string(out), u"Copyright 2026 SX Printing Systems");
+}
+
+TEST(AboutTexts, OptionVersionWinsUnchanged) {
+    EXPECT_EQ(Version(u"Custom 7-b", u"12/01/2026,1.20.0.3", u"A-B-C"), u"Custom 7-b");
+}
+
+TEST(AboutTexts, DriverVersionTakesFiveCharactersAndTheInternalSuffix) {
+    EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u""), u"1.20.");
+    EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u"SXC4200-\"PS-L3\"-0.3"), u"1.20.0.3");
+    EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u"SXC4200-PS-\"L3\""), u"1.20.L3");
+    EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u"one-\"a-b\""), u"1.20.");
+    EXPECT_EQ(Version(u"", u"1.20.0.3", u"a-b-c"), u"");
+    EXPECT_EQ(Version(nullptr, u"x,9\"rest", u"a-b"), u"9");
+}
+
+TEST(AboutTexts, LongSuffixIsLeftOutAndTheBufferNeverOverruns) {
+    const std::u16string longTail = u"a-b-" + std::u16string(246, u'x');
+    EXPECT_EQ(Version(u"", u"d,1.2", longTail.c_str()), u"1.2");
+    const std::u16string fits = u"a-b-" + std::u16string(245, u'x');
+    EXPECT_EQ(Version(u"", u"d,1.2", fits.c_str()).size(), 3u + 245u);
+
+    char16_t small[4];
+    ComposeDriverVersion(u"", u"d,1.20.0", u"a-b-tail", small, 4);
+    EXPECT_EQ(std::u16string(small), u"1.2");
+}
+
+}  // namespace
