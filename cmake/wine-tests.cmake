@@ -7,4 +7,6 @@ set(WINE_TESTS
     host_tests
     dialog_tests
     optiontree_tests
+    joboptions_tests
+    resource_tests
 )

@@ -1,0 +1,117 @@
+// The banner bitmap drawn on a real page with its magenta background left
+// out: read back from the screen, magenta pixels keep the page's colour and
+// every other pixel takes the bitmap's.
+#include "core/dialog_utils.h"
+#include "core/plugin_module.h"
+#include "resources/language_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int kJobOptionsPage = 113;
+constexpr UINT kBannerControl = 10001;
+constexpr UINT kBannerBitmap = 6052;
+constexpr int kBannerWidth = 140;
+constexpr int kBannerHeight = 32;
+constexpr LANGID kEnglish = 0x0000;
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr WORD kPixelBits = 32;
+
+// Pixels as COLORREF values, top row first.
+using Pixels = std::vector<COLORREF>;
+
+COLORREF FromQuad(const RGBQUAD &quad) { return RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue); }
+
+BITMAPINFO TopDownInfo(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kPixelBits;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+Pixels BitmapPixels(HBITMAP bitmap, int width, int height) {
+    std::vector<RGBQUAD> quads(static_cast<size_t>(width) * height);
+    BITMAPINFO info = TopDownInfo(width, height);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    Pixels pixels;
+    for (const RGBQUAD &quad : quads) pixels.push_back(FromQuad(quad));
+    return pixels;
+}
+
+// What the window shows in the rectangle, copied out of its DC.
+Pixels WindowPixels(HWND window, POINT at, int width, int height) {
+    Pixels pixels;
+    HDC dc = GetDC(window);
+    HDC memory = CreateCompatibleDC(dc);
+    BITMAPINFO info = TopDownInfo(width, height);
+    void *bits = nullptr;
+    HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (copy) {
+        HGDIOBJ previous = SelectObject(memory, copy);
+        BitBlt(memory, 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
+        GdiFlush();
+        const auto *quads = static_cast<const RGBQUAD *>(bits);
+        for (int i = 0; i < width * height; ++i) pixels.push_back(FromQuad(quads[i]));
+        SelectObject(memory, previous);
+        DeleteObject(copy);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+POINT ControlCorner(HWND dialog, UINT id) {
+    RECT rect = {};
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    POINT corner = {rect.left, rect.top};
+    ScreenToClient(dialog, &corner);
+    return corner;
+}
+
+TEST(BannerBitmap, MagentaLetsThePageShowThrough) {
+    ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
+    HBITMAP banner = static_cast<HBITMAP>(LoadImageW(
+        PluginModule, MAKEINTRESOURCEW(kBannerBitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(nullptr, banner) << "bitmap " << kBannerBitmap;
+    BITMAP size = {};
+    GetObjectW(banner, sizeof(size), &size);
+    EXPECT_EQ(kBannerWidth, size.bmWidth);
+    EXPECT_EQ(kBannerHeight, size.bmHeight);
+    const Pixels art = BitmapPixels(banner, size.bmWidth, size.bmHeight);
+    DeleteObject(banner);
+    const auto magenta = std::count(art.begin(), art.end(), kMagenta);
+    ASSERT_LT(0, magenta) << "the banner has no magenta background";
+    ASSERT_GT(static_cast<long long>(art.size()), magenta) << "the banner is all background";
+
+    LanguageDialog page(PluginModule, kJobOptionsPage, kEnglish, true);
+    ASSERT_NE(nullptr, page.Get());
+    const POINT at = ControlCorner(page.Get(), kBannerControl);
+    const Pixels before = WindowPixels(page.Get(), at, size.bmWidth, size.bmHeight);
+    ASSERT_TRUE(DrawTransparentBitmap(page.Get(), PluginModule, kBannerControl, kBannerBitmap));
+    const Pixels after = WindowPixels(page.Get(), at, size.bmWidth, size.bmHeight);
+    ASSERT_EQ(art.size(), after.size());
+
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int wrongBackground = 0, wrongArt = 0;
+    for (size_t i = 0; i < art.size(); ++i) {
+        if (art[i] == kMagenta) {
+            wrongBackground += after[i] != before[i] || after[i] != face;
+            continue;
+        }
+        wrongArt += after[i] != art[i];
+    }
+    EXPECT_EQ(0, wrongBackground) << "background pixels that lost the page's colour";
+    EXPECT_EQ(0, wrongArt) << "bitmap pixels that do not show the bitmap's colour";
+}
+
+}  // namespace
