@@ -1,6 +1,7 @@
 // IPrintOemUI2 methods: reference counting, the small answers, and the
 // entries that hand over to the record, configuration and UI code.
 #include "core/oem_ui_plugin.h"
+#include "core/property_sheets.h"
 
 #include "core/common_ui_prop.h"
 #include "core/oem_devmode_glue.h"
@@ -113,14 +114,16 @@ HRESULT STDMETHODCALLTYPE OemUiPlugin::CommonUIProp(DWORD dwMode, POEMCUIPPARAM 
     return RunCommonUIProp(this, dwMode, pOemCUIPParam);
 }
 
-HRESULT STDMETHODCALLTYPE OemUiPlugin::DocumentPropertySheets(PPROPSHEETUI_INFO, LPARAM) {
+HRESULT STDMETHODCALLTYPE OemUiPlugin::DocumentPropertySheets(PPROPSHEETUI_INFO pPSUIInfo,
+                                                             LPARAM lParam) {
     DetectOsVersion();
-    return E_NOTIMPL;
+    return RunDocumentPropertySheets(this, pPSUIInfo, lParam);
 }
 
-HRESULT STDMETHODCALLTYPE OemUiPlugin::DevicePropertySheets(PPROPSHEETUI_INFO, LPARAM) {
+HRESULT STDMETHODCALLTYPE OemUiPlugin::DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo,
+                                                           LPARAM lParam) {
     DetectOsVersion();
-    return E_NOTIMPL;
+    return RunDevicePropertySheets(pPSUIInfo, lParam);
 }
 
 HRESULT STDMETHODCALLTYPE OemUiPlugin::PrinterEvent(PWSTR, INT iDriverEvent, DWORD, LPARAM) {

@@ -14,6 +14,11 @@ struct DocUiState {
     POEMCUIPPARAM pOemCuipParam;
     PFNCOMPROPSHEET pfnComPropSheet;
     SlotTable slots;
+    // Page-private working values of the Job Options page and its dialogs.
+    DWORD fWatermarksDirty;
+    DWORD dwOverlayState;
+    DWORD fIcCardDriver;
+    DWORD dwCompressionLevel;
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
 };

@@ -1,5 +1,7 @@
 #include "driver_tree.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr size_t kMaxItems = 128;
@@ -11,6 +13,7 @@ constexpr ULONG_PTR kPostScriptOutputId = 25;
 DriverTree::DriverTree() {
     items_.reserve(kMaxItems);
     procs_.DrvUpdateUISetting = UpdateUISetting;
+    procs_.DrvGetDriverSetting = GetDriverSetting;
     driver_.object.cbSize = sizeof(OEMUIOBJ);
     driver_.object.pOemUIProcs = &procs_;
     driver_.tree = this;
@@ -65,6 +68,15 @@ DWORD DriverTree::AddPostScriptOutput(LONG sel) {
     return Add(0, sel, nullptr, kPostScriptOutputId, names_.emplace_back(L"output").data(), {});
 }
 
+DWORD DriverTree::AddRange(BYTE dmPubId, LONG sel, LONG lower, LONG upper) {
+    const DWORD index = AddStandard(dmPubId, sel, {L"", L""});
+    OPTTYPE *type = items_[index].pOptType;
+    type->Type = TVOT_UDARROW;
+    type->pOptParam[1].IconID = static_cast<ULONG_PTR>(lower);
+    type->pOptParam[1].lParam = upper;
+    return index;
+}
+
 const WCHAR *DriverTree::OptionName(DWORD item, DWORD option) const {
     return items_[item].pOptType->pOptParam[option].pData;
 }
@@ -77,6 +89,20 @@ void DriverTree::Attach(OEMCUIPPARAM *param) {
     param->poemuiobj = &driver_.object;
     param->pDrvOptItems = items_.data();
     param->cDrvOptItems = static_cast<DWORD>(items_.size());
+}
+
+BOOL WINAPI DriverTree::GetDriverSetting(PVOID driverObject, PCSTR feature, PVOID output,
+                                         DWORD size, PDWORD needed, PDWORD optionsReturned) {
+    DriverTree *tree = reinterpret_cast<Driver *>(driverObject)->tree;
+    if (IS_INTRESOURCE(feature)) return FALSE;
+    const auto found = tree->settings_.find(feature);
+    if (found == tree->settings_.end()) return FALSE;
+    const DWORD bytes = static_cast<DWORD>(found->second.size() + 1);
+    if (needed) *needed = bytes;
+    if (optionsReturned) *optionsReturned = 1;
+    if (!output || size < bytes) return FALSE;
+    memcpy(output, found->second.c_str(), bytes);
+    return TRUE;
 }
 
 BOOL WINAPI DriverTree::UpdateUISetting(PVOID driverObject, PVOID item, DWORD previous, DWORD mode) {

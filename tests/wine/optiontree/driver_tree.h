@@ -6,6 +6,7 @@
 #include "core/platform_oem.h"
 
 #include <deque>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +30,13 @@ public:
     DWORD AddFeature(const char *keyword, LONG sel, const std::vector<std::wstring> &options = {});
     DWORD AddMirror(LONG sel);
     DWORD AddPostScriptOutput(LONG sel);
+    // A numeric item (copies, scale) as an up-down with its bounds in the
+    // second option parameter.
+    DWORD AddRange(BYTE dmPubId, LONG sel, LONG lower, LONG upper);
+    // What DrvGetDriverSetting answers for a feature keyword.
+    void SetDriverSetting(const std::string &keyword, const std::string &value) {
+        settings_[keyword] = value;
+    }
 
     OPTITEM &Item(DWORD index) { return items_[index]; }
     const WCHAR *OptionName(DWORD item, DWORD option) const;
@@ -37,12 +45,15 @@ public:
 
     // Fills the item fields of a CommonUIProp parameter block.
     void Attach(OEMCUIPPARAM *param);
+    POEMUIOBJ UiObject() { return &driver_.object; }
 
     std::vector<UpdateCall> calls;
 
 private:
     DWORD Add(BYTE dmPubId, LONG sel, const char *keyword, ULONG_PTR itemId, LPWSTR name,
               const std::vector<std::wstring> &options);
+    static BOOL WINAPI GetDriverSetting(PVOID driverObject, PCSTR feature, PVOID output,
+                                        DWORD size, PDWORD needed, PDWORD optionsReturned);
     static BOOL WINAPI UpdateUISetting(PVOID driverObject, PVOID item, DWORD previous, DWORD mode);
 
     struct Driver {
@@ -58,4 +69,5 @@ private:
     std::deque<std::vector<OPTPARAM>> params_;
     std::deque<std::wstring> names_;
     std::set<DWORD> refused_;
+    std::map<std::string, std::string> settings_;
 };

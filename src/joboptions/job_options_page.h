@@ -1,0 +1,13 @@
+// The Job Options property page and the driver settings it asks about.
+#pragma once
+
+#include "joboptions/job_options_rules.h"
+#include "optiontree/doc_ui_state.h"
+
+INT_PTR CALLBACK JobOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A driver setting ("VXHDD", "VXFinisher", ...) read as True or False.
+DriverFlag QueryDriverFlag(const DocUiState *state, const char *keyword);
+
+// Lower and upper bound of a numeric driver item (up-down or scroll item).
+bool ReadItemRange(const OPTITEM *item, LONG *lower, LONG *upper);

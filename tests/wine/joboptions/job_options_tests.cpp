@@ -1,0 +1,299 @@
+// The Job Options page with its Advanced and About dialogs, driven by
+// messages as a user drives them.
+#include "sheet_harness.h"
+
+#include "core/oem_devmode.h"
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr LONG kScaleLower = 25;
+constexpr LONG kScaleUpper = 400;
+
+class JobOptionsTest : public ::testing::Test {
+protected:
+    // A tree like the sample model's: the features this page and its
+    // dialogs show, with the driver's current selections.
+    void BuildTree(bool withMirror = true) {
+        DriverTree &tree = harness.tree;
+        copies = tree.AddRange(DMPUB_COPIES_COLLATE, 2, 1, 9999);
+        scale = tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
+        resolution = tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
+        smoothing = tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
+        collate = tree.AddFeature("VXCollate", 0, {L"Off", L"On"});
+        spool = tree.AddFeature("VXHDDSpool", 1, {L"Off", L"On"});
+        drum = tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
+        hairLine = tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
+        if (withMirror) mirror = tree.AddMirror(1);
+        tree.SetDriverSetting("VXHDD", "True");
+    }
+
+    void OpenSheet(bool withMirror = true) {
+        BuildTree(withMirror);
+        ASSERT_TRUE(harness.AddPluginPages());
+        ASSERT_TRUE(harness.Open());
+        page = harness.JobOptions();
+        state = harness.State();
+        ASSERT_NE(state, nullptr);
+    }
+
+    uint32_t Working(uint32_t slot) const { return state->slots.working[slot]; }
+    const OemDevmode *Record() { return reinterpret_cast<const OemDevmode *>(harness.Record()); }
+
+    DWORD Selection(const std::vector<UINT> &radios) {
+        for (size_t i = 0; i < radios.size(); ++i)
+            if (harness.Checked(page, radios[i])) return static_cast<DWORD>(i);
+        return 0xFFFF;
+    }
+
+    HICON MirrorIcon() {
+        return reinterpret_cast<HICON>(SendDlgItemMessageW(page, IDC_MIRROR_ICON, STM_GETICON, 0, 0));
+    }
+
+    SheetHarness harness;
+    HWND page = nullptr;
+    DocUiState *state = nullptr;
+    DWORD copies = 0, scale = 0, resolution = 0, smoothing = 0, collate = 0, spool = 0, drum = 0,
+          hairLine = 0, mirror = 0;
+};
+
+TEST_F(JobOptionsTest, PageShowsTheDriversSelections) {
+    OpenSheet();
+    EXPECT_EQ(harness.PageCount(), 1u);
+    EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 1u);
+    EXPECT_FALSE(harness.Checked(page, IDC_IMAGE_SMOOTHING));
+    EXPECT_FALSE(harness.Checked(page, IDC_COLLATE));
+    EXPECT_FALSE(harness.Checked(page, IDC_MIRROR_PRINT));
+    EXPECT_EQ(harness.Text(page, IDC_COPIES), L"2");
+    EXPECT_EQ(harness.Text(page, IDC_SCALE), L"100");
+    EXPECT_EQ(harness.Text(page, IDC_SCALE_RANGE), L"( 25-400 % )");
+    // The page limits copies to 999 in the driver's own item.
+    EXPECT_EQ(harness.tree.Item(copies).pOptType->pOptParam[1].lParam, 999);
+    EXPECT_TRUE(harness.Enabled(page, IDC_COPIES));
+}
+
+TEST_F(JobOptionsTest, ClicksChangeTheWorkingSelections) {
+    OpenSheet();
+    harness.Click(page, IDC_QUALITY_HIGH);
+    EXPECT_EQ(Working(kSlotVXResolution), 0u);
+    EXPECT_TRUE(harness.Checked(page, IDC_QUALITY_HIGH));
+    harness.Click(page, IDC_QUALITY_NORMAL);
+    EXPECT_EQ(Working(kSlotVXResolution), 2u);
+
+    harness.Click(page, IDC_IMAGE_SMOOTHING);
+    EXPECT_EQ(Working(kSlotVXImageSmoothing), 0u);
+    harness.Click(page, IDC_COLLATE);
+    EXPECT_EQ(Working(kSlotVXCollate), 1u);
+
+    const HICON normal = MirrorIcon();
+    harness.Click(page, IDC_MIRROR_PRINT);
+    EXPECT_EQ(Working(kSlotMirror), 0u);
+    EXPECT_NE(MirrorIcon(), normal);
+    harness.Click(page, IDC_MIRROR_PRINT);
+    EXPECT_EQ(Working(kSlotMirror), 1u);
+}
+
+TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThem) {
+    OpenSheet();
+    harness.SetText(page, IDC_COPIES, L"1a2");
+    EXPECT_EQ(harness.Text(page, IDC_COPIES), L"12");
+    EXPECT_EQ(Working(kSlotCopiesCollate), 12u);
+    DWORD start = 0, end = 0;
+    SendDlgItemMessageW(page, IDC_COPIES, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                        reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 2u);
+    EXPECT_EQ(end, 2u);
+}
+
+TEST_F(JobOptionsTest, ScaleOutOfRangeIsClampedThenRefusedOnLeaving) {
+    OpenSheet();
+    harness.SetText(page, IDC_SCALE, L"5000");
+    EXPECT_EQ(Working(kSlotScale), 1000u);
+    EXPECT_EQ(harness.Text(page, IDC_SCALE), L"1000");
+
+    EXPECT_FALSE(harness.SelectPage(1));
+    ASSERT_EQ(harness.Modals().size(), 1u);
+    EXPECT_EQ(harness.Modals()[0].text, L"One or more of your settings are invalid.");
+    EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_SCALE));
+    EXPECT_TRUE(harness.tree.calls.empty());
+}
+
+TEST_F(JobOptionsTest, EmptyCopiesBlockThePage) {
+    OpenSheet();
+    harness.SetText(page, IDC_COPIES, L"");
+    EXPECT_EQ(Working(kSlotCopiesCollate), 0u);
+    EXPECT_FALSE(harness.SelectPage(1));
+    EXPECT_EQ(harness.Modals().size(), 1u);
+    EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_COPIES));
+}
+
+TEST_F(JobOptionsTest, LeavingPushesSelectionsAndCopiesThemIntoTheRecord) {
+    OpenSheet();
+    harness.Click(page, IDC_COLLATE);
+    harness.SetText(page, IDC_COPIES, L"7");
+    ASSERT_TRUE(harness.SelectPage(1));
+    EXPECT_TRUE(harness.Modals().empty());
+    EXPECT_EQ(Record()->dwCollate, 1u);
+    EXPECT_EQ(harness.tree.Item(collate).Sel, 1);
+    EXPECT_EQ(harness.tree.Item(copies).Sel, 7);
+    EXPECT_FALSE(harness.tree.calls.empty());
+}
+
+TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
+    OpenSheet();
+    harness.Click(page, IDC_QUALITY_HIGH);
+    harness.Click(page, IDC_MIRROR_PRINT);
+    harness.SetText(page, IDC_COPIES, L"5");
+    harness.Click(page, IDC_DEFAULT);
+    EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 2u);
+    EXPECT_EQ(Working(kSlotVXResolution), 2u);
+    EXPECT_EQ(Working(kSlotCopiesCollate), 1u);
+    EXPECT_EQ(harness.Text(page, IDC_COPIES), L"1");
+    EXPECT_EQ(Working(kSlotScale), 100u);
+    EXPECT_EQ(Working(kSlotVXImageSmoothing), 1u);
+    EXPECT_EQ(Working(kSlotMirror), 0u);
+    EXPECT_TRUE(harness.Checked(page, IDC_MIRROR_PRINT));
+    EXPECT_EQ(Working(kSlotVXBindPosition), 2u);
+    EXPECT_EQ(Working(kSlotVXErrorDiffusion), 1u);
+}
+
+TEST_F(JobOptionsTest, NoPermissionDisablesThePage) {
+    harness.sheetFlags = DM_NOPERMISSION;
+    OpenSheet();
+    for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
+                    IDC_MIRROR_PRINT, IDC_JOB_ADVANCED, IDC_DEFAULT})
+        EXPECT_FALSE(harness.Enabled(page, id)) << id;
+    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
+    EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
+}
+
+TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAway) {
+    OpenSheet(false);
+    EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
+    EXPECT_EQ(GetDlgItem(page, IDC_SPECIAL_GROUP), nullptr);
+    EXPECT_NE(GetDlgItem(page, IDC_COLLATE), nullptr);
+}
+
+TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
+    OpenSheet();
+    harness.OnModal([&](const ModalWindow &modal) {
+        EXPECT_TRUE(harness.Checked(modal.window, IDC_HDD_SPOOL));
+        EXPECT_FALSE(harness.Checked(modal.window, IDC_HAIR_LINE));
+        harness.Click(modal.window, IDC_HDD_SPOOL);
+        harness.Click(modal.window, IDC_DRUM_CLEAN);
+        harness.Click(modal.window, IDCANCEL);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    ASSERT_EQ(harness.Modals().size(), 1u);
+    EXPECT_EQ(harness.Modals()[0].caption, L"Advanced");
+    EXPECT_EQ(Working(kSlotVXHDDSpool), 1u);
+    EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
+
+    harness.OnModal([&](const ModalWindow &modal) {
+        harness.Click(modal.window, IDC_HDD_SPOOL);
+        harness.Click(modal.window, IDC_DRUM_CLEAN);
+        harness.Click(modal.window, IDC_HAIR_LINE);
+        harness.Click(modal.window, IDOK);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    ASSERT_EQ(harness.Modals().size(), 2u);
+    EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
+    EXPECT_EQ(Working(kSlotVXDrumClean), 1u);
+    EXPECT_EQ(Working(kSlotVXHairLine), 0u);
+    EXPECT_EQ(Working(kSlotMirror), 1u);
+}
+
+void ChooseCompression(HWND dialog, int level) {
+    SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_SETCURSEL, level, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_COMPRESSION, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COMPRESSION)));
+}
+
+LRESULT ChosenCompression(HWND dialog) {
+    return SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCURSEL, 0, 0);
+}
+
+TEST_F(JobOptionsTest, AdvancedCompressionLevelGoesIntoTheRecord) {
+    OpenSheet();
+    // The sample model's "Compression" 0x501: selectable, default level 2.
+    ASSERT_EQ(Record()->wCompression, 2);
+    harness.OnModal([&](const ModalWindow &modal) {
+        EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
+        EXPECT_EQ(ChosenCompression(modal.window), 2);
+        ChooseCompression(modal.window, 3);
+        harness.Click(modal.window, IDOK);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    EXPECT_EQ(Record()->wCompression, 3);
+}
+
+TEST_F(JobOptionsTest, AdvancedDefaultThenOkUsesTheModelsDefaults) {
+    OpenSheet();
+    harness.OnModal([&](const ModalWindow &modal) {
+        ChooseCompression(modal.window, 0);
+        harness.Click(modal.window, IDC_DEFAULT);
+        EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
+        EXPECT_TRUE(harness.Checked(modal.window, IDC_HAIR_LINE));
+        EXPECT_EQ(ChosenCompression(modal.window), 2);
+        harness.Click(modal.window, IDOK);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
+    EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
+    EXPECT_EQ(Working(kSlotVXHairLine), 0u);
+    EXPECT_EQ(Record()->wCompression, 2);
+}
+
+TEST_F(JobOptionsTest, AdvancedDefaultThenCancelChangesNothing) {
+    OpenSheet();
+    harness.OnModal([&](const ModalWindow &modal) {
+        ChooseCompression(modal.window, 0);
+        harness.Click(modal.window, IDC_DEFAULT);
+        harness.Click(modal.window, IDCANCEL);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    EXPECT_EQ(Working(kSlotVXHDDSpool), 1u);
+    EXPECT_EQ(Working(kSlotVXHairLine), 1u);
+    EXPECT_EQ(Record()->wCompression, 2);
+}
+
+TEST_F(JobOptionsTest, AdvancedWithoutHddClearsAndDisablesSpool) {
+    BuildTree();
+    harness.tree.SetDriverSetting("VXHDD", "False");
+    ASSERT_TRUE(harness.AddPluginPages());
+    ASSERT_TRUE(harness.Open());
+    page = harness.JobOptions();
+    state = harness.State();
+    harness.OnModal([&](const ModalWindow &modal) {
+        EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
+        EXPECT_FALSE(harness.Enabled(modal.window, IDC_HDD_SPOOL));
+        harness.Click(modal.window, IDCANCEL);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
+}
+
+TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
+    OpenSheet();
+    std::wstring driverName, driverVersion, ppdVersion, notice;
+    harness.OnModal([&](const ModalWindow &modal) {
+        driverName = harness.Text(modal.window, IDC_DRIVER_NAME);
+        driverVersion = harness.Text(modal.window, IDC_DRIVER_VERSION);
+        ppdVersion = harness.Text(modal.window, IDC_PPD_VERSION);
+        notice = harness.Text(modal.window, IDC_PPD_NOTICE);
+        harness.Click(modal.window, IDOK);
+    });
+    harness.Click(page, IDC_ABOUT);
+    ASSERT_EQ(harness.Modals().size(), 1u);
+    EXPECT_EQ(harness.Modals()[0].caption, L"About");
+    EXPECT_FALSE(driverName.empty());
+    EXPECT_EQ(driverVersion, L"1.20.0.3");
+    EXPECT_EQ(ppdVersion, L"1.20");
+    EXPECT_EQ(notice, L"2026 SX Printing Systems. All rights reserved.");
+}
+
+}  // namespace

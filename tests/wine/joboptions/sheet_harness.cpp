@@ -1,0 +1,201 @@
+#include "sheet_harness.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr size_t kDriverPrivateBytes = 512;
+constexpr UINT kMessageBoxTextId = 0xFFFF;
+constexpr UINT kModalDelayMs = 10;
+constexpr int kTextChars = 512;
+const WCHAR kDialogClass[] = L"#32770";
+
+SheetHarness *Current;
+
+// A blank last page, so that leaving the plug-in's pages can be asked for.
+struct BlankTemplate {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title;
+};
+
+BlankTemplate Blank = {{WS_CHILD | WS_DISABLED | WS_CAPTION, 0, 0, 0, 0, 100, 50}, 0, 0, 0};
+
+INT_PTR CALLBACK BlankPageProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
+
+std::wstring WindowText(HWND window) {
+    WCHAR text[kTextChars] = L"";
+    GetWindowTextW(window, text, kTextChars);
+    return text;
+}
+
+bool IsDialog(HWND window) {
+    WCHAR name[16] = L"";
+    GetClassNameW(window, name, ARRAYSIZE(name));
+    return lstrcmpW(name, kDialogClass) == 0;
+}
+
+}  // namespace
+
+SheetHarness::SheetHarness() {
+    Current = this;
+    heap_ = HeapCreate(0, 0, 0);
+    plugin_ = library_.CreatePlugin();
+    printer_ = std::make_unique<PrinterHandle>(kSamplePrinter);
+    devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes, 0);
+    DEVMODEW *dm = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    dm->dmSize = sizeof(DEVMODEW);
+    dm->dmDriverExtra = static_cast<WORD>(kDriverPrivateBytes + kRecordBytes);
+    dm->dmOrientation = DMORIENT_PORTRAIT;
+    hook_ = SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+}
+
+SheetHarness::~SheetHarness() {
+    Close();
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (plugin_) plugin_->Release();
+    HeapDestroy(heap_);
+    Current = nullptr;
+}
+
+bool SheetHarness::AddPluginPages() {
+    if (!plugin_ || !printer_->Get()) return false;
+    OEMDMPARAM dm = {};
+    dm.cbSize = sizeof(dm);
+    dm.hPrinter = printer_->Get();
+    dm.hModule = library_.Module();
+    dm.pPublicDMOut = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    dm.pOEMDMOut = record_;
+    dm.cbBufSize = kRecordBytes;
+    if (plugin_->DevMode(OEMDM_DEFAULT, &dm) != S_OK) return false;
+
+    cuip_.cbSize = sizeof(cuip_);
+    cuip_.hPrinter = printer_->Get();
+    cuip_.pPrinterName = const_cast<WCHAR *>(kSamplePrinter);
+    cuip_.hOEMHeap = heap_;
+    cuip_.pPublicDM = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    cuip_.pOEMDM = record_;
+    if (plugin_->CommonUIProp(OEMCUIP_DOCPROP, &cuip_) != S_OK) return false;
+    tree.Attach(&cuip_);
+    cuip_.pOEMOptItems = pluginItems_;
+    if (plugin_->CommonUIProp(OEMCUIP_DOCPROP, &cuip_) != S_OK) return false;
+
+    psParam_.cbSize = sizeof(psParam_);
+    psParam_.poemuiobj = tree.UiObject();
+    psParam_.hPrinter = printer_->Get();
+    psParam_.pPrinterName = const_cast<WCHAR *>(kSamplePrinter);
+    psParam_.hOEMHeap = heap_;
+    psParam_.pPublicDM = cuip_.pPublicDM;
+    psParam_.pOEMDM = record_;
+    psParam_.dwFlags = sheetFlags;
+
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof(info);
+    info.Version = 0x100;
+    info.Reason = PROPSHEETUI_REASON_INIT;
+    info.hComPropSheet = reinterpret_cast<HANDLE>(this);
+    info.pfnComPropSheet = ComPropSheet;
+    info.lParamInit = reinterpret_cast<LPARAM>(&psParam_);
+    return plugin_->DocumentPropertySheets(&info, 0) == 1 && info.Result == 1;
+}
+
+bool SheetHarness::Open() {
+    PROPSHEETPAGEW blank = {};
+    blank.dwSize = sizeof(blank);
+    blank.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
+    blank.pResource = &Blank.header;
+    blank.pszTitle = L"Blank";
+    blank.pfnDlgProc = BlankPageProc;
+    std::vector<HPROPSHEETPAGE> all = pages_;
+    all.push_back(CreatePropertySheetPageW(&blank));
+
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_MODELESS;
+    header.pszCaption = L"Document Properties";
+    header.nPages = static_cast<UINT>(all.size());
+    header.phpage = all.data();
+    sheet_ = reinterpret_cast<HWND>(PropertySheetW(&header));
+    return sheet_ != nullptr && JobOptions() != nullptr;
+}
+
+void SheetHarness::Close() {
+    if (!sheet_) return;
+    DestroyWindow(sheet_);
+    sheet_ = nullptr;
+}
+
+HWND SheetHarness::Page(int index) const {
+    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_INDEXTOHWND, index, 0));
+}
+
+DocUiState *SheetHarness::State() const {
+    return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(JobOptions(), DWLP_USER));
+}
+
+bool SheetHarness::SelectPage(int index) {
+    SendMessageW(sheet_, PSM_SETCURSEL, index, 0);
+    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)) == Page(index);
+}
+
+void SheetHarness::Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
+
+void SheetHarness::SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
+
+std::wstring SheetHarness::Text(HWND page, UINT id) { return WindowText(GetDlgItem(page, id)); }
+
+bool SheetHarness::Checked(HWND page, UINT id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+
+bool SheetHarness::Enabled(HWND page, UINT id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
+
+LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {
+    SheetHarness *self = Current;
+    switch (function) {
+    case CPSFUNC_ADD_PROPSHEETPAGEW: {
+        HPROPSHEETPAGE page =
+            CreatePropertySheetPageW(reinterpret_cast<const PROPSHEETPAGEW *>(lParam1));
+        if (!page) return 0;
+        self->pages_.push_back(page);
+        return static_cast<LONG_PTR>(self->pages_.size());
+    }
+    case CPSFUNC_SET_RESULT:
+        self->results_.push_back(lParam2);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+LRESULT CALLBACK SheetHarness::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
+    SheetHarness *self = Current;
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && self && self->sheet_ && window != self->sheet_ && IsDialog(window) &&
+        !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
+        self->pending_.push_back(window);
+        SetTimer(nullptr, 0, kModalDelayMs, ModalTimer);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK SheetHarness::ModalTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    SheetHarness *self = Current;
+    if (!self) return;
+    std::vector<HWND> windows;
+    windows.swap(self->pending_);
+    for (HWND window : windows)
+        if (IsWindow(window)) self->HandleModal(window);
+}
+
+void SheetHarness::HandleModal(HWND window) {
+    for (const ModalWindow &seen : modals_)
+        if (seen.window == window) return;
+    ModalWindow modal = {window, WindowText(window), WindowText(GetDlgItem(window, kMessageBoxTextId))};
+    modals_.push_back(modal);
+    if (modal_) {
+        modal_(modal);
+        return;
+    }
+    PostMessageW(window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);
+}

@@ -1,0 +1,86 @@
+// The plug-in's document pages in a property sheet made by this program,
+// which plays compstui: it takes the pages the plug-in adds, shows them in a
+// modeless sheet and records the results the pages report. Modal dialogs
+// and message boxes the pages open are handed to a callback as they appear.
+#pragma once
+
+#include "driver_tree.h"
+#include "optiontree/doc_ui_state.h"
+#include "support/wine_test_support.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+constexpr size_t kRecordBytes = 4052;
+
+// A modal window that appeared: its caption, its message text when it is a
+// message box, and its window for the callback to drive.
+struct ModalWindow {
+    HWND window;
+    std::wstring caption;
+    std::wstring text;
+};
+
+class SheetHarness {
+public:
+    SheetHarness();
+    ~SheetHarness();
+    SheetHarness(const SheetHarness &) = delete;
+    SheetHarness &operator=(const SheetHarness &) = delete;
+
+    DriverTree tree;
+    DWORD sheetFlags = 0;
+
+    // CommonUIProp (both calls) and DocumentPropertySheets; false on failure.
+    bool AddPluginPages();
+    // The modeless sheet with the plug-in's pages and a blank last page.
+    bool Open();
+    void Close();
+
+    HWND Sheet() const { return sheet_; }
+    HWND Page(int index) const;
+    HWND JobOptions() const { return Page(0); }
+    DocUiState *State() const;
+    BYTE *Record() { return record_; }
+    size_t PageCount() const { return pages_.size(); }
+    const std::vector<LPARAM> &ReportedResults() const { return results_; }
+
+    // Called for each modal window as it activates; it must end the window.
+    // Without one, message boxes are answered with OK and dialogs cancelled.
+    void OnModal(std::function<void(const ModalWindow &)> handler) { modal_ = std::move(handler); }
+    const std::vector<ModalWindow> &Modals() const { return modals_; }
+
+    // Selects page `index` of the sheet; false when the current page refused.
+    bool SelectPage(int index);
+    void Click(HWND page, UINT id);
+    void SetText(HWND page, UINT id, const WCHAR *text);
+    std::wstring Text(HWND page, UINT id);
+    bool Checked(HWND page, UINT id);
+    bool Enabled(HWND page, UINT id);
+
+private:
+    static LONG_PTR CALLBACK ComPropSheet(HANDLE sheet, UINT function, LPARAM lParam1,
+                                          LPARAM lParam2);
+    static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD);
+    void HandleModal(HWND window);
+
+    PluginLibrary library_;
+    IPrintOemUI2 *plugin_ = nullptr;
+    std::unique_ptr<PrinterHandle> printer_;
+    HANDLE heap_ = nullptr;
+    HHOOK hook_ = nullptr;
+    OEMCUIPPARAM cuip_ = {};
+    OEMUIPSPARAM psParam_ = {};
+    OPTITEM pluginItems_[1] = {};
+    BYTE record_[kRecordBytes] = {};
+    std::vector<BYTE> devmode_;
+    std::vector<HPROPSHEETPAGE> pages_;
+    std::vector<LPARAM> results_;
+    std::vector<ModalWindow> modals_;
+    std::vector<HWND> pending_;
+    std::function<void(const ModalWindow &)> modal_;
+    HWND sheet_ = nullptr;
+};
