@@ -184,6 +184,11 @@ void ScanDriverOptionItems(DocUiState *state) {
     }
     if (ReadCompressionCapability(param->hPrinter) & kCompressionSelectable)
         state->slots.index[kSlotCompression] = 0;
+    WalkDriverItems(state);
+}
+
+void WalkDriverItems(DocUiState *state) {
+    POEMCUIPPARAM param = state->pOemCuipParam;
     if (!param->pDrvOptItems) return;
     for (DWORD i = 0; i < param->cDrvOptItems; ++i) ScanItem(state, i, param->pDrvOptItems[i]);
 }

@@ -11,6 +11,9 @@ class OemUiPlugin;
 HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param);
 
 void ScanDriverOptionItems(DocUiState *state);
+// The per-item part of the walk: slots, hiding, help and the paper and
+// media rules.
+void WalkDriverItems(DocUiState *state);
 
 LONG APIENTRY OptionTreeCallback(PCPSUICBPARAM callback, POEMCUIPPARAM param);
 

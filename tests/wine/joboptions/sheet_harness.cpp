@@ -59,7 +59,7 @@ SheetHarness::~SheetHarness() {
     Current = nullptr;
 }
 
-bool SheetHarness::AddPluginPages() {
+bool SheetHarness::PrepareRecord() {
     if (!plugin_ || !printer_->Get()) return false;
     OEMDMPARAM dm = {};
     dm.cbSize = sizeof(dm);
@@ -68,7 +68,12 @@ bool SheetHarness::AddPluginPages() {
     dm.pPublicDMOut = reinterpret_cast<DEVMODEW *>(devmode_.data());
     dm.pOEMDMOut = record_;
     dm.cbBufSize = kRecordBytes;
-    if (plugin_->DevMode(OEMDM_DEFAULT, &dm) != S_OK) return false;
+    recordReady_ = plugin_->DevMode(OEMDM_DEFAULT, &dm) == S_OK;
+    return recordReady_;
+}
+
+bool SheetHarness::AddPluginPages() {
+    if (!recordReady_ && !PrepareRecord()) return false;
 
     cuip_.cbSize = sizeof(cuip_);
     cuip_.hPrinter = printer_->Get();

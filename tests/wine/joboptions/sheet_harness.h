@@ -33,7 +33,10 @@ public:
     DriverTree tree;
     DWORD sheetFlags = 0;
 
-    // CommonUIProp (both calls) and DocumentPropertySheets; false on failure.
+    // The model's default record, as the driver has it before its UI opens.
+    bool PrepareRecord();
+    // CommonUIProp (both calls) and DocumentPropertySheets, after the default
+    // record unless it was prepared already; false on failure.
     bool AddPluginPages();
     // The modeless sheet with the plug-in's pages and a blank last page.
     bool Open();
@@ -82,5 +85,6 @@ private:
     std::vector<ModalWindow> modals_;
     std::vector<HWND> pending_;
     std::function<void(const ModalWindow &)> modal_;
+    bool recordReady_ = false;
     HWND sheet_ = nullptr;
 };

@@ -46,6 +46,7 @@ public:
     // Fills the item fields of a CommonUIProp parameter block.
     void Attach(OEMCUIPPARAM *param);
     POEMUIOBJ UiObject() { return &driver_.object; }
+    size_t ItemCount() const { return items_.size(); }
 
     std::vector<UpdateCall> calls;
 
