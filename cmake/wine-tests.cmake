@@ -8,5 +8,6 @@ set(WINE_TESTS
     dialog_tests
     optiontree_tests
     joboptions_tests
+    sheet_soak_tests
     resource_tests
 )

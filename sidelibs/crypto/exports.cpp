@@ -3,6 +3,7 @@
 #include "password_cipher.h"
 #include "settings_dialog.h"
 #include "sxcrypt.h"
+#include "core/cxx_runtime.h"
 
 #include <cstring>
 
@@ -62,3 +63,8 @@ BOOL WINAPI DecryptPassword(const BYTE *cipher, DWORD length, char *out, DWORD *
 }
 
 }  // extern "C"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID processExiting) {
+    if (reason == DLL_PROCESS_DETACH) ReleaseCxxRuntimeOnUnload(processExiting);
+    return TRUE;
+}

@@ -2,6 +2,7 @@
 #include "core/plugin_module.h"
 
 #include "core/class_factory.h"
+#include "core/cxx_runtime.h"
 #include "core/platform_oem.h"
 
 HMODULE PluginModule;
@@ -24,7 +25,7 @@ void ChangeServerLock(BOOL lock) {
         InterlockedDecrement(&serverLocks);
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID processExiting) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         PluginModule = instance;
@@ -33,6 +34,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     case DLL_PROCESS_DETACH:
         if (LinkPageLibrary) FreeLibrary(LinkPageLibrary);
         LinkPageLibrary = nullptr;
+        ReleaseCxxRuntimeOnUnload(processExiting);
         break;
     }
     return TRUE;
