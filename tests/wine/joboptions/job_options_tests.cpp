@@ -63,7 +63,6 @@ protected:
 
 TEST_F(JobOptionsTest, PageShowsTheDriversSelections) {
     OpenSheet();
-    EXPECT_EQ(harness.PageCount(), 1u);
     EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 1u);
     EXPECT_FALSE(harness.Checked(page, IDC_IMAGE_SMOOTHING));
     EXPECT_FALSE(harness.Checked(page, IDC_COLLATE));
@@ -74,6 +73,16 @@ TEST_F(JobOptionsTest, PageShowsTheDriversSelections) {
     // The page limits copies to 999 in the driver's own item.
     EXPECT_EQ(harness.tree.Item(copies).pOptType->pOptParam[1].lParam, 999);
     EXPECT_TRUE(harness.Enabled(page, IDC_COPIES));
+}
+
+TEST_F(JobOptionsTest, ModelsLinkPageFollowsJobOptions) {
+    OpenSheet();
+    ASSERT_EQ(harness.PageCount(), 2u);
+    EXPECT_NE(GetModuleHandleW(L"sxlink.dll"), nullptr);
+    ASSERT_TRUE(harness.SelectPage(1));
+    HWND link = harness.Page(1);
+    ASSERT_NE(link, nullptr);
+    EXPECT_NE(GetDlgItem(link, 1002), nullptr);
 }
 
 TEST_F(JobOptionsTest, ClicksChangeTheWorkingSelections) {
