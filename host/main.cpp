@@ -1,6 +1,7 @@
 // drvhost: plays the PostScript driver toward the UI plug-in under Wine,
 // which has no driver UI module of its own.
 #include "commands.h"
+#include "contact_sheets.h"
 #include "core/platform_oem.h"
 #include "driver_files.h"
 #include "host_text.h"
@@ -28,11 +29,13 @@ const char kUsage[] =
     "      decode the plug-in section of a DEVMODE file field by field\n"
     "  show [--printer NAME]\n"
     "      info, a default DEVMODE and its decoded plug-in section\n"
+    "  contact-sheets OUTDIR\n"
+    "      draw every dialog template in each language into OUTDIR\\LANG.png\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
     "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
 
-enum class Command { Install, Info, Default, Convert, Merge, Dump, Show };
+enum class Command { Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets };
 
 struct CommandName {
     const WCHAR *name;
@@ -43,7 +46,7 @@ const CommandName kCommands[] = {
     {L"install", Command::Install}, {L"info", Command::Info},
     {L"default", Command::Default}, {L"convert", Command::Convert},
     {L"merge", Command::Merge},     {L"dump", Command::Dump},
-    {L"show", Command::Show},
+    {L"show", Command::Show},       {L"contact-sheets", Command::ContactSheets},
 };
 
 int UsageError(const std::string &message) {
@@ -100,12 +103,13 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
 bool CheckOptions(Command command, const HostOptions &options, std::string *error) {
     const bool wantsIn = command == Command::Convert || command == Command::Merge;
     const bool wantsOut = wantsIn || command == Command::Default;
-    const bool wantsFile = command == Command::Dump;
+    const bool wantsFile = command == Command::Dump || command == Command::ContactSheets;
     if (wantsIn && options.inFile.empty()) *error = "--in FILE is required";
     else if (!wantsIn && !options.inFile.empty()) *error = "--in is not an option of this command";
     else if (wantsOut && options.outFile.empty()) *error = "--out FILE is required";
     else if (!wantsOut && !options.outFile.empty()) *error = "--out is not an option of this command";
-    else if (wantsFile && options.dumpFile.empty()) *error = "dump needs a FILE";
+    else if (wantsFile && options.dumpFile.empty())
+        *error = command == Command::Dump ? "dump needs a FILE" : "contact-sheets needs an OUTDIR";
     else if (!wantsFile && !options.dumpFile.empty())
         *error = "unexpected argument " + Utf8(options.dumpFile);
     else if (command != Command::Install && !options.fromFolder.empty())
@@ -123,6 +127,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::Merge: return RunConvert(options, OEMDM_MERGE);
     case Command::Dump: return RunDump(options);
     case Command::Show: return RunShow(options);
+    case Command::ContactSheets: return RunContactSheets(options.dumpFile);
     }
     return kExitUsage;
 }
