@@ -292,6 +292,46 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     HeapDestroy(param.hOEMHeap);
 }
 
+TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlock) {
+    SetLastError(0);
+    EXPECT_EQ(plugin->DocumentPropertySheets(nullptr, 0), E_FAIL);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof(info);
+    info.Version = 0x101;
+    SetLastError(0);
+    EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), E_FAIL);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(plugin->DevicePropertySheets(nullptr, 0), E_FAIL);
+    EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), E_FAIL);
+
+    info.Version = 0x100;
+    info.Reason = PROPSHEETUI_REASON_SET_RESULT;
+    SETRESULT_INFO result = {};
+    result.cbSize = sizeof(result);
+    result.Result = 7;
+    EXPECT_EQ(plugin->DocumentPropertySheets(&info, reinterpret_cast<LPARAM>(&result)), 7);
+    EXPECT_EQ(info.Result, 7u);
+    info.Reason = PROPSHEETUI_REASON_DESTROY;
+    EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), 1);
+}
+
+TEST_F(PluginTest, DeviceSheetsAddNothingAndNameTheirHeader) {
+    PROPSHEETUI_INFO info = {};
+    info.cbSize = sizeof(info);
+    info.Version = 0x100;
+    info.Reason = PROPSHEETUI_REASON_GET_INFO_HEADER;
+    PROPSHEETUI_INFO_HEADER header = {};
+    header.cbSize = sizeof(header);
+    EXPECT_EQ(plugin->DevicePropertySheets(&info, reinterpret_cast<LPARAM>(&header)), S_OK);
+    ASSERT_NE(header.pTitle, nullptr);
+    EXPECT_STREQ(header.pTitle, L"OEM UI Page");
+    EXPECT_EQ(info.Result, 1u);
+    info.Reason = PROPSHEETUI_REASON_GET_ICON;
+    EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), S_OK);
+    EXPECT_EQ(info.Result, 0u);
+}
+
 TEST_F(PluginTest, ReleaseWithoutSheetTouchesNoHeap) {
     EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
     EXPECT_EQ(plugin->Release(), 0u);
