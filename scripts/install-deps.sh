@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the screenshots need.
 # Does nothing when they are all present already.
 set -e
-PACKAGES="cmake ninja-build g++ mingw-w64 wine64 xvfb imagemagick googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-noto-cjk"
+PACKAGES="cmake ninja-build g++ mingw-w64 wine64 xvfb imagemagick googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-noto-cjk"
 
 missing=""
 for p in $PACKAGES; do

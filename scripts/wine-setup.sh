@@ -1,7 +1,8 @@
 #!/bin/sh
 # Prepares the Wine prefix of the build tree: creates it on first use, keeps
-# windows unmanaged (fast sheet closing under Xvfb) and installs the sample
-# printer into Wine's spooler through the driver host.
+# windows unmanaged (fast sheet closing under Xvfb), gives the dialog fonts
+# readable CJK glyphs and installs the sample printer into Wine's spooler
+# through the driver host.
 # Usage: wine-setup.sh PREFIX BIN_DIR
 set -e
 PREFIX=$1
@@ -14,5 +15,21 @@ if [ ! -f "$PREFIX/system.reg" ]; then
     $WINE wineboot -i >/dev/null 2>&1 || true
 fi
 $WINE reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+# Wine maps "MS Shell Dlg" to its own Tahoma, whose font links supply CJK
+# glyphs from PMingLiU, SimSun and Gulim. Debian's Wine does not find its
+# Tahoma, and the linked faces are Windows fonts: without both, Chinese and
+# Korean dialog texts come out as boxes. The prefix gets Wine's Tahoma and
+# the linked faces are served by Noto Sans CJK.
+FONTS="$PREFIX/drive_c/windows/Fonts"
+for font in tahoma.ttf tahomabd.ttf; do
+    if [ -f "/usr/share/wine/fonts/$font" ] && [ ! -f "$FONTS/$font" ]; then
+        cp "/usr/share/wine/fonts/$font" "$FONTS/"
+    fi
+done
+SUBSTITUTES='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
+$WINE reg add "$SUBSTITUTES" /v PMingLiU /d "Noto Sans CJK TC" /f >/dev/null 2>&1
+$WINE reg add "$SUBSTITUTES" /v SimSun /d "Noto Sans CJK SC" /f >/dev/null 2>&1
+$WINE reg add "$SUBSTITUTES" /v Gulim /d "Noto Sans CJK KR" /f >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 $WINE "$BIN/drvhost.exe" install
