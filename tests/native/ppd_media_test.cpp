@@ -1,0 +1,90 @@
+#include "../../host/ppd/feature_keyword_data.h"
+#include "../../host/ppd/ppd_media.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(PpdMedia, KnownPaperKeywordsHaveTheirPlatformNumbers) {
+    EXPECT_EQ(PaperSizeOf("Letter", 5), 1);
+    EXPECT_EQ(PaperSizeOf("A4", 0), 9);
+    EXPECT_EQ(PaperSizeOf("A3", 1), 8);
+    EXPECT_EQ(PaperSizeOf("B4", 3), 12);
+    EXPECT_EQ(PaperSizeOf("Env10", 13), 20);
+    EXPECT_EQ(PaperSizeOf("FanFoldGermanLegal", 9), 41);
+    EXPECT_EQ(PaperSizeOf("DoublePostcard", 12), 69);
+    EXPECT_EQ(PaperSizeOf("A6", 0), 70);
+    // Unknown sizes count from the first user number by their position.
+    EXPECT_EQ(PaperSizeOf("VXLegal", 10), kFirstUserPaper + 10);
+    EXPECT_EQ(PaperSizeOf("letter", 0), kFirstUserPaper);
+    EXPECT_EQ(PaperSizeOf("Custom", 1000000), 0x7FFF);
+}
+
+TEST(PpdMedia, DuplexKeywords) {
+    EXPECT_EQ(DuplexModeOf("None"), 1);
+    EXPECT_EQ(DuplexModeOf("DuplexNoTumble"), 2);
+    EXPECT_EQ(DuplexModeOf("DuplexTumble"), 3);
+    EXPECT_EQ(DuplexModeOf("SimplexTumble"), 1);
+}
+
+TEST(PpdMedia, Resolutions) {
+    int16_t x = 0, y = 0;
+    ASSERT_TRUE(ReadResolution("600dpi", &x, &y));
+    EXPECT_EQ(x, 600);
+    EXPECT_EQ(y, 600);
+    ASSERT_TRUE(ReadResolution("600x1200dpi", &x, &y));
+    EXPECT_EQ(x, 600);
+    EXPECT_EQ(y, 1200);
+    for (const char *bad : {"", "dpi", "600", "600x", "600xdpi", "0dpi", "x600dpi", "600dpix",
+                            "99999dpi", "600 dpi"})
+        EXPECT_FALSE(ReadResolution(bad, &x, &y)) << bad;
+}
+
+std::vector<uint8_t> Bytes(const std::string &text) {
+    return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+TEST(FeatureKeywordData, RoundTripInOrder) {
+    const std::vector<FeatureSetting> settings = {
+        {"VXHDD", "False"}, {"VXFinisher", "True"}, {"VXOptionTray", "2"}};
+    const std::vector<uint8_t> data = FormatFeatureKeywordData(settings, kFeatureKeywordCapacity);
+    EXPECT_EQ(data, Bytes(std::string("VXHDD\0False\0\nVXFinisher\0True\0\nVXOptionTray\0" "2\0\n\0\0",
+                                      48)));
+    const std::vector<FeatureSetting> back = ParseFeatureKeywordData(data.data(), data.size());
+    ASSERT_EQ(back.size(), 3u);
+    EXPECT_EQ(back[1].feature, "VXFinisher");
+    EXPECT_EQ(back[1].option, "True");
+    EXPECT_EQ(back[2].option, "2");
+}
+
+TEST(FeatureKeywordData, EntriesThatDoNotFitAreLeftOut) {
+    const std::vector<FeatureSetting> settings = {
+        {"Long", std::string(20, 'x')}, {"A", "B"}};
+    const std::vector<uint8_t> data = FormatFeatureKeywordData(settings, 12);
+    EXPECT_EQ(data, Bytes(std::string("A\0B\0\n\0\0", 7)));
+    EXPECT_EQ(FormatFeatureKeywordData({}, 2), Bytes(std::string("\0\0", 2)));
+}
+
+TEST(FeatureKeywordData, ReadsTheFormsOtherWritersLeave) {
+    const std::string withoutNul("A\0one\nB\0two\n\0\0", 15);
+    auto settings = ParseFeatureKeywordData(Bytes(withoutNul).data(), withoutNul.size());
+    ASSERT_EQ(settings.size(), 2u);
+    EXPECT_EQ(settings[1].option, "two");
+
+    const std::string endsAtOnce("A\0one\0\0", 7);
+    settings = ParseFeatureKeywordData(Bytes(endsAtOnce).data(), endsAtOnce.size());
+    ASSERT_EQ(settings.size(), 1u);
+
+    const std::string cut("A\0one\0\nB\0tw", 11);
+    settings = ParseFeatureKeywordData(Bytes(cut).data(), cut.size());
+    ASSERT_EQ(settings.size(), 1u);
+    EXPECT_EQ(settings[0].feature, "A");
+
+    const std::string noSeparator("Broken\n", 7);
+    EXPECT_TRUE(ParseFeatureKeywordData(Bytes(noSeparator).data(), noSeparator.size()).empty());
+    EXPECT_TRUE(ParseFeatureKeywordData(nullptr, 0).empty());
+}
+
+}  // namespace
