@@ -219,10 +219,12 @@ TEST(DialogTemplates, TextsFitTheirControlsInEveryLanguage) {
                      const LanguageDialog &dialog) {
         for (HWND control : dialog.AllControls()) {
             const TextFit fit = MeasureTextFit(control);
+            const std::string wrapped =
+                fit.wraps ? " wrapped (" + std::to_string(fit.lineWidth) + " on one line)" : "";
             EXPECT_TRUE(fit.fits) << Where(expected.id, language, GetDlgCtrlID(control))
                                   << ": \"" << Utf8(WindowText(control)) << "\" needs "
-                                  << fit.needed.cx << "x" << fit.needed.cy
-                                  << " pixels, the control gives it " << fit.room.cx << "x"
+                                  << fit.needed.cx << "x" << fit.needed.cy << " pixels" << wrapped
+                                  << ", the control gives it " << fit.room.cx << "x"
                                   << fit.room.cy;
         }
     });
