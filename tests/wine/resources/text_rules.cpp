@@ -11,9 +11,9 @@ const wchar_t kConversions[] = L"diouxXeEfgGaAcCsSpn%";
 bool OneOf(const wchar_t *set, wchar_t c) { return c && std::wcschr(set, c); }
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
-// Length of the specification starting at text[start] (a '%'); 0 when the
+// Length of the placeholder starting at text[start] (a '%'); 0 when the
 // '%' starts none.
-size_t SpecificationLength(const std::wstring &text, size_t start) {
+size_t PlaceholderLength(const std::wstring &text, size_t start) {
     size_t i = start + 1;
     auto at = [&](size_t k) { return k < text.size() ? text[k] : L'\0'; };
     while (OneOf(kFlags, at(i))) ++i;
@@ -41,7 +41,7 @@ std::vector<std::wstring> PrintfPlaceholders(const std::wstring &text) {
     std::vector<std::wstring> found;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != L'%') continue;
-        const size_t length = SpecificationLength(text, i);
+        const size_t length = PlaceholderLength(text, i);
         if (!length) continue;
         found.push_back(text.substr(i, length));
         i += length - 1;

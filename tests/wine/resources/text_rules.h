@@ -9,5 +9,5 @@
 // the text has no mnemonic.
 wchar_t MnemonicOf(const std::wstring &text);
 
-// The conversion specifications in order, "%%" included: "%d", "%-5.2lf".
+// The placeholders in order, "%%" included: "%d", "%-5.2lf".
 std::vector<std::wstring> PrintfPlaceholders(const std::wstring &text);
