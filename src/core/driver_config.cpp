@@ -59,7 +59,9 @@ std::vector<WCHAR> ReadDependentFiles(HANDLE hPrinter) {
     return list;
 }
 
-bool ReadDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
+}  // namespace
+
+bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
     name[0] = 0;
     DWORD needed = 0;
     GetPrinterDriverW(hPrinter, nullptr, 1, nullptr, 0, &needed);
@@ -70,8 +72,6 @@ bool ReadDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
     if (info->pName) lstrcpynW(name, info->pName, chars);
     return true;
 }
-
-}  // namespace
 
 int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
     CapabilityFile[0] = 0;
@@ -95,7 +95,7 @@ int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
 void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars) {
     section[0] = 0;
     WCHAR driverName[kConfigPathChars];
-    if (!ReadDriverName(hPrinter, driverName, kConfigPathChars)) return;
+    if (!ReadPrinterDriverName(hPrinter, driverName, kConfigPathChars)) return;
     if (!driverName[0] || !CapabilityFile[0]) return;
     GetPrivateProfileStringW(kCapabilitySection, driverName, L"", section, chars, CapabilityFile);
 }

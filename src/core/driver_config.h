@@ -20,6 +20,10 @@ UINT ReadCompressionCapability(HANDLE hPrinter);
 int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars);
 int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName);
 
+// The name of the printer's driver (empty when the spooler gives none);
+// false when the answer could not be held.
+bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars);
+
 // The model section of the capability file for the printer's driver; empty
 // when the driver has none.
 void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars);

@@ -7,7 +7,10 @@
 #include "core/oem_devmode.h"
 #include "core/plugin_module.h"
 #include "joboptions/about_dialog.h"
+#include "joboptions/finisher_page.h"
 #include "joboptions/job_advanced_dialog.h"
+#include "joboptions/job_options_variant_ids.h"
+#include "joboptions/secure_print.h"
 #include "optiontree/option_tree.h"
 #include "resources/resource_ids.h"
 
@@ -17,7 +20,6 @@
 
 namespace {
 
-constexpr DWORD kDriverAnswerBytes = 64;
 constexpr int kTypedTextChars = 64;
 constexpr int kRangeTextChars = 128;
 constexpr DWORD kLinkTargetChars = 261;  // 522 bytes
@@ -27,13 +29,7 @@ constexpr LONG kCopiesUpperBound = 999;
 constexpr uint32_t kScaleClamp = 1000;
 constexpr UINT kRangeParam = 1;
 
-// Controls of page layouts with secure print and further lists; template
-// 113 does not carry them, the handlers below simply find no window.
-constexpr UINT IDC_JOB_TYPE_NORMAL = 1508;
-constexpr UINT IDC_JOB_PIN_BUTTON = 1512;
-constexpr UINT IDC_COPIES_LABEL = 1513;
-constexpr UINT IDC_COPIES_RANGE = 1517;
-constexpr UINT IDC_OUTPUT_BIN = 1527;
+// Further controls of page layouts that template 113 does not carry.
 constexpr UINT IDC_LINK_TEXT = 1392;
 constexpr UINT IDC_SCALE_FIRST = 1530;
 constexpr UINT IDC_QUALITY_FIRST = 1500;
@@ -137,6 +133,7 @@ void RefreshPage(HWND page, DocUiState *state) {
     if (SlotPresent(state, kSlotScale))
         SendDlgItemMessageW(page, IDC_SCALE_SPIN, UDM_SETPOS32, 0,
                             static_cast<LPARAM>(Working(state, kSlotScale)));
+    RefreshSecurePrint(page, state);
 
     HandCursor = LoadCursorW(nullptr, IDC_HAND);
     if (!HandCursor) HandCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -227,6 +224,9 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
     state->fWatermarksDirty = 0;
     state->dwOverlayState = 0;
     state->fIcCardDriver = 0;
+    QueryCardLibraryAtStart(page, state);
+    RunFinisherRulePass(page, state);
+    ApplySecureStartUp(state);
 
     RefreshPage(page, state);
     SheetVisitFlags |= kPluginPageInitialised;
@@ -304,6 +304,14 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         return TRUE;
     case IDC_SCALE:
         FilterNumberEdit(page, state, IDC_SCALE, IDC_SCALE_SPIN, kSlotScale, kScaleClamp, code);
+        return TRUE;
+    case IDC_JOB_TYPE_NORMAL:
+    case IDC_JOB_TYPE_SECURE:
+    case IDC_JOB_TYPE_ENCRYPTED:
+        if (code == BN_CLICKED) OnJobTypeClicked(page, state, id);
+        return TRUE;
+    case IDC_JOB_PIN_BUTTON:
+        if (code == BN_CLICKED) OnJobPinButton(page, state);
         return TRUE;
     case IDC_JOB_ADVANCED:
         if (LocalizedDialogBox(PluginModule, IDD_JOB_ADVANCED, page, JobAdvancedDialogProc,
@@ -426,6 +434,8 @@ INT_PTR OnLinkColour(HWND control, HDC dc) {
 
 }  // namespace
 
+void RefreshJobOptionsPage(HWND page, DocUiState *state) { RefreshPage(page, state); }
+
 bool ReadItemRange(const OPTITEM *item, LONG *lower, LONG *upper) {
     if (!item || !item->pOptType || item->pOptType->Count <= kRangeParam ||
         !item->pOptType->pOptParam)
@@ -436,17 +446,23 @@ bool ReadItemRange(const OPTITEM *item, LONG *lower, LONG *upper) {
     return true;
 }
 
-DriverFlag QueryDriverFlag(const DocUiState *state, const char *keyword) {
+bool ReadDriverSetting(const DocUiState *state, const char *keyword, DriverAnswer *answer) {
+    *answer = {};
     const POEMUIPSPARAM sheet = state->pOemUiPsParam;
     const POEMUIOBJ object = sheet ? sheet->poemuiobj : nullptr;
-    if (!object || !object->pOemUIProcs || !object->pOemUIProcs->DrvGetDriverSetting)
-        return DriverFlag::Unknown;
-    char answer[kDriverAnswerBytes] = {};
+    if (!object || !object->pOemUIProcs || !object->pOemUIProcs->DrvGetDriverSetting) return false;
     DWORD needed = 0, options = 0;
-    if (!object->pOemUIProcs->DrvGetDriverSetting(object, keyword, answer, sizeof(answer) - 1,
-                                                  &needed, &options))
-        return DriverFlag::Unknown;
-    return ReadDriverFlag(answer, sizeof(answer));
+    if (object->pOemUIProcs->DrvGetDriverSetting(object, keyword, answer->text,
+                                                 sizeof(answer->text) - 1, &needed, &options))
+        return true;
+    *answer = {};
+    return false;
+}
+
+DriverFlag QueryDriverFlag(const DocUiState *state, const char *keyword) {
+    DriverAnswer answer;
+    if (!ReadDriverSetting(state, keyword, &answer)) return DriverFlag::Unknown;
+    return ReadDriverFlag(answer.text, sizeof(answer.text));
 }
 
 INT_PTR CALLBACK JobOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,380 @@
+#include "joboptions/finisher_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr size_t kAnswerBytes = 64;
+constexpr uint32_t kBindOptions = 5, kStapleOptions = 3, kPunchOptions = 6;
+constexpr uint32_t kA4PaperSize = 9;
+
+// A driver answer as DrvGetDriverSetting leaves it in the page's buffer.
+struct Answer {
+    explicit Answer(const char *text) {
+        std::memset(bytes, 0, sizeof(bytes));
+        std::strncpy(bytes, text, sizeof(bytes) - 1);
+    }
+    char bytes[kAnswerBytes];
+};
+
+// The sheet class table: booklet, portrait, landscape per paper.
+struct PaperRow {
+    const char *name;
+    uint32_t booklet, portrait, landscape;
+};
+
+const PaperRow kPaperTable[] = {
+    {"Letter", 4, 5, 5},  {"A4", 4, 5, 5},        {"B5", 0, 1, 1},
+    {"A3", 4, 6, 7},      {"B4", 4, 6, 7},        {"Tabloid", 0, 2, 3},
+    {"FanFoldGermanLegal", 0, 2, 3}, {"VXLegal", 0, 2, 3}, {"Legal", 0, 2, 3},
+    {"Executive", 0, 2, 3}, {"A5", 0, 0, 0},      {"Letter.Transverse", 0, 0, 0},
+    {"LetterSmall", 0, 0, 0}, {"a4", 0, 0, 0},    {"", 0, 0, 0},
+};
+
+bool TurnsTheSheet(uint8_t layout) { return layout == 1 || layout == 3; }
+
+TEST(SheetClass, EveryPaperLayoutOrientationAndDuplexState) {
+    for (const PaperRow &row : kPaperTable) {
+        const Answer paper(row.name);
+        for (uint8_t layout = kLayoutOneUp; layout <= kLayoutBooklet; ++layout) {
+            for (bool documentPortrait : {true, false}) {
+                const bool sheetPortrait = documentPortrait != TurnsTheSheet(layout);
+                EXPECT_EQ(SheetIsPortrait(documentPortrait, layout), sheetPortrait);
+                const uint32_t expected = layout == kLayoutBooklet ? row.booklet
+                                          : sheetPortrait         ? row.portrait
+                                                                  : row.landscape;
+                const uint32_t found = SheetClass(paper.bytes, sizeof(paper.bytes), layout,
+                                                  sheetPortrait);
+                EXPECT_EQ(found, expected) << row.name << " layout " << int(layout)
+                                           << (documentPortrait ? " portrait" : " landscape");
+                EXPECT_EQ(AdjustClassForDuplex(found, false), expected);
+                EXPECT_EQ(AdjustClassForDuplex(found, true), expected > 3 ? expected - 4 : expected)
+                    << row.name;
+            }
+        }
+    }
+}
+
+TEST(SheetClass, KeywordsMatchOnlyInFullWithTheirTerminator) {
+    EXPECT_EQ(SheetClass("Letter", 7, kLayoutOneUp, true), 5u);
+    EXPECT_EQ(SheetClass("Letter", 6, kLayoutOneUp, true), 0u);
+    const char letterTail[] = {'L', 'e', 't', 't', 'e', 'r', 'X', 0};
+    EXPECT_EQ(SheetClass(letterTail, sizeof(letterTail), kLayoutOneUp, true), 0u);
+    EXPECT_EQ(SheetClass(nullptr, 0, kLayoutOneUp, true), 0u);
+}
+
+TEST(PunchUnit, TypesOneToFourAndNothingElse) {
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type1").bytes, kAnswerBytes), 1u);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type2").bytes, kAnswerBytes), 2u);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type3").bytes, kAnswerBytes), 3u);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type4").bytes, kAnswerBytes), 4u);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type5").bytes, kAnswerBytes), kNoPunchUnit);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("None").bytes, kAnswerBytes), kNoPunchUnit);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("type1").bytes, kAnswerBytes), kNoPunchUnit);
+    EXPECT_EQ(PunchUnitFromSetting(Answer("Type1 ").bytes, kAnswerBytes), kNoPunchUnit);
+}
+
+// The punching table written row by row.
+bool ExpectedPunching(uint32_t unit, const std::string &paper, bool sheetPortrait, uint32_t bind) {
+    const std::vector<std::string> wide = {"A3",     "A4",      "B5",    "B4",        "Letter",
+                                           "FanFoldGermanLegal", "VXLegal", "Legal", "Executive",
+                                           "Tabloid"};
+    const std::vector<std::string> type1 = {"A3", "Tabloid", "Letter", "FanFoldGermanLegal",
+                                            "VXLegal", "Legal"};
+    auto in = [&](const std::vector<std::string> &list) {
+        for (const std::string &name : list)
+            if (name == paper) return true;
+        return false;
+    };
+    if (unit == 2 || unit == 4) return in(wide);
+    if (unit == 1 && in(type1)) return true;
+    if ((unit == 1 || unit == 3) && paper == "A4")
+        return sheetPortrait ? !(bind == 0 || bind == 1) : (bind == 0 || bind == 1);
+    if (unit == 3 && paper == "A3") return true;
+    return false;
+}
+
+TEST(PunchingAllowed, EveryUnitPaperOrientationAndBindPosition) {
+    for (uint32_t unit = 0; unit <= 4; ++unit) {
+        for (const PaperRow &row : kPaperTable) {
+            const Answer paper(row.name);
+            for (uint8_t layout = kLayoutOneUp; layout <= kLayoutBooklet; ++layout) {
+                for (bool sheetPortrait : {true, false}) {
+                    for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
+                        const bool expected = layout != kLayoutBooklet &&
+                                              ExpectedPunching(unit, row.name, sheetPortrait, bind);
+                        EXPECT_EQ(PunchingAllowed(unit, paper.bytes, kAnswerBytes, layout,
+                                                  sheetPortrait, bind),
+                                  expected)
+                            << "unit " << unit << ' ' << row.name << " layout " << int(layout)
+                            << (sheetPortrait ? " portrait" : " landscape") << " bind " << bind;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(LayoutKey, LayoutOrientationAndPunchUnitInOneByte) {
+    EXPECT_EQ(LayoutKey(kLayoutOneUp, 0, kNoPunchUnit), 0);
+    EXPECT_EQ(LayoutKey(kLayoutBooklet, 0, kNoPunchUnit), 6);
+    EXPECT_EQ(LayoutKey(kLayoutTwoUp, kOrientationLandscape, kNoPunchUnit), 0x81);
+    EXPECT_EQ(LayoutKey(kLayoutFourUp, kOrientationRotated, kNoPunchUnit), 0x42);
+    EXPECT_EQ(LayoutKey(kLayoutOneUp, 3, 2), 0x10);
+    EXPECT_EQ(LayoutKey(kLayoutSixteenUp, kOrientationLandscape, 4), 0xA5);
+}
+
+// A pass over a sheet whose paper and key the memory already holds, so
+// that only the class corrections act.
+struct Pass {
+    Pass(const char *paperName, uint8_t layout, bool documentPortrait, bool duplexNone,
+         uint32_t punchUnit = kNoPunchUnit, uint32_t orientation = 0)
+        : paper(paperName) {
+        sheet = {paper.bytes, sizeof(paper.bytes), duplexNone, punchUnit, kA4PaperSize,
+                 documentPortrait, layout, orientation};
+        memory = {kA4PaperSize, LayoutKey(layout, orientation, punchUnit)};
+        features.bindPosition = {true, kBindOptions, kBindLeftTop};
+        features.staple = {true, kStapleOptions, kStapleNone};
+        features.punch = {true, kPunchOptions, kPunchNone};
+    }
+    Pass &Choose(uint32_t bind, uint32_t staple, uint32_t punch) {
+        features.bindPosition.selection = bind;
+        features.staple.selection = staple;
+        features.punch.selection = punch;
+        return *this;
+    }
+    FinisherPlan Run() { return RunFinisherRules(sheet, &memory, &features); }
+    uint32_t Bind() const { return features.bindPosition.selection; }
+    uint32_t Staple() const { return features.staple.selection; }
+    uint32_t Punch() const { return features.punch.selection; }
+
+    Answer paper;
+    FinisherSheet sheet;
+    FinisherMemory memory;
+    FinisherFeatures features = {};
+};
+
+uint32_t Mask(std::initializer_list<uint32_t> options) {
+    uint32_t mask = 0;
+    for (uint32_t option : options) mask |= 1u << option;
+    return mask;
+}
+
+// Sheets of each class: paper, layout, document portrait, duplex "None".
+struct ClassSheet {
+    uint32_t sheetClass;
+    const char *paper;
+    uint8_t layout;
+    bool portrait;
+};
+
+const ClassSheet kClassSheets[] = {
+    {0, "A5", kLayoutOneUp, true},  {1, "B5", kLayoutOneUp, true},
+    {2, "Legal", kLayoutOneUp, true}, {3, "Legal", kLayoutOneUp, false},
+    {4, "A4", kLayoutBooklet, true}, {5, "A4", kLayoutOneUp, true},
+    {6, "A3", kLayoutOneUp, true},  {7, "A3", kLayoutOneUp, false},
+};
+
+// The bind-position table: kept options (staple not 2) and the corrected
+// selection for each selection 0..4.
+struct BindRow {
+    uint32_t keep;
+    uint32_t correctedFrom[5];
+    bool dropsLeftWithTwoStaples;
+};
+
+const BindRow kBindTable[] = {
+    {0x1F, {2, 2, 2, 2, 2}, false},
+    {0x0F, {0, 1, 2, 3, 2}, true},
+    {0x03, {0, 1, 0, 0, 0}, true},
+    {0x0C, {2, 2, 2, 3, 2}, false},
+    {0x10, {4, 4, 4, 4, 4}, false},
+    {0x1F, {0, 1, 2, 3, 4}, true},
+    {0x13, {0, 1, 0, 0, 4}, true},
+    {0x1C, {2, 2, 2, 3, 4}, false},
+};
+
+TEST(FinisherPass, BindPositionByClassSelectionAndStaple) {
+    for (const ClassSheet &cs : kClassSheets) {
+        const BindRow &row = kBindTable[cs.sheetClass];
+        for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
+            for (uint32_t staple = kStapleNone; staple <= kStapleTwo; ++staple) {
+                Pass pass(cs.paper, cs.layout, cs.portrait, false);
+                pass.Choose(bind, staple, kPunchNone);
+                const FinisherPlan plan = pass.Run();
+                ASSERT_EQ(plan.sheetClass, cs.sheetClass) << cs.paper;
+                const uint32_t corrected = row.correctedFrom[bind];
+                uint32_t keep = row.keep;
+                if (row.dropsLeftWithTwoStaples && staple == kStapleTwo) keep &= ~Mask({kBindLeft});
+                EXPECT_EQ(plan.bindPosition.keep, keep)
+                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
+                EXPECT_EQ(pass.Bind(), corrected)
+                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
+                int entry = 0;
+                if (keep & Mask({corrected}))
+                    for (uint32_t option = 0; option < corrected; ++option)
+                        entry += (keep >> option) & 1;
+                EXPECT_EQ(plan.bindPosition.selectedEntry, entry)
+                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
+            }
+        }
+    }
+}
+
+TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
+    // Class 0 by its paper, layout key 6: booklet layout, no orientation
+    // bit, no punch unit.
+    Pass booklet("Legal", kLayoutBooklet, true, false);
+    booklet.Choose(kBindLeft, kStapleOne, 2);
+    FinisherPlan plan = booklet.Run();
+    EXPECT_EQ(plan.sheetClass, 0u);
+    EXPECT_EQ(plan.bindPosition.keep, Mask({kBindBooklet}));
+    EXPECT_EQ(booklet.Bind(), kBindBooklet);
+    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
+    EXPECT_EQ(booklet.Staple(), kStapleNone);
+    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
+    EXPECT_EQ(booklet.Punch(), kPunchNone);
+
+    // A punch unit changes the key: every option, bind position 2.
+    Pass withUnit("Legal", kLayoutBooklet, true, false, 2);
+    withUnit.Choose(kBindLeft, kStapleNone, kPunchNone);
+    plan = withUnit.Run();
+    EXPECT_EQ(plan.bindPosition.keep, 0x1Fu);
+    EXPECT_EQ(withUnit.Bind(), kBindLeftTop);
+}
+
+TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
+    Pass none("A5", kLayoutOneUp, true, false);
+    none.Choose(kBindLeftTop, kStapleTwo, kPunchNone);
+    FinisherPlan plan = none.Run();
+    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
+    EXPECT_EQ(none.Staple(), kStapleNone);
+    EXPECT_EQ(plan.staple.selectedEntry, 0);
+
+    Pass booklet("A4", kLayoutBooklet, true, false);
+    booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone);
+    plan = booklet.Run();
+    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone, kStapleTwo}));
+    EXPECT_EQ(booklet.Staple(), kStapleTwo);
+    EXPECT_EQ(plan.staple.selectedEntry, 1);
+
+    Pass plain("A4", kLayoutOneUp, true, false);
+    plain.Choose(kBindLeft, kStapleOne, kPunchNone);
+    plan = plain.Run();
+    EXPECT_EQ(plan.staple.keep, 0x7u);
+    EXPECT_EQ(plan.staple.selectedEntry, 1);
+}
+
+TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
+    // Type1 with A4, sheet portrait: punching needs bind position 2, 3 or 4,
+    // and bind position 4 still cuts it.
+    for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
+        Pass pass("A4", kLayoutOneUp, true, false, 1);
+        pass.Choose(bind, kStapleNone, 3);
+        const FinisherPlan plan = pass.Run();
+        const bool kept = bind == kBindLeftTop || bind == kBindTop;
+        EXPECT_EQ(pass.Punch(), kept ? 3u : kPunchNone) << "bind " << bind;
+        EXPECT_EQ(plan.punch.keep, kept ? 0x3Fu : Mask({kPunchNone})) << "bind " << bind;
+        EXPECT_EQ(plan.punch.selectedEntry, kept ? 3 : 0);
+    }
+    Pass landscape("A4", kLayoutOneUp, false, false, 3);
+    landscape.Choose(kBindLeft, kStapleNone, 2);
+    landscape.Run();
+    EXPECT_EQ(landscape.Punch(), 2u);
+
+    Pass noUnit("A4", kLayoutOneUp, true, false);
+    noUnit.Choose(kBindLeftTop, kStapleNone, 2);
+    noUnit.Run();
+    EXPECT_EQ(noUnit.Punch(), kPunchNone);
+
+    Pass classZero("A5", kLayoutOneUp, true, false, 2);
+    classZero.Choose(kBindLeftTop, kStapleNone, 2);
+    classZero.Run();
+    EXPECT_EQ(classZero.Punch(), kPunchNone);
+}
+
+TEST(FinisherPass, EdgeCasesOfTheFamily) {
+    Pass letterTail("LetterSmall", kLayoutOneUp, true, false, 2);
+    letterTail.Choose(kBindTop, kStapleOne, 2);
+    EXPECT_EQ(letterTail.Run().sheetClass, 0u);
+    EXPECT_EQ(letterTail.Bind(), kBindLeftTop);
+    EXPECT_EQ(letterTail.Staple(), kStapleNone);
+    EXPECT_EQ(letterTail.Punch(), kPunchNone);
+
+    Pass a4Duplex("A4", kLayoutOneUp, true, false);
+    a4Duplex.Choose(kBindBooklet, kStapleTwo, kPunchNone);
+    EXPECT_EQ(a4Duplex.Run().sheetClass, 5u);
+    EXPECT_EQ(a4Duplex.Bind(), kBindBooklet);
+    EXPECT_EQ(a4Duplex.Staple(), kStapleTwo);
+
+    Pass a4Simplex("A4", kLayoutOneUp, true, true);
+    a4Simplex.Choose(kBindBooklet, kStapleNone, kPunchNone);
+    EXPECT_EQ(a4Simplex.Run().sheetClass, 1u);
+    EXPECT_EQ(a4Simplex.Bind(), kBindLeftTop);
+
+    EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, false).Run().sheetClass, 7u);
+    EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, true).Run().sheetClass, 3u);
+
+    Pass booklet("A4", kLayoutBooklet, true, false, 2);
+    booklet.Choose(kBindLeft, kStapleNone, 2);
+    EXPECT_EQ(booklet.Run().sheetClass, 4u);
+    EXPECT_EQ(booklet.Bind(), kBindBooklet);
+    EXPECT_EQ(booklet.Punch(), kPunchNone);
+}
+
+TEST(FinisherPass, ChangedPaperOrKeyResetsTheChoicesOnce) {
+    Pass pass("A4", kLayoutOneUp, true, false, 2);
+    pass.memory = {0, 0};
+    pass.Choose(kBindTop, kStapleOne, 2);
+    pass.Run();
+    EXPECT_EQ(pass.memory.lastPaperSize, kA4PaperSize);
+    EXPECT_EQ(pass.memory.lastLayoutKey, LayoutKey(kLayoutOneUp, 0, 2));
+    EXPECT_EQ(pass.Bind(), kBindLeftTop);
+    EXPECT_EQ(pass.Staple(), kStapleNone);
+    EXPECT_EQ(pass.Punch(), kPunchNone);
+
+    // The same sheet again keeps what the user chose meanwhile.
+    pass.Choose(kBindTop, kStapleOne, 2);
+    pass.Run();
+    EXPECT_EQ(pass.Bind(), kBindTop);
+    EXPECT_EQ(pass.Staple(), kStapleOne);
+    EXPECT_EQ(pass.Punch(), 2u);
+
+    // Only the orientation item changed: the key differs.
+    pass.sheet.orientationSelection = kOrientationRotated;
+    pass.Run();
+    EXPECT_EQ(pass.memory.lastLayoutKey, 0x50);
+    EXPECT_EQ(pass.Bind(), kBindLeftTop);
+    EXPECT_EQ(pass.Staple(), kStapleNone);
+}
+
+TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
+    Pass pass("A4", kLayoutBooklet, true, false);
+    pass.features.bindPosition.present = false;
+    pass.features.punch.present = false;
+    pass.Choose(kBindLeft, kStapleOne, 2);
+    const FinisherPlan plan = pass.Run();
+    EXPECT_EQ(pass.Bind(), kBindLeft);
+    EXPECT_EQ(pass.Punch(), 2u);
+    EXPECT_EQ(plan.bindPosition.keep, 0u);
+    EXPECT_EQ(plan.staple.keep, 0x7u);
+}
+
+TEST(FinisherPass, ItemsWithFewerOptionsKeepOnlyWhatTheyHave) {
+    Pass pass("A4", kLayoutOneUp, true, false);
+    pass.features.bindPosition.optionCount = 3;
+    pass.Choose(kBindTop, kStapleNone, kPunchNone);
+    const FinisherPlan plan = pass.Run();
+    EXPECT_EQ(plan.bindPosition.keep, 0x7u);
+    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
+
+    Pass empty("A5", kLayoutOneUp, true, false);
+    empty.features.staple.optionCount = 0;
+    EXPECT_EQ(empty.Run().staple.selectedEntry, -1);
+}
+
+}  // namespace

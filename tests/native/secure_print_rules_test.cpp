@@ -1,0 +1,301 @@
+#include "joboptions/secure_print_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(JobLimit, NeedsEveryConditionAtOnce) {
+    EXPECT_TRUE(JobLimitMode(DriverFlag::True, true, true, 1));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::False, true, true, 1));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::Unknown, true, true, 1));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::True, false, true, 1));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, false, 1));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, 0));
+    EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, 2));
+}
+
+struct StartUp {
+    uint32_t jobType;
+    uint32_t setting6;
+};
+
+StartUp RunStartUp(bool jobLimit, bool icCard, bool hdd, uint32_t cbEncrypted, uint32_t jobType) {
+    StartUp result = {jobType, 0};
+    ApplySecureStartUpRule(jobLimit, icCard, hdd, cbEncrypted, &result.jobType, &result.setting6);
+    return result;
+}
+
+TEST(StartUpRule, JobLimitForcesEncryptionAndAPasswordAtThePrinter) {
+    const StartUp fresh = RunStartUp(true, false, true, 0, kJobSecure);
+    EXPECT_EQ(fresh.jobType, kJobEncrypted);
+    EXPECT_EQ(fresh.setting6, 1u);
+    const StartUp stored = RunStartUp(true, true, false, 40, kJobNormal);
+    EXPECT_EQ(stored.jobType, kJobEncrypted);
+    EXPECT_EQ(stored.setting6, 0u);
+}
+
+TEST(StartUpRule, IcCardNeedsTheDiskAndTurnsSecureIntoCard) {
+    EXPECT_EQ(RunStartUp(false, true, false, 0, kJobEncrypted).jobType, kJobNormal);
+    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobSecure).jobType, kJobEncrypted);
+    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobNormal).jobType, kJobNormal);
+    // Without a card nothing changes here; the refresh handles the disk.
+    EXPECT_EQ(RunStartUp(false, false, false, 0, kJobSecure).jobType, kJobSecure);
+    EXPECT_EQ(RunStartUp(false, false, true, 0, kJobSecure).setting6, 0u);
+}
+
+TEST(JobTypeRadios, ByJobLimitCardAndDisk) {
+    const ControlState on = ControlState::Enabled, off = ControlState::Disabled,
+                       kept = ControlState::Untouched;
+    for (bool icCard : {false, true})
+        for (bool hdd : {false, true}) {
+            const JobTypeRadios limit = PlanJobTypeRadios(true, icCard, hdd);
+            EXPECT_EQ(limit.normal, off);
+            EXPECT_EQ(limit.secure, off);
+            EXPECT_EQ(limit.encrypted, off);
+        }
+    JobTypeRadios card = PlanJobTypeRadios(false, true, true);
+    EXPECT_EQ(card.normal, kept);
+    EXPECT_EQ(card.secure, off);
+    EXPECT_EQ(card.encrypted, on);
+    card = PlanJobTypeRadios(false, true, false);
+    EXPECT_EQ(card.encrypted, off);
+    JobTypeRadios plain = PlanJobTypeRadios(false, false, true);
+    EXPECT_EQ(plain.normal, kept);
+    EXPECT_EQ(plain.secure, on);
+    EXPECT_EQ(plain.encrypted, on);
+    plain = PlanJobTypeRadios(false, false, false);
+    EXPECT_EQ(plain.secure, off);
+    EXPECT_EQ(plain.encrypted, off);
+}
+
+TEST(CryptoMode, CardSharedOrLocalAlwaysExtended) {
+    EXPECT_EQ(CryptoDialogMode(true, true, true), 6u);
+    EXPECT_EQ(CryptoDialogMode(false, true, false), 5u);
+    EXPECT_EQ(CryptoDialogMode(false, false, true), 5u);
+    EXPECT_EQ(CryptoDialogMode(false, false, false), 4u);
+}
+
+TEST(JobPin, NeededWithoutNameChoiceOrWithoutPin) {
+    EXPECT_TRUE(JobPinNeeded(u"", u"1234", 0));
+    EXPECT_FALSE(JobPinNeeded(u"", u"1234", 1));
+    EXPECT_FALSE(JobPinNeeded(u"Report", u"1234", 0));
+    EXPECT_TRUE(JobPinNeeded(u"Report", u"", 1));
+    EXPECT_TRUE(JobPinNeeded(nullptr, nullptr, 1));
+}
+
+TEST(JobPin, OkChecksFourDigitsThenTheName) {
+    EXPECT_EQ(CheckJobPin(6, 3, false), PinCheck::NeedFourDigits);
+    EXPECT_EQ(CheckJobPin(6, 0, true), PinCheck::NeedFourDigits);
+    EXPECT_EQ(CheckJobPin(0, 5, false), PinCheck::NeedFourDigits);
+    EXPECT_EQ(CheckJobPin(0, 4, false), PinCheck::NeedJobName);
+    EXPECT_EQ(CheckJobPin(0, 4, true), PinCheck::Accept);
+    EXPECT_EQ(CheckJobPin(16, 4, false), PinCheck::Accept);
+}
+
+struct Filtered {
+    std::u16string text;
+    TypedText result;
+};
+
+Filtered Filter(std::u16string text, size_t selectionEnd, bool (*allowed)(char16_t)) {
+    text.push_back(0);
+    const TypedText result = FilterTypedText(&text[0], text.size() - 1, selectionEnd, allowed);
+    return {std::u16string(text.c_str()), result};
+}
+
+TEST(TypedText, PinKeepsDigitsAndTheCaretFollows) {
+    const Filtered typed = Filter(u"12a", 3, PinCharAllowed);
+    EXPECT_EQ(typed.text, u"12");
+    EXPECT_EQ(typed.result.length, 2u);
+    EXPECT_EQ(typed.result.removed, 1u);
+    EXPECT_EQ(typed.result.caret, 2u);
+
+    const Filtered pasted = Filter(u"ab1", 1, PinCharAllowed);
+    EXPECT_EQ(pasted.text, u"1");
+    EXPECT_EQ(pasted.result.caret, 0u);
+
+    const Filtered clean = Filter(u"0042", 2, PinCharAllowed);
+    EXPECT_EQ(clean.text, u"0042");
+    EXPECT_EQ(clean.result.removed, 0u);
+    EXPECT_EQ(clean.result.caret, 2u);
+}
+
+TEST(TypedText, JobNameKeepsPrintableAsciiWithoutQuotes) {
+    const Filtered typed = Filter(u"Q3 \"final\" r\u00e9sum\u00e9~", 15, JobNameCharAllowed);
+    EXPECT_EQ(typed.text, u"Q3 final rsum~");
+    EXPECT_EQ(typed.result.removed, 4u);
+    EXPECT_EQ(typed.result.caret, 11u);
+    EXPECT_FALSE(JobNameCharAllowed(u'\t'));
+    EXPECT_FALSE(JobNameCharAllowed(u'\x7f'));
+    EXPECT_TRUE(JobNameCharAllowed(u' '));
+    EXPECT_TRUE(JobNameCharAllowed(u'\''));
+}
+
+// A page that logs what the click logic asks of it.
+class FakePage : public JobTypePage {
+public:
+    uint32_t copies = 1;
+    bool pinNeeded = true;
+    bool pinDialogResult = true;
+    bool passwordUsable = false;
+    bool cryptoDialogResult = true;
+    JobTypeFlags *flags = nullptr;
+    std::vector<std::string> log;
+    std::vector<JobTypeFlags> flagsDuringDialog;
+
+    uint32_t Copies() override { return copies; }
+    void ForceSingleCopy(bool warn) override {
+        log.push_back(warn ? "warn+copies1" : "copies1");
+        copies = 1;
+    }
+    void CheckAndFocus(uint32_t jobType) override { log.push_back("check" + std::to_string(jobType)); }
+    void MarkChanged() override { log.push_back("changed"); }
+    void Refresh() override { log.push_back("refresh"); }
+    bool JobPinNeeded() override { return pinNeeded; }
+    bool RunJobPinDialog() override {
+        log.push_back("pin-dialog");
+        flagsDuringDialog.push_back(*flags);
+        return pinDialogResult;
+    }
+    bool StoredPasswordUsable() override {
+        log.push_back("load");
+        return passwordUsable;
+    }
+    bool RunCryptoDialog() override {
+        log.push_back("crypto-dialog");
+        flagsDuringDialog.push_back(*flags);
+        return cryptoDialogResult;
+    }
+    void ReleaseCryptoLibrary() override { log.push_back("free"); }
+};
+
+using Log = std::vector<std::string>;
+
+class JobTypeClickTest : public ::testing::Test {
+protected:
+    void SetUp() override { page.flags = &flags; }
+    void Click(uint32_t clicked, bool crypto = true, bool icCard = false) {
+        page.log.clear();
+        ClickJobType({clicked, crypto, icCard}, &flags, &jobType, page);
+    }
+    JobTypeFlags flags = kInitialJobTypeFlags;
+    uint32_t jobType = kJobNormal;
+    FakePage page;
+};
+
+TEST_F(JobTypeClickTest, SecureAsksForThePinAndKeepsTheChoice) {
+    page.copies = 3;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log, (Log{"warn+copies1", "pin-dialog", "check1", "refresh", "changed"}));
+    EXPECT_EQ(jobType, kJobSecure);
+    ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
+    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed);
+    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeAccepted);
+    EXPECT_TRUE(flags.fJobTypeArmed);
+    EXPECT_TRUE(flags.fJobTypeAccepted);
+    EXPECT_FALSE(flags.fWarnCopies);
+
+    // Name and PIN are there now: no dialog, and the copies go silently.
+    page.pinNeeded = false;
+    page.copies = 2;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log, (Log{"copies1", "check1", "refresh", "changed"}));
+}
+
+TEST_F(JobTypeClickTest, CancelledPinReturnsToANormalJobAndBlocksTheNextTry) {
+    page.pinDialogResult = false;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log, (Log{"pin-dialog", "check0", "check0", "changed"}));
+    EXPECT_EQ(jobType, kJobNormal);
+    EXPECT_FALSE(flags.fJobTypeAccepted);
+
+    // Until Normal is chosen again the secure radio only bounces back, and
+    // the working selection follows the radio.
+    page.pinDialogResult = true;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(jobType, kJobNormal);
+
+    Click(kJobNormal);
+    EXPECT_EQ(page.log, (Log{"refresh", "changed"}));
+    EXPECT_TRUE(flags.fJobTypeAccepted);
+    Click(kJobSecure);
+    EXPECT_EQ(jobType, kJobSecure);
+}
+
+TEST_F(JobTypeClickTest, NormalRearmsTheCopiesWarning) {
+    page.copies = 5;
+    page.pinNeeded = false;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log.front(), "warn+copies1");
+    page.copies = 5;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log.front(), "copies1");
+    Click(kJobNormal);
+    EXPECT_TRUE(flags.fWarnCopies);
+    page.copies = 5;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log.front(), "warn+copies1");
+}
+
+TEST_F(JobTypeClickTest, ClicksWhileADialogIsOpenAreNotActedOn) {
+    flags.fJobTypeArmed = false;
+    flags.fJobTypeAccepted = false;
+    Click(kJobSecure);
+    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(jobType, kJobNormal);
+    Click(kJobEncrypted);
+    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+
+    flags.fJobTypeAccepted = true;
+    Click(kJobEncrypted);
+    EXPECT_EQ(page.log, (Log{"changed"}));
+    EXPECT_EQ(jobType, kJobEncrypted);
+}
+
+TEST_F(JobTypeClickTest, EncryptedAsksTheLibraryWhenNoPasswordIsUsable) {
+    page.copies = 2;
+    Click(kJobEncrypted);
+    EXPECT_EQ(page.log,
+              (Log{"warn+copies1", "load", "crypto-dialog", "free", "refresh", "changed"}));
+    EXPECT_EQ(jobType, kJobEncrypted);
+    ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
+    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed);
+    EXPECT_TRUE(flags.fJobTypeAccepted);
+
+    page.passwordUsable = true;
+    Click(kJobEncrypted);
+    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+}
+
+TEST_F(JobTypeClickTest, RefusedEncryptionReturnsToANormalJob) {
+    page.cryptoDialogResult = false;
+    Click(kJobEncrypted);
+    EXPECT_EQ(page.log, (Log{"load", "crypto-dialog", "check0", "free", "check0", "changed"}));
+    EXPECT_EQ(jobType, kJobNormal);
+    EXPECT_FALSE(flags.fJobTypeAccepted);
+}
+
+TEST_F(JobTypeClickTest, IcCardNeedsNoDialogAndKeepsItsCopies) {
+    page.copies = 4;
+    Click(kJobEncrypted, true, true);
+    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+    EXPECT_EQ(page.copies, 4u);
+    EXPECT_EQ(jobType, kJobEncrypted);
+
+    // The secure job of a card printer still goes to one copy.
+    page.pinNeeded = false;
+    Click(kJobSecure, true, true);
+    EXPECT_EQ(page.log.front(), "warn+copies1");
+}
+
+TEST_F(JobTypeClickTest, EncryptedWithoutLibraryIsAPinJob) {
+    Click(kJobEncrypted, false);
+    EXPECT_EQ(page.log, (Log{"pin-dialog", "check2", "refresh", "changed"}));
+    EXPECT_EQ(jobType, kJobEncrypted);
+}
+
+}  // namespace
