@@ -16,6 +16,7 @@ const ModelFile kModelFiles[] = {
     {L"sxoemui.dll", ModelFileRole::Plugin, true},
     {L"sxcrypt.dll", ModelFileRole::SideLibrary, false},
     {L"sxlink.dll", ModelFileRole::SideLibrary, false},
+    {L"sxcard.dll", ModelFileRole::SideLibrary, false},
 };
 
 }  // namespace
