@@ -38,11 +38,11 @@ bool IsDialog(HWND window) {
 
 }  // namespace
 
-SheetHarness::SheetHarness() {
+SheetHarness::SheetHarness(const WCHAR *printerName) : printerName_(printerName) {
     Current = this;
     heap_ = HeapCreate(0, 0, 0);
     plugin_ = library_.CreatePlugin();
-    printer_ = std::make_unique<PrinterHandle>(kSamplePrinter);
+    printer_ = std::make_unique<PrinterHandle>(printerName_.c_str());
     devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes, 0);
     DEVMODEW *dm = reinterpret_cast<DEVMODEW *>(devmode_.data());
     dm->dmSize = sizeof(DEVMODEW);
@@ -75,9 +75,10 @@ bool SheetHarness::PrepareRecord() {
 bool SheetHarness::AddPluginPages() {
     if (!recordReady_ && !PrepareRecord()) return false;
 
+    if (hideStandardUI) plugin_->HideStandardUI(OEMCUIP_DOCPROP);
     cuip_.cbSize = sizeof(cuip_);
     cuip_.hPrinter = printer_->Get();
-    cuip_.pPrinterName = const_cast<WCHAR *>(kSamplePrinter);
+    cuip_.pPrinterName = const_cast<WCHAR *>(printerName_.c_str());
     cuip_.hOEMHeap = heap_;
     cuip_.pPublicDM = reinterpret_cast<DEVMODEW *>(devmode_.data());
     cuip_.pOEMDM = record_;
@@ -89,7 +90,7 @@ bool SheetHarness::AddPluginPages() {
     psParam_.cbSize = sizeof(psParam_);
     psParam_.poemuiobj = tree.UiObject();
     psParam_.hPrinter = printer_->Get();
-    psParam_.pPrinterName = const_cast<WCHAR *>(kSamplePrinter);
+    psParam_.pPrinterName = const_cast<WCHAR *>(printerName_.c_str());
     psParam_.hOEMHeap = heap_;
     psParam_.pPublicDM = cuip_.pPublicDM;
     psParam_.pOEMDM = record_;
@@ -144,6 +145,8 @@ bool SheetHarness::SelectPage(int index) {
     return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)) == Page(index);
 }
 
+void SheetHarness::Apply() { PropSheet_Apply(sheet_); }
+
 void SheetHarness::Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
 
 void SheetHarness::SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
@@ -158,8 +161,12 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     SheetHarness *self = Current;
     switch (function) {
     case CPSFUNC_ADD_PROPSHEETPAGEW: {
-        HPROPSHEETPAGE page =
-            CreatePropertySheetPageW(reinterpret_cast<const PROPSHEETPAGEW *>(lParam1));
+        PROPSHEETPAGEW added = *reinterpret_cast<const PROPSHEETPAGEW *>(lParam1);
+        if (self->pages_.empty() && self->jobOptionsTemplate) {
+            added.dwFlags |= PSP_DLGINDIRECT;
+            added.pResource = self->jobOptionsTemplate;
+        }
+        HPROPSHEETPAGE page = CreatePropertySheetPageW(&added);
         if (!page) return 0;
         self->pages_.push_back(page);
         return static_cast<LONG_PTR>(self->pages_.size());

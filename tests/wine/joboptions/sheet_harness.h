@@ -25,13 +25,18 @@ struct ModalWindow {
 
 class SheetHarness {
 public:
-    SheetHarness();
+    explicit SheetHarness(const WCHAR *printerName = kSamplePrinter);
     ~SheetHarness();
     SheetHarness(const SheetHarness &) = delete;
     SheetHarness &operator=(const SheetHarness &) = delete;
 
     DriverTree tree;
     DWORD sheetFlags = 0;
+    // The driver hides its standard UI for the plug-in before CommonUIProp.
+    bool hideStandardUI = false;
+    // A page layout of the Job Options page other than the plug-in's own:
+    // the first page the plug-in adds is shown with it instead.
+    const DLGTEMPLATE *jobOptionsTemplate = nullptr;
 
     // The model's default record, as the driver has it before its UI opens.
     bool PrepareRecord();
@@ -47,6 +52,8 @@ public:
     HWND JobOptions() const { return Page(0); }
     DocUiState *State() const;
     BYTE *Record() { return record_; }
+    // The driver's DEVMODE, public part and private part, that the pages see.
+    DEVMODEW *PublicDevmode() { return reinterpret_cast<DEVMODEW *>(devmode_.data()); }
     size_t PageCount() const { return pages_.size(); }
     const std::vector<LPARAM> &ReportedResults() const { return results_; }
 
@@ -57,6 +64,8 @@ public:
 
     // Selects page `index` of the sheet; false when the current page refused.
     bool SelectPage(int index);
+    // The sheet's Apply: every page is left and applied.
+    void Apply();
     void Click(HWND page, UINT id);
     void SetText(HWND page, UINT id, const WCHAR *text);
     std::wstring Text(HWND page, UINT id);
@@ -72,6 +81,7 @@ private:
 
     PluginLibrary library_;
     IPrintOemUI2 *plugin_ = nullptr;
+    std::wstring printerName_;
     std::unique_ptr<PrinterHandle> printer_;
     HANDLE heap_ = nullptr;
     HHOOK hook_ = nullptr;

@@ -1,0 +1,93 @@
+// Openings of the Job Options page for the secure-print and finisher tests:
+// a driver tree with the job-type and finishing features, the driver's
+// answers and DEVMODE, an optional record carried over from an earlier
+// opening, and the tests' own page layout that carries the controls.
+#pragma once
+
+#include "sheet_harness.h"
+
+#include "core/oem_devmode.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct PageSetup {
+    std::wstring printer = kSamplePrinter;
+    bool secureLayout = true;
+    bool hideStandardUI = true;
+    LONG copies = 1;
+    LONG jobType = 0;
+    bool withJobType = true;
+    LONG bindPosition = 2;
+    LONG staple = 0;
+    LONG punch = 0;
+    bool withFinishing = true;
+    LONG orientationItem = 0;
+    std::map<std::string, std::string> settings = {
+        {"VXHDD", "True"},       {"VXJobLimit", "False"}, {"VXFinisher", "True"},
+        {"PageSize", "A4"},      {"Duplex", "DuplexNoTumble"}, {"VXPunchUnit", "None"},
+    };
+    short paperSize = DMPAPER_A4;
+    short documentOrientation = DMORIENT_PORTRAIT;
+    BYTE layout = 0;
+    // The record as an earlier opening left it; empty for the default one.
+    std::vector<BYTE> record;
+    std::function<void(OemDevmode *)> editRecord;
+};
+
+// Item indices of one opening's tree.
+struct TreeItems {
+    DWORD copies = 0, jobType = 0, bindPosition = 0, staple = 0, punch = 0;
+};
+
+class PageOpening {
+public:
+    // Opens the sheet; Opened() says whether it worked.
+    explicit PageOpening(const PageSetup &setup);
+    bool Opened() const { return page_ != nullptr; }
+
+    SheetHarness &Harness() { return *harness_; }
+    HWND Page() const { return page_; }
+    DocUiState *State() const { return state_; }
+    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness_->Record()); }
+    std::vector<BYTE> RecordBytes() {
+        return std::vector<BYTE>(harness_->Record(), harness_->Record() + kRecordBytes);
+    }
+    uint32_t Working(uint32_t slot) const { return state_->slots.working[slot]; }
+    const TreeItems &Items() const { return items_; }
+    // The entries of a drop-down list, in order.
+    std::vector<std::wstring> ListEntries(UINT id) const;
+    std::wstring ListSelection(UINT id) const;
+
+private:
+    std::unique_ptr<SheetHarness> harness_;
+    TreeItems items_;
+    HWND page_ = nullptr;
+    DocUiState *state_ = nullptr;
+};
+
+// A printer of a model of its own for one test: the given keys in its
+// model section of a capability file, beside a plug-in ini of its own.
+// The card library stand-in is put into the driver files when missing.
+class ModelPrinter {
+public:
+    ModelPrinter(const std::wstring &tag, const std::vector<std::pair<std::wstring, std::wstring>> &keys);
+    bool Installed() const { return printer_ && printer_->Installed(); }
+    const WCHAR *Name() const { return name_.c_str(); }
+    const std::wstring &IniPath() const { return iniPath_; }
+    // Marks the printer shared in the spooler; false when that failed.
+    bool Share();
+
+private:
+    std::wstring name_;
+    std::wstring iniPath_;
+    std::unique_ptr<TestPrinter> printer_;
+};
+
+// Dialogs that a failed test left open on this thread are closed, so the
+// next test starts clean.
+void CloseLeftoverWindows();

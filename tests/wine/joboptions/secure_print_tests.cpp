@@ -1,0 +1,553 @@
+// Secure printing on the Job Options page, driven through the tests' page
+// layout that carries the job-type radios and the JOB PIN button: the
+// start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
+// encryption and IC-card libraries behind them.
+#include "import_hook.h"
+#include "page_fixture.h"
+
+#include "joboptions/job_options_variant_ids.h"
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr UINT kLibraryPassword = 1001;
+constexpr UINT kLibraryPasswordAtPrinter = 1003;
+constexpr UINT kRemovedBeep = 0xFFFFFFFF;
+constexpr uint32_t kForeignCipherBytes = 48;
+const WCHAR kPinCaption[] = L"JOB PIN";
+const WCHAR kLibraryCaption[] = L"Encrypted Print Settings";
+const WCHAR kCopiesWarning[] =
+    L"This feature can only be used if Copies is set to 1.\nFor Secure print and Store to SD, "
+    L"multiple copies can be selected using the printer's operator panel.";
+const char kPassword[] = "Sesame12";
+
+int Beeps;
+UINT LastBeep;
+
+BOOL WINAPI CountBeep(UINT type) {
+    ++Beeps;
+    LastBeep = type;
+    return TRUE;
+}
+
+// Types into an edit as the keyboard does, one character at a time.
+void Type(HWND edit, const WCHAR *text) {
+    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
+}
+
+DWORD Caret(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end;
+}
+
+bool Contains(const std::vector<BYTE> &bytes, const char *text) {
+    const size_t length = std::strlen(text);
+    return std::search(bytes.begin(), bytes.end(), text, text + length) != bytes.end();
+}
+
+std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
+    return [=](OemDevmode *record) {
+        std::memset(record->abEncryptedPassword, 0x5A, sizeof(record->abEncryptedPassword));
+        record->cbEncryptedPassword = kForeignCipherBytes;
+        record->dwCryptoSetting6 = passwordAtPrinter;
+    };
+}
+
+class SecurePrintTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        beepHook.reset();
+        opening.reset();
+        CloseLeftoverWindows();
+    }
+
+    void Open(const PageSetup &setup) {
+        beepHook.reset();
+        opening.reset();
+        opening = std::make_unique<PageOpening>(setup);
+        ASSERT_TRUE(opening->Opened());
+        page = opening->Page();
+    }
+
+    void CountBeeps() {
+        Beeps = 0;
+        LastBeep = 0;
+        beepHook = std::make_unique<ImportHook>(GetModuleHandleW(L"sxoemui.dll"), "user32.dll",
+                                                "MessageBeep", reinterpret_cast<void *>(CountBeep));
+        ASSERT_TRUE(beepHook->Installed());
+    }
+
+    // Message boxes are answered with OK; dialogs go to `dialog`.
+    void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
+        Harness().OnModal([this, dialog](const ModalWindow &modal) {
+            if (!modal.text.empty()) {
+                messages.push_back(modal.text);
+                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            dialogs.push_back(modal.caption);
+            dialog(modal.window, modal.caption);
+        });
+    }
+
+    SheetHarness &Harness() { return opening->Harness(); }
+    uint32_t JobType() const { return opening->Working(kSlotVXJobType); }
+    bool Checked(UINT id) { return Harness().Checked(page, id); }
+    bool Enabled(UINT id) { return Harness().Enabled(page, id); }
+    void Click(UINT id) { Harness().Click(page, id); }
+    void Notify(UINT id) {
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    }
+
+    static void Press(HWND dialog, UINT id) { SendMessageW(dialog, WM_COMMAND, id, 0); }
+
+    std::unique_ptr<PageOpening> opening;
+    std::unique_ptr<ImportHook> beepHook;
+    HWND page = nullptr;
+    std::vector<std::wstring> messages;
+    std::vector<std::wstring> dialogs;
+};
+
+bool SystemIsVistaOrLater() {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    return version.dwMajorVersion >= 6;
+}
+
+TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
+    PageSetup setup;
+    setup.jobType = 1;
+    Open(setup);
+    EXPECT_EQ(JobType(), 1u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
+    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE));
+    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
+    EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
+    // A secure job without IC card keeps one copy.
+    EXPECT_FALSE(Enabled(IDC_COPIES));
+    EXPECT_FALSE(Enabled(IDC_COLLATE));
+    EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
+    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+}
+
+TEST_F(SecurePrintTest, ThreeDigitPinShowsMessage8000AndTheDialogStays) {
+    Open(PageSetup());
+    bool refused = false;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Report");
+        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"123");
+        Press(dialog, IDOK);
+        refused = opening->Record()->wszJobPin[0] == 0;
+        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"4");
+        Press(dialog, IDOK);
+    });
+    Click(IDC_JOB_TYPE_SECURE);
+    ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
+    EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Report");
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
+    EXPECT_EQ(JobType(), 1u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
+}
+
+TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
+    Open(PageSetup());
+    CountBeeps();
+    std::wstring afterLetter, afterPaste, name;
+    DWORD caret = 0;
+    int beepsAfterLetter = 0;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
+        Type(pin, L"12a");
+        afterLetter = Harness().Text(dialog, IDC_JOB_PIN);
+        caret = Caret(pin);
+        beepsAfterLetter = Beeps;
+        SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3y"));
+        afterPaste = Harness().Text(dialog, IDC_JOB_PIN);
+        Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Q\"1\u00e9");
+        name = Harness().Text(dialog, IDC_JOB_NAME);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_EQ(afterLetter, L"12");
+    EXPECT_EQ(caret, 2u);
+    EXPECT_EQ(beepsAfterLetter, 1);
+    EXPECT_EQ(LastBeep, kRemovedBeep);
+    // One paste with two letters: one beep more.
+    EXPECT_EQ(afterPaste, L"123");
+    EXPECT_EQ(name, L"Q1");
+    EXPECT_EQ(Beeps, 4);
+}
+
+TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
+    PageSetup setup;
+    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
+    Open(setup);
+    bool ticked = false, enabled = true;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
+        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"0042");
+        Press(dialog, IDOK);
+    });
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_TRUE(ticked);
+    // Systems from version 6 on ask for the name elsewhere.
+    EXPECT_EQ(enabled, !SystemIsVistaOrLater());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(opening->Record()->wszJobName[0], 0);
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"0042");
+    EXPECT_EQ(opening->Record()->fAskJobName, 1u);
+    EXPECT_EQ(JobType(), 1u);
+}
+
+TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheRecord) {
+    Open(PageSetup());
+    const std::vector<BYTE> before = opening->RecordBytes();
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"1234");
+        Press(dialog, IDOK);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a Job Name."}));
+    EXPECT_EQ(opening->RecordBytes(), before);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    EXPECT_FALSE(Checked(IDC_JOB_TYPE_SECURE));
+
+    // After a cancel the secure radio bounces back until Normal is chosen.
+    dialogs.clear();
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+}
+
+TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
+    ModelPrinter shared(L"Shared", {});
+    ASSERT_TRUE(shared.Installed());
+    ASSERT_TRUE(shared.Share());
+    PageSetup setup;
+    setup.printer = shared.Name();
+    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
+    Open(setup);
+    bool ticked = true, enabled = true;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
+        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Shared job");
+        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"9876");
+        Press(dialog, IDOK);
+    });
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_FALSE(ticked);
+    EXPECT_FALSE(enabled);
+    EXPECT_EQ(opening->Record()->fAskJobName, 0u);
+    // No encryption library on this model: the third radio is gone.
+    EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
+}
+
+TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
+    PageSetup setup;
+    setup.copies = 3;
+    setup.editRecord = [](OemDevmode *record) {
+        std::memcpy(record->wszJobName, u"Report", sizeof(u"Report"));
+        std::memcpy(record->wszJobPin, u"1234", sizeof(u"1234"));
+    };
+    Open(setup);
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_TYPE_SECURE);
+    ASSERT_EQ(messages, (std::vector<std::wstring>{kCopiesWarning}));
+    EXPECT_EQ(Harness().Modals().back().caption, L"Warning");
+    EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
+    EXPECT_EQ(Harness().Text(page, IDC_COPIES), L"1");
+    EXPECT_FALSE(Enabled(IDC_COPIES));
+    EXPECT_FALSE(Enabled(IDC_COPIES_LABEL));
+    EXPECT_FALSE(Enabled(IDC_COLLATE));
+    EXPECT_EQ(JobType(), 1u);
+
+    Harness().SetText(page, IDC_COPIES, L"4");
+    ASSERT_EQ(opening->Working(kSlotCopiesCollate), 4u);
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
+
+    Click(IDC_JOB_TYPE_NORMAL);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Enabled(IDC_COPIES));
+    Harness().SetText(page, IDC_COPIES, L"5");
+    Click(IDC_JOB_TYPE_SECURE);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
+    EXPECT_TRUE(dialogs.empty());
+}
+
+TEST_F(SecurePrintTest, JobLimitForcesJobTypeTwoWithTheRadiosDisabled) {
+    PageSetup setup;
+    setup.settings["VXJobLimit"] = "True";
+    Open(setup);
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    for (UINT id : {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
+    // No password stored yet: it is to be typed at the printer.
+    EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
+}
+
+TEST_F(SecurePrintTest, JobLimitNeedsTheStandardUiHidden) {
+    PageSetup setup;
+    setup.settings["VXJobLimit"] = "True";
+    setup.hideStandardUI = false;
+    Open(setup);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE));
+    EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
+}
+
+TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
+    PageSetup setup;
+    setup.secureLayout = false;
+    setup.settings["VXJobLimit"] = "True";
+    Open(setup);
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
+    ASSERT_TRUE(Harness().SelectPage(1));
+    EXPECT_EQ(Harness().tree.Item(opening->Items().jobType).Sel, 2);
+
+    // Without the disk the refresh turns any secure job back to normal.
+    setup.settings["VXJobLimit"] = "False";
+    setup.settings["VXHDD"] = "False";
+    setup.jobType = 1;
+    Open(setup);
+    EXPECT_EQ(JobType(), 0u);
+}
+
+TEST_F(SecurePrintTest, WithoutTheDiskSecureChoicesAreOff) {
+    PageSetup setup;
+    setup.jobType = 1;
+    setup.settings["VXHDD"] = "False";
+    Open(setup);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_SECURE));
+    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
+    EXPECT_FALSE(Enabled(IDC_JOB_PIN_BUTTON));
+}
+
+TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
+    Open(PageSetup());
+    bool passwordAsked = false;
+    OnDialogs([&](HWND dialog, const std::wstring &caption) {
+        if (caption != kLibraryCaption) return Press(dialog, IDCANCEL);
+        passwordAsked = Harness().Enabled(dialog, kLibraryPassword);
+        SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
+        Press(dialog, IDOK);
+
+    });
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_TRUE(passwordAsked);
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    const OemDevmode *record = opening->Record();
+    EXPECT_GT(record->cbEncryptedPassword, 0u);
+    EXPECT_LE(record->cbEncryptedPassword, 255u);
+    EXPECT_EQ(record->dwCryptoSetting6, 0u);
+    EXPECT_FALSE(Contains(opening->RecordBytes(), kPassword));
+
+    Harness().Apply();
+    EXPECT_EQ(Harness().tree.Item(opening->Items().jobType).Sel, 2);
+    ASSERT_FALSE(Harness().ReportedResults().empty());
+    EXPECT_EQ(Harness().ReportedResults().front(), CPSUI_OK);
+
+    PageSetup again;
+    again.jobType = 2;
+    again.record = opening->RecordBytes();
+    Open(again);
+    dialogs.clear();
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    char shown[32] = "";
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        GetDlgItemTextA(dialog, kLibraryPassword, shown, sizeof(shown));
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_STREQ(shown, kPassword);
+    EXPECT_EQ(opening->RecordBytes(), again.record);
+}
+
+TEST_F(SecurePrintTest, RefusedLibraryDialogReturnsToANormalJob) {
+    Open(PageSetup());
+    const std::vector<BYTE> before = opening->RecordBytes();
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    EXPECT_FALSE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    EXPECT_EQ(opening->RecordBytes(), before);
+}
+
+TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
+    PageSetup setup;
+    setup.jobType = 2;
+    setup.editRecord = ForeignCipher(1);
+    Open(setup);
+    const std::vector<BYTE> before = opening->RecordBytes();
+    std::wstring shown = L"?";
+    bool atPrinter = true;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        shown = Harness().Text(dialog, kLibraryPassword);
+        atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(shown, L"");
+    EXPECT_FALSE(atPrinter);
+    EXPECT_EQ(opening->RecordBytes(), before);
+    EXPECT_EQ(JobType(), 2u);
+
+    // The radio asks too; refusing it makes a normal job.
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_EQ(opening->RecordBytes(), before);
+}
+
+TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
+    ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
+    ASSERT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    setup.jobType = 2;
+    setup.editRecord = ForeignCipher(0);
+    Open(setup);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
+
+    const std::vector<BYTE> before = opening->RecordBytes();
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Notify(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(messages,
+              (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_EQ(opening->RecordBytes(), before);
+}
+
+TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
+    ModelPrinter model(L"NoExports", {{L"CryptoDll", L"sxcard.dll"}});
+    ASSERT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    setup.jobType = 2;
+    setup.editRecord = ForeignCipher(0);
+    Open(setup);
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
+    const std::vector<BYTE> before = opening->RecordBytes();
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(messages, (std::vector<std::wstring>{
+                            L"CCiperSet::DecryptPassword() : pfnDecryptPassword is NULL"}));
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(opening->RecordBytes(), before);
+
+    // From the radio: no settings dialog to ask, so a normal job.
+    messages.clear();
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_EQ(opening->RecordBytes(), before);
+}
+
+TEST_F(SecurePrintTest, PinButtonOfASecureJobOpensTheJobPinDialog) {
+    PageSetup setup;
+    setup.jobType = 1;
+    Open(setup);
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
+    EXPECT_EQ(JobType(), 1u);
+}
+
+class IcCardTest : public SecurePrintTest {};
+
+TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
+    ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
+    ASSERT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    setup.jobType = 1;
+    setup.copies = 3;
+    Open(setup);
+    EXPECT_NE(opening->State()->fIcCardDriver, 0u);
+    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"IC Card Secure Print");
+    // A secure job becomes a card job; the card keeps copies free.
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_SECURE));
+    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
+    EXPECT_TRUE(Enabled(IDC_COPIES));
+
+    Click(IDC_JOB_TYPE_NORMAL);
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_TRUE(Harness().Modals().empty());
+    EXPECT_EQ(JobType(), 2u);
+    EXPECT_EQ(opening->Working(kSlotCopiesCollate), 3u);
+
+    // The library's own dialog opens in card mode: no password to type.
+    bool atPrinterOffered = true;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        atPrinterOffered = Harness().Enabled(dialog, kLibraryPasswordAtPrinter);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_FALSE(atPrinterOffered);
+}
+
+TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
+    ModelPrinter model(L"CardNoDisk", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
+    ASSERT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    setup.secureLayout = false;
+    setup.jobType = 2;
+    setup.settings["VXHDD"] = "False";
+    Open(setup);
+    EXPECT_NE(opening->State()->fIcCardDriver, 0u);
+    EXPECT_EQ(JobType(), 0u);
+}
+
+TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
+    for (const WCHAR *library : {L"sxt_nocard.dll", L"sxcrypt.dll"}) {
+        ModelPrinter model(L"CardMissing", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", library}});
+        ASSERT_TRUE(model.Installed());
+        PageSetup setup;
+        setup.printer = model.Name();
+        setup.jobType = 1;
+        Open(setup);
+        EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
+        EXPECT_EQ(JobType(), 1u) << library;
+        EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE)) << library;
+        EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+        opening.reset();
+    }
+}
+
+}  // namespace
