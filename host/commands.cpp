@@ -79,6 +79,7 @@ int RunInstall(const HostOptions &options) {
     InstallRequest request;
     request.printerName = options.printer;
     request.sourceFolder = options.fromFolder;
+    request.ppdFile = options.ppdFile;
     std::string error;
     if (!InstallModelPrinter(request, &error)) return Fail("install failed: " + error);
     return kExitOk;
@@ -98,7 +99,8 @@ int RunDefault(const HostOptions &options) {
     HeapBlock devmode;
     std::string error;
     if (!session.Open(options.printer, &error)) return Fail(error);
-    if (!BuildDefaultDevmode(session, &devmode, &error)) return Fail(error);
+    const DocumentSettings settings(session.Model());
+    if (!BuildDefaultDevmode(session, settings, &devmode, &error)) return Fail(error);
     if (!WriteDevmode(devmode, options.outFile, &error)) return Fail(error);
     if (!FinishSession(session, &error)) return Fail(error);
     return kExitOk;
@@ -117,7 +119,9 @@ int RunConvert(const HostOptions &options, DWORD mode) {
     PluginSession session;
     HeapBlock devmode;
     if (!session.Open(options.printer, &error)) return Fail(error);
-    if (!BuildConvertedDevmode(session, mode, file, view, &devmode, &error)) return Fail(error);
+    DocumentSettings settings(session.Model());
+    if (!BuildConvertedDevmode(session, mode, file, view, &settings, &devmode, &error))
+        return Fail(error);
     if (!WriteDevmode(devmode, options.outFile, &error)) return Fail(error);
     if (!FinishSession(session, &error)) return Fail(error);
     if (check == DevmodeCheck::Damaged) {
@@ -147,7 +151,8 @@ int RunShow(const HostOptions &options) {
     std::string error;
     if (!session.Open(options.printer, &error)) return Fail(error);
     if (!PrintPluginInfo(session, &error)) return Fail(error);
-    if (!BuildDefaultDevmode(session, &devmode, &error)) return Fail(error);
+    const DocumentSettings settings(session.Model());
+    if (!BuildDefaultDevmode(session, settings, &devmode, &error)) return Fail(error);
     PrintOut("default DEVMODE: " + LayoutText(devmode) + "\n");
     std::string out;
     const bool complete =

@@ -17,7 +17,12 @@ struct HostOptions {
     std::wstring inFile;
     std::wstring outFile;
     std::wstring dumpFile;
+    std::wstring ppdFile;
+    std::wstring screenshotsDir;
+    std::wstring logFile;
+    std::wstring press;  // docprops: "ok" or "cancel" once the sheet shows
     bool json = false;
+    bool noPermission = false;
 };
 
 int RunInstall(const HostOptions &options);
@@ -27,3 +32,6 @@ int RunDefault(const HostOptions &options);
 int RunConvert(const HostOptions &options, DWORD mode);
 int RunDump(const HostOptions &options);
 int RunShow(const HostOptions &options);
+int RunDocProps(const HostOptions &options);
+// The values --press takes.
+bool IsPressChoice(const std::wstring &press);

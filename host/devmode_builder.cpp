@@ -7,34 +7,6 @@
 
 namespace {
 
-constexpr WORD kHostDriverVersion = 0x0001;
-constexpr short kDefaultScale = 100;
-constexpr short kDefaultCopies = 1;
-constexpr short kDefaultResolution = 600;
-const WCHAR kDefaultFormName[] = L"A4";
-constexpr DWORD kDefaultFields = DM_ORIENTATION | DM_PAPERSIZE | DM_SCALE | DM_COPIES |
-                                 DM_PRINTQUALITY | DM_COLOR | DM_DUPLEX | DM_YRESOLUTION |
-                                 DM_COLLATE | DM_FORMNAME;
-
-void FillPublicPart(DEVMODEW *devmode, const std::wstring &printerName, WORD driverExtra) {
-    devmode->dmSpecVersion = DM_SPECVERSION;
-    devmode->dmDriverVersion = kHostDriverVersion;
-    devmode->dmSize = kPublicDevmodeSize;
-    devmode->dmDriverExtra = driverExtra;
-    devmode->dmFields = kDefaultFields;
-    devmode->dmOrientation = DMORIENT_PORTRAIT;
-    devmode->dmPaperSize = DMPAPER_A4;
-    devmode->dmScale = kDefaultScale;
-    devmode->dmCopies = kDefaultCopies;
-    devmode->dmPrintQuality = kDefaultResolution;
-    devmode->dmYResolution = kDefaultResolution;
-    devmode->dmColor = DMCOLOR_COLOR;
-    devmode->dmDuplex = DMDUP_SIMPLEX;
-    devmode->dmCollate = DMCOLLATE_FALSE;
-    lstrcpynW(devmode->dmDeviceName, printerName.c_str(), CCHDEVICENAME);
-    lstrcpynW(devmode->dmFormName, kDefaultFormName, CCHFORMNAME);
-}
-
 OEMDMPARAM BaseParam(PluginSession &session) {
     OEMDMPARAM param = {};
     param.cbSize = sizeof(param);
@@ -71,7 +43,8 @@ void BoundInputCopy(DEVMODEW *input, size_t present) {
 
 }  // namespace
 
-bool BuildDefaultDevmode(PluginSession &session, HeapBlock *devmode, std::string *error) {
+bool BuildDefaultDevmode(PluginSession &session, const DocumentSettings &settings,
+                         HeapBlock *devmode, std::string *error) {
     DWORD sectionSize = 0;
     if (!QuerySectionSize(session, &sectionSize, error)) return false;
     HeapBlock block(kPluginSectionOffset + sectionSize);
@@ -80,8 +53,8 @@ bool BuildDefaultDevmode(PluginSession &session, HeapBlock *devmode, std::string
         return false;
     }
     auto *publicPart = block.As<DEVMODEW>();
-    FillPublicPart(publicPart, session.PrinterName(),
-                   static_cast<WORD>(kDriverPrivateSize + sectionSize));
+    publicPart->dmDriverExtra = static_cast<WORD>(kDriverPrivateSize + sectionSize);
+    settings.WriteDevmode(publicPart, session.PrinterName());
     OEMDMPARAM param = BaseParam(session);
     param.pPublicDMIn = publicPart;
     param.pOEMDMOut = block.Bytes() + kPluginSectionOffset;
@@ -92,10 +65,12 @@ bool BuildDefaultDevmode(PluginSession &session, HeapBlock *devmode, std::string
 }
 
 bool BuildConvertedDevmode(PluginSession &session, DWORD mode, const std::vector<BYTE> &file,
-                           const DevmodeFileView &view, HeapBlock *devmode, std::string *error) {
-    HeapBlock output;
-    if (!BuildDefaultDevmode(session, &output, error)) return false;
+                           const DevmodeFileView &view, DocumentSettings *settings,
+                           HeapBlock *devmode, std::string *error) {
     const size_t present = view.declaredBytes < file.size() ? view.declaredBytes : file.size();
+    settings->ReadDevmode(reinterpret_cast<const DEVMODEW *>(file.data()), present);
+    HeapBlock output;
+    if (!BuildDefaultDevmode(session, *settings, &output, error)) return false;
     HeapBlock input(present);
     if (!input) {
         *error = "out of memory for the input DEVMODE";

@@ -3,18 +3,22 @@
 #pragma once
 
 #include "devmode_layout.h"
+#include "document_settings.h"
 #include "host_holders.h"
 #include "plugin_loader.h"
 
 #include <string>
 #include <vector>
 
-// A whole default DEVMODE for the session's printer.
-bool BuildDefaultDevmode(PluginSession &session, HeapBlock *devmode, std::string *error);
+// A whole DEVMODE for the session's printer: the settings in the public
+// and driver parts, the plug-in's default section after them.
+bool BuildDefaultDevmode(PluginSession &session, const DocumentSettings &settings,
+                         HeapBlock *devmode, std::string *error);
 
-// A default DEVMODE, then DevMode(mode) with the given file's DEVMODE as
-// input. The input is cut to the bytes the file really holds, so that the
-// plug-in, which bounds its reads by dmSize + dmDriverExtra, never reads
-// beyond them.
+// The settings take what the file's DEVMODE carries; a DEVMODE of them
+// follows, then DevMode(mode) with the file's DEVMODE as input. The input is
+// cut to the bytes the file really holds, so that the plug-in, which bounds
+// its reads by dmSize + dmDriverExtra, never reads beyond them.
 bool BuildConvertedDevmode(PluginSession &session, DWORD mode, const std::vector<BYTE> &file,
-                           const DevmodeFileView &view, HeapBlock *devmode, std::string *error);
+                           const DevmodeFileView &view, DocumentSettings *settings,
+                           HeapBlock *devmode, std::string *error);

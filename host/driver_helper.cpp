@@ -1,78 +1,9 @@
-// The driver helper the host offers the plug-in. Settings come from a small
-// table of the sample model's defaults until the host keeps a real option
-// tree.
+// The driver helper the host offers the plug-in. Its answers come from the
+// document UI whose OEMUIOBJ the plug-in passes, as the OEMUIOBJ's own
+// functions give them.
 #include "driver_helper.h"
 
-#include <cstring>
-
-namespace {
-
-// DrvGetDriverSetting takes either a PPD keyword or a small OEMGDS_* number
-// in the pointer itself; numbers lie below this bound.
-constexpr ULONG_PTR kFeatureNumberLimit = 0x10000;
-constexpr DWORD kSingleOption = 1;
-
-struct KeywordSetting {
-    const char *keyword;
-    const char *option;
-};
-
-// The sample PPD's defaults of the features the plug-in asks for.
-const KeywordSetting kKeywordSettings[] = {
-    {"PageSize", "A4"},
-    {"Duplex", "None"},
-    {"OutputBin", "Standard"},
-    {"TraySwitch", "True"},
-    {"VXResolution", "600dpi"},
-};
-
-struct NumberSetting {
-    ULONG_PTR feature;
-    DWORD value;
-};
-
-constexpr DWORD kDefaultPsLevel = 3;
-constexpr DWORD kDefaultNup = 1;
-
-const NumberSetting kNumberSettings[] = {
-    {OEMGDS_PSDM_FLAGS, 0},
-    {OEMGDS_PSDM_DIALECT, 0},
-    {OEMGDS_PSDM_TTDLFMT, 0},
-    {OEMGDS_PSDM_NUP, kDefaultNup},
-    {OEMGDS_PSDM_PSLEVEL, kDefaultPsLevel},
-    {OEMGDS_PSDM_CUSTOMSIZE, 0},
-};
-
-bool IsFeatureNumber(PCSTR feature) {
-    return reinterpret_cast<ULONG_PTR>(feature) < kFeatureNumberLimit;
-}
-
-const NumberSetting *FindNumberSetting(ULONG_PTR feature) {
-    for (const NumberSetting &setting : kNumberSettings)
-        if (setting.feature == feature) return &setting;
-    return nullptr;
-}
-
-const KeywordSetting *FindKeywordSetting(PCSTR keyword) {
-    for (const KeywordSetting &setting : kKeywordSettings)
-        if (strcmp(setting.keyword, keyword) == 0) return &setting;
-    return nullptr;
-}
-
-// Copies the answer when it fits; the needed size is reported either way.
-HRESULT DeliverSetting(const void *data, DWORD size, PVOID output, DWORD cbSize,
-                       PDWORD pcbNeeded, PDWORD pdwOptionsReturned) {
-    *pcbNeeded = size;
-    if (!output || cbSize < size) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return E_FAIL;
-    }
-    memcpy(output, data, size);
-    if (pdwOptionsReturned) *pdwOptionsReturned = kSingleOption;
-    return S_OK;
-}
-
-}  // namespace
+#include "document_ui.h"
 
 HostDriverUI *HostDriverUI::Create() { return new HostDriverUI(); }
 
@@ -97,41 +28,29 @@ ULONG STDMETHODCALLTYPE HostDriverUI::Release() {
     return static_cast<ULONG>(refs);
 }
 
-HRESULT STDMETHODCALLTYPE HostDriverUI::DrvGetDriverSetting(PVOID, PCSTR Feature, PVOID pOutput,
+HRESULT STDMETHODCALLTYPE HostDriverUI::DrvGetDriverSetting(PVOID pci, PCSTR Feature, PVOID pOutput,
                                                             DWORD cbSize, PDWORD pcbNeeded,
                                                             PDWORD pdwOptionsReturned) {
-    if (!Feature || !pcbNeeded) {
+    DocumentUi *ui = DocumentUiOf(pci);
+    if (!ui) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return E_FAIL;
     }
-    if (IsFeatureNumber(Feature)) {
-        const NumberSetting *setting = FindNumberSetting(reinterpret_cast<ULONG_PTR>(Feature));
-        if (!setting) {
-            SetLastError(ERROR_NOT_SUPPORTED);
-            return E_FAIL;
-        }
-        return DeliverSetting(&setting->value, sizeof(setting->value), pOutput, cbSize,
-                              pcbNeeded, pdwOptionsReturned);
-    }
-    const KeywordSetting *setting = FindKeywordSetting(Feature);
-    if (!setting) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return E_FAIL;
-    }
-    // The option names come as a list of terminated strings; one here.
-    return DeliverSetting(setting->option, static_cast<DWORD>(strlen(setting->option) + 1),
-                          pOutput, cbSize, pcbNeeded, pdwOptionsReturned);
+    return ui->GetDriverSetting(Feature, pOutput, cbSize, pcbNeeded, pdwOptionsReturned) ? S_OK
+                                                                                       : E_FAIL;
 }
 
 HRESULT STDMETHODCALLTYPE HostDriverUI::DrvUpgradeRegistrySetting(HANDLE, PCSTR, PCSTR) {
     return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE HostDriverUI::DrvUpdateUISetting(PVOID, PVOID pOptItem, DWORD,
+HRESULT STDMETHODCALLTYPE HostDriverUI::DrvUpdateUISetting(PVOID pci, PVOID pOptItem,
+                                                           DWORD dwPreviousSelection,
                                                            DWORD dwMode) {
-    if (!pOptItem || (dwMode != OEMCUIP_DOCPROP && dwMode != OEMCUIP_PRNPROP)) {
+    DocumentUi *ui = DocumentUiOf(pci);
+    if (!ui) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return E_FAIL;
     }
-    return S_OK;
+    return ui->UpdateUISetting(pOptItem, dwPreviousSelection, dwMode) ? S_OK : E_FAIL;
 }

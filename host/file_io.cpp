@@ -1,4 +1,4 @@
-// Whole-file reads and writes for DEVMODE files.
+// Whole-file reads and writes for DEVMODE and printer-description files.
 #include "file_io.h"
 
 #include "host_holders.h"
@@ -16,6 +16,11 @@ std::string Failure(const char *what, const std::wstring &path, DWORD error) {
 }  // namespace
 
 bool ReadWholeFile(const std::wstring &path, std::vector<BYTE> *bytes, std::string *error) {
+    return ReadWholeFile(path, bytes, error, kMaxDevmodeFileBytes);
+}
+
+bool ReadWholeFile(const std::wstring &path, std::vector<BYTE> *bytes, std::string *error,
+                   LONGLONG maxBytes) {
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
@@ -27,9 +32,9 @@ bool ReadWholeFile(const std::wstring &path, std::vector<BYTE> *bytes, std::stri
         *error = Failure("cannot size", path, GetLastError());
         return false;
     }
-    if (size.QuadPart > kMaxDevmodeFileBytes) {
+    if (size.QuadPart > maxBytes) {
         *error = "file " + Utf8(path) + " is " + std::to_string(size.QuadPart) +
-                 " bytes, too large for a DEVMODE";
+                 " bytes, more than the " + std::to_string(maxBytes) + " it may have";
         return false;
     }
     bytes->assign(static_cast<size_t>(size.QuadPart), 0);

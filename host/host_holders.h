@@ -61,6 +61,23 @@ private:
     size_t size_ = 0;
 };
 
+// A private heap, destroyed with its blocks.
+class PrivateHeap {
+public:
+    PrivateHeap() = default;
+    ~PrivateHeap() { Reset(nullptr); }
+    PrivateHeap(const PrivateHeap &) = delete;
+    PrivateHeap &operator=(const PrivateHeap &) = delete;
+    void Reset(HANDLE heap) {
+        if (heap_) HeapDestroy(heap_);
+        heap_ = heap;
+    }
+    HANDLE Get() const { return heap_; }
+
+private:
+    HANDLE heap_ = nullptr;
+};
+
 class LoadedLibrary {
 public:
     LoadedLibrary() = default;

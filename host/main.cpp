@@ -15,9 +15,10 @@ namespace {
 const char kUsage[] =
     "usage: drvhost COMMAND [options]\n"
     "\n"
-    "  install [--printer NAME] [--from DIR]\n"
+    "  install [--printer NAME] [--from DIR] [--ppd FILE]\n"
     "      copy the model files from DIR (default: drvhost's folder) into the\n"
-    "      driver folder, add the driver and the printer (replacing an earlier one)\n"
+    "      driver folder, add the driver and the printer (replacing an earlier one);\n"
+    "      --ppd installs FILE as the printer's description instead of the model's\n"
     "  info [--printer NAME]\n"
     "      load the printer's plug-in and print its signature and version\n"
     "  default [--printer NAME] --out FILE\n"
@@ -31,11 +32,19 @@ const char kUsage[] =
     "      info, a default DEVMODE and its decoded plug-in section\n"
     "  contact-sheets OUTDIR\n"
     "      draw every dialog template in each language into OUTDIR\\LANG.png\n"
+    "  docprops [--printer NAME] [--in FILE] [--out FILE] [--no-permission]\n"
+    "           [--screenshots DIR] [--log FILE] [--press ok|cancel]\n"
+    "      the document properties with the plug-in's pages; OK and Apply store\n"
+    "      the DEVMODE in FILE, or as the printer's default without --out.\n"
+    "      --in starts from FILE instead of the printer's default;\n"
+    "      --screenshots saves every page and sub-dialog as DIR\\TITLE.png and\n"
+    "      closes; --log records the plug-in's calls into the driver;\n"
+    "      --press presses OK or Cancel as soon as the sheet shows\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
     "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
 
-enum class Command { Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets };
+enum class Command { Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets, DocProps };
 
 struct CommandName {
     const WCHAR *name;
@@ -47,6 +56,7 @@ const CommandName kCommands[] = {
     {L"default", Command::Default}, {L"convert", Command::Convert},
     {L"merge", Command::Merge},     {L"dump", Command::Dump},
     {L"show", Command::Show},       {L"contact-sheets", Command::ContactSheets},
+    {L"docprops", Command::DocProps},
 };
 
 int UsageError(const std::string &message) {
@@ -71,6 +81,10 @@ std::wstring *ValueTarget(const std::wstring &option, HostOptions *options) {
     if (option == L"--from") return &options->fromFolder;
     if (option == L"--in") return &options->inFile;
     if (option == L"--out") return &options->outFile;
+    if (option == L"--ppd") return &options->ppdFile;
+    if (option == L"--screenshots") return &options->screenshotsDir;
+    if (option == L"--log") return &options->logFile;
+    if (option == L"--press") return &options->press;
     return nullptr;
 }
 
@@ -80,6 +94,10 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
         const std::wstring &arg = args[i];
         if (arg == L"--json") {
             options->json = true;
+            continue;
+        }
+        if (arg == L"--no-permission") {
+            options->noPermission = true;
             continue;
         }
         if (std::wstring *target = ValueTarget(arg, options)) {
@@ -99,22 +117,43 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
     return true;
 }
 
+// Options only some commands take.
+std::string MisplacedOption(Command command, const HostOptions &options) {
+    const bool docProps = command == Command::DocProps;
+    if (command != Command::Install && !options.fromFolder.empty())
+        return "--from is an option of install only";
+    if (command != Command::Install && !options.ppdFile.empty())
+        return "--ppd is an option of install only";
+    if (command != Command::Dump && options.json) return "--json is an option of dump only";
+    if (!docProps && options.noPermission) return "--no-permission is an option of docprops only";
+    if (!docProps && !options.screenshotsDir.empty())
+        return "--screenshots is an option of docprops only";
+    if (!docProps && !options.logFile.empty()) return "--log is an option of docprops only";
+    if (!docProps && !options.press.empty()) return "--press is an option of docprops only";
+    if (!options.press.empty() && !IsPressChoice(options.press)) return "--press takes ok or cancel";
+    if (!options.press.empty() && !options.screenshotsDir.empty())
+        return "--press and --screenshots do not go together";
+    return {};
+}
+
 // Which options each command needs or refuses.
 bool CheckOptions(Command command, const HostOptions &options, std::string *error) {
+    const bool docProps = command == Command::DocProps;
     const bool wantsIn = command == Command::Convert || command == Command::Merge;
     const bool wantsOut = wantsIn || command == Command::Default;
     const bool wantsFile = command == Command::Dump || command == Command::ContactSheets;
     if (wantsIn && options.inFile.empty()) *error = "--in FILE is required";
-    else if (!wantsIn && !options.inFile.empty()) *error = "--in is not an option of this command";
+    else if (!wantsIn && !docProps && !options.inFile.empty())
+        *error = "--in is not an option of this command";
     else if (wantsOut && options.outFile.empty()) *error = "--out FILE is required";
-    else if (!wantsOut && !options.outFile.empty()) *error = "--out is not an option of this command";
+    else if (!wantsOut && !docProps && !options.outFile.empty())
+        *error = "--out is not an option of this command";
     else if (wantsFile && options.dumpFile.empty())
         *error = command == Command::Dump ? "dump needs a FILE" : "contact-sheets needs an OUTDIR";
     else if (!wantsFile && !options.dumpFile.empty())
         *error = "unexpected argument " + Utf8(options.dumpFile);
-    else if (command != Command::Install && !options.fromFolder.empty())
-        *error = "--from is an option of install only";
-    else if (command != Command::Dump && options.json) *error = "--json is an option of dump only";
+    else
+        *error = MisplacedOption(command, options);
     return error->empty();
 }
 
@@ -128,6 +167,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::Dump: return RunDump(options);
     case Command::Show: return RunShow(options);
     case Command::ContactSheets: return RunContactSheets(options.dumpFile);
+    case Command::DocProps: return RunDocProps(options);
     }
     return kExitUsage;
 }

@@ -46,8 +46,16 @@ bool PluginSession::Open(const std::wstring &printerName, std::string *error) {
                  Win32ErrorText(GetLastError());
         return false;
     }
-    return FindPluginIni(error) && LoadPluginLibrary(error) && CreatePlugin(error) &&
+    return LoadPrinterModel(printer_.Get(), &model_, error) && FindPluginIni(error) &&
+           CreateOemHeap(error) && LoadPluginLibrary(error) && CreatePlugin(error) &&
            PublishHelper(error);
+}
+
+bool PluginSession::CreateOemHeap(std::string *error) {
+    heap_.Reset(HeapCreate(0, 0, 0));
+    if (heap_.Get()) return true;
+    *error = "cannot create the OEM heap: " + Win32ErrorText(GetLastError());
+    return false;
 }
 
 bool PluginSession::FindPluginIni(std::string *error) {
@@ -140,6 +148,7 @@ HRESULT PluginSession::Unload(LONG *leakedHelperRefs) {
     const HRESULT canUnload = canUnloadNow_ ? canUnloadNow_() : S_OK;
     canUnloadNow_ = nullptr;
     library_.Reset(nullptr);
+    heap_.Reset(nullptr);
     printer_.Reset(nullptr);
     return canUnload;
 }

@@ -1,11 +1,14 @@
 // Loading a printer's UI plug-in the way the driver does: the ini among the
 // driver's dependent files names the DLL; class object, instance, the
-// IPrintOemUI2 interface and the published driver helper follow.
+// IPrintOemUI2 interface and the published driver helper follow. The
+// session also holds what the driver keeps while the plug-in is loaded:
+// the printer's description and the OEM heap the plug-in allocates from.
 #pragma once
 
 #include "core/platform_oem.h"
 #include "driver_helper.h"
 #include "host_holders.h"
+#include "printer_model.h"
 
 #include <string>
 
@@ -27,6 +30,9 @@ public:
     bool QueryInfoDword(DWORD mode, DWORD *value, std::string *error);
 
     IPrintOemUI2 *Plugin() const { return plugin_.Get(); }
+    const PrinterModel &Model() const { return model_; }
+    // Outlives the plug-in object, which frees its blocks on it when released.
+    HANDLE OemHeap() const { return heap_.Get(); }
     HANDLE Printer() const { return printer_.Get(); }
     HMODULE Module() const { return library_.Get(); }
     const std::wstring &PrinterName() const { return printerName_; }
@@ -35,6 +41,7 @@ public:
 
 private:
     bool FindPluginIni(std::string *error);
+    bool CreateOemHeap(std::string *error);
     bool LoadPluginLibrary(std::string *error);
     bool CreatePlugin(std::string *error);
     bool PublishHelper(std::string *error);
@@ -43,6 +50,8 @@ private:
     std::wstring iniPath_;
     std::wstring pluginPath_;
     PrinterHandle printer_;
+    PrinterModel model_;
+    PrivateHeap heap_;
     LoadedLibrary library_;
     HRESULT(STDAPICALLTYPE *canUnloadNow_)() = nullptr;
     ComRef<HostDriverUI> helper_;

@@ -12,6 +12,7 @@
 #include "host_holders.h"
 #include "host_text.h"
 #include "model_files.h"
+#include "printer_model.h"
 
 #include <winspool.h>
 
@@ -40,20 +41,24 @@ bool CopyModelFile(const std::wstring &source, const std::wstring &target, std::
     return false;
 }
 
-bool CopyModelFiles(const std::wstring &from, const std::wstring &folder, CopiedFiles *copied,
-                    std::string *error) {
+bool CopyModelFiles(const InstallRequest &request, const std::wstring &folder,
+                    CopiedFiles *copied, std::string *error) {
     size_t count = 0;
     const ModelFile *files = ModelFiles(&count);
     for (size_t i = 0; i < count; ++i) {
-        const std::wstring source = JoinPath(from, files[i].name);
+        const bool otherDescription =
+            files[i].role == ModelFileRole::Description && !request.ppdFile.empty();
+        const std::wstring source =
+            otherDescription ? request.ppdFile : JoinPath(request.sourceFolder, files[i].name);
+        const std::wstring targetName = otherDescription ? FileNameOf(source) : files[i].name;
         if (!FileExists(source)) {
             if (!files[i].required) continue;
             *error = "model file " + Utf8(source) + " is missing";
             return false;
         }
-        const std::wstring target = JoinPath(folder, files[i].name);
+        const std::wstring target = JoinPath(folder, targetName);
         if (!CopyModelFile(source, target, error)) return false;
-        PrintOut("  copied " + Utf8(files[i].name) + "\n");
+        PrintOut("  copied " + Utf8(targetName) + "\n");
         if (files[i].role == ModelFileRole::Description) {
             copied->description = target;
             continue;
@@ -74,11 +79,11 @@ std::vector<WCHAR> MultiString(const std::vector<std::wstring> &names) {
     return list;
 }
 
-bool AddDriver(const CopiedFiles &files, std::string *error) {
+bool AddDriver(const std::wstring &driverName, const CopiedFiles &files, std::string *error) {
     std::vector<WCHAR> dependent = MultiString(files.dependent);
     DRIVER_INFO_3W driver = {};
     driver.cVersion = kDriverVersion;
-    driver.pName = const_cast<WCHAR *>(kSampleDriverName);
+    driver.pName = const_cast<WCHAR *>(driverName.c_str());
     driver.pDriverPath = const_cast<WCHAR *>(files.plugin.c_str());
     driver.pConfigFile = const_cast<WCHAR *>(files.description.c_str());
     driver.pDataFile = const_cast<WCHAR *>(files.description.c_str());
@@ -88,7 +93,7 @@ bool AddDriver(const CopiedFiles &files, std::string *error) {
         *error = "AddPrinterDriverExW failed: " + Win32ErrorText(GetLastError());
         return false;
     }
-    PrintOut("driver \"" + Utf8(kSampleDriverName) + "\"\n  driver file: " +
+    PrintOut("driver \"" + Utf8(driverName) + "\"\n  driver file: " +
              Utf8(files.plugin) + "\n  config file: " + Utf8(files.description) +
              "\n  data file: " + Utf8(files.description) + "\n");
     for (const std::wstring &file : files.dependent)
@@ -109,12 +114,12 @@ bool RemoveExistingPrinter(const std::wstring &name, std::string *error) {
     return true;
 }
 
-bool AddModelPrinter(const std::wstring &name, std::string *error) {
+bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName, std::string *error) {
     if (!RemoveExistingPrinter(name, error)) return false;
     PRINTER_INFO_2W info = {};
     info.pPrinterName = const_cast<WCHAR *>(name.c_str());
     info.pPortName = const_cast<WCHAR *>(kPrinterPort);
-    info.pDriverName = const_cast<WCHAR *>(kSampleDriverName);
+    info.pDriverName = const_cast<WCHAR *>(driverName.c_str());
     info.pPrintProcessor = const_cast<WCHAR *>(kPrintProcessor);
     info.pDatatype = const_cast<WCHAR *>(kDatatype);
     HANDLE added = AddPrinterW(nullptr, kPrinterInfoLevel, reinterpret_cast<BYTE *>(&info));
@@ -124,13 +129,15 @@ bool AddModelPrinter(const std::wstring &name, std::string *error) {
     }
     ClosePrinter(added);
     PrinterHandle check;
-    if (!check.Open(name.c_str(), 0)) {
+    if (!check.Open(name.c_str(), PRINTER_ALL_ACCESS)) {
         *error = "printer \"" + Utf8(name) + "\" was added but does not open: " +
                  Win32ErrorText(GetLastError());
         return false;
     }
     PrintOut("printer \"" + Utf8(name) + "\" on " + Utf8(kPrinterPort) + "\n");
-    return true;
+    PrinterModel model;
+    if (!LoadPrinterModel(check.Get(), &model, error)) return false;
+    return StoreInstalledDefaults(check.Get(), model.ppd, error);
 }
 
 }  // namespace
@@ -140,7 +147,8 @@ bool InstallModelPrinter(const InstallRequest &request, std::string *error) {
     if (folder.empty()) return false;
     PrintOut("installing from " + Utf8(request.sourceFolder) + " into " + Utf8(folder) + "\n");
     CopiedFiles files;
-    if (!CopyModelFiles(request.sourceFolder, folder, &files, error)) return false;
-    if (!AddDriver(files, error)) return false;
-    return AddModelPrinter(request.printerName, error);
+    if (!CopyModelFiles(request, folder, &files, error)) return false;
+    const std::wstring driverName = request.ppdFile.empty() ? kSampleDriverName : request.printerName;
+    if (!AddDriver(driverName, files, error)) return false;
+    return AddModelPrinter(request.printerName, driverName, error);
 }

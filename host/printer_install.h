@@ -1,5 +1,6 @@
 // Installing the sample model into the spooler: driver files, driver and
-// printer.
+// printer, and the description's installable options in the printer's
+// data, as the driver keeps them.
 #pragma once
 
 #include <string>
@@ -7,6 +8,9 @@
 struct InstallRequest {
     std::wstring printerName;
     std::wstring sourceFolder;
+    // Another description instead of the model's; the printer then gets a
+    // driver of its own, named as the printer.
+    std::wstring ppdFile;
 };
 
 // Prints what it installed; false with a message on the first failure.

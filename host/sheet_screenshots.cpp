@@ -1,0 +1,222 @@
+#include "sheet_screenshots.h"
+
+#include "driver_files.h"
+#include "file_io.h"
+#include "host_text.h"
+#include "resources/dialog_ids.h"
+#include "sheet_pages.h"
+#include "window_capture.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <algorithm>
+
+namespace {
+
+// The buttons of the plug-in's pages that open its sub-dialogs.
+const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
+
+constexpr UINT kTickMs = 120;
+// Ticks to wait for a dialog to appear or to go, and after which the
+// closing gets firmer.
+constexpr int kMaxWaitTicks = 40;
+constexpr int kFirmerCloseTicks = 10;
+const WCHAR kDialogClass[] = L"#32770";
+const WCHAR kPngExtension[] = L".png";
+const WCHAR kForbidden[] = L"\\/:*?\"<>|";
+constexpr WCHAR kMnemonic = L'&';
+constexpr WCHAR kReplacement = L'_';
+constexpr WCHAR kFirstPrintable = L' ';
+
+SheetScreenshots *Active;
+
+std::wstring WindowText(HWND window) {
+    std::vector<WCHAR> text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1);
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+struct ModalSearch {
+    HWND sheet;
+    HWND found;
+};
+
+BOOL CALLBACK FindModalWindow(HWND window, LPARAM param) {
+    auto *search = reinterpret_cast<ModalSearch *>(param);
+    if (window == search->sheet || !IsWindowVisible(window)) return TRUE;
+    WCHAR name[16] = L"";
+    GetClassNameW(window, name, ARRAYSIZE(name));
+    if (lstrcmpW(name, kDialogClass) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A dialog or message box of this thread other than the sheet.
+HWND FindModal(HWND sheet) {
+    ModalSearch search = {sheet, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool CreateFolders(const std::wstring &folder) {
+    for (size_t i = 0; i <= folder.size(); ++i) {
+        if (i < folder.size() && folder[i] != L'\\' && folder[i] != L'/') continue;
+        const std::wstring prefix = folder.substr(0, i);
+        if (prefix.empty() || prefix.back() == L':') continue;
+        if (!CreateDirectoryW(prefix.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::wstring FileNameFor(const std::wstring &title) {
+    std::wstring name;
+    for (WCHAR c : title) {
+        if (c == kMnemonic) continue;
+        name += (c < kFirstPrintable || wcschr(kForbidden, c)) ? kReplacement : c;
+    }
+    while (!name.empty() && (name.back() == L' ' || name.back() == L'.')) name.pop_back();
+    return name;
+}
+
+SheetScreenshots::SheetScreenshots(const std::wstring &folder) : folder_(folder) {}
+
+SheetScreenshots::~SheetScreenshots() {
+    if (timer_) KillTimer(nullptr, timer_);
+    if (Active == this) Active = nullptr;
+}
+
+void SheetScreenshots::Start(HWND sheet) {
+    sheet_ = sheet;
+    if (!CreateFolders(folder_)) {
+        problems_.push_back("cannot create " + Utf8(folder_) + ": " + Win32ErrorText(GetLastError()));
+        PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        return;
+    }
+    Active = this;
+    pageCount_ = PageCount(sheet);
+    page_ = 0;
+    step_ = Step::SelectPage;
+    timer_ = SetTimer(nullptr, 0, kTickMs, Tick);
+}
+
+void CALLBACK SheetScreenshots::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (Active) Active->Advance();
+}
+
+void SheetScreenshots::Save(HWND window, const std::wstring &name) {
+    RgbImage image;
+    if (!CaptureWindow(window, &image)) {
+        problems_.push_back("cannot copy the window for " + Utf8(name));
+        return;
+    }
+    std::wstring base = FileNameFor(name);
+    std::wstring path = JoinPath(folder_, base + kPngExtension);
+    // Two windows of one name in a run keep both pictures.
+    for (int n = 2; std::find(written_.begin(), written_.end(), path) != written_.end(); ++n)
+        path = JoinPath(folder_, base + L"-" + std::to_wstring(n) + kPngExtension);
+    const std::vector<uint8_t> png = EncodePng(image);
+    std::string error;
+    if (!WriteWholeFile(path, png.data(), png.size(), &error)) {
+        problems_.push_back(error);
+        return;
+    }
+    written_.push_back(path);
+}
+
+// A message box or dialog nobody asked for (a page refusing to be left,
+// say) is copied and answered, so that the run goes on.
+bool SheetScreenshots::HandleStrayWindow() {
+    HWND stray = FindModal(sheet_);
+    if (!stray) return false;
+    Save(stray, L"message-" + std::to_wstring(++strays_));
+    PostMessageW(stray, WM_COMMAND, IDOK, 0);
+    return true;
+}
+
+void SheetScreenshots::CapturePage() {
+    pageTitle_ = PageTitle(sheet_, page_);
+    Save(sheet_, pageTitle_.empty() ? std::to_wstring(page_ + 1) : pageTitle_);
+    buttons_.clear();
+    HWND page = PropSheet_IndexToHwnd(sheet_, page_);
+    for (int id : kDialogButtons) {
+        HWND button = page ? GetDlgItem(page, id) : nullptr;
+        if (button && IsWindowVisible(button) && IsWindowEnabled(button)) buttons_.push_back(id);
+    }
+    button_ = 0;
+    step_ = buttons_.empty() ? Step::SelectPage : Step::ClickButton;
+    if (buttons_.empty()) ++page_;
+}
+
+void SheetScreenshots::NextButton() {
+    waited_ = 0;
+    dialog_ = nullptr;
+    if (++button_ < buttons_.size()) {
+        step_ = Step::ClickButton;
+        return;
+    }
+    ++page_;
+    step_ = Step::SelectPage;
+}
+
+void SheetScreenshots::Advance() {
+    switch (step_) {
+    case Step::SelectPage:
+        if (HandleStrayWindow()) return;
+        if (page_ >= pageCount_) {
+            step_ = Step::Close;
+            return;
+        }
+        if (!SelectPage(sheet_, page_))
+            problems_.push_back("page " + std::to_string(page_ + 1) + " could not be selected");
+        step_ = Step::CapturePage;
+        return;
+    case Step::CapturePage:
+        if (HandleStrayWindow()) return;
+        CapturePage();
+        return;
+    case Step::ClickButton: {
+        HWND page = PropSheet_IndexToHwnd(sheet_, page_);
+        PostMessageW(GetDlgItem(page, buttons_[button_]), BM_CLICK, 0, 0);
+        waited_ = 0;
+        step_ = Step::CatchDialog;
+        return;
+    }
+    case Step::CatchDialog:
+        dialog_ = FindModal(sheet_);
+        if (!dialog_) {
+            if (++waited_ < kMaxWaitTicks) return;
+            problems_.push_back("button " + std::to_string(buttons_[button_]) + " opened no dialog");
+            NextButton();
+            return;
+        }
+        Save(dialog_, pageTitle_ + L" - " + WindowText(dialog_));
+        PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+        waited_ = 0;
+        step_ = Step::AwaitClosed;
+        return;
+    case Step::AwaitClosed:
+        if (!IsWindow(dialog_) || !IsWindowVisible(dialog_)) {
+            NextButton();
+            return;
+        }
+        if (++waited_ == kFirmerCloseTicks) PostMessageW(dialog_, WM_COMMAND, IDOK, 0);
+        if (waited_ == 2 * kFirmerCloseTicks) PostMessageW(dialog_, WM_CLOSE, 0, 0);
+        if (waited_ < kMaxWaitTicks) return;
+        problems_.push_back("a dialog of button " + std::to_string(buttons_[button_]) + " did not close");
+        NextButton();
+        return;
+    case Step::Close:
+        if (HandleStrayWindow()) return;
+        KillTimer(nullptr, timer_);
+        timer_ = 0;
+        step_ = Step::Done;
+        PostMessageW(sheet_, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        return;
+    case Step::Done:
+        return;
+    }
+}
