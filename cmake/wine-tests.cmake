@@ -8,6 +8,7 @@ set(WINE_TESTS
     dialog_tests
     optiontree_tests
     joboptions_tests
+    joboptions_xp_tests
     sheet_soak_tests
     resource_tests
 )

@@ -1,0 +1,132 @@
+// The JOB PIN dialog on a system of major version 5 (minor above 0): the
+// ask-for-name box is offered on a local printer, the title bar has its help
+// button, and ticking the box warns about shared printers until the user
+// turns the warning off, which the plug-in ini remembers.
+#include "page_fixture.h"
+
+#include "joboptions/job_options_variant_ids.h"
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const WCHAR kPinCaption[] = L"JOB PIN";
+const WCHAR kWarningCaption[] = L"Warning:";
+const WCHAR kWarningSection[] = L"DisplayAllert";
+const WCHAR kWarningKey[] = L"AllertFlag1";
+
+class XpJobPinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        model = std::make_unique<ModelPrinter>(L"XpLocal", std::vector<std::pair<std::wstring, std::wstring>>{});
+        ASSERT_TRUE(model->Installed());
+        PageSetup setup;
+        setup.printer = model->Name();
+        opening = std::make_unique<PageOpening>(setup);
+        ASSERT_TRUE(opening->Opened());
+    }
+
+    void TearDown() override {
+        opening.reset();
+        model.reset();
+        CloseLeftoverWindows();
+    }
+
+    // Opens the JOB PIN dialog through the secure radio; `pin` drives it,
+    // `warning` each shared-printer warning that appears.
+    void WithPinDialog(std::function<void(HWND)> pin, std::function<void(HWND)> warning) {
+        opening->Harness().OnModal([=](const ModalWindow &modal) {
+            if (modal.caption == kWarningCaption) {
+                ++warnings;
+                warning(modal.window);
+                return;
+            }
+            if (modal.caption == kPinCaption) {
+                pin(modal.window);
+                return;
+            }
+            PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+        });
+        opening->Harness().Click(opening->Page(), IDC_JOB_TYPE_SECURE);
+    }
+
+    UINT RememberedWarning() const {
+        return GetPrivateProfileIntW(kWarningSection, kWarningKey, 0, model->IniPath().c_str());
+    }
+
+    static void Press(HWND dialog, UINT id) { SendMessageW(dialog, WM_COMMAND, id, 0); }
+
+    std::unique_ptr<ModelPrinter> model;
+    std::unique_ptr<PageOpening> opening;
+    int warnings = 0;
+};
+
+TEST_F(XpJobPinTest, AskForNameBoxIsOfferedWithTheHelpButton) {
+    bool enabled = false;
+    LONG_PTR exStyle = 0;
+    WithPinDialog(
+        [&](HWND dialog) {
+            enabled = opening->Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+            exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
+            Press(dialog, IDCANCEL);
+        },
+        [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_TRUE(enabled);
+    EXPECT_NE(exStyle & WS_EX_CONTEXTHELP, 0);
+}
+
+TEST_F(XpJobPinTest, TickingTheBoxWarnsUntilTheWarningIsTurnedOff) {
+    bool shownAgainBox = false, iconShown = false;
+    UINT afterFirst = 99, afterSecond = 99;
+    int warningsAfterFirst = 0, warningsAfterUntick = 0;
+    int answer = 0;
+    WithPinDialog(
+        [&](HWND dialog) {
+            SheetHarness &harness = opening->Harness();
+            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            warningsAfterFirst = warnings;
+            afterFirst = RememberedWarning();
+            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            warningsAfterUntick = warnings;
+            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            afterSecond = RememberedWarning();
+            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            Press(dialog, IDCANCEL);
+        },
+        [&](HWND warning) {
+            SheetHarness &harness = opening->Harness();
+            if (answer++ == 0) {
+                shownAgainBox = harness.Checked(warning, IDC_NOTICE_AGAIN);
+                iconShown = SendDlgItemMessageW(warning, IDC_NOTICE_ICON, STM_GETICON, 0, 0) != 0;
+            } else {
+                harness.Click(warning, IDC_NOTICE_AGAIN);
+            }
+            Press(warning, IDOK);
+        });
+    EXPECT_TRUE(shownAgainBox);
+    EXPECT_TRUE(iconShown);
+    EXPECT_EQ(warningsAfterFirst, 1);
+    EXPECT_EQ(afterFirst, 0u);
+    // Unticking the box warns about nothing.
+    EXPECT_EQ(warningsAfterUntick, 1);
+    // Turned off the second time; the third tick stays silent.
+    EXPECT_EQ(afterSecond, 1u);
+    EXPECT_EQ(warnings, 2);
+}
+
+TEST_F(XpJobPinTest, CancelledWarningIsNotShownAgain) {
+    WithPinDialog(
+        [&](HWND dialog) {
+            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            Press(dialog, IDCANCEL);
+        },
+        [](HWND warning) { Press(warning, IDCANCEL); });
+    EXPECT_EQ(warnings, 1);
+    EXPECT_EQ(RememberedWarning(), 1u);
+}
+
+}  // namespace
