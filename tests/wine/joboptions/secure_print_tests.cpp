@@ -428,6 +428,45 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
     EXPECT_EQ(opening->RecordBytes(), before);
 }
 
+TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
+    PageSetup setup;
+    setup.jobType = 1;
+    setup.editRecord = [](OemDevmode *record) {
+        for (char16_t &c : record->wszJobName) c = u'N';
+        for (char16_t &c : record->wszJobPin) c = u'7';
+    };
+    Open(setup);
+    std::wstring name, pin;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        name = Harness().Text(dialog, IDC_JOB_NAME);
+        pin = Harness().Text(dialog, IDC_JOB_PIN);
+        Press(dialog, IDOK);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(name, std::wstring(16, L'N'));
+    EXPECT_EQ(pin, L"7777");
+    EXPECT_TRUE(messages.empty());
+    // OK wrote both back terminated.
+    EXPECT_EQ(opening->Record()->wszJobName[16], 0);
+    EXPECT_EQ(opening->Record()->wszJobPin[4], 0);
+
+    // A stored length beyond the field is not handed to the library.
+    setup.jobType = 2;
+    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
+    Open(setup);
+    const std::vector<BYTE> before = opening->RecordBytes();
+    std::wstring shown = L"?";
+    dialogs.clear();
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        shown = Harness().Text(dialog, kLibraryPassword);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_EQ(shown, L"");
+    EXPECT_EQ(opening->RecordBytes(), before);
+}
+
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
     ASSERT_TRUE(model.Installed());
