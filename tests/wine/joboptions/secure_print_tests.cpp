@@ -515,6 +515,70 @@ TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     EXPECT_EQ(opening->RecordBytes(), before);
 }
 
+// The overrunning library's call log, as its test keeps it loaded.
+struct RogueCallLog {
+    DWORD dialogPasswordLength;
+    DWORD dialogMode;
+    DWORD encryptLength;
+    DWORD decryptCapacity;
+};
+
+class RogueLibrary {
+public:
+    RogueLibrary() {
+        const std::wstring installed = DriverFilePath(kName);
+        CopyFileW((ExeDirectory() + L"\\" + kName).c_str(), installed.c_str(), FALSE);
+        module_ = LoadLibraryW(installed.c_str());
+        auto calls = reinterpret_cast<const RogueCallLog *(WINAPI *)()>(
+            reinterpret_cast<void *>(GetProcAddress(module_, "RogueCalls")));
+        log_ = calls ? calls() : nullptr;
+    }
+    ~RogueLibrary() {
+        if (module_) FreeLibrary(module_);
+    }
+    RogueLibrary(const RogueLibrary &) = delete;
+    RogueLibrary &operator=(const RogueLibrary &) = delete;
+    const RogueCallLog *Log() const { return log_; }
+    static constexpr const WCHAR *kName = L"sxt_rogue_crypto.dll";
+
+private:
+    HMODULE module_ = nullptr;
+    const RogueCallLog *log_ = nullptr;
+};
+
+TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
+    RogueLibrary rogue;
+    ASSERT_NE(rogue.Log(), nullptr);
+    ModelPrinter model(L"Rogue", {{L"CryptoDll", RogueLibrary::kName}});
+    ASSERT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    Open(setup);
+    std::vector<BYTE> before = opening->RecordBytes();
+
+    // Its dialog accepts with a password that fills the block's field; its
+    // cipher claims 4096 bytes.
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(rogue.Log()->encryptLength, 16u);
+    EXPECT_EQ(rogue.Log()->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
+    EXPECT_EQ(rogue.Log()->dialogMode & 4, 4u);
+    EXPECT_EQ(opening->RecordBytes(), before);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+
+    // Decrypting fills all 13 bytes and claims more: the password ends
+    // inside them.
+    setup.jobType = 2;
+    setup.editRecord = ForeignCipher(0);
+    Open(setup);
+    before = opening->RecordBytes();
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(rogue.Log()->decryptCapacity, 13u);
+    EXPECT_EQ(rogue.Log()->dialogPasswordLength, 12u);
+    EXPECT_EQ(opening->RecordBytes(), before);
+    EXPECT_TRUE(Harness().Modals().empty());
+}
+
 TEST_F(SecurePrintTest, PinButtonOfASecureJobOpensTheJobPinDialog) {
     PageSetup setup;
     setup.jobType = 1;
