@@ -52,7 +52,7 @@
 #define D113_CAPTION        "작업 옵션"
 #define D113_1500           "인쇄 품질(&Q)"
 #define D113_1545           "Zenit/고품질"
-#define D113_1546           "정밀 / 세부 묘사 (600x1200)"
+#define D113_1546           "정밀 / 세밀 (600x1200)"
 #define D113_1547           "표준 (600x600)"
 #define D113_1558           "이미지 스무딩(&I)"
 #define D113_1542           "매수(&C)"

@@ -6,7 +6,7 @@
 // Advanced dialog (Job Options > Advanced...): entries of the Job
 // Compression list.
 #define S6001 "없음"
-#define S6002 "빠르게"
+#define S6002 "빠름"
 #define S6003 "보통"
 #define S6004 "최대 압축"
 
@@ -142,7 +142,7 @@
 #define S10050 "하나 이상의 설정이 잘못되었습니다."
 #define S10051 "%d에서 %d 사이의 값을 입력하십시오."
 #define S10052 "숫자를 입력하십시오."
-#define S10054 "이 기능은 매수가 1로 설정된 경우에만 사용할 수 있습니다.\n보안 인쇄 및 SD에 저장의 경우 프린터 조작판에서 여러 매수를 선택할 수 있습니다."
+#define S10054 "이 기능은 매수가 1로 설정된 경우에만 사용할 수 있습니다.\n보안 인쇄 및 SD에 저장의 경우 프린터 조작부에서 여러 부를 선택할 수 있습니다."
 #define S10055 "이 기능을 사용하려면 색상 조정 도구(Color Tuner Utility)를 설치하십시오."
 #define S10056 "색상 조정 도구의 설정을 읽을 수 없습니다."
 
