@@ -5,6 +5,7 @@ set(WINE_TESTS
     devmode_tests
     crypto_tests
     host_tests
+    driver_ui_tests
     dialog_tests
     optiontree_tests
     joboptions_tests

@@ -169,6 +169,11 @@ BOOL DocumentUi::UpdateUISetting(PVOID item, DWORD previousSelection, DWORD mode
     const size_t index = items_.IndexOf(item);
     if (index == kPpdNotFound || mode != OEMCUIP_DOCPROP) {
         call.why = index == kPpdNotFound ? "not one of the driver's items" : "not a document item";
+        if (index != kPpdNotFound) {
+            call.item = static_cast<long>(index);
+            call.restored = items_.CurrentSelection(index, settings_);
+            items_.Items()[index].Sel = call.restored;
+        }
         log_.Add(call);
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

@@ -16,7 +16,7 @@ struct PaperName {
     int16_t paper;  // DMPAPER_*
 };
 
-// PageSize keywords of the PPD specification and their DMPAPER_* numbers;
+// Standard PageSize keywords of PostScript printer descriptions and their DMPAPER_* numbers;
 // the table is the data.
 const PaperName kPapers[] = {
     {"Letter", 1},           {"LetterSmall", 2},       {"Tabloid", 3},

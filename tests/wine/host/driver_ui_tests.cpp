@@ -1,0 +1,450 @@
+// The driver host's document UI in this process, as the plug-in meets it:
+// the items built from the sample model's description, the answers of
+// DrvGetDriverSetting, DrvUpdateUISetting's constraint checks and the
+// DEVMODE they keep in step, and the sheet with the driver's own page.
+#include "devmode_builder.h"
+#include "document_sheet.h"
+#include "document_ui.h"
+#include "driver_private.h"
+#include "file_io.h"
+#include "model_files.h"
+#include "plugin_loader.h"
+#include "sheet_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kAnswerBytes = 64;
+
+// The plug-in loaded for the installed sample printer, and a document UI
+// over the printer's default DEVMODE.
+class DocumentFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(session_.Open(kSamplePrinterName, &error)) << error;
+        ui_ = std::make_unique<DocumentUi>(session_.Model(), session_.PrinterName());
+        HeapBlock devmode;
+        ASSERT_TRUE(BuildDefaultDevmode(session_, ui_->Settings(), &devmode, &error)) << error;
+        ui_->SetDevmode(std::move(devmode));
+    }
+
+    DriverItems &Items() { return ui_->Items(); }
+    const PpdFile &Ppd() { return session_.Model().ppd; }
+
+    // The first item with this DMPubID; null when there is none.
+    OPTITEM *Standard(BYTE dmPubId) {
+        for (DWORD i = 0; i < Items().Count(); ++i)
+            if (Items().Items()[i].DMPubID == dmPubId && Items().Binding(i).role != ItemRole::Feature)
+                return &Items().Items()[i];
+        return nullptr;
+    }
+
+    OPTITEM *Feature(const char *keyword) {
+        for (DWORD i = 0; i < Items().Count(); ++i) {
+            const USERDATA *data = reinterpret_cast<const USERDATA *>(Items().Items()[i].UserData);
+            if (Items().Binding(i).role == ItemRole::Feature && data->pKeyWordName &&
+                strcmp(data->pKeyWordName, keyword) == 0)
+                return &Items().Items()[i];
+        }
+        return nullptr;
+    }
+
+    static std::wstring OptionName(const OPTITEM *item, int option) {
+        return item->pOptType->pOptParam[option].pData;
+    }
+
+    // What the plug-in gets from DrvGetDriverSetting through the OEMUIOBJ.
+    std::string Answer(const char *keyword, BOOL *ok = nullptr) {
+        POEMUIOBJ object = ui_->UiObject();
+        char answer[kAnswerBytes] = {};
+        DWORD needed = 0, options = 0;
+        const BOOL got = object->pOemUIProcs->DrvGetDriverSetting(object, keyword, answer,
+                                                                  sizeof(answer), &needed, &options);
+        if (ok) *ok = got;
+        return got ? std::string(answer) : std::string();
+    }
+
+    // DrvUpdateUISetting as the plug-in calls it: the new Sel set first.
+    BOOL Update(OPTITEM *item, LONG sel, DWORD mode = OEMCUIP_DOCPROP) {
+        const DWORD old = static_cast<DWORD>(item->Sel);
+        item->Sel = sel;
+        item->Flags |= OPTIF_CHANGED;
+        POEMUIOBJ object = ui_->UiObject();
+        return object->pOemUIProcs->DrvUpdateUISetting(object, item, old, mode);
+    }
+
+    LONG OptionIndex(const OPTITEM *item, const WCHAR *name) {
+        for (WORD i = 0; i < item->pOptType->Count; ++i)
+            if (OptionName(item, i) == name) return i;
+        return -1;
+    }
+
+    const DEVMODEW *Devmode() { return ui_->Devmode(); }
+
+    PluginSession session_;
+    std::unique_ptr<DocumentUi> ui_;
+};
+
+TEST_F(DocumentFixture, StandardItemsCarryTheirDmPubIdsAndTheDescriptionsOptions) {
+    for (BYTE id : {DMPUB_ORIENTATION, DMPUB_FORMNAME, DMPUB_DEFSOURCE, DMPUB_COPIES_COLLATE,
+                    DMPUB_PRINTQUALITY, DMPUB_COLOR, DMPUB_SCALE, DMPUB_TTOPTION, DMPUB_DUPLEX,
+                    DMPUB_NUP, DMPUB_PAGEORDER})
+        EXPECT_NE(Standard(id), nullptr) << int(id);
+    EXPECT_EQ(Standard(DMPUB_MEDIATYPE), nullptr);  // the sample has no MediaType feature
+
+    const OPTITEM *paper = Standard(DMPUB_FORMNAME);
+    const PpdFeature *pageSize = Ppd().Feature("PageSize");
+    ASSERT_EQ(paper->pOptType->Count, pageSize->options.size());
+    EXPECT_EQ(OptionName(paper, 3), L"B4 (JIS)");
+    EXPECT_EQ(paper->Sel, 0);  // A4
+    EXPECT_STREQ(reinterpret_cast<USERDATA *>(paper->UserData)->pKeyWordName, "PageSize");
+
+    const OPTITEM *duplex = Standard(DMPUB_DUPLEX);
+    ASSERT_EQ(duplex->pOptType->Count, 3);
+    EXPECT_EQ(OptionName(duplex, 1), L"Long Edge");
+    const OPTITEM *source = Standard(DMPUB_DEFSOURCE);
+    EXPECT_EQ(OptionName(source, source->Sel), L"Auto Select");
+    const OPTITEM *quality = Standard(DMPUB_PRINTQUALITY);
+    ASSERT_EQ(quality->pOptType->Count, 1);
+    EXPECT_EQ(OptionName(quality, 0), L"600dpi");
+}
+
+TEST_F(DocumentFixture, NumericItemsKeepTheirRangeInTheSecondOptionParameter) {
+    const OPTITEM *scale = Standard(DMPUB_SCALE);
+    ASSERT_EQ(scale->pOptType->Type, TVOT_UDARROW);
+    ASSERT_EQ(scale->pOptType->Count, 2);
+    EXPECT_EQ(scale->pOptType->pOptParam[1].IconID, 25u);
+    EXPECT_EQ(scale->pOptType->pOptParam[1].lParam, 400);
+    EXPECT_EQ(scale->Sel, 100);
+
+    const OPTITEM *copies = Standard(DMPUB_COPIES_COLLATE);
+    ASSERT_EQ(copies->pOptType->Type, TVOT_UDARROW);
+    EXPECT_EQ(copies->pOptType->pOptParam[1].IconID, 1u);
+    EXPECT_EQ(copies->pOptType->pOptParam[1].lParam, 999);
+    EXPECT_EQ(copies->Sel, 1);
+    EXPECT_NE(copies->pExtChkBox, nullptr);
+}
+
+TEST_F(DocumentFixture, MirrorAndPostScriptOutputItemsAreKnownByNameNumberAndItemId) {
+    std::vector<const OPTITEM *> mirror, output;
+    for (DWORD i = 0; i < Items().Count(); ++i) {
+        const OPTITEM &item = Items().Items()[i];
+        if (item.pName == MAKEINTRESOURCEW(423)) mirror.push_back(&item);
+        if (reinterpret_cast<const USERDATA *>(item.UserData)->dwItemID == 25) output.push_back(&item);
+    }
+    ASSERT_EQ(mirror.size(), 1u);
+    EXPECT_EQ(mirror[0]->DMPubID, DMPUB_NONE);
+    EXPECT_EQ(OptionName(mirror[0], mirror[0]->Sel), L"No");
+    ASSERT_EQ(output.size(), 1u);
+    EXPECT_EQ(output[0]->pOptType->Count, 4);
+    EXPECT_EQ(reinterpret_cast<const USERDATA *>(output[0]->UserData)->pKeyWordName, nullptr);
+    EXPECT_EQ(ItemName(*mirror[0]), L"Mirrored Output");
+}
+
+TEST_F(DocumentFixture, OneItemPerDocumentFeatureInFileOrderAtItsDefault) {
+    std::vector<std::string> expected;
+    for (const PpdFeature &feature : Ppd().features) {
+        if (feature.group == kInstallableOptionsGroup) continue;
+        if (feature.keyword == "PageSize" || feature.keyword == "PageRegion" ||
+            feature.keyword == "InputSlot" || feature.keyword == "Duplex")
+            continue;
+        expected.push_back(feature.keyword);
+    }
+    std::vector<std::string> seen;
+    std::set<ULONG_PTR> ids;
+    for (DWORD i = 0; i < Items().Count(); ++i) {
+        const OPTITEM &item = Items().Items()[i];
+        const USERDATA *data = reinterpret_cast<const USERDATA *>(item.UserData);
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(data->dwSize, sizeof(USERDATA));
+        EXPECT_TRUE(ids.insert(data->dwItemID).second) << "item id " << data->dwItemID;
+        if (Items().Binding(i).role != ItemRole::Feature) continue;
+        EXPECT_EQ(item.DMPubID, DMPUB_NONE);
+        seen.push_back(data->pKeyWordName);
+        const PpdFeature *feature = Ppd().Feature(data->pKeyWordName);
+        ASSERT_EQ(item.pOptType->Count, feature->options.size()) << data->pKeyWordName;
+        EXPECT_EQ(item.Sel, static_cast<LONG>(feature->defaultIndex)) << data->pKeyWordName;
+    }
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(OptionName(Feature("VXResolution"), 0), L"Zenit/High Quality");
+    EXPECT_EQ(Feature("VXHDD"), nullptr);  // installable: the printer's, not the document's
+}
+
+TEST_F(DocumentFixture, DriverSettingsAnswerTheCurrentOptionKeywords) {
+    EXPECT_EQ(Answer("PageSize"), "A4");
+    EXPECT_EQ(Answer("Duplex"), "None");
+    EXPECT_EQ(Answer("InputSlot"), "Auto");
+    EXPECT_EQ(Answer("VXResolution"), "Normal");
+    for (const char *installable : {"VXHDD", "VXFinisher", "VXJobLimit"})
+        EXPECT_EQ(Answer(installable), "False") << installable;
+    EXPECT_EQ(Answer("VXOptionDuplex"), "True");
+
+    BOOL ok = TRUE;
+    Answer("NoSuchFeature", &ok);
+    EXPECT_FALSE(ok);
+    POEMUIOBJ object = ui_->UiObject();
+    char small[2] = {};
+    DWORD needed = 0, options = 0;
+    EXPECT_FALSE(object->pOemUIProcs->DrvGetDriverSetting(object, "PageSize", small, sizeof(small),
+                                                          &needed, &options));
+    EXPECT_EQ(needed, 3u);
+    DWORD level = 0;
+    EXPECT_TRUE(object->pOemUIProcs->DrvGetDriverSetting(
+        object, reinterpret_cast<PCSTR>(OEMGDS_PSDM_PSLEVEL), &level, sizeof(level), &needed,
+        &options));
+    EXPECT_EQ(level, 3u);
+
+    // The helper interface answers the same for the same object.
+    ComRef<HostDriverUI> helper(HostDriverUI::Create());
+    char answer[kAnswerBytes] = {};
+    EXPECT_EQ(helper->DrvGetDriverSetting(object, "VXFinisher", answer, sizeof(answer), &needed,
+                                          &options),
+              S_OK);
+    EXPECT_STREQ(answer, "False");
+    EXPECT_EQ(helper->DrvGetDriverSetting(nullptr, "VXFinisher", answer, sizeof(answer), &needed,
+                                          &options),
+              E_FAIL);
+
+    ASSERT_FALSE(ui_->Log().Lines().empty());
+    EXPECT_NE(std::find(ui_->Log().Lines().begin(), ui_->Log().Lines().end(),
+                        "DrvGetDriverSetting VXHDD -> False"),
+              ui_->Log().Lines().end());
+}
+
+TEST_F(DocumentFixture, UpdateRefusesAConstrainedSelectionAndRestoresSel) {
+    OPTITEM *staple = Feature("VXStaple");
+    ASSERT_NE(staple, nullptr);
+    EXPECT_FALSE(Update(staple, 1));  // *VXFinisher False *VXStaple One
+    const DriverCall call = ui_->Log().Calls().back();
+    EXPECT_EQ(call.function, "DrvUpdateUISetting");
+    EXPECT_EQ(call.why, "*VXFinisher False *VXStaple One");
+    EXPECT_EQ(call.restored, 0);
+    EXPECT_EQ(staple->Sel, 0);
+    EXPECT_EQ(Answer("VXStaple"), "None");
+
+    OPTITEM *spool = Feature("VXHDDSpool");
+    EXPECT_FALSE(Update(spool, OptionIndex(spool, L"On")));  // *VXHDD False *VXHDDSpool True
+    EXPECT_EQ(Answer("VXHDDSpool"), "False");
+
+    // A constraint against a selection made through the items themselves.
+    OPTITEM *paper = Standard(DMPUB_FORMNAME);
+    OPTITEM *duplex = Standard(DMPUB_DUPLEX);
+    EXPECT_TRUE(Update(duplex, OptionIndex(duplex, L"Long Edge")));
+    EXPECT_FALSE(Update(paper, OptionIndex(paper, L"Postcard")));  // *PageSize Postcard *Duplex DuplexNoTumble
+    EXPECT_EQ(paper->Sel, 0);
+    EXPECT_TRUE(Update(duplex, 0));
+    EXPECT_TRUE(Update(paper, OptionIndex(paper, L"Postcard")));
+    EXPECT_FALSE(Update(duplex, OptionIndex(duplex, L"Long Edge")));
+    EXPECT_EQ(duplex->Sel, 0);
+}
+
+TEST_F(DocumentFixture, UpdateRefusesWhatIsNoOptionOrNoItemOfTheDriver) {
+    OPTITEM *orientation = Standard(DMPUB_ORIENTATION);
+    EXPECT_FALSE(Update(orientation, 3));
+    EXPECT_EQ(orientation->Sel, 0);
+    OPTITEM *scale = Standard(DMPUB_SCALE);
+    EXPECT_FALSE(Update(scale, 401));
+    EXPECT_EQ(scale->Sel, 100);
+    EXPECT_FALSE(Update(scale, 150, OEMCUIP_PRNPROP));
+    OPTITEM stranger = *orientation;
+    POEMUIOBJ object = ui_->UiObject();
+    EXPECT_FALSE(object->pOemUIProcs->DrvUpdateUISetting(object, &stranger, 0, OEMCUIP_DOCPROP));
+    EXPECT_FALSE(object->pOemUIProcs->DrvUpdateUISetting(nullptr, orientation, 0, OEMCUIP_DOCPROP));
+}
+
+TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
+    OPTITEM *paper = Standard(DMPUB_FORMNAME);
+    ASSERT_TRUE(Update(paper, OptionIndex(paper, L"Letter")));
+    EXPECT_EQ(Devmode()->dmPaperSize, DMPAPER_LETTER);
+    EXPECT_STREQ(Devmode()->dmFormName, L"Letter");
+    EXPECT_EQ(Answer("PageSize"), "Letter");
+    EXPECT_EQ(Answer("PageRegion"), "Letter");
+    ASSERT_TRUE(Update(paper, OptionIndex(paper, L"Legal 13.5")));
+    EXPECT_EQ(Devmode()->dmPaperSize, 256 + 10);  // a size the platform does not know
+
+    ASSERT_TRUE(Update(Standard(DMPUB_DUPLEX), 2));
+    EXPECT_EQ(Devmode()->dmDuplex, DMDUP_HORIZONTAL);
+    ASSERT_TRUE(Update(Standard(DMPUB_ORIENTATION), 2));
+    EXPECT_EQ(Devmode()->dmOrientation, DMORIENT_LANDSCAPE);
+    ASSERT_TRUE(Update(Standard(DMPUB_SCALE), 150));
+    EXPECT_EQ(Devmode()->dmScale, 150);
+    OPTITEM *copies = Standard(DMPUB_COPIES_COLLATE);
+    copies->Flags |= OPTIF_ECB_CHECKED;
+    ASSERT_TRUE(Update(copies, 12));
+    EXPECT_EQ(Devmode()->dmCopies, 12);
+    EXPECT_EQ(Devmode()->dmCollate, DMCOLLATE_TRUE);
+    ASSERT_TRUE(Update(Standard(DMPUB_COLOR), 0));
+    EXPECT_EQ(Devmode()->dmColor, DMCOLOR_MONOCHROME);
+    ASSERT_TRUE(Update(Standard(DMPUB_DEFSOURCE), 2));
+    EXPECT_EQ(Devmode()->dmDefaultSource, 256 + 2);
+    ASSERT_TRUE(Update(Standard(DMPUB_NUP), 6));
+    const BYTE *bytes = reinterpret_cast<const BYTE *>(Devmode());
+    EXPECT_EQ(bytes[356], 6);
+    for (DWORD i = 0; i < Items().Count(); ++i) {
+        if (reinterpret_cast<USERDATA *>(Items().Items()[i].UserData)->dwItemID == 25) {
+            ASSERT_TRUE(Update(&Items().Items()[i], 2));
+        }
+    }
+    EXPECT_EQ(bytes[344], 2);
+    ASSERT_TRUE(Update(Feature("VXTone"), 3));
+    const size_t tone = Ppd().FindFeature("VXTone");
+    EXPECT_EQ(PrivatePartOf(Devmode())->awFeatureOptions[tone], 3);
+
+    // The same DEVMODE read again gives the same settings.
+    DocumentSettings again(session_.Model());
+    again.ReadDevmode(Devmode(), ui_->DevmodeSize());
+    EXPECT_EQ(again.Selection().Selected(tone), 3u);
+    EXPECT_EQ(again.Standard().orientation, kRotatedLandscape);
+    EXPECT_EQ(again.Standard().copies, 12);
+    EXPECT_TRUE(again.Standard().collate);
+    EXPECT_EQ(again.Standard().pageLayout, 6);
+    EXPECT_EQ(again.Selection().SelectedOption(Ppd().FindFeature("PageSize")).keyword, "VXLegal");
+}
+
+// The sheet as the driver opens it, with the plug-in's pages. `onShown`
+// runs inside the sheet's loop and must close it.
+class SheetFixture : public DocumentFixture {
+protected:
+    void Run(const std::function<void(HWND)> &onShown, SheetOptions options = {}) {
+        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                             ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&classes);
+        sheet_ = std::make_unique<DocumentSheet>(session_, *ui_);
+        options.onShown = onShown;
+        std::string error;
+        ASSERT_TRUE(sheet_->PrepareItems(options, &error)) << error;
+        if (prepared_) prepared_();
+        ASSERT_TRUE(sheet_->Show(&error)) << error;
+    }
+
+    static void Press(HWND sheet, int button) {
+        PostMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
+    }
+
+    bool Logged(const std::string &line) {
+        const std::vector<std::string> &lines = ui_->Log().Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
+    std::unique_ptr<DocumentSheet> sheet_;
+    std::function<void()> prepared_;
+};
+
+std::vector<std::wstring> RowLabels(const OptionsPage &page) {
+    std::vector<std::wstring> labels;
+    for (const OptionsPage::Row &row : page.Rows()) {
+        WCHAR text[128] = L"";
+        GetWindowTextW(row.label, text, ARRAYSIZE(text));
+        labels.push_back(text);
+    }
+    return labels;
+}
+
+TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
+    OPTITEM *paper = Standard(DMPUB_FORMNAME);
+    // An option hidden the way the plug-in hides paper names.
+    prepared_ = [paper] { paper->pOptType->pOptParam[1].Flags |= OPTPF_HIDE; };
+    std::vector<SheetPage> pages;
+    std::vector<std::wstring> labels;
+    std::vector<HWND> rowsOfHidden;
+    LRESULT paperEntries = 0;
+    Run([&](HWND sheet) {
+        pages = VisitPages(sheet);
+        labels = RowLabels(sheet_->Page());
+        for (const OptionsPage::Row &row : sheet_->Page().Rows()) {
+            if (row.item->Flags & OPTIF_HIDE) rowsOfHidden.push_back(row.choice);
+            if (row.item == paper) paperEntries = SendMessageW(row.choice, CB_GETCOUNT, 0, 0);
+        }
+        Press(sheet, PSBTN_CANCEL);
+    });
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].title, kOptionsPageTitle);
+    EXPECT_EQ(pages[1].title, L"Job Options");
+    EXPECT_TRUE(rowsOfHidden.empty());
+
+    size_t visible = 0;
+    for (DWORD i = 0; i < Items().Count(); ++i) {
+        const OPTITEM &item = Items().Items()[i];
+        const bool shown =
+            std::find(labels.begin(), labels.end(), ItemName(item) + L":") != labels.end();
+        EXPECT_EQ(shown, !(item.Flags & OPTIF_HIDE)) << i;
+        visible += !(item.Flags & OPTIF_HIDE);
+    }
+    EXPECT_EQ(labels.size(), visible);
+    // The plug-in governs these and hid them.
+    for (const WCHAR *name : {L"Copy Count:", L"Scaling:", L"Print Quality:", L"Mirrored Output:"})
+        EXPECT_EQ(std::find(labels.begin(), labels.end(), name), labels.end()) << name;
+    EXPECT_TRUE(Feature("VXResolution")->Flags & OPTIF_HIDE);
+    EXPECT_EQ(paperEntries, paper->pOptType->Count - 1);
+    EXPECT_TRUE(Logged("OEMCUIPCallback(reason 10) -> 0"));
+    EXPECT_FALSE(sheet_->Stored());
+}
+
+TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
+    WCHAR folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    SheetOptions options;
+    options.outFile = std::wstring(folder) + L"sx-driver-ui-ok.dev";
+    DeleteFileW(options.outFile.c_str());
+    Run(
+        [&](HWND sheet) {
+            // A change on the driver's page, then OK.
+            for (const OptionsPage::Row &row : sheet_->Page().Rows())
+                if (row.item == Standard(DMPUB_ORIENTATION)) {
+                    SendMessageW(row.choice, CB_SETCURSEL, 1, 0);
+                    SendMessageW(sheet_->Page().Window(), WM_COMMAND,
+                                 MAKEWPARAM(GetDlgCtrlID(row.choice), CBN_SELCHANGE),
+                                 reinterpret_cast<LPARAM>(row.choice));
+                }
+            Press(sheet, PSBTN_OK);
+        },
+        options);
+    EXPECT_TRUE(sheet_->Stored());
+    EXPECT_TRUE(Logged("OEMCUIPCallback(reason 6) -> 0"));
+    std::vector<BYTE> stored;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
+    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
+    EXPECT_EQ(devmode->dmOrientation, DMORIENT_LANDSCAPE);
+    EXPECT_EQ(devmode->dmPaperSize, DMPAPER_A4);
+    const OEM_DMEXTRAHEADER *record =
+        reinterpret_cast<const OEM_DMEXTRAHEADER *>(stored.data() + kPluginSectionOffset);
+    EXPECT_EQ(record->dwSignature, 0x32303030u);
+    // The plug-in's orientation copy comes with the apply callback.
+    EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
+    DeleteFileW(options.outFile.c_str());
+}
+
+TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {
+    SheetOptions options;
+    options.noPermission = true;
+    std::vector<bool> enabled;
+    Run(
+        [&](HWND sheet) {
+            for (const OptionsPage::Row &row : sheet_->Page().Rows())
+                enabled.push_back(IsWindowEnabled(row.choice) != 0);
+            Press(sheet, PSBTN_OK);
+        },
+        options);
+    EXPECT_EQ(sheet_->SheetParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
+    EXPECT_EQ(sheet_->CommonUiParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
+    ASSERT_FALSE(enabled.empty());
+    EXPECT_EQ(std::count(enabled.begin(), enabled.end(), true), 0);
+    EXPECT_FALSE(sheet_->Stored());
+    EXPECT_TRUE(Logged("not stored: no permission to change the printer's settings"));
+}
+
+}  // namespace
