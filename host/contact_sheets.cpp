@@ -4,6 +4,7 @@
 // Wine's PrintWindow draws only the dialog's background, not its controls,
 // so the dialog is shown and its painted window copied instead.
 #include "contact_sheets.h"
+#include "canvas.h"
 
 #include "commands.h"
 #include "contact_sheets_png.h"
@@ -44,7 +45,6 @@ constexpr int kMaxSheetWidth = 2200;
 constexpr COLORREF kSheetColour = RGB(0xD4, 0xD8, 0xDC);
 constexpr COLORREF kFrameColour = RGB(0x50, 0x50, 0x50);
 constexpr COLORREF kLabelColour = RGB(0x00, 0x00, 0x00);
-constexpr WORD kPixelBits = 32;
 
 // One drawn dialog and its label, kept in the dialog's own font so that
 // every language's caption shows in glyphs that language needs.
@@ -90,41 +90,6 @@ private:
     HFONT font_;
 };
 
-// A top-down 32-bit DIB section selected into a memory DC.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = kPixelBits;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-    }
-    Canvas(const Canvas &) = delete;
-    Canvas &operator=(const Canvas &) = delete;
-    bool Valid() const { return previous_ != nullptr; }
-    HDC Dc() const { return dc_; }
-    RGBQUAD *Pixels() const { return static_cast<RGBQUAD *>(bits_); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    void *bits_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
 
 INT_PTR CALLBACK IdleDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 

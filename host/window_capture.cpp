@@ -1,8 +1,9 @@
 #include "window_capture.h"
 
+#include "canvas.h"
+
 namespace {
 
-constexpr WORD kPixelBits = 32;
 constexpr size_t kRgbBytes = 3;
 
 void PaintNow(HWND window) {
@@ -28,38 +29,6 @@ private:
     HDC dc_;
 };
 
-// A top-down 32-bit DIB section selected into a memory DC.
-class Canvas {
-public:
-    Canvas(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = kPixelBits;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (dc_ && bitmap_) previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        if (previous_) SelectObject(dc_, previous_);
-        if (bitmap_) DeleteObject(bitmap_);
-        if (dc_) DeleteDC(dc_);
-    }
-    Canvas(const Canvas &) = delete;
-    Canvas &operator=(const Canvas &) = delete;
-    bool Valid() const { return previous_ != nullptr; }
-    HDC Dc() const { return dc_; }
-    const RGBQUAD *Pixels() const { return static_cast<const RGBQUAD *>(bits_); }
-
-private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    void *bits_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
 
 }  // namespace
 
