@@ -19,6 +19,8 @@ struct DocUiState {
     DWORD dwOverlayState;
     DWORD fIcCardDriver;
     DWORD dwCompressionLevel;
+    // The Color page's copy of the record's colour-tuner setting.
+    DWORD dwColorTunerSetting;
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
 };
