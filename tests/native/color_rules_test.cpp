@@ -1,0 +1,120 @@
+// The colour-tuner tables as hexadecimal text, the tuner setting's layout,
+// the gamma list pick and the colour controls' enabling.
+#include "color/color_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Parsed {
+    int result;
+    std::vector<uint8_t> bytes;
+};
+
+Parsed Parse(const std::u16string &text, size_t capacity = kCcmNtCapacity) {
+    std::vector<uint8_t> bytes(capacity + 1, 0xEE);
+    size_t count = 0;
+    const int result = ParseHexBytes(text.c_str(), bytes.data(), capacity, &count);
+    EXPECT_EQ(bytes[capacity], 0xEE) << "written past the capacity";
+    bytes.resize(count);
+    return {result, bytes};
+}
+
+TEST(ParseHexBytes, PairsOfDigitsInEitherCase) {
+    const Parsed parsed = Parse(u"0aFf");
+    EXPECT_EQ(parsed.result, 0);
+    EXPECT_EQ(parsed.bytes, (std::vector<uint8_t>{0x0A, 0xFF}));
+    EXPECT_TRUE(Parse(u"").bytes.empty());
+    EXPECT_EQ(Parse(u"").result, 0);
+}
+
+TEST(ParseHexBytes, LoneLastDigitIsNotCounted) {
+    const Parsed parsed = Parse(u"ABC");
+    EXPECT_EQ(parsed.result, 0);
+    EXPECT_EQ(parsed.bytes, std::vector<uint8_t>{0xAB});
+}
+
+TEST(ParseHexBytes, StrayCharacters) {
+    // A stray low digit keeps the high one; parsing goes on with the next pair.
+    const Parsed minus = Parse(u"A-01");
+    EXPECT_EQ(minus.result, 1);
+    EXPECT_EQ(minus.bytes, (std::vector<uint8_t>{0xA0, 0x01}));
+    // A stray high digit ends the table.
+    const Parsed space = Parse(u"12 345");
+    EXPECT_EQ(space.result, 1);
+    EXPECT_EQ(space.bytes, std::vector<uint8_t>{0x12});
+    const Parsed wide = Parse(u"12\u00e9\u00e9");
+    EXPECT_EQ(wide.result, 1);
+    EXPECT_EQ(wide.bytes, std::vector<uint8_t>{0x12});
+    EXPECT_EQ(Parse(u"0x12").bytes, (std::vector<uint8_t>{0x00, 0x12}));
+}
+
+TEST(ParseHexBytes, LongTablesAreCutAtTheCapacity) {
+    std::u16string text;
+    for (int i = 0; i < 300; ++i) text += u"5A";
+    const Parsed nt = Parse(text, kCcmNtCapacity);
+    EXPECT_EQ(nt.bytes.size(), kCcmNtCapacity);
+    EXPECT_EQ(nt.bytes.back(), 0x5A);
+    EXPECT_EQ(Parse(text, kCcmNvCapacity).bytes.size(), kCcmNvCapacity);
+    EXPECT_TRUE(Parse(u"5A5A", 0).bytes.empty());
+}
+
+TEST(TunerSetting, SectionIdAndUse) {
+    EXPECT_EQ(std::u16string(TunerSection(0x00010103)), u"Gamma");
+    EXPECT_EQ(std::u16string(TunerSection(0x00010003)), u"Color");
+    EXPECT_TRUE(TunerSettingInUse(0x00010103));
+    EXPECT_FALSE(TunerSettingInUse(0x00000103));
+    EXPECT_EQ(TunerSettingId(0x00010103), 3u);
+    EXPECT_EQ(SwitchSetting(0x0003, true), 0x10003u);
+    EXPECT_EQ(SwitchSetting(0x70003, false), 0x0003u);
+    EXPECT_EQ(ChooseSetting(0x10003, 0x1234507), 0x14507u);
+}
+
+TEST(PickSettingEntry, LastMatchWinsElseFirstEntryTurnsOff) {
+    const uint32_t data[] = {4, 7, 4};
+    SettingPick pick = PickSettingEntry(data, 3, 0x10004, data[0]);
+    EXPECT_EQ(pick.entry, 2);
+    EXPECT_EQ(pick.value, 0x10004u);
+    pick = PickSettingEntry(data, 3, 0x10009, data[0]);
+    EXPECT_EQ(pick.entry, 0);
+    EXPECT_EQ(pick.value, 4u);
+    // An empty list answers its error value for entry 0.
+    pick = PickSettingEntry(nullptr, 0, 0x10000, 0xFFFFFFFF);
+    EXPECT_EQ(pick.entry, 0);
+    EXPECT_EQ(pick.value, 0xFFFFu);
+}
+
+TEST(BlackControls, ModeAndCartridge) {
+    EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeWhite).printMode);
+    EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeBlack).blackFinish);
+    EXPECT_TRUE(BlackControlsFor(kColorModeColor, kCartridgeWhite).printMode);
+    EXPECT_FALSE(BlackControlsFor(kColorModeColor, kCartridgeWhite).blackFinish);
+    EXPECT_FALSE(BlackControlsFor(kColorModeColor, kCartridgeBlack).printMode);
+    EXPECT_TRUE(BlackControlsFor(kColorModeColor, kCartridgeBlack).blackFinish);
+    // A further colour mode of the printer description: the refresh allows
+    // by cartridge, a cartridge click allows nothing.
+    EXPECT_TRUE(BlackControlsFor(2, kCartridgeWhite).printMode);
+    const BlackControls click = BlackControlsOnCartridge(2, kCartridgeWhite);
+    EXPECT_FALSE(click.printMode || click.blackFinish);
+}
+
+TEST(DetailsLayout, MatchingMethodAndProfileKind) {
+    const DetailsLayout input = DetailsLayoutFor(0, 0);
+    EXPECT_TRUE(input.matching && input.cmyk && !input.simulation);
+    EXPECT_TRUE(input.rgbPicture && input.cmykPicture && !input.linkPicture && !input.flowPicture);
+    EXPECT_FALSE(input.linkList);
+    const DetailsLayout link = DetailsLayoutFor(0, 1);
+    EXPECT_TRUE(link.rgbPicture && !link.cmykPicture && link.flowPicture && link.linkList);
+    const DetailsLayout simulation = DetailsLayoutFor(1, 1);
+    EXPECT_TRUE(simulation.matching && !simulation.cmyk && simulation.simulation);
+    EXPECT_TRUE(!simulation.rgbPicture && simulation.cmykPicture && simulation.linkPicture);
+    EXPECT_FALSE(simulation.flowPicture || simulation.linkList);
+    const DetailsLayout other = DetailsLayoutFor(2, 0);
+    EXPECT_FALSE(other.matching || other.cmyk || other.simulation || other.rgbPicture ||
+                 other.cmykPicture || other.linkPicture || other.flowPicture);
+}
+
+}  // namespace
