@@ -12,6 +12,7 @@
 DWORD SheetVisitFlags = 0;
 int PrinterDataWritable = 0;
 HFONT LinkFont = nullptr;
+HCURSOR HandCursor = nullptr;
 
 namespace {
 

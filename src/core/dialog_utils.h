@@ -18,6 +18,8 @@ extern DWORD SheetVisitFlags;
 extern int PrinterDataWritable;
 // The underlined link font of the Job Options and Color pages.
 extern HFONT LinkFont;
+// The cursor over the banners of the Job Options and Color pages.
+extern HCURSOR HandCursor;
 
 // Ranges are inclusive and walked upwards; a first id above the last does
 // nothing.

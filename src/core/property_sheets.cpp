@@ -1,5 +1,6 @@
 #include "core/property_sheets.h"
 
+#include "color/color_page.h"
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
@@ -136,6 +137,8 @@ HRESULT InitDocumentSheet(OemUiPlugin *plugin, PPROPSHEETUI_INFO info) {
     state->pfnComPropSheet = info->pfnComPropSheet;
     state->pOemUiPsParam = reinterpret_cast<POEMUIPSPARAM>(info->lParamInit);
     state->hJobOptionsPage = AddPluginPage(state, IDD_JOB_OPTIONS_PAGE, JobOptionsPageProc);
+    if (SlotPresent(state, kSlotColor))
+        state->hColorPage = AddPluginPage(state, IDD_COLOR_PAGE, ColorPageProc);
     AddLinkPage(state);
     info->Result = 1;
     return static_cast<HRESULT>(info->Result);

@@ -43,3 +43,18 @@ public:
 private:
     HMODULE module_ = nullptr;
 };
+
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key_) RegCloseKey(key_);
+    }
+    RegistryKey(const RegistryKey &) = delete;
+    RegistryKey &operator=(const RegistryKey &) = delete;
+    HKEY Get() const { return key_; }
+    PHKEY Receive() { return &key_; }
+
+private:
+    HKEY key_ = nullptr;
+};

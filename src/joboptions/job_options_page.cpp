@@ -59,8 +59,6 @@ const DefaultSelection kDefaults[] = {
 
 const UINT kQualityBitmaps[] = {IDB_QUALITY_HIGH, IDB_QUALITY_FINE, IDB_QUALITY_NORMAL};
 
-HCURSOR HandCursor;
-
 DocUiState *PageState(HWND page) {
     return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(page, DWLP_USER));
 }

@@ -298,8 +298,8 @@ TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
         }
     }
     EXPECT_EQ(bytes[344], 2);
-    ASSERT_TRUE(Update(Feature("VXTone"), 3));
-    const size_t tone = Ppd().FindFeature("VXTone");
+    ASSERT_TRUE(Update(Feature("VXCMYKProfile"), 3));
+    const size_t tone = Ppd().FindFeature("VXCMYKProfile");
     EXPECT_EQ(PrivatePartOf(Devmode())->awFeatureOptions[tone], 3);
 
     // The same DEVMODE read again gives the same settings.
