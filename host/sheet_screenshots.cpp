@@ -28,6 +28,8 @@ const WCHAR kForbidden[] = L"\\/:*?\"<>|";
 constexpr WCHAR kMnemonic = L'&';
 constexpr WCHAR kReplacement = L'_';
 constexpr WCHAR kFirstPrintable = L' ';
+// Wine writes file names in the host's character set, which may be ASCII.
+constexpr WCHAR kLastAscii = L'~';
 
 SheetScreenshots *Active;
 
@@ -76,6 +78,7 @@ std::wstring FileNameFor(const std::wstring &title) {
     std::wstring name;
     for (WCHAR c : title) {
         if (c == kMnemonic) continue;
+        if (c > kLastAscii) return L"";
         name += (c < kFirstPrintable || wcschr(kForbidden, c)) ? kReplacement : c;
     }
     while (!name.empty() && (name.back() == L' ' || name.back() == L'.')) name.pop_back();
@@ -107,13 +110,14 @@ void CALLBACK SheetScreenshots::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (Active) Active->Advance();
 }
 
-void SheetScreenshots::Save(HWND window, const std::wstring &name) {
+void SheetScreenshots::Save(HWND window, const std::wstring &name, const std::wstring &asciiName) {
     RgbImage image;
     if (!CaptureWindow(window, &image)) {
         problems_.push_back("cannot copy the window for " + Utf8(name));
         return;
     }
     std::wstring base = FileNameFor(name);
+    if (base.empty()) base = asciiName;
     std::wstring path = JoinPath(folder_, base + kPngExtension);
     // Two windows of one name in a run keep both pictures.
     for (int n = 2; std::find(written_.begin(), written_.end(), path) != written_.end(); ++n)
@@ -132,14 +136,16 @@ void SheetScreenshots::Save(HWND window, const std::wstring &name) {
 bool SheetScreenshots::HandleStrayWindow() {
     HWND stray = FindModal(sheet_);
     if (!stray) return false;
-    Save(stray, L"message-" + std::to_wstring(++strays_));
+    const std::wstring name = L"message-" + std::to_wstring(++strays_);
+    Save(stray, name, name);
     PostMessageW(stray, WM_COMMAND, IDOK, 0);
     return true;
 }
 
 void SheetScreenshots::CapturePage() {
     pageTitle_ = PageTitle(sheet_, page_);
-    Save(sheet_, pageTitle_.empty() ? std::to_wstring(page_ + 1) : pageTitle_);
+    const std::wstring number = L"page-" + std::to_wstring(page_ + 1);
+    Save(sheet_, pageTitle_.empty() ? number : pageTitle_, number);
     buttons_.clear();
     HWND page = PropSheet_IndexToHwnd(sheet_, page_);
     for (int id : kDialogButtons) {
@@ -193,7 +199,9 @@ void SheetScreenshots::Advance() {
             NextButton();
             return;
         }
-        Save(dialog_, pageTitle_ + L" - " + WindowText(dialog_));
+        Save(dialog_, pageTitle_ + L" - " + WindowText(dialog_),
+             L"page-" + std::to_wstring(page_ + 1) + L" - button-" +
+                 std::to_wstring(buttons_[button_]));
         PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
         waited_ = 0;
         step_ = Step::AwaitClosed;

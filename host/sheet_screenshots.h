@@ -30,7 +30,8 @@ private:
     bool HandleStrayWindow();
     void CapturePage();
     void NextButton();
-    void Save(HWND window, const std::wstring &name);
+    // `asciiName` names the file when `name` does not fit in ASCII.
+    void Save(HWND window, const std::wstring &name, const std::wstring &asciiName);
 
     std::wstring folder_;
     HWND sheet_ = nullptr;
@@ -48,5 +49,6 @@ private:
     std::vector<std::string> problems_;
 };
 
-// A title made fit for a file name: no mnemonic marks, nothing a path forbids.
+// A title made fit for a file name: no mnemonic marks, nothing a path
+// forbids; empty when the title is not all ASCII.
 std::wstring FileNameFor(const std::wstring &title);

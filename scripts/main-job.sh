@@ -2,8 +2,12 @@
 # The main job: builds everything, prepares the Wine prefix of the build tree
 # with the sample printer installed in Wine's spooler, and shows through the
 # driver host the plug-in's signature and version and the sample model's
-# default private record, field by field; then draws every dialog template
-# in each language into out/resources/LANG.png.
+# default private record, field by field. Then it opens the document
+# properties of the sample printer: on the given display for the user to
+# work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
+# once per language, saving every page and sub-dialog into out/docprops/LANG/.
+# Last it draws every dialog template in each language into
+# out/resources/LANG.png.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
@@ -23,3 +27,14 @@ on_display() {
 SHEETS="$ROOT/out/resources"
 mkdir -p "$SHEETS"
 on_display /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" contact-sheets "Z:$SHEETS"
+
+DOCPROPS="$ROOT/out/docprops"
+if [ -n "$DISPLAY" ] && [ "${SX_SCREENSHOTS:-0}" != 1 ]; then
+    on_display /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops
+else
+    for locale in en_US es_ES zh_TW de_DE fr_FR it_IT ko_KR pt_BR zh_CN; do
+        rm -rf "$DOCPROPS/$locale"
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+    done
+fi
