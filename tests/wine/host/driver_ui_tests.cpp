@@ -299,13 +299,13 @@ TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
     }
     EXPECT_EQ(bytes[344], 2);
     ASSERT_TRUE(Update(Feature("VXCMYKProfile"), 3));
-    const size_t tone = Ppd().FindFeature("VXCMYKProfile");
-    EXPECT_EQ(PrivatePartOf(Devmode())->awFeatureOptions[tone], 3);
+    const size_t profile = Ppd().FindFeature("VXCMYKProfile");
+    EXPECT_EQ(PrivatePartOf(Devmode())->awFeatureOptions[profile], 3);
 
     // The same DEVMODE read again gives the same settings.
     DocumentSettings again(session_.Model());
     again.ReadDevmode(Devmode(), ui_->DevmodeSize());
-    EXPECT_EQ(again.Selection().Selected(tone), 3u);
+    EXPECT_EQ(again.Selection().Selected(profile), 3u);
     EXPECT_EQ(again.Standard().orientation, kRotatedLandscape);
     EXPECT_EQ(again.Standard().copies, 12);
     EXPECT_TRUE(again.Standard().collate);
@@ -369,9 +369,11 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
         }
         Press(sheet, PSBTN_CANCEL);
     });
-    ASSERT_GE(pages.size(), 2u);
+    ASSERT_EQ(pages.size(), 4u);
     EXPECT_EQ(pages[0].title, kOptionsPageTitle);
     EXPECT_EQ(pages[1].title, L"Job Options");
+    // The sample's description has a colour model, so the Color page follows.
+    EXPECT_EQ(pages[2].title, L"Color");
     EXPECT_TRUE(rowsOfHidden.empty());
 
     size_t visible = 0;
@@ -425,6 +427,37 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
     EXPECT_EQ(record->dwSignature, 0x32303030u);
     // The plug-in's orientation copy comes with the apply callback.
     EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
+    DeleteFileW(options.outFile.c_str());
+}
+
+TEST_F(SheetFixture, ColorPageChoicesReachTheDriverAndTheRecordOnOk) {
+    constexpr int kColorPageIndex = 2;
+    constexpr UINT kGrayPrint = 1606;
+    constexpr UINT kBlackCartridge = 4114;
+    constexpr size_t kPrintCartridgeOffset = 4048;
+    WCHAR folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    SheetOptions options;
+    options.outFile = std::wstring(folder) + L"sx-driver-ui-color.dev";
+    DeleteFileW(options.outFile.c_str());
+    Run(
+        [&](HWND sheet) {
+            ASSERT_TRUE(SelectPage(sheet, kColorPageIndex));
+            HWND page = PropSheet_IndexToHwnd(sheet, kColorPageIndex);
+            SendDlgItemMessageW(page, kGrayPrint, BM_CLICK, 0, 0);
+            SendDlgItemMessageW(page, kBlackCartridge, BM_CLICK, 0, 0);
+            Press(sheet, PSBTN_OK);
+        },
+        options);
+    ASSERT_TRUE(sheet_->Stored());
+    std::vector<BYTE> stored;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
+    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const size_t control = Ppd().FindFeature("VXControl");
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
+    EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[control], 1);
+    EXPECT_EQ(stored[kPluginSectionOffset + kPrintCartridgeOffset], 1);
     DeleteFileW(options.outFile.c_str());
 }
 
