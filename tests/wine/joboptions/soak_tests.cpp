@@ -77,7 +77,9 @@ void PumpMessages() {
 }
 
 // One opening of the document properties as a user makes it: the pages
-// shown, a setting changed, the page left, the sheet closed.
+// shown, a setting changed on each, the pages left, the sheet closed.
+constexpr int kColorPage = 1;
+
 bool OpenAndClose() {
     SheetHarness harness;
     DriverTree &tree = harness.tree;
@@ -86,11 +88,17 @@ bool OpenAndClose() {
     tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
     tree.AddFeature("VXCollate", 0, {L"Off", L"On"});
     tree.AddMirror(1);
+    tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
+    tree.AddFeature("VXControl", 0, {L"Color Print", L"Gray Scale Print"});
+    tree.AddFeature("VXBlackSubGra", 0, {L"Auto", L"Composite", L"True Black"});
     if (!harness.AddPluginPages() || !harness.Open()) return false;
     HWND page = harness.JobOptions();
     harness.Click(page, IDC_QUALITY_HIGH);
     harness.Click(page, IDC_MIRROR_PRINT);
-    const bool left = harness.SelectPage(1);
+    bool left = harness.SelectPage(kColorPage);
+    if (!GetDlgItem(harness.Page(kColorPage), IDC_GRAY_PRINT)) left = false;
+    harness.Click(harness.Page(kColorPage), IDC_GRAY_PRINT);
+    left = harness.SelectPage(kColorPage + 1) && left;
     harness.Close();
     PumpMessages();
     return left;
