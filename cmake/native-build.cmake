@@ -56,3 +56,14 @@ foreach(t IN LISTS WINE_TESTS)
         ENVIRONMENT "${WINE_ENV};SX_BIN_DIR=${WIN_BIN_DIR}"
         TIMEOUT 600)
 endforeach()
+
+# The foreign printer descriptions of ppd_sample_tests come out of a Linux
+# program, so a native step writes them into the build tree first.
+set(PPD_SAMPLE_DIR ${CMAKE_BINARY_DIR}/ppd-sample)
+add_test(NAME ppd_sample_setup
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/fetch-ppd-sample.py
+            ${CMAKE_SOURCE_DIR}/tests/wine/ppdsample/sample-ppds.txt ${PPD_SAMPLE_DIR})
+set_tests_properties(ppd_sample_setup PROPERTIES FIXTURES_SETUP ppd_sample TIMEOUT 300)
+set_property(TEST ppd_sample_tests APPEND PROPERTY FIXTURES_REQUIRED ppd_sample)
+set_property(TEST ppd_sample_tests APPEND PROPERTY
+    ENVIRONMENT "SX_PPD_SAMPLE_DIR=Z:${PPD_SAMPLE_DIR}")

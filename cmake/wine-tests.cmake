@@ -12,4 +12,6 @@ set(WINE_TESTS
     joboptions_xp_tests
     sheet_soak_tests
     resource_tests
+    color_tests
+    ppd_sample_tests
 )
