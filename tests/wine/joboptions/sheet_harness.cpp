@@ -157,6 +157,29 @@ bool SheetHarness::Checked(HWND page, UINT id) { return IsDlgButtonChecked(page,
 
 bool SheetHarness::Enabled(HWND page, UINT id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
 
+bool SheetHarness::Shown(HWND page, UINT id) {
+    return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void SheetHarness::Choose(HWND page, UINT id, int index) {
+    HWND list = GetDlgItem(page, id);
+    SendMessageW(list, CB_SETCURSEL, index, 0);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+std::vector<std::wstring> SheetHarness::Entries(HWND page, UINT id) {
+    HWND list = GetDlgItem(page, id);
+    std::vector<std::wstring> entries;
+    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        WCHAR text[kTextChars] = L"";
+        if (SendMessageW(list, CB_GETLBTEXTLEN, i, 0) < kTextChars)
+            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
 LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {
     SheetHarness *self = Current;
     switch (function) {
@@ -173,6 +196,7 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     }
     case CPSFUNC_SET_RESULT:
         self->results_.push_back(lParam2);
+        self->reportingPages_.push_back(lParam1);
         return 1;
     default:
         return 0;

@@ -56,6 +56,9 @@ public:
     DEVMODEW *PublicDevmode() { return reinterpret_cast<DEVMODEW *>(devmode_.data()); }
     size_t PageCount() const { return pages_.size(); }
     const std::vector<LPARAM> &ReportedResults() const { return results_; }
+    // The page handle each result came with: the 1-based order in which the
+    // plug-in added the page.
+    const std::vector<LPARAM> &ReportingPages() const { return reportingPages_; }
 
     // Called for each modal window as it activates; it must end the window.
     // Without one, message boxes are answered with OK and dialogs cancelled.
@@ -71,6 +74,11 @@ public:
     std::wstring Text(HWND page, UINT id);
     bool Checked(HWND page, UINT id);
     bool Enabled(HWND page, UINT id);
+    bool Shown(HWND page, UINT id);
+    // Selects entry `index` of a drop-down list as a user does, with the
+    // selection-change notification.
+    void Choose(HWND page, UINT id, int index);
+    std::vector<std::wstring> Entries(HWND page, UINT id);
 
 private:
     static LONG_PTR CALLBACK ComPropSheet(HANDLE sheet, UINT function, LPARAM lParam1,
@@ -92,6 +100,7 @@ private:
     std::vector<BYTE> devmode_;
     std::vector<HPROPSHEETPAGE> pages_;
     std::vector<LPARAM> results_;
+    std::vector<LPARAM> reportingPages_;
     std::vector<ModalWindow> modals_;
     std::vector<HWND> pending_;
     std::function<void(const ModalWindow &)> modal_;
