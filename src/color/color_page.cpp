@@ -8,6 +8,7 @@
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
+#include "core/link_banner.h"
 #include "core/localized_resources.h"
 #include "core/oem_devmode.h"
 #include "core/plugin_module.h"
@@ -22,14 +23,12 @@
 
 namespace {
 
-constexpr DWORD kLinkTargetChars = 261;     // 522 bytes
 constexpr DWORD kRegistryPathChars = 261;   // 522 bytes
 constexpr DWORD kInstallFolderBytes = 2048;
 constexpr DWORD kPermissionDenied = DM_NOPERMISSION;
 constexpr WCHAR kPsGammaSection[] = L"PSGamma";
 
 // Controls of page layouts that template 111 does not carry.
-constexpr UINT IDC_LINK_TEXT = 1392;
 constexpr UINT IDC_OUTPUT_MODE = 1506;
 constexpr UINT IDC_PERMISSION_FIRST = 1590;
 constexpr UINT IDC_PERMISSION_LAST = 1592;
@@ -41,7 +40,6 @@ constexpr UINT IDC_ADVANCED_FIRST = 1212;
 constexpr UINT IDC_EXTRA_PICTURE = 10002;
 constexpr UINT IDB_EXTRA_PICTURE = 7010;
 
-const WCHAR kLinkTargetKey[] = L"TabLinkName";
 const WCHAR kColorSamplesKey[] = L"HueboardRegPath";
 const WCHAR kColorSamplesFolderValue[] = L"install";
 const WCHAR kColorSamplesProgram[] = L"\\hueboard.exe";
@@ -77,25 +75,6 @@ bool Checked(HWND page, UINT id) { return IsDlgButtonChecked(page, id) == BST_CH
 void Enable(HWND page, UINT id, bool enable) {
     HWND control = GetDlgItem(page, id);
     if (control) EnableWindow(control, enable);
-}
-
-void ReadLinkTarget(const DocUiState *state, WCHAR *target) {
-    target[0] = 0;
-    if (state->pOemUiPsParam)
-        ReadCapabilityString(state->pOemUiPsParam->hPrinter, kLinkTargetKey, target,
-                             kLinkTargetChars);
-}
-
-bool HasLinkTarget(const DocUiState *state) {
-    WCHAR target[kLinkTargetChars];
-    ReadLinkTarget(state, target);
-    return target[0] != 0;
-}
-
-void DeleteLinkFont() {
-    if (!LinkFont) return;
-    DeleteObject(LinkFont);
-    LinkFont = nullptr;
 }
 
 void FillGammaFromHalftoneFile(HWND page, DocUiState *state) {
@@ -163,12 +142,6 @@ void StartColorSamples(HWND page, const DocUiState *state) {
     folder[bytes / sizeof(WCHAR) < ARRAYSIZE(folder) ? bytes / sizeof(WCHAR) : ARRAYSIZE(folder) - 1] = 0;
     wcscat(folder, kColorSamplesProgram);
     ShellExecuteW(page, nullptr, folder, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-void OpenLinkTarget(HWND page, const DocUiState *state) {
-    WCHAR target[kLinkTargetChars];
-    ReadLinkTarget(state, target);
-    if (target[0]) ShellExecuteW(page, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void RefreshLinkLabel(HWND page, const DocUiState *state) {
@@ -334,23 +307,6 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
     return FALSE;
 }
 
-BOOL OnSetCursor(HWND page, const DocUiState *state, HWND over) {
-    const int id = GetDlgCtrlID(over);
-    if ((id != IDC_BANNER && id != static_cast<int>(IDC_LINK_TEXT)) || !HasLinkTarget(state))
-        return FALSE;
-    SetCursor(HandCursor);
-    SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
-    return TRUE;
-}
-
-INT_PTR OnLinkColour(HWND control, HDC dc) {
-    if (GetDlgCtrlID(control) != static_cast<int>(IDC_LINK_TEXT)) return FALSE;
-    if (LinkFont) SelectObject(dc, LinkFont);
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
-}
-
 BOOL OnDrawItem(HWND page, DocUiState *state, UINT id) {
     switch (id) {
     case IDC_COLOR_PICTURE:
@@ -457,9 +413,9 @@ INT_PTR CALLBACK ColorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
     case WM_DRAWITEM:
         return OnDrawItem(page, state, static_cast<UINT>(wParam));
     case WM_SETCURSOR:
-        return OnSetCursor(page, state, reinterpret_cast<HWND>(wParam));
+        return SetLinkCursor(page, state, reinterpret_cast<HWND>(wParam));
     case WM_CTLCOLORSTATIC:
-        return OnLinkColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        return ColourLinkLabel(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     default:
         return HandleContextHelpMessage(message, wParam, lParam, TRUE, FALSE);
     }

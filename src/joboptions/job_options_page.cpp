@@ -3,6 +3,7 @@
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
+#include "core/link_banner.h"
 #include "core/localized_resources.h"
 #include "core/oem_devmode.h"
 #include "core/plugin_module.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kTypedTextChars = 64;
 constexpr int kRangeTextChars = 128;
-constexpr DWORD kLinkTargetChars = 261;  // 522 bytes
 constexpr UINT kCopiesTextLimit = 3;
 constexpr UINT kScaleTextLimit = 4;
 constexpr LONG kCopiesUpperBound = 999;
@@ -30,7 +30,6 @@ constexpr uint32_t kScaleClamp = 1000;
 constexpr UINT kRangeParam = 1;
 
 // Further controls of page layouts that template 113 does not carry.
-constexpr UINT IDC_LINK_TEXT = 1392;
 constexpr UINT IDC_SCALE_FIRST = 1530;
 constexpr UINT IDC_QUALITY_FIRST = 1500;
 constexpr UINT IDC_QUALITY_LAST = 1558;
@@ -40,8 +39,6 @@ constexpr UINT IDC_VARIANT_LAST = 1599;
 constexpr UINT IDC_SECOND_COPIES_FIRST = 1809;
 constexpr UINT IDC_SECOND_COPIES_LAST = 1817;
 constexpr UINT IDC_SPECIAL_LAST = IDC_MIRROR_ICON;
-
-const WCHAR kLinkTargetKey[] = L"TabLinkName";
 
 // Working selections the Default button restores.
 struct DefaultSelection {
@@ -70,12 +67,6 @@ OemDevmode *Record(const DocUiState *state) {
                                 : nullptr;
 }
 
-void DeleteLinkFont() {
-    if (!LinkFont) return;
-    DeleteObject(LinkFont);
-    LinkFont = nullptr;
-}
-
 void DrawQualityPicture(HWND page, const DocUiState *state) {
     if (!SlotPresent(state, kSlotVXResolution)) return;
     const DWORD quality = state->slots.working[kSlotVXResolution];
@@ -87,13 +78,6 @@ void ShowMirrorIcon(HWND page, const DocUiState *state) {
     const UINT icon = state->slots.working[kSlotMirror] == 0 ? IDI_PRINT_MIRRORED : IDI_PRINT_NORMAL;
     HICON handle = LoadIconW(PluginModule, MAKEINTRESOURCEW(icon));
     SendDlgItemMessageW(page, IDC_MIRROR_ICON, STM_SETICON, reinterpret_cast<WPARAM>(handle), 0);
-}
-
-void ReadLinkTarget(const DocUiState *state, WCHAR *target) {
-    target[0] = 0;
-    if (state->pOemUiPsParam)
-        ReadCapabilityString(state->pOemUiPsParam->hPrinter, kLinkTargetKey, target,
-                             kLinkTargetChars);
 }
 
 bool NoPermission(const DocUiState *state) {
@@ -265,12 +249,6 @@ void RestoreDefaults(HWND page, DocUiState *state) {
     NotifySheetChanged(page);
 }
 
-void OpenLinkTarget(HWND page, const DocUiState *state) {
-    WCHAR target[kLinkTargetChars];
-    ReadLinkTarget(state, target);
-    if (target[0]) ShellExecuteW(page, nullptr, target, nullptr, nullptr, SW_SHOWNORMAL);
-}
-
 bool IsChecked(HWND page, UINT id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
 BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
@@ -407,29 +385,6 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
     }
 }
 
-bool HasLinkTarget(const DocUiState *state) {
-    WCHAR target[kLinkTargetChars];
-    ReadLinkTarget(state, target);
-    return target[0] != 0;
-}
-
-BOOL OnSetCursor(HWND page, const DocUiState *state, HWND over) {
-    const int id = GetDlgCtrlID(over);
-    if ((id != IDC_BANNER && id != static_cast<int>(IDC_LINK_TEXT)) || !HasLinkTarget(state))
-        return FALSE;
-    SetCursor(HandCursor);
-    SetWindowLongPtrW(page, DWLP_MSGRESULT, TRUE);
-    return TRUE;
-}
-
-INT_PTR OnLinkColour(HWND control, HDC dc) {
-    if (GetDlgCtrlID(control) != static_cast<int>(IDC_LINK_TEXT)) return FALSE;
-    if (LinkFont) SelectObject(dc, LinkFont);
-    SetTextColor(dc, RGB(0, 0, 255));
-    SetBkMode(dc, TRANSPARENT);
-    return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
-}
-
 }  // namespace
 
 void RefreshJobOptionsPage(HWND page, DocUiState *state) { RefreshPage(page, state); }
@@ -483,9 +438,9 @@ INT_PTR CALLBACK JobOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPAR
             DrawTransparentBitmap(page, PluginModule, IDC_BANNER, IDB_JOB_BANNER);
         return TRUE;
     case WM_SETCURSOR:
-        return OnSetCursor(page, state, reinterpret_cast<HWND>(wParam));
+        return SetLinkCursor(page, state, reinterpret_cast<HWND>(wParam));
     case WM_CTLCOLORSTATIC:
-        return OnLinkColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        return ColourLinkLabel(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     default:
         return HandleContextHelpMessage(message, wParam, lParam, TRUE, FALSE);
     }
