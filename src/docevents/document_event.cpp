@@ -151,8 +151,9 @@ int AnswerQueryFilter(ULONG cbOut, void *pvOut) {
         filter->cElementsReturned = 1;
         filter->aDocEventCall[0] = kFilteredEvent;
     } else {
+        // No element and no returned count: the needed count alone tells
+        // the spooler to ask again with room.
         filter->cElementsNeeded = 1;
-        filter->cElementsReturned = 0;
     }
     return DOCUMENTEVENT_SUCCESS;
 }

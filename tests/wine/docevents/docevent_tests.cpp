@@ -148,7 +148,7 @@ TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) 
         EXPECT_EQ(call.hr, S_OK);
         EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
         EXPECT_EQ(filter->cElementsNeeded, 1u);
-        EXPECT_EQ(filter->cElementsReturned, 0u);
+        EXPECT_EQ(filter->cElementsReturned, 0xFFFFFFFFu);
         for (size_t i = kFilterHeaderBytes; i < block.size(); ++i) EXPECT_EQ(block[i], kGuard) << i;
     }
 }
