@@ -46,7 +46,8 @@ TEST(DocEventNames, PrinterNameWithReservedCharactersNamesTheJobObjects) {
 
 TEST(DocEventNames, EveryReservedCharacterBecomesZeroAndOthersStay) {
     PrinterJobFacts facts = LocalPrinter(u"a\\b/c:d*e?f\"g<h>i|j k.l", 0xFFFFFFFF);
-    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping), u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA");
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping),
+              u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA");
     facts.printerName = u"";
     EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex), u"Local\\ffffffffB");
 }

@@ -59,9 +59,11 @@ std::string LineOf(const std::string &record, const std::string &key) {
 }
 
 std::string Utf8(const std::wstring &text) {
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string out(bytes > 0 ? bytes - 1 : 0, '\0');
-    if (bytes > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], bytes, nullptr, nullptr);
+    if (bytes > 1)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], bytes, nullptr, nullptr);
     return out;
 }
 
@@ -312,6 +314,17 @@ TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerAndFreedAgain) {
     EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
 }
 
+TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
+    LONG id = 0x10E;
+    const DocumentEventCall start = Call(
+        Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr);
+    EXPECT_EQ(start.hr, S_OK);
+    EXPECT_EQ(Published(0x10E), L"Writer");
+    const DocumentEventCall create =
+        Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr);
+    EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
+}
+
 TEST_F(ProbeModelTest, EmptyFirstHalfGivesTheSecondHalf) {
     Answer("", "Calc");
     StartJob(Printer(), 0x102);
@@ -373,7 +386,8 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
     // handle to the mutex shows whether the plug-in released it.
     const Handle blocker(CreateEventW(nullptr, TRUE, FALSE,
                                       ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    const Handle mutex(CreateMutexW(nullptr, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
+    const Handle mutex(
+        CreateMutexW(nullptr, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
     const Handle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0,
                                        512, 0, nullptr));
     ASSERT_NE(pipe.Get(), INVALID_HANDLE_VALUE);
