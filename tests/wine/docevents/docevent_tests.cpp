@@ -217,6 +217,26 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
         EXPECT_EQ(published.bytes[i], 0) << i;
 }
 
+TEST(JobInformationStandIn, AnswersTheProgramsFileNameInItsSecondHalf) {
+    const HMODULE library = LoadLibraryW(DriverFilePath(L"sxjobinf.dll").c_str());
+    ASSERT_NE(library, nullptr);
+    const auto getPrintingApplication =
+        reinterpret_cast<BOOL(WINAPI *)(DWORD, char *, DWORD *)>(
+            reinterpret_cast<void *>(GetProcAddress(library, "GetPrintingApplication")));
+    ASSERT_NE(getPrintingApplication, nullptr);
+    char answer[121];
+    std::memset(answer, 'z', sizeof(answer));
+    DWORD size = 119;
+    EXPECT_FALSE(getPrintingApplication(0, answer, &size));
+    EXPECT_EQ(size, 120u);
+    EXPECT_EQ(answer[0], 'z');
+    EXPECT_TRUE(getPrintingApplication(0, answer, &size));
+    EXPECT_EQ(answer[0], 0);  // this program carries no description
+    EXPECT_EQ(std::string(answer + 60), Utf8(ProgramFileName()));
+    EXPECT_EQ(answer[120], 'z');
+    FreeLibrary(library);
+}
+
 // A printer of its own model whose job-information library answers what the
 // test sets, and whose companion program is the sample model's.
 class ProbeModelTest : public DocumentEventTest {
@@ -425,6 +445,19 @@ TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     EXPECT_EQ(LineOf(record, "pipe"),
               "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
     EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
+}
+
+TEST_F(ProbeModelTest, CompanionTellsANameWithQuotesFromItsPipe) {
+    const DWORD jobId = 0x10F;
+    Answer("Say \"Hi\" \"x", "");
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    StartJob(Printer(), jobId);
+    std::string record;
+    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
+    EXPECT_EQ(LineOf(record, "application"), "Say \"Hi\" \"x");
+    EXPECT_EQ(LineOf(record, "pipe"),
+              "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
 }
 
 TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
