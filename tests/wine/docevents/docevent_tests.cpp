@@ -366,10 +366,23 @@ TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
     UINT codePage = 0;
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
                    reinterpret_cast<WCHAR *>(&codePage), sizeof(codePage) / sizeof(WCHAR));
-    if (codePage != 1252) GTEST_SKIP() << "user code page " << codePage;
-    Answer("Caf\xE9 \x80", "");
-    StartJob(Printer(), 0x104);
-    EXPECT_EQ(Published(0x104), L"Caf\u00E9 \u20AC");
+    struct Sample {
+        UINT codePage;
+        const char *bytes;
+        const WCHAR *name;
+    };
+    const Sample samples[] = {
+        {1252, "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
+        {932, "\x93\xFA\x96\x7B Writer", L"\u65E5\u672C Writer"},
+    };
+    for (const Sample &sample : samples) {
+        if (sample.codePage != codePage) continue;
+        Answer(sample.bytes, "");
+        StartJob(Printer(), 0x104);
+        EXPECT_EQ(Published(0x104), sample.name);
+        return;
+    }
+    GTEST_SKIP() << "no sample for the user code page " << codePage;
 }
 
 TEST_F(ProbeModelTest, MissingLibraryOrExportPublishesAnEmptyName) {
