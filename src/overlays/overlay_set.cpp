@@ -189,7 +189,7 @@ bool RenameForm(OverlayDef *def, unsigned index, const char16_t *name) {
     return true;
 }
 
-bool DeleteForm(OverlayDef *def, unsigned index) {
+bool RemoveForm(OverlayDef *def, unsigned index) {
     if (index >= def->cForms || index >= kMaxOverlayForms) return false;
     for (unsigned i = index; i + 1 < def->cForms; ++i)
         CopyOverlayText(def->aszForm[i], def->aszForm[i + 1]);

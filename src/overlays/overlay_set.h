@@ -109,7 +109,7 @@ bool CanRenameForm(const OverlayDef &def, const char16_t *name, bool formSelecte
 bool EndsWithFullStop(const char16_t *name);
 bool AppendForm(OverlayDef *def, const char16_t *name);
 bool RenameForm(OverlayDef *def, unsigned index, const char16_t *name);
-bool DeleteForm(OverlayDef *def, unsigned index);
+bool RemoveForm(OverlayDef *def, unsigned index);
 
 // Characters a form name may hold: printable ASCII without the space and
 // the characters the printer's file names refuse.

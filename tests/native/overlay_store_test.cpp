@@ -366,11 +366,11 @@ TEST(Forms, AddRenameDeleteAndTheFullStopRule) {
     EXPECT_FALSE(CanRenameForm(def, u"FOUR", false));
     EXPECT_FALSE(CanRenameForm(def, u"TWO", true));
     ASSERT_TRUE(RenameForm(&def, 1, u"FOUR"));
-    ASSERT_TRUE(DeleteForm(&def, 0));
+    ASSERT_TRUE(RemoveForm(&def, 0));
     EXPECT_EQ(def.cForms, 2);
     EXPECT_EQ(std::u16string(def.aszForm[0]), u"FOUR");
     EXPECT_EQ(std::u16string(def.aszForm[1]), u"THREE");
-    EXPECT_FALSE(DeleteForm(&def, 2));
+    EXPECT_FALSE(RemoveForm(&def, 2));
 
     for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t")) EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
     for (char16_t c : std::u16string(u"AZaz09._-!#$&+,;=@^`~'")) EXPECT_TRUE(FormNameCharAllowed(c)) << int(c);
