@@ -355,6 +355,15 @@ INT_PTR CALLBACK OverlaysDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
         return OnCommand(dialog, state, LOWORD(wParam), HIWORD(wParam));
     case WM_NOTIFY:
         return OnNotify(dialog, state, reinterpret_cast<const NMHDR *>(lParam));
+    case WM_DRAWITEM:
+        if (wParam != IDC_BANNER) return FALSE;
+        DrawTransparentBitmap(dialog, PluginModule, IDC_BANNER, IDB_JOB_BANNER);
+        return TRUE;
+    case WM_DESTROY:
+        // Destroyed without OK or Cancel (its owner went): as a Cancel.
+        state->dwOverlayState = CancelOverlayState(state->dwOverlayState);
+        ReleaseOverlayWorkingSet(state);
+        return FALSE;
     default:
         return HandleContextHelpMessage(message, wParam, lParam, TRUE, TRUE);
     }

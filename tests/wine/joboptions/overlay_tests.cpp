@@ -3,6 +3,7 @@
 // dialogs on real controls, the job's active list and overlay mode, and the
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
+#include "import_hook.h"
 #include "overlay_page_ids.h"
 #include "page_fixture.h"
 
@@ -24,6 +25,14 @@ constexpr int kTextChars = 512;
 constexpr DWORD kSectionChars = 32768;
 constexpr UINT kSheetPage = 1;
 constexpr uint16_t kEnd = 255;
+constexpr UINT kRemovedBeep = 0xFFFFFFFF;
+
+int Beeps;
+
+BOOL WINAPI CountBeep(UINT type) {
+    if (type == kRemovedBeep) ++Beeps;
+    return TRUE;
+}
 
 struct Definition {
     std::wstring name;
@@ -237,8 +246,9 @@ protected:
         }
     }
 
-    void Open(std::vector<uint16_t> active = {kEnd, kEnd, kEnd, kEnd}) {
+    void Open(std::vector<uint16_t> active = {kEnd, kEnd, kEnd, kEnd}, DWORD sheetFlags = 0) {
         PageSetup setup;
+        setup.sheetFlags = sheetFlags;
         setup.printer = printer->Name();
         setup.layoutTemplate = IDD_TEST_OVERLAY_JOB_OPTIONS;
         setup.withOverlay = true;
@@ -491,6 +501,9 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
 TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     WriteCommitted({{L"Letter", kPagesAll, L"", {L"LH"}}});
     Open();
+    ImportHook beeps(GetModuleHandleW(L"sxoemui.dll"), "user32.dll", "MessageBeep",
+                     reinterpret_cast<void *>(CountBeep));
+    ASSERT_TRUE(beeps.Installed());
     Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
         Press(define, IDOK);
@@ -525,6 +538,11 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
         EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
 
+        Beeps = 0;
+        SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
+        EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1,3-5,7-911");
+        EXPECT_EQ(Beeps, 1);
+        SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"");
         Type(define, IDC_CUSTOM_PAGES, L"12345");
         EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1234");
         Choose(define, IDC_PAGE_MODE, kPagesFirst);
@@ -588,6 +606,28 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
     EXPECT_EQ(Value(L"Overlay_Info 2", L"Overlay_Name"), L"D");
     // The old highest section stays behind, unread.
     EXPECT_EQ(Value(L"Overlay_Info 4", L"Overlay_Name"), L"E");
+}
+
+TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}, {L"B", kPagesAll, L"", {L"FB"}}});
+    Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
+    EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
+    Expect(kOverlaysCaption, [](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
+                        IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})
+            EXPECT_FALSE(Enabled(overlays, id)) << id;
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        Press(overlays, IDC_DELETE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        Press(overlays, IDCANCEL);
+    });
+    // The page's button is disabled; other page layouts reach the dialog all the same.
+    SendMessageW(page, WM_COMMAND, IDC_JOB_OVERLAYS, 0);
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, kEnd, kEnd, kEnd}));
 }
 
 }  // namespace

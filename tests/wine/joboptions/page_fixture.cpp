@@ -86,6 +86,7 @@ PageOpening::PageOpening(const PageSetup &setup)
         std::memcpy(harness.Record(), setup.record.data(), kRecordBytes);
     if (setup.editRecord) setup.editRecord(reinterpret_cast<OemDevmode *>(harness.Record()));
     harness.hideStandardUI = setup.hideStandardUI;
+    harness.sheetFlags = setup.sheetFlags;
     if (setup.secureLayout) {
         harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
                                                           : SecurePageTemplate();

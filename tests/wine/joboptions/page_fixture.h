@@ -42,6 +42,8 @@ struct PageSetup {
     // The overlay-mode item and the driver's PostScript output item.
     bool withOverlay = false;
     LONG overlayMode = 0;
+    // The flags of the sheet parameters (DM_NOPERMISSION).
+    DWORD sheetFlags = 0;
 };
 
 // Item indices of one opening's tree.
