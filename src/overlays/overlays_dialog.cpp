@@ -34,9 +34,13 @@ bool NoPermission(const DocUiState *state) {
 }
 
 // The overlay modes are the options of the driver's VXOverlay item; a user
-// who may write printer data is not offered the last one.
+// who may write printer data is not offered the last one. Without the item
+// there is no mode to choose, only overlays.
 void FillModeList(HWND dialog, const DocUiState *state) {
-    if (!SlotPresent(state, kSlotVXOverlay)) return;
+    if (!SlotPresent(state, kSlotVXOverlay)) {
+        EnableWindow(GetDlgItem(dialog, IDC_OVERLAY_MODE), FALSE);
+        return;
+    }
     const OPTTYPE *type = SlotItem(state, kSlotVXOverlay)->pOptType;
     if (!type || !type->pOptParam) return;
     WORD count = type->Count;

@@ -246,12 +246,13 @@ protected:
         }
     }
 
-    void Open(std::vector<uint16_t> active = {kEnd, kEnd, kEnd, kEnd}, DWORD sheetFlags = 0) {
+    void Open(std::vector<uint16_t> active = {kEnd, kEnd, kEnd, kEnd}, DWORD sheetFlags = 0,
+              bool withOverlay = true) {
         PageSetup setup;
         setup.sheetFlags = sheetFlags;
         setup.printer = printer->Name();
         setup.layoutTemplate = IDD_TEST_OVERLAY_JOB_OPTIONS;
-        setup.withOverlay = true;
+        setup.withOverlay = withOverlay;
         setup.editRecord = [active](OemDevmode *record) {
             for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];
         };
@@ -628,6 +629,20 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     SendMessageW(page, WM_COMMAND, IDC_JOB_OVERLAYS, 0);
     EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, kEnd, kEnd, kEnd}));
+}
+
+TEST_F(OverlayTest, WithoutTheOverlayItemOnlyTheActiveListReachesTheJob) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}});
+    Open({kEnd, kEnd, kEnd, kEnd}, 0, false);
+    OpenOverlays([](HWND overlays) {
+        EXPECT_FALSE(Enabled(overlays, IDC_OVERLAY_MODE));
+        EXPECT_TRUE(ComboEntries(overlays, IDC_OVERLAY_MODE).empty());
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        Press(overlays, IDOK);
+    });
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, kEnd, kEnd, kEnd}));
+    EXPECT_EQ(opening->Working(kSlotVXOverlay), 0u);
 }
 
 }  // namespace
