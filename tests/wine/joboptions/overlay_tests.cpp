@@ -196,6 +196,25 @@ void SelectRows(HWND dialog, UINT id, const std::vector<int> &rows) {
     for (int row : rows) SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
+// A double click on a list view row, as the list view reports it.
+void DoubleClick(HWND dialog, UINT id, int row) {
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = GetDlgItem(dialog, id);
+    click.hdr.idFrom = id;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = row;
+    SendMessageW(dialog, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
+}
+
+// Runs what the dialog posted to itself.
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 class OverlayTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
@@ -209,6 +228,7 @@ protected:
         ClearOverlaySections();
     }
     void TearDown() override {
+        for (const auto &queue : scripts) EXPECT_TRUE(queue.second.empty()) << queue.first;
         opening.reset();
         CloseLeftoverWindows();
     }
@@ -335,6 +355,11 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (std::vector<std::wstring>{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
+    Expect(kDefineCaption, [](HWND define) {
+        EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"Letter");
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
+        Press(define, IDCANCEL);
+    });
     OpenOverlays([](HWND overlays) {
         EXPECT_EQ(Text(overlays, IDC_ACTIVE_OVERLAYS_MAX), L"(Max. 4)");
         EXPECT_EQ(Text(overlays, IDC_DEFINED_OVERLAYS_MAX), L"(Max. 32)");
@@ -353,6 +378,14 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        // A double click edits the row.
+        DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
+        Pump();
+        // Focus in one list clears the other's selection.
+        SelectRows(overlays, IDC_ACTIVE_OVERLAYS, {0});
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        SetFocus(GetDlgItem(overlays, IDC_ACTIVE_OVERLAYS));
+        EXPECT_EQ(SendDlgItemMessageW(overlays, IDC_DEFINED_OVERLAYS, LVM_GETSELECTEDCOUNT, 0, 0), 0);
         Choose(overlays, IDC_OVERLAY_MODE, 1);
         Press(overlays, IDOK);
     });
@@ -473,6 +506,8 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
         Choose(overlays, IDC_OVERLAY_MODE, 1);
         Choose(overlays, IDC_OVERLAY_MODE, 2);
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
+        Pump();
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
         Press(overlays, IDOK);
