@@ -162,9 +162,13 @@ void FocusNew(HWND dialog) {
     if (button) SetFocus(button);
 }
 
-// The sheet's Apply button follows every change.
+// The sheet's Apply button follows every change. A button that the change
+// disabled must not keep the keyboard focus.
 void MarkChanged(HWND dialog, const DocUiState *state) {
     UpdateButtons(dialog, state);
+    HWND focus = GetFocus();
+    if (!focus || (GetParent(focus) == dialog && !IsWindowEnabled(focus)))
+        SetFocus(GetDlgItem(dialog, IDC_DEFINED_OVERLAYS));
     NotifySheetChanged(GetParent(dialog));
 }
 

@@ -627,7 +627,10 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
 
         SelectRows(overlays, IDC_ACTIVE_OVERLAYS, {1});
         EXPECT_TRUE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
+        SetFocus(GetDlgItem(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
         Press(overlays, IDC_REMOVE_ACTIVE_OVERLAY);
+        // The button it disabled gives the keyboard focus to the definitions.
+        EXPECT_EQ(GetFocus(), GetDlgItem(overlays, IDC_DEFINED_OVERLAYS));
         EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C", L"D"}));
         EXPECT_FALSE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
 
