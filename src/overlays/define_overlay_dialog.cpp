@@ -252,6 +252,7 @@ void OnOk(HWND dialog, DocUiState *state, OverlayDef *def) {
     WCHAR pages[kCustomPagesChars] = L"";
     GetDlgItemTextW(dialog, IDC_OVERLAY_NAME, name, kOverlayNameChars);
     GetDlgItemTextW(dialog, IDC_CUSTOM_PAGES, pages, kCustomPagesChars);
+    TrimOverlayName(reinterpret_cast<char16_t *>(name));
     HWND nameEdit = GetDlgItem(dialog, IDC_OVERLAY_NAME);
     switch (CheckDefinition(*state->pOverlaySet, state->apOverlayDef, state->dwOverlayEditIndex,
                             Text16(name))) {

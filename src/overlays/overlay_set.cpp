@@ -241,6 +241,15 @@ PageListFilter FilterPageList(char16_t *text, size_t length, size_t selectionEnd
     return {kept, removed, selectionEnd > removed ? selectionEnd - removed : 0};
 }
 
+void TrimOverlayName(char16_t *name) {
+    size_t start = 0;
+    while (name[start] == u' ' || name[start] == u'\t') ++start;
+    size_t end = OverlayTextLength(name);
+    while (end > start && (name[end - 1] == u' ' || name[end - 1] == u'\t')) --end;
+    for (size_t i = start; i < end; ++i) name[i - start] = name[i];
+    name[end - start] = 0;
+}
+
 DefinitionCheck CheckDefinition(const OverlaySet &set, const OverlayDefTable defs, unsigned edited,
                                 const char16_t *name) {
     if (!name[0]) return DefinitionCheck::NameMissing;

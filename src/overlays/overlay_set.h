@@ -126,6 +126,10 @@ struct PageListFilter {
 // '-', items separated by single commas.
 PageListFilter FilterPageList(char16_t *text, size_t length, size_t selectionEnd);
 
+// Drops, in place, the spaces around a typed overlay name: the ini keeps
+// no surrounding spaces, so the name is stored as it will be read back.
+void TrimOverlayName(char16_t *name);
+
 enum class DefinitionCheck { Accept, NameMissing, NameExists, NeedsForm };
 
 // The Define Overlays OK: the name typed against the other definitions,

@@ -407,6 +407,15 @@ TEST(DefineOverlay, NameFormsAndCustomPagesOnOk) {
     EXPECT_EQ(OverlayTextLength(fresh->szName), kOverlayNameChars - 1);
 }
 
+TEST(DefineOverlay, NamesLoseTheSpacesTheIniCannotKeep) {
+    for (const auto &typed : std::vector<std::pair<std::u16string, std::u16string>>{
+             {u"  Company letter \t", u"Company letter"}, {u"   ", u""}, {u"A", u"A"}, {u"", u""}}) {
+        std::u16string name = typed.first;
+        TrimOverlayName(&name[0]);
+        EXPECT_EQ(std::u16string(name.c_str()), typed.second);
+    }
+}
+
 TEST(OverlayKeys, NumberedKeys) {
     char16_t key[kOverlayKeyChars];
     FormatOverlayKey(key, u"Overlay_Info_Sv", 31);

@@ -543,7 +543,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
         Press(define, IDOK);
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Letter");
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L" Letter ");
         Press(define, IDOK);
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"letter");
         Press(define, IDOK);
