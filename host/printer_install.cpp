@@ -44,7 +44,7 @@ bool CopyModelFile(const std::wstring &source, const std::wstring &target, std::
 bool CopyModelFiles(const InstallRequest &request, const std::wstring &folder,
                     CopiedFiles *copied, std::string *error) {
     size_t count = 0;
-    const ModelFile *files = ModelFiles(&count);
+    const ModelFile *files = ModelFilesFor(request.printerName.c_str(), &count);
     for (size_t i = 0; i < count; ++i) {
         const bool otherDescription =
             files[i].role == ModelFileRole::Description && !request.ppdFile.empty();
@@ -148,7 +148,8 @@ bool InstallModelPrinter(const InstallRequest &request, std::string *error) {
     PrintOut("installing from " + Utf8(request.sourceFolder) + " into " + Utf8(folder) + "\n");
     CopiedFiles files;
     if (!CopyModelFiles(request, folder, &files, error)) return false;
-    const std::wstring driverName = request.ppdFile.empty() ? kSampleDriverName : request.printerName;
+    const std::wstring driverName =
+        request.ppdFile.empty() ? SampleDriverFor(request.printerName.c_str()) : request.printerName;
     if (!AddDriver(driverName, files, error)) return false;
     return AddModelPrinter(request.printerName, driverName, error);
 }

@@ -5,7 +5,9 @@
 # default private record, field by field. Then it opens the document
 # properties of the sample printer: on the given display for the user to
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
-# once per language, saving every page and sub-dialog into out/docprops/LANG/.
+# once per language, saving every page and sub-dialog into out/docprops/LANG/,
+# and those of the second sample model, "SX Color 5200 PS Pro" (the extended
+# page layouts with every feature), into out/docprops-pro/LANG/.
 # Last it draws every dialog template in each language into
 # out/resources/LANG.png.
 set -e
@@ -43,5 +45,12 @@ else
         rm -rf "$DOCPROPS/$locale"
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+    done
+    PRO_DOCPROPS="$ROOT/out/docprops-pro"
+    for locale in en_US es_ES zh_TW de_DE fr_FR it_IT ko_KR pt_BR zh_CN; do
+        rm -rf "$PRO_DOCPROPS/$locale"
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --printer "SX Color 5200 PS Pro" \
+            --screenshots "Z:$PRO_DOCPROPS/$locale"
     done
 fi

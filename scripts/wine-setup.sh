@@ -2,7 +2,7 @@
 # Prepares the Wine prefix of the build tree: creates it on first use, keeps
 # windows unmanaged (fast sheet closing under Xvfb), gives the dialog fonts
 # readable CJK glyphs and installs the sample printer into Wine's spooler
-# through the driver host.
+# through the driver host, and the second sample model beside it.
 # Usage: wine-setup.sh PREFIX BIN_DIR
 set -e
 PREFIX=$1
@@ -33,3 +33,4 @@ $WINE reg add "$SUBSTITUTES" /v SimSun /d "Noto Sans CJK SC" /f >/dev/null 2>&1
 $WINE reg add "$SUBSTITUTES" /v Gulim /d "Noto Sans CJK KR" /f >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 $WINE "$BIN/drvhost.exe" install
+$WINE "$BIN/drvhost.exe" install --printer "SX Color 5200 PS Pro"

@@ -29,13 +29,9 @@ constexpr DWORD kPermissionDenied = DM_NOPERMISSION;
 constexpr WCHAR kPsGammaSection[] = L"PSGamma";
 
 // Controls of page layouts that template 111 does not carry.
-constexpr UINT IDC_OUTPUT_MODE = 1506;
 constexpr UINT IDC_PERMISSION_FIRST = 1590;
 constexpr UINT IDC_PERMISSION_LAST = 1592;
-constexpr UINT IDC_OFFICE_DETAILS = 1610;
 constexpr UINT IDC_GAMMA_LABEL = 1612;
-constexpr UINT IDC_COLOR_SAMPLES = 1614;
-constexpr UINT IDC_SPECIAL_TONER = 4031;
 constexpr UINT IDC_ADVANCED_FIRST = 1212;
 constexpr UINT IDC_EXTRA_PICTURE = 10002;
 constexpr UINT IDB_EXTRA_PICTURE = 7010;

@@ -5,11 +5,9 @@
 #include <windows.h>
 
 #include "optiontree/doc_ui_state.h"
+#include "resources/dialog_ids.h"
 
 constexpr DWORD kLinkTargetChars = 261;  // 522 bytes
-// The link label of page layouts that carry one.
-constexpr UINT IDC_LINK_TEXT = 1392;
-
 // The model's link address; empty when none is configured.
 void ReadLinkTarget(const DocUiState *state, WCHAR *target);
 bool HasLinkTarget(const DocUiState *state);

@@ -6,6 +6,7 @@
 #include "core/driver_config.h"
 #include "core/localized_resources.h"
 #include "core/oem_ui_plugin.h"
+#include "core/page_layout_rules.h"
 #include "core/plugin_module.h"
 #include "joboptions/job_options_page.h"
 #include "optiontree/doc_ui_state.h"
@@ -25,6 +26,7 @@ constexpr UINT kLinkPictureBitmap = 1100;
 constexpr UINT kLinkLogoBitmap = 1003;
 constexpr DWORD kLinkValueChars = MAX_PATH;
 constexpr DWORD kDriverInfoBytes = 1024;
+constexpr DWORD kLayoutValueChars = 64;
 
 const WCHAR kLinkAddressKey[] = L"AskTvxURL";
 const WCHAR kLinkLibraryKey[] = L"AskTvxRES";
@@ -130,15 +132,26 @@ void AddLinkPage(DocUiState *state) {
     state->hLinkPage = AddPage(state, &page);
 }
 
+// The model's capability section may choose the extended page layouts.
+PageTemplates ModelPageTemplates(const DocUiState *state) {
+    WCHAR layout[kLayoutValueChars] = L"";
+    const POEMUIPSPARAM sheet = state->pOemUiPsParam;
+    if (sheet && sheet->hPrinter)
+        ReadCapabilityString(sheet->hPrinter, reinterpret_cast<const WCHAR *>(kPageLayoutKey),
+                             layout, kLayoutValueChars);
+    return ChoosePageTemplates(reinterpret_cast<const char16_t *>(layout));
+}
+
 HRESULT InitDocumentSheet(OemUiPlugin *plugin, PPROPSHEETUI_INFO info) {
     DocUiState *state = plugin->pDocUiState;
     if (!state) return FailWith(ERROR_INVALID_PARAMETER);
     state->hComPropSheet = info->hComPropSheet;
     state->pfnComPropSheet = info->pfnComPropSheet;
     state->pOemUiPsParam = reinterpret_cast<POEMUIPSPARAM>(info->lParamInit);
-    state->hJobOptionsPage = AddPluginPage(state, IDD_JOB_OPTIONS_PAGE, JobOptionsPageProc);
+    const PageTemplates templates = ModelPageTemplates(state);
+    state->hJobOptionsPage = AddPluginPage(state, templates.jobOptions, JobOptionsPageProc);
     if (SlotPresent(state, kSlotColor))
-        state->hColorPage = AddPluginPage(state, IDD_COLOR_PAGE, ColorPageProc);
+        state->hColorPage = AddPluginPage(state, templates.color, ColorPageProc);
     AddLinkPage(state);
     info->Result = 1;
     return static_cast<HRESULT>(info->Result);

@@ -28,6 +28,20 @@
 #define IDC_DEFAULT                     10000
 #define IDC_BANNER                      10001
 
+/* Extended page layouts: the Job Options and Color pages with the controls
+ * of every feature, for models that choose them. Controls of features a
+ * printer lacks are removed when the page starts. */
+#define IDD_COLOR_EXTENDED              2111
+#define IDD_JOB_OPTIONS_EXTENDED        2113
+#define IDC_JOB_TYPE_GROUP              1511
+#define IDC_OUTPUT_BIN_LABEL            1526
+#define IDC_FINISHING_GROUP             1580
+#define IDC_LINK_TEXT                   1392
+#define IDC_OUTPUT_MODE                 1506
+#define IDC_OFFICE_DETAILS              1610
+#define IDC_COLOR_SAMPLES               1614
+#define IDC_SPECIAL_TONER               4031
+
 /* JOB PIN (202) */
 #define IDC_PIN_INTRO                   1004
 #define IDC_JOB_NAME_LABEL              1005

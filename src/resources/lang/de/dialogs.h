@@ -63,6 +63,28 @@
 #define D113_1559           "&Info..."
 #define D113_10000          "S&tandard"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Anzahl:"
+#define D2113_1511          "&Auftragstyp"
+#define D2113_1508          "Normaler Druck"
+#define D2113_1509          "Vertraulicher Druck"
+#define D2113_1510          "Verschlüsselter vertraulicher Druck"
+#define D2113_1512          "Auftrags-&PIN..."
+#define D2113_1580          "Endverarbeitung"
+#define D2113_1526          "Ausgabe&fach:"
+#define D2113_1528          "&Heften:"
+#define D2113_1581          "Lo&chen:"
+#define D2113_1583          "Bindepositio&n:"
+#define D2113_1536          "&Overlays..."
+#define D2113_1535          "&Wasserzeichen..."
+#define D2113_1900          "Dr&uckposition..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "&Office-Farbe..."
+#define D2111_4031          "So&ndertoner..."
+#define D2111_1614          "Farb&proben..."
+#define D2111_1506          "Fotomod&us"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Wasserzeichen"
 #define D114_1400           "&Text"

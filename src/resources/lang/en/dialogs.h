@@ -63,6 +63,28 @@
 #define D113_1559           "A&bout..."
 #define D113_10000          "&Default"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Number:"
+#define D2113_1511          "Job &Type"
+#define D2113_1508          "Normal Print"
+#define D2113_1509          "Secure Print"
+#define D2113_1510          "Encrypted Secure Print"
+#define D2113_1512          "JOB &PIN..."
+#define D2113_1580          "Finishing"
+#define D2113_1526          "&Output Bin:"
+#define D2113_1528          "St&aple:"
+#define D2113_1581          "P&unch:"
+#define D2113_1583          "Bindin&g Position:"
+#define D2113_1536          "Overla&ys..."
+#define D2113_1535          "&Watermarks..."
+#define D2113_1900          "Print Positio&n..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "&Office Color..."
+#define D2111_4031          "Special &Toner..."
+#define D2111_1614          "Color &Samples..."
+#define D2111_1506          "P&hoto Mode"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Watermark"
 #define D114_1400           "&Text"

@@ -63,6 +63,28 @@
 #define D113_1559           "&Acerca de..."
 #define D113_10000          "&Restaurar"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Número:"
+#define D2113_1511          "&Tipo de trabajo"
+#define D2113_1508          "Impresión normal"
+#define D2113_1509          "Impresión segura"
+#define D2113_1510          "Impresión segura cifrada"
+#define D2113_1512          "PIN del traba&jo..."
+#define D2113_1580          "Acabado"
+#define D2113_1526          "&Bandeja de salida:"
+#define D2113_1528          "&Grapado:"
+#define D2113_1581          "Per&foración:"
+#define D2113_1583          "Posición de enc&uadernación:"
+#define D2113_1536          "Superposicio&nes..."
+#define D2113_1535          "Marcas &de agua..."
+#define D2113_1900          "&Posición de impresión..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "Color de ofic&ina..."
+#define D2111_4031          "Tó&ner especial..."
+#define D2111_1614          "Muestras de co&lor..."
+#define D2111_1506          "Modo &foto"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Marca de agua"
 #define D114_1400           "&Texto"

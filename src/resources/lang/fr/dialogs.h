@@ -63,6 +63,28 @@
 #define D113_1559           "À pr&opos..."
 #define D113_10000          "&Par défaut"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Nombre :"
+#define D2113_1511          "&Type de tâche"
+#define D2113_1508          "Impression normale"
+#define D2113_1509          "Impression sécurisée"
+#define D2113_1510          "Impression sécurisée chiffrée"
+#define D2113_1512          "Code P&IN..."
+#define D2113_1580          "Finition"
+#define D2113_1526          "&Bac de sortie :"
+#define D2113_1528          "A&grafage :"
+#define D2113_1581          "Perfo&ration :"
+#define D2113_1583          "Position de reli&ure :"
+#define D2113_1536          "Superpositio&ns..."
+#define D2113_1535          "&Filigranes..."
+#define D2113_1900          "Position &d'impression..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "Couleur &Office..."
+#define D2111_4031          "&Toner spécial..."
+#define D2111_1614          "Éc&hantillons..."
+#define D2111_1506          "Mod&e photo"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Filigrane"
 #define D114_1400           "&Texte"

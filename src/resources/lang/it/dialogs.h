@@ -63,6 +63,28 @@
 #define D113_1559           "&Info..."
 #define D113_10000          "&Predefinite"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Numero:"
+#define D2113_1511          "&Tipo di lavoro"
+#define D2113_1508          "Stampa normale"
+#define D2113_1509          "Stampa protetta"
+#define D2113_1510          "Stampa protetta crittografata"
+#define D2113_1512          "PI&N lavoro..."
+#define D2113_1580          "Finitura"
+#define D2113_1526          "Vassoio di &uscita:"
+#define D2113_1528          "Pin&zatura:"
+#define D2113_1581          "Perf&orazione:"
+#define D2113_1583          "Posizione di ri&legatura:"
+#define D2113_1536          "Overla&y..."
+#define D2113_1535          "Fili&grane..."
+#define D2113_1900          "Posizione &di stampa..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "Co&lore Office..."
+#define D2111_4031          "&Toner speciale..."
+#define D2111_1614          "Campion&i colore..."
+#define D2111_1506          "Modalità &foto"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Filigrana"
 #define D114_1400           "&Testo"

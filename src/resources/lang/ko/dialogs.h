@@ -64,6 +64,28 @@
 #define D113_1559           "정보(&B)..."
 #define D113_10000          "기본값(&D)"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "수량:"
+#define D2113_1511          "작업 유형(&T)"
+#define D2113_1508          "일반 인쇄"
+#define D2113_1509          "보안 인쇄"
+#define D2113_1510          "암호화 보안 인쇄"
+#define D2113_1512          "작업 PIN(&P)..."
+#define D2113_1580          "후처리"
+#define D2113_1526          "출력 용지함(&O):"
+#define D2113_1528          "스테이플(&A):"
+#define D2113_1581          "펀치(&U):"
+#define D2113_1583          "제본 위치(&G):"
+#define D2113_1536          "오버레이(&Y)..."
+#define D2113_1535          "워터마크(&W)..."
+#define D2113_1900          "인쇄 위치(&N)..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "오피스 색상(&O)..."
+#define D2111_4031          "특수 토너(&T)..."
+#define D2111_1614          "색상 샘플(&S)..."
+#define D2111_1506          "사진 모드(&H)"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "워터마크"
 #define D114_1400           "텍스트(&T)"

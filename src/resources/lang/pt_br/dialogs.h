@@ -63,6 +63,28 @@
 #define D113_1559           "S&obre..."
 #define D113_10000          "&Padrão"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "Número:"
+#define D2113_1511          "&Tipo de trabalho"
+#define D2113_1508          "Impressão normal"
+#define D2113_1509          "Impressão segura"
+#define D2113_1510          "Impressão segura criptografada"
+#define D2113_1512          "PI&N do trabalho..."
+#define D2113_1580          "Acabamento"
+#define D2113_1526          "&Bandeja de saída:"
+#define D2113_1528          "&Grampeamento:"
+#define D2113_1581          "Per&furação:"
+#define D2113_1583          "Posição de enca&dernação:"
+#define D2113_1536          "Sob&reposições..."
+#define D2113_1535          "Marcas d'ág&ua..."
+#define D2113_1900          "Posição de i&mpressão..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "Cor de &escritório..."
+#define D2111_4031          "Toner espec&ial..."
+#define D2111_1614          "Amostras de co&r..."
+#define D2111_1506          "Modo &foto"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "Marca d'água"
 #define D114_1400           "&Texto"

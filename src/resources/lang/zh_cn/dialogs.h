@@ -64,6 +64,28 @@
 #define D113_1559           "关于(&B)..."
 #define D113_10000          "默认值(&D)"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "数量:"
+#define D2113_1511          "作业类型(&T)"
+#define D2113_1508          "普通打印"
+#define D2113_1509          "安全打印"
+#define D2113_1510          "加密安全打印"
+#define D2113_1512          "作业 PIN(&P)..."
+#define D2113_1580          "后处理"
+#define D2113_1526          "出纸槽(&O):"
+#define D2113_1528          "装订针(&A):"
+#define D2113_1581          "打孔(&U):"
+#define D2113_1583          "装订位置(&G):"
+#define D2113_1536          "叠加(&Y)..."
+#define D2113_1535          "水印(&W)..."
+#define D2113_1900          "打印位置(&N)..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "办公色彩(&O)..."
+#define D2111_4031          "特殊墨粉(&T)..."
+#define D2111_1614          "色彩样本(&S)..."
+#define D2111_1506          "照片模式(&H)"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "水印"
 #define D114_1400           "文本(&T)"

@@ -64,6 +64,28 @@
 #define D113_1559           "關於(&B)..."
 #define D113_10000          "預設值(&D)"
 
+/* Extended Job Options page: secure print, finishing and the dialogs of every feature */
+#define D2113_1513          "數量:"
+#define D2113_1511          "工作類型(&T)"
+#define D2113_1508          "一般列印"
+#define D2113_1509          "安全列印"
+#define D2113_1510          "加密安全列印"
+#define D2113_1512          "工作 PIN(&P)..."
+#define D2113_1580          "後處理"
+#define D2113_1526          "出紙槽(&O):"
+#define D2113_1528          "釘書針(&A):"
+#define D2113_1581          "打孔(&U):"
+#define D2113_1583          "裝訂位置(&G):"
+#define D2113_1536          "覆疊(&Y)..."
+#define D2113_1535          "浮水印(&W)..."
+#define D2113_1900          "列印位置(&N)..."
+
+/* Extended Color page: the colour detail dialogs, samples and photo output */
+#define D2111_1610          "辦公色彩(&O)..."
+#define D2111_4031          "特殊碳粉(&T)..."
+#define D2111_1614          "色彩樣本(&S)..."
+#define D2111_1506          "相片模式(&H)"
+
 /* Watermark editor: one watermark's text, size, angle, font, border, position */
 #define D114_CAPTION        "浮水印"
 #define D114_1400           "文字(&T)"
