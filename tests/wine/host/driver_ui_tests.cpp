@@ -10,6 +10,7 @@
 #include "model_files.h"
 #include "plugin_loader.h"
 #include "sheet_pages.h"
+#include "support/page_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,15 @@ class DocumentFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string error;
-        ASSERT_TRUE(session_.Open(kSamplePrinterName, &error)) << error;
+        ASSERT_TRUE(session_.Open(PrinterName(), &error)) << error;
         ui_ = std::make_unique<DocumentUi>(session_.Model(), session_.PrinterName());
         HeapBlock devmode;
         ASSERT_TRUE(BuildDefaultDevmode(session_, ui_->Settings(), &devmode, &error)) << error;
         ui_->SetDevmode(std::move(devmode));
     }
+
+    // The installed printer whose document properties the test opens.
+    virtual const WCHAR *PrinterName() const { return kSamplePrinterName; }
 
     DriverItems &Items() { return ui_->Items(); }
     const PpdFile &Ppd() { return session_.Model().ppd; }
@@ -350,6 +354,96 @@ std::vector<std::wstring> RowLabels(const OptionsPage &page) {
         labels.push_back(text);
     }
     return labels;
+}
+
+constexpr int kPluginJobOptionsPage = 1;
+constexpr int kPluginColorPage = 2;
+
+// The plug-in's two pages as the sheet shows them: their controls' ids.
+struct PluginPageIds {
+    std::vector<int> jobOptions, color;
+};
+
+PluginPageIds ReadPluginPages(HWND sheet) {
+    PluginPageIds ids;
+    if (SelectPage(sheet, kPluginJobOptionsPage))
+        ids.jobOptions = ChildControlIds(PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage));
+    if (SelectPage(sheet, kPluginColorPage))
+        ids.color = ChildControlIds(PropSheet_IndexToHwnd(sheet, kPluginColorPage));
+    return ids;
+}
+
+TEST_F(SheetFixture, WithoutALayoutKeyThePagesAreExactlyTheSystemsTemplates) {
+    PluginPageIds shown;
+    Run([&](HWND sheet) {
+        shown = ReadPluginPages(sheet);
+        Press(sheet, PSBTN_CANCEL);
+    });
+    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
+    ASSERT_NE(plugin, nullptr);
+    const std::vector<int> jobOptions = TemplateControlIds(plugin, 113);
+    const std::vector<int> color = TemplateControlIds(plugin, 111);
+    ASSERT_FALSE(jobOptions.empty());
+    ASSERT_FALSE(color.empty());
+    EXPECT_EQ(shown.jobOptions, jobOptions);
+    EXPECT_EQ(shown.color, color);
+}
+
+// The second sample model, whose capability section chooses the extended
+// layouts and switches the IC card, encryption, overlays and watermarks on.
+class ProSheetFixture : public SheetFixture {
+protected:
+    const WCHAR *PrinterName() const override { return kProPrinterName; }
+};
+
+TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
+    PluginPageIds shown;
+    std::wstring titles[2];
+    Run([&](HWND sheet) {
+        shown = ReadPluginPages(sheet);
+        titles[0] = PageTitle(sheet, kPluginJobOptionsPage);
+        titles[1] = PageTitle(sheet, kPluginColorPage);
+        Press(sheet, PSBTN_CANCEL);
+    });
+    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
+    ASSERT_NE(plugin, nullptr);
+    // Every feature of the model is there, so no control was removed.
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 2113));
+    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 2111));
+    EXPECT_EQ(titles[0], L"Job Options");
+    EXPECT_EQ(titles[1], L"Color");
+}
+
+TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
+    constexpr UINT kOverlays = 1536;
+    constexpr UINT kIcCardJob = 1510;
+    constexpr UINT kJobPin = 1512;
+    constexpr DWORD kNoDialogMs = 500;
+    OpenedDialog overlays, encryption, afterIcCard;
+    bool pinEnabledBefore = true, icCardChecked = false;
+    std::wstring icCardText;
+    Run([&](HWND sheet) {
+        ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
+        HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
+        overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
+        pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, kJobPin)) != 0;
+        WCHAR text[64] = L"";
+        GetDlgItemTextW(page, kIcCardJob, text, ARRAYSIZE(text));
+        icCardText = text;
+        // The IC-card job needs no password: the radio opens nothing.
+        afterIcCard = PressAndCatchDialog(GetDlgItem(page, kIcCardJob), Press::Mouse, kNoDialogMs);
+        icCardChecked = IsDlgButtonChecked(page, kIcCardJob) == BST_CHECKED;
+        encryption = PressAndCatchDialog(GetDlgItem(page, kJobPin), Press::SpaceBar);
+        Press(sheet, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(overlays.caption, L"Overlays");
+    EXPECT_TRUE(overlays.ownedBySheet);
+    EXPECT_FALSE(pinEnabledBefore) << "a normal job has no PIN";
+    EXPECT_EQ(icCardText, L"IC Card Secure Print");
+    EXPECT_EQ(afterIcCard.caption, L"");
+    EXPECT_TRUE(icCardChecked);
+    // For an IC-card job the button asks the encryption library.
+    EXPECT_EQ(encryption.caption, L"Encrypted Print Settings");
 }
 
 TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
