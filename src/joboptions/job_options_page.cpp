@@ -14,6 +14,7 @@
 #include "joboptions/secure_print.h"
 #include "optiontree/option_tree.h"
 #include "resources/resource_ids.h"
+#include "watermarks/watermark_dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -212,6 +213,8 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
 
     RefreshPage(page, state);
     SheetVisitFlags |= kPluginPageInitialised;
+    state->watermarks.dwNoneFirstPageOnly = 0;
+    state->watermarks.dwNoneBackground = 0;
     return FALSE;
 }
 
@@ -301,6 +304,9 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
     case IDC_DEFAULT:
         RestoreDefaults(page, state);
         return TRUE;
+    case IDC_WATERMARKS_BUTTON:
+        if (OpenWatermarksDialog(page, state)) NotifySheetChanged(page);
+        return TRUE;
     case IDC_BANNER:
     case IDC_LINK_TEXT:
         OpenLinkTarget(page, state);
@@ -374,10 +380,12 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
         return TRUE;
     case PSN_APPLY:
         ReportPageOk(state);
+        CommitWatermarksOnApply(state);
         DeleteLinkFont();
         SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
         return TRUE;
     case PSN_RESET:
+        DropWatermarksOnReset(state);
         DeleteLinkFont();
         return FALSE;
     default:

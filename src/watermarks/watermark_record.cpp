@@ -1,6 +1,7 @@
 #include "watermarks/watermark_record.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -291,3 +292,25 @@ int FontSizeLine(uint32_t size) {
 }
 
 uint32_t FontSizeOfLine(unsigned line) { return line < kFontSizeLines ? kFontSizes[line] : 0; }
+
+OffsetText FilterOffsetText(const char16_t *text, size_t length) {
+    OffsetText out = {0, 0, false};
+    bool negative = false;
+    int64_t number = 0;
+    for (size_t i = 0; i < length; ++i) {
+        const char16_t c = text[i];
+        if (c == u'-' && i == 0) {
+            negative = true;
+            ++out.kept;
+        } else if (c >= u'0' && c <= u'9') {
+            if (number <= kMaxWatermarkOffset) number = number * 10 + (c - u'0');
+            ++out.kept;
+        } else {
+            out.dropped = true;
+        }
+    }
+    if (negative) number = -number;
+    out.value = static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(number, kMinWatermarkOffset),
+                                                       kMaxWatermarkOffset));
+    return out;
+}

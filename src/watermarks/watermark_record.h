@@ -109,3 +109,12 @@ void ResolvePrinterFont(const FontEntry *entry, WatermarkRecord *record);
 constexpr unsigned kFontSizeLines = 16;
 int FontSizeLine(uint32_t size);
 uint32_t FontSizeOfLine(unsigned line);
+
+// The adjustment edits keep their digits and a minus sign in first place;
+// the number is held to -1000..1000.
+struct OffsetText {
+    int32_t value;
+    size_t kept;     // characters kept
+    bool dropped;    // some were dropped
+};
+OffsetText FilterOffsetText(const char16_t *text, size_t length);

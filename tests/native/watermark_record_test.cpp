@@ -283,3 +283,25 @@ TEST(FontSizes, LinesOfTheSizeList) {
 }
 
 }  // namespace
+
+namespace {
+
+OffsetText Offset(const std::u16string &text) { return FilterOffsetText(text.c_str(), text.size()); }
+
+TEST(WatermarkOffsetText, KeepsDigitsAndALeadingMinusWithinRange) {
+    OffsetText typed = Offset(u"12a");
+    EXPECT_EQ(typed.value, 12);
+    EXPECT_EQ(typed.kept, 2u);
+    EXPECT_TRUE(typed.dropped);
+    typed = Offset(u"1500");
+    EXPECT_EQ(typed.value, 1000);
+    EXPECT_FALSE(typed.dropped);
+    EXPECT_EQ(Offset(u"-").value, 0);
+    EXPECT_EQ(Offset(u"-2500").value, -1000);
+    typed = Offset(u"5-3");
+    EXPECT_EQ(typed.value, 53) << "a minus sign inside the number is dropped";
+    EXPECT_TRUE(typed.dropped);
+    EXPECT_EQ(Offset(u"99999999999999999999").value, 1000);
+}
+
+}  // namespace
