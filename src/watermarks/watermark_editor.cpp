@@ -90,7 +90,8 @@ void FillWatermarkList(HWND dialog, const WatermarkList &list) {
     SendMessageW(box, LB_SETCURSEL, list.iWmSelected, 0);
 }
 
-// The adjustment edit keeps digits and a leading minus, held to its range.
+// The adjustment edit keeps digits and a leading minus, held to its range;
+// it is rewritten only when it shows something else than the number.
 void ReadOffset(HWND dialog, UINT editId, UINT spinId, int32_t *field) {
     HWND edit = GetDlgItem(dialog, editId);
     WCHAR text[kOffsetTextChars] = L"";
@@ -99,10 +100,14 @@ void ReadOffset(HWND dialog, UINT editId, UINT spinId, int32_t *field) {
     const OffsetText filtered = FilterOffsetText(reinterpret_cast<const char16_t *>(text),
                                                  static_cast<size_t>(length));
     *field = filtered.value;
+    WCHAR shown[kOffsetTextChars];
+    wsprintfW(shown, L"%d", filtered.value);
+    if (lstrcmpW(shown, text) == 0) return;
     RewritingOffset = true;
     SendDlgItemMessageW(dialog, spinId, UDM_SETPOS32, 0, filtered.value);
     RewritingOffset = false;
-    if (filtered.dropped) SendMessageW(edit, EM_SETSEL, filtered.kept, filtered.kept);
+    const WPARAM caret = filtered.dropped ? filtered.kept : static_cast<WPARAM>(lstrlenW(shown));
+    SendMessageW(edit, EM_SETSEL, caret, caret);
 }
 
 void ReadWatermarkControls(HWND dialog, WatermarkRecord *working, DocUiState *state) {

@@ -37,6 +37,10 @@ struct PageSetup {
     // The record as an earlier opening left it; empty for the default one.
     std::vector<BYTE> record;
     std::function<void(OemDevmode *)> editRecord;
+    // A page layout of the test program's own, in place of the secure one.
+    const DLGTEMPLATE *pageLayout = nullptr;
+    // The form and orientation the driver's public DEVMODE names.
+    std::wstring formName;
 };
 
 // Item indices of one opening's tree.
@@ -87,6 +91,9 @@ private:
     std::wstring iniPath_;
     std::unique_ptr<TestPrinter> printer_;
 };
+
+// A dialog template among the test program's own resources; null when absent.
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
 // Dialogs that a failed test left open on this thread are closed, so the
 // next test starts clean.
