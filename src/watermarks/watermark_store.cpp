@@ -147,6 +147,11 @@ bool LoadWatermarkList(HWND dialog, const OemDevmode *record, DocUiState *state)
     }
     for (uint32_t i = 1; i <= list->cWatermarks; ++i) {
         WatermarkRecord *copy = AllocateWatermark(list);
+        if (!copy) {
+            // Without every copy Cancel could not restore the list.
+            for (uint32_t taken = 1; taken < i; ++taken) FreeSlot(list, kAtOpenSlotBase + taken);
+            return false;
+        }
         CopyWatermark(copy, list->apWatermarks[i]);
         list->apWatermarks[kAtOpenSlotBase + i] = copy;
     }

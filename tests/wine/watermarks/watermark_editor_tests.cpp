@@ -336,3 +336,40 @@ TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
 }
 
 }  // namespace
+
+namespace {
+
+// Restores the thread's locale when the test ends.
+class ThreadLocale {
+public:
+    explicit ThreadLocale(LCID locale) : previous_(GetThreadLocale()) { SetThreadLocale(locale); }
+    ~ThreadLocale() { SetThreadLocale(previous_); }
+
+private:
+    LCID previous_;
+};
+
+TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDefaultNo) {
+    constexpr LCID kJapanese = 1041;
+    const ThreadLocale japanese(kJapanese);
+    Open();
+    size_t fonts = 0;
+    int startLine = -1;
+    Edit(0, [&](HWND editor) {
+        SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
+        Press(editor, IDC_WATERMARK_FONT);
+    }, IDOK, {FontDialog([&](HWND font) {
+        fonts = ListLines(font, IDC_FONT_LIST).size();
+        startLine = ListSelection(font, IDC_FONT_LIST);
+        SelectLine(font, IDC_STYLE_LIST, 3);
+    })});
+    EXPECT_EQ(fonts, 6u);
+    EXPECT_EQ(startLine, 4) << "a new watermark starts on the font of DefaultNo";
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ(record->dwWmFontIndex, 4u);
+    EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
+    EXPECT_EQ(record->wWmStyleCode, 3);
+    EXPECT_EQ(Text(record->wszWmText), L"\u6975\u79D8");
+}
+
+}  // namespace
