@@ -20,10 +20,9 @@ constexpr INT_PTR kEditorCancel = 2;
 constexpr int kPositionNameChars = 64;
 constexpr int kOffsetTextChars = 16;
 constexpr UINT kOffsetTextLimit = 5;
-constexpr int kLinePage = 10;
+constexpr int kPageStep = 10;
 constexpr UINT kSizeEmptyValue = kDefaultWatermarkSize;
 constexpr int kAngleEmptyValue = kDefaultWatermarkAngle;
-constexpr LCID kJapanese = kJapaneseLocale;
 
 // The adjustment edits rewrite themselves through their up-down controls;
 // the rewrite must not filter again.
@@ -141,8 +140,8 @@ BOOL OnScroll(HWND dialog, DocUiState *state, WPARAM wParam, HWND bar) {
     switch (code) {
     case SB_LINELEFT: position -= 1; break;
     case SB_LINERIGHT: position += 1; break;
-    case SB_PAGELEFT: position -= kLinePage; break;
-    case SB_PAGERIGHT: position += kLinePage; break;
+    case SB_PAGELEFT: position -= kPageStep; break;
+    case SB_PAGERIGHT: position += kPageStep; break;
     case SB_THUMBTRACK: position = static_cast<int16_t>(HIWORD(wParam)); break;
     default: break;
     }
@@ -216,7 +215,7 @@ BOOL OnCommand(HWND dialog, DocUiState *state, UINT id, UINT code) {
     WatermarkRecord *working = state->watermarks.pWmWorking;
     switch (id) {
     case IDC_WATERMARK_TEXT:
-        if (GetThreadLocale() != kJapanese) DetachInputMethod(dialog, IDC_WATERMARK_TEXT);
+        if (!JapaneseThreadLocale()) DetachInputMethod(dialog, IDC_WATERMARK_TEXT);
         if (code != EN_UPDATE) return TRUE;
         UpdatePreview(dialog, state);
         EnableOkForText(dialog, state);

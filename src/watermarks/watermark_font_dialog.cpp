@@ -101,9 +101,7 @@ LRESULT SelectedData(HWND dialog, UINT id) {
 
 void OnSizeTyped(HWND dialog) {
     ImmAssociateContext(GetDlgItem(dialog, IDC_SIZE_VALUE), nullptr);
-    BOOL isNumber = FALSE;
-    const int16_t typed = static_cast<int16_t>(GetDlgItemInt(dialog, IDC_SIZE_VALUE, &isNumber, FALSE));
-    if (!isNumber) return;
+    const int16_t typed = static_cast<int16_t>(GetDlgItemInt(dialog, IDC_SIZE_VALUE, nullptr, FALSE));
     Choice.size = typed < 0 ? kMinWatermarkSize
                             : (typed > static_cast<int16_t>(kMaxWatermarkSize) ? kMaxWatermarkSize
                                                                                : static_cast<uint32_t>(typed));

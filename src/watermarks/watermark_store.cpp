@@ -15,7 +15,6 @@ constexpr DWORD kValueChars = 1024;
 constexpr DWORD kFirstKeyListChars = 4096;
 // A profile read that fills the buffer up to two characters was cut.
 constexpr DWORD kCutMargin = 2;
-constexpr UINT kDialogEnabled = TRUE;
 constexpr WCHAR kWatermarkKeyFirst = L'W';
 
 const char16_t *Chars(const WCHAR *text) { return reinterpret_cast<const char16_t *>(text); }
@@ -161,8 +160,8 @@ bool LoadWatermarkList(HWND dialog, const OemDevmode *record, DocUiState *state)
     TakeSelectedAsWorking(list);
     ClearNoneWorkingText(dialog, list);
     if (list->iWmSelected != 0) {
-        EnableWindow(GetDlgItem(dialog, IDC_EDIT_WATERMARK), kDialogEnabled);
-        EnableWindow(GetDlgItem(dialog, IDC_DELETE_WATERMARK), kDialogEnabled);
+        EnableWindow(GetDlgItem(dialog, IDC_EDIT_WATERMARK), TRUE);
+        EnableWindow(GetDlgItem(dialog, IDC_DELETE_WATERMARK), TRUE);
     }
     return true;
 }
