@@ -245,15 +245,15 @@ void DrawWatermarkPreview(HWND dialog, UINT controlId) {
     GetClientRect(control, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    WindowDc screen(control);
-    if (!screen.Get()) return;
-    DrawSunkenFrame(screen.Get(), width, height);
-
     const DEVMODEW *devmode = PublicDevmode(state);
     LONG paperWidth = 0, paperHeight = 0;
     GetPreviewPaperSize(state, devmode ? devmode->dmFormName : nullptr, &paperWidth, &paperHeight);
     PreviewPage page;
     if (!ComputePreviewPage(width, height, {paperWidth, paperHeight}, &page)) return;
+
+    WindowDc screen(control);
+    if (!screen.Get()) return;
+    DrawSunkenFrame(screen.Get(), width, height);
     DrawPageEdges(screen.Get(), page.rect);
 
     const WatermarkRecord &record = *state->watermarks.pWmWorking;
