@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kSectionChars = 64;
 constexpr DWORD kValueChars = 1024;
+constexpr DWORD kMaxValueChars = 65536;
 constexpr DWORD kFirstKeyListChars = 4096;
 // A profile read that fills the buffer up to two characters was cut.
 constexpr DWORD kCutMargin = 2;
@@ -54,20 +55,34 @@ private:
     std::unique_ptr<GlobalBlock> block_;
 };
 
+// A whole value, however long a hand-edited file made it; null when there
+// is no memory for it.
+std::unique_ptr<GlobalBlock> ReadWholeValue(const WCHAR *section, const WCHAR *key, const WCHAR *file,
+                                            DWORD *length) {
+    std::unique_ptr<GlobalBlock> value;
+    for (DWORD chars = kValueChars; chars <= kMaxValueChars; chars *= 2) {
+        value = std::make_unique<GlobalBlock>(chars * sizeof(WCHAR));
+        if (!*value) return nullptr;
+        *length = GetPrivateProfileStringW(section, key, L"", value->As<WCHAR>(), chars, file);
+        if (*length + kCutMargin < chars) break;
+    }
+    return value;
+}
+
 void ReadStoredWatermarks(DocUiState *state) {
     WatermarkList *list = &state->watermarks;
     WCHAR section[kSectionChars];
     WatermarkSection(section);
     const SectionKeys keys(section, state->pPluginIni);
-    WCHAR value[kValueChars];
     for (const WCHAR *key = keys.First(); key[0] && list->cWatermarks < kMaxWatermarks;
          key = SectionKeys::Next(key)) {
         if (key[0] != kWatermarkKeyFirst) break;
+        DWORD length = 0;
+        const std::unique_ptr<GlobalBlock> value = ReadWholeValue(section, key, state->pPluginIni, &length);
+        if (!value) break;
         WatermarkRecord *entry = AllocateWatermark(list);
         if (!entry) break;
-        const DWORD length =
-            GetPrivateProfileStringW(section, key, L"", value, kValueChars, state->pPluginIni);
-        ParseWatermarkValue(Chars(value), length, entry);
+        ParseWatermarkValue(Chars(value->As<WCHAR>()), length, entry);
         list->apWatermarks[++list->cWatermarks] = entry;
     }
 }

@@ -97,6 +97,21 @@ TEST_F(WatermarksDialogTest, AKeyNotStartingWithWEndsTheList) {
     EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"One", L"Two"}));
 }
 
+TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheirFields) {
+    const std::wstring longText(1500, L'x');
+    std::vector<std::wstring> values = {StoredValue(longText, 72, 45, 0xC0C0C0, 6)};
+    for (int i = 2; i <= 20; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
+    printer.Store(values);
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
+    std::vector<std::wstring> lines;
+    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDOK);
+    ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
+    EXPECT_EQ(lines[1], longText.substr(0, 128));
+    EXPECT_EQ(lines[16], L"W16");
+    EXPECT_EQ(Text(page->Record()->wszWmText), longText.substr(0, 128));
+    EXPECT_EQ(page->Record()->wWmPosition, 6) << "the fields behind the long text still read";
+}
+
 TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     printer.Store({StoredValue(L"Draft")});
     Open();

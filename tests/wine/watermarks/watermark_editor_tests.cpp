@@ -335,6 +335,30 @@ TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
                                      circleLayout.centre.y)));
 }
 
+TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
+    printer.Store({StoredValue(L"One")});
+    Open([](PageSetup &setup) {
+        setup.formName = L"A5";
+        setup.documentOrientation = DMORIENT_LANDSCAPE;
+    });
+    PreviewPixels shot;
+    PreviewPage expected = {};
+    Edit(1, [&](HWND editor) {
+        shot = SettledPreview(editor);
+        RECT client;
+        GetClientRect(GetDlgItem(editor, IDC_WATERMARK_PREVIEW), &client);
+        EXPECT_TRUE(ComputePreviewPage(client.right, client.bottom, {2100, 1480}, &expected));
+    }, IDCANCEL);
+    // Inside the sunken frame, whose lower and right edges are white too.
+    constexpr int kFrameMargin = 2;
+    const PixelBox white = FindPixels(shot, [](uint32_t pixel) { return pixel == kWhitePixel; }, kFrameMargin);
+    EXPECT_EQ(white.left, expected.rect.left);
+    EXPECT_EQ(white.top, expected.rect.top);
+    EXPECT_EQ(white.right, expected.rect.right - 1);
+    EXPECT_EQ(white.bottom, expected.rect.bottom - 1);
+    EXPECT_GT(white.right - white.left, white.bottom - white.top);
+}
+
 }  // namespace
 
 namespace {

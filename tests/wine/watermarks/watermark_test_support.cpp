@@ -155,12 +155,12 @@ PreviewPixels CapturePreview(HWND dialog) {
     return shot;
 }
 
-PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match) {
+PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match, int margin) {
     PixelBox box;
     box.left = shot.width;
     box.top = shot.height;
-    for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) {
+    for (int y = margin; y < shot.height - margin; ++y)
+        for (int x = margin; x < shot.width - margin; ++x) {
             if (!match(shot.At(x, y))) continue;
             ++box.count;
             box.left = std::min(box.left, x);

@@ -79,11 +79,12 @@ struct PreviewPixels {
 };
 PreviewPixels CapturePreview(HWND dialog);
 
-// The bounding box of the pixels that `match` accepts; empty (right <
-// left) when there are none.
+// The bounding box of the pixels that `match` accepts, `margin` pixels
+// inside the control's edges; empty (right < left) when there are none.
 struct PixelBox {
     int left = 0, top = 0, right = -1, bottom = -1;
     int count = 0;
 };
-PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match);
+PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match,
+                    int margin = 0);
 bool IsReddish(uint32_t pixel);
