@@ -140,22 +140,26 @@ void PreviewFont(const WatermarkRecord &record, int32_t scale, LOGFONTW *font) {
         PreviewFaceName(entry, reinterpret_cast<char16_t *>(font->lfFaceName), &font->lfCharSet);
 }
 
-void DrawRing(HDC dc, const WatermarkLayout &layout, HBRUSH brush) {
+// The ring between the two radii, filled run by run from the circle
+// equation in place of the ring bitmaps.
+void DrawPreviewRing(HDC dc, PreviewPoint centre, int32_t innerRadius, int32_t outerRadius,
+                     HBRUSH brush) {
     Selection selected(dc, brush);
-    for (int32_t dy = -layout.outerRadius; dy <= layout.outerRadius; ++dy) {
+    for (int32_t dy = -outerRadius; dy <= outerRadius; ++dy) {
         int32_t first = 0, last = 0;
-        if (!RingSpan(layout.innerRadius, layout.outerRadius, dy, &first, &last)) continue;
-        const int y = layout.centre.y + dy;
+        if (!RingSpan(innerRadius, outerRadius, dy, &first, &last)) continue;
+        const int y = centre.y + dy;
         if (first == 0) {
-            PatBlt(dc, layout.centre.x - last, y, 2 * last + 1, 1, PATCOPY);
+            PatBlt(dc, centre.x - last, y, 2 * last + 1, 1, PATCOPY);
             continue;
         }
         const int width = last - first + 1;
-        PatBlt(dc, layout.centre.x - last, y, width, 1, PATCOPY);
-        PatBlt(dc, layout.centre.x + first, y, width, 1, PATCOPY);
+        PatBlt(dc, centre.x - last, y, width, 1, PATCOPY);
+        PatBlt(dc, centre.x + first, y, width, 1, PATCOPY);
     }
 }
 
+// One frame outline turned with the text, in place of the band bitmaps.
 void DrawFrame(HDC dc, PreviewPoint centre, int32_t width, int32_t height, int16_t angle) {
     PreviewPoint corners[kFrameCorners];
     RotatedBoxCorners(centre, width, height, angle, corners);
@@ -167,7 +171,9 @@ void DrawFrame(HDC dc, PreviewPoint centre, int32_t width, int32_t height, int16
 void DrawBorder(HDC dc, const WatermarkRecord &record, const WatermarkLayout &layout, COLORREF color) {
     if (record.wBorder == kBorderCircle) {
         GdiObject brush(CreateSolidBrush(color));
-        if (brush) DrawRing(dc, layout, static_cast<HBRUSH>(brush.Get()));
+        if (brush)
+            DrawPreviewRing(dc, layout.centre, layout.innerRadius, layout.outerRadius,
+                            static_cast<HBRUSH>(brush.Get()));
         return;
     }
     if (record.wBorder != kBorderSingle && record.wBorder != kBorderDouble) return;
