@@ -13,6 +13,7 @@ const ModelFile kModelFiles[] = {
     {L"sxc4200.ver", ModelFileRole::Version, true},
     {L"sxc4200.hft", ModelFileRole::ModelData, true},
     {L"sxc4200.ccm", ModelFileRole::ModelData, true},
+    {L"sxwmfont.lst", ModelFileRole::ModelData, true},
     {L"sxoemui.dll", ModelFileRole::Plugin, true},
     {L"sxjobinf.dll", ModelFileRole::SideLibrary, false},
     {L"sxcolorap.exe", ModelFileRole::SideLibrary, false},
