@@ -17,6 +17,7 @@
 #include "overlays/overlay_store_glue.h"
 #include "overlays/overlays_dialog.h"
 #include "resources/resource_ids.h"
+#include "watermarks/watermark_dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -215,6 +216,8 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
 
     RefreshPage(page, state);
     SheetVisitFlags |= kPluginPageInitialised;
+    state->watermarks.dwNoneFirstPageOnly = 0;
+    state->watermarks.dwNoneBackground = 0;
     return FALSE;
 }
 
@@ -309,6 +312,9 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
     case IDC_DEFAULT:
         RestoreDefaults(page, state);
         return TRUE;
+    case IDC_WATERMARKS_BUTTON:
+        if (OpenWatermarksDialog(page, state)) NotifySheetChanged(page);
+        return TRUE;
     case IDC_BANNER:
     case IDC_LINK_TEXT:
         OpenLinkTarget(page, state);
@@ -382,11 +388,13 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
         return TRUE;
     case PSN_APPLY:
         ReportPageOk(state);
+        CommitWatermarksOnApply(state);
         CommitOverlayStore(state);
         DeleteLinkFont();
         SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
         return TRUE;
     case PSN_RESET:
+        DropWatermarksOnReset(state);
         DeleteLinkFont();
         return FALSE;
     default:

@@ -6,6 +6,7 @@
 #include "core/platform_oem.h"
 #include "optiontree/feature_slots.h"
 #include "overlays/overlay_set.h"
+#include "watermarks/watermark_list.h"
 
 struct DocUiState {
     HANDLE hComPropSheet;
@@ -29,6 +30,7 @@ struct DocUiState {
     DWORD dwColorTunerSetting;
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
+    WatermarkList watermarks;
 };
 
 inline bool SlotPresent(const DocUiState *state, uint32_t slot) {

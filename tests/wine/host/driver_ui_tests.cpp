@@ -416,16 +416,18 @@ TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
 
 TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     constexpr UINT kOverlays = 1536;
+    constexpr UINT kWatermarks = 1535;
     constexpr UINT kIcCardJob = 1510;
     constexpr UINT kJobPin = 1512;
     constexpr DWORD kNoDialogMs = 500;
-    OpenedDialog overlays, encryption, afterIcCard;
+    OpenedDialog overlays, watermarks, encryption, afterIcCard;
     bool pinEnabledBefore = true, icCardChecked = false;
     std::wstring icCardText;
     Run([&](HWND sheet) {
         ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
         overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
+        watermarks = PressAndCatchDialog(GetDlgItem(page, kWatermarks), Press::SpaceBar);
         pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, kJobPin)) != 0;
         WCHAR text[64] = L"";
         GetDlgItemTextW(page, kIcCardJob, text, ARRAYSIZE(text));
@@ -438,6 +440,8 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     });
     EXPECT_EQ(overlays.caption, L"Overlays");
     EXPECT_TRUE(overlays.ownedBySheet);
+    EXPECT_EQ(watermarks.caption, L"Watermarks");
+    EXPECT_TRUE(watermarks.ownedBySheet);
     EXPECT_FALSE(pinEnabledBefore) << "a normal job has no PIN";
     EXPECT_EQ(icCardText, L"IC Card Secure Print");
     EXPECT_EQ(afterIcCard.caption, L"");

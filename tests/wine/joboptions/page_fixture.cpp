@@ -55,6 +55,7 @@ void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
 }
 
 void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
+    lstrcpynW(dm->dmFormName, setup.formName.c_str(), CCHFORMNAME);
     dm->dmPaperSize = setup.paperSize;
     dm->dmOrientation = setup.documentOrientation;
     reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
@@ -87,7 +88,9 @@ PageOpening::PageOpening(const PageSetup &setup)
     if (setup.editRecord) setup.editRecord(reinterpret_cast<OemDevmode *>(harness.Record()));
     harness.hideStandardUI = setup.hideStandardUI;
     harness.sheetFlags = setup.sheetFlags;
-    if (setup.secureLayout) {
+    if (setup.pageLayout) {
+        harness.jobOptionsTemplate = setup.pageLayout;
+    } else if (setup.secureLayout) {
         harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
                                                           : SecurePageTemplate();
         if (!harness.jobOptionsTemplate) return;
@@ -145,6 +148,13 @@ bool ModelPrinter::Share() {
     }
     ClosePrinter(handle);
     return shared;
+}
+
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
 
 void CloseLeftoverWindows() {

@@ -44,6 +44,10 @@ struct PageSetup {
     LONG overlayMode = 0;
     // The flags of the sheet parameters (DM_NOPERMISSION).
     DWORD sheetFlags = 0;
+    // A page layout of the test program's own, in place of the secure one.
+    const DLGTEMPLATE *pageLayout = nullptr;
+    // The form and orientation the driver's public DEVMODE names.
+    std::wstring formName;
 };
 
 // Item indices of one opening's tree.
@@ -95,6 +99,9 @@ private:
     std::wstring iniPath_;
     std::unique_ptr<TestPrinter> printer_;
 };
+
+// A dialog template among the test program's own resources; null when absent.
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
 // Dialogs that a failed test left open on this thread are closed, so the
 // next test starts clean.
