@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <winspool.h>
 
 class GlobalBlock {
 public:
@@ -57,4 +58,39 @@ public:
 
 private:
     HKEY key_ = nullptr;
+};
+
+class UniqueFile {
+public:
+    explicit UniqueFile(HANDLE file) : file_(file) {}
+    ~UniqueFile() {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    }
+    UniqueFile(const UniqueFile &) = delete;
+    UniqueFile &operator=(const UniqueFile &) = delete;
+    explicit operator bool() const { return file_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE file_;
+};
+
+// A printer opened by name for one operation.
+class SpoolerPrinter {
+public:
+    SpoolerPrinter() = default;
+    ~SpoolerPrinter() {
+        if (printer_) ClosePrinter(printer_);
+    }
+    SpoolerPrinter(const SpoolerPrinter &) = delete;
+    SpoolerPrinter &operator=(const SpoolerPrinter &) = delete;
+    bool Open(const WCHAR *name, ACCESS_MASK access) {
+        PRINTER_DEFAULTSW defaults = {nullptr, nullptr, access};
+        if (!name || !OpenPrinterW(const_cast<WCHAR *>(name), &printer_, &defaults))
+            printer_ = nullptr;
+        return printer_ != nullptr;
+    }
+    HANDLE Get() const { return printer_; }
+
+private:
+    HANDLE printer_ = nullptr;
 };
