@@ -81,6 +81,8 @@ bool SendInitializeEvent(PluginSession &session, std::string *error) {
     return false;
 }
 
+}  // namespace
+
 // The spooler keeps the driver's defaults as a new printer's default DEVMODE.
 bool StoreDriverDefaults(PluginSession &session, std::string *error) {
     const DocumentSettings settings(session.Model());
@@ -92,8 +94,6 @@ bool StoreDriverDefaults(PluginSession &session, std::string *error) {
     *error = "cannot store the default DEVMODE: " + Win32ErrorText(GetLastError());
     return false;
 }
-
-}  // namespace
 
 bool WriteInstallerOptions(const std::wstring &printer, const std::wstring &sourceFolder) {
     const std::wstring answers = JoinPath(sourceFolder, kAnswersFile);
