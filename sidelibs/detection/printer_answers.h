@@ -5,8 +5,9 @@
 // installer's options file ("Installed", "Random Access Memory", "SD Card",
 // "PunchType", "JobLimitationMode", "SpotColor", "USERTYPE1", ...) and how
 // the device behaves: "NetworkDetection" (detection supported),
-// "PortReachable", "ReadAnswer" (what a network reading returns) and
-// "USBReadable", each 1 when not given. A printer with no section at all
+// "PortReachable", "ReadAnswer" (what a network reading returns),
+// "LeavesDataFile" (0: a reading that reports success without a data file)
+// and "USBReadable", each 1 when not given. A printer with no section at all
 // answers nothing.
 #pragma once
 

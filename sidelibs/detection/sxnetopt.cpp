@@ -14,6 +14,7 @@ const char kDataFileName[] = "sxnetopt.dat";
 const char kCapabilityAnswer[] = "NetworkDetection";
 const char kPortAnswer[] = "PortReachable";
 const char kReadAnswer[] = "ReadAnswer";
+const char kLeavesDataFile[] = "LeavesDataFile";
 const char *const kNetworkKeys[] = {"Installed",  "Random Access Memory", "SD Card",
                                     "PunchType",  "JobLimitationMode",    "SpotColor"};
 
@@ -43,6 +44,10 @@ DWORD WINAPI ReadPrinterOptionFlag32(const char *printerName, HWND, DWORD, DWORD
     const DWORD result = answers.Behaviour(kReadAnswer);
     const std::string dataFile = DataFilePath();
     if (!result || dataFile.empty()) return 0;
+    if (!answers.Behaviour(kLeavesDataFile)) {
+        DeleteFileA(dataFile.c_str());
+        return result;
+    }
     CopyAnswers(answers, dataFile.c_str(), printerName, kNetworkKeys,
                 sizeof(kNetworkKeys) / sizeof(kNetworkKeys[0]));
     return result;

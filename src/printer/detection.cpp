@@ -59,6 +59,13 @@ struct DetectionSource {
     OptionsColumn column = OptionsColumn::Network;
 };
 
+// A library that reports success but leaves no data file has not read the
+// printer: nothing is taken from it.
+bool DataFileThere(const std::wstring &path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 // The process-wide plug-in ini buffer when a CommonUIProp made one, else
 // `local`; filled for the printer.
 const WCHAR *FindPluginIniFor(HANDLE printer, WCHAR *local) {
@@ -119,7 +126,7 @@ bool QueryUsbLibrary(HANDLE printer, const char *printerName, DetectionSource *s
     if (!ready(printerName)) return false;
     source->dataFile = std::wstring(appData) + L"\\" + dataName;
     source->column = OptionsColumn::Usb;
-    return true;
+    return DataFileThere(source->dataFile);
 }
 
 bool QueryNetworkLibrary(HANDLE printer, const char *printerName, HWND window,
@@ -199,7 +206,7 @@ bool NetworkOptionLibrary::DataFileName(const char *printerName, std::wstring *p
     if (!dataFile(printerName, buffer, kDataFileNameBytes)) return false;
     buffer[kDataFileNameBytes - 1] = 0;
     *path = WideFromAnsi(buffer);
-    return !path->empty();
+    return !path->empty() && DataFileThere(*path);
 }
 
 int DetectOptionsByButton(POEMCUIPPARAM param, uint32_t *selections, HWND dialog) {

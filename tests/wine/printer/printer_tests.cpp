@@ -57,18 +57,22 @@ bool OsMajor6OrLater() {
 // user types as they were.
 class ModelPrinterTest : public ::testing::Test {
 protected:
-    void InstallPrinter(const std::wstring &name, const std::wstring &port = L"") {
+    // `ownDriver` false: the sample model's own driver and model section.
+    void InstallPrinter(const std::wstring &name, const std::wstring &port = L"",
+                        bool ownDriver = true) {
         printer_ = name;
         std::string error;
         folder_ = DriverFilesFolder(&error);
         InstallRequest request;
         request.printerName = name;
         request.sourceFolder = ExeDirectory();
-        request.ppdFile = JoinPath(ExeDirectory(), L"sxc4200.ppd");
+        if (ownDriver) request.ppdFile = JoinPath(ExeDirectory(), L"sxc4200.ppd");
         request.port = port;
+        ownDriver_ = ownDriver;
         ASSERT_TRUE(InstallModelPrinter(request, &error)) << error;
         installed_ = true;
-        WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
+        if (ownDriver)
+            WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
         SetModel(L"NetExtDLL", L"sxnetopt.dll");
         SetModel(L"USBExtDLL", L"sxusbopt.dll");
         SetModel(L"USBExtDAT", L"sxusbopt.dat");
@@ -96,7 +100,7 @@ protected:
         PrinterHandle printer;
         if (printer.Open(printer_.c_str(), PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
         printer.Reset(nullptr);
-        DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
+        if (ownDriver_) DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
     }
 
     std::wstring Cap() const { return JoinPath(folder_, L"sxc4200.cap"); }
@@ -190,6 +194,7 @@ protected:
     std::wstring optionsFile_;
     std::vector<WCHAR> savedUserTypes_;
     bool installed_ = false;
+    bool ownDriver_ = true;
     std::unique_ptr<PluginSession> session_;
 };
 
@@ -584,6 +589,9 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     SetAnswer(L"ReadAnswer", L"2");
     EXPECT_EQ(refresh(Session().Printer()), 0);
     SetAnswer(L"ReadAnswer", L"1");
+    SetAnswer(L"LeavesDataFile", L"0");
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    SetAnswer(L"LeavesDataFile", L"1");
     SetModel(L"NetExtDLL", L"");
     EXPECT_EQ(refresh(Session().Printer()), 0);
     EXPECT_EQ(StoredBytes(&size), before);
@@ -660,6 +668,31 @@ TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
     EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
                               reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
               ERROR_SUCCESS);
+}
+
+}  // namespace
+
+namespace {
+
+// A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
+// would name another printer, so the printer is not asked at all.
+class LongNamePrinterTest : public ModelPrinterTest {
+protected:
+    void SetUp() override { InstallPrinter(std::wstring(230, L'N'), L"", false); }
+};
+
+TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
+    WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
+    CallLog log;
+    PrinterSheet sheet(Session(), log);
+    std::string error;
+    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
+    EXPECT_TRUE(sheet.PluginItems()[0].Flags & OPTIF_HIDE);
+    auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
+        reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(Installed()["VXFinisher"], "False");
 }
 
 }  // namespace
