@@ -127,13 +127,18 @@ void OptionsPage::AddRow(OPTITEM *item, long driverIndex) {
         if (part != kLabelPart) EnableWindow(control, enabled);
         return control;
     };
-    row.label = create(0, WC_STATICW, ItemName(*item) + kLabelEnd, SS_LEFT | SS_NOPREFIX, kLabelX,
-                       top + ToPixelsY(kLabelDrop), kLabelWidth, ToPixelsY(kLabelHeight), kLabelPart);
+    // A push button carries its own name, across the whole row.
+    const bool pushButton = item->pOptType->Type == TVOT_PUSHBUTTON;
+    if (!pushButton)
+        row.label = create(0, WC_STATICW, ItemName(*item) + kLabelEnd, SS_LEFT | SS_NOPREFIX,
+                           kLabelX, top + ToPixelsY(kLabelDrop), kLabelWidth,
+                           ToPixelsY(kLabelHeight), kLabelPart);
     LONG lower = 0, upper = 0;
-    if (item->pOptType->Type == TVOT_PUSHBUTTON) {
+    if (pushButton) {
         row.button = true;
         row.choice = create(0, WC_BUTTONW, ItemName(*item), BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP,
-                            kChoiceX, top, kChoiceWidth, ToPixelsY(kChoiceHeight), kChoicePart);
+                            kLabelX, top, kChoiceX + kChoiceWidth - kLabelX,
+                            ToPixelsY(kChoiceHeight), kChoicePart);
     } else if (ItemRange(*item, &lower, &upper)) {
         row.choice = create(WS_EX_CLIENTEDGE, WC_EDITW, L"", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP,
                             kChoiceX, top, kNumberWidth, ToPixelsY(kChoiceHeight), kChoicePart);
