@@ -92,7 +92,7 @@ bool FillPluginItem(HANDLE heap, OPTITEM &item, POIEXT helpExt) {
     type->Style = kPushButtonStyle;
     item.Level = kPluginItemLevel;
     item.DlgPageIdx = 0;
-    item.Flags = OPTIF_CALLBACK | OPTIF_HAS_POIEXT;
+    item.Flags = helpExt ? OPTIF_CALLBACK | OPTIF_HAS_POIEXT : OPTIF_CALLBACK;
     item.UserData = 0;
     item.pName = text;
     item.HelpIndex = kPluginItemHelp;

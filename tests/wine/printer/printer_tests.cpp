@@ -218,8 +218,11 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
     const std::vector<BYTE> before = DefaultDevmode();
     ASSERT_GT(before.size(), kOutputOptionOffset);
+    const DWORD iniAttributes = GetFileAttributesW(Ini().c_str());
+    SetFileAttributesW(Ini().c_str(), iniAttributes | FILE_ATTRIBUTE_READONLY);
 
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    EXPECT_EQ(GetFileAttributesW(Ini().c_str()), iniAttributes & ~FILE_ATTRIBUTE_READONLY);
     DWORD type = 0, needed = 0;
     WCHAR value[16] = L"x";
     EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
@@ -281,6 +284,34 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
                       PRINTER_EVENT_ATTRIBUTES_CHANGED})
         EXPECT_EQ(SendEvent(event), S_OK) << event;
     EXPECT_EQ(StoredBytes(&size), stored);
+}
+
+// The driver data key's DACL: everyone may do anything, or anything but
+// set values.
+void SetDriverDataAccess(HKEY key, bool mayWrite) {
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD bytes = sizeof(everyone);
+    CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes);
+    alignas(DWORD) BYTE aclBytes[256];
+    PACL acl = reinterpret_cast<PACL>(aclBytes);
+    InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION);
+    if (!mayWrite) AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+}
+
+TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCreation) {
+    HKEY key = OpenDriverData();
+    ASSERT_NE(key, nullptr);
+    RegDeleteValueW(key, kUserModeValue);
+    SetDriverDataAccess(key, false);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), E_FAIL);
+    SetDriverDataAccess(key, true);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    RegCloseKey(key);
 }
 
 TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
