@@ -109,7 +109,8 @@ bool WriteInstallerOptions(const std::wstring &printer, const std::wstring &sour
     WritePrivateProfileStringW(printer.c_str(), nullptr, nullptr, optionsFile.c_str());
     for (const WCHAR *key : kInstallerKeys) {
         const std::wstring value = ReadValue(answers, section, key);
-        if (!value.empty()) WritePrivateProfileStringW(printer.c_str(), key, value.c_str(), optionsFile.c_str());
+        if (!value.empty())
+            WritePrivateProfileStringW(printer.c_str(), key, value.c_str(), optionsFile.c_str());
     }
     for (int n = 1;; ++n) {
         const std::wstring key = kUserTypePrefix + std::to_wstring(n);

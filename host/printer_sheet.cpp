@@ -46,9 +46,10 @@ InstallableItems::InstallableItems(const PrinterModel &model) : model_(model) {
         for (size_t o = 0; o < feature.options.size(); ++o) {
             params[o] = {};
             params[o].cbSize = sizeof(OPTPARAM);
-            params[o].pData = texts_.emplace_back(ModelText(model, feature.options[o].translation)).data();
+            const PpdOption &option = feature.options[o];
+            params[o].pData = texts_.emplace_back(ModelText(model, option.translation)).data();
             for (const FeatureSetting &setting : model.installed)
-                if (setting.feature == feature.keyword && setting.option == feature.options[o].keyword)
+                if (setting.feature == feature.keyword && setting.option == option.keyword)
                     sel = static_cast<LONG>(o);
         }
         OPTTYPE &type = types_.emplace_back();
@@ -104,7 +105,8 @@ bool PrinterSheet::PrepareItems(std::string *error) {
     printerName_ = session_.PrinterName();
     title_ = printerName_ + kTitleSuffix;
     IPrintOemUI2 *plugin = session_.Plugin();
-    log_.Note("HideStandardUI(OEMCUIP_PRNPROP) -> " + HResultText(plugin->HideStandardUI(OEMCUIP_PRNPROP)));
+    log_.Note("HideStandardUI(OEMCUIP_PRNPROP) -> " +
+              HResultText(plugin->HideStandardUI(OEMCUIP_PRNPROP)));
     cuip_.cbSize = sizeof(cuip_);
     cuip_.poemuiobj = &object_.object;
     cuip_.hPrinter = session_.Printer();

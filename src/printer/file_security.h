@@ -27,7 +27,9 @@ private:
     BYTE systemSid_[SECURITY_MAX_SID_SIZE] = {};
     PSID administrators_ = nullptr;
     // Room for the three access-allowed entries and their SIDs.
-    alignas(DWORD) BYTE acl_[sizeof(ACL) + 3 * (sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE)] = {};
+    static constexpr size_t kAclBytes =
+        sizeof(ACL) + 3 * (sizeof(ACCESS_ALLOWED_ACE) + SECURITY_MAX_SID_SIZE);
+    alignas(DWORD) BYTE acl_[kAclBytes] = {};
     bool valid_ = false;
 };
 

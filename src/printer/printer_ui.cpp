@@ -77,7 +77,8 @@ void ScanPrinterItems(PrnUiState *state, POIEXT helpExt) {
 
 bool FillPluginItem(HANDLE heap, OPTITEM &item, POIEXT helpExt) {
     WCHAR name[kItemNameChars] = L"";
-    const int length = LoadLocalizedString(PluginModule, IDS_GET_INSTALLED_OPTIONS, name, kItemNameChars);
+    const int length =
+        LoadLocalizedString(PluginModule, IDS_GET_INSTALLED_OPTIONS, name, kItemNameChars);
     WCHAR *text = HeapNew<WCHAR>(heap, static_cast<SIZE_T>(length) + 1);
     OPTTYPE *type = HeapNew<OPTTYPE>(heap);
     OPTPARAM *params = HeapNew<OPTPARAM>(heap, kPushButtonParams);

@@ -333,7 +333,8 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     // A size beyond the data reads only the data; "True" to "False" grows it.
     Store(list, 4000);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    const std::string rewritten = Entry("VXFinisher", "False") + Entry("InstalledMemory", "256MB") + kListEnd;
+    const std::string rewritten =
+        Entry("VXFinisher", "False") + Entry("InstalledMemory", "256MB") + kListEnd;
     EXPECT_EQ(StoredBytes(&size), rewritten);
     EXPECT_EQ(size, rewritten.size());
 
