@@ -45,5 +45,6 @@ class PluginSession;
 bool StoreDriverDefaults(PluginSession &session, std::string *error);
 int RunPrnProps(const HostOptions &options);
 int RunConfigDevice(const HostOptions &options);
+int RunPrint(const HostOptions &options);
 // The values --press takes.
 bool IsPressChoice(const std::wstring &press);

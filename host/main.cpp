@@ -49,6 +49,11 @@ const char kUsage[] =
     "      detection button; --detect presses it once the sheet shows\n"
     "  config-device [--printer NAME]\n"
     "      call the plug-in's ConfigDeviceOptionExp for the printer\n"
+    "  print [--printer NAME] --out FILE\n"
+    "      print one page through the spooler into FILE, with the plug-in's\n"
+    "      document events where the driver calls them; then read the\n"
+    "      application name the plug-in published for the job, as the printer\n"
+    "      side does, or show the companion program's record\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
     "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
@@ -66,6 +71,7 @@ enum class Command {
     PrinterEvent,
     PrnProps,
     ConfigDevice,
+    Print,
 };
 
 struct CommandName {
@@ -82,6 +88,7 @@ const CommandName kCommands[] = {
     {L"printer-event", Command::PrinterEvent},
     {L"prnprops", Command::PrnProps},
     {L"config-device", Command::ConfigDevice},
+    {L"print", Command::Print},
 };
 
 int UsageError(const std::string &message) {
@@ -171,7 +178,7 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
 bool CheckOptions(Command command, const HostOptions &options, std::string *error) {
     const bool docProps = command == Command::DocProps;
     const bool wantsIn = command == Command::Convert || command == Command::Merge;
-    const bool wantsOut = wantsIn || command == Command::Default;
+    const bool wantsOut = wantsIn || command == Command::Default || command == Command::Print;
     const bool wantsFile = command == Command::Dump || command == Command::ContactSheets;
     if (wantsIn && options.inFile.empty()) *error = "--in FILE is required";
     else if (!wantsIn && !docProps && !options.inFile.empty())
@@ -202,6 +209,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::PrinterEvent: return RunPrinterEvent(options);
     case Command::PrnProps: return RunPrnProps(options);
     case Command::ConfigDevice: return RunConfigDevice(options);
+    case Command::Print: return RunPrint(options);
     }
     return kExitUsage;
 }

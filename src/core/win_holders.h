@@ -60,18 +60,34 @@ private:
     HKEY key_ = nullptr;
 };
 
-class UniqueFile {
+// A kernel object handle, closed when the holder goes unless it is released.
+class UniqueHandle {
 public:
-    explicit UniqueFile(HANDLE file) : file_(file) {}
-    ~UniqueFile() {
-        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(nullptr); }
+    UniqueHandle(const UniqueHandle &) = delete;
+    UniqueHandle &operator=(const UniqueHandle &) = delete;
+    UniqueHandle(UniqueHandle &&other) noexcept : handle_(other.Release()) {}
+    UniqueHandle &operator=(UniqueHandle &&other) noexcept {
+        Reset(other.Release());
+        return *this;
     }
-    UniqueFile(const UniqueFile &) = delete;
-    UniqueFile &operator=(const UniqueFile &) = delete;
-    explicit operator bool() const { return file_ != INVALID_HANDLE_VALUE; }
+    void Reset(HANDLE handle) {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = handle;
+    }
+    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+    // For objects that must outlive the holder.
+    HANDLE Release() {
+        HANDLE handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
 
 private:
-    HANDLE file_;
+    HANDLE handle_ = nullptr;
 };
 
 // A printer opened by name for one operation.

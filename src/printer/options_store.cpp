@@ -136,7 +136,7 @@ void UpdateInstalledOptions(HANDLE printer) {
     const std::wstring optionsFile = OptionsFilePath();
     if (optionsFile.empty()) return;
     {
-        UniqueFile probe(CreateFileW(optionsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+        UniqueHandle probe(CreateFileW(optionsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!probe) return;
     }

@@ -144,7 +144,7 @@ void ApplyModelDefaults(HANDLE printer, DEVMODEW *devmode) {
 void ApplyInstallerDuplex(DEVMODEW *devmode) {
     const std::wstring optionsFile = OptionsFilePath();
     if (optionsFile.empty()) return;
-    UniqueFile file(CreateFileW(optionsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    UniqueHandle file(CreateFileW(optionsFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     WCHAR device[CCHDEVICENAME + 1] = L"";
