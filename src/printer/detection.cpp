@@ -67,9 +67,11 @@ bool DataFileThere(const std::wstring &path) {
 }
 
 // The process-wide plug-in ini buffer when a CommonUIProp made one, else
-// `local`; filled for the printer.
+// `local`; filled for the printer. Emptied first: a driver without its own
+// ini never writes into another driver's.
 const WCHAR *FindPluginIniFor(HANDLE printer, WCHAR *local) {
     WCHAR *target = PluginIni ? PluginIni : local;
+    target[0] = 0;
     if (!FindDriverConfigFiles(printer, target)) return nullptr;
     return target;
 }
