@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -434,8 +435,10 @@ class PrinterPropertiesTest : public ModelPrinterTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX Properties Test"); }
 
-    void Open() {
+    // `before` changes the driver's items before the plug-in sees them.
+    void Open(const std::function<void(InstallableItems &)> &before = nullptr) {
         sheet_ = std::make_unique<PrinterSheet>(Session(), log_);
+        if (before) before(sheet_->Items());
         std::string error;
         ASSERT_TRUE(sheet_->PrepareItems(&error)) << error;
         ASSERT_EQ(sheet_->PluginItemCount(), 1u);
@@ -471,7 +474,13 @@ protected:
 
 TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesThem) {
     SetAnswer(L"Installed", L"0");
-    Open();
+    // The driver names some of its own items by string id.
+    Open([](InstallableItems &items) {
+        items.Items()[0].pName = MAKEINTRESOURCEW(64798);
+        items.Items()[1].pName = MAKEINTRESOURCEW(404);
+    });
+    EXPECT_TRUE(sheet_->Items().Items()[0].Flags & OPTIF_COLLAPSE);
+    EXPECT_FALSE(sheet_->Items().Items()[1].Flags & OPTIF_COLLAPSE);
     const OPTITEM &button = Button();
     EXPECT_EQ(button.Flags & (OPTIF_CALLBACK | OPTIF_HAS_POIEXT | OPTIF_HIDE),
               static_cast<DWORD>(OPTIF_CALLBACK | OPTIF_HAS_POIEXT));
@@ -591,7 +600,8 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
         reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
     ASSERT_NE(refresh, nullptr);
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
-                {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"}});
+                {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
+                {L"USERTYPE2", std::wstring(100, L'y')}});
     EXPECT_EQ(refresh(Session().Printer()), 1);
     std::map<std::string, std::string> installed = Installed();
     EXPECT_EQ(installed["VXFinisher"], "True");
@@ -603,6 +613,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     EXPECT_EQ(installed["VXPunchUnit"], "Type3");
     EXPECT_EQ(installed["VXSpecialTonerInstalled"], "White");
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Card");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(63, L'y'));
 
     // Garbage from the printer: numbers read as far as they go.
     SetAnswers({{L"Installed", L"abc"}, {L"Random Access Memory", L"-5"},
