@@ -38,7 +38,6 @@ int RunDocProps(const HostOptions &options);
 int RunPrinterEvent(const HostOptions &options);
 // The installer's options file from the model's printer answers, then the event.
 int InitializeInstalledPrinter(const HostOptions &options);
-bool WriteInstallerOptions(const std::wstring &printer, const std::wstring &sourceFolder);
 class PluginSession;
 // The driver's defaults stored as the printer's default DEVMODE, as the
 // spooler keeps them for a new printer.

@@ -81,20 +81,6 @@ bool SendInitializeEvent(PluginSession &session, std::string *error) {
     return false;
 }
 
-}  // namespace
-
-// The spooler keeps the driver's defaults as a new printer's default DEVMODE.
-bool StoreDriverDefaults(PluginSession &session, std::string *error) {
-    const DocumentSettings settings(session.Model());
-    HeapBlock devmode;
-    if (!BuildDefaultDevmode(session, settings, &devmode, error)) return false;
-    PRINTER_INFO_8W defaults = {devmode.As<DEVMODEW>()};
-    if (SetPrinterW(session.Printer(), kDefaultsLevel, reinterpret_cast<BYTE *>(&defaults), 0))
-        return true;
-    *error = "cannot store the default DEVMODE: " + Win32ErrorText(GetLastError());
-    return false;
-}
-
 bool WriteInstallerOptions(const std::wstring &printer, const std::wstring &sourceFolder) {
     const std::wstring answers = JoinPath(sourceFolder, kAnswersFile);
     WCHAR probe[kSectionProbeChars];
@@ -121,6 +107,20 @@ bool WriteInstallerOptions(const std::wstring &printer, const std::wstring &sour
     PrintOut("options file " + Utf8(optionsFile) + " [" + Utf8(printer) + "] from " +
              Utf8(answers) + "\n");
     return true;
+}
+
+}  // namespace
+
+// The spooler keeps the driver's defaults as a new printer's default DEVMODE.
+bool StoreDriverDefaults(PluginSession &session, std::string *error) {
+    const DocumentSettings settings(session.Model());
+    HeapBlock devmode;
+    if (!BuildDefaultDevmode(session, settings, &devmode, error)) return false;
+    PRINTER_INFO_8W defaults = {devmode.As<DEVMODEW>()};
+    if (SetPrinterW(session.Printer(), kDefaultsLevel, reinterpret_cast<BYTE *>(&defaults), 0))
+        return true;
+    *error = "cannot store the default DEVMODE: " + Win32ErrorText(GetLastError());
+    return false;
 }
 
 int RunPrinterEvent(const HostOptions &options) {

@@ -152,7 +152,6 @@ bool PrinterSheet::Show(std::string *error) {
     DWORD result = 0;
     const LONG status = CommonPropertySheetUIW(nullptr, SheetFunction,
                                                reinterpret_cast<LPARAM>(this), &result);
-    window_ = nullptr;
     log_.Note("CommonPropertySheetUIW -> " + std::to_string(status));
     if (status < 0) {
         *error = "the property sheet did not open (" + std::to_string(status) + ")";
@@ -202,7 +201,6 @@ LONG CALLBACK PrinterSheet::PluginSheets(PPROPSHEETUI_INFO info, LPARAM lParam) 
 }
 
 void PrinterSheet::SheetShown(HWND sheet) {
-    window_ = sheet;
     if (shown_) return;
     shown_ = true;
     if (onShown) onShown(sheet);

@@ -57,9 +57,7 @@ public:
     bool Show(std::string *error);
 
     InstallableItems &Items() { return items_; }
-    OEMCUIPPARAM &CommonUiParam() { return cuip_; }
     OptionsPage &Page() { return page_; }
-    HWND Window() const { return window_; }
     // Runs once inside the sheet's message loop as soon as the sheet shows.
     std::function<void(HWND sheet)> onShown;
 
@@ -99,7 +97,6 @@ private:
     OEMUIPSPARAM sheetParam_ = {};
     OPTITEM *pluginItems_ = nullptr;
     OptionsPage page_;
-    HWND window_ = nullptr;
     bool shown_ = false;
 };
 
