@@ -16,4 +16,5 @@ export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 # The sheet needs a display; scripts/run-wine-test.sh provides a virtual one.
 "$ROOT/scripts/run-wine-test.sh" "$BUILD/win/bin/optiontree_bench.exe"
 /usr/lib/wine/wine64 "$BUILD/win/bin/docevent_bench.exe"
+/usr/lib/wine/wine64 "$BUILD/win/bin/overlay_bench.exe"
 /usr/lib/wine/wineserver -w

@@ -13,6 +13,9 @@
 #include "joboptions/job_options_variant_ids.h"
 #include "joboptions/secure_print.h"
 #include "optiontree/option_tree.h"
+#include "overlays/overlay_ids.h"
+#include "overlays/overlay_store_glue.h"
+#include "overlays/overlays_dialog.h"
 #include "resources/resource_ids.h"
 
 #include <commctrl.h>
@@ -298,6 +301,11 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         LocalizedDialogBox(PluginModule, IDD_ABOUT, page, AboutDialogProc,
                            reinterpret_cast<LPARAM>(state));
         return TRUE;
+    case IDC_JOB_OVERLAYS:
+        if (LocalizedDialogBox(PluginModule, IDD_OVERLAYS, page, OverlaysDialogProc,
+                               reinterpret_cast<LPARAM>(state)))
+            NotifySheetChanged(page);
+        return TRUE;
     case IDC_DEFAULT:
         RestoreDefaults(page, state);
         return TRUE;
@@ -374,6 +382,7 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
         return TRUE;
     case PSN_APPLY:
         ReportPageOk(state);
+        CommitOverlayStore(state);
         DeleteLinkFont();
         SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
         return TRUE;

@@ -22,9 +22,11 @@ constexpr int kListTextChars = 128;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
 
-const DLGTEMPLATE *SecurePageTemplate() {
+const std::vector<std::wstring> kOverlayModes = {L"Off", L"Print Overlay", L"Register Overlay"};
+
+const DLGTEMPLATE *SecurePageTemplate(UINT id = IDD_TEST_SECURE_JOB_OPTIONS) {
     HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_SECURE_JOB_OPTIONS), RT_DIALOG);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
     return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
@@ -45,6 +47,10 @@ void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
         items->punch = tree.AddFeature("VXPunch", setup.punch, kPunches);
     }
     tree.AddMirror(1);
+    if (setup.withOverlay) {
+        items->overlay = tree.AddFeature("VXOverlay", setup.overlayMode, kOverlayModes);
+        items->postScriptOutput = tree.AddPostScriptOutput(0);
+    }
     for (const auto &setting : setup.settings) tree.SetDriverSetting(setting.first, setting.second);
 }
 
@@ -80,8 +86,10 @@ PageOpening::PageOpening(const PageSetup &setup)
         std::memcpy(harness.Record(), setup.record.data(), kRecordBytes);
     if (setup.editRecord) setup.editRecord(reinterpret_cast<OemDevmode *>(harness.Record()));
     harness.hideStandardUI = setup.hideStandardUI;
+    harness.sheetFlags = setup.sheetFlags;
     if (setup.secureLayout) {
-        harness.jobOptionsTemplate = SecurePageTemplate();
+        harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
+                                                          : SecurePageTemplate();
         if (!harness.jobOptionsTemplate) return;
     }
     if (!harness.AddPluginPages() || !harness.Open()) return;

@@ -37,11 +37,19 @@ struct PageSetup {
     // The record as an earlier opening left it; empty for the default one.
     std::vector<BYTE> record;
     std::function<void(OemDevmode *)> editRecord;
+    // Another of the tests' page layouts, by its resource id.
+    UINT layoutTemplate = 0;
+    // The overlay-mode item and the driver's PostScript output item.
+    bool withOverlay = false;
+    LONG overlayMode = 0;
+    // The flags of the sheet parameters (DM_NOPERMISSION).
+    DWORD sheetFlags = 0;
 };
 
 // Item indices of one opening's tree.
 struct TreeItems {
     DWORD copies = 0, jobType = 0, bindPosition = 0, staple = 0, punch = 0;
+    DWORD overlay = 0, postScriptOutput = 0;
 };
 
 class PageOpening {
