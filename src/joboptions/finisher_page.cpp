@@ -56,13 +56,54 @@ void ShowList(HWND page, const DocUiState *state, const FinisherControls &contro
     for (WORD option = 0; option < type->Count && option < kMaxFinisherOptions; ++option) {
         if (!(list.keep & (1u << option))) continue;
         const LPTSTR name = type->pOptParam[option].pData;
-        SendMessageW(box, CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(IS_INTRESOURCE(name) ? kNoName : name));
+        const LRESULT entry = SendMessageW(
+            box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(IS_INTRESOURCE(name) ? kNoName : name));
+        SendMessageW(box, CB_SETITEMDATA, static_cast<WPARAM>(entry), option);
     }
     SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(list.selectedEntry), 0);
 }
 
+// The lists of the finishing choices and the slots they set.
+struct ChoiceList {
+    UINT list;
+    uint32_t slot;
+};
+const ChoiceList kChoiceLists[] = {
+    {IDC_OUTPUT_BIN, kSlotOutputBin},
+    {IDC_BIND_POSITION, kSlotVXBindPosition},
+    {IDC_STAPLE, kSlotVXStaple},
+    {IDC_PUNCH, kSlotVXPunch},
+};
+
 }  // namespace
+
+bool StoreFinishingChoice(HWND page, DocUiState *state, UINT listId) {
+    for (const ChoiceList &choice : kChoiceLists) {
+        if (choice.list != listId) continue;
+        HWND list = GetDlgItem(page, listId);
+        const LRESULT entry = SendMessageW(list, CB_GETCURSEL, 0, 0);
+        if (entry == CB_ERR || !SlotPresent(state, choice.slot)) return false;
+        state->slots.working[choice.slot] =
+            static_cast<uint32_t>(SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0));
+        return true;
+    }
+    return false;
+}
+
+void ShowFinishingChoices(HWND page, const DocUiState *state) {
+    for (const ChoiceList &choice : kChoiceLists) {
+        HWND list = GetDlgItem(page, choice.list);
+        if (!list || !SlotPresent(state, choice.slot)) continue;
+        const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
+        for (LRESULT entry = 0; entry < count; ++entry) {
+            if (static_cast<uint32_t>(SendMessageW(list, CB_GETITEMDATA, entry, 0)) !=
+                state->slots.working[choice.slot])
+                continue;
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+            break;
+        }
+    }
+}
 
 void RunFinisherRulePass(HWND page, DocUiState *state) {
     const POEMUIPSPARAM sheetParam = state->pOemUiPsParam;

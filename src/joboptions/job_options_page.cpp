@@ -106,6 +106,7 @@ void RefreshPage(HWND page, DocUiState *state) {
     if (SlotPresent(state, kSlotVXImageSmoothing))
         CheckDlgButton(page, IDC_IMAGE_SMOOTHING,
                        Working(state, kSlotVXImageSmoothing) == 0 ? BST_CHECKED : BST_UNCHECKED);
+    ShowFinishingChoices(page, state);
     if (SlotPresent(state, kSlotCopiesCollate)) {
         SendDlgItemMessageW(page, IDC_COPIES_SPIN, UDM_SETPOS32, 0,
                             static_cast<LPARAM>(Working(state, kSlotCopiesCollate)));
@@ -179,9 +180,14 @@ void ApplyFinisherToOutputBin(HWND page, DocUiState *state) {
     HWND list = GetDlgItem(page, IDC_OUTPUT_BIN);
     const OPTTYPE *type = SlotItem(state, kSlotOutputBin)->pOptType;
     if (list && type && type->pOptParam) {
-        for (WORD i = 0; i < type->Count; ++i)
-            if (!IS_INTRESOURCE(type->pOptParam[i].pData))
-                SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(type->pOptParam[i].pData));
+        // Every option gets its entry, so that the finisher removes the
+        // right ones; each entry keeps its option's index.
+        for (WORD i = 0; i < type->Count; ++i) {
+            const LPTSTR name = type->pOptParam[i].pData;
+            const LRESULT entry = SendMessageW(
+                list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(IS_INTRESOURCE(name) ? L"" : name));
+            SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(entry), i);
+        }
         if (finisher) {
             SendMessageW(list, CB_DELETESTRING, 1, 0);
         } else {
@@ -294,6 +300,12 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         return TRUE;
     case IDC_JOB_PIN_BUTTON:
         if (code == BN_CLICKED) OnJobPinButton(page, state);
+        return TRUE;
+    case IDC_OUTPUT_BIN:
+    case IDC_BIND_POSITION:
+    case IDC_STAPLE:
+    case IDC_PUNCH:
+        if (code == CBN_SELCHANGE && StoreFinishingChoice(page, state, id)) NotifySheetChanged(page);
         return TRUE;
     case IDC_JOB_ADVANCED:
         if (LocalizedDialogBox(PluginModule, IDD_JOB_ADVANCED, page, JobAdvancedDialogProc,

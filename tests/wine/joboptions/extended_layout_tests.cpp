@@ -1,0 +1,147 @@
+// The extended Job Options layout that a model chooses in its capability
+// section: the page is made from it through the plug-in's own registration,
+// the controls of absent features are removed, the finishing lists hand the
+// user's choice to the driver's items, and the secure-print and overlay
+// dialogs open from their controls by real input.
+#include "page_fixture.h"
+
+#include "core/oem_devmode.h"
+#include "joboptions/job_options_variant_ids.h"
+#include "optiontree/feature_slots.h"
+#include "overlays/overlay_ids.h"
+#include "resources/dialog_ids.h"
+#include "support/page_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kSystemJobOptions = 113;
+constexpr int kExtendedJobOptions = 2113;
+constexpr DWORD kNoDialogMs = 500;
+
+class ExtendedLayoutTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        opening.reset();
+        CloseLeftoverWindows();
+    }
+
+    // The page as the plug-in registers it for the model: no test layout.
+    void Open(const ModelPrinter &model, PageSetup setup = {}) {
+        ASSERT_TRUE(model.Installed());
+        opening.reset();
+        setup.printer = model.Name();
+        setup.secureLayout = false;
+        setup.withOverlay = true;
+        opening = std::make_unique<PageOpening>(setup);
+        ASSERT_TRUE(opening->Opened());
+        page = opening->Page();
+        // The dialogs are left to the presses that catch them.
+        opening->Harness().OnModal([](const ModalWindow &) {});
+    }
+
+    static std::vector<int> Template(int id) {
+        return TemplateControlIds(GetModuleHandleW(L"sxoemui.dll"), id);
+    }
+
+    std::unique_ptr<PageOpening> opening;
+    HWND page = nullptr;
+};
+
+ModelPrinter &ExtendedModel() {
+    static ModelPrinter model(L"xlayout", {{L"TabLayout", L"Extended"}});
+    return model;
+}
+
+TEST_F(ExtendedLayoutTest, TheLayoutKeyChoosesTheExtendedPageAndOnlyItsExactValue) {
+    Open(ExtendedModel());
+    ASSERT_FALSE(Template(kExtendedJobOptions).empty());
+    // Without an encryption library the third job type has nothing to offer.
+    EXPECT_EQ(ChildControlIds(page),
+              WithoutIds(Template(kExtendedJobOptions), {IDC_JOB_TYPE_ENCRYPTED}));
+
+    static ModelPrinter standard(L"xlayoutstd", {{L"TabLayout", L"Standard"}});
+    Open(standard);
+    EXPECT_EQ(ChildControlIds(page), Template(kSystemJobOptions));
+}
+
+TEST_F(ExtendedLayoutTest, ControlsOfAbsentFeaturesAreRemovedWithTheirFrames) {
+    PageSetup setup;
+    setup.withJobType = false;
+    setup.withFinishing = false;
+    Open(ExtendedModel(), setup);
+    EXPECT_EQ(ChildControlIds(page),
+              WithoutIds(Template(kExtendedJobOptions),
+                         {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED,
+                          IDC_JOB_TYPE_GROUP, IDC_JOB_PIN_BUTTON, IDC_STAPLE_LABEL, IDC_STAPLE,
+                          IDC_PUNCH_LABEL, IDC_PUNCH, IDC_BIND_POSITION_LABEL,
+                          IDC_BIND_POSITION}));
+}
+
+TEST_F(ExtendedLayoutTest, FinishingListsHandTheChosenOptionNotTheEntryToTheDriver) {
+    PageSetup setup;
+    setup.punch = 0;
+    setup.settings["VXPunchUnit"] = "Type2";
+    Open(ExtendedModel(), setup);
+    SheetHarness &harness = opening->Harness();
+    // With the finisher the output-bin list lacks option 1, "Face Up".
+    ASSERT_EQ(opening->ListEntries(IDC_OUTPUT_BIN),
+              (std::vector<std::wstring>{L"Standard", L"Finisher 1", L"Finisher 2"}));
+    EXPECT_EQ(opening->ListSelection(IDC_OUTPUT_BIN), L"Standard");
+    harness.Choose(page, IDC_OUTPUT_BIN, 1);
+    EXPECT_EQ(opening->Working(kSlotOutputBin), 2u);
+
+    // A4 portrait, duplex, bind position 2: staple keeps every option.
+    harness.Choose(page, IDC_STAPLE, 2);
+    EXPECT_EQ(opening->Working(kSlotVXStaple), 2u);
+    harness.Choose(page, IDC_PUNCH, 3);
+    EXPECT_EQ(opening->Working(kSlotVXPunch), 3u);
+
+    // Leaving the page gives the driver's items the options.
+    ASSERT_TRUE(harness.SelectPage(1));
+    EXPECT_EQ(harness.tree.Item(opening->Items().staple).Sel, 2);
+    EXPECT_EQ(harness.tree.Item(opening->Items().punch).Sel, 3);
+
+    // Default brings the lists back to the first bin and no finishing.
+    ASSERT_TRUE(harness.SelectPage(0));
+    harness.Click(page, IDC_DEFAULT);
+    EXPECT_EQ(opening->ListSelection(IDC_OUTPUT_BIN), L"Standard");
+    EXPECT_EQ(opening->ListSelection(IDC_STAPLE), L"Off");
+    EXPECT_EQ(opening->ListSelection(IDC_PUNCH), L"Off");
+}
+
+TEST_F(ExtendedLayoutTest, SecurePrintAndOverlayDialogsOpenByRealClicksAndKeys) {
+    Open(ExtendedModel());
+    // A secure job without a PIN asks for one at once.
+    OpenedDialog pin = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_SECURE), Press::Mouse);
+    EXPECT_EQ(pin.caption, L"JOB PIN");
+    EXPECT_TRUE(pin.ownedBySheet);
+    // Cancelled, the job is a normal one again and the PIN button is off.
+    EXPECT_EQ(opening->Working(kSlotVXJobType), 0u);
+    EXPECT_FALSE(opening->Harness().Enabled(page, IDC_JOB_PIN_BUTTON));
+
+    OpenedDialog overlays = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::SpaceBar);
+    EXPECT_EQ(overlays.caption, L"Overlays");
+}
+
+TEST_F(ExtendedLayoutTest, WithAStoredPinTheJobPinButtonOpensTheDialog) {
+    PageSetup setup;
+    setup.editRecord = [](OemDevmode *record) {
+        std::memcpy(record->wszJobName, u"Report", sizeof(u"Report"));
+        std::memcpy(record->wszJobPin, u"1234", sizeof(u"1234"));
+    };
+    Open(ExtendedModel(), setup);
+    OpenedDialog none =
+        PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_SECURE), Press::Mouse, kNoDialogMs);
+    EXPECT_EQ(none.caption, L"");
+    EXPECT_EQ(opening->Working(kSlotVXJobType), 1u);
+    ASSERT_TRUE(opening->Harness().Enabled(page, IDC_JOB_PIN_BUTTON));
+    OpenedDialog pin = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::Mouse);
+    EXPECT_EQ(pin.caption, L"JOB PIN");
+    EXPECT_EQ(opening->Working(kSlotVXJobType), 1u) << "the button keeps the job type";
+}
+
+}  // namespace
