@@ -347,6 +347,8 @@ void InitColorPage(HWND page, DocUiState *state) {
     if (!HasColorSamplesEntry(state, keyPath))
         DestroyControlRange(page, IDC_COLOR_SAMPLES, IDC_COLOR_SAMPLES);
     InitSpecialTonerButton(page, state);
+    if (!SlotPresent(state, kSlotVXOutputMode))
+        DestroyControlRange(page, IDC_OUTPUT_MODE, IDC_OUTPUT_MODE);
 }
 
 void UpdateColorModeControls(HWND page, DocUiState *state) {

@@ -205,6 +205,8 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
     if (!state) return FALSE;
 
     ApplyFinisherToOutputBin(page, state);
+    if (!SlotPresent(state, kSlotOutputBin))
+        DestroyControlRange(page, IDC_OUTPUT_BIN_LABEL, IDC_OUTPUT_BIN);
     if (!SlotPresent(state, kSlotCopiesCollate))
         DestroyControlRange(page, IDC_COPIES_LABEL, IDC_COPIES_RANGE);
     if (!SlotPresent(state, kSlotScale)) DestroyControlRange(page, IDC_SCALE_FIRST, IDC_SCALE_RANGE);

@@ -72,13 +72,14 @@ TEST_F(ExtendedLayoutTest, ControlsOfAbsentFeaturesAreRemovedWithTheirFrames) {
     PageSetup setup;
     setup.withJobType = false;
     setup.withFinishing = false;
+    setup.withOutputBin = false;
     Open(ExtendedModel(), setup);
     EXPECT_EQ(ChildControlIds(page),
               WithoutIds(Template(kExtendedJobOptions),
                          {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED,
                           IDC_JOB_TYPE_GROUP, IDC_JOB_PIN_BUTTON, IDC_STAPLE_LABEL, IDC_STAPLE,
                           IDC_PUNCH_LABEL, IDC_PUNCH, IDC_BIND_POSITION_LABEL,
-                          IDC_BIND_POSITION}));
+                          IDC_BIND_POSITION, IDC_OUTPUT_BIN_LABEL, IDC_OUTPUT_BIN}));
 }
 
 TEST_F(ExtendedLayoutTest, FinishingListsHandTheChosenOptionNotTheEntryToTheDriver) {

@@ -39,7 +39,7 @@ void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
     tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
     tree.AddFeature("VXCollate", 0, {L"Off", L"On"});
     tree.AddFeature("VXHDDSpool", 0, {L"Off", L"On"});
-    tree.AddFeature("OutputBin", 0, kOutputBins);
+    if (setup.withOutputBin) tree.AddFeature("OutputBin", 0, kOutputBins);
     if (setup.withJobType) items->jobType = tree.AddFeature("VXJob_Type", setup.jobType, kJobTypes);
     if (setup.withFinishing) {
         items->bindPosition = tree.AddFeature("VXBindPosition", setup.bindPosition, kBindPositions);

@@ -26,6 +26,7 @@ struct PageSetup {
     LONG staple = 0;
     LONG punch = 0;
     bool withFinishing = true;
+    bool withOutputBin = true;
     LONG orientationItem = 0;
     std::map<std::string, std::string> settings = {
         {"VXHDD", "True"},       {"VXJobLimit", "False"}, {"VXFinisher", "True"},
