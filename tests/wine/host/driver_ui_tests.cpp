@@ -450,6 +450,52 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     EXPECT_EQ(encryption.caption, L"Encrypted Print Settings");
 }
 
+TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheDriver) {
+    constexpr UINT kPhotoMode = 1506;
+    constexpr UINT kColorSamples = 1614;
+    constexpr UINT kOfficeColor = 1610;
+    constexpr UINT kSpecialToner = 4031;
+    constexpr UINT kLinkLabel = 1392;
+    WCHAR folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    SheetOptions options;
+    options.outFile = std::wstring(folder) + L"sx-driver-ui-pro-color.dev";
+    DeleteFileW(options.outFile.c_str());
+    OpenedDialog samples;
+    bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
+    WCHAR link[128] = L"";
+    Run(
+        [&](HWND sheet) {
+            ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
+            HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
+            PressAndCatchDialog(GetDlgItem(page, kPhotoMode), Press::Mouse, 200);
+            photoChecked = IsDlgButtonChecked(page, kPhotoMode) == BST_CHECKED;
+            // No colour-samples utility is registered in the test prefix.
+            samples = PressAndCatchDialog(GetDlgItem(page, kColorSamples), Press::SpaceBar);
+            officeEnabled = IsWindowEnabled(GetDlgItem(page, kOfficeColor)) != 0;
+            tonerEnabled = IsWindowEnabled(GetDlgItem(page, kSpecialToner)) != 0;
+            linkShown = IsWindowVisible(GetDlgItem(page, kLinkLabel)) != 0;
+            GetDlgItemTextW(page, kLinkLabel, link, ARRAYSIZE(link));
+            Press(sheet, PSBTN_OK);
+        },
+        options);
+    EXPECT_TRUE(photoChecked);
+    EXPECT_EQ(samples.caption, L"Error");
+    EXPECT_TRUE(samples.ownedBySheet);
+    EXPECT_TRUE(officeEnabled);
+    EXPECT_TRUE(tonerEnabled) << "the model's printer has the white toner";
+    EXPECT_TRUE(linkShown);
+    EXPECT_STREQ(link, L"https://support.sx-printing.example/c5200pro");
+    ASSERT_TRUE(sheet_->Stored());
+    std::vector<BYTE> stored;
+    std::string error;
+    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
+    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
+    EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[Ppd().FindFeature("VXOutputMode")], 1);
+    DeleteFileW(options.outFile.c_str());
+}
+
 TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
     OPTITEM *paper = Standard(DMPUB_FORMNAME);
     // An option hidden the way the plug-in hides paper names.
