@@ -5,6 +5,7 @@
 #include <winspool.h>
 #include <wchar.h>
 
+#include <new>
 #include <vector>
 
 WCHAR CapabilityFile[kConfigPathChars];
@@ -18,6 +19,16 @@ const WCHAR kCryptoDllKey[] = L"CryptoDll";
 const WCHAR kCompressionKey[] = L"Compression";
 const WCHAR kDriverSubfolder[] = L"\\3";
 constexpr DWORD kOemConfigValueChars = 129;
+// First tries at the driver information: most drivers' answers fit, which
+// spares the spooler call that asks for the size.
+constexpr DWORD kDriverInfo1Bytes = 1024;
+constexpr DWORD kDriverInfo3Bytes = 8192;
+constexpr DWORD kDriverDirectoryChars = 1024;
+// A configuration file larger than this is left to the profile functions.
+constexpr DWORD kMaxConfigFileBytes = 1u << 20;
+
+const char16_t *Text(const WCHAR *text) { return reinterpret_cast<const char16_t *>(text); }
+char16_t *Text(WCHAR *text) { return reinterpret_cast<char16_t *>(text); }
 
 bool EndsWithNoCase(const WCHAR *name, const WCHAR *suffix) {
     const size_t length = wcslen(name), suffixLength = wcslen(suffix);
@@ -32,21 +43,35 @@ bool CopyWholePath(WCHAR *dst, DWORD chars, const WCHAR *src) {
     return true;
 }
 
-// The dependent-file list of the printer's driver (names, each terminated,
-// ended by an empty name); empty when it cannot be read.
-std::vector<WCHAR> ReadDependentFiles(HANDLE hPrinter) {
-    std::vector<WCHAR> list;
+// The driver information at `level` in a GlobalAlloc block: one spooler
+// call when the first guess is big enough, else a second of the size asked.
+bool ReadDriverInfo(HANDLE hPrinter, DWORD level, DWORD firstGuess,
+                    std::unique_ptr<GlobalBlock> *block, DWORD *bytes) {
     DWORD needed = 0;
-    GetPrinterDriverW(hPrinter, nullptr, 3, nullptr, 0, &needed);
-    GlobalBlock block(needed);
-    if (!block) return list;
-    if (!GetPrinterDriverW(hPrinter, nullptr, 3, block.As<BYTE>(), needed, &needed)) return list;
-    const DRIVER_INFO_3W *info = block.As<DRIVER_INFO_3W>();
+    block->reset(new (std::nothrow) GlobalBlock(firstGuess));
+    if (!*block || !**block) return false;
+    if (GetPrinterDriverW(hPrinter, nullptr, level, (*block)->As<BYTE>(), firstGuess, &needed)) {
+        *bytes = firstGuess;
+        return true;
+    }
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed <= firstGuess) return false;
+    block->reset(new (std::nothrow) GlobalBlock(needed));
+    if (!*block || !**block) return false;
+    *bytes = needed;
+    return GetPrinterDriverW(hPrinter, nullptr, level, (*block)->As<BYTE>(), needed, &needed) != 0;
+}
+
+// The dependent-file list of a DRIVER_INFO_3 block (names, each terminated,
+// ended by an empty name); empty when it has none.
+std::vector<WCHAR> CopyDependentFiles(const BYTE *block, DWORD bytes) {
+    std::vector<WCHAR> list;
+    const DRIVER_INFO_3W *info = reinterpret_cast<const DRIVER_INFO_3W *>(block);
     const WCHAR *files = info->pDependentFiles;
     if (!files) return list;
     // The list lies inside the block; never walk past its end.
-    const WCHAR *end = reinterpret_cast<const WCHAR *>(block.As<BYTE>() + needed);
-    if (files < block.As<WCHAR>() || files >= end) return list;
+    const WCHAR *begin = reinterpret_cast<const WCHAR *>(block);
+    const WCHAR *end = reinterpret_cast<const WCHAR *>(block + bytes);
+    if (files < begin || files >= end) return list;
     const WCHAR *p = files;
     while (p < end && *p) {
         while (p < end && *p) ++p;
@@ -59,83 +84,40 @@ std::vector<WCHAR> ReadDependentFiles(HANDLE hPrinter) {
     return list;
 }
 
-}  // namespace
+// The file's text as the profile functions decode it; false when it cannot
+// be read whole.
+bool ReadConfigText(const WCHAR *path, std::u16string *text) {
+    FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxConfigFileBytes) return false;
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    if (!bytes.empty() &&
+        !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return false;
+    bytes.resize(got);
 
-bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
-    name[0] = 0;
-    DWORD needed = 0;
-    GetPrinterDriverW(hPrinter, nullptr, 1, nullptr, 0, &needed);
-    GlobalBlock block(needed);
-    if (!block) return false;
-    if (!GetPrinterDriverW(hPrinter, nullptr, 1, block.As<BYTE>(), needed, &needed)) return true;
-    const DRIVER_INFO_1W *info = block.As<DRIVER_INFO_1W>();
-    if (info->pName) lstrcpynW(name, info->pName, chars);
+    size_t mark = 0;
+    const ProfileEncoding encoding = DetectProfileEncoding(bytes.data(), bytes.size(), &mark);
+    const uint8_t *body = bytes.data() + mark;
+    const int bodyBytes = static_cast<int>(bytes.size() - mark);
+    if (encoding == ProfileEncoding::Utf16Le || encoding == ProfileEncoding::Utf16Be) {
+        *text = DecodeUtf16Profile(body, static_cast<size_t>(bodyBytes),
+                                   encoding == ProfileEncoding::Utf16Be);
+        return true;
+    }
+    const UINT codePage = encoding == ProfileEncoding::Utf8 ? CP_UTF8 : CP_ACP;
+    const char *narrow = reinterpret_cast<const char *>(body);
+    const int chars = bodyBytes ? MultiByteToWideChar(codePage, 0, narrow, bodyBytes, nullptr, 0) : 0;
+    text->assign(static_cast<size_t>(chars), u'\0');
+    if (chars) MultiByteToWideChar(codePage, 0, narrow, bodyBytes, reinterpret_cast<WCHAR *>(&(*text)[0]), chars);
     return true;
 }
 
-int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
-    CapabilityFile[0] = 0;
-    const std::vector<WCHAR> files = ReadDependentFiles(hPrinter);
-    int found = 0;
-    for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
-        if (EndsWithNoCase(name, L".ini")) {
-            WCHAR value[kOemConfigValueChars];
-            GetPrivateProfileStringW(kOemFilesSection, kOemConfigKey, L"", value,
-                                     kOemConfigValueChars, name);
-            if (value[0] && pluginIniPath) CopyWholePath(pluginIniPath, kConfigPathChars, name);
-            found = 1;
-        } else if (EndsWithNoCase(name, L".cap")) {
-            CopyWholePath(CapabilityFile, kConfigPathChars, name);
-            found = 1;
-        }
-    }
-    return found;
-}
-
-void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars) {
-    section[0] = 0;
-    WCHAR driverName[kConfigPathChars];
-    if (!ReadPrinterDriverName(hPrinter, driverName, kConfigPathChars)) return;
-    if (!driverName[0] || !CapabilityFile[0]) return;
-    GetPrivateProfileStringW(kCapabilitySection, driverName, L"", section, chars, CapabilityFile);
-}
-
-void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD chars) {
-    if (!out || !chars) return;
-    out[0] = 0;
-    if (!section[0] || !CapabilityFile[0]) return;
-    GetPrivateProfileStringW(section, key, L"", out, chars, CapabilityFile);
-}
-
-void ReadCapabilityString(HANDLE hPrinter, const WCHAR *key, WCHAR *out, DWORD chars) {
-    WCHAR section[kModelSectionChars];
-    ReadModelSection(hPrinter, section, kModelSectionChars);
-    ReadModelString(section, key, out, chars);
-}
-
-UINT ReadCompressionCapability(HANDLE hPrinter) {
-    WCHAR section[kModelSectionChars];
-    ReadModelSection(hPrinter, section, kModelSectionChars);
-    if (!section[0]) return 0;
-    return GetPrivateProfileIntW(section, kCompressionKey, 0, CapabilityFile);
-}
-
-int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars) {
-    const std::vector<WCHAR> files = ReadDependentFiles(hPrinter);
-    const WCHAR *match = nullptr;
-    for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
-        if (EndsWithNoCase(name, L".ver")) match = name;
-    }
-    if (!match) return 0;
-    return CopyWholePath(out, chars, match) ? 1 : 0;
-}
-
-int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
-    if (!buffer || !bytes || !*bytes) return 0;
-    DWORD needed = 0;
-    if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(buffer), *bytes,
-                                    &needed))
-        return 0;
+// Appends "\3", a backslash and the file name to the directory in `buffer`.
+int AppendDriverFileName(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
     const size_t capacity = *bytes / sizeof(WCHAR);
     const size_t subfolderLength = wcslen(kDriverSubfolder);
     size_t length = wcsnlen(buffer, capacity);
@@ -156,6 +138,201 @@ int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
     return result;
 }
 
+}  // namespace
+
+bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
+    name[0] = 0;
+    std::unique_ptr<GlobalBlock> block;
+    DWORD bytes = 0;
+    if (!ReadDriverInfo(hPrinter, 1, kDriverInfo1Bytes, &block, &bytes)) return block && *block;
+    const DRIVER_INFO_1W *info = block->As<DRIVER_INFO_1W>();
+    if (info->pName) lstrcpynW(name, info->pName, chars);
+    return true;
+}
+
+int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
+    return DriverConfigSnapshot(hPrinter).FindConfigFiles(pluginIniPath);
+}
+
+void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars) {
+    section[0] = 0;
+    WCHAR driverName[kConfigPathChars];
+    if (!ReadPrinterDriverName(hPrinter, driverName, kConfigPathChars)) return;
+    if (!driverName[0] || !CapabilityFile[0]) return;
+    GetPrivateProfileStringW(kCapabilitySection, driverName, L"", section, chars, CapabilityFile);
+}
+
+void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD chars) {
+    if (!out || !chars) return;
+    out[0] = 0;
+    if (!section[0] || !CapabilityFile[0]) return;
+    GetPrivateProfileStringW(section, key, L"", out, chars, CapabilityFile);
+}
+
+void ReadCapabilityString(HANDLE hPrinter, const WCHAR *key, WCHAR *out, DWORD chars) {
+    DriverConfigSnapshot(hPrinter).ReadModelString(key, out, chars);
+}
+
+UINT ReadCompressionCapability(HANDLE hPrinter) {
+    return DriverConfigSnapshot(hPrinter).ReadModelInt(kCompressionKey, 0);
+}
+
+int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars) {
+    std::unique_ptr<GlobalBlock> block;
+    DWORD bytes = 0;
+    if (!ReadDriverInfo(hPrinter, 3, kDriverInfo3Bytes, &block, &bytes)) return 0;
+    const std::vector<WCHAR> files = CopyDependentFiles(block->As<BYTE>(), bytes);
+    const WCHAR *match = nullptr;
+    for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
+        if (EndsWithNoCase(name, L".ver")) match = name;
+    }
+    if (!match) return 0;
+    return CopyWholePath(out, chars, match) ? 1 : 0;
+}
+
+int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
+    if (!buffer || !bytes || !*bytes) return 0;
+    DWORD needed = 0;
+    if (!GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(buffer), *bytes,
+                                    &needed))
+        return 0;
+    return AppendDriverFileName(buffer, bytes, fileName);
+}
+
+struct DriverConfigSnapshot::ConfigFile {
+    std::wstring path;
+    bool parsed = false;  // else the profile functions answer for it
+    ProfileText text;
+};
+
+DriverConfigSnapshot::DriverConfigSnapshot(HANDLE hPrinter) : printer_(hPrinter) {}
+
+DriverConfigSnapshot::~DriverConfigSnapshot() = default;
+
+bool DriverConfigSnapshot::ReadDriverInfo() {
+    if (infoRead_) return infoValid_;
+    infoRead_ = true;
+    std::unique_ptr<GlobalBlock> block;
+    DWORD bytes = 0;
+    if (!::ReadDriverInfo(printer_, 3, kDriverInfo3Bytes, &block, &bytes)) return false;
+    const DRIVER_INFO_3W *info = block->As<DRIVER_INFO_3W>();
+    if (info->pName) driverName_ = info->pName;
+    dependentFiles_ = CopyDependentFiles(block->As<BYTE>(), bytes);
+    infoValid_ = true;
+    return true;
+}
+
+int DriverConfigSnapshot::FindConfigFiles(WCHAR *pluginIniPath) {
+    CapabilityFile[0] = 0;
+    sectionRead_ = false;
+    ReadDriverInfo();
+    int found = 0;
+    const std::vector<WCHAR> &files = dependentFiles_;
+    for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
+        if (EndsWithNoCase(name, L".ini")) {
+            WCHAR value[kOemConfigValueChars];
+            ReadFileString(name, kOemFilesSection, kOemConfigKey, L"", value, kOemConfigValueChars);
+            if (value[0] && pluginIniPath) CopyWholePath(pluginIniPath, kConfigPathChars, name);
+            found = 1;
+        } else if (EndsWithNoCase(name, L".cap")) {
+            CopyWholePath(CapabilityFile, kConfigPathChars, name);
+            found = 1;
+        }
+    }
+    return found;
+}
+
+bool DriverConfigSnapshot::DriverName(WCHAR *name, DWORD chars) {
+    // The level-1 answer is the cheaper one when nothing else is needed.
+    if (!infoRead_) return ReadPrinterDriverName(printer_, name, chars);
+    name[0] = 0;
+    if (!infoValid_) return false;
+    lstrcpynW(name, driverName_.c_str(), chars);
+    return true;
+}
+
+const WCHAR *DriverConfigSnapshot::ModelSection() {
+    if (sectionRead_) return section_;
+    sectionRead_ = true;
+    section_[0] = 0;
+    WCHAR driverName[kConfigPathChars];
+    if (!DriverName(driverName, kConfigPathChars)) return section_;
+    if (!driverName[0] || !CapabilityFile[0]) return section_;
+    ReadFileString(CapabilityFile, kCapabilitySection, driverName, L"", section_,
+                   kModelSectionChars);
+    return section_;
+}
+
+void DriverConfigSnapshot::ReadModelString(const WCHAR *key, WCHAR *out, DWORD chars) {
+    if (!out || !chars) return;
+    out[0] = 0;
+    const WCHAR *section = ModelSection();
+    if (!section[0] || !CapabilityFile[0]) return;
+    ReadFileString(CapabilityFile, section, key, L"", out, chars);
+}
+
+UINT DriverConfigSnapshot::ReadModelInt(const WCHAR *key, INT defaultValue) {
+    const WCHAR *section = ModelSection();
+    if (!section[0]) return static_cast<UINT>(defaultValue);
+    return ReadFileInt(CapabilityFile, section, key, defaultValue);
+}
+
+DriverConfigSnapshot::ConfigFile &DriverConfigSnapshot::File(const WCHAR *path) {
+    for (const std::unique_ptr<ConfigFile> &file : files_)
+        if (_wcsicmp(file->path.c_str(), path) == 0) return *file;
+    std::unique_ptr<ConfigFile> file(new ConfigFile);
+    file->path = path;
+    std::u16string text;
+    if (ReadConfigText(path, &text)) {
+        file->text = ProfileText(text.data(), text.size());
+        file->parsed = true;
+    }
+    files_.push_back(std::move(file));
+    return *files_.back();
+}
+
+DWORD DriverConfigSnapshot::ReadFileString(const WCHAR *path, const WCHAR *section,
+                                           const WCHAR *key, const WCHAR *defaultValue,
+                                           WCHAR *out, DWORD chars) {
+    const ConfigFile &file = File(path);
+    if (!file.parsed)
+        return GetPrivateProfileStringW(section, key, defaultValue, out, chars, path);
+    return static_cast<DWORD>(
+        file.text.ReadString(Text(section), Text(key), Text(defaultValue), Text(out), chars));
+}
+
+UINT DriverConfigSnapshot::ReadFileInt(const WCHAR *path, const WCHAR *section, const WCHAR *key,
+                                       INT defaultValue) {
+    const ConfigFile &file = File(path);
+    if (!file.parsed) return GetPrivateProfileIntW(section, key, defaultValue, path);
+    return file.text.ReadInt(Text(section), Text(key), defaultValue);
+}
+
+const WCHAR *DriverConfigSnapshot::DriverDirectory() {
+    if (directoryRead_) return directory_.empty() ? nullptr : directory_.c_str();
+    directoryRead_ = true;
+    std::vector<WCHAR> buffer(kDriverDirectoryChars, 0);
+    DWORD needed = 0;
+    if (GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(buffer.data()),
+                                   kDriverDirectoryChars * sizeof(WCHAR), &needed))
+        directory_.assign(buffer.data(), wcsnlen(buffer.data(), kDriverDirectoryChars - 1));
+    return directory_.empty() ? nullptr : directory_.c_str();
+}
+
+bool DriverConfigSnapshot::ReadDriverDirectory(WCHAR *out, DWORD chars) {
+    const WCHAR *directory = DriverDirectory();
+    // A buffer the directory does not fit fails, as the spooler's answer would.
+    if (!directory || !chars || directory_.size() >= chars) return false;
+    wmemcpy(out, directory, directory_.size() + 1);
+    return true;
+}
+
+int DriverConfigSnapshot::BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
+    if (!buffer || !bytes || !*bytes) return 0;
+    if (!ReadDriverDirectory(buffer, *bytes / sizeof(WCHAR))) return 0;
+    return AppendDriverFileName(buffer, bytes, fileName);
+}
+
 SideLibrary::SideLibrary(HANDLE hPrinter) {
     WCHAR name[kSideLibraryNameChars];
     ReadCapabilityString(hPrinter, kCryptoDllKey, name, kSideLibraryNameChars);
@@ -166,6 +343,16 @@ SideLibrary::SideLibrary(const WCHAR *modelSection) {
     WCHAR name[kSideLibraryNameChars];
     ReadModelString(modelSection, kCryptoDllKey, name, kSideLibraryNameChars);
     LoadByName(name);
+}
+
+SideLibrary::SideLibrary(DriverConfigSnapshot &config) {
+    WCHAR name[kSideLibraryNameChars];
+    config.ReadModelString(kCryptoDllKey, name, kSideLibraryNameChars);
+    if (!name[0]) return;
+    WCHAR path[kSideLibraryPathBytes / sizeof(WCHAR)];
+    DWORD bytes = kSideLibraryPathBytes;
+    if (!config.BuildDriverFilePath(path, &bytes, name)) return;
+    library_.Reset(LoadLibraryW(path));
 }
 
 void SideLibrary::LoadByName(const WCHAR *name) {

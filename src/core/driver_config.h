@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include "core/profile_text.h"
 #include "core/win_holders.h"
+
+#include <memory>
+#include <string>
+#include <vector>
 
 constexpr DWORD kConfigPathChars = MAX_PATH + 1;          // 261
 constexpr DWORD kModelSectionChars = 128;
@@ -29,6 +34,57 @@ bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars);
 void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars);
 void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD chars);
 
+// One operation's view of the printer's driver and its configuration files.
+// The spooler is asked for the driver's information once, the driver
+// directory once, and each configuration file is read once, however many
+// keys the operation looks up: spooler and profile calls dominate the cost
+// of every operation that reads them. The answers are those of the
+// functions above.
+class DriverConfigSnapshot {
+public:
+    explicit DriverConfigSnapshot(HANDLE hPrinter);
+    ~DriverConfigSnapshot();
+    DriverConfigSnapshot(const DriverConfigSnapshot &) = delete;
+    DriverConfigSnapshot &operator=(const DriverConfigSnapshot &) = delete;
+
+    // As FindDriverConfigFiles (it sets the process-wide CapabilityFile).
+    int FindConfigFiles(WCHAR *pluginIniPath);
+    // As ReadPrinterDriverName.
+    bool DriverName(WCHAR *name, DWORD chars);
+    // As ReadCapabilityString, from the capability file found last.
+    void ReadModelString(const WCHAR *key, WCHAR *out, DWORD chars);
+    // A number of the model section; `defaultValue` when the driver has no
+    // model section or the section no such key.
+    UINT ReadModelInt(const WCHAR *key, INT defaultValue);
+    // As GetPrivateProfileStringW and GetPrivateProfileIntW on `path`.
+    DWORD ReadFileString(const WCHAR *path, const WCHAR *section, const WCHAR *key,
+                         const WCHAR *defaultValue, WCHAR *out, DWORD chars);
+    UINT ReadFileInt(const WCHAR *path, const WCHAR *section, const WCHAR *key, INT defaultValue);
+    // As GetPrinterDriverDirectoryW (level 1) into `chars` characters.
+    bool ReadDriverDirectory(WCHAR *out, DWORD chars);
+    // As BuildDriverFilePath.
+    int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName);
+
+private:
+    struct ConfigFile;
+
+    bool ReadDriverInfo();
+    const WCHAR *ModelSection();
+    ConfigFile &File(const WCHAR *path);
+    const WCHAR *DriverDirectory();
+
+    HANDLE printer_;
+    bool infoRead_ = false;
+    bool infoValid_ = false;
+    std::wstring driverName_;
+    std::vector<WCHAR> dependentFiles_;
+    bool sectionRead_ = false;
+    WCHAR section_[kModelSectionChars] = {};
+    bool directoryRead_ = false;
+    std::wstring directory_;
+    std::vector<std::unique_ptr<ConfigFile>> files_;
+};
+
 // The encryption library named by the model's "CryptoDll" key, loaded from
 // the driver directory's "3" folder for one operation.
 class SideLibrary {
@@ -36,6 +92,8 @@ public:
     explicit SideLibrary(HANDLE hPrinter);
     // For callers that already read the model section.
     explicit SideLibrary(const WCHAR *modelSection);
+    // For an operation that already holds the driver's configuration.
+    explicit SideLibrary(DriverConfigSnapshot &config);
     HMODULE Handle() const { return library_.Get(); }
     template <typename Fn>
     Fn ExportAs(const char *name) const { return library_.ExportAs<Fn>(name); }

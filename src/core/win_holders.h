@@ -58,3 +58,18 @@ public:
 private:
     HKEY key_ = nullptr;
 };
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE file) : file_(file) {}
+    ~FileHandle() {
+        if (file_ != INVALID_HANDLE_VALUE && file_) CloseHandle(file_);
+    }
+    FileHandle(const FileHandle &) = delete;
+    FileHandle &operator=(const FileHandle &) = delete;
+    HANDLE Get() const { return file_; }
+    explicit operator bool() const { return file_ != INVALID_HANDLE_VALUE && file_; }
+
+private:
+    HANDLE file_;
+};
