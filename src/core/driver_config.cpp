@@ -173,6 +173,16 @@ void ReadCapabilityString(HANDLE hPrinter, const WCHAR *key, WCHAR *out, DWORD c
     DriverConfigSnapshot(hPrinter).ReadModelString(key, out, chars);
 }
 
+void ReadKeptCapabilityString(const WCHAR *keptLines, HANDLE hPrinter, const WCHAR *key,
+                              WCHAR *out, DWORD chars) {
+    if (!keptLines) {
+        ReadCapabilityString(hPrinter, key, out, chars);
+        return;
+    }
+    if (!out || !chars) return;
+    ReadSectionLines(Text(keptLines), Text(key), Text(out), chars);
+}
+
 UINT ReadCompressionCapability(HANDLE hPrinter) {
     return DriverConfigSnapshot(hPrinter).ReadModelInt(kCompressionKey, 0);
 }
@@ -275,6 +285,16 @@ UINT DriverConfigSnapshot::ReadModelInt(const WCHAR *key, INT defaultValue) {
     const WCHAR *section = ModelSection();
     if (!section[0]) return static_cast<UINT>(defaultValue);
     return ReadFileInt(CapabilityFile, section, key, defaultValue);
+}
+
+bool DriverConfigSnapshot::KeepModelSection(std::u16string *lines) {
+    lines->clear();
+    const WCHAR *section = ModelSection();
+    if (!section[0] || !CapabilityFile[0]) return true;
+    const ConfigFile &file = File(CapabilityFile);
+    if (!file.parsed) return false;
+    *lines = file.text.SectionLines(Text(section));
+    return true;
 }
 
 DriverConfigSnapshot::ConfigFile &DriverConfigSnapshot::File(const WCHAR *path) {

@@ -34,6 +34,11 @@ bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars);
 void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars);
 void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD chars);
 
+// A model key as ReadCapabilityString gives it: from the lines a holder
+// kept with DriverConfigSnapshot::KeepModelSection, else from the files.
+void ReadKeptCapabilityString(const WCHAR *keptLines, HANDLE hPrinter, const WCHAR *key,
+                              WCHAR *out, DWORD chars);
+
 // One operation's view of the printer's driver and its configuration files.
 // The spooler is asked for the driver's information once, the driver
 // directory once, and each configuration file is read once, however many
@@ -56,6 +61,8 @@ public:
     // A number of the model section; `defaultValue` when the driver has no
     // model section or the section no such key.
     UINT ReadModelInt(const WCHAR *key, INT defaultValue);
+    // As ReadCompressionCapability.
+    UINT ReadCompressionCapability() { return ReadModelInt(L"Compression", 0); }
     // As GetPrivateProfileStringW and GetPrivateProfileIntW on `path`.
     DWORD ReadFileString(const WCHAR *path, const WCHAR *section, const WCHAR *key,
                          const WCHAR *defaultValue, WCHAR *out, DWORD chars);
@@ -64,6 +71,10 @@ public:
     bool ReadDriverDirectory(WCHAR *out, DWORD chars);
     // As BuildDriverFilePath.
     int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName);
+    // The model section's lines, for a holder that outlives the operation
+    // (the document sheet keeps them for its pages); false when the
+    // capability file could not be read whole.
+    bool KeepModelSection(std::u16string *lines);
 
 private:
     struct ConfigFile;

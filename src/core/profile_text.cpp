@@ -9,6 +9,9 @@ constexpr uint8_t kUtf8Mark[] = {0xEF, 0xBB, 0xBF};
 constexpr size_t kUtf16MarkBytes = 2;
 // The profile functions read a number through a 30-character buffer.
 constexpr size_t kNumberTextChars = 30;
+// Lines kept from a section are read back under a header of this name.
+const char16_t kLinesSection[] = u"lines";
+const char16_t kLinesSectionHeader[] = u"[lines]\n";
 
 // Blanks as the profile reader sees them: Unicode spaces, plus CR and the
 // DOS end-of-file mark.
@@ -187,6 +190,28 @@ size_t ProfileText::ReadString(const char16_t *section, const char16_t *key,
     size_t length = Length(fallback);
     while (length > 1 && fallback[length - 1] == u' ') --length;
     return CopyCut(out, chars, fallback, length);
+}
+
+std::u16string ProfileText::SectionLines(const char16_t *section) const {
+    std::u16string lines;
+    const std::u16string sectionName = Trimmed(section);
+    for (const Section &candidate : sections_) {
+        if (candidate.name.empty() || !SameName(candidate.name, sectionName)) continue;
+        for (const Entry &entry : candidate.entries) {
+            if (!entry.hasValue) continue;
+            lines += entry.name;
+            lines += u'=';
+            lines += entry.value;
+            lines += u'\n';
+        }
+        break;
+    }
+    return lines;
+}
+
+size_t ReadSectionLines(const char16_t *lines, const char16_t *key, char16_t *out, size_t chars) {
+    const std::u16string text = std::u16string(kLinesSectionHeader) + lines;
+    return ProfileText(text.data(), text.size()).ReadString(kLinesSection, key, u"", out, chars);
 }
 
 uint32_t ProfileText::ReadInt(const char16_t *section, const char16_t *key,

@@ -36,6 +36,10 @@ public:
     // absent or empty.
     uint32_t ReadInt(const char16_t *section, const char16_t *key, int32_t defaultValue) const;
 
+    // The "name=value" lines of the first section of that name, one per
+    // line: a copy that ReadSectionLines answers from as this text does.
+    std::u16string SectionLines(const char16_t *section) const;
+
 private:
     struct Entry {
         std::u16string name;
@@ -51,6 +55,9 @@ private:
 
     std::vector<Section> sections_;
 };
+
+// ReadString of `key` in lines that SectionLines gave.
+size_t ReadSectionLines(const char16_t *lines, const char16_t *key, char16_t *out, size_t chars);
 
 // As the platform's conversion of a profile value to a number (base chosen
 // by its prefix, stopping at the first character that is no digit).

@@ -113,8 +113,10 @@ void AddLinkPage(DocUiState *state) {
     OpenedPrinter printer(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
     WCHAR address[kLinkValueChars] = L"";
     WCHAR library[kLinkValueChars] = L"";
-    ReadCapabilityString(printer.Get(), kLinkAddressKey, address, kLinkValueChars);
-    ReadCapabilityString(printer.Get(), kLinkLibraryKey, library, kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkAddressKey, address,
+                             kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkLibraryKey, library,
+                             kLinkValueChars);
     if (!address[0] || !library[0]) return;
     if (!LoadLinkPageLibrary(printer.Get(), library)) return;
 
@@ -148,7 +150,8 @@ void OpenLinkAddress(HWND page, const DocUiState *state) {
     const POEMUIPSPARAM sheet = state ? state->pOemUiPsParam : nullptr;
     if (!sheet) return;
     WCHAR address[kLinkValueChars] = L"";
-    ReadCapabilityString(sheet->hPrinter, kLinkAddressKey, address, kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter, kLinkAddressKey, address,
+                             kLinkValueChars);
     if (address[0]) ShellExecuteW(page, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -23,6 +23,10 @@ struct DocUiState {
     DWORD dwColorTunerSetting;
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
+    // The model section's lines as the sheet's CommonUIProp read them, on
+    // the OEM heap; null when they could not be kept (the pages then read
+    // the capability file).
+    WCHAR *pModelKeys;
 };
 
 inline bool SlotPresent(const DocUiState *state, uint32_t slot) {

@@ -99,6 +99,21 @@ TEST(ProfileText, CaseFoldingCoversAccentedAndCyrillicNames) {
     EXPECT_EQ(u"E", Read(profile, u"CAPABILITY", u"\u00E9TIQUETTE \u0436"));
 }
 
+TEST(ProfileText, KeptSectionLinesAnswerAsTheFileDoes) {
+    const ProfileText profile = Parse(kCapability);
+    const std::u16string lines = profile.SectionLines(u"sxc4200");
+    for (const char16_t *key : {u"CryptoDll", u"compression", u"CARD_DLL", u"Quoted", u"NoEquals",
+                                u"Later", u"Missing", u""}) {
+        for (size_t chars : {size_t(1), size_t(3), size_t(64)}) {
+            std::vector<char16_t> kept(chars, u'#'), read(chars, u'#');
+            EXPECT_EQ(profile.ReadString(u"SXC4200", key, u"", read.data(), chars),
+                      ReadSectionLines(lines.c_str(), key, kept.data(), chars));
+            EXPECT_EQ(std::u16string(read.data()), std::u16string(kept.data()));
+        }
+    }
+    EXPECT_EQ(u"", profile.SectionLines(u"Missing"));
+}
+
 TEST(ProfileEncoding, TheByteOrderMarkDecides) {
     size_t mark = 9;
     const uint8_t utf8[] = {0xEF, 0xBB, 0xBF, 'a'};
