@@ -23,21 +23,9 @@ bool IsBlank(char16_t c) {
     return c >= 0x2000 && c <= 0x200A;
 }
 
-// Simple lower case for the scripts that have case and are likely in
-// driver and key names: Latin, Greek and Cyrillic.
-char16_t FoldCase(char16_t c) {
-    if (c < 0x80) return (c >= 'A' && c <= 'Z') ? static_cast<char16_t>(c + 0x20) : c;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F))
-        return static_cast<char16_t>(c + 0x20);
-    if (c >= 0x400 && c <= 0x40F) return static_cast<char16_t>(c + 0x50);
-    // Latin Extended-A pairs capitals at even code points (0x100..0x137,
-    // 0x14A..0x177) and at odd ones (0x139..0x148, 0x179..0x17E).
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
-        return (c & 1) ? static_cast<char16_t>(c + 1) : c;
-    return c;
-}
+// Names match without regard to the case of ASCII letters only, as the
+// platform's profile functions here compare them.
+char16_t FoldCase(char16_t c) { return (c >= 'A' && c <= 'Z') ? static_cast<char16_t>(c + 0x20) : c; }
 
 size_t Length(const char16_t *text) {
     size_t length = 0;

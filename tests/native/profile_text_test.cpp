@@ -94,9 +94,10 @@ TEST(ProfileText, NumbersFollowThePlatformConversion) {
               profile.ReadInt(u"N", u"Long", 0));
 }
 
-TEST(ProfileText, CaseFoldingCoversAccentedAndCyrillicNames) {
+TEST(ProfileText, OnlyAsciiLettersMatchInEitherCase) {
     const ProfileText profile = Parse(u"[Capability]\n\u00C9tiquette \u0416=E\n");
-    EXPECT_EQ(u"E", Read(profile, u"CAPABILITY", u"\u00E9TIQUETTE \u0436"));
+    EXPECT_EQ(u"E", Read(profile, u"CAPABILITY", u"\u00C9TIQUETTE \u0416"));
+    EXPECT_EQ(u"", Read(profile, u"CAPABILITY", u"\u00E9TIQUETTE \u0436"));
 }
 
 TEST(ProfileText, KeptSectionLinesAnswerAsTheFileDoes) {
