@@ -1,7 +1,8 @@
 // The text of a configuration file as the platform's profile functions see
 // it: "[section]" headers and "name=value" lines, names compared without
-// regard to the case of ASCII letters. Reading a file once and answering every lookup from
-// it saves a file open and parse per key. Pure code: no platform headers.
+// regard to the case of ASCII letters. Reading a file once and answering
+// every lookup from it saves a file open and parse per key. Pure code: no
+// platform headers.
 #pragma once
 
 #include <cstddef>
