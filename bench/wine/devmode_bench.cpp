@@ -115,8 +115,8 @@ int wmain() {
         PrintBenchRow(std::string("DevMode ") + modes[i].name, rounds.Median(modeProbes[i]),
                       reference, rounds.Median(boundProbe), timedMode ? kTargetRatio : 0);
     }
-    std::printf("  (lower bound: one GetPrinterDriverW level 3, one GetPrivateProfileStringW and one "
-                "load and free of the encryption library)\n");
+    std::printf("  (lower bound: one GetPrinterDriverW level 3, one GetPrivateProfileStringW and "
+                "one load and free of the encryption library)\n");
     plugin->Release();
     ClosePrinter(printer);
     FreeLibrary(module);

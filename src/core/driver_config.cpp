@@ -25,7 +25,8 @@ constexpr DWORD kDriverInfo1Bytes = 1024;
 constexpr DWORD kDriverInfo3Bytes = 8192;
 constexpr DWORD kDriverDirectoryChars = 1024;
 // A configuration file larger than this is left to the profile functions.
-constexpr DWORD kMaxConfigFileBytes = 1u << 20;
+constexpr size_t kMaxConfigFileBytes = 1u << 20;
+constexpr size_t kFirstConfigReadBytes = 8192;
 
 const char16_t *Text(const WCHAR *text) { return reinterpret_cast<const char16_t *>(text); }
 char16_t *Text(WCHAR *text) { return reinterpret_cast<char16_t *>(text); }
@@ -84,20 +85,35 @@ std::vector<WCHAR> CopyDependentFiles(const BYTE *block, DWORD bytes) {
     return list;
 }
 
+// The file's bytes; false when it cannot be read whole or is too large.
+// A short read ends the file, which spares asking for its size first.
+bool ReadConfigBytes(const WCHAR *path, std::vector<uint8_t> *bytes) {
+    FileHandle file(CreateFileW(path, GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    bytes->resize(kFirstConfigReadBytes);
+    size_t used = 0;
+    for (;;) {
+        if (used == bytes->size()) {
+            if (bytes->size() >= kMaxConfigFileBytes) return false;
+            bytes->resize(bytes->size() * 2);
+        }
+        const DWORD wanted = static_cast<DWORD>(bytes->size() - used);
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), bytes->data() + used, wanted, &got, nullptr)) return false;
+        used += got;
+        if (got < wanted) break;
+    }
+    bytes->resize(used);
+    return true;
+}
+
 // The file's text as the profile functions decode it; false when it cannot
 // be read whole.
 bool ReadConfigText(const WCHAR *path, std::u16string *text) {
-    FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxConfigFileBytes) return false;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
-    DWORD got = 0;
-    if (!bytes.empty() &&
-        !ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
-        return false;
-    bytes.resize(got);
+    std::vector<uint8_t> bytes;
+    if (!ReadConfigBytes(path, &bytes)) return false;
 
     size_t mark = 0;
     const ProfileEncoding encoding = DetectProfileEncoding(bytes.data(), bytes.size(), &mark);
@@ -110,9 +126,12 @@ bool ReadConfigText(const WCHAR *path, std::u16string *text) {
     }
     const UINT codePage = encoding == ProfileEncoding::Utf8 ? CP_UTF8 : CP_ACP;
     const char *narrow = reinterpret_cast<const char *>(body);
-    const int chars = bodyBytes ? MultiByteToWideChar(codePage, 0, narrow, bodyBytes, nullptr, 0) : 0;
+    const int chars =
+        bodyBytes ? MultiByteToWideChar(codePage, 0, narrow, bodyBytes, nullptr, 0) : 0;
     text->assign(static_cast<size_t>(chars), u'\0');
-    if (chars) MultiByteToWideChar(codePage, 0, narrow, bodyBytes, reinterpret_cast<WCHAR *>(&(*text)[0]), chars);
+    if (chars)
+        MultiByteToWideChar(codePage, 0, narrow, bodyBytes, reinterpret_cast<WCHAR *>(&(*text)[0]),
+                            chars);
     return true;
 }
 

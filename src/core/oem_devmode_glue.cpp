@@ -29,7 +29,9 @@ class PrinterRecordEnvironment : public RecordEnvironment {
 public:
     explicit PrinterRecordEnvironment(HANDLE printer) : config_(printer) {}
 
-    void FindDriverConfigFiles(char16_t *iniPath) override { config_.FindConfigFiles(Wide(iniPath)); }
+    void FindDriverConfigFiles(char16_t *iniPath) override {
+        config_.FindConfigFiles(Wide(iniPath));
+    }
 
     int ReadOnePassSeries(const char16_t *iniPath) override {
         return static_cast<int>(

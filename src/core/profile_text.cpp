@@ -5,6 +5,7 @@
 namespace {
 
 constexpr char16_t kByteOrderMark = 0xFEFF;
+constexpr char16_t kSwappedByteOrderMark = 0xFFFE;
 constexpr uint8_t kUtf8Mark[] = {0xEF, 0xBB, 0xBF};
 constexpr size_t kUtf16MarkBytes = 2;
 // The profile functions read a number through a 30-character buffer.
@@ -25,7 +26,9 @@ bool IsBlank(char16_t c) {
 
 // Names match without regard to the case of ASCII letters only, as the
 // platform's profile functions here compare them.
-char16_t FoldCase(char16_t c) { return (c >= 'A' && c <= 'Z') ? static_cast<char16_t>(c + 0x20) : c; }
+char16_t FoldCase(char16_t c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char16_t>(c + 0x20) : c;
+}
 
 size_t Length(const char16_t *text) {
     size_t length = 0;
@@ -79,7 +82,7 @@ ProfileEncoding DetectProfileEncoding(const uint8_t *bytes, size_t size, size_t 
             *markBytes = kUtf16MarkBytes;
             return ProfileEncoding::Utf16Le;
         }
-        if (first == static_cast<char16_t>((kByteOrderMark >> 8) | ((kByteOrderMark & 0xFF) << 8))) {
+        if (first == kSwappedByteOrderMark) {
             *markBytes = kUtf16MarkBytes;
             return ProfileEncoding::Utf16Be;
         }

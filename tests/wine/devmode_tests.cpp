@@ -177,10 +177,10 @@ TEST_F(DevModeTest, ConfigurationFilesAnswerAsTheProfileFunctionsInEveryEncoding
     // quoted and hexadecimal, and a second section of the same name is
     // never read.
     WriteDriverBytes(L"sxt_utf16.cap",
-                     Utf16Bytes(std::wstring(L"; model\r\n[Capability]\r\n  sx test \x00C9NCODINGS = "
-                                             L"Wide Model \r\n[WIDE model]\r\nCompression = "
-                                             L"\"0x0900\"\r\nCryptoDll=sxcrypt.dll\r\n"
-                                             L"[Wide Model]\r\nCompression=0\r\n")));
+                     Utf16Bytes(L"; model\r\n[Capability]\r\n  sx test \x00C9NCODINGS = "
+                                L"Wide Model \r\n[WIDE model]\r\nCompression = "
+                                L"\"0x0900\"\r\nCryptoDll=sxcrypt.dll\r\n"
+                                L"[Wide Model]\r\nCompression=0\r\n"));
     WriteDriverBytes(L"sxt_utf8.ini", "\xEF\xBB\xBF[OEMFiles]\nOEMConfigFile1 = 'sxoemui.dll'\n"
                                       "[SpecialKey]\n1PassSeries= 1 \n");
     TestPrinter printer(name, {L"sxt_utf8.ini", L"sxt_utf16.cap"});
