@@ -34,6 +34,9 @@ public:
     }
 
     int ReadOnePassSeries(const char16_t *iniPath) override {
+        // A path field the driver never had filled may hold no terminator:
+        // it names no file, and nothing past the field is read.
+        if (wcsnlen(Wide(iniPath), kPathChars) == kPathChars) return 0;
         return static_cast<int>(
             config_.ReadFileInt(Wide(iniPath), kSpecialKeySection, kOnePassSeriesKey, 0));
     }
