@@ -228,11 +228,31 @@ int BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const WCHAR *fileName) {
     return AppendDriverFileName(buffer, bytes, fileName);
 }
 
-struct DriverConfigSnapshot::ConfigFile {
-    std::wstring path;
-    bool parsed = false;  // else the profile functions answer for it
-    ProfileText text;
-};
+ConfigFileReader::ConfigFileReader(const WCHAR *path) : path_(path) {
+    std::u16string text;
+    if (!ReadConfigText(path, &text)) return;
+    text_ = ProfileText(text.data(), text.size());
+    parsed_ = true;
+}
+
+DWORD ConfigFileReader::ReadString(const WCHAR *section, const WCHAR *key,
+                                   const WCHAR *defaultValue, WCHAR *out, DWORD chars) const {
+    if (!parsed_)
+        return GetPrivateProfileStringW(section, key, defaultValue, out, chars, path_.c_str());
+    return static_cast<DWORD>(
+        text_.ReadString(Text(section), Text(key), Text(defaultValue), Text(out), chars));
+}
+
+UINT ConfigFileReader::ReadInt(const WCHAR *section, const WCHAR *key, INT defaultValue) const {
+    if (!parsed_) return GetPrivateProfileIntW(section, key, defaultValue, path_.c_str());
+    return text_.ReadInt(Text(section), Text(key), defaultValue);
+}
+
+bool ConfigFileReader::SectionLines(const WCHAR *section, std::u16string *lines) const {
+    if (!parsed_) return false;
+    *lines = text_.SectionLines(Text(section));
+    return true;
+}
 
 DriverConfigSnapshot::DriverConfigSnapshot(HANDLE hPrinter) : printer_(hPrinter) {}
 
@@ -310,41 +330,25 @@ bool DriverConfigSnapshot::KeepModelSection(std::u16string *lines) {
     lines->clear();
     const WCHAR *section = ModelSection();
     if (!section[0] || !CapabilityFile[0]) return true;
-    const ConfigFile &file = File(CapabilityFile);
-    if (!file.parsed) return false;
-    *lines = file.text.SectionLines(Text(section));
-    return true;
+    return File(CapabilityFile).SectionLines(section, lines);
 }
 
-DriverConfigSnapshot::ConfigFile &DriverConfigSnapshot::File(const WCHAR *path) {
-    for (const std::unique_ptr<ConfigFile> &file : files_)
-        if (_wcsicmp(file->path.c_str(), path) == 0) return *file;
-    std::unique_ptr<ConfigFile> file(new ConfigFile);
-    file->path = path;
-    std::u16string text;
-    if (ReadConfigText(path, &text)) {
-        file->text = ProfileText(text.data(), text.size());
-        file->parsed = true;
-    }
-    files_.push_back(std::move(file));
+const ConfigFileReader &DriverConfigSnapshot::File(const WCHAR *path) {
+    for (const std::unique_ptr<ConfigFileReader> &file : files_)
+        if (_wcsicmp(file->Path().c_str(), path) == 0) return *file;
+    files_.push_back(std::unique_ptr<ConfigFileReader>(new ConfigFileReader(path)));
     return *files_.back();
 }
 
 DWORD DriverConfigSnapshot::ReadFileString(const WCHAR *path, const WCHAR *section,
                                            const WCHAR *key, const WCHAR *defaultValue,
                                            WCHAR *out, DWORD chars) {
-    const ConfigFile &file = File(path);
-    if (!file.parsed)
-        return GetPrivateProfileStringW(section, key, defaultValue, out, chars, path);
-    return static_cast<DWORD>(
-        file.text.ReadString(Text(section), Text(key), Text(defaultValue), Text(out), chars));
+    return File(path).ReadString(section, key, defaultValue, out, chars);
 }
 
 UINT DriverConfigSnapshot::ReadFileInt(const WCHAR *path, const WCHAR *section, const WCHAR *key,
                                        INT defaultValue) {
-    const ConfigFile &file = File(path);
-    if (!file.parsed) return GetPrivateProfileIntW(section, key, defaultValue, path);
-    return file.text.ReadInt(Text(section), Text(key), defaultValue);
+    return File(path).ReadInt(section, key, defaultValue);
 }
 
 const WCHAR *DriverConfigSnapshot::DriverDirectory() {

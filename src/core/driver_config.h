@@ -39,6 +39,27 @@ void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD c
 void ReadKeptCapabilityString(const WCHAR *keptLines, HANDLE hPrinter, const WCHAR *key,
                               WCHAR *out, DWORD chars);
 
+// One configuration file, read once: its keys answer as the profile
+// functions answer them. A file that cannot be read whole is left to the
+// profile functions.
+class ConfigFileReader {
+public:
+    explicit ConfigFileReader(const WCHAR *path);
+    const std::wstring &Path() const { return path_; }
+    // As GetPrivateProfileStringW and GetPrivateProfileIntW on the file.
+    DWORD ReadString(const WCHAR *section, const WCHAR *key, const WCHAR *defaultValue,
+                     WCHAR *out, DWORD chars) const;
+    UINT ReadInt(const WCHAR *section, const WCHAR *key, INT defaultValue) const;
+    // The lines of a section (see ProfileText::SectionLines); false when the
+    // file was left to the profile functions.
+    bool SectionLines(const WCHAR *section, std::u16string *lines) const;
+
+private:
+    std::wstring path_;
+    bool parsed_ = false;
+    ProfileText text_;
+};
+
 // One operation's view of the printer's driver and its configuration files.
 // The spooler is asked for the driver's information once, the driver
 // directory once, and each configuration file is read once, however many
@@ -77,11 +98,9 @@ public:
     bool KeepModelSection(std::u16string *lines);
 
 private:
-    struct ConfigFile;
-
     bool ReadDriverInfo();
     const WCHAR *ModelSection();
-    ConfigFile &File(const WCHAR *path);
+    const ConfigFileReader &File(const WCHAR *path);
     const WCHAR *DriverDirectory();
 
     HANDLE printer_;
@@ -93,7 +112,7 @@ private:
     WCHAR section_[kModelSectionChars] = {};
     bool directoryRead_ = false;
     std::wstring directory_;
-    std::vector<std::unique_ptr<ConfigFile>> files_;
+    std::vector<std::unique_ptr<ConfigFileReader>> files_;
 };
 
 // The encryption library named by the model's "CryptoDll" key, loaded from
