@@ -19,6 +19,9 @@ const WCHAR kCryptoDllKey[] = L"CryptoDll";
 const WCHAR kCompressionKey[] = L"Compression";
 const WCHAR kDriverSubfolder[] = L"\\3";
 constexpr DWORD kOemConfigValueChars = 129;
+// DRIVER_INFO_1 (the name) and DRIVER_INFO_3 (name and dependent files).
+constexpr DWORD kDriverNameLevel = 1;
+constexpr DWORD kDriverFilesLevel = 3;
 // First tries at the driver information: most drivers' answers fit, which
 // spares the spooler call that asks for the size.
 constexpr DWORD kDriverInfo1Bytes = 1024;
@@ -163,7 +166,10 @@ bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
     name[0] = 0;
     std::unique_ptr<GlobalBlock> block;
     DWORD bytes = 0;
-    if (!ReadDriverInfo(hPrinter, 1, kDriverInfo1Bytes, &block, &bytes)) return block && *block;
+    // A failed call still answers "no name"; only a block that could not be
+    // had is a failure.
+    if (!ReadDriverInfo(hPrinter, kDriverNameLevel, kDriverInfo1Bytes, &block, &bytes))
+        return block && *block;
     const DRIVER_INFO_1W *info = block->As<DRIVER_INFO_1W>();
     if (info->pName) lstrcpynW(name, info->pName, chars);
     return true;
@@ -209,7 +215,7 @@ UINT ReadCompressionCapability(HANDLE hPrinter) {
 int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars) {
     std::unique_ptr<GlobalBlock> block;
     DWORD bytes = 0;
-    if (!ReadDriverInfo(hPrinter, 3, kDriverInfo3Bytes, &block, &bytes)) return 0;
+    if (!ReadDriverInfo(hPrinter, kDriverFilesLevel, kDriverInfo3Bytes, &block, &bytes)) return 0;
     const std::vector<WCHAR> files = CopyDependentFiles(block->As<BYTE>(), bytes);
     const WCHAR *match = nullptr;
     for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
@@ -263,7 +269,8 @@ bool DriverConfigSnapshot::ReadDriverInfo() {
     infoRead_ = true;
     std::unique_ptr<GlobalBlock> block;
     DWORD bytes = 0;
-    if (!::ReadDriverInfo(printer_, 3, kDriverInfo3Bytes, &block, &bytes)) return false;
+    if (!::ReadDriverInfo(printer_, kDriverFilesLevel, kDriverInfo3Bytes, &block, &bytes))
+        return false;
     const DRIVER_INFO_3W *info = block->As<DRIVER_INFO_3W>();
     if (info->pName) driverName_ = info->pName;
     dependentFiles_ = CopyDependentFiles(block->As<BYTE>(), bytes);
@@ -318,6 +325,10 @@ void DriverConfigSnapshot::ReadModelString(const WCHAR *key, WCHAR *out, DWORD c
     const WCHAR *section = ModelSection();
     if (!section[0] || !CapabilityFile[0]) return;
     ReadFileString(CapabilityFile, section, key, L"", out, chars);
+}
+
+UINT DriverConfigSnapshot::ReadCompressionCapability() {
+    return ReadModelInt(kCompressionKey, 0);
 }
 
 UINT DriverConfigSnapshot::ReadModelInt(const WCHAR *key, INT defaultValue) {

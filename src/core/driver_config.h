@@ -75,15 +75,13 @@ public:
 
     // As FindDriverConfigFiles (it sets the process-wide CapabilityFile).
     int FindConfigFiles(WCHAR *pluginIniPath);
-    // As ReadPrinterDriverName.
-    bool DriverName(WCHAR *name, DWORD chars);
     // As ReadCapabilityString, from the capability file found last.
     void ReadModelString(const WCHAR *key, WCHAR *out, DWORD chars);
     // A number of the model section; `defaultValue` when the driver has no
     // model section or the section no such key.
     UINT ReadModelInt(const WCHAR *key, INT defaultValue);
     // As ReadCompressionCapability.
-    UINT ReadCompressionCapability() { return ReadModelInt(L"Compression", 0); }
+    UINT ReadCompressionCapability();
     // As GetPrivateProfileStringW and GetPrivateProfileIntW on `path`.
     DWORD ReadFileString(const WCHAR *path, const WCHAR *section, const WCHAR *key,
                          const WCHAR *defaultValue, WCHAR *out, DWORD chars);
@@ -98,6 +96,8 @@ public:
     bool KeepModelSection(std::u16string *lines);
 
 private:
+    // As ReadPrinterDriverName.
+    bool DriverName(WCHAR *name, DWORD chars);
     bool ReadDriverInfo();
     const WCHAR *ModelSection();
     const ConfigFileReader &File(const WCHAR *path);
