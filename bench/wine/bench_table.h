@@ -49,6 +49,15 @@ public:
         return true;
     }
     double Median(size_t probe) const { return BenchMedian(samples_[probe]); }
+    // The median of the rounds' own ratios of two probes: the load of the
+    // machine changes between rounds far more than within one.
+    double MedianRatio(size_t probe, size_t reference) const {
+        std::vector<double> ratios;
+        const std::vector<double> &figure = samples_[probe], &base = samples_[reference];
+        for (size_t i = 0; i < figure.size(); ++i)
+            if (base[i] > 0) ratios.push_back(figure[i] / base[i]);
+        return BenchMedian(ratios);
+    }
 
 private:
     std::vector<std::function<double()>> probes_;
@@ -64,16 +73,18 @@ double TimeOnce(Fn &&work) {
 }
 
 inline void PrintBenchHeader(const char *title, int rounds) {
-    std::printf("%s (medians of %d interleaved rounds, microseconds)\n", title, rounds);
+    std::printf("%s (medians of %d interleaved rounds, microseconds; ratio: median of the "
+                "rounds' ratios)\n",
+                title, rounds);
     std::printf("  %-44s %10s  %-44s %10s  %6s  %s\n", "figure", "median", "reference", "median",
                 "ratio", "target");
 }
 
 // `target` 0: the row has no target ratio.
 inline void PrintBenchRow(const std::string &figure, double us, const std::string &reference,
-                          double referenceUs, double target) {
+                          double referenceUs, double ratio, double target) {
     char aim[16] = "-";
     if (target > 0) std::snprintf(aim, sizeof(aim), "<= %.2f", target);
     std::printf("  %-44s %10.1f  %-44s %10.1f  %6.2f  %s\n", figure.c_str(), us, reference.c_str(),
-                referenceUs, referenceUs > 0 ? us / referenceUs : 0.0, aim);
+                referenceUs, ratio, aim);
 }

@@ -113,7 +113,8 @@ int wmain() {
     for (size_t i = 0; i < ARRAYSIZE(modes); ++i) {
         const bool timedMode = modes[i].mode != OEMDM_SIZE;
         PrintBenchRow(std::string("DevMode ") + modes[i].name, rounds.Median(modeProbes[i]),
-                      reference, rounds.Median(boundProbe), timedMode ? kTargetRatio : 0);
+                      reference, rounds.Median(boundProbe),
+                      rounds.MedianRatio(modeProbes[i], boundProbe), timedMode ? kTargetRatio : 0);
     }
     std::printf("  (lower bound: one GetPrinterDriverW level 3, one GetPrivateProfileStringW and "
                 "one load and free of the encryption library)\n");
