@@ -13,7 +13,6 @@ static_assert(sizeof(WCHAR) == sizeof(char16_t), "record text is 16-bit");
 
 const WCHAR kSpecialKeySection[] = L"SpecialKey";
 const WCHAR kOnePassSeriesKey[] = L"1PassSeries";
-const WCHAR kCompressionKey[] = L"Compression";
 const char kGetDefaultSettingExport[] = "GetDefaultSetting";
 constexpr DWORD kCryptoDefaultMode = 1;
 
@@ -50,7 +49,7 @@ public:
     }
 
     uint32_t ReadCompressionCapability() override {
-        return config_.ReadModelInt(kCompressionKey, 0);
+        return config_.ReadCompressionCapability();
     }
 
     bool GetCryptoDefaults(uint32_t area[10]) override {
