@@ -89,11 +89,12 @@ void SaveColorSettingsToRecord(HWND, DocUiState *state) {
     record->dwCustomGamma = state->slots.working[kSlotVXTone];
     record->dwPrintCartridge = PrintCartridge;
 
+    // The tuner's file is looked for only when a tuner setting needs it.
+    const uint32_t setting = record->dwColorTunerSetting;
+    if (!TunerSettingInUse(setting)) return;
     WCHAR path[kColorFilePathBytes / sizeof(WCHAR)];
     DWORD bytes = sizeof(path);
     const bool found = FindColorTunerFile(sheet, path, &bytes) != 0;
-    const uint32_t setting = record->dwColorTunerSetting;
-    if (!TunerSettingInUse(setting)) return;
     const WCHAR *section = reinterpret_cast<const WCHAR *>(TunerSection(setting));
     const WCHAR *file = found ? path : nullptr;
     const UINT id = TunerSettingId(setting);
