@@ -305,4 +305,3 @@
 #define IDC_LEVEL_BAR                   4104
 #define IDC_LEVEL_HIGH_LABEL            4105
 #define IDC_ONE_PASS                    4106
-#define IDC_MIRROR_LABEL                1802
