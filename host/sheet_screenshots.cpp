@@ -3,6 +3,8 @@
 #include "driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
+#include "color/color_variant_ids.h"
+#include "joboptions/job_options_variant_ids.h"
 #include "resources/dialog_ids.h"
 #include "sheet_pages.h"
 #include "window_capture.h"
@@ -15,7 +17,10 @@
 namespace {
 
 // The buttons of the plug-in's pages that open its sub-dialogs.
-const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
+// Those of other page layouts (--variant-pages) are pictured when present.
+const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT,        IDC_COLOR_DETAILS,
+                              IDC_COLOR_ADVANCED, IDC_POSITION_ADJUST, IDC_OFFICE_DETAILS,
+                              IDC_SPECIAL_TONER};
 
 constexpr UINT kTickMs = 120;
 // Ticks to wait for a dialog to appear or to go, and after which the

@@ -4,6 +4,7 @@
 #include "color/color_details_dialog.h"
 #include "color/color_rules.h"
 #include "color/color_store.h"
+#include "color/color_variant_ids.h"
 #include "color/office_details_dialog.h"
 #include "color/slot_lists.h"
 #include "color/special_toner_dialog.h"
@@ -35,10 +36,8 @@ constexpr WCHAR kPsGammaSection[] = L"PSGamma";
 constexpr UINT IDC_OUTPUT_MODE = 1506;
 constexpr UINT IDC_PERMISSION_FIRST = 1590;
 constexpr UINT IDC_PERMISSION_LAST = 1592;
-constexpr UINT IDC_OFFICE_DETAILS = 1610;
 constexpr UINT IDC_GAMMA_LABEL = 1612;
 constexpr UINT IDC_COLOR_SAMPLES = 1614;
-constexpr UINT IDC_SPECIAL_TONER = 4031;
 constexpr UINT IDC_ADVANCED_FIRST = 1212;
 constexpr UINT IDC_EXTRA_PICTURE = 10002;
 constexpr UINT IDB_EXTRA_PICTURE = 7010;

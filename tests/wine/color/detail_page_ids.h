@@ -3,6 +3,6 @@
  * other layouts of the product family carry. */
 #pragma once
 
+#include "color/color_variant_ids.h"
+
 #define IDD_TEST_COLOR_DETAILS          5111
-#define IDC_OFFICE_DETAILS              1610
-#define IDC_SPECIAL_TONER               4031
