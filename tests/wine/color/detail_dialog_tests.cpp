@@ -416,6 +416,23 @@ TEST_F(DetailDialogTest, WithoutOrderFeatureTheDialogIsWhiteWithoutOrderAndDensi
     EXPECT_EQ(Record()->dwSpecialDensityA, 9900u) << "a stored density outside its range never goes back";
 }
 
+TEST_F(DetailDialogTest, DefaultTurnsOnePassOnForTheOnePassDrivers) {
+    const WCHAR kIni[] = L"sxt_onepass.ini";
+    WriteDriverProfile(kIni, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+    TestPrinter printer(L"KE700(PS)", {kIni});
+    ASSERT_TRUE(printer.Installed());
+    Open({}, {}, L"KE700(PS)");
+    OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Checked(dialog, IDC_ONE_PASS));
+        harness->Click(dialog, IDC_DEFAULT);
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ONE_PASS));
+        harness->Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Record()->dw1PassSeries, 1u);
+    harness.reset();
+    DeleteFileW(DriverFilePath(kIni).c_str());
+}
+
 TEST_F(DetailDialogTest, NoSpecialTonerDisablesTheButton) {
     Features features;
     features.toner = "None";
