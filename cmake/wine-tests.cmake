@@ -14,5 +14,7 @@ set(WINE_TESTS
     resource_tests
     color_tests
     ppd_sample_tests
+    watermark_tests
+    docevent_tests
     position_tests
 )

@@ -35,5 +35,6 @@ int RunConvert(const HostOptions &options, DWORD mode);
 int RunDump(const HostOptions &options);
 int RunShow(const HostOptions &options);
 int RunDocProps(const HostOptions &options);
+int RunPrint(const HostOptions &options);
 // The values --press takes.
 bool IsPressChoice(const std::wstring &press);

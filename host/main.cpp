@@ -44,11 +44,19 @@ const char kUsage[] =
     "      --variant-pages shows the plug-in's pages in layouts that also carry\n"
     "      the print position, Office Color Details and special toner buttons;\n"
     "      --installed opens them as if that installable option were installed\n"
+    "  print [--printer NAME] --out FILE\n"
+    "      print one page through the spooler into FILE, with the plug-in's\n"
+    "      document events where the driver calls them; then read the\n"
+    "      application name the plug-in published for the job, as the printer\n"
+    "      side does, or show the companion program's record\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
     "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
 
-enum class Command { Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets, DocProps };
+enum class Command {
+    Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets, DocProps,
+    Print,
+};
 
 struct CommandName {
     const WCHAR *name;
@@ -61,6 +69,7 @@ const CommandName kCommands[] = {
     {L"merge", Command::Merge},     {L"dump", Command::Dump},
     {L"show", Command::Show},       {L"contact-sheets", Command::ContactSheets},
     {L"docprops", Command::DocProps},
+    {L"print", Command::Print},
 };
 
 int UsageError(const std::string &message) {
@@ -153,7 +162,7 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
 bool CheckOptions(Command command, const HostOptions &options, std::string *error) {
     const bool docProps = command == Command::DocProps;
     const bool wantsIn = command == Command::Convert || command == Command::Merge;
-    const bool wantsOut = wantsIn || command == Command::Default;
+    const bool wantsOut = wantsIn || command == Command::Default || command == Command::Print;
     const bool wantsFile = command == Command::Dump || command == Command::ContactSheets;
     if (wantsIn && options.inFile.empty()) *error = "--in FILE is required";
     else if (!wantsIn && !docProps && !options.inFile.empty())
@@ -181,6 +190,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::Show: return RunShow(options);
     case Command::ContactSheets: return RunContactSheets(options.dumpFile);
     case Command::DocProps: return RunDocProps(options);
+    case Command::Print: return RunPrint(options);
     }
     return kExitUsage;
 }

@@ -20,6 +20,13 @@ export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" show
 /usr/lib/wine/wineserver -w
 
+# One page through the spooler into out/print/page.ps: the plug-in hands the
+# printing application's name to the printer side, and the host reads it back
+# by the job's object names as the printer side does.
+mkdir -p "$ROOT/out/print"
+/usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" print --out "Z:$ROOT/out/print/page.ps"
+/usr/lib/wine/wineserver -w
+
 # Dialogs need a display: a private virtual one when none is given. The
 # Wine server is waited for while that display still stands.
 on_display() {

@@ -7,6 +7,7 @@
 #include "core/oem_devmode_glue.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"
+#include "docevents/document_event.h"
 
 #include <wchar.h>
 
@@ -152,9 +153,10 @@ HRESULT STDMETHODCALLTYPE OemUiPlugin::HideStandardUI(DWORD dwMode) {
     return E_NOTIMPL;
 }
 
-HRESULT STDMETHODCALLTYPE OemUiPlugin::DocumentEvent(HANDLE, HDC, INT, ULONG, PVOID, ULONG, PVOID,
-                                                     PINT) {
-    return E_NOTIMPL;
+HRESULT STDMETHODCALLTYPE OemUiPlugin::DocumentEvent(HANDLE hPrinter, HDC, INT iEsc, ULONG cbIn,
+                                                     PVOID pvIn, ULONG cbOut, PVOID pvOut,
+                                                     PINT piResult) {
+    return RunDocumentEvent(hPrinter, iEsc, cbIn, pvIn, cbOut, pvOut, piResult);
 }
 
 // The methods left to the driver.

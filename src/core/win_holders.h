@@ -58,3 +58,33 @@ public:
 private:
     HKEY key_ = nullptr;
 };
+
+// A kernel object handle, closed when the holder goes unless it is released.
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(nullptr); }
+    UniqueHandle(const UniqueHandle &) = delete;
+    UniqueHandle &operator=(const UniqueHandle &) = delete;
+    UniqueHandle(UniqueHandle &&other) noexcept : handle_(other.Release()) {}
+    UniqueHandle &operator=(UniqueHandle &&other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
+    void Reset(HANDLE handle) {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = handle;
+    }
+    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+    // For objects that must outlive the holder.
+    HANDLE Release() {
+        HANDLE handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};

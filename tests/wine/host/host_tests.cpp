@@ -239,4 +239,19 @@ TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
     EXPECT_EQ(2u, RunHost(L"default").exitCode);  // --out is required
 }
 
+TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
+    const std::wstring page = Scratch(L"sx-host-page.ps");
+    const HostRun run = RunHost(L"print --out " + Quoted(page));
+    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_TRUE(Contains(run.output, "events the plug-in asks for: STARTDOCPOST")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "DocumentEvent STARTDOCPOST: S_OK, result not set"))
+        << run.output;
+    // A fresh process numbers its jobs from 1.
+    EXPECT_TRUE(Contains(run.output, "mapping \"Local\\SX Color 4200 PS00000001A\" opened"))
+        << run.output;
+    EXPECT_TRUE(Contains(run.output, "application name: \"drvhost.exe\"")) << run.output;
+    EXPECT_FALSE(ReadBytes(page).empty());
+    EXPECT_EQ(2u, RunHost(L"print").exitCode);  // --out is required
+}
+
 }  // namespace
