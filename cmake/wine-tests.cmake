@@ -15,6 +15,7 @@ set(WINE_TESTS
     color_tests
     ppd_sample_tests
     watermark_tests
+    printer_tests
     docevent_tests
     position_tests
 )

@@ -20,6 +20,9 @@ const ModelFile kModelFiles[] = {
     {L"sxcrypt.dll", ModelFileRole::SideLibrary, false},
     {L"sxlink.dll", ModelFileRole::SideLibrary, false},
     {L"sxcard.dll", ModelFileRole::SideLibrary, false},
+    {L"sxnetopt.dll", ModelFileRole::SideLibrary, false},
+    {L"sxusbopt.dll", ModelFileRole::SideLibrary, false},
+    {L"sxprinter.ans", ModelFileRole::ModelData, false},
 };
 
 }  // namespace

@@ -117,7 +117,7 @@ int32_t FrameThickness(const WatermarkShape &shape, int32_t angle) {
 
 PaperSize GetPreviewPaperSize(const char16_t *formName, int16_t orientation) {
     size_t length = 0;
-    while (formName && length < kFormNameChars && formName[length]) ++length;
+    while (formName && length < kPreviewFormNameChars && formName[length]) ++length;
     auto at = [&](size_t i) -> char16_t { return i < length ? formName[i] : 0; };
     PaperSize size = kA4;
     for (const PaperRow &row : kPaperRows) {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr size_t kFormNameChars = 32;
+constexpr size_t kPreviewFormNameChars = 32;
 constexpr int16_t kPortrait = 1;
 // One pixel stands for scale / 28 tenths of a millimetre.
 constexpr int32_t kScaleUnit = 28;
