@@ -161,16 +161,14 @@ uint32_t BinIndexForInputSlot(const char *inputSlot) {
 }
 
 AdjustPictures AdjustPicturesFor(const AdjustValues &values, int page) {
-    constexpr uint32_t kShiftPictures = 9;
-    constexpr uint32_t kFinePicture = 18;
     const bool back = page == 2 || page == 4;
     const uint32_t base = back ? kAdjustPicturesBack : kAdjustPicturesFront;
     auto pair = [&](AdjustField first, AdjustField second) {
         return 3 * Compare(values.value[first][page], kLimits[first].standard) +
                Compare(values.value[second][page], kLimits[second].standard);
     };
-    return {base + pair(kAdjScale1, kAdjScale2), base + kShiftPictures + pair(kAdjShift1, kAdjShift2),
-            base + kFinePicture};
+    return {base + pair(kAdjScale1, kAdjScale2), base + kAdjustShiftPictures + pair(kAdjShift1, kAdjShift2),
+            base + kAdjustFinePicture};
 }
 
 void PlanTestSheet(int width, int height, int pageNumber, TestSheet *sheet) {

@@ -75,7 +75,8 @@ struct AdjustPictures {
 };
 constexpr uint32_t kAdjustPicturesFront = 4061;  // 4061..4079: pages 0, 1 and 3
 constexpr uint32_t kAdjustPicturesBack = 4080;   // 4080..4098: pages 2 and 4
-constexpr uint32_t kAdjustPicturesPerSide = 19;
+constexpr uint32_t kAdjustShiftPictures = 9;     // after the nine scale pictures
+constexpr uint32_t kAdjustFinePicture = 18;      // after the nine shift pictures
 AdjustPictures AdjustPicturesFor(const AdjustValues &values, int page);
 
 // The measuring sheet of one test page in device units.

@@ -15,6 +15,12 @@
 
 #include <initializer_list>
 
+static_assert(kAdjustPicturesFront == IDB_ADJUST_FRONT_SCALE_LESS_LESS &&
+                  kAdjustPicturesFront + kAdjustFinePicture == IDB_ADJUST_FRONT_FINE &&
+                  kAdjustPicturesBack == IDB_ADJUST_BACK_SCALE_LESS_LESS &&
+                  kAdjustPicturesBack + kAdjustFinePicture == IDB_ADJUST_BACK_FINE,
+              "the pictures the rules name are the artwork's");
+
 namespace {
 
 constexpr int kTabTextChars = 64;

@@ -18,6 +18,12 @@
 
 DWORD SpecialTonerKind = kTonerNone;
 
+static_assert(kColorControlPictureFirst == IDB_TONER_USE_OFF && kPagePicture == IDB_TONER_PAGE &&
+                  kLayerPicture == IDB_TONER_LAYER_COLOR && kOrderPictureFirst == IDB_TONER_ORDER_TOP &&
+                  kOrderResultTop == IDB_TONER_ORDER_TOP_RESULT &&
+                  kOrderResultBottom == IDB_TONER_ORDER_BOTTOM_RESULT,
+              "the pictures the rules name are the artwork's");
+
 namespace {
 
 constexpr int kTitleChars = 510;

@@ -24,7 +24,6 @@ constexpr uint32_t kColorControlOff = 0;
 constexpr uint32_t kColorControlUnused = 4;
 constexpr uint32_t kColorControlNoLevel = 5;
 constexpr uint32_t kColorControlCount = 6;
-constexpr uint32_t kOrderCount = 2;
 
 inline bool SpecialColorInactive(uint32_t colorControl) {
     return colorControl == kColorControlOff || colorControl == kColorControlUnused;

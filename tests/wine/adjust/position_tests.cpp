@@ -311,6 +311,18 @@ TEST_F(PositionTest, SimplexAndLongEdgeComeFromTheDriverToo) {
     });
 }
 
+TEST_F(PositionTest, ADriverThatCannotTellItsDuplexModeGivesSimplex) {
+    Open(nullptr);
+    OpenDialog([&](HWND dialog) {
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX));
+        harness->Click(dialog, IDC_ADJUST_ENABLE);
+        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
+        harness->Click(dialog, IDC_DEFAULT);
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX)) << "Default goes back to simplex";
+        harness->Click(dialog, IDCANCEL);
+    });
+}
+
 TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
     Open("DuplexTumble", DistinctValues);
     OpenDialog([&](HWND dialog) {
