@@ -3,6 +3,7 @@
 #include "driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
+#include "color/color_variant_ids.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/dialog_ids.h"
 #include "sheet_pages.h"
@@ -16,7 +17,10 @@
 namespace {
 
 // The buttons of the plug-in's pages that open its sub-dialogs.
-const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
+// Those of other page layouts (--variant-pages) are pictured when present.
+const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT,        IDC_COLOR_DETAILS,
+                              IDC_COLOR_ADVANCED, IDC_POSITION_ADJUST, IDC_OFFICE_DETAILS,
+                              IDC_SPECIAL_TONER};
 // Controls that the Job Options page serves though its layout does not
 // carry them: their dialogs are opened by the command alone.
 const int kJobOptionsCommands[] = {IDC_WATERMARKS_BUTTON};

@@ -5,7 +5,9 @@
 # default private record, field by field. Then it opens the document
 # properties of the sample printer: on the given display for the user to
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
-# once per language, saving every page and sub-dialog into out/docprops/LANG/.
+# once per language, saving every page and sub-dialog into out/docprops/LANG/,
+# and the dialogs that only other page layouts reach (print position, Office
+# Color Details, special toner) into out/docprops/LANG/variant-pages/.
 # The printer properties follow: the sample printer was installed through
 # the initialisation event (its installable options come from the options
 # file its installer leaves), and the detection button asks the printer
@@ -48,6 +50,11 @@ else
         rm -rf "$DOCPROPS/$locale"
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+        # The print position, Office Color Details and special toner dialogs,
+        # reached through page layouts that carry their buttons.
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --variant-pages \
+            --installed VXSpecialTonerInstalled=White --screenshots "Z:$DOCPROPS/$locale/variant-pages"
     done
 fi
 
