@@ -17,4 +17,5 @@ set(WINE_TESTS
     watermark_tests
     printer_tests
     docevent_tests
+    position_tests
 )

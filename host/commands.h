@@ -20,9 +20,11 @@ struct HostOptions {
     std::wstring ppdFile;
     std::wstring screenshotsDir;
     std::wstring logFile;
+    std::wstring installed;  // docprops: FEATURE=OPTION of an installable feature
     std::wstring press;  // docprops: "ok" or "cancel" once the sheet shows
     bool json = false;
     bool noPermission = false;
+    bool variantPages = false;
     bool detect = false;  // prnprops: press the plug-in's detection button once shown
 };
 

@@ -3,6 +3,7 @@
 #include "driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
+#include "color/color_variant_ids.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "overlays/overlay_ids.h"
 #include "resources/dialog_ids.h"
@@ -17,13 +18,15 @@
 namespace {
 
 // The buttons of the plug-in's pages that open its sub-dialogs.
-const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
-// The controls of the extended page layouts that lead to dialogs. The
+// Those of other page layouts (--variant-pages) are pictured when present.
+const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT,        IDC_COLOR_DETAILS,
+                              IDC_COLOR_ADVANCED, IDC_POSITION_ADJUST, IDC_OFFICE_DETAILS,
+                              IDC_SPECIAL_TONER};
+// Further controls of the extended page layouts that lead to dialogs. The
 // third job type comes first: it may ask for a password itself, and it
 // enables the JOB PIN button after it.
-const int kFeatureButtons[] = {IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON,  IDC_JOB_OVERLAYS,
-                               IDC_WATERMARKS_BUTTON,  IDC_POSITION_ADJUST, IDC_OFFICE_DETAILS,
-                               IDC_SPECIAL_TONER,      IDC_COLOR_SAMPLES};
+const int kFeatureButtons[] = {IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON, IDC_JOB_OVERLAYS,
+                               IDC_WATERMARKS_BUTTON, IDC_COLOR_SAMPLES};
 // Ticks after which a control that may open no dialog is taken as done.
 constexpr int kSettleTicks = 4;
 

@@ -6,7 +6,9 @@
 # properties of the sample printer: on the given display for the user to
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
 # once per language, saving every page and sub-dialog into out/docprops/LANG/,
-# and those of the second sample model, "SX Color 5200 PS Pro" (the extended
+# and the dialogs that only other page layouts reach (print position, Office
+# Color Details, special toner) into out/docprops/LANG/variant-pages/, and
+# those of the second sample model, "SX Color 5200 PS Pro" (the extended
 # page layouts with every feature), into out/docprops-pro/LANG/.
 # The printer properties follow: the sample printer was installed through
 # the initialisation event (its installable options come from the options
@@ -50,6 +52,11 @@ else
         rm -rf "$DOCPROPS/$locale"
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+        # The print position, Office Color Details and special toner dialogs,
+        # reached through page layouts that carry their buttons.
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --variant-pages \
+            --installed VXSpecialTonerInstalled=White --screenshots "Z:$DOCPROPS/$locale/variant-pages"
     done
     PRO_DOCPROPS="$ROOT/out/docprops-pro"
     for locale in en_US es_ES zh_TW de_DE fr_FR it_IT ko_KR pt_BR zh_CN; do

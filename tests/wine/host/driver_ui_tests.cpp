@@ -417,10 +417,11 @@ TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
 TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     constexpr UINT kOverlays = 1536;
     constexpr UINT kWatermarks = 1535;
+    constexpr UINT kPrintPosition = 1900;
     constexpr UINT kIcCardJob = 1510;
     constexpr UINT kJobPin = 1512;
     constexpr DWORD kNoDialogMs = 500;
-    OpenedDialog overlays, watermarks, encryption, afterIcCard;
+    OpenedDialog overlays, watermarks, position, encryption, afterIcCard;
     bool pinEnabledBefore = true, icCardChecked = false;
     std::wstring icCardText;
     Run([&](HWND sheet) {
@@ -428,6 +429,7 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
         overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
         watermarks = PressAndCatchDialog(GetDlgItem(page, kWatermarks), Press::SpaceBar);
+        position = PressAndCatchDialog(GetDlgItem(page, kPrintPosition), Press::Mouse);
         pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, kJobPin)) != 0;
         WCHAR text[64] = L"";
         GetDlgItemTextW(page, kIcCardJob, text, ARRAYSIZE(text));
@@ -442,6 +444,8 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     EXPECT_TRUE(overlays.ownedBySheet);
     EXPECT_EQ(watermarks.caption, L"Watermarks");
     EXPECT_TRUE(watermarks.ownedBySheet);
+    EXPECT_EQ(position.caption, L"Print Position Adjustment");
+    EXPECT_TRUE(position.ownedBySheet);
     EXPECT_FALSE(pinEnabledBefore) << "a normal job has no PIN";
     EXPECT_EQ(icCardText, L"IC Card Secure Print");
     EXPECT_EQ(afterIcCard.caption, L"");
@@ -461,7 +465,7 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
     SheetOptions options;
     options.outFile = std::wstring(folder) + L"sx-driver-ui-pro-color.dev";
     DeleteFileW(options.outFile.c_str());
-    OpenedDialog samples;
+    OpenedDialog samples, office, toner;
     bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
     WCHAR link[128] = L"";
     Run(
@@ -474,6 +478,8 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
             samples = PressAndCatchDialog(GetDlgItem(page, kColorSamples), Press::SpaceBar);
             officeEnabled = IsWindowEnabled(GetDlgItem(page, kOfficeColor)) != 0;
             tonerEnabled = IsWindowEnabled(GetDlgItem(page, kSpecialToner)) != 0;
+            office = PressAndCatchDialog(GetDlgItem(page, kOfficeColor), Press::Mouse);
+            toner = PressAndCatchDialog(GetDlgItem(page, kSpecialToner), Press::SpaceBar);
             linkShown = IsWindowVisible(GetDlgItem(page, kLinkLabel)) != 0;
             GetDlgItemTextW(page, kLinkLabel, link, ARRAYSIZE(link));
             Press(sheet, PSBTN_OK);
@@ -484,6 +490,10 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
     EXPECT_TRUE(samples.ownedBySheet);
     EXPECT_TRUE(officeEnabled);
     EXPECT_TRUE(tonerEnabled) << "the model's printer has the white toner";
+    EXPECT_EQ(office.caption, L"Office Color Details");
+    EXPECT_TRUE(office.ownedBySheet);
+    EXPECT_EQ(toner.caption, L"Special Toner Details");
+    EXPECT_TRUE(toner.ownedBySheet);
     EXPECT_TRUE(linkShown);
     EXPECT_STREQ(link, L"https://support.sx-printing.example/c5200pro");
     ASSERT_TRUE(sheet_->Stored());
