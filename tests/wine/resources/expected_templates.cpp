@@ -52,7 +52,7 @@ const std::vector<ExpectedTemplate> kTemplates = {
      }},
     // The extended layouts: the system pages' controls and those of every
     // feature the page procedures serve.
-    {2113, L"Job Options", 299, 362,
+    {2113, L"Job Options", 420, 273,
      {
          {1500, K::GroupBox, kPlain, L"&Quality", 0, {}},
          {1501, K::OwnerDrawn, kDisabled, nullptr, 0, {}},

@@ -74,7 +74,7 @@
 #define D2113_1526          "&Bandeja de salida:"
 #define D2113_1528          "&Grapado:"
 #define D2113_1581          "Per&foración:"
-#define D2113_1583          "Posición de enc&uadernación:"
+#define D2113_1583          "Enc&uadernación:"
 #define D2113_1536          "Superposicio&nes..."
 #define D2113_1535          "Marcas &de agua..."
 #define D2113_1900          "&Posición de impresión..."

@@ -74,7 +74,7 @@
 #define D2113_1526          "&Bac de sortie :"
 #define D2113_1528          "A&grafage :"
 #define D2113_1581          "Perfo&ration :"
-#define D2113_1583          "Position de reli&ure :"
+#define D2113_1583          "Reli&ure :"
 #define D2113_1536          "Superpositio&ns..."
 #define D2113_1535          "&Filigranes..."
 #define D2113_1900          "Position &d'impression..."

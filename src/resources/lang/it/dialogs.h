@@ -74,7 +74,7 @@
 #define D2113_1526          "Vassoio di &uscita:"
 #define D2113_1528          "Pin&zatura:"
 #define D2113_1581          "Perf&orazione:"
-#define D2113_1583          "Posizione di ri&legatura:"
+#define D2113_1583          "Ri&legatura:"
 #define D2113_1536          "Overla&y..."
 #define D2113_1535          "Fili&grane..."
 #define D2113_1900          "Posizione &di stampa..."

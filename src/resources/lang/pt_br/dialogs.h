@@ -74,7 +74,7 @@
 #define D2113_1526          "&Bandeja de saída:"
 #define D2113_1528          "&Grampeamento:"
 #define D2113_1581          "Per&furação:"
-#define D2113_1583          "Posição de enca&dernação:"
+#define D2113_1583          "Enca&dernação:"
 #define D2113_1536          "Sob&reposições..."
 #define D2113_1535          "Marcas d'ág&ua..."
 #define D2113_1900          "Posição de i&mpressão..."
