@@ -15,6 +15,7 @@ find_package(benchmark REQUIRED)
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE sxcore GTest::gtest GTest::gtest_main)
+target_compile_definitions(native_tests PRIVATE SX_HELP_TOPICS_DIR="${CMAKE_SOURCE_DIR}/help/topics")
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)

@@ -17,6 +17,7 @@ const ModelFile kModelFiles[] = {
     {L"sxcrypt.dll", ModelFileRole::SideLibrary, false},
     {L"sxlink.dll", ModelFileRole::SideLibrary, false},
     {L"sxcard.dll", ModelFileRole::SideLibrary, false},
+    {L"sxc4200.chm", ModelFileRole::Help, false},
 };
 
 }  // namespace
