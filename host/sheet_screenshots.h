@@ -1,7 +1,8 @@
 // Pictures of an open document sheet, taken from inside its message loop:
 // every page in turn, then every sub-dialog that the plug-in's pages open
 // from their buttons (each dialog caught as it appears, copied and
-// cancelled), then the sheet is cancelled. A thread timer drives the run,
+// cancelled), then the help window that F1 and "What's This?" open on the
+// Job Options page, then the sheet is cancelled. A thread timer drives the run,
 // so it goes on while a modal dialog runs its own loop.
 #pragma once
 
@@ -23,13 +24,25 @@ public:
     const std::vector<std::string> &Problems() const { return problems_; }
 
 private:
-    enum class Step { SelectPage, CapturePage, ClickButton, CatchDialog, AwaitClosed, Close, Done };
+    enum class Step {
+        SelectPage,
+        CapturePage,
+        ClickButton,
+        CatchDialog,
+        AwaitClosed,
+        AskHelp,
+        CatchHelp,
+        Close,
+        Done
+    };
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Advance();
     bool HandleStrayWindow();
     void CapturePage();
     void NextButton();
+    void AskHelp();
+    void CatchHelp();
     // `asciiName` names the file when `name` does not fit in ASCII.
     void Save(HWND window, const std::wstring &name, const std::wstring &asciiName);
 
@@ -45,6 +58,8 @@ private:
     HWND dialog_ = nullptr;
     int waited_ = 0;
     int strays_ = 0;
+    size_t helpRequest_ = 0;
+    int helpPage_ = 0;  // the page with the print-quality buttons
     std::vector<std::wstring> written_;
     std::vector<std::string> problems_;
 };
