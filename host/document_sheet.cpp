@@ -1,5 +1,6 @@
 #include "document_sheet.h"
 
+#include "driver_texts.h"
 #include "file_io.h"
 #include "host_text.h"
 
@@ -9,7 +10,6 @@ namespace {
 
 constexpr DWORD kUserDefaultLevel = 9;
 constexpr DWORD kGlobalDefaultLevel = 8;
-const WCHAR kTitleSuffix[] = L" Document Properties";
 
 std::string HResultText(HRESULT hr) {
     return hr == S_OK ? std::string("S_OK") : HexDword(static_cast<DWORD>(hr));
@@ -30,7 +30,7 @@ DocumentSheet::DocumentSheet(PluginSession &session, DocumentUi &ui)
 bool DocumentSheet::PrepareItems(const SheetOptions &options, std::string *error) {
     options_ = options;
     printerName_ = session_.PrinterName();
-    title_ = printerName_ + kTitleSuffix;
+    title_ = DocumentPropertiesTitle(UserDriverTexts(), printerName_);
     IPrintOemUI2 *plugin = session_.Plugin();
     Note("HideStandardUI(OEMCUIP_DOCPROP) -> " + HResultText(plugin->HideStandardUI(OEMCUIP_DOCPROP)));
 

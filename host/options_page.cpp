@@ -2,6 +2,7 @@
 
 #include "document_sheet.h"
 #include "driver_items.h"
+#include "driver_texts.h"
 #include "host_text.h"
 
 #include <commctrl.h>
@@ -62,7 +63,7 @@ std::vector<WORD> PageTemplate() {
     words.push_back(static_cast<WORD>(kPageHeight));
     words.push_back(0);
     words.push_back(0);
-    AppendText(&words, kOptionsPageTitle);
+    AppendText(&words, UserDriverTexts().optionsPage);
     words.push_back(kFontPoints);
     AppendText(&words, kFontFace);
     return words;
@@ -89,7 +90,7 @@ void OptionsPage::Describe(PROPSHEETPAGEW *page) {
     page->dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
     page->hInstance = GetModuleHandleW(nullptr);
     page->pResource = reinterpret_cast<const DLGTEMPLATE *>(template_.data());
-    page->pszTitle = kOptionsPageTitle;
+    page->pszTitle = UserDriverTexts().optionsPage;
     page->pfnDlgProc = DialogProc;
     page->lParam = reinterpret_cast<LPARAM>(this);
 }

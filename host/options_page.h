@@ -57,5 +57,6 @@ private:
     int contentHeight_ = 0;
 };
 
-// The title the page carries in the sheet.
+// The title the page carries in the sheet in English; other languages'
+// titles come with the driver's texts (driver_texts.h).
 extern const WCHAR kOptionsPageTitle[];
