@@ -12,3 +12,5 @@ list(GET SX_VERSION_PARTS 2 SX_VERSION_PATCH)
 list(GET SX_VERSION_PARTS 3 SX_VERSION_BUILD)
 set(SX_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/sx_version.h.in ${SX_GENERATED_DIR}/sx_version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/src/resources/sxoemui.manifest.in
+               ${SX_GENERATED_DIR}/sxoemui.manifest @ONLY)

@@ -185,6 +185,7 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     switch (function) {
     case CPSFUNC_ADD_PROPSHEETPAGEW: {
         PROPSHEETPAGEW added = *reinterpret_cast<const PROPSHEETPAGEW *>(lParam1);
+        self->described_.push_back(added);
         if (self->pages_.empty() && self->jobOptionsTemplate) {
             added.dwFlags |= PSP_DLGINDIRECT;
             added.pResource = self->jobOptionsTemplate;

@@ -1,5 +1,6 @@
-// The compiled help file as the HTML Help control reads it, and F1 and
-// "What's This?" on the plug-in's real Job Options page.
+// The compiled help file as the HTML Help control reads it, F1 and "What's
+// This?" on the plug-in's real Job Options page, and the common controls
+// version its pages and dialogs are made with.
 #include "its_storage.h"
 #include "sheet_harness.h"
 
@@ -166,7 +167,7 @@ std::wstring Caption(HWND window) {
     return text;
 }
 
-class HelpOnPageTest : public ::testing::Test {
+class JobOptionsPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         harness.tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
@@ -184,7 +185,7 @@ protected:
     HWND page = nullptr;
 };
 
-TEST_F(HelpOnPageTest, F1AndWhatsThisOnAControlOpenTheHelpFile) {
+TEST_F(JobOptionsPageTest, F1AndWhatsThisOnAControlOpenTheHelpFile) {
     const HWND quality = GetDlgItem(page, IDC_QUALITY_HIGH);
     ASSERT_NE(quality, nullptr);
     ASSERT_TRUE(HelpWindows().empty());
@@ -208,13 +209,52 @@ TEST_F(HelpOnPageTest, F1AndWhatsThisOnAControlOpenTheHelpFile) {
     EXPECT_EQ(Caption(windows[0]), kHelpTitle);
 }
 
-TEST_F(HelpOnPageTest, AControlWithoutAHelpContextOpensNothing) {
+TEST_F(JobOptionsPageTest, AControlWithoutAHelpContextOpensNothing) {
     HWND banner = GetWindow(page, GW_CHILD);
     while (banner && FindHelpContext(GetDlgCtrlID(banner))) banner = GetWindow(banner, GW_HWNDNEXT);
     ASSERT_NE(banner, nullptr);
     SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10));
     Pump();
     EXPECT_TRUE(HelpWindows().empty());
+}
+
+// The plug-in's manifest puts its pages and dialogs on version 6 of the
+// common controls, which registers its own button class; version 5's
+// buttons are the window manager's (user32).
+bool FromCommonControls6(HWND button) {
+    return button && reinterpret_cast<HMODULE>(GetClassLongPtrW(button, GCLP_HMODULE)) !=
+                         GetModuleHandleW(L"user32.dll");
+}
+
+TEST(CommonControls, TheManifestAsksForVersion6) {
+    PluginLibrary plugin;
+    HRSRC found = FindResourceW(plugin.Module(), MAKEINTRESOURCEW(2), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const char *text = static_cast<const char *>(LockResource(LoadResource(plugin.Module(), found)));
+    const std::string manifest(text, SizeofResource(plugin.Module(), found));
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+}
+
+// Pages ask the sheet for the plug-in's activation context (Wine's sheets
+// do not honour it; Windows' do); dialogs are made within it.
+TEST_F(JobOptionsPageTest, PagesAndDialogsAreMadeWithVersion6) {
+    ASSERT_FALSE(harness.DescribedPages().empty());
+    for (const PROPSHEETPAGEW &described : harness.DescribedPages()) {
+        EXPECT_EQ(described.dwFlags & PSP_USEFUSIONCONTEXT, static_cast<DWORD>(PSP_USEFUSIONCONTEXT));
+        EXPECT_NE(described.hActCtx, nullptr);
+        EXPECT_NE(described.hActCtx, INVALID_HANDLE_VALUE);
+    }
+    EXPECT_FALSE(FromCommonControls6(GetDlgItem(harness.Sheet(), IDOK)))
+        << "the sheet itself is this program's, on version 5";
+    bool dialogOnVersion6 = false;
+    harness.OnModal([&](const ModalWindow &modal) {
+        dialogOnVersion6 = FromCommonControls6(GetDlgItem(modal.window, IDOK));
+        PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    ASSERT_EQ(harness.Modals().size(), 1u);
+    EXPECT_TRUE(dialogOnVersion6);
 }
 
 }  // namespace
