@@ -7,7 +7,8 @@
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
 # once per language, saving every page and sub-dialog into out/docprops/LANG/.
 # Last it draws every dialog template in each language into
-# out/resources/LANG.png.
+# out/resources/LANG.png, and saves the English pages once more at 150%
+# scaling into out/docprops/en_US-144dpi/.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
@@ -37,4 +38,13 @@ else
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
     done
+fi
+
+# The English pages once more at 150% scaling (144 dots per inch).
+if [ -z "$DISPLAY" ] || [ "${SX_SCREENSHOTS:-0}" = 1 ]; then
+    rm -rf "$DOCPROPS/en_US-144dpi"
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$ROOT/scripts/at-dpi.sh" 144 sh -c '
+        if [ -n "$DISPLAY" ]; then "$@"; else xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; fi
+        status=$?; /usr/lib/wine/wineserver -w; exit $status' at_dpi \
+        /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/en_US-144dpi"
 fi
