@@ -116,11 +116,17 @@ TEST_F(HelpFileTest, EveryContextOfTheHelpTablesOpensItsOwnTopic) {
     EXPECT_EQ(mapped, ContextsAskedFor().size()) << "no topic of a context nobody asks for";
 }
 
-TEST_F(HelpFileTest, OpensWithItsContentsPage) {
+TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicInItsContents) {
     const HelpStorage help(helpFile);
     const std::vector<BYTE> index = help.Read(L"/index.htm");
     const std::string html(index.begin(), index.end());
     EXPECT_NE(html.find("SX Color PS printer settings"), std::string::npos);
+    const std::vector<BYTE> contents = help.Read(L"/contents.hhc");
+    const std::string list(contents.begin(), contents.end());
+    ASSERT_FALSE(list.empty());
+    EXPECT_NE(list.find("\"index.htm\""), std::string::npos);
+    for (uint32_t id : ContextsAskedFor())
+        EXPECT_NE(list.find("\"topics/h" + std::to_string(id) + ".htm\""), std::string::npos) << id;
 }
 
 std::vector<HWND> HelpWindows() {
