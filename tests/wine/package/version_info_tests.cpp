@@ -139,7 +139,7 @@ TEST(SideLibraryVersion, EverySideLibraryCarriesTheProductVersion) {
     for (size_t start = 0; start < names.size();) {
         size_t end = names.find(L'|', start);
         if (end == std::wstring::npos) end = names.size();
-        const std::wstring file = names.substr(start, end - start) + L".dll";
+        const std::wstring file = names.substr(start, end - start);
         start = end + 1;
         SCOPED_TRACE(testing::Message() << std::string(file.begin(), file.end()));
         VersionBlock block(BinaryPath(file));
