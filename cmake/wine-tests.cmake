@@ -14,5 +14,8 @@ set(WINE_TESTS
     resource_tests
     color_tests
     ppd_sample_tests
+    watermark_tests
+    printer_tests
+    docevent_tests
     package_tests
 )

@@ -25,12 +25,12 @@ DWORD SheetMode(const SheetOptions &options) {
 }  // namespace
 
 DocumentSheet::DocumentSheet(PluginSession &session, DocumentUi &ui)
-    : session_(session), ui_(ui), page_(*this) {}
+    : session_(session), ui_(ui), page_(*this, UserDriverTexts().optionsPage) {}
 
 bool DocumentSheet::PrepareItems(const SheetOptions &options, std::string *error) {
     options_ = options;
     printerName_ = session_.PrinterName();
-    title_ = DocumentPropertiesTitle(UserDriverTexts(), printerName_);
+    title_ = WithPrinterName(UserDriverTexts().documentProperties, printerName_);
     IPrintOemUI2 *plugin = session_.Plugin();
     Note("HideStandardUI(OEMCUIP_DOCPROP) -> " + HResultText(plugin->HideStandardUI(OEMCUIP_DOCPROP)));
 

@@ -1,5 +1,5 @@
 // The PostScript driver's own texts that the host shows around the
-// plug-in's pages: its page of options and the sheet's title. A real
+// plug-in's pages: its pages of options and the sheets' titles. A real
 // driver shows them in the user's language, so the host does too, in the
 // plug-in's nine languages.
 #pragma once
@@ -10,8 +10,10 @@
 
 struct DriverTexts {
     LANGID language;
-    const WCHAR *optionsPage;         // the driver's page of printer-description options
-    const WCHAR *documentProperties;  // the sheet title; %ls is the printer's name
+    const WCHAR *optionsPage;         // the document sheet's page of options
+    const WCHAR *deviceSettingsPage;  // the printer sheet's page of options
+    const WCHAR *documentProperties;  // the document sheet's title; %ls is the printer's name
+    const WCHAR *printerProperties;   // the printer sheet's title; %ls is the printer's name
 };
 
 // The texts for a user language, chosen as the plug-in chooses its
@@ -19,4 +21,5 @@ struct DriverTexts {
 const DriverTexts &DriverTextsFor(LANGID userLanguage);
 const DriverTexts &UserDriverTexts();
 
-std::wstring DocumentPropertiesTitle(const DriverTexts &texts, const std::wstring &printerName);
+// A title format with the printer's name in the place of its %ls.
+std::wstring WithPrinterName(const WCHAR *format, const std::wstring &printerName);

@@ -33,7 +33,9 @@ private:
         AskHelp,
         CatchHelp,
         Close,
-        Done
+        Done,
+        CatchNested,
+        AwaitNestedClosed
     };
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -43,6 +45,10 @@ private:
     void NextButton();
     void AskHelp();
     void CatchHelp();
+    // The Watermarks dialog: its first stored watermark is chosen, the
+    // dialog copied, and its editor opened on that watermark.
+    void OpenWatermarkEditor();
+    void CatchNested();
     // `asciiName` names the file when `name` does not fit in ASCII.
     void Save(HWND window, const std::wstring &name, const std::wstring &asciiName);
 
@@ -56,6 +62,7 @@ private:
     std::vector<int> buttons_;
     size_t button_ = 0;
     HWND dialog_ = nullptr;
+    HWND nested_ = nullptr;
     int waited_ = 0;
     int strays_ = 0;
     size_t helpRequest_ = 0;

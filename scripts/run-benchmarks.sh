@@ -15,3 +15,7 @@ export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 /usr/lib/wine/wineserver -w
 # The sheet needs a display; scripts/run-wine-test.sh provides a virtual one.
 "$ROOT/scripts/run-wine-test.sh" "$BUILD/win/bin/optiontree_bench.exe"
+"$ROOT/scripts/run-wine-test.sh" "$BUILD/win/bin/watermark_preview_bench.exe"
+/usr/lib/wine/wine64 "$BUILD/win/bin/docevent_bench.exe"
+/usr/lib/wine/wine64 "$BUILD/win/bin/overlay_bench.exe"
+/usr/lib/wine/wineserver -w

@@ -4,6 +4,7 @@
 #include "core/oem_ui_plugin.h"
 #include "core/os_version.h"
 #include "optiontree/option_tree.h"
+#include "printer/printer_ui.h"
 
 WCHAR *PluginIni;
 
@@ -49,8 +50,6 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
         plugin->pDocCuipParam = param;
         return RunDocumentStep(plugin, param);
     }
-    // The printer's installable options are handled by their own code;
-    // until then the driver keeps its own tree.
     plugin->pPrnCuipParam = param;
-    return E_NOTIMPL;
+    return RunPrinterStep(plugin, param);
 }

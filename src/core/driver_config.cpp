@@ -74,7 +74,11 @@ bool ReadPrinterDriverName(HANDLE hPrinter, WCHAR *name, DWORD chars) {
 }
 
 int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
-    CapabilityFile[0] = 0;
+    return FindDriverConfigFilesFor(hPrinter, pluginIniPath, CapabilityFile);
+}
+
+int FindDriverConfigFilesFor(HANDLE hPrinter, WCHAR *pluginIniPath, WCHAR *capabilityFile) {
+    capabilityFile[0] = 0;
     const std::vector<WCHAR> files = ReadDependentFiles(hPrinter);
     int found = 0;
     for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
@@ -85,7 +89,7 @@ int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath) {
             if (value[0] && pluginIniPath) CopyWholePath(pluginIniPath, kConfigPathChars, name);
             found = 1;
         } else if (EndsWithNoCase(name, L".cap")) {
-            CopyWholePath(CapabilityFile, kConfigPathChars, name);
+            CopyWholePath(capabilityFile, kConfigPathChars, name);
             found = 1;
         }
     }

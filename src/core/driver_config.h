@@ -15,6 +15,9 @@ constexpr DWORD kSideLibraryPathBytes = 520;
 extern WCHAR CapabilityFile[kConfigPathChars];
 
 int FindDriverConfigFiles(HANDLE hPrinter, WCHAR *pluginIniPath);
+// The same search into a capability path of the caller's own, for code that
+// must leave the process-wide one to an open property sheet.
+int FindDriverConfigFilesFor(HANDLE hPrinter, WCHAR *pluginIniPath, WCHAR *capabilityFile);
 void ReadCapabilityString(HANDLE hPrinter, const WCHAR *key, WCHAR *out, DWORD chars);
 UINT ReadCompressionCapability(HANDLE hPrinter);
 int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars);

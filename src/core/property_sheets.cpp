@@ -9,6 +9,8 @@
 #include "core/plugin_module.h"
 #include "joboptions/job_options_page.h"
 #include "optiontree/doc_ui_state.h"
+#include "printer/printer_ui.h"
+#include "printer/prn_ui_state.h"
 #include "resources/resource_ids.h"
 
 #include <shellapi.h>
@@ -214,9 +216,13 @@ HRESULT RunDocumentPropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, L
     }
 }
 
-HRESULT RunDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM lParam) {
+HRESULT RunDevicePropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, LPARAM lParam) {
     if (!ValidSheetInfo(info)) return FailWith(ERROR_INVALID_PARAMETER);
     switch (info->Reason) {
+    case PROPSHEETUI_REASON_INIT:
+        KeepPrinterSheet(plugin->pPrnUiState, info);
+        info->Result = 1;
+        break;
     case PROPSHEETUI_REASON_GET_INFO_HEADER: {
         PROPSHEETUI_INFO_HEADER *header = reinterpret_cast<PROPSHEETUI_INFO_HEADER *>(lParam);
         if (header) header->pTitle = const_cast<WCHAR *>(kDeviceSheetTitle);
@@ -224,6 +230,7 @@ HRESULT RunDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM lParam) {
         break;
     }
     case PROPSHEETUI_REASON_DESTROY:
+        ReleasePrnUiState(plugin->pPrnUiState);
         info->Result = 1;
         break;
     case PROPSHEETUI_REASON_SET_RESULT:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <winspool.h>
 
 class GlobalBlock {
 public:
@@ -57,4 +58,55 @@ public:
 
 private:
     HKEY key_ = nullptr;
+};
+
+// A kernel object handle, closed when the holder goes unless it is released.
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(nullptr); }
+    UniqueHandle(const UniqueHandle &) = delete;
+    UniqueHandle &operator=(const UniqueHandle &) = delete;
+    UniqueHandle(UniqueHandle &&other) noexcept : handle_(other.Release()) {}
+    UniqueHandle &operator=(UniqueHandle &&other) noexcept {
+        Reset(other.Release());
+        return *this;
+    }
+    void Reset(HANDLE handle) {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+        handle_ = handle;
+    }
+    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+    // For objects that must outlive the holder.
+    HANDLE Release() {
+        HANDLE handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+// A printer opened by name for one operation.
+class SpoolerPrinter {
+public:
+    SpoolerPrinter() = default;
+    ~SpoolerPrinter() {
+        if (printer_) ClosePrinter(printer_);
+    }
+    SpoolerPrinter(const SpoolerPrinter &) = delete;
+    SpoolerPrinter &operator=(const SpoolerPrinter &) = delete;
+    bool Open(const WCHAR *name, ACCESS_MASK access) {
+        PRINTER_DEFAULTSW defaults = {nullptr, nullptr, access};
+        if (!name || !OpenPrinterW(const_cast<WCHAR *>(name), &printer_, &defaults))
+            printer_ = nullptr;
+        return printer_ != nullptr;
+    }
+    HANDLE Get() const { return printer_; }
+
+private:
+    HANDLE printer_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "file_io.h"
 #include "model_files.h"
 #include "plugin_loader.h"
+#include "printer_sheet.h"
 #include "sheet_pages.h"
 
 #include <gtest/gtest.h>
@@ -493,10 +494,13 @@ TEST(DriverTexts, FollowTheUsersLanguageAsThePluginsResourcesDo) {
     EXPECT_EQ(DriverTextsFor(0x1004).language, 0x0804) << "Singapore: Simplified";
     EXPECT_EQ(DriverTextsFor(0x0416).language, 0x0416);
     EXPECT_NE(std::wstring(DriverTextsFor(0x0412).optionsPage), kOptionsPageTitle);
-    EXPECT_EQ(DocumentPropertiesTitle(DriverTextsFor(0x0409), L"SX Color 4200 PS"),
+    EXPECT_EQ(DriverTextsFor(0x0409).deviceSettingsPage, std::wstring(kDeviceSettingsTitle));
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0409).documentProperties, L"SX Color 4200 PS"),
               L"SX Color 4200 PS Document Properties");
-    EXPECT_EQ(DocumentPropertiesTitle(DriverTextsFor(0x0407), L"SX Color 4200 PS"),
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0407).documentProperties, L"SX Color 4200 PS"),
               L"Dokumenteigenschaften von SX Color 4200 PS");
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0412).printerProperties, L"SX"),
+              L"SX \uc18d\uc131");
 }
 
 }  // namespace

@@ -239,4 +239,40 @@ TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
     EXPECT_EQ(2u, RunHost(L"default").exitCode);  // --out is required
 }
 
+TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
+    const std::wstring page = Scratch(L"sx-host-page.ps");
+    const HostRun run = RunHost(L"print --out " + Quoted(page));
+    EXPECT_EQ(0u, run.exitCode) << run.output;
+    EXPECT_TRUE(Contains(run.output, "events the plug-in asks for: STARTDOCPOST")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "DocumentEvent STARTDOCPOST: S_OK, result not set"))
+        << run.output;
+    // A fresh process numbers its jobs from 1.
+    EXPECT_TRUE(Contains(run.output, "mapping \"Local\\SX Color 4200 PS00000001A\" opened"))
+        << run.output;
+    EXPECT_TRUE(Contains(run.output, "application name: \"drvhost.exe\"")) << run.output;
+    EXPECT_FALSE(ReadBytes(page).empty());
+    EXPECT_EQ(2u, RunHost(L"print").exitCode);  // --out is required
+}
+
 }  // namespace
+
+TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
+    const HostRun event = RunHost(L"printer-event");
+    EXPECT_EQ(0u, event.exitCode) << event.output;
+    EXPECT_TRUE(Contains(event.output, "PrinterEvent(PRINTER_EVENT_INITIALIZE) -> S_OK")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "FeatureKeyword after:\n  VXOptionTray=0")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "InstalledMemory=512MB")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "flags@224=0x0000002E")) << event.output;
+
+    const HostRun refresh = RunHost(L"config-device");
+    EXPECT_EQ(0u, refresh.exitCode) << refresh.output;
+    EXPECT_TRUE(Contains(refresh.output, "ConfigDeviceOptionExp -> 1")) << refresh.output;
+
+    const HostRun properties = RunHost(L"prnprops --detect --press ok");
+    EXPECT_EQ(0u, properties.exitCode) << properties.output;
+    EXPECT_TRUE(Contains(properties.output, "items after:\n  VXOptionTray: 0\n")) << properties.output;
+    EXPECT_TRUE(Contains(properties.output, "  InstalledMemory: 512MB\n")) << properties.output;
+
+    EXPECT_EQ(2u, RunHost(L"docprops --detect").exitCode);
+    EXPECT_EQ(1u, RunHost(L"config-device --printer \"No Such Printer\"").exitCode);
+}

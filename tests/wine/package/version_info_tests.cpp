@@ -133,7 +133,7 @@ TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
     EXPECT_FALSE(HasCharIn(block.Text({0x0407, 1252}, L"FileDescription"), 0x00C2, 0x00C3));
 }
 
-TEST(SideLibraryVersion, EverySideLibraryCarriesTheProductVersion) {
+TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
     const std::wstring names = SX_SIDE_LIBRARIES;
     size_t checked = 0;
     for (size_t start = 0; start < names.size();) {
@@ -144,7 +144,8 @@ TEST(SideLibraryVersion, EverySideLibraryCarriesTheProductVersion) {
         SCOPED_TRACE(testing::Message() << std::string(file.begin(), file.end()));
         VersionBlock block(BinaryPath(file));
         ASSERT_TRUE(block.Present());
-        ExpectFixedInfo(block, VFT_DLL, VFT2_UNKNOWN);
+        const bool program = file.size() > 4 && file.compare(file.size() - 4, 4, L".exe") == 0;
+        ExpectFixedInfo(block, program ? VFT_APP : VFT_DLL, VFT2_UNKNOWN);
         const std::vector<Translation> translations = block.Translations();
         ASSERT_EQ(translations.size(), 1u);
         EXPECT_EQ(translations[0].language, 0);

@@ -1,0 +1,625 @@
+// The document event hook through the real plug-in: what each event
+// answers, a real job on the sample printer whose application name the
+// printer side reads back by name, and, on a printer of a probe model, the
+// job-information library's answers, the companion program's start where
+// shared memory cannot serve, and the objects' security.
+#include "print_job.h"
+#include "support/wine_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <aclapi.h>
+#include <sddl.h>
+#include <winddiui.h>
+#include <winspool.h>
+
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const WCHAR kProbePrinter[] = L"SX DocEvent Probe";
+const WCHAR kProbeIni[] = L"sxprobe.ini";
+const WCHAR kProbeCap[] = L"sxprobe.cap";
+const WCHAR kProbeSection[] = L"PROBE";
+const WCHAR kProbeLibraryFile[] = L"sxjobprobe.dll";
+const WCHAR kCompanionFile[] = L"sxcolorap.exe";
+constexpr size_t kMappingBytes = 122;
+constexpr INT kUntouched = 0x7EADBEEF;
+constexpr DWORD kCompanionWaitMs = 15000;
+constexpr DWORD kNoCompanionWaitMs = 2000;
+constexpr size_t kFilterHeaderBytes = offsetof(DOCEVENT_FILTER, aDocEventCall);
+constexpr BYTE kGuard = 0xA5;
+
+using SetProbeAnswerFn = void(WINAPI *)(const char *, DWORD);
+using ReadProbeCallFn = LONG(WINAPI *)(DWORD *, DWORD *, BOOL *);
+
+std::wstring Hex8(DWORD value) {
+    WCHAR text[9];
+    swprintf(text, 9, L"%08x", value);
+    return text;
+}
+
+std::wstring ProgramFileName() {
+    WCHAR path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring full(path, length);
+    return full.substr(full.find_last_of(L'\\') + 1);
+}
+
+std::string LineOf(const std::string &record, const std::string &key) {
+    const size_t start = record.rfind("\n" + key + ": ");
+    if (start == std::string::npos) return "(missing)";
+    const size_t from = start + key.size() + 3;
+    return record.substr(from, record.find('\n', from) - from);
+}
+
+std::string Utf8(const std::wstring &text) {
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(bytes > 0 ? bytes - 1 : 0, '\0');
+    if (bytes > 1)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], bytes, nullptr, nullptr);
+    return out;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
+    ~Handle() {
+        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    Handle(const Handle &) = delete;
+    Handle &operator=(const Handle &) = delete;
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+class DocumentEventTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plugin_ = library_.CreatePlugin();
+        ASSERT_NE(plugin_, nullptr);
+    }
+    void TearDown() override {
+        if (plugin_) plugin_->Release();
+    }
+    DocumentEventCall Call(HANDLE printer, INT event, ULONG inBytes, void *in, ULONG outBytes,
+                           void *out) {
+        return CallDocumentEvent(plugin_, printer, nullptr, event, inBytes, in, outBytes, out);
+    }
+    void StartJob(HANDLE printer, DWORD jobId) {
+        LONG id = static_cast<LONG>(jobId);
+        const DocumentEventCall call =
+            Call(printer, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr);
+        EXPECT_EQ(call.hr, S_OK);
+        EXPECT_FALSE(call.resultSet);
+    }
+
+    PluginLibrary library_;
+    IPrintOemUI2 *plugin_ = nullptr;
+};
+
+TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
+    const PrinterHandle printer(kSamplePrinter);
+    DOCEVENT_CREATEDCPRE create = {nullptr, const_cast<WCHAR *>(kSamplePrinter), nullptr, FALSE};
+    DocumentEventCall call =
+        Call(printer.Get(), DOCUMENTEVENT_CREATEDCPRE, sizeof(create), &create, 0, nullptr);
+    EXPECT_EQ(call.hr, S_OK);
+    EXPECT_TRUE(call.resultSet);
+    EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
+    EXPECT_EQ(plugin_->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
+                                     nullptr, nullptr),
+              S_OK);
+    for (INT event : {DOCUMENTEVENT_CREATEDCPOST, DOCUMENTEVENT_STARTDOCPRE,
+                      DOCUMENTEVENT_STARTPAGE, DOCUMENTEVENT_ENDPAGE, DOCUMENTEVENT_ENDDOCPRE,
+                      DOCUMENTEVENT_ENDDOCPOST, DOCUMENTEVENT_DELETEDC, DOCUMENTEVENT_ESCAPE, 0,
+                      DOCUMENTEVENT_LAST, -1}) {
+        call = Call(printer.Get(), event, 0, nullptr, 0, nullptr);
+        EXPECT_EQ(call.hr, S_OK) << event;
+        EXPECT_FALSE(call.resultSet) << event;
+    }
+}
+
+TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
+    const EventFilterAnswer answer = QueryEventFilter(plugin_, nullptr);
+    EXPECT_EQ(answer.call.hr, S_OK);
+    EXPECT_EQ(answer.call.result, DOCUMENTEVENT_SUCCESS);
+    ASSERT_TRUE(answer.filtered);
+    EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
+}
+
+TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) {
+    // Header only, and a header whose element count promises room that the
+    // buffer does not have: both report one needed element.
+    for (UINT allocated : {0u, 4u}) {
+        std::vector<BYTE> block(kFilterHeaderBytes + 16, kGuard);
+        DOCEVENT_FILTER *filter = reinterpret_cast<DOCEVENT_FILTER *>(block.data());
+        filter->cbSize = kFilterHeaderBytes;
+        filter->cElementsAllocated = allocated;
+        filter->cElementsNeeded = 0xFFFFFFFF;
+        filter->cElementsReturned = 0xFFFFFFFF;
+        const DocumentEventCall call =
+            Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, kFilterHeaderBytes, filter);
+        EXPECT_EQ(call.hr, S_OK);
+        EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
+        EXPECT_EQ(filter->cElementsNeeded, 1u);
+        EXPECT_EQ(filter->cElementsReturned, 0xFFFFFFFFu);
+        for (size_t i = kFilterHeaderBytes; i < block.size(); ++i) EXPECT_EQ(block[i], kGuard) << i;
+    }
+}
+
+TEST_F(DocumentEventTest, QueryFilterTooSmallForItsHeaderIsLeftAlone) {
+    std::vector<BYTE> block(kFilterHeaderBytes + 8, kGuard);
+    DocumentEventCall call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr,
+                                  kFilterHeaderBytes - 1, block.data());
+    EXPECT_EQ(call.hr, S_OK);
+    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
+    for (BYTE b : block) EXPECT_EQ(b, kGuard);
+    call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr);
+    EXPECT_EQ(call.hr, S_OK);
+    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
+}
+
+TEST_F(DocumentEventTest, JobStartWithoutUsableInputPublishesNothing) {
+    const PrinterHandle printer(kSamplePrinter);
+    const DWORD jobId = 0x5A5A;
+    LONG id = jobId;
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, 0, nullptr, 0, nullptr).hr, S_OK);
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, sizeof(id) - 1, &id, 0, nullptr).hr,
+              S_OK);
+    EXPECT_EQ(Call(nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr).hr, S_OK);
+    PublishedName published;
+    EXPECT_FALSE(ReadPublishedName(printer.Get(), jobId, &published));
+    EXPECT_FALSE(published.mappingOpened);
+    EXPECT_FALSE(published.mutexOpened);
+}
+
+TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
+    const PrinterHandle printer(kSamplePrinter);
+    ASSERT_NE(printer.Get(), nullptr);
+    WCHAR temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring output = std::wstring(temp) + L"docevent_page.ps";
+    DeleteFileW(output.c_str());
+    PrintJobReport report;
+    std::string error;
+    ASSERT_TRUE(PrintOnePage(plugin_, printer.Get(), kSamplePrinter, output, &report, &error))
+        << error;
+    ASSERT_GT(report.jobId, 0u);
+    // The driver passed STARTDOCPOST (and nothing the filter left out).
+    ASSERT_EQ(report.calls.size(), 2u);
+    EXPECT_EQ(report.calls[0].event, DOCUMENTEVENT_CREATEDCPRE);
+    EXPECT_EQ(report.calls[1].event, DOCUMENTEVENT_STARTDOCPOST);
+    EXPECT_EQ(report.calls[1].hr, S_OK);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExW(output.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_GT(data.nFileSizeLow, 0u);
+    DeleteFileW(output.c_str());
+
+    PublishedName published;
+    ASSERT_TRUE(ReadPublishedName(printer.Get(), report.jobId, &published));
+    const std::wstring base = std::wstring(L"Local\\SX Color 4200 PS") + Hex8(report.jobId);
+    EXPECT_EQ(published.mappingName, base + L"A");
+    EXPECT_EQ(published.mutexName, base + L"B");
+    ASSERT_EQ(published.bytes.size(), kMappingBytes);
+    // The stand-in library names the program by its file name when it
+    // carries no description.
+    EXPECT_EQ(published.applicationName, ProgramFileName());
+    const size_t nameBytes = (published.applicationName.size() + 1) * sizeof(WCHAR);
+    for (size_t i = nameBytes - sizeof(WCHAR); i < kMappingBytes; ++i)
+        EXPECT_EQ(published.bytes[i], 0) << i;
+}
+
+TEST(JobInformationStandIn, AnswersTheProgramsFileNameInItsSecondHalf) {
+    const HMODULE library = LoadLibraryW(DriverFilePath(L"sxjobinf.dll").c_str());
+    ASSERT_NE(library, nullptr);
+    const auto getPrintingApplication =
+        reinterpret_cast<BOOL(WINAPI *)(DWORD, char *, DWORD *)>(
+            reinterpret_cast<void *>(GetProcAddress(library, "GetPrintingApplication")));
+    ASSERT_NE(getPrintingApplication, nullptr);
+    char answer[121];
+    std::memset(answer, 'z', sizeof(answer));
+    DWORD size = 119;
+    EXPECT_FALSE(getPrintingApplication(0, answer, &size));
+    EXPECT_EQ(size, 120u);
+    EXPECT_EQ(answer[0], 'z');
+    EXPECT_TRUE(getPrintingApplication(0, answer, &size));
+    EXPECT_EQ(answer[0], 0);  // this program carries no description
+    EXPECT_EQ(std::string(answer + 60), Utf8(ProgramFileName()));
+    EXPECT_EQ(answer[120], 'z');
+    FreeLibrary(library);
+}
+
+// A printer of its own model whose job-information library answers what the
+// test sets, and whose companion program is the sample model's.
+class ProbeModelTest : public DocumentEventTest {
+protected:
+    static void SetUpTestSuite() {
+        CopyFileW((ExeDirectory() + L"\\jobinf_probe.dll").c_str(),
+                  DriverFilePath(kProbeLibraryFile).c_str(), FALSE);
+        WriteDriverProfile(kProbeIni, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+        WriteDriverProfile(kProbeCap, L"Capability", kProbePrinter, kProbeSection);
+        printer_ = new TestPrinter(kProbePrinter, {kProbeIni, kProbeCap});
+    }
+    static void TearDownTestSuite() {
+        delete printer_;
+        printer_ = nullptr;
+    }
+    void SetUp() override {
+        DocumentEventTest::SetUp();
+        ASSERT_TRUE(printer_->Installed());
+        SetModelKey(L"JobInfoDLL", kProbeLibraryFile);
+        SetModelKey(L"COLORAPEXE", kCompanionFile);
+        probe_ = LoadLibraryW(DriverFilePath(kProbeLibraryFile).c_str());
+        ASSERT_NE(probe_, nullptr);
+        setAnswer_ = reinterpret_cast<SetProbeAnswerFn>(
+            reinterpret_cast<void *>(GetProcAddress(probe_, "SetProbeAnswer")));
+        readCall_ = reinterpret_cast<ReadProbeCallFn>(
+            reinterpret_cast<void *>(GetProcAddress(probe_, "ReadProbeCall")));
+        ASSERT_TRUE(setAnswer_ && readCall_);
+        Answer("Writer", "Other");
+        ClearCompanionRecord();
+        probePrinter_ = new PrinterHandle(kProbePrinter);
+        ASSERT_NE(probePrinter_->Get(), nullptr);
+    }
+    void TearDown() override {
+        delete probePrinter_;
+        if (probe_) FreeLibrary(probe_);
+        DocumentEventTest::TearDown();
+    }
+    static void SetModelKey(const WCHAR *key, const WCHAR *value) {
+        WriteDriverProfile(kProbeCap, kProbeSection, key, value);
+    }
+    void Answer(const char *first, const char *second) {
+        char answer[120] = {};
+        std::memcpy(answer, first, std::strlen(first));
+        std::memcpy(answer + 60, second, std::strlen(second));
+        setAnswer_(answer, sizeof(answer));
+    }
+    HANDLE Printer() const { return probePrinter_->Get(); }
+    std::wstring Published(DWORD jobId, PublishedName *published = nullptr) {
+        PublishedName local;
+        if (!published) published = &local;
+        if (!ReadPublishedName(Printer(), jobId, published)) return L"(not published)";
+        return published->applicationName;
+    }
+    static std::wstring ObjectName(const std::wstring &base, DWORD jobId, WCHAR kind) {
+        return L"Local\\" + base + Hex8(jobId) + kind;
+    }
+    void SetShare(const std::wstring &shareName, bool shared) {
+        PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+        HANDLE handle = nullptr;
+        ASSERT_TRUE(OpenPrinterW(const_cast<WCHAR *>(kProbePrinter), &handle, &access));
+        DWORD needed = 0;
+        GetPrinterW(handle, 2, nullptr, 0, &needed);
+        std::vector<BYTE> info(needed);
+        ASSERT_TRUE(GetPrinterW(handle, 2, info.data(), needed, &needed));
+        PRINTER_INFO_2W *printer = reinterpret_cast<PRINTER_INFO_2W *>(info.data());
+        std::wstring share = shareName;
+        printer->pShareName = &share[0];
+        printer->Attributes = shared ? printer->Attributes | PRINTER_ATTRIBUTE_SHARED
+                                     : printer->Attributes & ~PRINTER_ATTRIBUTE_SHARED;
+        printer->pSecurityDescriptor = nullptr;
+        EXPECT_TRUE(SetPrinterW(handle, 2, info.data(), 0)) << GetLastError();
+        ClosePrinter(handle);
+    }
+
+    static TestPrinter *printer_;
+    HMODULE probe_ = nullptr;
+    SetProbeAnswerFn setAnswer_ = nullptr;
+    ReadProbeCallFn readCall_ = nullptr;
+    PrinterHandle *probePrinter_ = nullptr;
+};
+
+TestPrinter *ProbeModelTest::printer_ = nullptr;
+
+TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerAndFreedAgain) {
+    StartJob(Printer(), 0x101);
+    DWORD flags = 0, size = 0;
+    BOOL hadBuffer = FALSE;
+    EXPECT_EQ(readCall_(&flags, &size, &hadBuffer), 1);
+    EXPECT_EQ(flags, 0u);
+    EXPECT_EQ(size, 120u);
+    EXPECT_TRUE(hadBuffer);
+    EXPECT_EQ(Published(0x101), L"Writer");
+    FreeLibrary(probe_);
+    probe_ = nullptr;
+    EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
+}
+
+TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
+    LONG id = 0x10E;
+    const DocumentEventCall start = Call(
+        Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr);
+    EXPECT_EQ(start.hr, S_OK);
+    EXPECT_EQ(Published(0x10E), L"Writer");
+    const DocumentEventCall create =
+        Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr);
+    EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
+}
+
+TEST_F(ProbeModelTest, EmptyFirstHalfGivesTheSecondHalf) {
+    Answer("", "Calc");
+    StartJob(Printer(), 0x102);
+    EXPECT_EQ(Published(0x102), L"Calc");
+}
+
+TEST_F(ProbeModelTest, HalfWithoutTerminatorIsReadWithinTheHalf) {
+    const std::string full(60, 'A');
+    Answer(full.c_str(), "BBB");
+    StartJob(Printer(), 0x103);
+    PublishedName published;
+    EXPECT_EQ(Published(0x103, &published), std::wstring(60, L'A'));
+    ASSERT_EQ(published.bytes.size(), kMappingBytes);
+    EXPECT_EQ(published.bytes[120], 0);
+    EXPECT_EQ(published.bytes[121], 0);
+}
+
+TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
+    UINT codePage = 0;
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                   reinterpret_cast<WCHAR *>(&codePage), sizeof(codePage) / sizeof(WCHAR));
+    struct Sample {
+        UINT codePage;
+        const char *bytes;
+        const WCHAR *name;
+    };
+    const Sample samples[] = {
+        {1252, "Caf\xE9 \x80", L"Caf\u00E9 \u20AC"},
+        {932, "\x93\xFA\x96\x7B Writer", L"\u65E5\u672C Writer"},
+    };
+    for (const Sample &sample : samples) {
+        if (sample.codePage != codePage) continue;
+        Answer(sample.bytes, "");
+        StartJob(Printer(), 0x104);
+        EXPECT_EQ(Published(0x104), sample.name);
+        return;
+    }
+    GTEST_SKIP() << "no sample for the user code page " << codePage;
+}
+
+TEST_F(ProbeModelTest, MissingLibraryOrExportPublishesAnEmptyName) {
+    SetModelKey(L"JobInfoDLL", L"sxcard.dll");
+    StartJob(Printer(), 0x105);
+    EXPECT_EQ(Published(0x105), L"");
+    SetModelKey(L"JobInfoDLL", L"sxnosuch.dll");
+    StartJob(Printer(), 0x106);
+    EXPECT_EQ(Published(0x106), L"");
+    SetModelKey(L"JobInfoDLL", L"");
+    StartJob(Printer(), 0x107);
+    PublishedName published;
+    EXPECT_EQ(Published(0x107, &published), L"");
+    EXPECT_EQ(published.bytes, std::vector<BYTE>(kMappingBytes, 0));
+}
+
+TEST_F(ProbeModelTest, EachEventReadsItsOwnPrintersModel) {
+    const PrinterHandle sample(kSamplePrinter);
+    StartJob(Printer(), 0x108);
+    StartJob(sample.Get(), 0x108);
+    StartJob(Printer(), 0x109);
+    EXPECT_EQ(Published(0x108), L"Writer");
+    PublishedName published;
+    ASSERT_TRUE(ReadPublishedName(sample.Get(), 0x108, &published));
+    EXPECT_EQ(published.applicationName, ProgramFileName());
+    EXPECT_EQ(Published(0x109), L"Writer");
+}
+
+TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
+    const DWORD jobId = 0x10A;
+    const std::wstring pipeName =
+        std::wstring(L"\\\\.\\pipe\\") + kProbePrinter + L"\\" + Hex8(jobId) + L"\\AppInfo";
+    // An object of another kind holds the mapping's name; the test's own
+    // handle to the mutex shows whether the plug-in released it.
+    const Handle blocker(CreateEventW(nullptr, TRUE, FALSE,
+                                      ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    const Handle mutex(
+        CreateMutexW(nullptr, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
+    const Handle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0,
+                                       512, 0, nullptr));
+    ASSERT_NE(pipe.Get(), INVALID_HANDLE_VALUE);
+    StartJob(Printer(), jobId);
+
+    std::string record;
+    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
+    EXPECT_EQ(LineOf(record, "command line"), "0 \"Writer\" \"" + Utf8(pipeName) + "\"");
+    EXPECT_EQ(LineOf(record, "start-up flags"), "0x00000080");
+    EXPECT_EQ(LineOf(record, "fill attribute"), "0x00000088");
+    EXPECT_EQ(LineOf(record, "pipe served"), "connected, 14 bytes written");
+    WCHAR got[16] = {};
+    DWORD read = 0;
+    EXPECT_TRUE(ReadFile(pipe.Get(), got, sizeof(got), &read, nullptr));
+    EXPECT_EQ(read, 14u);
+    EXPECT_STREQ(got, L"Writer");
+
+    DWORD wait = WAIT_FAILED;
+    std::thread other([&] { wait = WaitForSingleObject(mutex.Get(), 0); });
+    other.join();
+    EXPECT_EQ(wait, static_cast<DWORD>(WAIT_OBJECT_0));
+    ReleaseMutex(mutex.Get());
+    PublishedName published;
+    EXPECT_EQ(Published(jobId, &published), L"(not published)");
+}
+
+TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
+    const DWORD jobId = 0x10B;
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
+    StartJob(Printer(), jobId);
+    std::string record;
+    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
+    EXPECT_EQ(LineOf(record, "application"), "Writer");
+    EXPECT_EQ(LineOf(record, "pipe"),
+              "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
+    EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
+}
+
+TEST_F(ProbeModelTest, CompanionTellsANameWithQuotesFromItsPipe) {
+    const DWORD jobId = 0x10F;
+    Answer("Say \"Hi\" \"x", "");
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    StartJob(Printer(), jobId);
+    std::string record;
+    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
+    EXPECT_EQ(LineOf(record, "application"), "Say \"Hi\" \"x");
+    EXPECT_EQ(LineOf(record, "pipe"),
+              "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
+}
+
+TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
+    const DWORD jobId = 0x10C;
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
+    StartJob(Printer(), jobId);
+    SetModelKey(L"COLORAPEXE", L"");
+    StartJob(Printer(), jobId);
+    std::string record;
+    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
+}
+
+TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
+    SetShare(L"Floor:2\\Office", true);
+    const DWORD jobId = 0x1A;
+    StartJob(Printer(), jobId);
+    PublishedName published;
+    EXPECT_EQ(Published(jobId, &published), L"Writer");
+    EXPECT_EQ(published.mappingName, L"Local\\Floor020Office0000001aA");
+
+    const DWORD blockedJob = 0x1B;
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, L"Local\\Floor020Office0000001bA"));
+    StartJob(Printer(), blockedJob);
+    std::string record;
+    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
+    EXPECT_EQ(LineOf(record, "pipe"), "\\\\.\\pipe\\Floor:2\\Office\\0000001b\\AppInfo");
+    SetShare(L"", false);
+}
+
+TEST_F(ProbeModelTest, LongReservedShareNameGivesWholeNamesOrNoPipe) {
+    std::wstring share, base;
+    for (int i = 0; i < 100; ++i) {
+        share += L"\\a:";
+        base += L"0a0";
+    }
+    SetShare(share, true);
+    const DWORD jobId = 0x1C;
+    StartJob(Printer(), jobId);
+    PublishedName published;
+    EXPECT_EQ(Published(jobId, &published), L"Writer");
+    EXPECT_EQ(published.mappingName, ObjectName(base, jobId, L'A'));
+    EXPECT_EQ(published.mutexName, ObjectName(base, jobId, L'B'));
+
+    // Its pipe name would pass the platform's limit: no companion starts
+    // with a cut one.
+    const DWORD blockedJob = 0x1D;
+    const Handle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, blockedJob, L'A').c_str()));
+    StartJob(Printer(), blockedJob);
+    std::string record;
+    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
+    SetShare(L"", false);
+}
+
+// The access each trustee has, from the object's DACL.
+struct AllowedAce {
+    std::wstring sid;
+    ACCESS_MASK mask;
+};
+
+std::wstring SidText(PSID sid) {
+    WCHAR *text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) return L"?";
+    std::wstring result = text;
+    LocalFree(text);
+    return result;
+}
+
+std::wstring CurrentUserSid() {
+    HANDLE token = nullptr;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+    DWORD needed = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &needed);
+    std::vector<BYTE> info(needed);
+    GetTokenInformation(token, TokenUser, info.data(), needed, &needed);
+    CloseHandle(token);
+    return SidText(reinterpret_cast<TOKEN_USER *>(info.data())->User.Sid);
+}
+
+std::vector<AllowedAce> ReadAllowedAces(HANDLE object, std::wstring *label, DWORD *labelPolicy) {
+    PACL dacl = nullptr, sacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    std::vector<AllowedAce> aces;
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT,
+                        DACL_SECURITY_INFORMATION | LABEL_SECURITY_INFORMATION, nullptr, nullptr,
+                        &dacl, &sacl, &descriptor) != ERROR_SUCCESS)
+        return aces;
+    for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
+        ACE_HEADER *header = nullptr;
+        if (!GetAce(dacl, i, reinterpret_cast<void **>(&header))) continue;
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) {
+            aces.push_back({L"(not an allowing entry)", 0});
+            continue;
+        }
+        ACCESS_ALLOWED_ACE *ace = reinterpret_cast<ACCESS_ALLOWED_ACE *>(header);
+        aces.push_back({SidText(&ace->SidStart), ace->Mask});
+    }
+    for (DWORD i = 0; sacl && i < sacl->AceCount; ++i) {
+        ACE_HEADER *header = nullptr;
+        if (!GetAce(sacl, i, reinterpret_cast<void **>(&header))) continue;
+        if (header->AceType != SYSTEM_MANDATORY_LABEL_ACE_TYPE) continue;
+        SYSTEM_MANDATORY_LABEL_ACE *ace = reinterpret_cast<SYSTEM_MANDATORY_LABEL_ACE *>(header);
+        *label = SidText(&ace->SidStart);
+        *labelPolicy = ace->Mask;
+    }
+    LocalFree(descriptor);
+    return aces;
+}
+
+void ExpectAces(const std::vector<AllowedAce> &aces, const std::wstring &user, ACCESS_MASK full,
+                ACCESS_MASK everyone) {
+    ASSERT_EQ(aces.size(), 4u);
+    EXPECT_EQ(aces[0].sid, user);
+    EXPECT_EQ(aces[1].sid, L"S-1-5-18");
+    EXPECT_EQ(aces[2].sid, L"S-1-5-32-544");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(aces[i].mask, full) << i;
+    EXPECT_EQ(aces[3].sid, L"S-1-1-0");
+    EXPECT_EQ(aces[3].mask, everyone);
+}
+
+TEST_F(ProbeModelTest, PublishedObjectsLetEveryoneOnlyReadAndCarryTheLowLabel) {
+    const DWORD jobId = 0x10D;
+    StartJob(Printer(), jobId);
+    const Handle mapping(OpenFileMappingW(READ_CONTROL | FILE_MAP_READ, FALSE,
+                                          ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    const Handle mutex(OpenMutexW(READ_CONTROL | SYNCHRONIZE, FALSE,
+                                  ObjectName(kProbePrinter, jobId, L'B').c_str()));
+    ASSERT_NE(mapping.Get(), nullptr);
+    ASSERT_NE(mutex.Get(), nullptr);
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    const bool labelled = version.dwMajorVersion >= 6;
+
+    const std::wstring user = CurrentUserSid();
+    std::wstring label;
+    DWORD policy = 0;
+    ExpectAces(ReadAllowedAces(mapping.Get(), &label, &policy), user, FILE_MAP_ALL_ACCESS,
+               FILE_MAP_READ);
+    EXPECT_EQ(label, labelled ? L"S-1-16-4096" : L"");
+    EXPECT_EQ(policy, labelled ? static_cast<DWORD>(SYSTEM_MANDATORY_LABEL_NO_WRITE_UP) : 0u);
+    label.clear();
+    policy = 0;
+    ExpectAces(ReadAllowedAces(mutex.Get(), &label, &policy), user, MUTEX_ALL_ACCESS,
+               SYNCHRONIZE | MUTEX_MODIFY_STATE);
+    EXPECT_EQ(label, labelled ? L"S-1-16-4096" : L"");
+}
+
+}  // namespace
