@@ -57,6 +57,9 @@ TEST(HelpTopics, EveryTopicBelongsToAContextAndHasATitle) {
         EXPECT_TRUE(std::regex_search(text, title, std::regex("<title>([^<]+)</title>")))
             << name << " has no title";
         EXPECT_NE(text.find("<meta charset=\"utf-8\">"), std::string::npos) << name;
+        // Its one paragraph also makes the context's text popup.
+        EXPECT_TRUE(std::regex_search(text, std::regex("\n<p>[^<\n]+</p>\n")))
+            << name << " has no one-line paragraph";
         ++topics;
     }
     EXPECT_EQ(topics, asked.size());

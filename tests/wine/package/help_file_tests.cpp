@@ -129,6 +129,20 @@ TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicInItsContents) {
         EXPECT_NE(list.find("\"topics/h" + std::to_string(id) + ".htm\""), std::string::npos) << id;
 }
 
+TEST_F(HelpFileTest, CarriesATextPopupForEveryContext) {
+    const HelpStorage help(helpFile);
+    const std::vector<BYTE> popups = help.Read(L"/cshelp.txt");
+    const std::string text(popups.begin(), popups.end());
+    ASSERT_FALSE(text.empty());
+    for (uint32_t id : ContextsAskedFor()) {
+        const std::string topic = ".topic " + std::to_string(id) + "\n";
+        const size_t at = text.find(topic);
+        ASSERT_NE(at, std::string::npos) << id;
+        const size_t end = text.find('\n', at + topic.size());
+        EXPECT_GT(end, at + topic.size()) << "context " << id << " has an empty popup";
+    }
+}
+
 std::vector<HWND> HelpWindows() {
     std::vector<HWND> found;
     EnumThreadWindows(
