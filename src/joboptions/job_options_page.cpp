@@ -71,8 +71,10 @@ OemDevmode *Record(const DocUiState *state) {
                                 : nullptr;
 }
 
+// A page not shown yet has nothing to draw on: its picture is drawn when
+// the page is first painted.
 void DrawQualityPicture(HWND page, const DocUiState *state) {
-    if (!SlotPresent(state, kSlotVXResolution)) return;
+    if (!SlotPresent(state, kSlotVXResolution) || !IsWindowVisible(page)) return;
     const DWORD quality = state->slots.working[kSlotVXResolution];
     if (quality >= ARRAYSIZE(kQualityBitmaps)) return;
     DrawFramedDib(page, PluginModule, kQualityBitmaps[quality], IDC_QUALITY_PICTURE);

@@ -31,6 +31,10 @@ struct DocUiState {
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
     WatermarkList watermarks;
+    // The model section's lines as the sheet's CommonUIProp read them, on
+    // the OEM heap; null when they could not be kept (the pages then read
+    // the capability file).
+    WCHAR *pModelKeys;
 };
 
 inline bool SlotPresent(const DocUiState *state, uint32_t slot) {
