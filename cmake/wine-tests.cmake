@@ -18,4 +18,5 @@ set(WINE_TESTS
     printer_tests
     docevent_tests
     position_tests
+    package_tests
 )

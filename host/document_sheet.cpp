@@ -1,6 +1,7 @@
 #include "document_sheet.h"
 #include "variant_pages.h"
 
+#include "driver_texts.h"
 #include "file_io.h"
 #include "host_text.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 constexpr DWORD kUserDefaultLevel = 9;
 constexpr DWORD kGlobalDefaultLevel = 8;
-const WCHAR kTitleSuffix[] = L" Document Properties";
 
 std::string HResultText(HRESULT hr) {
     return hr == S_OK ? std::string("S_OK") : HexDword(static_cast<DWORD>(hr));
@@ -26,12 +26,12 @@ DWORD SheetMode(const SheetOptions &options) {
 }  // namespace
 
 DocumentSheet::DocumentSheet(PluginSession &session, DocumentUi &ui)
-    : session_(session), ui_(ui), page_(*this, kOptionsPageTitle) {}
+    : session_(session), ui_(ui), page_(*this, UserDriverTexts().optionsPage) {}
 
 bool DocumentSheet::PrepareItems(const SheetOptions &options, std::string *error) {
     options_ = options;
     printerName_ = session_.PrinterName();
-    title_ = printerName_ + kTitleSuffix;
+    title_ = WithPrinterName(UserDriverTexts().documentProperties, printerName_);
     IPrintOemUI2 *plugin = session_.Plugin();
     Note("HideStandardUI(OEMCUIP_DOCPROP) -> " + HResultText(plugin->HideStandardUI(OEMCUIP_DOCPROP)));
 

@@ -16,7 +16,8 @@
 # through the detection libraries' stand-ins, here answering as a fully
 # equipped printer; one screenshot per language goes into
 # out/prnprops/LANG/. Last it draws every dialog template in each language
-# into out/resources/LANG.png.
+# into out/resources/LANG.png, and saves the English document pages once
+# more at 150% scaling into out/docprops/en_US-144dpi/.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
@@ -80,4 +81,13 @@ else
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" prnprops --detect --screenshots "Z:$PRNPROPS/$locale"
     done
+fi
+
+# The English pages once more at 150% scaling (144 dots per inch).
+if [ -z "$DISPLAY" ] || [ "${SX_SCREENSHOTS:-0}" = 1 ]; then
+    rm -rf "$DOCPROPS/en_US-144dpi"
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$ROOT/scripts/at-dpi.sh" 144 sh -c '
+        if [ -n "$DISPLAY" ]; then "$@"; else xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; fi
+        status=$?; /usr/lib/wine/wineserver -w; exit $status' at_dpi \
+        /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/en_US-144dpi"
 fi

@@ -117,6 +117,11 @@ private:
 
 }  // namespace
 
+const KeywordRule *KeywordRules(size_t *count) {
+    *count = sizeof(kKeywordRules) / sizeof(kKeywordRules[0]);
+    return kKeywordRules;
+}
+
 const KeywordRule *FindKeywordRule(const char *keyword) {
     if (!keyword) return nullptr;
     for (const KeywordRule &rule : kKeywordRules)

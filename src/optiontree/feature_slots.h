@@ -87,6 +87,9 @@ struct KeywordRule {
 // keyword is not the plug-in's.
 const KeywordRule *FindKeywordRule(const char *keyword);
 
+// The whole keyword table, in its order.
+const KeywordRule *KeywordRules(size_t *count);
+
 // The two slot tables of the document state.
 struct SlotTable {
     uint32_t index[kFeatureSlotCount];

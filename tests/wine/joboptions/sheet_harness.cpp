@@ -186,6 +186,7 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     switch (function) {
     case CPSFUNC_ADD_PROPSHEETPAGEW: {
         PROPSHEETPAGEW added = *reinterpret_cast<const PROPSHEETPAGEW *>(lParam1);
+        self->described_.push_back(added);
         const DLGTEMPLATE *layout = self->pages_.empty() ? self->jobOptionsTemplate
                                     : self->pages_.size() == 1 ? self->colorTemplate
                                                                : nullptr;

@@ -62,6 +62,8 @@ public:
     // The page handle each result came with: the 1-based order in which the
     // plug-in added the page.
     const std::vector<LPARAM> &ReportingPages() const { return reportingPages_; }
+    // The pages as the plug-in described them, in the order it added them.
+    const std::vector<PROPSHEETPAGEW> &DescribedPages() const { return described_; }
 
     // Called for each modal window as it activates; it must end the window.
     // Without one, message boxes are answered with OK and dialogs cancelled.
@@ -102,6 +104,7 @@ private:
     BYTE *record_ = nullptr;
     std::vector<BYTE> devmode_;
     std::vector<HPROPSHEETPAGE> pages_;
+    std::vector<PROPSHEETPAGEW> described_;
     std::vector<LPARAM> results_;
     std::vector<LPARAM> reportingPages_;
     std::vector<ModalWindow> modals_;

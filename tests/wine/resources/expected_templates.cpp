@@ -148,7 +148,7 @@ const std::vector<ExpectedTemplate> kTemplates = {
     {202, nullptr, kFree, kFree,
      {
          {1006, K::Edit, kPlain, nullptr, 0, {}},
-         {1007, K::CheckBox, kPlain, nullptr, 0, {}},
+         {1007, K::CheckBox, kPlain, L"Request Job Name for each print job", 0, {}},
          {1008, K::Edit, kPlain, nullptr, 0, {}},
          {1, K::PushButton, kPlain, nullptr, 0, {}},
          {2, K::PushButton, kPlain, nullptr, 0, {}},

@@ -174,7 +174,7 @@
 #define D202_CAPTION        "Auftrags-PIN"
 #define D202_1004           "Ein vertraulicher Auftrag wird im Drucker angehalten, bis Sie seine PIN am Bedienfeld des Druckers eingeben."
 #define D202_1005           "Auftrags&name:"
-#define D202_1007           "Namen beim Drucken &abfragen"
+#define D202_1007           "Auftragsnamen für jeden Druckauftrag anfordern"
 #define D202_1009           "&PIN:"
 #define D202_1010           "(4 Ziffern)"
 #define D202_1              "OK"

@@ -174,7 +174,7 @@
 #define D202_CAPTION        "JOB PIN"
 #define D202_1004           "A secure job is held on the printer until you enter its PIN at the printer's control panel."
 #define D202_1005           "Job &Name:"
-#define D202_1007           "&Ask for the job name when printing"
+#define D202_1007           "Request Job Name for each print job"
 #define D202_1009           "&PIN:"
 #define D202_1010           "(4 digits)"
 #define D202_1              "OK"

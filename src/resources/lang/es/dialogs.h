@@ -174,7 +174,7 @@
 #define D202_CAPTION        "PIN del trabajo"
 #define D202_1004           "Un trabajo seguro se retiene en la impresora hasta que introduzca su PIN en el panel de control de la impresora."
 #define D202_1005           "&Nombre de trabajo:"
-#define D202_1007           "Pre&guntar el nombre al imprimir"
+#define D202_1007           "Pedir el nombre de trabajo en cada impresión"
 #define D202_1009           "&PIN:"
 #define D202_1010           "(4 dígitos)"
 #define D202_1              "Aceptar"

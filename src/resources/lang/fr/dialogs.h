@@ -174,7 +174,7 @@
 #define D202_CAPTION        "Code PIN de la tâche"
 #define D202_1004           "Une tâche sécurisée reste en attente dans l'imprimante jusqu'à la saisie de son code PIN sur le panneau de commande."
 #define D202_1005           "&Nom de la tâche :"
-#define D202_1007           "&Demander le nom à l'impression"
+#define D202_1007           "Demander le nom de la tâche pour chaque impression"
 #define D202_1009           "Code &PIN :"
 #define D202_1010           "(4 chiffres)"
 #define D202_1              "OK"

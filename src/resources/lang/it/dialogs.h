@@ -174,7 +174,7 @@
 #define D202_CAPTION        "PIN lavoro"
 #define D202_1004           "Un lavoro protetto resta in attesa nella stampante finché non si immette il PIN sul pannello di controllo."
 #define D202_1005           "&Nome lavoro:"
-#define D202_1007           "&Chiedi il nome in stampa"
+#define D202_1007           "Richiedi il nome del lavoro per ogni lavoro di stampa"
 #define D202_1009           "&PIN:"
 #define D202_1010           "(4 cifre)"
 #define D202_1              "OK"

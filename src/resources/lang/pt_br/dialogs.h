@@ -174,7 +174,7 @@
 #define D202_CAPTION        "PIN do trabalho"
 #define D202_1004           "Um trabalho seguro fica retido na impressora até que você digite o PIN dele no painel de controle da impressora."
 #define D202_1005           "&Nome do trabalho:"
-#define D202_1007           "&Solicitar o nome ao imprimir"
+#define D202_1007           "Solicitar o nome do trabalho a cada impressão"
 #define D202_1009           "&PIN:"
 #define D202_1010           "(4 dígitos)"
 #define D202_1              "OK"
