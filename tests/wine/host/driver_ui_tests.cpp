@@ -8,6 +8,7 @@
 #include "driver_private.h"
 #include "driver_texts.h"
 #include "file_io.h"
+#include "host_text.h"
 #include "model_files.h"
 #include "plugin_loader.h"
 #include "printer_sheet.h"
@@ -397,6 +398,45 @@ class ProSheetFixture : public SheetFixture {
 protected:
     const WCHAR *PrinterName() const override { return kProPrinterName; }
 };
+
+// The dependent files of the installed printer's driver, by file name.
+std::vector<std::wstring> DriverFileNames(const WCHAR *printerName, std::wstring *driverName) {
+    std::vector<std::wstring> names;
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(const_cast<WCHAR *>(printerName), &printer, nullptr)) return names;
+    DWORD needed = 0;
+    GetPrinterDriverW(printer, nullptr, 3, nullptr, 0, &needed);
+    std::vector<BYTE> buffer(needed);
+    if (needed && GetPrinterDriverW(printer, nullptr, 3, buffer.data(), needed, &needed)) {
+        const auto *info = reinterpret_cast<const DRIVER_INFO_3W *>(buffer.data());
+        *driverName = info->pName;
+        for (const WCHAR *file = info->pDependentFiles; file && *file; file += wcslen(file) + 1) {
+            const WCHAR *slash = wcsrchr(file, L'\\');
+            names.push_back(slash ? slash + 1 : file);
+        }
+    }
+    ClosePrinter(printer);
+    return names;
+}
+
+TEST(SampleModels, EachPrinterHasItsOwnDriverWithOnlyItsOwnModelFiles) {
+    std::wstring firstDriver, proDriver;
+    const std::vector<std::wstring> first = DriverFileNames(kSamplePrinterName, &firstDriver);
+    const std::vector<std::wstring> pro = DriverFileNames(kProPrinterName, &proDriver);
+    EXPECT_EQ(firstDriver, kSampleDriverName);
+    EXPECT_EQ(proDriver, kProDriverName);
+    auto has = [](const std::vector<std::wstring> &files, const WCHAR *name) {
+        return std::find(files.begin(), files.end(), name) != files.end();
+    };
+    for (const WCHAR *name : {L"sxc5200.cap", L"sxc5200.ini", L"sxc5200.ver", L"sxcard.dll",
+                              L"sxcrypt.dll", L"sxwmfont.lst", L"sxoemui.dll"})
+        EXPECT_TRUE(has(pro, name)) << Utf8(std::wstring(name));
+    for (const WCHAR *name : {L"sxc4200.cap", L"sxc4200.ini", L"sxc4200.ver"}) {
+        EXPECT_FALSE(has(pro, name)) << Utf8(std::wstring(name));
+        EXPECT_TRUE(has(first, name)) << Utf8(std::wstring(name));
+    }
+    EXPECT_FALSE(has(first, L"sxc5200.cap"));
+}
 
 TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
     PluginPageIds shown;
