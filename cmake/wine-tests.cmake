@@ -14,4 +14,5 @@ set(WINE_TESTS
     resource_tests
     color_tests
     ppd_sample_tests
+    hardening_tests
 )
