@@ -8,20 +8,16 @@
 #include "devmode_corruptor.h"
 #include "fault_report.h"
 #include "guarded_buffer.h"
+#include "sheet_visit.h"
 
 #include "core/oem_devmode.h"
 #include "devmode_builder.h"
-#include "document_sheet.h"
 #include "document_ui.h"
-#include "file_io.h"
 #include "model_files.h"
 #include "plugin_loader.h"
-#include "sheet_pages.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-#include <prsht.h>
 
 #include <cstdio>
 #include <cstring>
@@ -34,23 +30,6 @@ constexpr uint32_t kDefaultSeed = 20261207;
 constexpr uint32_t kDefaultCalls = 3000;
 constexpr uint32_t kDefaultSheets = 12;
 constexpr int32_t kMergeFieldLimit = 100;
-// A page that refuses to be left keeps the sheet open after OK; Cancel
-// follows after this long.
-constexpr UINT kRefusedOkMs = 1500;
-
-uint32_t Setting(const char *name, uint32_t fallback) {
-    char text[32] = "";
-    const DWORD length = GetEnvironmentVariableA(name, text, sizeof(text));
-    if (!length || length >= sizeof(text)) return fallback;
-    return static_cast<uint32_t>(std::strtoul(text, nullptr, 0));
-}
-
-bool WholeRecord(const BYTE *record) {
-    OEM_DMEXTRAHEADER header;
-    std::memcpy(&header, record, sizeof(header));
-    return header.dwSize == kOemDevmodeSize && header.dwSignature == kOemSignature &&
-           header.dwVersion == kOemVersion;
-}
 
 int32_t FieldTwelve(const BYTE *record) {
     int32_t value;
@@ -68,7 +47,7 @@ protected:
         ASSERT_TRUE(BuildDefaultDevmode(session_, ui.Settings(), &devmode, &error)) << error;
         ASSERT_EQ(devmode.Size(), kRecordOffset + kOemDevmodeSize);
         valid_.assign(devmode.Bytes(), devmode.Bytes() + devmode.Size());
-        seed_ = Setting("SX_CORRUPTOR_SEED", kDefaultSeed);
+        seed_ = RunSetting("SX_CORRUPTOR_SEED", kDefaultSeed);
     }
 
     PluginSession session_;
@@ -164,7 +143,7 @@ private:
 };
 
 TEST_F(CorruptorTest, DevModeKeepsToItsBuffersAndGivesWholeRecordsOrTheDefinedError) {
-    const uint32_t calls = Setting("SX_CORRUPTOR_CALLS", kDefaultCalls);
+    const uint32_t calls = RunSetting("SX_CORRUPTOR_CALLS", kDefaultCalls);
     DevmodeCorruptor corruptor(seed_);
     CallCounts counts;
     FaultReport report("DevMode call", seed_);
@@ -180,71 +159,12 @@ TEST_F(CorruptorTest, DevModeKeepsToItsBuffersAndGivesWholeRecordsOrTheDefinedEr
                 seed_, calls, counts.whole, counts.refused, counts.untouched);
 }
 
-// Closes every modal window a page opens while the sheet is up (answering
-// Cancel, or OK for a message box with OK alone), and counts them.
-class ModalCloser {
-public:
-    ModalCloser() {
-        current_ = this;
-        hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-    }
-    ~ModalCloser() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    ModalCloser(const ModalCloser &) = delete;
-    ModalCloser &operator=(const ModalCloser &) = delete;
-    uint32_t Closed() const { return closed_; }
-
-private:
-    static bool IsSheet(HWND window) {
-        return FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) != nullptr;
-    }
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE && current_) {
-            HWND window = reinterpret_cast<HWND>(wParam);
-            WCHAR name[16] = L"";
-            GetClassNameW(window, name, ARRAYSIZE(name));
-            if (std::wcscmp(name, L"#32770") == 0 && !IsSheet(window)) {
-                ++current_->closed_;
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-            }
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static ModalCloser *current_;
-    HHOOK hook_ = nullptr;
-    uint32_t closed_ = 0;
-};
-ModalCloser *ModalCloser::current_ = nullptr;
-
-HWND g_openSheet = nullptr;
-
-void CALLBACK CancelRefusedOk(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (g_openSheet && IsWindow(g_openSheet))
-        PostMessageW(g_openSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    KillTimer(nullptr, timer);
-}
-
-std::wstring TempFile(const WCHAR *name) {
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + name;
-}
-
 TEST_F(CorruptorTest, DocumentPropertiesOpenLeaveEachPageAndCloseOnCorruptedDevmodes) {
-    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
-                                                         ICC_UPDOWN_CLASS | ICC_BAR_CLASSES |
-                                                         ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&classes);
-    const uint32_t sheets = Setting("SX_CORRUPTOR_SHEETS", kDefaultSheets);
+    const uint32_t sheets = RunSetting("SX_CORRUPTOR_SHEETS", kDefaultSheets);
     // Its own sequence, so that the sheet pass replays apart from the calls.
     DevmodeCorruptor corruptor(seed_ ^ 0x5EE7u);
     FaultReport report("sheet opening", seed_);
-    ModalCloser closer;
-    const std::wstring outFile = TempFile(L"sx-corruptor.dev");
-    uint32_t stored = 0, pagesLeft = 0, refused = 0;
+    uint32_t stored = 0, pagesLeft = 0, refused = 0, modals = 0;
     for (uint32_t opening = 0; opening < sheets; ++opening) {
         report.At(opening);
         const std::vector<BYTE> input = corruptor.Corrupt(valid_);
@@ -262,37 +182,21 @@ TEST_F(CorruptorTest, DocumentPropertiesOpenLeaveEachPageAndCloseOnCorruptedDevm
         // The fields as any application may leave them between two calls.
         corruptor.CorruptFields(ui.PluginSection(), kOemDevmodeSize);
 
-        DeleteFileW(outFile.c_str());
-        DocumentSheet sheet(session_, ui);
-        SheetOptions options;
-        options.outFile = outFile;
-        options.onShown = [&](HWND window) {
-            g_openSheet = window;
-            const int pages = PageCount(window);
-            for (int page = 1; page < pages; ++page) {
-                if (SelectPage(window, page))
-                    ++pagesLeft;
-                else
-                    ++refused;
-            }
-            SetTimer(nullptr, 0, kRefusedOkMs, CancelRefusedOk);
-            PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        };
-        ASSERT_TRUE(sheet.PrepareItems(options, &error)) << error;
-        ASSERT_TRUE(sheet.Show(&error)) << error << " at opening " << opening << ", seed " << seed_;
-        g_openSheet = nullptr;
-        if (!sheet.Stored()) continue;
+        SheetVisit visit;
+        ASSERT_TRUE(VisitDocumentProperties(session_, ui, &visit, &error))
+            << error << " at opening " << opening << ", seed " << seed_;
+        pagesLeft += visit.left;
+        refused += visit.refused;
+        modals += visit.modals;
+        if (!visit.stored) continue;
         ++stored;
-        std::vector<BYTE> written;
-        ASSERT_TRUE(ReadWholeFile(outFile, &written, &error)) << error;
-        ASSERT_GE(written.size(), kRecordOffset + kOemDevmodeSize);
-        EXPECT_TRUE(WholeRecord(written.data() + kRecordOffset))
+        ASSERT_GE(visit.devmode.size(), kRecordOffset + kOemDevmodeSize);
+        EXPECT_TRUE(WholeRecord(visit.devmode.data() + kRecordOffset))
             << "at opening " << opening << ", seed " << seed_;
     }
-    DeleteFileW(outFile.c_str());
     std::printf("DEVMODE corruptor, seed %u: %u sheet openings, %u stored with OK, %u page "
                 "changes, %u refused, %u modal windows closed\n",
-                seed_, sheets, stored, pagesLeft, refused, closer.Closed());
+                seed_, sheets, stored, pagesLeft, refused, modals);
     EXPECT_GT(stored, 0u);
 }
 
