@@ -47,6 +47,14 @@ RecordCall CallDevMode(PluginSession &session, DWORD mode, const BYTE *inRecord)
     return {hr, std::vector<BYTE>(out.Data(), out.Data() + kOemDevmodeSize)};
 }
 
+// The sample's sheet: the driver's page, Job Options, Color and the link
+// page, which goes when its library has no page template.
+int ExpectedPages(const FaultVariant &variant) {
+    constexpr int kSamplePages = 4;
+    return variant.key == L"AskTvxRES" && variant.what == "has no resources" ? kSamplePages - 1
+                                                                              : kSamplePages;
+}
+
 bool DefaultsMayFail(const FaultVariant &variant) {
     return variant.key == L"CryptoDll" && (variant.what == "lacks GetDefaultSetting" ||
                                            variant.what == "every export fails");
@@ -97,6 +105,7 @@ TEST(SideLibraryFaults, ThePluginKeepsToItsBuffersAndTurnsTheFeatureOffSilently)
         ui.SetDevmode(std::move(devmode));
         SheetVisit visit;
         ASSERT_TRUE(VisitDocumentProperties(session, ui, &visit, &error)) << error;
+        EXPECT_EQ(visit.pages, ExpectedPages(variant));
         EXPECT_EQ(visit.modals, 0u);
         EXPECT_EQ(visit.refused, 0);
         EXPECT_TRUE(visit.stored);
