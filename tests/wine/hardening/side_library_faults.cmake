@@ -125,7 +125,10 @@ function(sx_side_library_fault_variant key name what)
     set(SX_FAULT_TARGETS ${SX_FAULT_TARGETS} ${name} PARENT_SCOPE)
 endfunction()
 
-function(sx_write_side_library_faults program)
+# Writes the list and the target `side_library_faults` that builds every
+# variant; programs that read the list depend on it.
+function(sx_write_side_library_faults)
     file(WRITE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/sidelib-faults.txt "${SX_FAULT_LINES}")
-    add_dependencies(${program} ${SX_FAULT_TARGETS})
+    add_custom_target(side_library_faults)
+    add_dependencies(side_library_faults ${SX_FAULT_TARGETS})
 endfunction()
