@@ -1,9 +1,12 @@
 #include "fault_printer.h"
 
 #include "driver_files.h"
+#include "host_holders.h"
 #include "host_text.h"
 #include "model_files.h"
 #include "printer_install.h"
+
+#include <winspool.h>
 
 #include <fstream>
 #include <sstream>
@@ -55,6 +58,18 @@ bool InstallFaultPrinter(std::string *error) {
         return false;
     }
     return true;
+}
+
+void RemoveFaultPrinter() {
+    PrinterHandle printer;
+    if (printer.Open(kFaultPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
+    printer.Reset(nullptr);
+    DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(kFaultPrinterName));
+    std::string error;
+    const std::wstring cap = InstalledCapabilityFile(&error);
+    if (cap.empty()) return;
+    WritePrivateProfileStringW(kCapabilitySection, kFaultPrinterName, nullptr, cap.c_str());
+    WritePrivateProfileStringW(kFaultModelSection, nullptr, nullptr, cap.c_str());
 }
 
 bool ConfigureFaultVariant(const FaultVariant &variant, std::string *error) {

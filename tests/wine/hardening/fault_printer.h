@@ -21,5 +21,7 @@ std::vector<FaultVariant> ReadFaultVariants();
 
 // Installs the printer (replacing an earlier one); false with a message.
 bool InstallFaultPrinter(std::string *error);
+// Removes the printer, its driver and its model section again.
+void RemoveFaultPrinter();
 // Copies the variant into the driver files and names it under its key.
 bool ConfigureFaultVariant(const FaultVariant &variant, std::string *error);

@@ -74,6 +74,9 @@ TEST(SideLibraryFaults, ThePluginKeepsToItsBuffersAndTurnsTheFeatureOffSilently)
     const std::vector<FaultVariant> variants = ReadFaultVariants();
     ASSERT_FALSE(variants.empty());
     std::string error;
+    struct Removal {
+        ~Removal() { RemoveFaultPrinter(); }
+    } removal;
     ASSERT_TRUE(InstallFaultPrinter(&error)) << error;
     for (const FaultVariant &variant : variants) {
         const std::string name(variant.file.begin(), variant.file.end());
