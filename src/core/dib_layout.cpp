@@ -10,6 +10,7 @@ constexpr size_t kBitfieldMasksBytes = 12;
 constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3;
 constexpr uint16_t kTrueColorBits = 24;
 constexpr uint16_t kLargestDepth = 32;
+constexpr uint16_t kOnePlane = 1;
 
 struct InfoHeader {
     uint32_t size;
@@ -29,6 +30,7 @@ T Read(const uint8_t *at) {
     return value;
 }
 
+// The fields of the platform's BITMAPINFOHEADER, at their fixed offsets.
 InfoHeader ReadHeader(const uint8_t *data) {
     InfoHeader h;
     h.size = Read<uint32_t>(data);
@@ -78,7 +80,7 @@ bool ReadDibLayout(const uint8_t *data, size_t size, DibLayout *layout) {
     if (!data || size < kInfoHeaderBytes) return false;
     const InfoHeader h = ReadHeader(data);
     if (h.size < kInfoHeaderBytes || h.size > size) return false;
-    if (h.width <= 0 || h.height == 0 || h.height == INT32_MIN || h.planes != 1) return false;
+    if (h.width <= 0 || h.height == 0 || h.height == INT32_MIN || h.planes != kOnePlane) return false;
     if (!KnownDepth(h.bitCount) || !KnownCompression(h)) return false;
 
     uint32_t colors = 0;
