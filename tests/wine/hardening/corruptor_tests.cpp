@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,6 +31,8 @@ constexpr uint32_t kDefaultSeed = 20261207;
 constexpr uint32_t kDefaultCalls = 3000;
 constexpr uint32_t kDefaultSheets = 12;
 constexpr int32_t kMergeFieldLimit = 100;
+constexpr uint32_t kMaxSpareBytes = 2048;
+constexpr BYTE kSpareFill = 0xEE;
 
 int32_t FieldTwelve(const BYTE *record) {
     int32_t value;
@@ -84,7 +87,9 @@ public:
         // The output record's buffer is exactly as large as the driver says.
         const DWORD bufferSize = BufferSize();
         GuardedBuffer output(kRecordOffset + bufferSize);
-        std::memcpy(output.Data(), valid_.data(), output.Size());
+        const size_t prefilled = std::min(output.Size(), valid_.size());
+        std::memcpy(output.Data(), valid_.data(), prefilled);
+        std::memset(output.Data() + prefilled, kSpareFill, output.Size() - prefilled);
         BYTE *outRecord = output.Data() + kRecordOffset;
         if (corruptor_.Chance(30)) corruptor_.CorruptRecord(outRecord, bufferSize);
         const std::vector<BYTE> before(output.Data(), output.Data() + output.Size());
@@ -122,6 +127,9 @@ public:
             ++counts->untouched;
             return {};
         }
+        if (std::memcmp(before.data() + kRecordOffset + kOemDevmodeSize,
+                        outRecord + kOemDevmodeSize, bufferSize - kOemDevmodeSize) != 0)
+            return "the spare bytes after the record were written" + where;
         if (!WholeRecord(outRecord)) return "the output record's header is not whole" + where;
         if (mode == OEMDM_MERGE && FieldTwelve(outRecord) > kMergeFieldLimit)
             return "MERGE left lRecField12 above 100" + where;
@@ -130,10 +138,12 @@ public:
     }
 
 private:
-    // Mostly the record's size; now and then a size the driver got wrong.
+    // Mostly the record's size; now and then a larger buffer, or a size
+    // the driver got wrong.
     DWORD BufferSize() {
         static const DWORD kWrongSizes[] = {0, 1, 8, kOemHeaderSize, kOemDevmodeSize - 1};
-        if (corruptor_.Chance(85)) return kOemDevmodeSize;
+        if (corruptor_.Chance(80)) return kOemDevmodeSize;
+        if (corruptor_.Chance(30)) return kOemDevmodeSize + 1 + corruptor_.Below(kMaxSpareBytes);
         if (corruptor_.Chance(50)) return kWrongSizes[corruptor_.Below(5)];
         return corruptor_.Below(kOemDevmodeSize);
     }
