@@ -19,4 +19,5 @@ set(WINE_TESTS
     docevent_tests
     position_tests
     package_tests
+    hardening_tests
 )
