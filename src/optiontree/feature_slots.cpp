@@ -124,6 +124,11 @@ const KeywordRule *FindKeywordRule(const char *keyword) {
     return nullptr;
 }
 
+const KeywordRule *KeywordRules(size_t *count) {
+    *count = sizeof(kKeywordRules) / sizeof(kKeywordRules[0]);
+    return kKeywordRules;
+}
+
 void ResetSlotTable(SlotTable *slots) {
     for (uint32_t i = 0; i < kFeatureSlotCount; ++i) {
         slots->index[i] = kSlotAbsent;

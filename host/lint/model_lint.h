@@ -1,0 +1,54 @@
+// The checks of a model's configuration files: the capability file's model
+// section, the plug-in ini, the version file, the colour settings files the
+// model names, the side libraries and the printer description. Pure: the
+// place where the files lie answers through ModelFolder.
+#pragma once
+
+#include "core/config_keys.h"
+#include "lint_finding.h"
+#include "profile_text.h"
+
+#include <string>
+#include <vector>
+
+struct ConfigFile {
+    bool present = false;
+    std::string name;  // the file's name, as findings show it
+    ProfileText profile;
+};
+
+struct ModelInput {
+    std::u16string driverName;  // the key of the capability file's "Capability" section
+    ConfigFile pluginIni;
+    ConfigFile capability;
+    ConfigFile version;
+    bool ppdPresent = false;
+    std::string ppdName;
+    std::string ppdText;
+};
+
+// What loading a side library showed. The library is loaded without being
+// run, its exports looked up by name.
+struct LibraryReport {
+    bool loaded = false;
+    std::string problem;  // why it did not load
+    std::vector<std::string> missingExports;
+};
+
+class ModelFolder {
+public:
+    virtual ~ModelFolder() = default;
+    virtual bool Exists(FileHome home, const std::u16string &name) = 0;
+    // The names of the files of a home, for near misses.
+    virtual std::vector<std::u16string> FileNames(FileHome home) = 0;
+    virtual bool ReadFile(FileHome home, const std::u16string &name, std::string *bytes) = 0;
+    virtual LibraryReport InspectLibrary(FileHome home, const std::u16string &name, ValueKind kind,
+                                         const std::vector<std::string> &exports) = 0;
+};
+
+std::vector<Finding> LintModel(const ModelInput &input, ModelFolder &folder);
+
+// The settings list of a colour settings file: "SettingNum" ids with their
+// names, and with `tables` the two tuner tables of each id.
+void LintSettingList(const std::string &fileName, const ProfileText &profile,
+                     const char16_t *section, bool tables, std::vector<Finding> *findings);

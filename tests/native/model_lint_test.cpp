@@ -1,0 +1,425 @@
+#include "../../host/lint/model_lint.h"
+#include "../../host/lint/near_names.h"
+#include "../../host/lint/ppd_lint.h"
+#include "core/config_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace {
+
+std::string SamplePath(const std::string &name) {
+    std::string path = __FILE__;
+    path.resize(path.rfind("tests/native/"));
+    return path + "samples/" + name;
+}
+
+std::string ReadSample(const std::string &name) {
+    std::ifstream file(SamplePath(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The sample model's folder, with its side libraries answering as a
+// complete build would; tests take files away, add them or change them.
+class FakeFolder : public ModelFolder {
+public:
+    FakeFolder() {
+        for (const char *name : {"sxc4200.hft", "sxc4200.ccm"}) files_[Widen(name)] = ReadSample(name);
+        for (const char *name : {"sxc4200.hlp", "sxc4200.chm", "sxwmfont.lst", "sxcrypt.dll", "sxnetopt.dll",
+                                 "sxusbopt.dll", "sxlink.dll", "sxjobinf.dll", "sxcolorap.exe"})
+            files_[Widen(name)] = "MZ";
+    }
+
+    bool Exists(FileHome, const std::u16string &name) override { return Lookup(name) != files_.end(); }
+    std::vector<std::u16string> FileNames(FileHome) override {
+        std::vector<std::u16string> names;
+        for (const auto &file : files_) names.push_back(file.first);
+        return names;
+    }
+    bool ReadFile(FileHome, const std::u16string &name, std::string *bytes) override {
+        const auto file = Lookup(name);
+        if (file == files_.end()) return false;
+        *bytes = file->second;
+        return true;
+    }
+    LibraryReport InspectLibrary(FileHome, const std::u16string &name, ValueKind,
+                                 const std::vector<std::string> &exports) override {
+        LibraryReport report;
+        report.loaded = !unloadable_.count(name);
+        if (!report.loaded) report.problem = "not a 64-bit library";
+        for (const std::string &e : exports)
+            if (lacking_.count(e)) report.missingExports.push_back(e);
+        return report;
+    }
+
+    std::map<std::u16string, std::string> files_;
+    std::set<std::u16string> unloadable_;
+    std::set<std::string> lacking_;
+
+private:
+    std::map<std::u16string, std::string>::iterator Lookup(const std::u16string &name) {
+        for (auto it = files_.begin(); it != files_.end(); ++it)
+            if (SameName(it->first, name)) return it;
+        return files_.end();
+    }
+};
+
+ConfigFile Config(const std::string &name, const std::string &text) {
+    ConfigFile file;
+    file.present = true;
+    file.name = name;
+    file.profile = ParseProfile(text);
+    return file;
+}
+
+struct SampleModel {
+    std::string ini = ReadSample("sxc4200.ini");
+    std::string cap = ReadSample("sxc4200.cap");
+    std::string ver = ReadSample("sxc4200.ver");
+    std::string ppd = ReadSample("sxc4200.ppd");
+    FakeFolder folder;
+
+    std::vector<Finding> Lint() {
+        ModelInput input;
+        input.driverName = u"SX Color 4200 PS";
+        input.pluginIni = Config("sxc4200.ini", ini);
+        input.capability = Config("sxc4200.cap", cap);
+        input.version = Config("sxc4200.ver", ver);
+        input.ppdPresent = true;
+        input.ppdName = "sxc4200.ppd";
+        input.ppdText = ppd;
+        return LintModel(input, folder);
+    }
+};
+
+void Replace(std::string *text, const std::string &from, const std::string &to) {
+    const size_t at = text->find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text->replace(at, from.size(), to);
+}
+
+std::string Describe(const std::vector<Finding> &findings) { return FormatFindingsText(findings); }
+
+// The one finding expected, with its kind, file, line and key.
+Finding Only(const std::vector<Finding> &findings, const char *kind) {
+    EXPECT_EQ(findings.size(), 1u) << Describe(findings);
+    if (findings.empty()) return Finding();
+    EXPECT_EQ(findings[0].kind, kind) << Describe(findings);
+    return findings[0];
+}
+
+TEST(ConfigKeys, KnowEveryKeyOfTheSampleModelSectionWithoutRegardToCase) {
+    const ProfileText cap = ParseProfile(ReadSample("sxc4200.cap"));
+    const ProfileSection *model = cap.Section(u"SXC4200");
+    ASSERT_NE(model, nullptr);
+    size_t count = 0;
+    CapabilityKeys(&count);
+    EXPECT_EQ(model->entries.size(), count);
+    for (const ProfileEntry &entry : model->entries)
+        EXPECT_NE(FindCapabilityKey(entry.key.c_str()), nullptr) << Utf8From(entry.key);
+    EXPECT_EQ(FindCapabilityKey(u"cryptodll"), FindCapabilityKey(kKeyCryptoDll));
+    EXPECT_EQ(FindCapabilityKey(u"CryptoDl"), nullptr);
+    EXPECT_NE(FindPluginIniKey(u"dependentfiles", u"htmlhelp"), nullptr);
+    EXPECT_EQ(FindPluginIniKey(u"SpecialKey", u"HTMLHELP"), nullptr);
+}
+
+TEST(ConfigKeys, NameTheExportsEachSideLibraryMustHave) {
+    size_t count = 0;
+    const LibraryExport *crypto = RequiredExports(kKeyCryptoDll, &count);
+    ASSERT_EQ(count, 4u);
+    EXPECT_STREQ(crypto[0].name, "GetDefaultSetting");
+    EXPECT_STREQ(crypto[3].name, "DecryptPassword");
+    ASSERT_NE(RequiredExports(kKeyNetExtDll, &count), nullptr);
+    EXPECT_EQ(count, 4u);
+    ASSERT_NE(RequiredExports(kKeyJobInfoDll, &count), nullptr);
+    EXPECT_STREQ(RequiredExports(kKeyJobInfoDll, &count)[0].name, "GetPrintingApplication");
+    EXPECT_EQ(RequiredExports(kKeyAskTvxRes, &count), nullptr);
+    EXPECT_EQ(count, 0u);
+}
+
+TEST(ConfigKeys, ClassifyDependentFilesByExtensionInAnyCase) {
+    EXPECT_EQ(ClassifyDependentFile(u"C:\\d\\OEMUI.INI"), DependentFileKind::PluginIni);
+    EXPECT_EQ(ClassifyDependentFile(u"model.Cap"), DependentFileKind::Capability);
+    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.VER"), DependentFileKind::Version);
+    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.ini.bak"), DependentFileKind::Other);
+    EXPECT_EQ(ClassifyDependentFile(u"cap"), DependentFileKind::Other);
+}
+
+TEST(ProfileText, ReadsAsTheProfileFunctionsDo) {
+    const ProfileText profile = ParseProfile(
+        "\xEF\xBB\xBF; comment\r\nstray=before any section\r\n[One]\r\n  Key = \"quoted value\" \r\n"
+        "key=second\r\n;Key=commented\r\n[two]\nA=1\n[ONE]\nLater=x\nnovalue\n");
+    ASSERT_EQ(profile.sections.size(), 3u);
+    const ProfileEntry *key = profile.Find(u"one", u"KEY");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->value, u"quoted value");
+    EXPECT_EQ(key->line, 4);
+    EXPECT_NE(profile.Find(u"One", u"later"), nullptr) << "a section named twice reads as one";
+    EXPECT_EQ(profile.Find(u"One", u"stray"), nullptr);
+    ASSERT_NE(profile.Find(u"one", u"novalue"), nullptr);
+    EXPECT_EQ(profile.Find(u"one", u"novalue")->value, u"");
+    EXPECT_EQ(profile.Section(u"TWO")->line, 7);
+
+    const ProfileText wide = ParseProfile(std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xE9\0", 16));
+    ASSERT_NE(wide.Find(u"S", u"k"), nullptr);
+    EXPECT_EQ(wide.Find(u"S", u"k")->value, u"\u00E9");
+}
+
+TEST(ProfileText, TellsWholeNumbersFromLeadingDigits) {
+    long long value = 0;
+    EXPECT_TRUE(ParseWholeNumber(u" -1 ", &value));
+    EXPECT_EQ(value, -1);
+    EXPECT_TRUE(ParseWholeNumber(u"+1281", &value));
+    EXPECT_EQ(value, 1281);
+    EXPECT_FALSE(ParseWholeNumber(u"12a", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"0x10", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"-", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"99999999999", &value));
+    EXPECT_EQ(LeadingNumber(u"12a"), 12);
+    EXPECT_EQ(LeadingNumber(u"x"), 0);
+    EXPECT_EQ(LeadingNumber(u"-7 pages"), -7);
+}
+
+TEST(NearNames, ProposeOnlyNamesASlipAway) {
+    const std::vector<std::u16string> keys = {u"CryptoDll", u"USBExtDLL", u"USBExtDAT", u"HELP", u"HTMLHELP"};
+    EXPECT_EQ(NearestName(u"CryptoDl", keys), u"CryptoDll");
+    EXPECT_EQ(NearestName(u"CrpytoDll", keys), u"CryptoDll") << "neighbours swapped";
+    EXPECT_EQ(NearestName(u"usbextdll", keys), u"USBExtDLL") << "letter case only";
+    EXPECT_EQ(NearestName(u"HTMLHLP", keys), u"HTMLHELP");
+    EXPECT_EQ(NearestName(u"HLP", keys), u"HELP");
+    EXPECT_EQ(NearestName(u"HX", keys), u"") << "short names allow one edit";
+    EXPECT_EQ(NearestName(u"Compression", keys), u"");
+    EXPECT_EQ(NearestName(u"CryptoDll", keys), u"") << "the name itself is no suggestion";
+    EXPECT_EQ(NameDistance(u"VXresolution", u"VXResolution"), 0u);
+}
+
+TEST(ModelLint, FindsNothingInTheSampleModel) {
+    SampleModel model;
+    const std::vector<Finding> findings = model.Lint();
+    EXPECT_TRUE(findings.empty()) << Describe(findings);
+}
+
+TEST(ModelLint, ReportsAnUnknownCapabilityKeyWithTheKeyItWasMeantToBe) {
+    SampleModel model;
+    Replace(&model.cap, "CryptoDll=", "CryptoDl=");
+    const Finding f = Only(model.Lint(), kUnknownKey);
+    EXPECT_EQ(f.severity, Severity::Error);
+    EXPECT_EQ(f.file, "sxc4200.cap");
+    EXPECT_EQ(f.line, 6);
+    EXPECT_EQ(f.section, "SXC4200");
+    EXPECT_EQ(f.key, "CryptoDl");
+    EXPECT_EQ(f.suggestion, "CryptoDll");
+    EXPECT_NE(f.consequence.find("encrypted secure print is off"), std::string::npos) << f.consequence;
+}
+
+TEST(ModelLint, WarnsOfAnUnknownKeyThatIsNearNothing) {
+    SampleModel model;
+    Replace(&model.ini, "[SpecialKey]\n", "[SpecialKey]\nColourfulness=3\n");
+    const Finding f = Only(model.Lint(), kUnknownKey);
+    EXPECT_EQ(f.severity, Severity::Warning);
+    EXPECT_EQ(f.suggestion, "");
+}
+
+TEST(ModelLint, ReportsValuesThatDoNotParseAndWhatIsReadInstead) {
+    SampleModel model;
+    Replace(&model.cap, "Compression=1281", "Compression=12x81");
+    Replace(&model.cap, "HueboardRegPath=SOFTWARE", "HueboardRegPath=HKEY_LOCAL_MACHINE\\SOFTWARE");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].kind, kBadValue);
+    EXPECT_EQ(findings[0].key, "Compression");
+    EXPECT_NE(findings[0].consequence.find("reads 12"), std::string::npos) << findings[0].consequence;
+    EXPECT_EQ(findings[1].kind, kBadValue);
+    EXPECT_EQ(findings[1].key, "HueboardRegPath");
+}
+
+TEST(ModelLint, WarnsOfIntegersOutsideWhatThePluginActsOn) {
+    SampleModel model;
+    Replace(&model.cap, "PSOutputOpt=-1", "PSOutputOpt=");
+    Replace(&model.ini, "1PassSeries=0", "1PassSeries=2");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "1PassSeries");
+    EXPECT_EQ(findings[0].kind, kValueRange);
+    EXPECT_EQ(findings[1].key, "PSOutputOpt");
+    EXPECT_NE(findings[1].consequence.find("not the default -1"), std::string::npos);
+    for (const Finding &f : findings) EXPECT_EQ(f.severity, Severity::Warning);
+}
+
+TEST(ModelLint, ReportsANamedFileMissingWithTheNearestFileOfTheFolder) {
+    SampleModel model;
+    Replace(&model.cap, "JobInfoDLL=sxjobinf.dll", "JobInfoDLL=sxjobinfo.dll");
+    const Finding f = Only(model.Lint(), kMissingFile);
+    EXPECT_EQ(f.key, "JobInfoDLL");
+    EXPECT_EQ(f.suggestion, "sxjobinf.dll");
+    EXPECT_NE(f.consequence.find("empty application name"), std::string::npos);
+}
+
+TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
+    SampleModel model;
+    model.folder.unloadable_.insert(u"sxlink.dll");
+    model.folder.lacking_ = {"DecryptPassword", "IsValidPort"};
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
+    EXPECT_EQ(findings[0].kind, kMissingExport);
+    EXPECT_EQ(findings[0].key, "CryptoDll");
+    EXPECT_NE(findings[0].message.find("DecryptPassword"), std::string::npos);
+    EXPECT_EQ(findings[1].kind, kMissingExport);
+    EXPECT_EQ(findings[1].key, "NetExtDLL");
+    EXPECT_EQ(findings[2].kind, kBadLibrary);
+    EXPECT_EQ(findings[2].key, "AskTvxRES");
+    EXPECT_NE(findings[2].consequence.find("no link page"), std::string::npos);
+}
+
+TEST(ModelLint, ReportsADriverWithoutModelSectionAndTheNearestName) {
+    SampleModel model;
+    Replace(&model.cap, "SX Color 4200 PS=SXC4200", "SX Colour 4200 PS=SXC4200");
+    const Finding f = Only(model.Lint(), kMissingModel);
+    EXPECT_EQ(f.suggestion, "SX Colour 4200 PS");
+
+    SampleModel renamed;
+    Replace(&renamed.cap, "[SXC4200]", "[SXC420O]");
+    const Finding g = Only(renamed.Lint(), kMissingModel);
+    EXPECT_EQ(g.suggestion, "SXC420O");
+    EXPECT_EQ(g.line, 3);
+}
+
+TEST(ModelLint, ReportsPluginIniFaults) {
+    SampleModel model;
+    Replace(&model.ini, "[DependentFiles]", "[DependantFiles]");
+    const Finding f = Only(model.Lint(), kUnknownSection);
+    EXPECT_EQ(f.suggestion, "DependentFiles");
+
+    SampleModel typo;
+    Replace(&typo.ini, "HTMLHELP=", "HTMLHLP=");
+    Replace(&typo.ini, "[Usertype]\n", "[Usertype]\nUSERTYPE1=Thick\nUSERTYPE3=Glossy\n");
+    const std::vector<Finding> findings = typo.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "HTMLHLP");
+    EXPECT_EQ(findings[0].suggestion, "HTMLHELP");
+    EXPECT_EQ(findings[1].key, "USERTYPE3");
+    EXPECT_NE(findings[1].consequence.find("USERTYPE2 is missing"), std::string::npos);
+}
+
+TEST(ModelLint, WarnsOfADuplicateKeyAndNamesTheLineThatCounts) {
+    SampleModel model;
+    Replace(&model.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\ncolorapexe=other.exe");
+    const Finding f = Only(model.Lint(), kDuplicateKey);
+    EXPECT_EQ(f.line, 22);
+    EXPECT_NE(f.consequence.find("line 21"), std::string::npos);
+}
+
+TEST(ModelLint, ChecksTheTunerSettingsTheModelPointsAt) {
+    SampleModel model;
+    std::string &ccm = model.folder.files_[u"sxc4200.ccm"];
+    Replace(&ccm, "CCMNV2=", "CCMNW2=");
+    Replace(&ccm, "CCMNT3=1A11", "CCMNT3=1G11");
+    Replace(&ccm, "SettingID1=4", "SettingID1=260");
+    const std::vector<Finding> findings = model.Lint();
+    std::map<std::string, std::string> kinds;
+    for (const Finding &f : findings) kinds[f.key] = f.kind;
+    EXPECT_EQ(kinds["CCMNW2"], kUnknownKey) << Describe(findings);
+    EXPECT_EQ(kinds["CCMNV2"], kMissingSetting);
+    EXPECT_EQ(kinds["CCMNT3"], kBadTable);
+    EXPECT_EQ(kinds["SettingID1"], kValueRange);
+    EXPECT_EQ(kinds["SettingName260"], kMissingSetting);
+    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxc4200.ccm");
+}
+
+TEST(ModelLint, ChecksTheHalftoneSettings) {
+    SampleModel model;
+    std::string &hft = model.folder.files_[u"sxc4200.hft"];
+    Replace(&hft, "SettingName7=Soft Photo", "SettingNam7=Soft Photo");
+    Replace(&hft, "SettingNum=5", "SettingNum=6");
+    const std::vector<Finding> findings = model.Lint();
+    std::map<std::string, const Finding *> byKey;
+    for (const Finding &f : findings) byKey[f.key] = &f;
+    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
+    ASSERT_TRUE(byKey.count("SettingNam7"));
+    EXPECT_EQ(byKey["SettingNam7"]->suggestion, "SettingName7");
+    ASSERT_TRUE(byKey.count("SettingName7"));
+    EXPECT_EQ(byKey["SettingName7"]->kind, kMissingSetting);
+    ASSERT_TRUE(byKey.count("SettingID5"));
+    EXPECT_EQ(byKey["SettingID5"]->kind, kMissingSetting);
+}
+
+TEST(ModelLint, WarnsWhenTheAboutDialogWouldShowNoVersion) {
+    SampleModel model;
+    Replace(&model.ver, "DriverVer=12/01/2026,1.20.0.3", "DriverVer=1.20.0.3");
+    const Finding f = Only(model.Lint(), kBadValue);
+    EXPECT_EQ(f.file, "sxc4200.ver");
+    EXPECT_EQ(f.severity, Severity::Warning);
+}
+
+TEST(PpdLint, ReportsAFamilyKeywordASlipAwayFromASlot) {
+    std::string ppd = ReadSample("sxc4200.ppd");
+    Replace(&ppd, "*OpenUI *VXResolution/", "*OpenUI *VXresolution/");
+    const std::vector<Finding> findings = LintPpd("sxc4200.ppd", ppd);
+    const Finding f = Only(findings, kUnknownKeyword);
+    EXPECT_EQ(f.key, "VXresolution");
+    EXPECT_EQ(f.suggestion, "VXResolution");
+    EXPECT_EQ(f.line, 225);
+    EXPECT_NE(f.consequence.find("slot absent"), std::string::npos);
+}
+
+TEST(PpdLint, ReportsMissingComparedOptionsAndConstraintsOnWhatDoesNotExist) {
+    std::string ppd = ReadSample("sxc4200.ppd");
+    Replace(&ppd, "*VXHDD True/Installed", "*VXHDD Yes/Installed");
+    Replace(&ppd, "*UIConstraints: *VXFinisher False *VXStaple One", "*UIConstraints: *VXFinisher False *VXStaple Onr");
+    Replace(&ppd, "*UIConstraints: *VXControl Gray", "*UIConstraints: *VXContol Gray");
+    std::vector<Finding> findings = LintPpd("sxc4200.ppd", ppd);
+    std::map<std::string, const Finding *> byKey;
+    for (const Finding &f : findings) byKey[f.key] = &f;
+    ASSERT_TRUE(byKey.count("VXHDD")) << Describe(findings);
+    EXPECT_EQ(byKey["VXHDD"]->kind, kMissingOption);
+    EXPECT_EQ(byKey["VXHDD"]->line, 60);
+    ASSERT_TRUE(byKey.count("*VXStaple Onr"));
+    EXPECT_EQ(byKey["*VXStaple Onr"]->suggestion, "One");
+    EXPECT_EQ(byKey["*VXStaple Onr"]->line, 91);
+    ASSERT_TRUE(byKey.count("*VXContol"));
+    EXPECT_EQ(byKey["*VXContol"]->suggestion, "VXControl");
+    // "True" was renamed, so the two constraints naming *VXHDD True... none
+    // do; the sample's storage constraints name False only.
+    EXPECT_EQ(findings.size(), 3u) << Describe(findings);
+}
+
+TEST(PpdLint, LeavesForeignKeywordsAloneUnlessTheyDifferOnlyInCase) {
+    const std::string ppd =
+        "*PPD-Adobe: \"4.3\"\n*OpenUI *Collate: Boolean\n*Collate True: \"\"\n*CloseUI: *Collate\n"
+        "*OpenUI *outputbin: PickOne\n*outputbin Upper: \"\"\n*CloseUI: *outputbin\n"
+        "*OpenUI *VXSomethingElse: PickOne\n*VXSomethingElse A: \"\"\n*CloseUI: *VXSomethingElse\n";
+    const Finding f = Only(LintPpd("foreign.ppd", ppd), kUnknownKeyword);
+    EXPECT_EQ(f.key, "outputbin");
+    EXPECT_EQ(f.suggestion, "OutputBin");
+}
+
+TEST(LintFinding, FormatsTextAndJsonWithCounts) {
+    Finding f;
+    f.kind = kUnknownKey;
+    f.file = "a.cap";
+    f.line = 7;
+    f.section = "M";
+    f.key = "Crypto\"Dl";
+    f.message = "m";
+    f.consequence = "c";
+    f.suggestion = "CryptoDll";
+    Finding w = f;
+    w.severity = Severity::Warning;
+    w.line = 0;
+    const std::vector<Finding> findings = {f, w};
+    const std::string text = FormatFindingsText(findings);
+    EXPECT_NE(text.find("a.cap:7: error [unknown-key] [M] Crypto\"Dl: m\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("a.cap: warning"), std::string::npos) << text;
+    EXPECT_NE(text.find("did you mean \"CryptoDll\"?"), std::string::npos);
+    EXPECT_NE(text.find("1 error, 1 warning\n"), std::string::npos);
+    const std::string json = FormatFindingsJson(findings);
+    EXPECT_NE(json.find("\"key\":\"Crypto\\\"Dl\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"errors\":1,\"warnings\":1}"), std::string::npos) << json;
+    EXPECT_EQ(FormatFindingsText({}), "no findings\n");
+    EXPECT_EQ(Utf8From(u"\u30EC\xD83D\xDE00"), "\xE3\x83\xAC\xF0\x9F\x98\x80");
+}
+
+}  // namespace
