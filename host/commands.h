@@ -21,6 +21,8 @@ struct HostOptions {
     std::wstring screenshotsDir;
     std::wstring logFile;
     std::wstring press;  // docprops: "ok" or "cancel" once the sheet shows
+    std::wstring lintFolder;  // lint: a folder of model files instead of a printer
+    std::wstring model;       // lint: the driver name the capability file maps
     bool json = false;
     bool noPermission = false;
 };
@@ -34,5 +36,7 @@ int RunDump(const HostOptions &options);
 int RunShow(const HostOptions &options);
 int RunDocProps(const HostOptions &options);
 int RunPrint(const HostOptions &options);
+// Exit status 0 without errors (warnings allowed), 1 with errors.
+int RunLint(const HostOptions &options);
 // The values --press takes.
 bool IsPressChoice(const std::wstring &press);

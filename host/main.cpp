@@ -45,13 +45,20 @@ const char kUsage[] =
     "      document events where the driver calls them; then read the\n"
     "      application name the plug-in published for the job, as the printer\n"
     "      side does, or show the companion program's record\n"
+    "  lint [--printer NAME | --dir DIR [--model DRIVER]] [--json]\n"
+    "      check a model's configuration files as the plug-in reads them: the\n"
+    "      installed printer's driver files, or the model files in DIR before\n"
+    "      installation (DRIVER: the driver name the capability file maps, needed\n"
+    "      when it maps several); each finding names the file, line and key, what\n"
+    "      the plug-in does because of it and the likely intended spelling\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
-    "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
+    "2 bad command line, 3 convert/merge done from a damaged input DEVMODE;\n"
+    "lint: 0 no errors (warnings allowed), 1 errors found.\n";
 
 enum class Command {
     Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets, DocProps,
-    Print,
+    Print, Lint,
 };
 
 struct CommandName {
@@ -66,6 +73,7 @@ const CommandName kCommands[] = {
     {L"show", Command::Show},       {L"contact-sheets", Command::ContactSheets},
     {L"docprops", Command::DocProps},
     {L"print", Command::Print},
+    {L"lint", Command::Lint},
 };
 
 int UsageError(const std::string &message) {
@@ -94,6 +102,8 @@ std::wstring *ValueTarget(const std::wstring &option, HostOptions *options) {
     if (option == L"--screenshots") return &options->screenshotsDir;
     if (option == L"--log") return &options->logFile;
     if (option == L"--press") return &options->press;
+    if (option == L"--dir") return &options->lintFolder;
+    if (option == L"--model") return &options->model;
     return nullptr;
 }
 
@@ -133,7 +143,14 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
         return "--from is an option of install only";
     if (command != Command::Install && !options.ppdFile.empty())
         return "--ppd is an option of install only";
-    if (command != Command::Dump && options.json) return "--json is an option of dump only";
+    const bool lint = command == Command::Lint;
+    if (command != Command::Dump && !lint && options.json)
+        return "--json is an option of dump and lint only";
+    if (!lint && !options.lintFolder.empty()) return "--dir is an option of lint only";
+    if (!lint && !options.model.empty()) return "--model is an option of lint only";
+    if (!options.model.empty() && options.lintFolder.empty()) return "--model goes with --dir";
+    if (!options.lintFolder.empty() && !options.printer.empty())
+        return "--dir and --printer do not go together";
     if (!docProps && options.noPermission) return "--no-permission is an option of docprops only";
     if (!docProps && !options.screenshotsDir.empty())
         return "--screenshots is an option of docprops only";
@@ -178,6 +195,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::ContactSheets: return RunContactSheets(options.dumpFile);
     case Command::DocProps: return RunDocProps(options);
     case Command::Print: return RunPrint(options);
+    case Command::Lint: return RunLint(options);
     }
     return kExitUsage;
 }

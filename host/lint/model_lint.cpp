@@ -71,6 +71,20 @@ private:
     std::string file_;
 };
 
+std::u16string ExtensionOf(const std::u16string &name) {
+    const size_t dot = name.rfind(u'.');
+    return dot == std::u16string::npos ? std::u16string() : name.substr(dot);
+}
+
+// A file of another kind is proposed only for a one-letter slip.
+std::u16string NearestFileName(const std::u16string &name, const std::vector<std::u16string> &files) {
+    std::vector<std::u16string> candidates;
+    for (const std::u16string &file : files)
+        if (SameName(ExtensionOf(file), ExtensionOf(name)) || NameDistance(file, name) <= 1)
+            candidates.push_back(file);
+    return NearestName(name, candidates);
+}
+
 std::string Quoted(const std::u16string &text) { return "\"" + Narrow(text) + "\""; }
 
 // Keys named twice in one section: the profile functions read the first.
@@ -159,7 +173,7 @@ void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string 
         return;
     }
     if (!folder.Exists(key.home, entry.value)) {
-        const std::u16string suggestion = NearestName(entry.value, folder.FileNames(key.home));
+        const std::u16string suggestion = NearestFileName(entry.value, folder.FileNames(key.home));
         report.Add(Severity::Error, kMissingFile, entry.line, section, entry.key,
                    Quoted(entry.value) + " is not among the driver's files", key.whenAbsent, suggestion);
         return;

@@ -256,6 +256,16 @@ TEST(ModelLint, ReportsANamedFileMissingWithTheNearestFileOfTheFolder) {
     EXPECT_EQ(f.key, "JobInfoDLL");
     EXPECT_EQ(f.suggestion, "sxjobinf.dll");
     EXPECT_NE(f.consequence.find("empty application name"), std::string::npos);
+
+    SampleModel help;
+    Replace(&help.ini, "HELP=sxc4200.hlp", "HELP=sxc4200.hpl");
+    Replace(&help.ini, "WMFONT=sxwmfont.lst", "WMFONT=sxwmfont.ls");
+    const std::vector<Finding> findings = help.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].suggestion, "sxc4200.hlp");
+    EXPECT_EQ(findings[1].suggestion, "sxwmfont.lst") << "a one-letter slip may change the extension";
+    help.folder.files_.erase(u"sxc4200.hlp");
+    EXPECT_EQ(help.Lint()[0].suggestion, "") << "sxc4200.cap is no help file";
 }
 
 TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
