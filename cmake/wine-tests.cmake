@@ -15,4 +15,5 @@ set(WINE_TESTS
     color_tests
     ppd_sample_tests
     docevent_tests
+    lint_tests
 )

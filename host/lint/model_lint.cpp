@@ -5,6 +5,7 @@
 #include "near_names.h"
 #include "ppd_lint.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -76,12 +77,27 @@ std::u16string ExtensionOf(const std::u16string &name) {
     return dot == std::u16string::npos ? std::u16string() : name.substr(dot);
 }
 
-// A file of another kind is proposed only for a one-letter slip.
+std::u16string SortedLetters(std::u16string text) {
+    for (char16_t &c : text)
+        if (c >= u'A' && c <= u'Z') c = c - u'A' + u'a';
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+// The same extension, one cut short or run on (".dl" for ".dll"), or its
+// letters swapped (".hpl" for ".hlp").
+bool ExtensionsAlike(const std::u16string &a, const std::u16string &b) {
+    const size_t shorter = std::min(a.size(), b.size());
+    if (shorter > 1 && SameName(a.substr(0, shorter), b.substr(0, shorter))) return true;
+    return SortedLetters(a) == SortedLetters(b);
+}
+
+// Only a file of the same kind is proposed: a help file missing is not a
+// colour file misspelt.
 std::u16string NearestFileName(const std::u16string &name, const std::vector<std::u16string> &files) {
     std::vector<std::u16string> candidates;
     for (const std::u16string &file : files)
-        if (SameName(ExtensionOf(file), ExtensionOf(name)) || NameDistance(file, name) <= 1)
-            candidates.push_back(file);
+        if (ExtensionsAlike(ExtensionOf(file), ExtensionOf(name))) candidates.push_back(file);
     return NearestName(name, candidates);
 }
 

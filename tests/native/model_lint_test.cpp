@@ -1,5 +1,6 @@
 #include "../../host/lint/model_lint.h"
 #include "../../host/lint/near_names.h"
+#include "../../host/lint/pe_header.h"
 #include "../../host/lint/ppd_lint.h"
 #include "core/config_keys.h"
 
@@ -266,6 +267,12 @@ TEST(ModelLint, ReportsANamedFileMissingWithTheNearestFileOfTheFolder) {
     EXPECT_EQ(findings[1].suggestion, "sxwmfont.lst") << "a one-letter slip may change the extension";
     help.folder.files_.erase(u"sxc4200.hlp");
     EXPECT_EQ(help.Lint()[0].suggestion, "") << "sxc4200.cap is no help file";
+
+    SampleModel compiled;
+    compiled.folder.files_.erase(u"sxc4200.chm");
+    const std::vector<Finding> chm = compiled.Lint();
+    ASSERT_EQ(chm.size(), 1u) << Describe(chm);
+    EXPECT_EQ(chm[0].suggestion, "") << "sxc4200.ccm is no help file";
 }
 
 TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
@@ -404,6 +411,35 @@ TEST(PpdLint, LeavesForeignKeywordsAloneUnlessTheyDifferOnlyInCase) {
     const Finding f = Only(LintPpd("foreign.ppd", ppd), kUnknownKeyword);
     EXPECT_EQ(f.key, "outputbin");
     EXPECT_EQ(f.suggestion, "OutputBin");
+}
+
+std::string PeBytes(uint16_t machine, uint16_t characteristics) {
+    std::string bytes(0x80 + 24, '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    bytes[0x3C] = 0x40;
+    bytes.replace(0x40, 4, std::string("PE\0\0", 4));
+    bytes[0x44] = static_cast<char>(machine & 0xFF);
+    bytes[0x45] = static_cast<char>(machine >> 8);
+    bytes[0x56] = static_cast<char>(characteristics & 0xFF);
+    bytes[0x57] = static_cast<char>(characteristics >> 8);
+    return bytes;
+}
+
+TEST(PeHeader, TellsLibrariesOfThePluginsKindFromOthers) {
+    constexpr uint16_t kLibrary = 0x2022, kProgram = 0x0022;
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), false), "");
+    EXPECT_NE(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kLibrary)), false).find("machine 0x014C"),
+              std::string::npos);
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kProgram)), false), "it is a program, not a library");
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kProgram)), true), "");
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), true), "it is a library, not a program");
+    EXPECT_FALSE(ReadPeHeader("MZ").valid);
+    std::string pointsOutside = PeBytes(kMachineX64, kLibrary);
+    pointsOutside[0x3C] = static_cast<char>(0xF0);
+    pointsOutside[0x3F] = 0x7F;
+    EXPECT_FALSE(ReadPeHeader(pointsOutside).valid);
+    EXPECT_FALSE(ReadPeHeader(PeBytes(kMachineX64, kLibrary).substr(0, 0x50)).valid);
 }
 
 TEST(LintFinding, FormatsTextAndJsonWithCounts) {
