@@ -10,6 +10,7 @@ const char kValueRange[] = "value-range";
 const char kMissingFile[] = "missing-file";
 const char kBadLibrary[] = "bad-library";
 const char kMissingExport[] = "missing-export";
+const char kMissingResource[] = "missing-resource";
 const char kMissingModel[] = "missing-model";
 const char kMissingConfigFile[] = "missing-config-file";
 const char kUnknownKeyword[] = "unknown-keyword";

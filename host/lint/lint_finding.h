@@ -29,6 +29,7 @@ extern const char kValueRange[];
 extern const char kMissingFile[];
 extern const char kBadLibrary[];
 extern const char kMissingExport[];
+extern const char kMissingResource[];
 extern const char kMissingModel[];
 extern const char kMissingConfigFile[];
 extern const char kUnknownKeyword[];

@@ -19,6 +19,15 @@ const char16_t *AsText(const std::wstring &text) { return reinterpret_cast<const
 std::u16string AsU16(const std::wstring &text) { return AsText(text); }
 std::wstring AsWide(const std::u16string &text) { return reinterpret_cast<const WCHAR *>(text.c_str()); }
 
+const WCHAR *ResourceTypeOf(ResourceType type) {
+    switch (type) {
+    case ResourceType::Dialog: return RT_DIALOG;
+    case ResourceType::Icon: return RT_GROUP_ICON;
+    case ResourceType::Bitmap: return RT_BITMAP;
+    }
+    return RT_DIALOG;
+}
+
 class FindHandle {
 public:
     explicit FindHandle(HANDLE handle) : handle_(handle) {}
@@ -91,7 +100,8 @@ public:
     }
 
     LibraryReport InspectLibrary(FileHome home, const std::u16string &name, ValueKind kind,
-                                 const std::vector<std::string> &exports) override {
+                                 const std::vector<std::string> &exports,
+                                 const std::vector<LibraryResource> &resources) override {
         LibraryReport report;
         const std::wstring path = Resolve(home, name);
         std::string bytes;
@@ -114,6 +124,9 @@ public:
         report.loaded = true;
         for (const std::string &name : exports)
             if (!GetProcAddress(library.Get(), name.c_str())) report.missingExports.push_back(name);
+        for (const LibraryResource &resource : resources)
+            if (!FindResourceW(library.Get(), MAKEINTRESOURCEW(resource.id), ResourceTypeOf(resource.type)))
+                report.missingResources.push_back(resource);
         return report;
     }
 

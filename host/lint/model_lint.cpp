@@ -17,7 +17,6 @@ constexpr size_t kMaxHiddenPaperChars = 63;
 constexpr long long kLowestOutputOption = -1;
 constexpr long long kHighestOutputOption = 3;
 constexpr long long kOnePassSeries = 1;
-constexpr long long kMaxTunerId = 0xFF;
 constexpr size_t kVersionChars = 257;
 
 const char16_t kDriverFilePrefix[] = u"OEMDriverFile";
@@ -199,7 +198,10 @@ void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string 
     const LibraryExport *exports = RequiredExports(key.key, &count);
     std::vector<std::string> names;
     for (size_t i = 0; i < count; ++i) names.push_back(exports[i].name);
-    const LibraryReport library = folder.InspectLibrary(key.home, entry.value, key.kind, names);
+    size_t resourceCount = 0;
+    const LibraryResource *resources = RequiredResources(key.key, &resourceCount);
+    const std::vector<LibraryResource> wanted(resources, resources + resourceCount);
+    const LibraryReport library = folder.InspectLibrary(key.home, entry.value, key.kind, names, wanted);
     if (!library.loaded) {
         report.Add(Severity::Error, kBadLibrary, entry.line, section, entry.key,
                    Quoted(entry.value) + " cannot be loaded: " + library.problem, key.whenAbsent);
@@ -212,6 +214,9 @@ void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string 
         report.Add(Severity::Error, kMissingExport, entry.line, section, entry.key,
                    Quoted(entry.value) + " has no export \"" + missing + "\"", "goes without " + feature);
     }
+    for (const LibraryResource &missing : library.missingResources)
+        report.Add(Severity::Error, kMissingResource, entry.line, section, entry.key,
+                   Quoted(entry.value) + " has no " + ResourceName(missing), std::string("goes without ") + missing.feature);
 }
 
 void CheckValue(Reporter &report, ModelFolder &folder, const std::u16string &section,
@@ -532,6 +537,13 @@ std::u16string NearestListKey(const std::u16string &key, bool tables) {
 
 }  // namespace
 
+std::string ResourceName(const LibraryResource &resource) {
+    const char *type = resource.type == ResourceType::Dialog ? "dialog"
+                       : resource.type == ResourceType::Icon ? "icon"
+                                                              : "bitmap";
+    return std::string(type) + " " + std::to_string(resource.id);
+}
+
 void LintSettingList(const std::string &fileName, const ProfileText &profile, const char16_t *sectionName,
                      bool tables, std::vector<Finding> *findings) {
     Reporter report(findings, fileName);
@@ -586,11 +598,11 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
             report.Add(Severity::Warning, kDuplicateKey, idEntry->line, name, idEntry->key,
                        "id " + std::to_string(id) + " is listed twice", "offers the setting twice");
         ids[id] = idEntry->line;
-        if (tables && (id < 0 || id > kMaxTunerId))
+        if (tables && (id < 0 || id > static_cast<long long>(kTunerIdMask)))
             report.Add(Severity::Error, kValueRange, idEntry->line, name, idEntry->key,
                        "tuner ids run from 0 to 255",
                        "keeps only the low 8 bits: jobs read the tables of setting " +
-                           std::to_string(id & kMaxTunerId));
+                           std::to_string(id & kTunerIdMask));
         const std::u16string nameKey = NumberedName(kKeySettingNamePrefix, id);
         const ProfileEntry *nameEntry = profile.Find(name, nameKey);
         if (!nameEntry)

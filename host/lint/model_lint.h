@@ -33,6 +33,7 @@ struct LibraryReport {
     bool loaded = false;
     std::string problem;  // why it did not load
     std::vector<std::string> missingExports;
+    std::vector<LibraryResource> missingResources;
 };
 
 class ModelFolder {
@@ -43,10 +44,14 @@ public:
     virtual std::vector<std::u16string> FileNames(FileHome home) = 0;
     virtual bool ReadFile(FileHome home, const std::u16string &name, std::string *bytes) = 0;
     virtual LibraryReport InspectLibrary(FileHome home, const std::u16string &name, ValueKind kind,
-                                         const std::vector<std::string> &exports) = 0;
+                                         const std::vector<std::string> &exports,
+                                         const std::vector<LibraryResource> &resources) = 0;
 };
 
 std::vector<Finding> LintModel(const ModelInput &input, ModelFolder &folder);
+
+// "dialog 800", "icon 1102", "bitmap 1100".
+std::string ResourceName(const LibraryResource &resource);
 
 // The settings list of a colour settings file: "SettingNum" ids with their
 // names, and with `tables` the two tuner tables of each id.

@@ -115,6 +115,13 @@ const LibraryExports kLibraryExports[] = {
     Exports(kKeyJobInfoDll, kJobInfoExports),
 };
 
+const LibraryResource kLinkPageResources[] = {
+    {ResourceType::Dialog, 800, "the link page, which is not added"},
+    {ResourceType::Icon, 1102, "the link page's tab icon"},
+    {ResourceType::Bitmap, 1100, "the link page's picture"},
+    {ResourceType::Bitmap, 1003, "the link page's logo"},
+};
+
 const char *const kTrueFalse[] = {"True", "False", nullptr};
 const char *const kNoneOption[] = {"None", nullptr};
 const char *const kNoTrays[] = {"0", nullptr};
@@ -192,6 +199,15 @@ const LibraryExport *RequiredExports(const char16_t *key, size_t *count) {
     }
     *count = 0;
     return nullptr;
+}
+
+const LibraryResource *RequiredResources(const char16_t *key, size_t *count) {
+    if (!EqualNoCase(key, kKeyAskTvxRes)) {
+        *count = 0;
+        return nullptr;
+    }
+    *count = sizeof(kLinkPageResources) / sizeof(kLinkPageResources[0]);
+    return kLinkPageResources;
 }
 
 const ComparedFeature *ComparedFeatures(size_t *count) {

@@ -125,6 +125,18 @@ struct LibraryExport {
 // for keys that name no library or a library without required exports.
 const LibraryExport *RequiredExports(const char16_t *key, size_t *count);
 
+// A resource a resource library must hold, and what goes without it.
+enum class ResourceType { Dialog, Icon, Bitmap };
+struct LibraryResource {
+    ResourceType type;
+    unsigned id;
+    const char *feature;
+};
+
+// The resources of the library named by a capability key; null (count 0)
+// for keys whose library holds none the plug-in uses.
+const LibraryResource *RequiredResources(const char16_t *key, size_t *count);
+
 // A printer-description feature whose option keywords the plug-in compares
 // with the driver's setting, and the options it needs to find.
 struct ComparedFeature {

@@ -47,12 +47,15 @@ public:
         return true;
     }
     LibraryReport InspectLibrary(FileHome, const std::u16string &name, ValueKind,
-                                 const std::vector<std::string> &exports) override {
+                                 const std::vector<std::string> &exports,
+                                 const std::vector<LibraryResource> &resources) override {
         LibraryReport report;
         report.loaded = !unloadable_.count(name);
         if (!report.loaded) report.problem = "not a 64-bit library";
         for (const std::string &e : exports)
             if (lacking_.count(e)) report.missingExports.push_back(e);
+        for (const LibraryResource &r : resources)
+            if (lacking_.count(ResourceName(r))) report.missingResources.push_back(r);
         return report;
     }
 
@@ -289,6 +292,16 @@ TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
     EXPECT_EQ(findings[2].kind, kBadLibrary);
     EXPECT_EQ(findings[2].key, "AskTvxRES");
     EXPECT_NE(findings[2].consequence.find("no link page"), std::string::npos);
+
+    SampleModel pictures;
+    pictures.folder.lacking_ = {"dialog 800", "bitmap 1003"};
+    const std::vector<Finding> resources = pictures.Lint();
+    ASSERT_EQ(resources.size(), 2u) << Describe(resources);
+    EXPECT_EQ(resources[0].kind, kMissingResource);
+    EXPECT_EQ(resources[0].key, "AskTvxRES");
+    EXPECT_NE(resources[0].message.find("dialog 800"), std::string::npos);
+    EXPECT_NE(resources[0].consequence.find("not added"), std::string::npos);
+    EXPECT_NE(resources[1].message.find("bitmap 1003"), std::string::npos);
 }
 
 TEST(ModelLint, ReportsADriverWithoutModelSectionAndTheNearestName) {

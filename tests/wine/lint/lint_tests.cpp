@@ -166,6 +166,14 @@ TEST_F(ModelCopy, ALibraryThatIsNoLibraryOfThePluginsKindIsReportedAsSuch) {
     EXPECT_TRUE(Contains(run.output, "it is a program, not a library")) << run.output;
 }
 
+TEST_F(ModelCopy, ALinkLibraryWithoutTheLinkPagesResourcesIsReported) {
+    Plant(L"sxc4200.cap", "AskTvxRES=sxlink.dll", "AskTvxRES=sxjobinf.dll");
+    const DriverHostRun run = Lint();
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    EXPECT_TRUE(HasFinding(JsonFindings(run.output), "missing-resource", "sxc4200.cap", "AskTvxRES")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "has no dialog 800")) << run.output;
+}
+
 TEST_F(ModelCopy, AModelNamedForAnotherDriverGetsTheNearestDriverName) {
     const DriverHostRun run = Lint(L" --model " + Quoted(L"SX Colour 4200 PS"));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
