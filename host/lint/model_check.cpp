@@ -15,6 +15,8 @@ constexpr LONGLONG kMaxModelFileBytes = 64LL * 1024 * 1024;
 const WCHAR kAllFiles[] = L"*";
 const char16_t kDescriptionExtension[] = u"PPD";
 
+static_assert(sizeof(WCHAR) == sizeof(char16_t), "file names are 16-bit text");
+
 const char16_t *AsText(const std::wstring &text) { return reinterpret_cast<const char16_t *>(text.c_str()); }
 std::u16string AsU16(const std::wstring &text) { return AsText(text); }
 std::wstring AsWide(const std::u16string &text) { return reinterpret_cast<const WCHAR *>(text.c_str()); }

@@ -133,11 +133,35 @@ std::vector<std::u16string> KeyNames(const ConfigKey *keys, size_t count, const 
     return names;
 }
 
+// A key written into the wrong one of the two files: a model key in the
+// plug-in ini, or an ini key in the model section.
+const ConfigKey *KeyOfTheOtherFile(const std::u16string &section, const std::u16string &key) {
+    size_t count = 0;
+    const ConfigKey *iniKeys = PluginIniKeys(&count);
+    bool inPluginIni = false;
+    for (size_t i = 0; i < count; ++i) inPluginIni = inPluginIni || SameName(iniKeys[i].section, section);
+    if (inPluginIni) return FindCapabilityKey(key.c_str());
+    for (size_t i = 0; i < count; ++i)
+        if (SameName(iniKeys[i].key, key)) return &iniKeys[i];
+    return nullptr;
+}
+
+std::string PlaceOf(const ConfigKey &key) {
+    if (!key.section) return "the capability file's model section";
+    return "the plug-in ini's [" + Narrow(key.section) + "] section";
+}
+
 void ReportUnknownKey(Reporter &report, const std::u16string &section, const ProfileEntry &entry,
                       const std::vector<std::u16string> &known, const ConfigKey *(*find)(const std::u16string &,
                                                                                          const std::u16string &)) {
     const std::u16string suggestion = NearestName(entry.key, known);
     if (suggestion.empty()) {
+        if (const ConfigKey *elsewhere = KeyOfTheOtherFile(section, entry.key)) {
+            report.Add(Severity::Error, kUnknownKey, entry.line, section, entry.key,
+                       "the key belongs in " + PlaceOf(*elsewhere) + ", not here",
+                       "reads it only there: " + std::string(elsewhere->whenAbsent));
+            return;
+        }
         report.Add(Severity::Warning, kUnknownKey, entry.line, section, entry.key,
                    "the plug-in does not read this key", "ignores it");
         return;
@@ -408,8 +432,7 @@ void LintPluginIniFile(const ModelInput &input, ModelFolder &folder, std::vector
         }
     }
     for (size_t i = 0; i < sectionCount; ++i)
-        if (knownSections[i][0] && std::u16string(knownSections[i]).back() != u' ')
-            ReportDuplicatesOf(report, ini, knownSections[i]);
+        if (std::u16string(knownSections[i]).back() != u' ') ReportDuplicatesOf(report, ini, knownSections[i]);
 }
 
 void LintVersionFile(const ModelInput &input, std::vector<Finding> *findings) {

@@ -227,6 +227,20 @@ TEST(ModelLint, WarnsOfAnUnknownKeyThatIsNearNothing) {
     EXPECT_EQ(f.suggestion, "");
 }
 
+TEST(ModelLint, ReportsAKeyWrittenIntoTheOtherFile) {
+    SampleModel model;
+    Replace(&model.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\nHALFTONE=sxc4200.hft");
+    Replace(&model.ini, "[SpecialKey]\n", "[SpecialKey]\nCompression=1281\n");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "Compression");
+    EXPECT_EQ(findings[0].severity, Severity::Error);
+    EXPECT_NE(findings[0].message.find("capability file's model section"), std::string::npos);
+    EXPECT_EQ(findings[1].key, "HALFTONE");
+    EXPECT_NE(findings[1].message.find("[DependentFiles]"), std::string::npos);
+    EXPECT_NE(findings[1].consequence.find("no custom gamma setting"), std::string::npos);
+}
+
 TEST(ModelLint, ReportsValuesThatDoNotParseAndWhatIsReadInstead) {
     SampleModel model;
     Replace(&model.cap, "Compression=1281", "Compression=12x81");
