@@ -206,6 +206,25 @@ std::wstring FolderDescription(const std::vector<std::wstring> &names, const std
     return first;
 }
 
+// The named driver, or every driver the capability file maps.
+std::vector<std::u16string> DriversToCheck(const ConfigFile &capability, const std::wstring &driverName) {
+    if (!driverName.empty()) return {AsU16(driverName)};
+    std::vector<std::u16string> drivers;
+    if (const ProfileSection *section = capability.profile.Section(kCapabilitySection))
+        for (const ProfileEntry &entry : section->entries) drivers.push_back(entry.key);
+    if (drivers.empty()) drivers.emplace_back();
+    return drivers;
+}
+
+// Findings of the files all models share come once, not once per model.
+bool Contains(const std::vector<Finding> &findings, const Finding &finding) {
+    for (const Finding &f : findings)
+        if (f.kind == finding.kind && f.file == finding.file && f.line == finding.line &&
+            f.section == finding.section && f.key == finding.key && f.message == finding.message)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *findings, std::string *error) {
@@ -277,18 +296,16 @@ bool CheckModelFolder(const std::wstring &folderPath, const std::wstring &driver
         case DependentFileKind::Other: break;
         }
     }
-    input.driverName = AsU16(driverName);
-    const ProfileSection *drivers = input.capability.profile.Section(kCapabilitySection);
-    if (driverName.empty()) {
-        if (!drivers || drivers->entries.size() != 1) {
-            *error = "--model NAME is needed: name the driver whose model section to check";
-            return false;
-        }
-        input.driverName = drivers->entries.front().key;
-    }
     const std::wstring description = FolderDescription(names, FileNameOf(paths.ini));
     if (!description.empty()) LoadDescription(JoinPath(folderPath, description), &input);
     DiskFolder folder(folderPath, folderPath, folderPath);
-    Lint(input, paths, folder, findings);
+    findings->clear();
+    for (const std::u16string &driver : DriversToCheck(input.capability, driverName)) {
+        input.driverName = driver;
+        std::vector<Finding> found;
+        Lint(input, paths, folder, &found);
+        for (Finding &finding : found)
+            if (!Contains(*findings, finding)) findings->push_back(std::move(finding));
+    }
     return true;
 }

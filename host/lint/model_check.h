@@ -14,8 +14,7 @@
 bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *findings,
                            std::string *error);
 // `driverName` is the key of the capability file's "Capability" section;
-// empty takes the one driver the file lists. False with a message when the
-// folder cannot be read or the driver is not named and the file lists
-// several.
+// empty checks every driver the file maps, each finding of the files they
+// share given once. False with a message when the folder cannot be read.
 bool CheckModelFolder(const std::wstring &folder, const std::wstring &driverName,
                       std::vector<Finding> *findings, std::string *error);

@@ -182,6 +182,18 @@ TEST_F(ModelCopy, AModelNamedForAnotherDriverGetsTheNearestDriverName) {
     EXPECT_TRUE(Contains(run.output, Field("suggestion", "SX Color 4200 PS"))) << run.output;
 }
 
+TEST_F(ModelCopy, WithoutModelEveryMappedDriverIsCheckedAndSharedFilesReportedOnce) {
+    Plant(L"sxc4200.cap", "SX Color 4200 PS=SXC4200", "SX Color 4200 PS=SXC4200\nSX Color 4200 PS Duplex=SXC4200D");
+    Plant(L"sxc4200.ini", "HTMLHELP=", "HTMLHLP=");
+    const DriverHostRun run = Lint();
+    EXPECT_EQ(run.exitCode, 1u) << run.output;
+    const std::vector<std::string> f = JsonFindings(run.output);
+    EXPECT_TRUE(HasFinding(f, "missing-model", "sxc4200.cap", "SX Color 4200 PS Duplex")) << run.output;
+    size_t typos = 0;
+    for (const std::string &finding : f) typos += Contains(finding, Field("key", "HTMLHLP"));
+    EXPECT_EQ(typos, 1u) << run.output;
+}
+
 TEST_F(ModelCopy, TextFindingsNameTheLineTheConsequenceAndTheLikelySpelling) {
     Plant(L"sxc4200.cap", "CryptoDll=sxcrypt.dll", "CryptoDl=sxcrypt.dll");
     const DriverHostRun run = RunDriverHost(L"lint --dir " + Quoted(folder_));
