@@ -8,6 +8,7 @@ const char kDuplicateKey[] = "duplicate-key";
 const char kBadValue[] = "bad-value";
 const char kValueRange[] = "value-range";
 const char kMissingFile[] = "missing-file";
+const char kNotDependentFile[] = "not-dependent-file";
 const char kBadLibrary[] = "bad-library";
 const char kMissingExport[] = "missing-export";
 const char kMissingResource[] = "missing-resource";

@@ -27,6 +27,7 @@ extern const char kDuplicateKey[];
 extern const char kBadValue[];
 extern const char kValueRange[];
 extern const char kMissingFile[];
+extern const char kNotDependentFile[];
 extern const char kBadLibrary[];
 extern const char kMissingExport[];
 extern const char kMissingResource[];

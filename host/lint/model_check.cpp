@@ -88,6 +88,20 @@ public:
         : driverFolder_(std::move(driverFolder)), iniFolder_(std::move(iniFolder)),
           pluginFolder_(std::move(pluginFolder)) {}
 
+    // An installed driver's files; a folder before installation has no list.
+    void SetDependentFiles(const std::vector<std::wstring> &paths) {
+        listed_ = true;
+        for (const std::wstring &path : paths) dependentFiles_.push_back(FileNameOf(path));
+    }
+
+    bool IsDependentFile(const std::u16string &name) override {
+        if (!listed_) return true;
+        const std::wstring wide = AsWide(name);
+        for (const std::wstring &file : dependentFiles_)
+            if (_wcsicmp(file.c_str(), wide.c_str()) == 0) return true;
+        return false;
+    }
+
     bool Exists(FileHome home, const std::u16string &name) override { return !Resolve(home, name).empty(); }
 
     std::vector<std::u16string> FileNames(FileHome home) override {
@@ -155,6 +169,8 @@ private:
     std::wstring driverFolder_;
     std::wstring iniFolder_;
     std::wstring pluginFolder_;
+    bool listed_ = false;
+    std::vector<std::wstring> dependentFiles_;
 };
 
 // The About dialog reads the description named like the plug-in ini, with
@@ -263,6 +279,7 @@ bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *fi
     LoadDescription(driver.dataFile, &input);
     const std::wstring iniFolder = paths.ini.empty() ? driverFolder : FolderOf(paths.ini);
     DiskFolder folder(driverFolder, iniFolder, driverFolder);
+    folder.SetDependentFiles(driver.dependentFiles);
     Lint(input, paths, folder, findings);
     return true;
 }

@@ -184,8 +184,14 @@ void CheckInteger(Reporter &report, const std::u16string &section, const Profile
         return;
     }
     if (!ParseWholeNumber(entry.value, &value)) {
-        report.Add(Severity::Error, kBadValue, entry.line, section, entry.key,
-                   Quoted(entry.value) + " is not a whole number",
+        // "1281 ; comment": the profile functions keep the comment in the
+        // value, and the number before it is still what is read.
+        const size_t comment = entry.value.find(u';');
+        const bool commented = comment != std::u16string::npos && comment > 0 &&
+                               ParseWholeNumber(entry.value.substr(0, comment), &value);
+        report.Add(commented ? Severity::Warning : Severity::Error, kBadValue, entry.line, section, entry.key,
+                   Quoted(entry.value) + " is not a whole number" +
+                       (commented ? ": a comment after a value is part of the value" : ""),
                    "reads " + std::to_string(LeadingNumber(entry.value)) + " for " + key.feature);
         return;
     }
@@ -217,6 +223,11 @@ void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string 
                    Quoted(entry.value) + " is not among the driver's files", key.whenAbsent, suggestion);
         return;
     }
+    if (key.home != FileHome::LibrarySearch && !folder.IsDependentFile(entry.value))
+        report.Add(Severity::Warning, kNotDependentFile, entry.line, section, entry.key,
+                   Quoted(entry.value) + " lies in the driver folder but is not one of the driver's files",
+                   "finds it here, but on a computer that installs the printer from this one: " +
+                       std::string(key.whenAbsent));
     if (key.kind != ValueKind::LibraryName && key.kind != ValueKind::ProgramName) return;
     size_t count = 0;
     const LibraryExport *exports = RequiredExports(key.key, &count);

@@ -43,6 +43,10 @@ public:
     // The names of the files of a home, for near misses.
     virtual std::vector<std::u16string> FileNames(FileHome home) = 0;
     virtual bool ReadFile(FileHome home, const std::u16string &name, std::string *bytes) = 0;
+    // Whether the file travels with the driver: an installed driver lists
+    // its files, and a computer that installs the printer from another one
+    // receives only those.
+    virtual bool IsDependentFile(const std::u16string &name) = 0;
     virtual LibraryReport InspectLibrary(FileHome home, const std::u16string &name, ValueKind kind,
                                          const std::vector<std::string> &exports,
                                          const std::vector<LibraryResource> &resources) = 0;

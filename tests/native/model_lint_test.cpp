@@ -46,6 +46,7 @@ public:
         *bytes = file->second;
         return true;
     }
+    bool IsDependentFile(const std::u16string &name) override { return !notDependent_.count(name); }
     LibraryReport InspectLibrary(FileHome, const std::u16string &name, ValueKind,
                                  const std::vector<std::string> &exports,
                                  const std::vector<LibraryResource> &resources) override {
@@ -62,6 +63,7 @@ public:
     std::map<std::u16string, std::string> files_;
     std::set<std::u16string> unloadable_;
     std::set<std::string> lacking_;
+    std::set<std::u16string> notDependent_;
 
 private:
     std::map<std::u16string, std::string>::iterator Lookup(const std::u16string &name) {
@@ -254,6 +256,14 @@ TEST(ModelLint, ReportsValuesThatDoNotParseAndWhatIsReadInstead) {
     EXPECT_EQ(findings[1].key, "HueboardRegPath");
 }
 
+TEST(ModelLint, OnlyWarnsOfACommentAfterANumberThatStillReadsRight) {
+    SampleModel model;
+    Replace(&model.cap, "Compression=1281", "Compression=1281 ; level 5, shown");
+    const Finding f = Only(model.Lint(), kBadValue);
+    EXPECT_EQ(f.severity, Severity::Warning);
+    EXPECT_NE(f.consequence.find("reads 1281"), std::string::npos) << f.consequence;
+}
+
 TEST(ModelLint, WarnsOfIntegersOutsideWhatThePluginActsOn) {
     SampleModel model;
     Replace(&model.cap, "PSOutputOpt=-1", "PSOutputOpt=");
@@ -316,6 +326,14 @@ TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
     EXPECT_NE(resources[0].message.find("dialog 800"), std::string::npos);
     EXPECT_NE(resources[0].consequence.find("not added"), std::string::npos);
     EXPECT_NE(resources[1].message.find("bitmap 1003"), std::string::npos);
+}
+
+TEST(ModelLint, WarnsOfNamedFilesThatDoNotTravelWithTheDriver) {
+    SampleModel model;
+    model.folder.notDependent_ = {u"sxc4200.ccm", u"sxnetopt.dll"};
+    const Finding f = Only(model.Lint(), kNotDependentFile);
+    EXPECT_EQ(f.key, "CCMInfoFile") << "a library found by the platform's search is not the driver's to list";
+    EXPECT_EQ(f.severity, Severity::Warning);
 }
 
 TEST(ModelLint, ReportsADriverWithoutModelSectionAndTheNearestName) {

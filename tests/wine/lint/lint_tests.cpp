@@ -223,6 +223,24 @@ TEST(LintInstalled, APrinterWhoseDriverTheModelDoesNotKnowReadsNoModelKey) {
         << run.output;
 }
 
+TEST(LintInstalled, NamedFilesThatAreNotTheDriversOwnAreReported) {
+    const WCHAR capability[] = L"sxlint.cap";
+    const WCHAR partialDriver[] = L"SX Lint Partial Driver";
+    WriteDriverProfile(capability, L"Capability", partialDriver, L"SXLINT");
+    WriteDriverProfile(capability, L"SXLINT", L"CCMInfoFile", L"sxc4200.ccm");
+    WriteDriverProfile(capability, L"SXLINT", L"JobInfoDLL", L"sxjobinf.dll");
+    {
+        TestPrinter printer(partialDriver, {L"sxc4200.ini", capability, L"sxc4200.ver", L"sxjobinf.dll"});
+        ASSERT_TRUE(printer.Installed());
+        const DriverHostRun run = RunDriverHost(L"lint --json --printer " + Quoted(partialDriver));
+        const std::vector<std::string> f = JsonFindings(run.output);
+        EXPECT_TRUE(HasFinding(f, "not-dependent-file", "sxlint.cap", "CCMInfoFile")) << run.output;
+        EXPECT_TRUE(HasFinding(f, "not-dependent-file", "sxc4200.ini", "HALFTONE")) << run.output;
+        EXPECT_FALSE(HasFinding(f, "not-dependent-file", "sxlint.cap", "JobInfoDLL")) << run.output;
+    }
+    DeleteFileW(DriverFilePath(capability).c_str());
+}
+
 TEST(LintCommandLine, RefusesOptionsThatDoNotGoTogetherAndReportsAMissingFolder) {
     EXPECT_EQ(RunDriverHost(L"lint --dir C:\\ --printer X").exitCode, 2u);
     EXPECT_EQ(RunDriverHost(L"lint --model X").exitCode, 2u);
