@@ -569,6 +569,17 @@ std::u16string NearestListKey(const std::u16string &key, bool tables) {
     return NearestName(key, candidates);
 }
 
+// Each file's findings together, in the order the files were first met,
+// and by line within a file.
+void SortByFileAndLine(std::vector<Finding> *findings) {
+    std::map<std::string, size_t> fileOrder;
+    for (const Finding &finding : *findings) fileOrder.emplace(finding.file, fileOrder.size());
+    std::stable_sort(findings->begin(), findings->end(), [&](const Finding &a, const Finding &b) {
+        const size_t fa = fileOrder[a.file], fb = fileOrder[b.file];
+        return fa != fb ? fa < fb : a.line < b.line;
+    });
+}
+
 }  // namespace
 
 std::string ResourceName(const LibraryResource &resource) {
@@ -632,7 +643,8 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
             report.Add(Severity::Warning, kDuplicateKey, idEntry->line, name, idEntry->key,
                        "id " + std::to_string(id) + " is listed twice", "offers the setting twice");
         ids[id] = idEntry->line;
-        if (tables && (id < 0 || id > static_cast<long long>(kTunerIdMask)))
+        const bool idFits = id >= 0 && id <= static_cast<long long>(kTunerIdMask);
+        if (tables && !idFits)
             report.Add(Severity::Error, kValueRange, idEntry->line, name, idEntry->key,
                        "tuner ids run from 0 to 255",
                        "keeps only the low 8 bits: jobs read the tables of setting " +
@@ -646,7 +658,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
         else if (nameEntry->value.size() > kSettingNameMaxChars)
             report.Add(Severity::Warning, kValueRange, nameEntry->line, name, nameKey,
                        "the name is longer than 65 characters", "shows it cut");
-        if (!tables) continue;
+        if (!tables || !idFits) continue;
         CheckTable(report, profile, name, kKeyTunerNtPrefix, id, kCcmNtCapacity, idEntry->line);
         CheckTable(report, profile, name, kKeyTunerNvPrefix, id, kCcmNvCapacity, idEntry->line);
     }
@@ -690,5 +702,6 @@ std::vector<Finding> LintModel(const ModelInput &input, ModelFolder &folder) {
                                     "no printer description (.ppd)",
                                     "the driver has no features for the plug-in to govern");
     }
+    SortByFileAndLine(&findings);
     return findings;
 }

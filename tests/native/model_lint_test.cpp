@@ -388,6 +388,9 @@ TEST(ModelLint, ChecksTheTunerSettingsTheModelPointsAt) {
     EXPECT_EQ(kinds["CCMNT3"], kBadTable);
     EXPECT_EQ(kinds["SettingID1"], kValueRange);
     EXPECT_EQ(kinds["SettingName260"], kMissingSetting);
+    EXPECT_EQ(kinds.count("CCMNT260"), 0u) << "jobs read the tables of setting 4, not of 260";
+    for (size_t i = 1; i < findings.size(); ++i)
+        EXPECT_LE(findings[i - 1].line, findings[i].line) << "findings of a file come by line";
     for (const Finding &f : findings) EXPECT_EQ(f.file, "sxc4200.ccm");
 }
 
