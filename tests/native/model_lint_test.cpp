@@ -174,6 +174,36 @@ TEST(ProfileText, ReadsAsTheProfileFunctionsDo) {
     EXPECT_EQ(wide.Find(u"S", u"k")->value, u"\u00E9");
 }
 
+TEST(ProfileText, TakesDamagedTextWithoutLosingItsPlace) {
+    const std::string damaged[] = {
+        "", "[", "[open", "=", "==\n=x", std::string("\xFF\xFE[\0", 4), "\xEF\xBB\xBF\xC3",
+        std::string(100000, 'k') + "=v", std::string("[s]\n\0\0=\0", 8), "\xFF\xFE",
+    };
+    for (const std::string &text : damaged) {
+        const ProfileText profile = ParseProfile(text);
+        for (const ProfileSection &section : profile.sections)
+            for (const ProfileEntry &entry : section.entries) EXPECT_GT(entry.line, 0);
+    }
+    const ProfileText open = ParseProfile("[Open\nKey=1\n");
+    ASSERT_EQ(open.sections.size(), 1u);
+    EXPECT_EQ(open.sections[0].name, u"Open");
+    EXPECT_NE(open.Find(u"Open", u"Key"), nullptr);
+}
+
+TEST(PpdLint, TakesDamagedDescriptionsWithoutFailing) {
+    const std::string damaged[] = {
+        "", "*", "*OpenUI", "*OpenUI *", "*OpenUI *VXresolution", "*UIConstraints:", "*UIConstraints: *A",
+        "*UIConstraints: *VXHDD True *\n", "*OpenUI *VXHDD: PickOne\n*VXHDD\n*CloseUI",
+        std::string(70000, '*'),
+    };
+    for (const std::string &text : damaged) {
+        for (const Finding &f : LintPpd("d.ppd", text)) {
+            EXPECT_FALSE(f.consequence.empty()) << text.substr(0, 40);
+            EXPECT_GE(f.line, 0);
+        }
+    }
+}
+
 TEST(ProfileText, TellsWholeNumbersFromLeadingDigits) {
     long long value = 0;
     EXPECT_TRUE(ParseWholeNumber(u" -1 ", &value));
