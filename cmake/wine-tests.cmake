@@ -14,6 +14,8 @@ set(WINE_TESTS
     resource_tests
     color_tests
     ppd_sample_tests
+    watermark_tests
+    printer_tests
     docevent_tests
     lint_tests
 )

@@ -82,7 +82,8 @@ int RunInstall(const HostOptions &options) {
     request.ppdFile = options.ppdFile;
     std::string error;
     if (!InstallModelPrinter(request, &error)) return Fail("install failed: " + error);
-    return kExitOk;
+    // The spooler initialises every printer it adds.
+    return InitializeInstalledPrinter(options);
 }
 
 int RunInfo(const HostOptions &options) {

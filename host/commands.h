@@ -25,6 +25,7 @@ struct HostOptions {
     std::wstring model;       // lint: the driver name the capability file maps
     bool json = false;
     bool noPermission = false;
+    bool detect = false;  // prnprops: press the plug-in's detection button once shown
 };
 
 int RunInstall(const HostOptions &options);
@@ -35,6 +36,16 @@ int RunConvert(const HostOptions &options, DWORD mode);
 int RunDump(const HostOptions &options);
 int RunShow(const HostOptions &options);
 int RunDocProps(const HostOptions &options);
+// PRINTER_EVENT_INITIALIZE for the printer, as the spooler sends it.
+int RunPrinterEvent(const HostOptions &options);
+// The installer's options file from the model's printer answers, then the event.
+int InitializeInstalledPrinter(const HostOptions &options);
+class PluginSession;
+// The driver's defaults stored as the printer's default DEVMODE, as the
+// spooler keeps them for a new printer.
+bool StoreDriverDefaults(PluginSession &session, std::string *error);
+int RunPrnProps(const HostOptions &options);
+int RunConfigDevice(const HostOptions &options);
 int RunPrint(const HostOptions &options);
 // Exit status 0 without errors (warnings allowed), 1 with errors.
 int RunLint(const HostOptions &options);

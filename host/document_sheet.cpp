@@ -25,7 +25,7 @@ DWORD SheetMode(const SheetOptions &options) {
 }  // namespace
 
 DocumentSheet::DocumentSheet(PluginSession &session, DocumentUi &ui)
-    : session_(session), ui_(ui), page_(*this) {}
+    : session_(session), ui_(ui), page_(*this, kOptionsPageTitle) {}
 
 bool DocumentSheet::PrepareItems(const SheetOptions &options, std::string *error) {
     options_ = options;

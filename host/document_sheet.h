@@ -26,7 +26,7 @@ struct SheetOptions {
     std::function<void(HWND sheet)> onShown;
 };
 
-class DocumentSheet {
+class DocumentSheet final : public OptionsPageOwner {
 public:
     DocumentSheet(PluginSession &session, DocumentUi &ui);
     DocumentSheet(const DocumentSheet &) = delete;
@@ -45,8 +45,12 @@ public:
     OEMUIPSPARAM &SheetParam() { return sheetParam_; }
     OptionsPage &Page() { return page_; }
     // The plug-in's own items (none unless its first CommonUIProp asks).
-    OPTITEM *PluginItems() const { return pluginItems_; }
-    DWORD PluginItemCount() const { return cuip_.cOEMOptItems; }
+    OPTITEM *PluginItems() const override { return pluginItems_; }
+    DWORD PluginItemCount() const override { return cuip_.cOEMOptItems; }
+    OPTITEM *DriverItemArray() override { return ui_.Items().Items(); }
+    DWORD DriverItemCount() const override { return ui_.Items().Count(); }
+    bool ReadOnly() const override { return options_.noPermission; }
+    bool ChangeDriverItem(size_t index, LONG sel) override { return ui_.ChangeItem(index, sel); }
     // The sheet window while it is open.
     HWND Window() const { return window_; }
     bool Stored() const { return stores_ > 0; }
@@ -54,11 +58,11 @@ public:
     // The plug-in's OEMCUIPCallback for an event of the driver's page, as
     // the driver's tree page would call it; CPSUICB_ACTION_NONE when the
     // plug-in gave none.
-    LONG NotifyPlugin(WORD reason, HWND page, OPTITEM *current, LONG oldSel);
+    LONG NotifyPlugin(WORD reason, HWND page, OPTITEM *current, LONG oldSel) override;
     // Stores the DEVMODE where the options say.
-    bool Store(std::string *error);
+    bool Store(std::string *error) override;
     // Called by the driver's page once the sheet window exists.
-    void SheetShown(HWND sheet);
+    void SheetShown(HWND sheet) override;
 
 private:
     static LONG CALLBACK SheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam);

@@ -40,6 +40,15 @@ const char kUsage[] =
     "      --screenshots saves every page and sub-dialog as DIR\\TITLE.png and\n"
     "      closes; --log records the plug-in's calls into the driver;\n"
     "      --press presses OK or Cancel as soon as the sheet shows\n"
+    "  printer-event [--printer NAME]\n"
+    "      send PRINTER_EVENT_INITIALIZE as the spooler does after adding a printer\n"
+    "      (install does it too, after writing the installer's options file)\n"
+    "  prnprops [--printer NAME] [--detect] [--press ok|cancel] [--screenshots DIR]\n"
+    "           [--log FILE]\n"
+    "      the printer properties with the installable options and the plug-in's\n"
+    "      detection button; --detect presses it once the sheet shows\n"
+    "  config-device [--printer NAME]\n"
+    "      call the plug-in's ConfigDeviceOptionExp for the printer\n"
     "  print [--printer NAME] --out FILE\n"
     "      print one page through the spooler into FILE, with the plug-in's\n"
     "      document events where the driver calls them; then read the\n"
@@ -57,8 +66,20 @@ const char kUsage[] =
     "lint: 0 no errors (warnings allowed), 1 errors found.\n";
 
 enum class Command {
-    Install, Info, Default, Convert, Merge, Dump, Show, ContactSheets, DocProps,
-    Print, Lint,
+    Install,
+    Info,
+    Default,
+    Convert,
+    Merge,
+    Dump,
+    Show,
+    ContactSheets,
+    DocProps,
+    PrinterEvent,
+    PrnProps,
+    ConfigDevice,
+    Print,
+    Lint,
 };
 
 struct CommandName {
@@ -72,6 +93,9 @@ const CommandName kCommands[] = {
     {L"merge", Command::Merge},     {L"dump", Command::Dump},
     {L"show", Command::Show},       {L"contact-sheets", Command::ContactSheets},
     {L"docprops", Command::DocProps},
+    {L"printer-event", Command::PrinterEvent},
+    {L"prnprops", Command::PrnProps},
+    {L"config-device", Command::ConfigDevice},
     {L"print", Command::Print},
     {L"lint", Command::Lint},
 };
@@ -119,6 +143,10 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
             options->noPermission = true;
             continue;
         }
+        if (arg == L"--detect") {
+            options->detect = true;
+            continue;
+        }
         if (std::wstring *target = ValueTarget(arg, options)) {
             if (i + 1 >= args.size()) {
                 *error = "option " + Utf8(arg) + " needs a value";
@@ -139,6 +167,8 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
 // Options only some commands take.
 std::string MisplacedOption(Command command, const HostOptions &options) {
     const bool docProps = command == Command::DocProps;
+    const bool sheet = docProps || command == Command::PrnProps;
+    if (command != Command::PrnProps && options.detect) return "--detect is an option of prnprops only";
     if (command != Command::Install && !options.fromFolder.empty())
         return "--from is an option of install only";
     if (command != Command::Install && !options.ppdFile.empty())
@@ -152,10 +182,10 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
     if (!options.lintFolder.empty() && !options.printer.empty())
         return "--dir and --printer do not go together";
     if (!docProps && options.noPermission) return "--no-permission is an option of docprops only";
-    if (!docProps && !options.screenshotsDir.empty())
-        return "--screenshots is an option of docprops only";
-    if (!docProps && !options.logFile.empty()) return "--log is an option of docprops only";
-    if (!docProps && !options.press.empty()) return "--press is an option of docprops only";
+    if (!sheet && !options.screenshotsDir.empty())
+        return "--screenshots is an option of docprops and prnprops only";
+    if (!sheet && !options.logFile.empty()) return "--log is an option of docprops and prnprops only";
+    if (!sheet && !options.press.empty()) return "--press is an option of docprops and prnprops only";
     if (!options.press.empty() && !IsPressChoice(options.press)) return "--press takes ok or cancel";
     if (!options.press.empty() && !options.screenshotsDir.empty())
         return "--press and --screenshots do not go together";
@@ -194,6 +224,9 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::Show: return RunShow(options);
     case Command::ContactSheets: return RunContactSheets(options.dumpFile);
     case Command::DocProps: return RunDocProps(options);
+    case Command::PrinterEvent: return RunPrinterEvent(options);
+    case Command::PrnProps: return RunPrnProps(options);
+    case Command::ConfigDevice: return RunConfigDevice(options);
     case Command::Print: return RunPrint(options);
     case Command::Lint: return RunLint(options);
     }

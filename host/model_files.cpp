@@ -13,12 +13,16 @@ const ModelFile kModelFiles[] = {
     {L"sxc4200.ver", ModelFileRole::Version, true},
     {L"sxc4200.hft", ModelFileRole::ModelData, true},
     {L"sxc4200.ccm", ModelFileRole::ModelData, true},
+    {L"sxwmfont.lst", ModelFileRole::ModelData, true},
     {L"sxoemui.dll", ModelFileRole::Plugin, true},
     {L"sxjobinf.dll", ModelFileRole::SideLibrary, false},
     {L"sxcolorap.exe", ModelFileRole::SideLibrary, false},
     {L"sxcrypt.dll", ModelFileRole::SideLibrary, false},
     {L"sxlink.dll", ModelFileRole::SideLibrary, false},
     {L"sxcard.dll", ModelFileRole::SideLibrary, false},
+    {L"sxnetopt.dll", ModelFileRole::SideLibrary, false},
+    {L"sxusbopt.dll", ModelFileRole::SideLibrary, false},
+    {L"sxprinter.ans", ModelFileRole::ModelData, false},
 };
 
 }  // namespace

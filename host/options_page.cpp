@@ -1,6 +1,5 @@
 #include "options_page.h"
 
-#include "document_sheet.h"
 #include "driver_items.h"
 #include "host_text.h"
 
@@ -51,7 +50,7 @@ void AppendText(std::vector<WORD> *out, const WCHAR *text) {
 }
 
 // An empty page: DLGTEMPLATE, no menu, the default class, a title, the font.
-std::vector<WORD> PageTemplate() {
+std::vector<WORD> PageTemplate(const WCHAR *title) {
     std::vector<WORD> words;
     AppendWords(&words, kPageStyle);
     AppendWords(&words, 0);
@@ -62,7 +61,7 @@ std::vector<WORD> PageTemplate() {
     words.push_back(static_cast<WORD>(kPageHeight));
     words.push_back(0);
     words.push_back(0);
-    AppendText(&words, kOptionsPageTitle);
+    AppendText(&words, title);
     words.push_back(kFontPoints);
     AppendText(&words, kFontFace);
     return words;
@@ -81,7 +80,8 @@ UINT RowId(size_t row, RowPart part) {
 
 }  // namespace
 
-OptionsPage::OptionsPage(DocumentSheet &sheet) : sheet_(sheet), template_(PageTemplate()) {}
+OptionsPage::OptionsPage(OptionsPageOwner &owner, const WCHAR *title)
+    : owner_(owner), title_(title), template_(PageTemplate(title)) {}
 
 void OptionsPage::Describe(PROPSHEETPAGEW *page) {
     ZeroMemory(page, sizeof(*page));
@@ -89,7 +89,7 @@ void OptionsPage::Describe(PROPSHEETPAGEW *page) {
     page->dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
     page->hInstance = GetModuleHandleW(nullptr);
     page->pResource = reinterpret_cast<const DLGTEMPLATE *>(template_.data());
-    page->pszTitle = kOptionsPageTitle;
+    page->pszTitle = title_;
     page->pfnDlgProc = DialogProc;
     page->lParam = reinterpret_cast<LPARAM>(this);
 }
@@ -116,7 +116,7 @@ void OptionsPage::AddRow(OPTITEM *item, long driverIndex) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0));
     const bool enabled =
-        !(item->Flags & OPTIF_DISABLED) && !sheet_.Options().noPermission;
+        !(item->Flags & OPTIF_DISABLED) && !owner_.ReadOnly();
     auto create = [&](DWORD exStyle, const WCHAR *className, const std::wstring &text, DWORD style,
                       int x, int y, int width, int height, RowPart part) {
         HWND control = CreateWindowExW(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
@@ -127,10 +127,19 @@ void OptionsPage::AddRow(OPTITEM *item, long driverIndex) {
         if (part != kLabelPart) EnableWindow(control, enabled);
         return control;
     };
-    row.label = create(0, WC_STATICW, ItemName(*item) + kLabelEnd, SS_LEFT | SS_NOPREFIX, kLabelX,
-                       top + ToPixelsY(kLabelDrop), kLabelWidth, ToPixelsY(kLabelHeight), kLabelPart);
+    // A push button carries its own name, across the whole row.
+    const bool pushButton = item->pOptType->Type == TVOT_PUSHBUTTON;
+    if (!pushButton)
+        row.label = create(0, WC_STATICW, ItemName(*item) + kLabelEnd, SS_LEFT | SS_NOPREFIX,
+                           kLabelX, top + ToPixelsY(kLabelDrop), kLabelWidth,
+                           ToPixelsY(kLabelHeight), kLabelPart);
     LONG lower = 0, upper = 0;
-    if (ItemRange(*item, &lower, &upper)) {
+    if (pushButton) {
+        row.button = true;
+        row.choice = create(0, WC_BUTTONW, ItemName(*item), BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP,
+                            kLabelX, top, kChoiceX + kChoiceWidth - kLabelX,
+                            ToPixelsY(kChoiceHeight), kChoicePart);
+    } else if (ItemRange(*item, &lower, &upper)) {
         row.choice = create(WS_EX_CLIENTEDGE, WC_EDITW, L"", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP,
                             kChoiceX, top, kNumberWidth, ToPixelsY(kChoiceHeight), kChoicePart);
         row.spin = create(0, UPDOWN_CLASSW, L"",
@@ -174,14 +183,18 @@ void OptionsPage::Init(HWND window) {
     window_ = window;
     rows_.clear();
     scroll_ = 0;
-    DriverItems &items = sheet_.Ui().Items();
-    for (DWORD i = 0; i < items.Count(); ++i) AddRow(&items.Items()[i], static_cast<long>(i));
-    for (DWORD i = 0; i < sheet_.PluginItemCount(); ++i) AddRow(&sheet_.PluginItems()[i], -1);
+    OPTITEM *items = owner_.DriverItemArray();
+    for (DWORD i = 0; i < owner_.DriverItemCount(); ++i) AddRow(&items[i], static_cast<long>(i));
+    for (DWORD i = 0; i < owner_.PluginItemCount(); ++i) AddRow(&owner_.PluginItems()[i], -1);
     LayOut();
     Refresh();
 }
 
 void OptionsPage::RefreshRow(const Row &row) {
+    if (row.button) {
+        EnableWindow(row.choice, !(row.item->Flags & OPTIF_DISABLED) && !owner_.ReadOnly());
+        return;
+    }
     if (row.spin) {
         SendMessageW(row.spin, UDM_SETPOS32, 0, row.item->Sel);
         if (row.check)
@@ -204,7 +217,7 @@ void OptionsPage::Refresh() {
 void OptionsPage::ChangeRow(Row &row, LONG sel, WORD reason) {
     const LONG old = row.item->Sel;
     if (row.driverIndex >= 0) {
-        if (!sheet_.Ui().ChangeItem(static_cast<size_t>(row.driverIndex), sel)) {
+        if (!owner_.ChangeDriverItem(static_cast<size_t>(row.driverIndex), sel)) {
             MessageBeep(MB_ICONWARNING);
             refreshing_ = true;
             RefreshRow(row);
@@ -215,9 +228,18 @@ void OptionsPage::ChangeRow(Row &row, LONG sel, WORD reason) {
         row.item->Sel = sel;
         row.item->Flags |= OPTIF_CHANGED;
     }
-    const LONG action = sheet_.NotifyPlugin(reason, window_, row.item, old);
+    const LONG action = owner_.NotifyPlugin(reason, window_, row.item, old);
     if (action == CPSUICB_ACTION_OPTIF_CHANGED || action == CPSUICB_ACTION_REINIT_ITEMS) Refresh();
     PropSheet_Changed(GetParent(window_), window_);
+}
+
+// The tree page tells the plug-in which of its items the user is on.
+void OptionsPage::FocusRow(const Row &row) {
+    if (row.driverIndex >= 0 || !(row.item->Flags & OPTIF_CALLBACK)) return;
+    owner_.NotifyPlugin(CPSUICB_REASON_OPTITEM_SETFOCUS, window_, row.item, row.item->Sel);
+    refreshing_ = true;
+    RefreshRow(row);
+    refreshing_ = false;
 }
 
 void OptionsPage::OnCommand(UINT id, UINT code) {
@@ -226,6 +248,11 @@ void OptionsPage::OnCommand(UINT id, UINT code) {
     const UINT part = (id - kFirstRowId) % kIdsPerRow;
     if (index >= rows_.size()) return;
     Row &row = rows_[index];
+    if (part == kChoicePart && row.button) {
+        if (code == BN_CLICKED) ChangeRow(row, row.item->Sel, CPSUICB_REASON_SEL_CHANGED);
+        else if (code == BN_SETFOCUS) FocusRow(row);
+        return;
+    }
     if (part == kChoicePart && code == CBN_SELCHANGE) {
         const LRESULT position = SendMessageW(row.choice, CB_GETCURSEL, 0, 0);
         if (position >= 0 && static_cast<size_t>(position) < row.options.size())
@@ -252,17 +279,25 @@ INT_PTR OptionsPage::OnNotify(const NMHDR *header) {
     switch (header->code) {
     case PSN_SETACTIVE:
         Refresh();
-        sheet_.NotifyPlugin(CPSUICB_REASON_SETACTIVE, window_, nullptr, 0);
+        if (owner_.NotifyPlugin(CPSUICB_REASON_SETACTIVE, window_, nullptr, 0) !=
+            CPSUICB_ACTION_NONE)
+            Refresh();
+        // The tree starts on its first item; the plug-in hears of its own.
+        for (const Row &row : rows_) {
+            if (row.driverIndex >= 0) continue;
+            FocusRow(row);
+            break;
+        }
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, 0);
         return TRUE;
     case PSN_KILLACTIVE:
-        sheet_.NotifyPlugin(CPSUICB_REASON_KILLACTIVE, window_, nullptr, 0);
+        owner_.NotifyPlugin(CPSUICB_REASON_KILLACTIVE, window_, nullptr, 0);
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, FALSE);
         return TRUE;
     case PSN_APPLY: {
-        sheet_.NotifyPlugin(CPSUICB_REASON_APPLYNOW, window_, nullptr, 0);
+        owner_.NotifyPlugin(CPSUICB_REASON_APPLYNOW, window_, nullptr, 0);
         std::string error;
-        if (!sheet_.Store(&error)) PrintError(error);
+        if (!owner_.Store(&error)) PrintError(error);
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, PSNRET_NOERROR);
         return TRUE;
     }
@@ -313,7 +348,7 @@ INT_PTR CALLBACK OptionsPage::DialogProc(HWND window, UINT message, WPARAM wPara
     if (!page) return FALSE;
     switch (message) {
     case kSheetShownMessage:
-        page->sheet_.SheetShown(GetParent(window));
+        page->owner_.SheetShown(GetParent(window));
         return TRUE;
     case WM_COMMAND:
         page->OnCommand(LOWORD(wParam), HIWORD(wParam));

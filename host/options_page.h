@@ -1,9 +1,10 @@
-// The driver's own page of the document sheet. Wine's compstui cannot show
-// option-item tree pages, so the driver shows its items on a plain page:
-// one row per item that is not hidden (OPTIF_HIDE), with a drop-down list of
-// its options that are not hidden (OPTPF_HIDE), or a number box for a
-// numeric item. It calls the plug-in's OEMCUIPCallback where the tree page
-// would: when it is shown, when an item changes and when the sheet applies.
+// The driver's own page of the document and printer sheets. Wine's
+// compstui cannot show option-item tree pages, so the driver shows its items
+// on a plain page: one row per item that is not hidden (OPTIF_HIDE), with a
+// drop-down list of its options that are not hidden (OPTPF_HIDE), a number
+// box for a numeric item or a button for a push-button item. It calls the
+// plug-in's OEMCUIPCallback where the tree page would: when it is shown,
+// when an item changes or takes the focus, and when the sheet applies.
 #pragma once
 
 #include "core/platform_oem.h"
@@ -11,7 +12,24 @@
 #include <string>
 #include <vector>
 
-class DocumentSheet;
+// The sheet the page belongs to: its items, and where changes go.
+class OptionsPageOwner {
+public:
+    virtual OPTITEM *DriverItemArray() = 0;
+    virtual DWORD DriverItemCount() const = 0;
+    virtual OPTITEM *PluginItems() const = 0;
+    virtual DWORD PluginItemCount() const = 0;
+    // The user may look but not change anything.
+    virtual bool ReadOnly() const = 0;
+    // A change made on the page; false when the driver refuses it.
+    virtual bool ChangeDriverItem(size_t index, LONG sel) = 0;
+    virtual LONG NotifyPlugin(WORD reason, HWND page, OPTITEM *current, LONG oldSel) = 0;
+    virtual bool Store(std::string *error) = 0;
+    virtual void SheetShown(HWND sheet) = 0;
+
+protected:
+    ~OptionsPageOwner() = default;
+};
 
 class OptionsPage {
 public:
@@ -23,9 +41,10 @@ public:
         HWND choice = nullptr;        // drop-down list or number box
         HWND spin = nullptr;
         HWND check = nullptr;         // the item's extended check box
+        bool button = false;          // a push-button item: `choice` is the button
     };
 
-    explicit OptionsPage(DocumentSheet &sheet);
+    OptionsPage(OptionsPageOwner &owner, const WCHAR *title);
     OptionsPage(const OptionsPage &) = delete;
     OptionsPage &operator=(const OptionsPage &) = delete;
 
@@ -45,10 +64,12 @@ private:
     INT_PTR OnNotify(const NMHDR *header);
     void OnScroll(UINT request);
     void ChangeRow(Row &row, LONG sel, WORD reason);
+    void FocusRow(const Row &row);
     int ToPixelsY(int dialogUnits) const;
     int ToPixelsX(int dialogUnits) const;
 
-    DocumentSheet &sheet_;
+    OptionsPageOwner &owner_;
+    const WCHAR *title_;
     std::vector<WORD> template_;
     std::vector<Row> rows_;
     HWND window_ = nullptr;
@@ -57,5 +78,5 @@ private:
     int contentHeight_ = 0;
 };
 
-// The title the page carries in the sheet.
+// The title the page carries in the document sheet.
 extern const WCHAR kOptionsPageTitle[];

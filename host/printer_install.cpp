@@ -114,11 +114,12 @@ bool RemoveExistingPrinter(const std::wstring &name, std::string *error) {
     return true;
 }
 
-bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName, std::string *error) {
+bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName,
+                     const std::wstring &port, std::string *error) {
     if (!RemoveExistingPrinter(name, error)) return false;
     PRINTER_INFO_2W info = {};
     info.pPrinterName = const_cast<WCHAR *>(name.c_str());
-    info.pPortName = const_cast<WCHAR *>(kPrinterPort);
+    info.pPortName = const_cast<WCHAR *>(port.empty() ? kPrinterPort : port.c_str());
     info.pDriverName = const_cast<WCHAR *>(driverName.c_str());
     info.pPrintProcessor = const_cast<WCHAR *>(kPrintProcessor);
     info.pDatatype = const_cast<WCHAR *>(kDatatype);
@@ -134,7 +135,7 @@ bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName, s
                  Win32ErrorText(GetLastError());
         return false;
     }
-    PrintOut("printer \"" + Utf8(name) + "\" on " + Utf8(kPrinterPort) + "\n");
+    PrintOut("printer \"" + Utf8(name) + "\" on " + Utf8(info.pPortName) + "\n");
     PrinterModel model;
     if (!LoadPrinterModel(check.Get(), &model, error)) return false;
     return StoreInstalledDefaults(check.Get(), model.ppd, error);
@@ -150,5 +151,5 @@ bool InstallModelPrinter(const InstallRequest &request, std::string *error) {
     if (!CopyModelFiles(request, folder, &files, error)) return false;
     const std::wstring driverName = request.ppdFile.empty() ? kSampleDriverName : request.printerName;
     if (!AddDriver(driverName, files, error)) return false;
-    return AddModelPrinter(request.printerName, driverName, error);
+    return AddModelPrinter(request.printerName, driverName, request.port, error);
 }

@@ -11,6 +11,8 @@ struct InstallRequest {
     // Another description instead of the model's; the printer then gets a
     // driver of its own, named as the printer.
     std::wstring ppdFile;
+    // The printer's port; empty: "FILE:".
+    std::wstring port;
 };
 
 // Prints what it installed; false with a message on the first failure.

@@ -14,7 +14,9 @@ namespace {
 // Descriptions of big printer families run to a few megabytes.
 constexpr LONGLONG kMaxDescriptionBytes = 64LL << 20;
 
-std::vector<FeatureSetting> ReadInstalledOptions(HANDLE printer) {
+}  // namespace
+
+std::vector<FeatureSetting> ReadPrinterFeatureKeyword(HANDLE printer) {
     BYTE data[kFeatureKeywordCapacity] = {};
     DWORD type = 0, got = 0, size = 0, sizeBytes = 0;
     if (GetPrinterDataW(printer, const_cast<WCHAR *>(kFeatureKeywordValue), &type, data,
@@ -27,8 +29,6 @@ std::vector<FeatureSetting> ReadInstalledOptions(HANDLE printer) {
     return ParseFeatureKeywordData(data, got);
 }
 
-}  // namespace
-
 bool LoadPrinterModel(HANDLE printer, PrinterModel *model, std::string *error) {
     InstalledDriver driver;
     if (!ReadInstalledDriver(printer, &driver, error)) return false;
@@ -37,7 +37,7 @@ bool LoadPrinterModel(HANDLE printer, PrinterModel *model, std::string *error) {
     model->ppdPath = driver.dataFile;
     model->ppd = ParsePpd(std::string_view(reinterpret_cast<const char *>(text.data()), text.size()));
     model->encoding = EncodingOf(model->ppd.languageEncoding);
-    model->installed = ReadInstalledOptions(printer);
+    model->installed = ReadPrinterFeatureKeyword(printer);
     return true;
 }
 

@@ -26,6 +26,9 @@ bool LoadPrinterModel(HANDLE printer, PrinterModel *model, std::string *error);
 // A description text of the model as UTF-16.
 std::wstring ModelText(const PrinterModel &model, const std::string &bytes);
 
+// The printer's "FeatureKeyword" entries, as far as its size value says.
+std::vector<FeatureSetting> ReadPrinterFeatureKeyword(HANDLE printer);
+
 // The printer data value and its size value.
 extern const WCHAR kFeatureKeywordValue[];
 extern const WCHAR kFeatureKeywordSizeValue[];

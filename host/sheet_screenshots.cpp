@@ -3,6 +3,7 @@
 #include "driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
+#include "joboptions/job_options_variant_ids.h"
 #include "resources/dialog_ids.h"
 #include "sheet_pages.h"
 #include "window_capture.h"
@@ -16,6 +17,10 @@ namespace {
 
 // The buttons of the plug-in's pages that open its sub-dialogs.
 const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
+// Controls that the Job Options page serves though its layout does not
+// carry them: their dialogs are opened by the command alone.
+const int kJobOptionsCommands[] = {IDC_WATERMARKS_BUTTON};
+constexpr int kFirstStoredWatermark = 1;
 
 constexpr UINT kTickMs = 120;
 // Ticks to wait for a dialog to appear or to go, and after which the
@@ -42,11 +47,12 @@ std::wstring WindowText(HWND window) {
 struct ModalSearch {
     HWND sheet;
     HWND found;
+    HWND besides;
 };
 
 BOOL CALLBACK FindModalWindow(HWND window, LPARAM param) {
     auto *search = reinterpret_cast<ModalSearch *>(param);
-    if (window == search->sheet || !IsWindowVisible(window)) return TRUE;
+    if (window == search->sheet || window == search->besides || !IsWindowVisible(window)) return TRUE;
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
     if (lstrcmpW(name, kDialogClass) != 0) return TRUE;
@@ -54,9 +60,10 @@ BOOL CALLBACK FindModalWindow(HWND window, LPARAM param) {
     return FALSE;
 }
 
-// A dialog or message box of this thread other than the sheet.
-HWND FindModal(HWND sheet) {
-    ModalSearch search = {sheet, nullptr};
+// A dialog or message box of this thread other than the sheet (and than
+// `besides`).
+HWND FindModal(HWND sheet, HWND besides = nullptr) {
+    ModalSearch search = {sheet, nullptr, besides};
     EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -152,6 +159,8 @@ void SheetScreenshots::CapturePage() {
         HWND button = page ? GetDlgItem(page, id) : nullptr;
         if (button && IsWindowVisible(button) && IsWindowEnabled(button)) buttons_.push_back(id);
     }
+    if (page && GetDlgItem(page, IDC_JOB_ADVANCED))
+        for (int id : kJobOptionsCommands) buttons_.push_back(id);
     button_ = 0;
     step_ = buttons_.empty() ? Step::SelectPage : Step::ClickButton;
     if (buttons_.empty()) ++page_;
@@ -166,6 +175,35 @@ void SheetScreenshots::NextButton() {
     }
     ++page_;
     step_ = Step::SelectPage;
+}
+
+void SheetScreenshots::OpenWatermarkEditor() {
+    HWND list = GetDlgItem(dialog_, IDC_WATERMARK_LIST);
+    if (SendMessageW(list, LB_SETCURSEL, kFirstStoredWatermark, 0) != LB_ERR)
+        SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_LIST, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+    const std::wstring title = WindowText(dialog_);
+    Save(dialog_, pageTitle_ + L" - " + title, L"page-" + std::to_wstring(page_ + 1) + L" - watermarks");
+    PostMessageW(GetDlgItem(dialog_, IDC_EDIT_WATERMARK), BM_CLICK, 0, 0);
+    waited_ = 0;
+    step_ = Step::CatchNested;
+}
+
+void SheetScreenshots::CatchNested() {
+    nested_ = FindModal(sheet_, dialog_);
+    if (!nested_) {
+        if (++waited_ < kMaxWaitTicks) return;
+        problems_.push_back("the Watermarks dialog opened no editor");
+        PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+        waited_ = 0;
+        step_ = Step::AwaitClosed;
+        return;
+    }
+    Save(nested_, pageTitle_ + L" - " + WindowText(nested_),
+         L"page-" + std::to_wstring(page_ + 1) + L" - watermark editor");
+    PostMessageW(nested_, WM_COMMAND, IDCANCEL, 0);
+    waited_ = 0;
+    step_ = Step::AwaitNestedClosed;
 }
 
 void SheetScreenshots::Advance() {
@@ -186,7 +224,10 @@ void SheetScreenshots::Advance() {
         return;
     case Step::ClickButton: {
         HWND page = PropSheet_IndexToHwnd(sheet_, page_);
-        PostMessageW(GetDlgItem(page, buttons_[button_]), BM_CLICK, 0, 0);
+        if (HWND button = GetDlgItem(page, buttons_[button_]))
+            PostMessageW(button, BM_CLICK, 0, 0);
+        else
+            PostMessageW(page, WM_COMMAND, MAKEWPARAM(buttons_[button_], BN_CLICKED), 0);
         waited_ = 0;
         step_ = Step::CatchDialog;
         return;
@@ -197,6 +238,10 @@ void SheetScreenshots::Advance() {
             if (++waited_ < kMaxWaitTicks) return;
             problems_.push_back("button " + std::to_string(buttons_[button_]) + " opened no dialog");
             NextButton();
+            return;
+        }
+        if (buttons_[button_] == IDC_WATERMARKS_BUTTON) {
+            OpenWatermarkEditor();
             return;
         }
         Save(dialog_, pageTitle_ + L" - " + WindowText(dialog_),
@@ -216,6 +261,15 @@ void SheetScreenshots::Advance() {
         if (waited_ < kMaxWaitTicks) return;
         problems_.push_back("a dialog of button " + std::to_string(buttons_[button_]) + " did not close");
         NextButton();
+        return;
+    case Step::CatchNested:
+        CatchNested();
+        return;
+    case Step::AwaitNestedClosed:
+        if (IsWindow(nested_) && IsWindowVisible(nested_) && ++waited_ < kMaxWaitTicks) return;
+        PostMessageW(dialog_, WM_COMMAND, IDCANCEL, 0);
+        waited_ = 0;
+        step_ = Step::AwaitClosed;
         return;
     case Step::Close:
         if (HandleStrayWindow()) return;

@@ -23,13 +23,20 @@ public:
     const std::vector<std::string> &Problems() const { return problems_; }
 
 private:
-    enum class Step { SelectPage, CapturePage, ClickButton, CatchDialog, AwaitClosed, Close, Done };
+    enum class Step {
+        SelectPage, CapturePage, ClickButton, CatchDialog, AwaitClosed, Close, Done,
+        CatchNested, AwaitNestedClosed
+    };
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Advance();
     bool HandleStrayWindow();
     void CapturePage();
     void NextButton();
+    // The Watermarks dialog: its first stored watermark is chosen, the
+    // dialog copied, and its editor opened on that watermark.
+    void OpenWatermarkEditor();
+    void CatchNested();
     // `asciiName` names the file when `name` does not fit in ASCII.
     void Save(HWND window, const std::wstring &name, const std::wstring &asciiName);
 
@@ -43,6 +50,7 @@ private:
     std::vector<int> buttons_;
     size_t button_ = 0;
     HWND dialog_ = nullptr;
+    HWND nested_ = nullptr;
     int waited_ = 0;
     int strays_ = 0;
     std::vector<std::wstring> written_;

@@ -6,8 +6,13 @@
 # properties of the sample printer: on the given display for the user to
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
 # once per language, saving every page and sub-dialog into out/docprops/LANG/.
-# Last it draws every dialog template in each language into
-# out/resources/LANG.png.
+# The printer properties follow: the sample printer was installed through
+# the initialisation event (its installable options come from the options
+# file its installer leaves), and the detection button asks the printer
+# through the detection libraries' stand-ins, here answering as a fully
+# equipped printer; one screenshot per language goes into
+# out/prnprops/LANG/. Last it draws every dialog template in each language
+# into out/resources/LANG.png.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
@@ -43,5 +48,20 @@ else
         rm -rf "$DOCPROPS/$locale"
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+    done
+fi
+
+# What the fully equipped printer reports to the detection libraries.
+ANSWERS="$BUILD/printer-answers.ans"
+printf '[Default]\r\nInstalled=127\r\nRandom Access Memory=2048\r\nSD Card=1\r\nPunchType=2\r\nSpotColor=1\r\n' >"$ANSWERS"
+export SX_PRINTER_ANSWERS="Z:$ANSWERS"
+PRNPROPS="$ROOT/out/prnprops"
+if [ -n "$DISPLAY" ] && [ "${SX_SCREENSHOTS:-0}" != 1 ]; then
+    on_display /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" prnprops
+else
+    for locale in en_US es_ES zh_TW de_DE fr_FR it_IT ko_KR pt_BR zh_CN; do
+        rm -rf "$PRNPROPS/$locale"
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" prnprops --detect --screenshots "Z:$PRNPROPS/$locale"
     done
 fi

@@ -2,10 +2,9 @@
 // to a lower bound made of what any record operation must at least do:
 // read the driver's files, read the plug-in ini and load the encryption
 // library once.
+#include "bench_table.h"
 #include "core/platform_oem.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,34 +12,9 @@ namespace {
 
 const WCHAR kPrinter[] = L"SX Color 4200 PS";
 const WCHAR kPluginName[] = L"sxoemui.dll";
-constexpr int kRounds = 200;
+constexpr int kRounds = 400;
 constexpr DWORD kRecordBytes = 4052;
-
-double Ticks() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart);
-}
-
-double TicksPerMicrosecond() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1e6;
-}
-
-template <typename Fn>
-double MedianMicroseconds(Fn &&work) {
-    std::vector<double> samples;
-    samples.reserve(kRounds);
-    const double scale = TicksPerMicrosecond();
-    for (int i = 0; i < kRounds; ++i) {
-        const double start = Ticks();
-        work();
-        samples.push_back((Ticks() - start) / scale);
-    }
-    std::nth_element(samples.begin(), samples.begin() + kRounds / 2, samples.end());
-    return samples[kRounds / 2];
-}
+constexpr double kTargetRatio = 1.2;
 
 std::wstring ExeFolder() {
     WCHAR path[MAX_PATH];
@@ -70,11 +44,15 @@ IPrintOemUI2 *CreatePlugin(HMODULE module) {
     return plugin;
 }
 
-double BoundMicroseconds(HANDLE printer) {
-    const std::wstring ini = DriverFile(L"sxc4200.ini");
-    const std::wstring crypto = DriverFile(L"sxcrypt.dll");
-    std::vector<BYTE> driverInfo(16384);
-    return MedianMicroseconds([&] {
+// What any record operation must at least do: read the driver's files, read
+// the plug-in ini and load the encryption library once.
+struct LowerBound {
+    HANDLE printer;
+    std::wstring ini = DriverFile(L"sxc4200.ini");
+    std::wstring crypto = DriverFile(L"sxcrypt.dll");
+    std::vector<BYTE> driverInfo = std::vector<BYTE>(16384);
+
+    void operator()() {
         DWORD needed = 0;
         GetPrinterDriverW(printer, nullptr, 3, driverInfo.data(),
                           static_cast<DWORD>(driverInfo.size()), &needed);
@@ -82,8 +60,8 @@ double BoundMicroseconds(HANDLE printer) {
         GetPrivateProfileStringW(L"OEMFiles", L"OEMConfigFile1", L"", value, 129, ini.c_str());
         HMODULE library = LoadLibraryW(crypto.c_str());
         if (library) FreeLibrary(library);
-    });
-}
+    }
+};
 
 }  // namespace
 
@@ -116,17 +94,30 @@ int wmain() {
         DWORD mode;
     } modes[] = {{"SIZE", OEMDM_SIZE}, {"DEFAULT", OEMDM_DEFAULT}, {"CONVERT", OEMDM_CONVERT},
                  {"MERGE", OEMDM_MERGE}};
-    const double bound = BoundMicroseconds(printer);
-    std::printf("lower bound (GetPrinterDriverW level 3 + GetPrivateProfileStringW + load/free "
-                "of the encryption library): %.1f us\n",
-                bound);
+    InterleavedRounds rounds;
+    LowerBound bound{printer};
+    const size_t boundProbe = rounds.Add([&] { return TimeOnce(bound); });
+    std::vector<size_t> modeProbes;
     for (const Mode &m : modes) {
-        const double us = MedianMicroseconds([&] {
-            param.cbBufSize = kRecordBytes;
-            plugin->DevMode(m.mode, &param);
-        });
-        std::printf("DevMode %-8s median %8.1f us  ratio to bound %.2f\n", m.name, us, us / bound);
+        modeProbes.push_back(rounds.Add([&param, &plugin, m] {
+            return TimeOnce([&] {
+                param.cbBufSize = kRecordBytes;
+                plugin->DevMode(m.mode, &param);
+            });
+        }));
     }
+    rounds.Run(kRounds);
+
+    PrintBenchHeader("DevMode on the sample printer", kRounds);
+    const char *reference = "lower bound: driver info, ini read, library";
+    for (size_t i = 0; i < ARRAYSIZE(modes); ++i) {
+        const bool timedMode = modes[i].mode != OEMDM_SIZE;
+        PrintBenchRow(std::string("DevMode ") + modes[i].name, rounds.Median(modeProbes[i]),
+                      reference, rounds.Median(boundProbe),
+                      rounds.MedianRatio(modeProbes[i], boundProbe), timedMode ? kTargetRatio : 0);
+    }
+    std::printf("  (lower bound: one GetPrinterDriverW level 3, one GetPrivateProfileStringW and "
+                "one load and free of the encryption library)\n");
     plugin->Release();
     ClosePrinter(printer);
     FreeLibrary(module);

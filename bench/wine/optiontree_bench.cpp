@@ -1,24 +1,37 @@
 // Figures of the document option tree and the Job Options page under Wine:
-// the walk over the driver's items per item, for a tree like the sample
-// model's and for a synthetic one of 1000 items; and the time from
-// CommonUIProp until the Job Options page is initialised, against opening
-// the same kind of sheet with one empty page.
+// the walk over the driver's items, for a tree like the sample model's and
+// for a synthetic one of 1000 items, against a budget of 1 us per item; and
+// the time from CommonUIProp until the Job Options page is initialised,
+// against opening the same kind of sheet with one empty page. One more row
+// shows the part of that ratio the page layouts themselves take: the same
+// pages with procedures that do nothing.
+#include "bench_table.h"
 #include "core/common_ui_prop.h"
 #include "core/driver_config.h"
+#include "core/win_holders.h"
 #include "driver_tree.h"
 #include "optiontree/option_tree.h"
 #include "sheet_harness.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int kWalkRounds = 200;
-constexpr int kSheetRounds = 30;
+constexpr int kSheetRounds = 100;
 constexpr size_t kSyntheticItems = 1000;
+constexpr double kBudgetPerItemUs = 1.0;
+constexpr double kSheetTargetRatio = 2.0;
+constexpr UINT kJobOptionsTemplate = 113;
+constexpr UINT kColorTemplate = 111;
+constexpr UINT kLinkTemplate = 800;
+constexpr UINT kLinkIcon = 1102;
+const WCHAR kLinkLibrary[] = L"sxlink.dll";
+const WCHAR kPluginLibrary[] = L"sxoemui.dll";
 
 const char *const kSampleKeywords[] = {
     "VXResolution", "VXImageSmoothing", "VXCollate", "VXJob_Type", "VXHDDSpool",
@@ -29,23 +42,6 @@ const char *const kSampleKeywords[] = {
     "VXMediaType", "VXManualFeed", "TraySwitch", "VXPageSizeCheck", "VXHDD", "VXFinisher",
     "VXJobLimit", "PageSize", "PageRegion", "InputSlot", "Duplex", "MediaType", "Resolution",
 };
-
-double Ticks() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart);
-}
-
-double TicksPerMicrosecond() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1e6;
-}
-
-double Median(std::vector<double> samples) {
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
 
 void AddStandardItems(DriverTree &tree) {
     tree.AddStandard(DMPUB_ORIENTATION, 0, {L"Portrait", L"Landscape"});
@@ -76,40 +72,43 @@ void BuildSyntheticTree(DriverTree &tree) {
     }
 }
 
-// Microseconds per item of the walk, and of the whole scan with its one
-// capability read.
+// The walk alone, and the whole scan with its one capability read, of a
+// fresh tree per round.
 void BenchWalk(const char *label, void (*build)(DriverTree &), HANDLE printer) {
-    std::vector<double> walk, scan;
-    const double scale = TicksPerMicrosecond();
+    InterleavedRounds rounds;
     size_t items = 0;
-    for (int round = 0; round < kWalkRounds; ++round) {
-        DriverTree tree;
-        build(tree);
-        items = tree.ItemCount();
-        OEMCUIPPARAM param = {};
+    OEMCUIPPARAM param = {};
+    DocUiState state = {};
+    std::unique_ptr<DriverTree> tree;
+    auto prepare = [&] {
+        tree.reset(new DriverTree);
+        build(*tree);
+        items = tree->ItemCount();
+        param = {};
         param.cbSize = sizeof(param);
         param.hPrinter = printer;
         param.hOEMHeap = GetProcessHeap();
-        tree.Attach(&param);
-        DocUiState state = {};
+        tree->Attach(&param);
+        state = {};
         state.pOemCuipParam = &param;
         state.pPluginIni = PluginIni;
         ResetSlotTable(&state.slots);
-        double start = Ticks();
-        WalkDriverItems(&state);
-        walk.push_back((Ticks() - start) / scale);
-
-        DriverTree again;
-        build(again);
-        again.Attach(&param);
-        ResetSlotTable(&state.slots);
-        start = Ticks();
-        ScanDriverOptionItems(&state);
-        scan.push_back((Ticks() - start) / scale);
-    }
-    const double walkUs = Median(walk), scanUs = Median(scan);
-    printf("%-16s %5zu items: walk %8.2f us = %.3f us/item; whole scan %8.2f us = %.3f us/item\n",
-           label, items, walkUs, walkUs / items, scanUs, scanUs / items);
+    };
+    const size_t walk = rounds.Add([&] {
+        prepare();
+        return TimeOnce([&] { WalkDriverItems(&state); });
+    });
+    const size_t scan = rounds.Add([&] {
+        prepare();
+        return TimeOnce([&] { ScanDriverOptionItems(&state); });
+    });
+    rounds.Run(kWalkRounds);
+    const double budget = kBudgetPerItemUs * static_cast<double>(items);
+    const std::string budgetText = std::to_string(items) + " items at 1 us each";
+    PrintBenchRow(std::string("walk, ") + label, rounds.Median(walk), budgetText, budget,
+                  rounds.Median(walk) / budget, 1.0);
+    PrintBenchRow(std::string("scan with capability read, ") + label, rounds.Median(scan),
+                  budgetText, budget, rounds.Median(scan) / budget, 0);
 }
 
 // One opening of the sheet, timed from the plug-in's first call (or from
@@ -118,25 +117,88 @@ double OpenSheetOnce(bool withPlugin) {
     SheetHarness harness;
     BuildSampleTree(harness.tree);
     if (withPlugin && !harness.PrepareRecord()) return -1;
-    const double start = Ticks();
+    const double start = BenchMicroseconds();
     if (withPlugin && !harness.AddPluginPages()) return -1;
     if (!harness.Open()) return -1;
-    const double elapsed = (Ticks() - start) / TicksPerMicrosecond();
+    const double elapsed = BenchMicroseconds() - start;
     harness.Close();
     return elapsed;
 }
 
-// Both kinds in turn, after one warm-up of each, so that both see the
-// same state of the process.
-bool BenchSheets(double *empty, double *plugin) {
-    if (OpenSheetOnce(false) < 0 || OpenSheetOnce(true) < 0) return false;
-    std::vector<double> emptySamples, pluginSamples;
-    for (int round = 0; round < kSheetRounds; ++round) {
-        emptySamples.push_back(OpenSheetOnce(false));
-        pluginSamples.push_back(OpenSheetOnce(true));
-    }
-    *empty = Median(emptySamples);
-    *plugin = Median(pluginSamples);
+INT_PTR CALLBACK InertPageProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
+
+// The blank last page the sheet harness adds after the plug-in's pages.
+struct BlankTemplate {
+    DLGTEMPLATE header;
+    WORD menu, windowClass, title;
+};
+BlankTemplate Blank = {{WS_CHILD | WS_DISABLED | WS_CAPTION, 0, 0, 0, 0, 100, 50}, 0, 0, 0};
+
+HPROPSHEETPAGE BlankPage() {
+    PROPSHEETPAGEW page = {};
+    page.dwSize = sizeof(page);
+    page.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
+    page.pResource = &Blank.header;
+    page.pszTitle = L"Blank";
+    page.pfnDlgProc = InertPageProc;
+    return CreatePropertySheetPageW(&page);
+}
+
+HPROPSHEETPAGE InertPage(HMODULE module, UINT templateId, HICON icon) {
+    PROPSHEETPAGEW page = {};
+    page.dwSize = sizeof(page);
+    page.dwFlags = icon ? PSP_USEHICON : 0;
+    page.hInstance = module;
+    page.hIcon = icon;
+    page.pszTemplate = MAKEINTRESOURCEW(templateId);
+    page.pfnDlgProc = InertPageProc;
+    return CreatePropertySheetPageW(&page);
+}
+
+// The plug-in's three page layouts and the harness's blank page in a sheet,
+// with procedures that do nothing: what the layouts cost before any work
+// of the plug-in (the link page's library is loaded beforehand).
+double OpenInertSheetOnce() {
+    SheetHarness harness;
+    HMODULE plugin = GetModuleHandleW(kPluginLibrary);
+    LoadedLibrary link(LoadLibraryW((DriverFilesFolder() + L"\\" + kLinkLibrary).c_str()));
+    if (!plugin || !link.Get()) return -1;
+    const double start = BenchMicroseconds();
+    HPROPSHEETPAGE pages[] = {
+        InertPage(plugin, kJobOptionsTemplate, nullptr), InertPage(plugin, kColorTemplate, nullptr),
+        InertPage(link.Get(), kLinkTemplate, LoadIconW(link.Get(), MAKEINTRESOURCEW(kLinkIcon))),
+        BlankPage()};
+    PROPSHEETHEADERW header = {};
+    header.dwSize = sizeof(header);
+    header.dwFlags = PSH_MODELESS;
+    header.pszCaption = L"Document Properties";
+    header.nPages = ARRAYSIZE(pages);
+    header.phpage = pages;
+    HWND sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
+    const double elapsed = BenchMicroseconds() - start;
+    if (!sheet) return -1;
+    DestroyWindow(sheet);
+    return elapsed;
+}
+
+// The kinds in turn, after one warm-up of each, so that all see the same
+// state of the process and the same load of the machine.
+bool BenchSheets() {
+    if (OpenSheetOnce(false) < 0 || OpenSheetOnce(true) < 0 || OpenInertSheetOnce() < 0)
+        return false;
+    InterleavedRounds rounds;
+    const size_t empty = rounds.Add([] { return OpenSheetOnce(false); });
+    const size_t plugin = rounds.Add([] { return OpenSheetOnce(true); });
+    const size_t inert = rounds.Add(OpenInertSheetOnce);
+    if (!rounds.Run(kSheetRounds)) return false;
+    PrintBenchHeader("document properties sheet", kSheetRounds);
+    PrintBenchRow("CommonUIProp to Job Options initialised", rounds.Median(plugin),
+                  "one empty page", rounds.Median(empty), rounds.MedianRatio(plugin, empty),
+                  kSheetTargetRatio);
+    PrintBenchRow("the same pages with inert procedures", rounds.Median(inert), "one empty page",
+                  rounds.Median(empty), rounds.MedianRatio(inert, empty), 0);
     return true;
 }
 
@@ -150,17 +212,12 @@ int wmain() {
         fprintf(stderr, "optiontree_bench: the sample printer is not installed\n");
         return 1;
     }
-    printf("option-tree walk, median of %d (target: under 1 us per item)\n", kWalkRounds);
+    PrintBenchHeader("option-tree walk", kWalkRounds);
     BenchWalk("sample-like tree", BuildSampleTree, printer.Get());
     BenchWalk("synthetic tree", BuildSyntheticTree, printer.Get());
-
-    double empty = 0, plugin = 0;
-    if (!BenchSheets(&empty, &plugin)) {
+    if (!BenchSheets()) {
         fprintf(stderr, "optiontree_bench: the sheet did not open\n");
         return 1;
     }
-    printf("sheet, median of %d: one empty page %.0f us; CommonUIProp to Job Options "
-           "initialised %.0f us = %.2fx (target: at most 3x)\n",
-           kSheetRounds, empty, plugin, plugin / empty);
     return 0;
 }

@@ -118,8 +118,8 @@ void InitSpecialTonerButton(HWND page, DocUiState *state) {
 bool HasColorSamplesEntry(const DocUiState *state, WCHAR *keyPath) {
     keyPath[0] = 0;
     if (state->pOemUiPsParam)
-        ReadCapabilityString(state->pOemUiPsParam->hPrinter, kColorSamplesKey, keyPath,
-                             kRegistryPathChars);
+        ReadKeptCapabilityString(state->pModelKeys, state->pOemUiPsParam->hPrinter,
+                                 kColorSamplesKey, keyPath, kRegistryPathChars);
     return keyPath[0] != 0;
 }
 

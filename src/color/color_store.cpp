@@ -45,23 +45,22 @@ DWORD PrintCartridge = 0;
 
 namespace color_store_detail {
 
-int ReadSettingCount(const WCHAR *file, const WCHAR *section) {
-    if (!file || !file[0]) return 0;
-    const int count = static_cast<int>(GetPrivateProfileIntW(section, kSettingNumKey, 0, file));
+int ReadSettingCount(const ConfigFileReader &file, const WCHAR *section) {
+    const int count = static_cast<int>(file.ReadInt(section, kSettingNumKey, 0));
     if (count <= 0) return 0;
     return count < kMaxSettings ? count : kMaxSettings;
 }
 
-UINT ReadSettingId(const WCHAR *file, const WCHAR *section, int index) {
+UINT ReadSettingId(const ConfigFileReader &file, const WCHAR *section, int index) {
     WCHAR key[kKeyChars];
     wsprintfW(key, kSettingIdFormat, index);
-    return GetPrivateProfileIntW(section, key, 0, file);
+    return file.ReadInt(section, key, 0);
 }
 
-bool ReadSettingName(const WCHAR *file, const WCHAR *section, UINT id, WCHAR *name) {
+bool ReadSettingName(const ConfigFileReader &file, const WCHAR *section, UINT id, WCHAR *name) {
     WCHAR key[kKeyChars];
     wsprintfW(key, kSettingNameFormat, static_cast<int>(id));
-    GetPrivateProfileStringW(section, key, L"", name, kSettingNameChars, file);
+    file.ReadString(section, key, L"", name, kSettingNameChars);
     return name[0] != 0;
 }
 
@@ -90,11 +89,12 @@ void SaveColorSettingsToRecord(HWND, DocUiState *state) {
     record->dwCustomGamma = state->slots.working[kSlotVXTone];
     record->dwPrintCartridge = PrintCartridge;
 
+    // The tuner's file is looked for only when a tuner setting needs it.
+    const uint32_t setting = record->dwColorTunerSetting;
+    if (!TunerSettingInUse(setting)) return;
     WCHAR path[kColorFilePathBytes / sizeof(WCHAR)];
     DWORD bytes = sizeof(path);
     const bool found = FindColorTunerFile(sheet, path, &bytes) != 0;
-    const uint32_t setting = record->dwColorTunerSetting;
-    if (!TunerSettingInUse(setting)) return;
     const WCHAR *section = reinterpret_cast<const WCHAR *>(TunerSection(setting));
     const WCHAR *file = found ? path : nullptr;
     const UINT id = TunerSettingId(setting);

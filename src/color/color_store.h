@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "core/driver_config.h"
 #include "optiontree/doc_ui_state.h"
 
 constexpr DWORD kColorFilePathBytes = 520;
@@ -30,21 +31,24 @@ int ForEachNamedSetting(const WCHAR *file, const WCHAR *section, Add add);
 void SaveColorSettingsToRecord(HWND page, DocUiState *state);
 
 namespace color_store_detail {
-int ReadSettingCount(const WCHAR *file, const WCHAR *section);
-UINT ReadSettingId(const WCHAR *file, const WCHAR *section, int index);
+int ReadSettingCount(const ConfigFileReader &file, const WCHAR *section);
+UINT ReadSettingId(const ConfigFileReader &file, const WCHAR *section, int index);
 // False when the setting has no name.
-bool ReadSettingName(const WCHAR *file, const WCHAR *section, UINT id, WCHAR *name);
+bool ReadSettingName(const ConfigFileReader &file, const WCHAR *section, UINT id, WCHAR *name);
 constexpr int kSettingNameChars = 66;  // 65 and the terminator
 }  // namespace color_store_detail
 
 template <typename Add>
 int ForEachNamedSetting(const WCHAR *file, const WCHAR *section, Add add) {
     using namespace color_store_detail;
-    const int count = ReadSettingCount(file, section);
+    if (!file || !file[0]) return 0;
+    // One reading of the file serves all its settings.
+    const ConfigFileReader settings(file);
+    const int count = ReadSettingCount(settings, section);
     for (int i = 0; i < count; ++i) {
-        const UINT id = ReadSettingId(file, section, i);
+        const UINT id = ReadSettingId(settings, section, i);
         WCHAR name[kSettingNameChars];
-        if (ReadSettingName(file, section, id, name)) add(name, id);
+        if (ReadSettingName(settings, section, id, name)) add(name, id);
     }
     return count;
 }

@@ -4,6 +4,7 @@
 #include "core/oem_ui_plugin.h"
 #include "core/os_version.h"
 #include "optiontree/option_tree.h"
+#include "printer/printer_ui.h"
 
 WCHAR *PluginIni;
 
@@ -20,14 +21,14 @@ HRESULT FailWith(DWORD error) {
     return E_FAIL;
 }
 
-void BuildHelpPath() {
+void BuildHelpPath(DriverConfigSnapshot &config) {
     const DWORD major = ReadOsVersion().dwMajorVersion;
     WCHAR name[kHelpNameChars];
-    GetPrivateProfileStringW(kDependentFilesSection,
-                             major < kHtmlHelpMajorVersion ? kHelpKey : kHtmlHelpKey, L"", name,
-                             kHelpNameChars, PluginIni);
+    config.ReadFileString(PluginIni, kDependentFilesSection,
+                          major < kHtmlHelpMajorVersion ? kHelpKey : kHtmlHelpKey, L"", name,
+                          kHelpNameChars);
     DWORD bytes = kHelpPathBytes;
-    BuildDriverFilePath(HelpFilePath, &bytes, name);
+    config.BuildDriverFilePath(HelpFilePath, &bytes, name);
 }
 
 }  // namespace
@@ -41,16 +42,17 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
         HeapAlloc(param->hOEMHeap, HEAP_ZERO_MEMORY, kPluginIniBufferBytes));
     if (!iniBuffer) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
     PluginIni = iniBuffer;
-    if (!FindDriverConfigFiles(param->hPrinter, PluginIni)) return E_FAIL;
+    // The driver's information and each configuration file are read once
+    // for the whole call.
+    DriverConfigSnapshot config(param->hPrinter);
+    if (!config.FindConfigFiles(PluginIni)) return E_FAIL;
 
-    BuildHelpPath();
+    BuildHelpPath(config);
 
     if (mode == OEMCUIP_DOCPROP) {
         plugin->pDocCuipParam = param;
-        return RunDocumentStep(plugin, param);
+        return RunDocumentStep(plugin, param, config);
     }
-    // The printer's installable options are handled by their own code;
-    // until then the driver keeps its own tree.
     plugin->pPrnCuipParam = param;
-    return E_NOTIMPL;
+    return RunPrinterStep(plugin, param);
 }

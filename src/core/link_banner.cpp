@@ -15,8 +15,8 @@ const WCHAR kLinkTargetKey[] = L"TabLinkName";
 void ReadLinkTarget(const DocUiState *state, WCHAR *target) {
     target[0] = 0;
     if (state->pOemUiPsParam)
-        ReadCapabilityString(state->pOemUiPsParam->hPrinter, kLinkTargetKey, target,
-                             kLinkTargetChars);
+        ReadKeptCapabilityString(state->pModelKeys, state->pOemUiPsParam->hPrinter,
+                                 kLinkTargetKey, target, kLinkTargetChars);
 }
 
 bool HasLinkTarget(const DocUiState *state) {

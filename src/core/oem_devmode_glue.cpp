@@ -13,7 +13,6 @@ static_assert(sizeof(WCHAR) == sizeof(char16_t), "record text is 16-bit");
 
 const WCHAR kSpecialKeySection[] = L"SpecialKey";
 const WCHAR kOnePassSeriesKey[] = L"1PassSeries";
-const WCHAR kCompressionKey[] = L"Compression";
 const char kGetDefaultSettingExport[] = "GetDefaultSetting";
 constexpr DWORD kCryptoDefaultMode = 1;
 
@@ -22,26 +21,27 @@ typedef BOOL(WINAPI *GetDefaultSettingFn)(void *block, DWORD mode);
 WCHAR *Wide(char16_t *text) { return reinterpret_cast<WCHAR *>(text); }
 const WCHAR *Wide(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
 
-// One record operation's view of the printer. The driver name and model
-// section are read once per operation: spooler calls dominate its cost.
+// One record operation's view of the printer: the driver's information and
+// each configuration file are read once, as spooler and profile calls
+// dominate its cost.
 class PrinterRecordEnvironment : public RecordEnvironment {
 public:
-    explicit PrinterRecordEnvironment(HANDLE printer) : printer_(printer) {}
+    explicit PrinterRecordEnvironment(HANDLE printer) : config_(printer) {}
 
     void FindDriverConfigFiles(char16_t *iniPath) override {
-        ::FindDriverConfigFiles(printer_, Wide(iniPath));
-        sectionRead_ = false;
+        config_.FindConfigFiles(Wide(iniPath));
     }
 
     int ReadOnePassSeries(const char16_t *iniPath) override {
+        // A path field the driver never had filled may hold no terminator:
+        // it names no file, and nothing past the field is read.
+        if (wcsnlen(Wide(iniPath), kPathChars) == kPathChars) return 0;
         return static_cast<int>(
-            GetPrivateProfileIntW(kSpecialKeySection, kOnePassSeriesKey, 0, Wide(iniPath)));
+            config_.ReadFileInt(Wide(iniPath), kSpecialKeySection, kOnePassSeriesKey, 0));
     }
 
     bool ReadDriverDirectory(char16_t *out, size_t chars) override {
-        DWORD needed = 0;
-        return GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(out),
-                                          static_cast<DWORD>(chars * sizeof(WCHAR)), &needed);
+        return config_.ReadDriverDirectory(Wide(out), static_cast<DWORD>(chars));
     }
 
     const char16_t *CapabilityPath() override {
@@ -49,30 +49,18 @@ public:
     }
 
     uint32_t ReadCompressionCapability() override {
-        const WCHAR *section = ModelSection();
-        if (!section[0]) return 0;
-        return GetPrivateProfileIntW(section, kCompressionKey, 0, CapabilityFile);
+        return config_.ReadCompressionCapability();
     }
 
     bool GetCryptoDefaults(uint32_t area[10]) override {
-        SideLibrary library(ModelSection());
+        SideLibrary library(config_);
         auto getDefault = library.ExportAs<GetDefaultSettingFn>(kGetDefaultSettingExport);
         if (!getDefault) return false;
         return getDefault(area, kCryptoDefaultMode) != 0;
     }
 
 private:
-    const WCHAR *ModelSection() {
-        if (!sectionRead_) {
-            ReadModelSection(printer_, section_, kModelSectionChars);
-            sectionRead_ = true;
-        }
-        return section_;
-    }
-
-    HANDLE printer_;
-    bool sectionRead_ = false;
-    WCHAR section_[kModelSectionChars] = {};
+    DriverConfigSnapshot config_;
 };
 
 // How many bytes at the input record belong to it: up to the end of the

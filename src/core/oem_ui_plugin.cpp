@@ -8,6 +8,8 @@
 #include "core/os_version.h"
 #include "core/plugin_module.h"
 #include "docevents/document_event.h"
+#include "printer/printer_events.h"
+#include "printer/prn_ui_state.h"
 
 #include <wchar.h>
 
@@ -45,6 +47,7 @@ void OemUiPlugin::ReleaseHeapBlocks() {
     if (!hOemHeap) return;
     FreeOnHeap(hOemHeap, pDocUiState);
     pDocUiState = nullptr;
+    if (pPrnUiState && HeapValidate(hOemHeap, 0, pPrnUiState)) ReleasePrnUiState(pPrnUiState);
     FreeOnHeap(hOemHeap, pPrnUiState);
     pPrnUiState = nullptr;
     hOemHeap = nullptr;
@@ -124,12 +127,15 @@ HRESULT STDMETHODCALLTYPE OemUiPlugin::DocumentPropertySheets(PPROPSHEETUI_INFO 
 HRESULT STDMETHODCALLTYPE OemUiPlugin::DevicePropertySheets(PPROPSHEETUI_INFO pPSUIInfo,
                                                            LPARAM lParam) {
     DetectOsVersion();
-    return RunDevicePropertySheets(pPSUIInfo, lParam);
+    return RunDevicePropertySheets(this, pPSUIInfo, lParam);
 }
 
-HRESULT STDMETHODCALLTYPE OemUiPlugin::PrinterEvent(PWSTR, INT iDriverEvent, DWORD, LPARAM) {
-    if (iDriverEvent == PRINTER_EVENT_INITIALIZE) return E_NOTIMPL;
-    return S_OK;
+HRESULT STDMETHODCALLTYPE OemUiPlugin::PrinterEvent(PWSTR pPrinterName, INT iDriverEvent, DWORD,
+                                                     LPARAM) {
+    // The event may be the first call in the spooler's process.
+    DetectOsVersion();
+    if (iDriverEvent != PRINTER_EVENT_INITIALIZE) return S_OK;
+    return InitializePrinter(pPrinterName) ? E_FAIL : S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE OemUiPlugin::QueryColorProfile(HANDLE, POEMUIOBJ, PDEVMODEW, PVOID,

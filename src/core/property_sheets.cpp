@@ -9,6 +9,8 @@
 #include "core/plugin_module.h"
 #include "joboptions/job_options_page.h"
 #include "optiontree/doc_ui_state.h"
+#include "printer/printer_ui.h"
+#include "printer/prn_ui_state.h"
 #include "resources/resource_ids.h"
 
 #include <shellapi.h>
@@ -83,9 +85,14 @@ HANDLE AddPluginPage(DocUiState *state, UINT templateId, DLGPROC procedure) {
 }
 
 // The folder of the plug-in ini: the path up to the backslash before its
-// first '.'.
-bool PluginIniFolder(HANDLE printer, WCHAR *folder) {
-    if (!FindDriverConfigFiles(printer, folder)) return false;
+// first '.'. The sheet's CommonUIProp found the path for this printer
+// already; only without it are the driver's files asked again.
+bool PluginIniFolder(const DocUiState *state, HANDLE printer, WCHAR *folder) {
+    folder[0] = 0;
+    if (state->pPluginIni)
+        lstrcpynW(folder, state->pPluginIni, kConfigPathChars);
+    else if (!FindDriverConfigFiles(printer, folder))
+        return false;
     WCHAR *dot = wcschr(folder, L'.');
     if (!dot) return false;
     WCHAR *cut = nullptr;
@@ -96,10 +103,10 @@ bool PluginIniFolder(HANDLE printer, WCHAR *folder) {
     return true;
 }
 
-bool LoadLinkPageLibrary(HANDLE printer, const WCHAR *libraryName) {
+bool LoadLinkPageLibrary(const DocUiState *state, HANDLE printer, const WCHAR *libraryName) {
     if (LinkPageLibrary) return true;
     WCHAR path[kConfigPathChars + kLinkValueChars];
-    if (!PluginIniFolder(printer, path)) return false;
+    if (!PluginIniFolder(state, printer, path)) return false;
     if (wcslen(path) + wcslen(libraryName) >= ARRAYSIZE(path)) return false;
     wcscat(path, libraryName);
     LinkPageLibrary = LoadLibraryW(path);
@@ -113,10 +120,12 @@ void AddLinkPage(DocUiState *state) {
     OpenedPrinter printer(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
     WCHAR address[kLinkValueChars] = L"";
     WCHAR library[kLinkValueChars] = L"";
-    ReadCapabilityString(printer.Get(), kLinkAddressKey, address, kLinkValueChars);
-    ReadCapabilityString(printer.Get(), kLinkLibraryKey, library, kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkAddressKey, address,
+                             kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkLibraryKey, library,
+                             kLinkValueChars);
     if (!address[0] || !library[0]) return;
-    if (!LoadLinkPageLibrary(printer.Get(), library)) return;
+    if (!LoadLinkPageLibrary(state, printer.Get(), library)) return;
 
     PROPSHEETPAGEW page;
     ZeroMemory(&page, sizeof(page));
@@ -148,7 +157,8 @@ void OpenLinkAddress(HWND page, const DocUiState *state) {
     const POEMUIPSPARAM sheet = state ? state->pOemUiPsParam : nullptr;
     if (!sheet) return;
     WCHAR address[kLinkValueChars] = L"";
-    ReadCapabilityString(sheet->hPrinter, kLinkAddressKey, address, kLinkValueChars);
+    ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter, kLinkAddressKey, address,
+                             kLinkValueChars);
     if (address[0]) ShellExecuteW(page, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -207,9 +217,13 @@ HRESULT RunDocumentPropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, L
     }
 }
 
-HRESULT RunDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM lParam) {
+HRESULT RunDevicePropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, LPARAM lParam) {
     if (!ValidSheetInfo(info)) return FailWith(ERROR_INVALID_PARAMETER);
     switch (info->Reason) {
+    case PROPSHEETUI_REASON_INIT:
+        KeepPrinterSheet(plugin->pPrnUiState, info);
+        info->Result = 1;
+        break;
     case PROPSHEETUI_REASON_GET_INFO_HEADER: {
         PROPSHEETUI_INFO_HEADER *header = reinterpret_cast<PROPSHEETUI_INFO_HEADER *>(lParam);
         if (header) header->pTitle = const_cast<WCHAR *>(kDeviceSheetTitle);
@@ -217,6 +231,7 @@ HRESULT RunDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM lParam) {
         break;
     }
     case PROPSHEETUI_REASON_DESTROY:
+        ReleasePrnUiState(plugin->pPrnUiState);
         info->Result = 1;
         break;
     case PROPSHEETUI_REASON_SET_RESULT:

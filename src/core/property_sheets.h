@@ -6,4 +6,4 @@
 class OemUiPlugin;
 
 HRESULT RunDocumentPropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, LPARAM lParam);
-HRESULT RunDevicePropertySheets(PPROPSHEETUI_INFO info, LPARAM lParam);
+HRESULT RunDevicePropertySheets(OemUiPlugin *plugin, PPROPSHEETUI_INFO info, LPARAM lParam);

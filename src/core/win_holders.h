@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <winspool.h>
 
 class GlobalBlock {
 public:
@@ -87,4 +88,25 @@ public:
 
 private:
     HANDLE handle_ = nullptr;
+};
+
+// A printer opened by name for one operation.
+class SpoolerPrinter {
+public:
+    SpoolerPrinter() = default;
+    ~SpoolerPrinter() {
+        if (printer_) ClosePrinter(printer_);
+    }
+    SpoolerPrinter(const SpoolerPrinter &) = delete;
+    SpoolerPrinter &operator=(const SpoolerPrinter &) = delete;
+    bool Open(const WCHAR *name, ACCESS_MASK access) {
+        PRINTER_DEFAULTSW defaults = {nullptr, nullptr, access};
+        if (!name || !OpenPrinterW(const_cast<WCHAR *>(name), &printer_, &defaults))
+            printer_ = nullptr;
+        return printer_ != nullptr;
+    }
+    HANDLE Get() const { return printer_; }
+
+private:
+    HANDLE printer_ = nullptr;
 };

@@ -23,9 +23,9 @@ bool Narrow(const WCHAR *text, char *out, int bytes) {
 
 }  // namespace
 
-DWORD QueryIcCardDriver(HANDLE printer) {
+DWORD QueryIcCardDriver(HANDLE printer, const WCHAR *modelKeys) {
     WCHAR name[kSideLibraryNameChars];
-    ReadCapabilityString(printer, kCardLibraryKey, name, kSideLibraryNameChars);
+    ReadKeptCapabilityString(modelKeys, printer, kCardLibraryKey, name, kSideLibraryNameChars);
     if (!name[0]) return 0;
     WCHAR path[kSideLibraryPathBytes / sizeof(WCHAR)];
     DWORD bytes = kSideLibraryPathBytes;

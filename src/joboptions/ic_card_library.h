@@ -5,5 +5,6 @@
 #include <windows.h>
 
 // The library's "QueryCardDriver" answer; 0 when no library is named or it,
-// or its export, is missing.
-DWORD QueryIcCardDriver(HANDLE printer);
+// or its export, is missing. `modelKeys`: the model section's lines the
+// sheet kept, if any (see ReadKeptCapabilityString).
+DWORD QueryIcCardDriver(HANDLE printer, const WCHAR *modelKeys = nullptr);

@@ -13,7 +13,11 @@
 #include "joboptions/job_options_variant_ids.h"
 #include "joboptions/secure_print.h"
 #include "optiontree/option_tree.h"
+#include "overlays/overlay_ids.h"
+#include "overlays/overlay_store_glue.h"
+#include "overlays/overlays_dialog.h"
 #include "resources/resource_ids.h"
+#include "watermarks/watermark_dialogs.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -67,8 +71,10 @@ OemDevmode *Record(const DocUiState *state) {
                                 : nullptr;
 }
 
+// A page not shown yet has nothing to draw on: its picture is drawn when
+// the page is first painted.
 void DrawQualityPicture(HWND page, const DocUiState *state) {
-    if (!SlotPresent(state, kSlotVXResolution)) return;
+    if (!SlotPresent(state, kSlotVXResolution) || !IsWindowVisible(page)) return;
     const DWORD quality = state->slots.working[kSlotVXResolution];
     if (quality >= ARRAYSIZE(kQualityBitmaps)) return;
     DrawFramedDib(page, PluginModule, kQualityBitmaps[quality], IDC_QUALITY_PICTURE);
@@ -212,6 +218,8 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
 
     RefreshPage(page, state);
     SheetVisitFlags |= kPluginPageInitialised;
+    state->watermarks.dwNoneFirstPageOnly = 0;
+    state->watermarks.dwNoneBackground = 0;
     return FALSE;
 }
 
@@ -298,8 +306,16 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         LocalizedDialogBox(PluginModule, IDD_ABOUT, page, AboutDialogProc,
                            reinterpret_cast<LPARAM>(state));
         return TRUE;
+    case IDC_JOB_OVERLAYS:
+        if (LocalizedDialogBox(PluginModule, IDD_OVERLAYS, page, OverlaysDialogProc,
+                               reinterpret_cast<LPARAM>(state)))
+            NotifySheetChanged(page);
+        return TRUE;
     case IDC_DEFAULT:
         RestoreDefaults(page, state);
+        return TRUE;
+    case IDC_WATERMARKS_BUTTON:
+        if (OpenWatermarksDialog(page, state)) NotifySheetChanged(page);
         return TRUE;
     case IDC_BANNER:
     case IDC_LINK_TEXT:
@@ -374,10 +390,13 @@ BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
         return TRUE;
     case PSN_APPLY:
         ReportPageOk(state);
+        CommitWatermarksOnApply(state);
+        CommitOverlayStore(state);
         DeleteLinkFont();
         SetWindowLongPtrW(page, DWLP_MSGRESULT, PSNRET_NOERROR);
         return TRUE;
     case PSN_RESET:
+        DropWatermarksOnReset(state);
         DeleteLinkFont();
         return FALSE;
     default:

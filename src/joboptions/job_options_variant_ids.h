@@ -17,3 +17,4 @@
 #define IDC_PUNCH                       1582
 #define IDC_BIND_POSITION_LABEL         1583
 #define IDC_BIND_POSITION               1584
+#define IDC_WATERMARKS_BUTTON           1535

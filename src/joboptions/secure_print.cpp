@@ -39,7 +39,8 @@ uint32_t &JobType(DocUiState *state) { return state->slots.working[kSlotVXJobTyp
 
 bool CryptoConfigured(const DocUiState *state) {
     WCHAR name[kSideLibraryNameChars];
-    ReadCapabilityString(SheetPrinter(state), kCryptoLibraryKey, name, kSideLibraryNameChars);
+    ReadKeptCapabilityString(state->pModelKeys, SheetPrinter(state), kCryptoLibraryKey, name,
+                             kSideLibraryNameChars);
     return name[0] != 0;
 }
 
@@ -155,7 +156,7 @@ private:
 }  // namespace
 
 void QueryCardLibraryAtStart(HWND page, DocUiState *state) {
-    state->fIcCardDriver = QueryIcCardDriver(SheetPrinter(state));
+    state->fIcCardDriver = QueryIcCardDriver(SheetPrinter(state), state->pModelKeys);
     if (!state->fIcCardDriver) return;
     WCHAR name[kJobTypeNameChars];
     if (LoadLocalizedString(PluginModule, IDS_JOB_TYPE_IC_CARD, name, kJobTypeNameChars))

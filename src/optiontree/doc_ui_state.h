@@ -5,6 +5,8 @@
 
 #include "core/platform_oem.h"
 #include "optiontree/feature_slots.h"
+#include "overlays/overlay_set.h"
+#include "watermarks/watermark_list.h"
 
 struct DocUiState {
     HANDLE hComPropSheet;
@@ -17,12 +19,22 @@ struct DocUiState {
     // Page-private working values of the Job Options page and its dialogs.
     DWORD fWatermarksDirty;
     DWORD dwOverlayState;
+    // The Overlays dialog's working set while it is open, and the index of
+    // the definition that Define Overlays edits.
+    OverlaySet *pOverlaySet;
+    OverlayDefTable apOverlayDef;
+    DWORD dwOverlayEditIndex;
     DWORD fIcCardDriver;
     DWORD dwCompressionLevel;
     // The Color page's copy of the record's colour-tuner setting.
     DWORD dwColorTunerSetting;
     WCHAR *pPluginIni;
     HANDLE hLinkPage;
+    WatermarkList watermarks;
+    // The model section's lines as the sheet's CommonUIProp read them, on
+    // the OEM heap; null when they could not be kept (the pages then read
+    // the capability file).
+    WCHAR *pModelKeys;
 };
 
 inline bool SlotPresent(const DocUiState *state, uint32_t slot) {

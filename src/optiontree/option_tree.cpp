@@ -173,18 +173,32 @@ void ClearPluginItems(POEMCUIPPARAM param) {
     }
 }
 
-}  // namespace
-
-void ScanDriverOptionItems(DocUiState *state) {
+// The scan with the model's "Compression" value already read.
+void ScanItemsWithCompression(DocUiState *state, UINT compression) {
     POEMCUIPPARAM param = state->pOemCuipParam;
     SharedHelpExt = static_cast<POIEXT>(HeapAlloc(param->hOEMHeap, HEAP_ZERO_MEMORY, sizeof(OIEXT)));
     if (SharedHelpExt) {
         SharedHelpExt->cbSize = sizeof(OIEXT);
         SharedHelpExt->pHelpFile = HelpFilePath;
     }
-    if (ReadCompressionCapability(param->hPrinter) & kCompressionSelectable)
-        state->slots.index[kSlotCompression] = 0;
+    if (compression & kCompressionSelectable) state->slots.index[kSlotCompression] = 0;
     WalkDriverItems(state);
+}
+
+// The model section's lines on the OEM heap, for the pages of this sheet.
+WCHAR *KeepModelKeys(HANDLE heap, DriverConfigSnapshot &config) {
+    std::u16string lines;
+    if (!config.KeepModelSection(&lines)) return nullptr;
+    const SIZE_T bytes = (lines.size() + 1) * sizeof(WCHAR);
+    WCHAR *kept = static_cast<WCHAR *>(HeapAlloc(heap, 0, bytes));
+    if (kept) memcpy(kept, lines.c_str(), bytes);
+    return kept;
+}
+
+}  // namespace
+
+void ScanDriverOptionItems(DocUiState *state) {
+    ScanItemsWithCompression(state, ReadCompressionCapability(state->pOemCuipParam->hPrinter));
 }
 
 void WalkDriverItems(DocUiState *state) {
@@ -193,7 +207,7 @@ void WalkDriverItems(DocUiState *state) {
     for (DWORD i = 0; i < param->cDrvOptItems; ++i) ScanItem(state, i, param->pDrvOptItems[i]);
 }
 
-HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param) {
+HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param, DriverConfigSnapshot &config) {
     if (!param->pOEMOptItems) {
         param->cOEMOptItems = 0;
         return S_OK;
@@ -210,8 +224,9 @@ HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param) {
     state->pOemCuipParam = param;
     ResetSlotTable(&state->slots);
     state->pPluginIni = PluginIni;
+    state->pModelKeys = KeepModelKeys(param->hOEMHeap, config);
 
-    ScanDriverOptionItems(state);
+    ScanItemsWithCompression(state, config.ReadCompressionCapability());
     state->slots.working[kSlotHideStandardUI] = plugin->fHideStandardUICalled;
     return S_OK;
 }

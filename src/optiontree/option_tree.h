@@ -5,10 +5,12 @@
 
 #include "optiontree/doc_ui_state.h"
 
+class DriverConfigSnapshot;
 class OemUiPlugin;
 
-// The document step of CommonUIProp (both of the driver's calls).
-HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param);
+// The document step of CommonUIProp (both of the driver's calls), with the
+// driver's configuration that the call read.
+HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param, DriverConfigSnapshot &config);
 
 void ScanDriverOptionItems(DocUiState *state);
 // The per-item part of the walk: slots, hiding, help and the paper and

@@ -151,6 +151,57 @@ TEST_F(DevModeTest, UnqualifiedIniAndUnknownModelLeaveTheirFields) {
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
 }
 
+// Writes `bytes` as the whole of a file in the driver folder.
+void WriteDriverBytes(const std::wstring &file, const std::string &bytes) {
+    HANDLE handle = CreateFileW(DriverFilePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(handle);
+}
+
+// UTF-16 little-endian bytes with their byte-order mark.
+std::string Utf16Bytes(const std::wstring &text) {
+    std::string bytes = "\xFF\xFE";
+    for (WCHAR c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+TEST_F(DevModeTest, ConfigurationFilesAnswerAsTheProfileFunctionsInEveryEncoding) {
+    const WCHAR name[] = L"SX Test \x00C9ncodings";
+    // The model section is named in another letter case, the number is
+    // quoted and hexadecimal, and a second section of the same name is
+    // never read.
+    WriteDriverBytes(L"sxt_utf16.cap",
+                     Utf16Bytes(L"; model\r\n[Capability]\r\n  sx test \x00C9NCODINGS = "
+                                L"Wide Model \r\n[WIDE model]\r\nCompression = "
+                                L"\"0x0900\"\r\nCryptoDll=sxcrypt.dll\r\n"
+                                L"[Wide Model]\r\nCompression=0\r\n"));
+    WriteDriverBytes(L"sxt_utf8.ini", "\xEF\xBB\xBF[OEMFiles]\nOEMConfigFile1 = 'sxoemui.dll'\n"
+                                      "[SpecialKey]\n1PassSeries= 1 \n");
+    TestPrinter printer(name, {L"sxt_utf8.ini", L"sxt_utf16.cap"});
+    ASSERT_TRUE(printer.Installed());
+    PrinterHandle handle(name);
+    DriverDevmode out;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+
+    const std::wstring cap = DriverFilePath(L"sxt_utf16.cap");
+    const std::wstring ini = DriverFilePath(L"sxt_utf8.ini");
+    WCHAR section[128];
+    GetPrivateProfileStringW(L"Capability", name, L"", section, 128, cap.c_str());
+    EXPECT_STREQ(section, L"Wide Model");
+    const UINT compression = GetPrivateProfileIntW(section, L"Compression", 0, cap.c_str());
+    EXPECT_EQ(compression, 0x900u);
+    EXPECT_EQ(out.rec()->wCompression, CompressionFromCapability(compression));
+    EXPECT_EQ(out.rec()->dw1PassSeries, 1u);
+    EXPECT_EQ(Text(out.rec()->wszPluginIniPath), ini);
+    EXPECT_NE(out.rec()->dwCryptoSetting0, 0xABABABABu);
+}
+
 TEST_F(DevModeTest, MissingEncryptionLibraryKeepsTheEncryptionFields) {
     const WCHAR name[] = L"SX Test No Crypto";
     WriteDriverProfile(L"sxt_nocrypto.cap", L"Capability", name, L"NoCrypto");

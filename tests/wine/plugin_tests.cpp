@@ -279,7 +279,9 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     param.cOEMOptItems = 7;
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
     EXPECT_EQ(param.cOEMOptItems, 0u);
-    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_PRNPROP, &param), E_NOTIMPL);
+    // In printer mode it adds one: the detection button.
+    EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_PRNPROP, &param), S_OK);
+    EXPECT_EQ(param.cOEMOptItems, 1u);
 
     TestPrinter bare(L"SX Test Bare", {L"sxoemui.dll"});
     ASSERT_TRUE(bare.Installed());

@@ -255,3 +255,24 @@ TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
 }
 
 }  // namespace
+
+TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
+    const HostRun event = RunHost(L"printer-event");
+    EXPECT_EQ(0u, event.exitCode) << event.output;
+    EXPECT_TRUE(Contains(event.output, "PrinterEvent(PRINTER_EVENT_INITIALIZE) -> S_OK")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "FeatureKeyword after:\n  VXOptionTray=0")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "InstalledMemory=512MB")) << event.output;
+    EXPECT_TRUE(Contains(event.output, "flags@224=0x0000002E")) << event.output;
+
+    const HostRun refresh = RunHost(L"config-device");
+    EXPECT_EQ(0u, refresh.exitCode) << refresh.output;
+    EXPECT_TRUE(Contains(refresh.output, "ConfigDeviceOptionExp -> 1")) << refresh.output;
+
+    const HostRun properties = RunHost(L"prnprops --detect --press ok");
+    EXPECT_EQ(0u, properties.exitCode) << properties.output;
+    EXPECT_TRUE(Contains(properties.output, "items after:\n  VXOptionTray: 0\n")) << properties.output;
+    EXPECT_TRUE(Contains(properties.output, "  InstalledMemory: 512MB\n")) << properties.output;
+
+    EXPECT_EQ(2u, RunHost(L"docprops --detect").exitCode);
+    EXPECT_EQ(1u, RunHost(L"config-device --printer \"No Such Printer\"").exitCode);
+}

@@ -22,9 +22,11 @@ constexpr int kListTextChars = 128;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
 
-const DLGTEMPLATE *SecurePageTemplate() {
+const std::vector<std::wstring> kOverlayModes = {L"Off", L"Print Overlay", L"Register Overlay"};
+
+const DLGTEMPLATE *SecurePageTemplate(UINT id = IDD_TEST_SECURE_JOB_OPTIONS) {
     HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_SECURE_JOB_OPTIONS), RT_DIALOG);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
     return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
@@ -45,10 +47,15 @@ void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
         items->punch = tree.AddFeature("VXPunch", setup.punch, kPunches);
     }
     tree.AddMirror(1);
+    if (setup.withOverlay) {
+        items->overlay = tree.AddFeature("VXOverlay", setup.overlayMode, kOverlayModes);
+        items->postScriptOutput = tree.AddPostScriptOutput(0);
+    }
     for (const auto &setting : setup.settings) tree.SetDriverSetting(setting.first, setting.second);
 }
 
 void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
+    lstrcpynW(dm->dmFormName, setup.formName.c_str(), CCHFORMNAME);
     dm->dmPaperSize = setup.paperSize;
     dm->dmOrientation = setup.documentOrientation;
     reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
@@ -80,8 +87,12 @@ PageOpening::PageOpening(const PageSetup &setup)
         std::memcpy(harness.Record(), setup.record.data(), kRecordBytes);
     if (setup.editRecord) setup.editRecord(reinterpret_cast<OemDevmode *>(harness.Record()));
     harness.hideStandardUI = setup.hideStandardUI;
-    if (setup.secureLayout) {
-        harness.jobOptionsTemplate = SecurePageTemplate();
+    harness.sheetFlags = setup.sheetFlags;
+    if (setup.pageLayout) {
+        harness.jobOptionsTemplate = setup.pageLayout;
+    } else if (setup.secureLayout) {
+        harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
+                                                          : SecurePageTemplate();
         if (!harness.jobOptionsTemplate) return;
     }
     if (!harness.AddPluginPages() || !harness.Open()) return;
@@ -137,6 +148,13 @@ bool ModelPrinter::Share() {
     }
     ClosePrinter(handle);
     return shared;
+}
+
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
 
 void CloseLeftoverWindows() {

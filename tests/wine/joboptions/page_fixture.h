@@ -37,11 +37,23 @@ struct PageSetup {
     // The record as an earlier opening left it; empty for the default one.
     std::vector<BYTE> record;
     std::function<void(OemDevmode *)> editRecord;
+    // Another of the tests' page layouts, by its resource id.
+    UINT layoutTemplate = 0;
+    // The overlay-mode item and the driver's PostScript output item.
+    bool withOverlay = false;
+    LONG overlayMode = 0;
+    // The flags of the sheet parameters (DM_NOPERMISSION).
+    DWORD sheetFlags = 0;
+    // A page layout of the test program's own, in place of the secure one.
+    const DLGTEMPLATE *pageLayout = nullptr;
+    // The form and orientation the driver's public DEVMODE names.
+    std::wstring formName;
 };
 
 // Item indices of one opening's tree.
 struct TreeItems {
     DWORD copies = 0, jobType = 0, bindPosition = 0, staple = 0, punch = 0;
+    DWORD overlay = 0, postScriptOutput = 0;
 };
 
 class PageOpening {
@@ -87,6 +99,9 @@ private:
     std::wstring iniPath_;
     std::unique_ptr<TestPrinter> printer_;
 };
+
+// A dialog template among the test program's own resources; null when absent.
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
 // Dialogs that a failed test left open on this thread are closed, so the
 // next test starts clean.

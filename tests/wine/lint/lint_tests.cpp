@@ -18,13 +18,13 @@ namespace {
 const WCHAR *const kModelFiles[] = {
     L"sxc4200.ini", L"sxc4200.cap", L"sxc4200.ppd", L"sxc4200.ver",  L"sxc4200.hft",
     L"sxc4200.ccm", L"sxoemui.dll", L"sxcrypt.dll", L"sxlink.dll",   L"sxcard.dll",
-    L"sxjobinf.dll", L"sxcolorap.exe",
+    L"sxjobinf.dll", L"sxcolorap.exe", L"sxwmfont.lst", L"sxnetopt.dll", L"sxusbopt.dll",
 };
 
-// Files the sample model names that other work is still adding: the help
-// files, the watermark font list and the two option-detection libraries.
-// Reported as missing until they land; drop each name here when it does.
-const char *const kNotYetShipped[] = {"HELP", "HTMLHELP", "WMFONT", "NetExtDLL", "USBExtDLL"};
+// Files the sample model names that it does not ship yet: the two help
+// files. Reported as missing until they land; drop each name here when it
+// does.
+const char *const kNotYetShipped[] = {"HELP", "HTMLHELP"};
 
 const WCHAR kLintPrinter[] = L"SX Lint Foreign Driver";
 

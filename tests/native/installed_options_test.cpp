@@ -1,0 +1,245 @@
+#include "printer/installed_options.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Entry(const std::string &keyword, const std::string &setting) {
+    return keyword + std::string(1, '\0') + setting + std::string(1, '\0') + "\n";
+}
+
+const std::string kListEnd("\0\0", 2);
+
+struct Buffer {
+    explicit Buffer(const std::string &text) : bytes(kFeatureKeywordBytes, 0xEE) {
+        std::copy(text.begin(), text.end(), bytes.begin());
+        length = static_cast<uint32_t>(text.size());
+    }
+    std::string Text() const { return std::string(bytes.begin(), bytes.begin() + length); }
+    uint32_t Replace(const char *keyword, const char *setting) {
+        length = ReplaceFeatureValue(bytes.data(), length, keyword, setting);
+        return length;
+    }
+    std::vector<uint8_t> bytes;
+    uint32_t length;
+};
+
+ProfileLookup LookupOf(const std::map<std::string, std::string> &values) {
+    return [values](const char *key) {
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    };
+}
+
+}  // namespace
+
+TEST(ReplaceFeatureValue, RewritesEveryEntryOfTheKeywordAndFollowsTheLength) {
+    Buffer list(Entry("VXHDD", "True") + Entry("VXFinisher", "True") + Entry("VXHDD", "True") +
+                kListEnd);
+    const uint32_t before = list.length;
+    EXPECT_EQ(list.Replace("VXHDD", "False"), before + 2);
+    EXPECT_EQ(list.Text(), Entry("VXHDD", "False") + Entry("VXFinisher", "True") +
+                               Entry("VXHDD", "False") + kListEnd);
+    // The driver's own entries carry no NUL after the setting; ours do.
+    Buffer driver(std::string("VXHDD\0True\nVXFinisher\0False\n", 28) + kListEnd);
+    driver.Replace("VXFinisher", "True");
+    EXPECT_EQ(driver.Text(), std::string("VXHDD\0True\n", 11) + Entry("VXFinisher", "True") + kListEnd);
+}
+
+TEST(ReplaceFeatureValue, AbsentOrPrefixKeywordsLeaveTheListAsItWas) {
+    const std::string text = Entry("VXHDDSpool", "True") + Entry("VXFinisher", "True") + kListEnd;
+    Buffer list(text);
+    EXPECT_EQ(list.Replace("VXHDD", "False"), text.size());
+    EXPECT_EQ(list.Text(), text);
+    EXPECT_EQ(list.Replace("vxfinisher", "False"), text.size());
+    EXPECT_EQ(list.Replace("", "False"), text.size());
+    EXPECT_EQ(list.Text(), text);
+}
+
+TEST(ReplaceFeatureValue, StopsAtTheListEndAndBoundsTheClaimedLength) {
+    Buffer list(Entry("VXHDD", "True") + kListEnd + "garbage after the end");
+    const uint32_t listBytes = static_cast<uint32_t>(Entry("VXHDD", "True").size() + 2);
+    EXPECT_EQ(list.Replace("VXHDD", "False"), listBytes + 1);
+    EXPECT_EQ(list.Text(), Entry("VXHDD", "False") + kListEnd);
+    // A size beyond the buffer reads only the buffer.
+    Buffer claimed(Entry("VXHDD", "True") + kListEnd);
+    EXPECT_EQ(ReplaceFeatureValue(claimed.bytes.data(), 100000, "VXHDD", "False"), listBytes + 1);
+    // A zero length reads nothing.
+    Buffer empty(Entry("VXHDD", "True") + kListEnd);
+    EXPECT_EQ(ReplaceFeatureValue(empty.bytes.data(), 0, "VXHDD", "False"), 0u);
+}
+
+TEST(ReplaceFeatureValue, NeverGrowsPastTheBufferAndKeepsTheLaterSteps) {
+    // Filler so that the list is exactly full.
+    std::string text = Entry("VXHDD", "True") + Entry("VXFinisher", "False");
+    const std::string filler = "VXPad";
+    while (text.size() + Entry(filler, "x").size() + 2 <= kFeatureKeywordBytes)
+        text += Entry(filler, "x");
+    text += std::string(kFeatureKeywordBytes - 2 - text.size(), 'p') + kListEnd;
+    ASSERT_EQ(text.size(), kFeatureKeywordBytes);
+    Buffer list(text);
+    // Growing by one byte does not fit: the data stays exactly as it was.
+    EXPECT_EQ(list.Replace("VXHDD", "False"), kFeatureKeywordBytes);
+    EXPECT_EQ(list.Text(), text);
+    EXPECT_EQ(list.bytes.size(), kFeatureKeywordBytes);
+    // A shrinking step still runs, and then the growing one fits.
+    EXPECT_EQ(list.Replace("VXFinisher", "Tru"), kFeatureKeywordBytes - 2);
+    EXPECT_EQ(list.Replace("VXHDD", "False"), kFeatureKeywordBytes - 1);
+    // Repeated growth ends at the bound, never past it.
+    Buffer grow(Entry("VXHDD", "T") + kListEnd);
+    std::string setting = "T";
+    for (int i = 0; i < 400; ++i) {
+        setting += "x";
+        grow.Replace("VXHDD", setting.c_str());
+        ASSERT_LE(grow.length, kFeatureKeywordBytes);
+    }
+    EXPECT_EQ(grow.length, kFeatureKeywordBytes);
+    EXPECT_EQ(grow.bytes[kFeatureKeywordBytes - 1], 0);
+}
+
+TEST(ReplaceFeatureValue, AMatchRestartsAtTheKeywordsFirstCharacter) {
+    // "VVXHDD": the second V does not start a new match.
+    Buffer list(Entry("VVXHDD", "True") + Entry("XVXHDD", "True") + kListEnd);
+    list.Replace("VXHDD", "False");
+    EXPECT_EQ(list.Text(), Entry("VVXHDD", "True") + Entry("XVXHDD", "False") + kListEnd);
+}
+
+TEST(InstalledFeatures, MapsTheOptionFlagsToTheNineKeywordsInOrder) {
+    InstalledOptions options;
+    options.installed = 0x5A;
+    options.memoryMb = 256;
+    options.punchType = 4;
+    options.spotColor = 2;
+    options.jobLimitation = 1;
+    FeatureValue values[kInstalledFeatureCount];
+    ASSERT_EQ(InstalledFeatureValues(options, false, values), 9u);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"VXOptionMPF", "True"},  {"VXOptionDuplex", "False"}, {"VXFinisher", "True"},
+        {"VXPunchUnit", "None"},  {"VXJobLimit", "True"},      {"VXOptionTray", "4"},
+        {"VXHDD", "False"},       {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(values[i].keyword, expected[i].first);
+        EXPECT_EQ(values[i].setting, expected[i].second);
+    }
+    options = {};
+    options.installed = 0x23;
+    options.punchType = 3;
+    options.spotColor = 7;
+    options.jobLimitation = 1;
+    options.storage = 1;
+    ASSERT_EQ(InstalledFeatureValues(options, true, values), 8u);
+    EXPECT_EQ(values[3].setting, "Type3");
+    EXPECT_EQ(values[4].setting, "False");  // never on from OS major version 6
+    EXPECT_EQ(values[5].setting, "2");
+    EXPECT_EQ(values[6].setting, "True");
+    EXPECT_EQ(values[7].keyword, std::string("VXSpecialTonerInstalled"));
+    EXPECT_EQ(values[7].setting, "None");
+    options.memoryMb = -5;
+    EXPECT_EQ(InstalledFeatureValues(options, true, values), 8u);
+}
+
+TEST(InstalledFeatures, RewriteLeavesMemoryAloneWhenNoneIsReported) {
+    const std::string start = Entry("InstalledMemory", "128MB") + Entry("VXOptionDuplex", "True") +
+                              Entry("VXOptionTray", "0") + kListEnd;
+    Buffer list(start);
+    InstalledOptions options;
+    options.installed = 0x01;
+    list.length = RewriteInstalledFeatures(list.bytes.data(), list.length, options, false);
+    EXPECT_EQ(list.Text(), Entry("InstalledMemory", "128MB") + Entry("VXOptionDuplex", "False") +
+                               Entry("VXOptionTray", "1") + kListEnd);
+    options.memoryMb = 2048;
+    list.length = RewriteInstalledFeatures(list.bytes.data(), list.length, options, false);
+    EXPECT_EQ(list.Text().substr(0, Entry("InstalledMemory", "2048MB").size()),
+              Entry("InstalledMemory", "2048MB"));
+}
+
+TEST(OptionsFiles, ReadTheNetworkAndUsbColumns) {
+    const InstalledOptions network = ReadInstalledOptions(
+        LookupOf({{"Installed", "48"}, {"Random Access Memory", "512"}, {"SD Card", "1"},
+                  {"PunchType", "2"}, {"JobLimitationMode", "1"}, {"SpotColor", "1"},
+                  {"RAM", "999"}}),
+        OptionsColumn::Network);
+    EXPECT_EQ(network.installed, 48u);
+    EXPECT_EQ(network.memoryMb, 512);
+    EXPECT_EQ(network.storage, 1u);
+    EXPECT_EQ(network.punchType, 2u);
+    EXPECT_EQ(network.jobLimitation, 1u);
+    EXPECT_EQ(network.spotColor, 1u);
+    const InstalledOptions usb = ReadInstalledOptions(
+        LookupOf({{"Installed", "272"}, {"RAM", "  -12"}, {"SD Card", "0"}}), OptionsColumn::Usb);
+    EXPECT_EQ(usb.installed, 272u);
+    EXPECT_EQ(usb.storage, 1u);
+    EXPECT_EQ(usb.memoryMb, -12);
+    EXPECT_EQ(ReadInstalledOptions(LookupOf({{"Installed", "16"}}), OptionsColumn::Usb).storage, 0u);
+    const InstalledOptions missing = ReadInstalledOptions(LookupOf({}), OptionsColumn::Network);
+    EXPECT_EQ(missing.installed, 0u);
+    EXPECT_EQ(missing.memoryMb, 0);
+}
+
+TEST(OptionsFiles, IntegersReadAsTheProfileFunctionsReadThem) {
+    EXPECT_EQ(ParseProfileInteger("256"), 256);
+    EXPECT_EQ(ParseProfileInteger(" \t+64MB"), 64);
+    EXPECT_EQ(ParseProfileInteger("-7"), -7);
+    EXPECT_EQ(ParseProfileInteger("abc"), 0);
+    EXPECT_EQ(ParseProfileInteger("--1"), 0);
+    EXPECT_EQ(ParseProfileInteger(""), 0);
+    EXPECT_EQ(ParseProfileInteger("99999999999999999999"), INT32_MAX);
+    EXPECT_EQ(ParseProfileInteger("-99999999999999999999"), INT32_MIN);
+}
+
+TEST(DetectedSelections, FollowTheItemsOptionOrder) {
+    InstalledOptions options;
+    options.installed = 0x30;
+    uint32_t vector[kDetectedSelectionCount];
+    BuildDetectedSelections(options, false, 1, vector);
+    uint32_t sel = 99;
+    ASSERT_TRUE(DetectedSelectionFor(vector, 5, &sel));
+    EXPECT_EQ(sel, 0u);  // duplex installed
+    DetectedSelectionFor(vector, 9, &sel);
+    EXPECT_EQ(sel, 1u);  // feeder installed
+    DetectedSelectionFor(vector, 3, &sel);
+    EXPECT_EQ(sel, 1u);  // no storage
+    DetectedSelectionFor(vector, 8, &sel);
+    EXPECT_EQ(sel, 0u);  // no finisher
+    DetectedSelectionFor(vector, 7, &sel);
+    EXPECT_EQ(sel, 1u);
+    EXPECT_FALSE(DetectedSelectionFor(vector, 13, &sel));
+    EXPECT_FALSE(DetectedSelectionFor(vector, 2, &sel));
+
+    options.installed = 0x0F | kInstalledFinisher;
+    options.jobLimitation = 1;
+    options.punchType = 2;
+    options.spotColor = 2;
+    options.storage = 1;
+    BuildDetectedSelections(options, false, 0, vector);
+    EXPECT_EQ(std::vector<uint32_t>(vector, vector + 9),
+              (std::vector<uint32_t>{0, 1, 4, 0, 1, 0, 1, 0, 2}));
+    BuildDetectedSelections(options, true, 0, vector);
+    EXPECT_EQ(vector[7], 1u);  // job limitation always off from OS major version 6
+}
+
+TEST(DetectedSelections, MemoryMatchesTheFirstOptionReadingAsTheSize) {
+    const char16_t *texts[] = {u"128 MB", nullptr, u"MB", u"", u"256 MB", u"256 MB", u"1024 MB"};
+    EXPECT_EQ(MatchMemoryOption(texts, 7, 256), 4u);
+    EXPECT_EQ(MatchMemoryOption(texts, 7, 1024), 6u);
+    EXPECT_EQ(MatchMemoryOption(texts, 7, 512), 0u);
+    EXPECT_EQ(MatchMemoryOption(texts, 7, 0), 0u);
+    EXPECT_EQ(MatchMemoryOption(nullptr, 3, 128), 0u);
+}
+
+TEST(InstallableItems, RecogniseTheKeywordsExactly) {
+    const InstallableItemRule *rule = FindInstallableItemRule("InstalledMemory");
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->helpContext, 2207u);
+    EXPECT_EQ(rule->itemId, 7);
+    ASSERT_NE(FindInstallableItemRule("VXOutputManagement"), nullptr);
+    EXPECT_EQ(FindInstallableItemRule("VXOutputManagement")->helpContext, 1813u);
+    EXPECT_EQ(FindInstallableItemRule("VXHDDSpool"), nullptr);
+    EXPECT_EQ(FindInstallableItemRule("vxhdd"), nullptr);
+    EXPECT_EQ(FindInstallableItemRule(nullptr), nullptr);
+    EXPECT_EQ(UserTypeKey(3), "USERTYPE3");
+}

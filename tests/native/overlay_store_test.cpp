@@ -1,0 +1,427 @@
+#include "overlays/overlay_set.h"
+#include "overlays/overlay_store.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A profile file in memory, read the way the profile functions read one.
+class MemoryProfile : public OverlayProfile {
+public:
+    int ReadInt(const char16_t *section, const char16_t *key) override {
+        const auto found = values.find({section, key});
+        if (found == values.end()) return 0;
+        const std::u16string &text = found->second;
+        size_t at = 0;
+        const bool negative = !text.empty() && text[0] == u'-';
+        if (negative) ++at;
+        long long value = 0;
+        for (; at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++at)
+            value = value * 10 + (text[at] - u'0');
+        return static_cast<int>(negative ? -value : value);
+    }
+    void ReadString(const char16_t *section, const char16_t *key, char16_t *buffer,
+                    size_t capacity) override {
+        const auto found = values.find({section, key});
+        const std::u16string text = found == values.end() ? u"" : found->second;
+        const size_t length = std::min(text.size(), capacity - 1);
+        text.copy(buffer, length);
+        buffer[length] = 0;
+    }
+    void WriteString(const char16_t *section, const char16_t *key, const char16_t *value) override {
+        values[{section, key}] = value;
+        writes.push_back(std::u16string(section) + u"/" + key);
+    }
+    void Set(const std::u16string &section, const std::u16string &key, const std::u16string &value) {
+        values[{section, key}] = value;
+    }
+    std::u16string Get(const std::u16string &section, const std::u16string &key) const {
+        const auto found = values.find({section, key});
+        return found == values.end() ? u"<missing>" : found->second;
+    }
+
+    std::map<std::pair<std::u16string, std::u16string>, std::u16string> values;
+    std::vector<std::u16string> writes;
+};
+
+// A working set that frees its blocks.
+struct WorkingSet {
+    OverlaySet set = {};
+    OverlayDefTable defs = {};
+    ~WorkingSet() { ReleaseOverlayDefs(&set, defs); }
+    bool Load(OverlayProfile &profile, OverlayCopy copy) {
+        return LoadOverlayStore(profile, copy, &set, defs);
+    }
+    OverlayDef &Add(const char16_t *name, std::vector<const char16_t *> forms,
+                    uint16_t mode = kPagesAll, const char16_t *pages = u"") {
+        OverlayDef *def = NewOverlayDef(name);
+        for (const char16_t *form : forms) AppendForm(def, form);
+        def->wPageMode = mode;
+        CopyOverlayText(def->szCustomPages, pages);
+        defs[set.cDefined++] = def;
+        return *def;
+    }
+    std::vector<uint16_t> Active() const {
+        return std::vector<uint16_t>(set.awActive, set.awActive + set.cActive);
+    }
+};
+
+std::u16string Repeat(char16_t c, size_t count) { return std::u16string(count, c); }
+
+void ExpectSameSets(const WorkingSet &a, const WorkingSet &b) {
+    ASSERT_EQ(a.set.cDefined, b.set.cDefined);
+    ASSERT_EQ(a.set.cHistory, b.set.cHistory);
+    for (unsigned i = 0; i < a.set.cHistory; ++i)
+        EXPECT_EQ(std::u16string(a.set.aszHistory[i]), std::u16string(b.set.aszHistory[i]));
+    for (unsigned i = 0; i < a.set.cDefined; ++i) {
+        const OverlayDef &x = *a.defs[i];
+        const OverlayDef &y = *b.defs[i];
+        EXPECT_EQ(std::u16string(x.szName), std::u16string(y.szName));
+        EXPECT_EQ(x.wPageMode, y.wPageMode);
+        EXPECT_EQ(std::u16string(x.szCustomPages), std::u16string(y.szCustomPages));
+        ASSERT_EQ(x.cForms, y.cForms);
+        for (unsigned f = 0; f < x.cForms; ++f)
+            EXPECT_EQ(std::u16string(x.aszForm[f]), std::u16string(y.aszForm[f]));
+    }
+}
+
+TEST(OverlayStore, SaveWritesTheKeysInOrderAndLoadGivesTheSameSet) {
+    WorkingSet saved;
+    saved.Add(u"Company letter", {u"LETTERHEAD"}, kPagesCustom, u"1,3,5-12");
+    saved.Add(u"Invoice", {u"LOGO", u"FOOTER"}, kPagesFirst);
+    PushFormHistory(&saved.set, u"FOOTER");
+    PushFormHistory(&saved.set, u"LETTERHEAD");
+    MemoryProfile ini;
+    SaveOverlayStore(ini, OverlayCopy::Committed, saved.set, saved.defs);
+
+    const std::vector<std::u16string> order = {
+        u"OverlaySetting/Overlay_Num",      u"OverlaySetting/History_Num",
+        u"OverlaySetting/History 0",        u"OverlaySetting/History 1",
+        u"Overlay_Info 0/Overlay_Name",     u"Overlay_Info 0/PageMode",
+        u"Overlay_Info 0/CustomPage",       u"Overlay_Info 0/Form_Num",
+        u"Overlay_Info 0/Form_Name 0",      u"Overlay_Info 1/Overlay_Name",
+        u"Overlay_Info 1/PageMode",         u"Overlay_Info 1/CustomPage",
+        u"Overlay_Info 1/Form_Num",         u"Overlay_Info 1/Form_Name 0",
+        u"Overlay_Info 1/Form_Name 1"};
+    EXPECT_EQ(ini.writes, order);
+    EXPECT_EQ(ini.Get(u"OverlaySetting", u"Overlay_Num"), u"2");
+    EXPECT_EQ(ini.Get(u"OverlaySetting", u"History 0"), u"LETTERHEAD");
+    EXPECT_EQ(ini.Get(u"Overlay_Info 0", u"PageMode"), u"4");
+    EXPECT_EQ(ini.Get(u"Overlay_Info 0", u"CustomPage"), u"1,3,5-12");
+    EXPECT_EQ(ini.Get(u"Overlay_Info 1", u"CustomPage"), u"");
+
+    WorkingSet loaded;
+    ASSERT_TRUE(loaded.Load(ini, OverlayCopy::Committed));
+    ExpectSameSets(saved, loaded);
+}
+
+TEST(OverlayStore, StagingCopyUsesItsOwnSectionsAndCommitCopiesIt) {
+    WorkingSet edited;
+    edited.Add(u"Draft", {u"DRAFT"});
+    MemoryProfile ini;
+    ini.Set(u"OverlaySetting", u"Overlay_Num", u"0");
+    SaveOverlayStore(ini, SaveCopyForState(kOverlayStateStaged), edited.set, edited.defs);
+    EXPECT_EQ(ini.Get(u"OverlaySetting_Sv", u"Overlay_Num"), u"1");
+    EXPECT_EQ(ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"), u"Draft");
+    EXPECT_EQ(ini.Get(u"OverlaySetting", u"Overlay_Num"), u"0");
+
+    // Apply: load the staging copy, then save it into the committed one.
+    ASSERT_TRUE(OverlayCommitDue(kOverlayStateStaged, true));
+    WorkingSet staged;
+    ASSERT_TRUE(staged.Load(ini, OverlayCopy::Staging));
+    SaveOverlayStore(ini, SaveCopyForState(kOverlayStateSettled), staged.set, staged.defs);
+    WorkingSet committed;
+    ASSERT_TRUE(committed.Load(ini, OverlayCopy::Committed));
+    ExpectSameSets(edited, committed);
+}
+
+TEST(OverlayStore, MissingFileReadsEmptyAndDeletedSectionsStayUnread) {
+    MemoryProfile ini;
+    WorkingSet empty;
+    ASSERT_TRUE(empty.Load(ini, OverlayCopy::Committed));
+    EXPECT_EQ(empty.set.cDefined, 0);
+    EXPECT_EQ(empty.set.cHistory, 0);
+
+    WorkingSet three;
+    three.Add(u"A", {u"FA"});
+    three.Add(u"B", {u"FB"});
+    three.Add(u"C", {u"FC"});
+    SaveOverlayStore(ini, OverlayCopy::Committed, three.set, three.defs);
+    const bool last[] = {false, false, true};
+    DeleteOverlayDefs(&three.set, three.defs, last);
+    SaveOverlayStore(ini, OverlayCopy::Committed, three.set, three.defs);
+    EXPECT_EQ(ini.Get(u"Overlay_Info 2", u"Overlay_Name"), u"C");
+    WorkingSet loaded;
+    ASSERT_TRUE(loaded.Load(ini, OverlayCopy::Committed));
+    EXPECT_EQ(loaded.set.cDefined, 2);
+}
+
+TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
+    MemoryProfile ini;
+    ini.Set(u"OverlaySetting", u"Overlay_Num", u"40");
+    ini.Set(u"OverlaySetting", u"History_Num", u"12");
+    for (int i = 0; i < 12; ++i) {
+        const std::u16string n(1, static_cast<char16_t>(u'a' + i));
+        ini.Set(u"OverlaySetting", u"History " + std::u16string(i < 10 ? u"" : u"1") +
+                                       std::u16string(1, static_cast<char16_t>(u'0' + i % 10)),
+                n);
+    }
+    ini.Set(u"Overlay_Info 0", u"Form_Num", u"5");
+    ini.Set(u"Overlay_Info 0", u"Overlay_Name", Repeat(u'N', 100));
+    ini.Set(u"Overlay_Info 0", u"CustomPage", Repeat(u'1', 300));
+    for (int f = 0; f < 5; ++f)
+        ini.Set(u"Overlay_Info 0", u"Form_Name " + std::u16string(1, static_cast<char16_t>(u'0' + f)),
+                Repeat(static_cast<char16_t>(u'A' + f), 80));
+    ini.Set(u"Overlay_Info 1", u"Form_Num", u"-3");
+    ini.Set(u"Overlay_Info 1", u"PageMode", u"9");
+
+    WorkingSet loaded;
+    ASSERT_TRUE(loaded.Load(ini, OverlayCopy::Committed));
+    EXPECT_EQ(loaded.set.cDefined, kMaxOverlayDefinitions);
+    EXPECT_EQ(loaded.set.cHistory, kMaxFormHistory);
+    EXPECT_EQ(std::u16string(loaded.set.aszHistory[9]), u"j");
+    const OverlayDef &first = *loaded.defs[0];
+    EXPECT_EQ(first.cForms, kMaxOverlayForms);
+    EXPECT_EQ(std::u16string(first.szName), Repeat(u'N', kOverlayNameChars - 1));
+    EXPECT_EQ(std::u16string(first.szCustomPages), Repeat(u'1', kCustomPagesChars - 1));
+    EXPECT_EQ(std::u16string(first.aszForm[2]), Repeat(u'C', kFormNameChars - 1));
+    EXPECT_EQ(loaded.defs[1]->cForms, 0);
+
+    // Written back, the set stays within the limits.
+    MemoryProfile again;
+    SaveOverlayStore(again, OverlayCopy::Committed, loaded.set, loaded.defs);
+    EXPECT_EQ(again.Get(u"OverlaySetting", u"Overlay_Num"), u"32");
+    EXPECT_EQ(again.Get(u"OverlaySetting", u"History_Num"), u"10");
+    EXPECT_EQ(again.Get(u"Overlay_Info 0", u"Form_Num"), u"3");
+    EXPECT_EQ(again.Get(u"Overlay_Info 0", u"Form_Name 3"), u"<missing>");
+    EXPECT_EQ(again.Get(u"Overlay_Info 1", u"PageMode"), u"9");
+}
+
+TEST(OverlayState, StagingIsReadOnlyAfterAConfirmedDialogOfThisSheet) {
+    const OverlayOpening first = OpenOverlayState(kOverlayStateFresh, true);
+    EXPECT_EQ(first.source, OverlayCopy::Committed);
+    EXPECT_EQ(first.state, kOverlayStateStaged);
+    const OverlayOpening second = OpenOverlayState(kOverlayStateStaged, true);
+    EXPECT_EQ(second.source, OverlayCopy::Staging);
+    EXPECT_EQ(second.state, kOverlayStateSettled);
+    EXPECT_EQ(OpenOverlayState(kOverlayStateSettled, true).source, OverlayCopy::Committed);
+    // No staging copy was written without the right to write.
+    EXPECT_EQ(OpenOverlayState(kOverlayStateStaged, false).source, OverlayCopy::Committed);
+
+    // Cancel returns to what held before the dialog opened.
+    EXPECT_EQ(CancelOverlayState(first.state), kOverlayStateSettled);
+    EXPECT_EQ(CancelOverlayState(second.state), kOverlayStateStaged);
+    EXPECT_TRUE(OverlayCommitDue(CancelOverlayState(second.state), true));
+    EXPECT_FALSE(OverlayCommitDue(kOverlayStateStaged, false));
+    EXPECT_FALSE(OverlayCommitDue(kOverlayStateSettled, true));
+    EXPECT_EQ(SaveCopyForState(kOverlayStateStaged), OverlayCopy::Staging);
+    EXPECT_EQ(SaveCopyForState(kOverlayStateFresh), OverlayCopy::Committed);
+}
+
+WorkingSet &WithDefinitions(WorkingSet &working, unsigned count) {
+    for (unsigned i = 0; i < count; ++i) working.Add(u"D", {u"F"});
+    return working;
+}
+
+TEST(ActiveList, RecordEntriesUpToTheEndMarkAndTheRepairs) {
+    const uint16_t record[kMaxActiveOverlays] = {3, 0, 255, 255};
+    WorkingSet four;
+    TakeActiveList(&WithDefinitions(four, 4).set, record);
+    EXPECT_EQ(four.Active(), (std::vector<uint16_t>{3, 0}));
+    WorkingSet one;
+    TakeActiveList(&WithDefinitions(one, 1).set, record);
+    EXPECT_EQ(one.Active(), (std::vector<uint16_t>{0}));
+    WorkingSet none;
+    TakeActiveList(&none.set, record);
+    EXPECT_TRUE(none.Active().empty());
+
+    // Enough definitions, but one index past them: it is dropped.
+    const uint16_t stale[kMaxActiveOverlays] = {1, 7, 0, 255};
+    WorkingSet three;
+    TakeActiveList(&WithDefinitions(three, 3).set, stale);
+    EXPECT_EQ(three.Active(), (std::vector<uint16_t>{1, 0}));
+
+    const uint16_t full[kMaxActiveOverlays] = {2, 1, 0, 3};
+    WorkingSet many;
+    TakeActiveList(&WithDefinitions(many, 5).set, full);
+    EXPECT_EQ(many.Active(), (std::vector<uint16_t>{2, 1, 0, 3}));
+
+    uint16_t stored[kMaxActiveOverlays] = {9, 9, 9, 9};
+    StoreActiveList(three.set, stored);
+    EXPECT_EQ(std::vector<uint16_t>(stored, stored + 4), (std::vector<uint16_t>{1, 0, 255, 255}));
+}
+
+TEST(ActiveList, AddRemoveAndDeletingDefinitionsRenumbers) {
+    WorkingSet working;
+    WithDefinitions(working, 6);
+    const bool picks[6] = {true, false, true, true, true, true};
+    AppendActiveOverlays(&working.set, picks);
+    EXPECT_EQ(working.Active(), (std::vector<uint16_t>{0, 2, 3, 4}));
+    const bool drop[4] = {false, true, false, true};
+    RemoveActiveOverlays(&working.set, drop);
+    EXPECT_EQ(working.Active(), (std::vector<uint16_t>{0, 3}));
+
+    WorkingSet three;
+    WithDefinitions(three, 3);
+    three.set.awActive[0] = 2;
+    three.set.awActive[1] = 1;
+    three.set.cActive = 2;
+    OverlayDef *last = three.defs[2];
+    const bool second[3] = {false, true, false};
+    DeleteOverlayDefs(&three.set, three.defs, second);
+    EXPECT_EQ(three.set.cDefined, 2);
+    EXPECT_EQ(three.defs[1], last);
+    EXPECT_EQ(three.defs[2], nullptr);
+    EXPECT_EQ(three.Active(), (std::vector<uint16_t>{1}));
+}
+
+TEST(OverlayButtons, AddNeedsRoomAndNoDefinitionAlreadyActive) {
+    WorkingSet working;
+    WithDefinitions(working, 5);
+    working.set.cActive = 4;
+    EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 1, false).addActive);
+    working.set.cActive = 3;
+    EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 2, false).addActive);
+    EXPECT_TRUE(PlanOverlayButtons(working.set, 0, 1, false).addActive);
+    EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 1, true).addActive);
+    const OverlayButtons two = PlanOverlayButtons(working.set, 1, 2, false);
+    EXPECT_TRUE(two.removeActive);
+    EXPECT_FALSE(two.editDefinition);
+    EXPECT_TRUE(two.deleteDefinition);
+    EXPECT_TRUE(two.newDefinition);
+    working.set.cDefined = kMaxOverlayDefinitions;
+    EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 0, false).newDefinition);
+    working.set.cDefined = 0;
+    working.set.cActive = 0;
+    const OverlayButtons none = PlanOverlayButtons(working.set, 1, 1, false);
+    EXPECT_FALSE(none.removeActive || none.addActive || none.editDefinition || none.deleteDefinition);
+}
+
+std::u16string Filtered(const std::u16string &typed, size_t *removed = nullptr) {
+    std::u16string text = typed;
+    const PageListFilter result = FilterPageList(&text[0], text.size(), text.size());
+    if (removed) *removed = result.removed;
+    return text.substr(0, result.length);
+}
+
+TEST(PageList, TypingKeepsOnlyWhatTheGrammarAllows) {
+    size_t removed = 0;
+    EXPECT_EQ(Filtered(u"01,3--5,,7-9-11", &removed), u"1,3-5,7-911");
+    EXPECT_EQ(removed, 4u);
+    EXPECT_EQ(Filtered(u"12345"), u"1234");
+    EXPECT_EQ(Filtered(u"1,3,5-12"), u"1,3,5-12");
+    EXPECT_EQ(Filtered(u",-1"), u"1");
+    EXPECT_EQ(Filtered(u"10-"), u"10-");
+    EXPECT_EQ(Filtered(u"1 2a3"), u"123");
+    EXPECT_EQ(Filtered(u"1-,2"), u"1-2");
+    EXPECT_EQ(Filtered(u"9999-00001"), u"9999-1");
+
+    std::u16string text = u"1x2y";
+    const PageListFilter caret = FilterPageList(&text[0], text.size(), 3);
+    EXPECT_EQ(caret.caret, 1u);
+    const PageListFilter floor = FilterPageList(&text[0], 2, 0);
+    EXPECT_EQ(floor.caret, 0u);
+}
+
+TEST(FormHistory, MostRecentFirstAtMostTenAndARepeatMovesUp) {
+    WorkingSet working;
+    for (char16_t c = u'A'; c <= u'L'; ++c) {
+        const char16_t name[] = {c, 0};
+        PushFormHistory(&working.set, name);
+    }
+    ASSERT_EQ(working.set.cHistory, kMaxFormHistory);
+    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), u"L");
+    EXPECT_EQ(std::u16string(working.set.aszHistory[9]), u"C");
+    PushFormHistory(&working.set, u"G");
+    EXPECT_EQ(working.set.cHistory, kMaxFormHistory);
+    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), u"G");
+    EXPECT_EQ(std::u16string(working.set.aszHistory[1]), u"L");
+    EXPECT_EQ(std::u16string(working.set.aszHistory[5]), u"H");
+    EXPECT_EQ(std::u16string(working.set.aszHistory[6]), u"F");
+    EXPECT_EQ(std::u16string(working.set.aszHistory[9]), u"C");
+    const std::u16string longName = Repeat(u'X', 80);
+    PushFormHistory(&working.set, longName.c_str());
+    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), Repeat(u'X', kFormNameChars - 1));
+}
+
+TEST(Forms, AddRenameDeleteAndTheFullStopRule) {
+    OverlayDef def = {};
+    EXPECT_TRUE(CanAddForm(def, u"FORM.A"));
+    EXPECT_FALSE(EndsWithFullStop(u"FORM.A"));
+    EXPECT_TRUE(EndsWithFullStop(u"FORM."));
+    EXPECT_FALSE(CanAddForm(def, u""));
+    ASSERT_TRUE(AppendForm(&def, u"ONE"));
+    ASSERT_TRUE(AppendForm(&def, u"TWO"));
+    EXPECT_FALSE(CanAddForm(def, u"ONE"));
+    EXPECT_TRUE(CanAddForm(def, u"one"));
+    ASSERT_TRUE(AppendForm(&def, u"THREE"));
+    EXPECT_FALSE(CanAddForm(def, u"FOUR"));
+    EXPECT_FALSE(AppendForm(&def, u"FOUR"));
+    EXPECT_TRUE(CanRenameForm(def, u"FOUR", true));
+    EXPECT_FALSE(CanRenameForm(def, u"FOUR", false));
+    EXPECT_FALSE(CanRenameForm(def, u"TWO", true));
+    ASSERT_TRUE(RenameForm(&def, 1, u"FOUR"));
+    ASSERT_TRUE(RemoveForm(&def, 0));
+    EXPECT_EQ(def.cForms, 2);
+    EXPECT_EQ(std::u16string(def.aszForm[0]), u"FOUR");
+    EXPECT_EQ(std::u16string(def.aszForm[1]), u"THREE");
+    EXPECT_FALSE(RemoveForm(&def, 2));
+
+    for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t")) EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
+    for (char16_t c : std::u16string(u"AZaz09._-!#$&+,;=@^`~'")) EXPECT_TRUE(FormNameCharAllowed(c)) << int(c);
+}
+
+TEST(DefineOverlay, NameFormsAndCustomPagesOnOk) {
+    WorkingSet working;
+    working.Add(u"Letter", {u"L"});
+    working.Add(u"New Overlay", {});
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 1, u""), DefinitionCheck::NameMissing);
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 1, u"Letter"), DefinitionCheck::NameExists);
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 1, u"letter"), DefinitionCheck::NeedsForm);
+    AppendForm(working.defs[1], u"F");
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 1, u"New Overlay"), DefinitionCheck::Accept);
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 0, u"Letter"), DefinitionCheck::Accept);
+
+    // A new block sits after the last definition while it is edited.
+    OverlayDef *fresh = NewOverlayDef(u"New Overlay");
+    working.defs[2] = fresh;
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 2, u"New Overlay"), DefinitionCheck::NameExists);
+    EXPECT_EQ(CheckDefinition(working.set, working.defs, 2, u"Other"), DefinitionCheck::NeedsForm);
+
+    fresh->wPageMode = kPagesCustom;
+    FinishDefinition(fresh, u"Other", u"");
+    EXPECT_EQ(fresh->wPageMode, kPagesAll);
+    fresh->wPageMode = kPagesCustom;
+    FinishDefinition(fresh, u"Other", u"2-4");
+    EXPECT_EQ(std::u16string(fresh->szCustomPages), u"2-4");
+    fresh->wPageMode = kPagesOdd;
+    FinishDefinition(fresh, u"Other", u"2-4");
+    EXPECT_EQ(std::u16string(fresh->szCustomPages), u"");
+    const std::u16string longName = Repeat(u'n', 70);
+    FinishDefinition(fresh, longName.c_str(), u"");
+    EXPECT_EQ(OverlayTextLength(fresh->szName), kOverlayNameChars - 1);
+}
+
+TEST(DefineOverlay, NamesLoseTheSpacesTheIniCannotKeep) {
+    for (const auto &typed : std::vector<std::pair<std::u16string, std::u16string>>{
+             {u"  Company letter \t", u"Company letter"}, {u"   ", u""}, {u"A", u"A"}, {u"", u""}}) {
+        std::u16string name = typed.first;
+        TrimOverlayName(&name[0]);
+        EXPECT_EQ(std::u16string(name.c_str()), typed.second);
+    }
+}
+
+TEST(OverlayKeys, NumberedKeys) {
+    char16_t key[kOverlayKeyChars];
+    FormatOverlayKey(key, u"Overlay_Info_Sv", 31);
+    EXPECT_EQ(std::u16string(key), u"Overlay_Info_Sv 31");
+    FormatOverlayKey(key, u"History", 0);
+    EXPECT_EQ(std::u16string(key), u"History 0");
+}
+
+}  // namespace

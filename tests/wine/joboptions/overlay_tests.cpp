@@ -1,0 +1,686 @@
+// Overlays from the Job Options page, driven through the tests' page layout
+// that carries the Overlays button: the Overlays and Define Overlays
+// dialogs on real controls, the job's active list and overlay mode, and the
+// definitions in the printer's plug-in ini, with and without the right to
+// write printer data.
+#include "import_hook.h"
+#include "overlay_page_ids.h"
+#include "page_fixture.h"
+
+#include "overlays/overlay_ids.h"
+#include "resources/resource_ids.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+
+namespace {
+
+const WCHAR kOverlaysCaption[] = L"Overlays";
+const WCHAR kDefineCaption[] = L"Define Overlays";
+const WCHAR kMissing[] = L"<missing>";
+constexpr int kTextChars = 512;
+constexpr DWORD kSectionChars = 32768;
+constexpr UINT kSheetPage = 1;
+constexpr uint16_t kEnd = 255;
+constexpr UINT kRemovedBeep = 0xFFFFFFFF;
+
+int Beeps;
+
+BOOL WINAPI CountBeep(UINT type) {
+    if (type == kRemovedBeep) ++Beeps;
+    return TRUE;
+}
+
+struct Definition {
+    std::wstring name;
+    int mode;
+    std::wstring pages;
+    std::vector<std::wstring> forms;
+};
+
+std::wstring PluginString(UINT id) {
+    WCHAR text[kTextChars] = L"";
+    LoadStringW(GetModuleHandleW(L"sxoemui.dll"), id, text, kTextChars);
+    return text;
+}
+
+// Every section of the ini with its lines, as the profile functions see it.
+std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
+    std::vector<WCHAR> names(kSectionChars);
+    GetPrivateProfileSectionNamesW(names.data(), kSectionChars, ini.c_str());
+    std::map<std::wstring, std::wstring> sections;
+    for (const WCHAR *name = names.data(); *name; name += lstrlenW(name) + 1) {
+        std::vector<WCHAR> lines(kSectionChars);
+        const DWORD length = GetPrivateProfileSectionW(name, lines.data(), kSectionChars, ini.c_str());
+        sections[name] = std::wstring(lines.data(), length);
+    }
+    return sections;
+}
+
+// Denies setting values on the printer's driver data, as for a user
+// without the right to write printer data; put back when it goes.
+class PrinterDataDenied {
+public:
+    explicit PrinterDataDenied(const std::wstring &printer) {
+        const std::wstring path =
+            L"System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer + L"\\PrinterDriverData";
+        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                            nullptr, &key_, nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD size = 0;
+        RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, nullptr, &size);
+        original_.resize(size);
+        if (!size || RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data(), &size) !=
+                         ERROR_SUCCESS)
+            return;
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone_))
+            return;
+        acl_.resize(1024);
+        ACL *acl = reinterpret_cast<ACL *>(acl_.data());
+        SECURITY_DESCRIPTOR descriptor;
+        denied_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
+                  AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone_) &&
+                  AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone_) &&
+                  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+                  RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    }
+    ~PrinterDataDenied() {
+        if (denied_) RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data());
+        if (key_) RegCloseKey(key_);
+        if (everyone_) FreeSid(everyone_);
+    }
+    PrinterDataDenied(const PrinterDataDenied &) = delete;
+    PrinterDataDenied &operator=(const PrinterDataDenied &) = delete;
+    bool Denied() const { return denied_; }
+
+private:
+    HKEY key_ = nullptr;
+    PSID everyone_ = nullptr;
+    std::vector<BYTE> original_;
+    std::vector<BYTE> acl_;
+    bool denied_ = false;
+};
+
+// Controls of the dialogs, driven as a user does.
+std::wstring Text(HWND dialog, UINT id) {
+    WCHAR text[kTextChars] = L"";
+    GetDlgItemTextW(dialog, id, text, kTextChars);
+    return text;
+}
+
+bool Enabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+
+void Press(HWND dialog, UINT id) {
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void TypeInto(HWND edit, const WCHAR *text) {
+    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
+}
+
+void Type(HWND dialog, UINT id, const WCHAR *text) { TypeInto(GetDlgItem(dialog, id), text); }
+
+// The form-name box's own edit, emptied and typed into.
+void TypeFormName(HWND dialog, const WCHAR *text) {
+    HWND edit = FindWindowExW(GetDlgItem(dialog, IDC_FORM_NAME), nullptr, L"Edit", nullptr);
+    SetWindowTextW(edit, L"");
+    TypeInto(edit, text);
+}
+
+void Choose(HWND dialog, UINT id, int index) {
+    HWND list = GetDlgItem(dialog, id);
+    SendMessageW(list, CB_SETCURSEL, index, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
+
+std::vector<std::wstring> ComboEntries(HWND dialog, UINT id) {
+    std::vector<std::wstring> entries;
+    const LRESULT count = SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        WCHAR text[kTextChars] = L"";
+        SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+std::vector<std::wstring> Forms(HWND dialog) {
+    std::vector<std::wstring> forms;
+    const LRESULT count = SendDlgItemMessageW(dialog, IDC_DEFINED_FORMS, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        WCHAR text[kTextChars] = L"";
+        SendDlgItemMessageW(dialog, IDC_DEFINED_FORMS, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        forms.push_back(text);
+    }
+    return forms;
+}
+
+void PickForm(HWND dialog, int row) {
+    HWND list = GetDlgItem(dialog, IDC_DEFINED_FORMS);
+    SendMessageW(list, LB_SETCURSEL, row, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_DEFINED_FORMS, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+// One column of a list view, row by row.
+std::vector<std::wstring> Column(HWND dialog, UINT id, int column) {
+    HWND list = GetDlgItem(dialog, id);
+    std::vector<std::wstring> cells;
+    const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        WCHAR text[kTextChars] = L"";
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = kTextChars;
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        cells.push_back(text);
+    }
+    return cells;
+}
+
+void SelectRows(HWND dialog, UINT id, const std::vector<int> &rows) {
+    HWND list = GetDlgItem(dialog, id);
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED;
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    item.state = LVIS_SELECTED;
+    for (int row : rows) SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+// A double click on a list view row, as the list view reports it.
+void DoubleClick(HWND dialog, UINT id, int row) {
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = GetDlgItem(dialog, id);
+    click.hdr.idFrom = id;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = row;
+    SendMessageW(dialog, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
+}
+
+// Runs what the dialog posted to itself.
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+class OverlayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
+    static void TearDownTestSuite() {
+        delete printer;
+        printer = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(printer->Installed());
+        ClearOverlaySections();
+    }
+    void TearDown() override {
+        for (const auto &queue : scripts) EXPECT_TRUE(queue.second.empty()) << queue.first;
+        opening.reset();
+        CloseLeftoverWindows();
+    }
+
+    static void ClearOverlaySections() {
+        for (const auto &section : IniSnapshot(Ini()))
+            if (section.first.rfind(L"Overlay", 0) == 0)
+                WritePrivateProfileStringW(section.first.c_str(), nullptr, nullptr, Ini().c_str());
+    }
+
+    static const std::wstring &Ini() { return printer->IniPath(); }
+
+    static std::wstring Value(const WCHAR *section, const WCHAR *key) {
+        WCHAR text[kTextChars] = L"";
+        GetPrivateProfileStringW(section, key, kMissing, text, kTextChars, Ini().c_str());
+        return text;
+    }
+
+    static void WriteCommitted(const std::vector<Definition> &definitions) {
+        const std::wstring file = Ini();
+        auto write = [&](const std::wstring &section, const std::wstring &key, const std::wstring &value) {
+            WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+        };
+        write(L"OverlaySetting", L"Overlay_Num", std::to_wstring(definitions.size()));
+        write(L"OverlaySetting", L"History_Num", L"0");
+        for (size_t i = 0; i < definitions.size(); ++i) {
+            const Definition &d = definitions[i];
+            const std::wstring section = L"Overlay_Info " + std::to_wstring(i);
+            write(section, L"Overlay_Name", d.name);
+            write(section, L"PageMode", std::to_wstring(d.mode));
+            write(section, L"CustomPage", d.pages);
+            write(section, L"Form_Num", std::to_wstring(d.forms.size()));
+            for (size_t f = 0; f < d.forms.size(); ++f)
+                write(section, L"Form_Name " + std::to_wstring(f), d.forms[f]);
+        }
+    }
+
+    void Open(std::vector<uint16_t> active = {kEnd, kEnd, kEnd, kEnd}, DWORD sheetFlags = 0,
+              bool withOverlay = true) {
+        PageSetup setup;
+        setup.sheetFlags = sheetFlags;
+        setup.printer = printer->Name();
+        setup.layoutTemplate = IDD_TEST_OVERLAY_JOB_OPTIONS;
+        setup.withOverlay = withOverlay;
+        setup.editRecord = [active](OemDevmode *record) {
+            for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];
+        };
+        opening = std::make_unique<PageOpening>(setup);
+        ASSERT_TRUE(opening->Opened());
+        page = opening->Page();
+        Harness().OnModal([this](const ModalWindow &modal) { Dispatch(modal); });
+    }
+
+    SheetHarness &Harness() { return opening->Harness(); }
+
+    // What to do with the next dialog of that caption; message boxes are
+    // kept and answered with OK.
+    void Expect(const std::wstring &caption, std::function<void(HWND)> script) {
+        scripts[caption].push_back(std::move(script));
+    }
+
+    void OpenOverlays(std::function<void(HWND)> script) {
+        Expect(kOverlaysCaption, std::move(script));
+        Harness().Click(page, IDC_JOB_OVERLAYS);
+        EXPECT_TRUE(scripts[kOverlaysCaption].empty());
+    }
+
+    std::vector<uint16_t> ActiveRecord() {
+        const OemDevmode *record = opening->Record();
+        return std::vector<uint16_t>(record->awActiveOverlay, record->awActiveOverlay + kMaxActiveOverlays);
+    }
+
+    static ModelPrinter *printer;
+    std::unique_ptr<PageOpening> opening;
+    HWND page = nullptr;
+    std::vector<std::wstring> messages;
+    std::vector<std::wstring> unexpected;
+
+private:
+    void Dispatch(const ModalWindow &modal) {
+        if (!modal.text.empty()) {
+            messages.push_back(modal.text);
+            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        std::deque<std::function<void(HWND)>> &queue = scripts[modal.caption];
+        if (!queue.empty()) {
+            std::function<void(HWND)> script = std::move(queue.front());
+            queue.pop_front();
+            script(modal.window);
+        } else {
+            unexpected.push_back(modal.caption);
+        }
+        // A script that failed half-way must not leave its dialog open.
+        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+    }
+
+    std::map<std::wstring, std::deque<std::function<void(HWND)>>> scripts;
+};
+
+ModelPrinter *OverlayTest::printer = nullptr;
+
+TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
+    Open();
+    Expect(kDefineCaption, [](HWND define) {
+        EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), PluginString(IDS_NEW_OVERLAY_NAME));
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesAll);
+        EXPECT_EQ(ComboEntries(define, IDC_PAGE_MODE).size(), kPageModeCount);
+        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM) || Enabled(define, IDC_RENAME_FORM) ||
+                     Enabled(define, IDC_DELETE_FORM));
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Letter");
+        Type(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
+        EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1,3-5,7-911");
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
+        TypeFormName(define, L"LETTER HEAD");
+        EXPECT_EQ(Text(define, IDC_FORM_NAME), L"LETTERHEAD");
+        EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
+        Press(define, IDC_ADD_FORM);
+        TypeFormName(define, L"FOOTER");
+        Press(define, IDC_ADD_FORM);
+        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"LETTERHEAD", L"FOOTER"}));
+        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
+        EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
+        EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (std::vector<std::wstring>{L"FOOTER", L"LETTERHEAD"}));
+        Press(define, IDOK);
+    });
+    Expect(kDefineCaption, [](HWND define) {
+        EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"Letter");
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
+        Press(define, IDCANCEL);
+    });
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(Text(overlays, IDC_ACTIVE_OVERLAYS_MAX), L"(Max. 4)");
+        EXPECT_EQ(Text(overlays, IDC_DEFINED_OVERLAYS_MAX), L"(Max. 32)");
+        // With the right to write printer data the last mode is not offered.
+        EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE),
+                  (std::vector<std::wstring>{L"Off", L"Print Overlay"}));
+        EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
+        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        Press(overlays, IDC_NEW_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1), (std::vector<std::wstring>{L"1,3-5,7-911"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
+        EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        // A double click edits the row.
+        DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
+        Pump();
+        // Focus in one list clears the other's selection.
+        SelectRows(overlays, IDC_ACTIVE_OVERLAYS, {0});
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        SetFocus(GetDlgItem(overlays, IDC_ACTIVE_OVERLAYS));
+        EXPECT_EQ(SendDlgItemMessageW(overlays, IDC_DEFINED_OVERLAYS, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+        Choose(overlays, IDC_OVERLAY_MODE, 1);
+        Press(overlays, IDOK);
+    });
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, kEnd, kEnd, kEnd}));
+    EXPECT_EQ(opening->Working(kSlotVXOverlay), 1u);
+    EXPECT_EQ(Harness().tree.Item(opening->Items().overlay).Sel, 1);
+
+    // Staged, not yet committed.
+    EXPECT_EQ(Value(L"OverlaySetting_Sv", L"Overlay_Num"), L"1");
+    EXPECT_EQ(Value(L"Overlay_Info_Sv 0", L"Overlay_Name"), L"Letter");
+    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), kMissing);
+
+    Harness().Apply();
+    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"1");
+    EXPECT_EQ(Value(L"OverlaySetting", L"History_Num"), L"2");
+    EXPECT_EQ(Value(L"OverlaySetting", L"History 0"), L"FOOTER");
+    EXPECT_EQ(Value(L"OverlaySetting", L"History 1"), L"LETTERHEAD");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"Overlay_Name"), L"Letter");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"PageMode"), L"4");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"CustomPage"), L"1,3-5,7-911");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Num"), L"2");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Name 0"), L"LETTERHEAD");
+    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Name 1"), L"FOOTER");
+    // The page's own result, then the commit's.
+    EXPECT_EQ(Harness().ReportedResults(), (std::vector<LPARAM>{CPSUI_OK, CPSUI_OK}));
+    EXPECT_EQ(Harness().ReportingPages(), (std::vector<LPARAM>{kSheetPage, kSheetPage}));
+
+    // A second Apply has nothing left to commit.
+    Harness().Apply();
+    EXPECT_EQ(Harness().ReportedResults().size(), 3u);
+}
+
+TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsForApply) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}},
+                    {L"B", kPagesFirst, L"", {L"FB"}},
+                    {L"C", kPagesCustom, L"2-3", {L"FC"}}});
+    const auto committed = IniSnapshot(Ini());
+    Open({2, 1, kEnd, kEnd});
+    Expect(kDefineCaption, [](HWND define) {
+        EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
+        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FA"}));
+        EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FA");
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Changed");
+        Choose(define, IDC_PAGE_MODE, kPagesOdd);
+        PickForm(define, 0);
+        Press(define, IDC_DELETE_FORM);
+        Press(define, IDCANCEL);
+    });
+    // The Edit's Cancel put back the forms as well.
+    Expect(kDefineCaption, [](HWND define) {
+        EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
+        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FA"}));
+        Press(define, IDCANCEL);
+    });
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C", L"B"}));
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1),
+                  (std::vector<std::wstring>{L"All Pages", L"First Page", L"2-3"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_EDIT_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1)[0], L"All Pages");
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_EDIT_OVERLAY);
+        // Deleting B leaves C active under its new index.
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {1});
+        Press(overlays, IDC_DELETE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C"}));
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C"}));
+        Press(overlays, IDCANCEL);
+    });
+    EXPECT_EQ(IniSnapshot(Ini()), committed);
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{2, 1, kEnd, kEnd}));
+
+    Expect(kDefineCaption, [](HWND define) {
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"D");
+        TypeFormName(define, L"FD");
+        Press(define, IDC_ADD_FORM);
+        Press(define, IDOK);
+    });
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        Press(overlays, IDC_NEW_OVERLAY);
+        Press(overlays, IDOK);
+    });
+    // A later dialog that deletes everything and is cancelled changes nothing.
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0),
+                  (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 1, 2, 3});
+        Press(overlays, IDC_DELETE_OVERLAY);
+        EXPECT_TRUE(Column(overlays, IDC_DEFINED_OVERLAYS, 0).empty());
+        Press(overlays, IDCANCEL);
+    });
+    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"3");
+    Harness().Apply();
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"4");
+    EXPECT_EQ(Value(L"Overlay_Info 3", L"Overlay_Name"), L"D");
+    EXPECT_EQ(Value(L"Overlay_Info 3", L"Form_Name 0"), L"FD");
+    EXPECT_EQ(Value(L"Overlay_Info 2", L"CustomPage"), L"2-3");
+}
+
+TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}, {L"B", kPagesEven, L"", {L"FB"}}});
+    PrinterDataDenied denied(printer->Name());
+    ASSERT_TRUE(denied.Denied());
+    const auto before = IniSnapshot(Ini());
+    Open({1, kEnd, kEnd, kEnd});
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(GetDlgItem(overlays, IDC_NEW_OVERLAY), nullptr);
+        EXPECT_EQ(GetDlgItem(overlays, IDC_EDIT_OVERLAY), nullptr);
+        EXPECT_EQ(GetDlgItem(overlays, IDC_DELETE_OVERLAY), nullptr);
+        EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE).size(), 3u);
+        Choose(overlays, IDC_OVERLAY_MODE, 2);
+        Choose(overlays, IDC_OVERLAY_MODE, 1);
+        Choose(overlays, IDC_OVERLAY_MODE, 2);
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
+        Pump();
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        Press(overlays, IDOK);
+    });
+    const std::wstring eps = PluginString(IDS_CREATE_FORM_SETS_EPS);
+    ASSERT_FALSE(eps.empty());
+    EXPECT_EQ(messages, (std::vector<std::wstring>{eps, eps}));
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
+    EXPECT_EQ(opening->Working(kSlotVXOverlay), 2u);
+    // Creating a form switches the driver's PostScript output as announced.
+    EXPECT_EQ(Harness().tree.Item(opening->Items().overlay).Sel, 2);
+    EXPECT_EQ(Harness().tree.Item(opening->Items().postScriptOutput).Sel, 2);
+
+    // A second opening in the same sheet shows the committed definitions and
+    // keeps the job's active list.
+    OpenOverlays([](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        Press(overlays, IDOK);
+    });
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
+    Harness().Apply();
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_EQ(IniSnapshot(Ini()), before);
+}
+
+TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
+    WriteCommitted({{L"Letter", kPagesAll, L"", {L"LH"}}});
+    Open();
+    ImportHook beeps(GetModuleHandleW(L"sxoemui.dll"), "user32.dll", "MessageBeep",
+                     reinterpret_cast<void *>(CountBeep));
+    ASSERT_TRUE(beeps.Installed());
+    Expect(kDefineCaption, [](HWND define) {
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
+        Press(define, IDOK);
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L" Letter ");
+        Press(define, IDOK);
+        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"letter");
+        Press(define, IDOK);
+
+        TypeFormName(define, L"FORM.");
+        Press(define, IDC_ADD_FORM);
+        EXPECT_TRUE(Forms(define).empty());
+        TypeFormName(define, L"FORM.A");
+        Press(define, IDC_ADD_FORM);
+        TypeFormName(define, L"F2");
+        Press(define, IDC_ADD_FORM);
+        TypeFormName(define, L"F3");
+        Press(define, IDC_ADD_FORM);
+        TypeFormName(define, L"F4");
+        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
+
+        PickForm(define, 1);
+        EXPECT_EQ(Text(define, IDC_FORM_NAME), L"F2");
+        EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
+        TypeFormName(define, L"G2");
+        EXPECT_TRUE(Enabled(define, IDC_RENAME_FORM));
+        Press(define, IDC_RENAME_FORM);
+        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FORM.A", L"G2", L"F3"}));
+        PickForm(define, 0);
+        Press(define, IDC_DELETE_FORM);
+        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"G2", L"F3"}));
+        EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FORM.A");
+        EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
+        EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
+
+        Beeps = 0;
+        SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
+        EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1,3-5,7-911");
+        EXPECT_EQ(Beeps, 1);
+        SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"");
+        Type(define, IDC_CUSTOM_PAGES, L"12345");
+        EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1234");
+        Choose(define, IDC_PAGE_MODE, kPagesFirst);
+        EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"");
+        Type(define, IDC_CUSTOM_PAGES, L"5");
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
+        SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"");
+        EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesAll);
+        Press(define, IDCANCEL);
+    });
+    OpenOverlays([](HWND overlays) {
+        Press(overlays, IDC_NEW_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        Press(overlays, IDCANCEL);
+    });
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_EQ(messages,
+              (std::vector<std::wstring>{PluginString(IDS_OVERLAY_NAME_MISSING),
+                                         PluginString(IDS_OVERLAY_NAME_EXISTS),
+                                         PluginString(IDS_OVERLAY_NEEDS_FORM),
+                                         PluginString(IDS_FORM_NAME_ENDS_WITH_DOT)}));
+}
+
+TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"F"}},
+                    {L"B", kPagesAll, L"", {L"F"}},
+                    {L"C", kPagesAll, L"", {L"F"}},
+                    {L"D", kPagesAll, L"", {L"F"}},
+                    {L"E", kPagesAll, L"", {L"F"}}});
+    Open({0, 1, 9, kEnd});
+    OpenOverlays([](HWND overlays) {
+        // The index past the definitions is dropped.
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
+        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
+        EXPECT_TRUE(Enabled(overlays, IDC_DELETE_OVERLAY));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 2});
+        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0),
+                  (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {4});
+        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+
+        SelectRows(overlays, IDC_ACTIVE_OVERLAYS, {1});
+        EXPECT_TRUE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
+        SetFocus(GetDlgItem(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
+        Press(overlays, IDC_REMOVE_ACTIVE_OVERLAY);
+        // The button it disabled gives the keyboard focus to the definitions.
+        EXPECT_EQ(GetFocus(), GetDlgItem(overlays, IDC_DEFINED_OVERLAYS));
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C", L"D"}));
+        EXPECT_FALSE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
+
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2});
+        Press(overlays, IDC_DELETE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"D"}));
+        Press(overlays, IDOK);
+    });
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, 2, kEnd, kEnd}));
+    Harness().Apply();
+    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"4");
+    EXPECT_EQ(Value(L"Overlay_Info 2", L"Overlay_Name"), L"D");
+    // The old highest section stays behind, unread.
+    EXPECT_EQ(Value(L"Overlay_Info 4", L"Overlay_Name"), L"E");
+}
+
+TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}, {L"B", kPagesAll, L"", {L"FB"}}});
+    Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
+    EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
+    Expect(kOverlaysCaption, [](HWND overlays) {
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
+                        IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})
+            EXPECT_FALSE(Enabled(overlays, id)) << id;
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        Press(overlays, IDC_DELETE_OVERLAY);
+        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        Press(overlays, IDCANCEL);
+    });
+    // The page's button is disabled; other page layouts reach the dialog all the same.
+    SendMessageW(page, WM_COMMAND, IDC_JOB_OVERLAYS, 0);
+    EXPECT_TRUE(unexpected.empty());
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, kEnd, kEnd, kEnd}));
+}
+
+TEST_F(OverlayTest, WithoutTheOverlayItemOnlyTheActiveListReachesTheJob) {
+    WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}});
+    Open({kEnd, kEnd, kEnd, kEnd}, 0, false);
+    OpenOverlays([](HWND overlays) {
+        EXPECT_FALSE(Enabled(overlays, IDC_OVERLAY_MODE));
+        EXPECT_TRUE(ComboEntries(overlays, IDC_OVERLAY_MODE).empty());
+        SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
+        Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
+        Press(overlays, IDOK);
+    });
+    EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, kEnd, kEnd, kEnd}));
+    EXPECT_EQ(opening->Working(kSlotVXOverlay), 0u);
+}
+
+}  // namespace

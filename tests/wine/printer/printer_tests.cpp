@@ -1,0 +1,741 @@
+// Printer events, the installable-options store and detection through the
+// plug-in DLL, for printers of the sample model installed by the driver
+// host, each with a driver and a model section of its own. The detection
+// libraries' stand-ins answer from a file of the test's own.
+#include "commands.h"
+#include "driver_files.h"
+#include "plugin_loader.h"
+#include "printer_install.h"
+#include "printer_sheet.h"
+#include "printer/file_security.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const WCHAR kCapabilitySection[] = L"Capability";
+const WCHAR kModelSection[] = L"SXPRINTERTEST";
+const WCHAR kUserTypeSection[] = L"Usertype";
+const WCHAR kUserModeValue[] = L"SPLUserModePrinterDriver";
+const WCHAR kOemUiValue[] = L"OEMUI_VALUE";
+const WCHAR kAnswersVariable[] = L"SX_PRINTER_ANSWERS";
+const WCHAR kPrinterKeys[] = L"System\\CurrentControlSet\\Control\\Print\\Printers\\";
+constexpr DWORD kValueChars = 512;
+constexpr size_t kDriverFlagsOffset = 224;
+constexpr size_t kOutputOptionOffset = 344;
+constexpr DWORD kDefaultsLevel = 8;
+constexpr BYTE kButtonItemId = 2;
+
+std::string Entry(const std::string &keyword, const std::string &setting) {
+    return keyword + std::string(1, '\0') + setting + std::string(1, '\0') + "\n";
+}
+const std::string kListEnd("\0\0", 2);
+
+std::wstring ProfileText(const std::wstring &file, const WCHAR *section, const WCHAR *key) {
+    WCHAR value[kValueChars] = L"";
+    GetPrivateProfileStringW(section, key, L"", value, kValueChars, file.c_str());
+    return value;
+}
+
+bool OsMajor6OrLater() {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExW(&version);
+    return version.dwMajorVersion >= 6;
+}
+
+// A printer of the sample model with a driver named as the printer and
+// the model section SXPRINTERTEST in the installed capability file; the
+// options file's and the answers file's sections for it; the plug-in ini's
+// user types as they were.
+class ModelPrinterTest : public ::testing::Test {
+protected:
+    // `ownDriver` false: the sample model's own driver and model section.
+    void InstallPrinter(const std::wstring &name, const std::wstring &port = L"",
+                        bool ownDriver = true) {
+        printer_ = name;
+        std::string error;
+        folder_ = DriverFilesFolder(&error);
+        InstallRequest request;
+        request.printerName = name;
+        request.sourceFolder = ExeDirectory();
+        if (ownDriver) request.ppdFile = JoinPath(ExeDirectory(), L"sxc4200.ppd");
+        request.port = port;
+        ownDriver_ = ownDriver;
+        ASSERT_TRUE(InstallModelPrinter(request, &error)) << error;
+        installed_ = true;
+        if (ownDriver)
+            WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
+        SetModel(L"NetExtDLL", L"sxnetopt.dll");
+        SetModel(L"USBExtDLL", L"sxusbopt.dll");
+        SetModel(L"USBExtDAT", L"sxusbopt.dat");
+        SetModel(L"CCMInfoFile", L"sxc4200.ccm");
+        WCHAR temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        answers_ = std::wstring(temp) + L"sx_printer_tests.ans";
+        DeleteFileW(answers_.c_str());
+        SetEnvironmentVariableW(kAnswersVariable, answers_.c_str());
+        WCHAR windows[MAX_PATH];
+        GetWindowsDirectoryW(windows, MAX_PATH);
+        optionsFile_ = std::wstring(windows) + L"\\tvxopt.dat";
+        savedUserTypes_ = Section(Ini(), kUserTypeSection);
+    }
+
+    void TearDown() override {
+        session_.reset();
+        if (!installed_) return;
+        WritePrivateProfileStringW(kCapabilitySection, printer_.c_str(), nullptr, Cap().c_str());
+        WritePrivateProfileStringW(kModelSection, nullptr, nullptr, Cap().c_str());
+        WritePrivateProfileStringW(printer_.c_str(), nullptr, nullptr, optionsFile_.c_str());
+        WritePrivateProfileSectionW(kUserTypeSection, savedUserTypes_.data(), Ini().c_str());
+        SetEnvironmentVariableW(kAnswersVariable, nullptr);
+        DeleteFileW(answers_.c_str());
+        PrinterHandle printer;
+        if (printer.Open(printer_.c_str(), PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
+        printer.Reset(nullptr);
+        if (ownDriver_) DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
+    }
+
+    std::wstring Cap() const { return JoinPath(folder_, L"sxc4200.cap"); }
+    std::wstring Ini() const { return JoinPath(folder_, L"sxc4200.ini"); }
+
+    static std::vector<WCHAR> Section(const std::wstring &file, const WCHAR *section) {
+        std::vector<WCHAR> text(32768);
+        const DWORD length = GetPrivateProfileSectionW(section, text.data(),
+                                                       static_cast<DWORD>(text.size()), file.c_str());
+        text.resize(length + 2);
+        return text;
+    }
+
+    void SetModel(const WCHAR *key, const WCHAR *value) {
+        WritePrivateProfileStringW(kModelSection, key, value, Cap().c_str());
+    }
+    void SetOption(const WCHAR *key, const WCHAR *value) {
+        WritePrivateProfileStringW(printer_.c_str(), key, value, optionsFile_.c_str());
+    }
+    void SetAnswer(const WCHAR *key, const WCHAR *value) {
+        WritePrivateProfileStringW(printer_.c_str(), key, value, answers_.c_str());
+    }
+    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
+        for (const auto &answer : answers) SetAnswer(answer.first.c_str(), answer.second.c_str());
+    }
+
+    PluginSession &Session() {
+        if (!session_) {
+            session_ = std::make_unique<PluginSession>();
+            std::string error;
+            EXPECT_TRUE(session_->Open(printer_, &error)) << error;
+        }
+        return *session_;
+    }
+
+    HRESULT SendEvent(INT event) {
+        return Session().Plugin()->PrinterEvent(&printer_[0], event, 0, 0);
+    }
+
+    // The printer's driver data key, for what the printer-data calls cannot do.
+    HKEY OpenDriverData() {
+        HKEY key = nullptr;
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE,
+                      (kPrinterKeys + printer_ + L"\\PrinterDriverData").c_str(), 0,
+                      KEY_ALL_ACCESS, &key);
+        return key;
+    }
+
+    // "FeatureKeyword" and its size; the size is -1 when absent.
+    std::string StoredBytes(DWORD *size) {
+        BYTE data[512] = {};
+        DWORD type = 0, got = 0, sizeBytes = 0;
+        *size = static_cast<DWORD>(-1);
+        GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeywordSize"), &type,
+                        reinterpret_cast<BYTE *>(size), sizeof(*size), &sizeBytes);
+        if (GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), &type,
+                            data, sizeof(data), &got) != ERROR_SUCCESS)
+            return "(absent)";
+        return std::string(reinterpret_cast<char *>(data), got);
+    }
+
+    void Store(const std::string &bytes, DWORD size) {
+        SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), REG_BINARY,
+                        reinterpret_cast<BYTE *>(const_cast<char *>(bytes.data())),
+                        static_cast<DWORD>(bytes.size()));
+        SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeywordSize"), REG_DWORD,
+                        reinterpret_cast<BYTE *>(&size), sizeof(size));
+    }
+
+    std::map<std::string, std::string> Installed() {
+        std::map<std::string, std::string> settings;
+        for (const FeatureSetting &setting : ReadPrinterFeatureKeyword(Session().Printer()))
+            settings[setting.feature] = setting.option;
+        return settings;
+    }
+
+    std::vector<BYTE> DefaultDevmode() {
+        DWORD needed = 0;
+        GetPrinterW(Session().Printer(), kDefaultsLevel, nullptr, 0, &needed);
+        std::vector<BYTE> info(needed);
+        if (!needed || !GetPrinterW(Session().Printer(), kDefaultsLevel, info.data(), needed, &needed))
+            return {};
+        const DEVMODEW *devmode = reinterpret_cast<PRINTER_INFO_8W *>(info.data())->pDevMode;
+        const BYTE *bytes = reinterpret_cast<const BYTE *>(devmode);
+        return std::vector<BYTE>(bytes, bytes + devmode->dmSize + devmode->dmDriverExtra);
+    }
+
+    std::wstring printer_;
+    std::wstring folder_;
+    std::wstring answers_;
+    std::wstring optionsFile_;
+    std::vector<WCHAR> savedUserTypes_;
+    bool installed_ = false;
+    bool ownDriver_ = true;
+    std::unique_ptr<PluginSession> session_;
+};
+
+class PrinterEventTest : public ModelPrinterTest {
+protected:
+    void SetUp() override { InstallPrinter(L"SX Event Test"); }
+};
+
+TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOptionsFile) {
+    SetModel(L"PSOutputOpt", L"2");
+    SetModel(L"DEFAULT_PAPER_SIZE", L"9");
+    SetModel(L"DEFAULT_PAPER_SOURCE", L"7");
+    SetOption(L"Installed", L"90");
+    SetOption(L"Random Access Memory", L"0");
+    SetOption(L"PunchType", L"4");
+    SetOption(L"SpotColor", L"2");
+    SetOption(L"DrvInst_DuplexPrinting", L"2");
+    SetOption(L"USERTYPE1", L"Recycled");
+    SetOption(L"USERTYPE3", L"Glossy");
+    std::string error;
+    ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
+    const std::vector<BYTE> before = DefaultDevmode();
+    ASSERT_GT(before.size(), kOutputOptionOffset);
+    const DWORD iniAttributes = GetFileAttributesW(Ini().c_str());
+    SetFileAttributesW(Ini().c_str(), iniAttributes | FILE_ATTRIBUTE_READONLY);
+
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    EXPECT_EQ(GetFileAttributesW(Ini().c_str()), iniAttributes & ~FILE_ATTRIBUTE_READONLY);
+    DWORD type = 0, needed = 0;
+    WCHAR value[16] = L"x";
+    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
+                              reinterpret_cast<BYTE *>(value), sizeof(value), &needed),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_STREQ(value, L"");
+
+    const std::vector<BYTE> after = DefaultDevmode();
+    ASSERT_EQ(after.size(), before.size());
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(after.data());
+    EXPECT_EQ(after[kDriverFlagsOffset], 0x2E);
+    EXPECT_EQ(after[kOutputOptionOffset], 2);
+    EXPECT_EQ(devmode->dmPaperSize, 9);
+    EXPECT_EQ(devmode->dmDefaultSource, 7);
+    EXPECT_EQ(devmode->dmDuplex, 2);
+
+    // 0x5A: finisher, feeder, tray flags 8 and 2; memory 0 leaves the memory alone.
+    std::map<std::string, std::string> installed = Installed();
+    EXPECT_EQ(installed["VXOptionMPF"], "True");
+    EXPECT_EQ(installed["VXOptionDuplex"], "False");
+    EXPECT_EQ(installed["VXFinisher"], "True");
+    EXPECT_EQ(installed["VXOptionTray"], "4");
+    EXPECT_EQ(installed["VXPunchUnit"], "None");
+    EXPECT_EQ(installed["InstalledMemory"], "256MB");
+    EXPECT_EQ(installed["VXHDD"], "False");
+    EXPECT_EQ(installed["VXJobLimit"], "False");
+    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "Clear");
+    EXPECT_EQ(installed["VXOutputManagement"], "False");
+    DWORD size = 0;
+    EXPECT_EQ(StoredBytes(&size).size(), size);
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE3"), L"");
+
+    // A second initialisation keeps the value; other model values leave the DEVMODE.
+    const WCHAR kept[] = L"kept";
+    SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), REG_SZ,
+                    reinterpret_cast<BYTE *>(const_cast<WCHAR *>(kept)), sizeof(kept));
+    SetModel(L"PSOutputOpt", L"4");
+    SetModel(L"DEFAULT_PAPER_SIZE", L"0");
+    SetOption(L"DrvInst_DuplexPrinting", L"1");
+    auto *changed = reinterpret_cast<DEVMODEW *>(const_cast<BYTE *>(after.data()));
+    changed->dmDuplex = 1;
+    PRINTER_INFO_8W store = {changed};
+    ASSERT_TRUE(SetPrinterW(Session().Printer(), kDefaultsLevel, reinterpret_cast<BYTE *>(&store), 0));
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
+                    reinterpret_cast<BYTE *>(value), sizeof(value), &needed);
+    EXPECT_STREQ(value, kept);
+    const std::vector<BYTE> again = DefaultDevmode();
+    EXPECT_EQ(again[kOutputOptionOffset], 2);
+    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmPaperSize, 9);
+    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmDuplex, 1);
+
+    // Every other event does nothing.
+    SetOption(L"Installed", L"0");
+    const std::string stored = StoredBytes(&size);
+    for (INT event : {PRINTER_EVENT_ADD_CONNECTION, PRINTER_EVENT_DELETE, PRINTER_EVENT_CACHE_REFRESH,
+                      PRINTER_EVENT_ATTRIBUTES_CHANGED})
+        EXPECT_EQ(SendEvent(event), S_OK) << event;
+    EXPECT_EQ(StoredBytes(&size), stored);
+}
+
+// The driver data key's DACL: everyone may do anything, or anything but
+// set values.
+void SetDriverDataAccess(HKEY key, bool mayWrite) {
+    BYTE everyone[SECURITY_MAX_SID_SIZE];
+    DWORD bytes = sizeof(everyone);
+    CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes);
+    alignas(DWORD) BYTE aclBytes[256];
+    PACL acl = reinterpret_cast<PACL>(aclBytes);
+    InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION);
+    if (!mayWrite) AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+}
+
+TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCreation) {
+    HKEY key = OpenDriverData();
+    ASSERT_NE(key, nullptr);
+    RegDeleteValueW(key, kUserModeValue);
+    SetDriverDataAccess(key, false);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), E_FAIL);
+    SetDriverDataAccess(key, true);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    RegCloseKey(key);
+}
+
+TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
+    SetOption(L"Installed", L"0");
+    SetOption(L"Random Access Memory", L"256");
+    SetOption(L"SpotColor", L"0");
+    DWORD size = 0;
+
+    // No size value: the data stays as it was.
+    const std::string list = Entry("VXFinisher", "True") + Entry("InstalledMemory", "512MB") + kListEnd;
+    Store(list, static_cast<DWORD>(list.size()));
+    HKEY key = OpenDriverData();
+    ASSERT_NE(key, nullptr);
+    RegDeleteValueW(key, L"FeatureKeywordSize");
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    EXPECT_EQ(StoredBytes(&size), list);
+    EXPECT_EQ(size, static_cast<DWORD>(-1));
+
+    // A size beyond the data reads only the data; "True" to "False" grows it.
+    Store(list, 4000);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    const std::string rewritten =
+        Entry("VXFinisher", "False") + Entry("InstalledMemory", "256MB") + kListEnd;
+    EXPECT_EQ(StoredBytes(&size), rewritten);
+    EXPECT_EQ(size, rewritten.size());
+
+    // A full list: the growing step is left out, the shrinking one runs.
+    std::string full = Entry("VXFinisher", "True") + Entry("VXSpecialTonerInstalled", "White");
+    while (full.size() + Entry("VXPad", "x").size() + 2 <= 256) full += Entry("VXPad", "x");
+    full += std::string(254 - full.size(), 'p') + kListEnd;
+    ASSERT_EQ(full.size(), 256u);
+    Store(full, 256);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    const std::string bounded = StoredBytes(&size);
+    EXPECT_EQ(size, 255u);
+    EXPECT_EQ(bounded.substr(0, Entry("VXFinisher", "True").size()), Entry("VXFinisher", "True"));
+    EXPECT_NE(bounded.find(Entry("VXSpecialTonerInstalled", "None")), std::string::npos);
+
+    // No data at all: nothing is written.
+    RegDeleteValueW(key, L"FeatureKeyword");
+    RegDeleteValueW(key, L"FeatureKeywordSize");
+    RegCloseKey(key);
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    EXPECT_EQ(StoredBytes(&size), "(absent)");
+    EXPECT_EQ(size, static_cast<DWORD>(-1));
+
+    // User types: cut to 127 characters, up to the first one missing.
+    SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
+    SetOption(L"USERTYPE2", L"Second");
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), std::wstring(127, L'u'));
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), L"Second");
+}
+
+TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
+    SharedFileSecurity security;
+    ASSERT_TRUE(security.Valid());
+    BOOL present = FALSE, defaulted = TRUE;
+    PACL acl = nullptr;
+    ASSERT_TRUE(GetSecurityDescriptorDacl(security.Descriptor(), &present, &acl, &defaulted));
+    ASSERT_TRUE(present);
+    ASSERT_NE(acl, nullptr);  // never a null DACL
+    EXPECT_FALSE(defaulted);
+    BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
+    DWORD bytes = sizeof(users);
+    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &bytes);
+    bytes = sizeof(admins);
+    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &bytes);
+    bytes = sizeof(system);
+    CreateWellKnownSid(WinLocalSystemSid, nullptr, system, &bytes);
+    ASSERT_EQ(acl->AceCount, 3);
+    std::map<std::string, ACCESS_MASK> granted;
+    for (DWORD i = 0; i < acl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE *ace = nullptr;
+        ASSERT_TRUE(GetAce(acl, i, reinterpret_cast<void **>(&ace)));
+        ASSERT_EQ(ace->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
+        PSID sid = &ace->SidStart;
+        const char *who = EqualSid(sid, users) ? "users" : EqualSid(sid, admins) ? "admins"
+                          : EqualSid(sid, system) ? "system" : "other";
+        granted[who] = ace->Mask;
+    }
+    EXPECT_EQ(granted.count("other"), 0u);
+    EXPECT_EQ(granted["admins"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
+    EXPECT_EQ(granted["system"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
+    const ACCESS_MASK userRights = granted["users"];
+    EXPECT_EQ(userRights & (FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA),
+              static_cast<ACCESS_MASK>(FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA));
+    EXPECT_EQ(userRights & (DELETE | WRITE_DAC | WRITE_OWNER), 0u);
+
+    WCHAR temp[MAX_PATH], file[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    GetTempFileNameW(temp, L"sxs", 0, file);
+    EXPECT_EQ(GrantFileAccess(file, &security), 1);
+    EXPECT_EQ(GrantFileAccess(L"", &security), 0);
+    DeleteFileW(file);
+}
+
+TEST(FileSecurityTest, TakingOwnershipPutsOnlyThatPrivilegeBack) {
+    auto privileges = [] {
+        HANDLE token = nullptr;
+        OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token);
+        DWORD bytes = 0;
+        GetTokenInformation(token, TokenPrivileges, nullptr, 0, &bytes);
+        std::vector<BYTE> data(bytes);
+        GetTokenInformation(token, TokenPrivileges, data.data(), bytes, &bytes);
+        CloseHandle(token);
+        return data;
+    };
+    const std::vector<BYTE> before = privileges();
+    EXPECT_EQ(EnableTakeOwnership(1), 1);
+    EXPECT_EQ(EnableTakeOwnership(0), 1);
+    EXPECT_EQ(privileges(), before);
+    EXPECT_EQ(EnableTakeOwnership(0), 1);  // nothing to put back
+    EXPECT_EQ(privileges(), before);
+}
+
+// The printer properties prepared as the driver prepares them; the
+// callback is called as the sheet calls it.
+class PrinterPropertiesTest : public ModelPrinterTest {
+protected:
+    void SetUp() override { InstallPrinter(L"SX Properties Test"); }
+
+    // `before` changes the driver's items before the plug-in sees them.
+    void Open(const std::function<void(InstallableItems &)> &before = nullptr) {
+        sheet_ = std::make_unique<PrinterSheet>(Session(), log_);
+        if (before) before(sheet_->Items());
+        std::string error;
+        ASSERT_TRUE(sheet_->PrepareItems(&error)) << error;
+        ASSERT_EQ(sheet_->PluginItemCount(), 1u);
+    }
+
+    OPTITEM &Button() { return sheet_->PluginItems()[0]; }
+
+    OPTITEM *Item(const char *keyword) {
+        for (DWORD i = 0; i < sheet_->Items().Count(); ++i)
+            if (sheet_->Items().Keyword(i) == keyword) return &sheet_->Items().Items()[i];
+        return nullptr;
+    }
+
+    std::map<std::string, std::string> Options() {
+        std::map<std::string, std::string> options;
+        for (DWORD i = 0; i < sheet_->Items().Count(); ++i)
+            options[sheet_->Items().Keyword(i)] = sheet_->Items().OptionKeyword(i);
+        return options;
+    }
+
+    LONG Notify(WORD reason, OPTITEM *item = nullptr) {
+        return sheet_->NotifyPlugin(reason, nullptr, item, item ? item->Sel : 0);
+    }
+
+    void TearDown() override {
+        sheet_.reset();
+        ModelPrinterTest::TearDown();
+    }
+
+    CallLog log_;
+    std::unique_ptr<PrinterSheet> sheet_;
+};
+
+TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesThem) {
+    SetAnswer(L"Installed", L"0");
+    // The driver names some of its own items by string id.
+    Open([](InstallableItems &items) {
+        items.Items()[0].pName = MAKEINTRESOURCEW(64798);
+        items.Items()[1].pName = MAKEINTRESOURCEW(404);
+    });
+    EXPECT_TRUE(sheet_->Items().Items()[0].Flags & OPTIF_COLLAPSE);
+    EXPECT_FALSE(sheet_->Items().Items()[1].Flags & OPTIF_COLLAPSE);
+    const OPTITEM &button = Button();
+    EXPECT_EQ(button.Flags & (OPTIF_CALLBACK | OPTIF_HAS_POIEXT | OPTIF_HIDE),
+              static_cast<DWORD>(OPTIF_CALLBACK | OPTIF_HAS_POIEXT));
+    EXPECT_STREQ(button.pName, L"&Get installed options automatically");
+    EXPECT_EQ(button.HelpIndex, 2210u);
+    EXPECT_EQ(button.UserItemID, kButtonItemId);
+    EXPECT_EQ(button.Level, 2);
+    ASSERT_NE(button.pOptType, nullptr);
+    EXPECT_EQ(button.pOptType->Type, TVOT_PUSHBUTTON);
+    EXPECT_EQ(button.pOptType->Count, 1);
+    EXPECT_EQ(button.pOptType->pOptParam[1].lParam, 9999);
+    ASSERT_NE(button.pOIExt, nullptr);
+    EXPECT_EQ(button.pOIExt->cbSize, sizeof(OIEXT));
+
+    const std::map<std::string, std::pair<DWORD, BYTE>> known = {
+        {"VXHDD", {2213, 3}},       {"VXOptionDuplex", {2204, 5}}, {"VXOptionTray", {2203, 6}},
+        {"InstalledMemory", {2207, 7}}, {"VXFinisher", {2206, 8}}, {"VXOptionMPF", {2209, 9}},
+        {"VXPunchUnit", {2211, 10}}, {"VXJobLimit", {2212, 11}},
+        {"VXSpecialTonerInstalled", {1812, 12}}, {"VXOutputManagement", {1813, 13}}};
+    for (const auto &entry : known) {
+        const OPTITEM *item = Item(entry.first.c_str());
+        ASSERT_NE(item, nullptr) << entry.first;
+        EXPECT_EQ(item->HelpIndex, entry.second.first) << entry.first;
+        EXPECT_EQ(item->UserItemID, entry.second.second) << entry.first;
+        EXPECT_EQ(item->pOIExt, button.pOIExt) << entry.first;
+    }
+
+    // Without a library that says the printer can be asked, no button.
+    sheet_.reset();
+    SetAnswer(L"NetworkDetection", L"0");
+    Open();
+    EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
+    sheet_.reset();
+    SetAnswer(L"NetworkDetection", L"1");
+    SetModel(L"NetExtDLL", L"sxmissing.dll");
+    Open();
+    EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
+    EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
+}
+
+TEST_F(PrinterPropertiesTest, FocusDisablesTheButtonOnAPortThePrinterCannotBeAskedOn) {
+    SetAnswer(L"PortReachable", L"0");
+    Open();
+    EXPECT_EQ(Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button()), CPSUICB_ACTION_NONE);
+    EXPECT_EQ(Button().Flags & (OPTIF_DISABLED | OPTIF_CHANGED),
+              static_cast<DWORD>(OPTIF_DISABLED | OPTIF_CHANGED));
+    SetAnswer(L"PortReachable", L"1");
+    Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button());
+    EXPECT_FALSE(Button().Flags & OPTIF_DISABLED);
+}
+
+TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZero) {
+    SetAnswers({{L"Installed", L"48"}, {L"Random Access Memory", L"1024"}, {L"SD Card", L"0"},
+                {L"PunchType", L"2"}, {L"JobLimitationMode", L"1"}, {L"SpotColor", L"2"},
+                {L"ReadAnswer", L"2"}, {L"USERTYPE1", L"Recycled"},
+                {L"USERTYPE2", std::wstring(150, L'x')}});
+    Open();
+    Notify(CPSUICB_REASON_SETACTIVE);  // an activation counts only an answer of exactly 1
+    EXPECT_EQ(Options()["VXSpecialTonerInstalled"], "None");
+    EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
+    std::map<std::string, std::string> options = Options();
+    EXPECT_EQ(options["VXOptionDuplex"], "True");
+    EXPECT_EQ(options["VXOptionMPF"], "True");
+    EXPECT_EQ(options["VXFinisher"], "False");
+    EXPECT_EQ(options["VXOptionTray"], "0");
+    EXPECT_EQ(options["InstalledMemory"], "1024MB");
+    EXPECT_EQ(options["VXHDD"], "False");
+    EXPECT_EQ(options["VXPunchUnit"], "Type1");
+    EXPECT_EQ(options["VXJobLimit"], OsMajor6OrLater() ? "False" : "True");
+    EXPECT_EQ(options["VXSpecialTonerInstalled"], "Clear");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(127, L'x'));
+    for (const DriverCall &call : log_.Calls()) EXPECT_EQ(call.mode, OEMCUIP_PRNPROP);
+
+    // The job-limitation item is forced off on this system.
+    OPTITEM *jobLimit = Item("VXJobLimit");
+    jobLimit->Sel = 0;
+    const LONG action = Notify(CPSUICB_REASON_SEL_CHANGED, jobLimit);
+    if (OsMajor6OrLater()) {
+        EXPECT_EQ(action, CPSUICB_ACTION_OPTIF_CHANGED);
+        EXPECT_EQ(jobLimit->Sel, 1);
+    }
+    EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, Item("VXHDD")), CPSUICB_ACTION_NONE);
+}
+
+TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
+    SetAnswers({{L"Installed", L"1"}, {L"Random Access Memory", L"512"}});
+    Open();
+    if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
+    Notify(CPSUICB_REASON_SETACTIVE);  // whatever an earlier sheet left
+    EXPECT_EQ(Options()["VXOptionTray"], "1");
+    EXPECT_EQ(Options()["InstalledMemory"], "512MB");
+
+    SetAnswer(L"Installed", L"4");
+    Button().Sel = 1;
+    EXPECT_EQ(Notify(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
+    DWORD type = 0, value = 0, needed = 0;
+    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
+                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(value, 1u);
+    EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
+    EXPECT_EQ(Options()["VXOptionTray"], "1");
+    EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_OPTIF_CHANGED);
+    EXPECT_EQ(Options()["VXOptionTray"], "3");
+
+    // A printer that cannot be asked leaves the items as they are.
+    SetAnswer(L"PortReachable", L"0");
+    SetAnswer(L"Installed", L"8");
+    EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
+    EXPECT_EQ(Options()["VXOptionTray"], "3");
+}
+
+TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
+    auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
+        reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+    ASSERT_NE(refresh, nullptr);
+    SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
+                {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
+                {L"USERTYPE2", std::wstring(100, L'y')}});
+    EXPECT_EQ(refresh(Session().Printer()), 1);
+    std::map<std::string, std::string> installed = Installed();
+    EXPECT_EQ(installed["VXFinisher"], "True");
+    EXPECT_EQ(installed["VXOptionDuplex"], "True");
+    EXPECT_EQ(installed["VXOptionMPF"], "True");
+    EXPECT_EQ(installed["VXOptionTray"], "0");
+    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
+    EXPECT_EQ(installed["VXHDD"], "True");
+    EXPECT_EQ(installed["VXPunchUnit"], "Type3");
+    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "White");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Card");
+    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(63, L'y'));
+
+    // Garbage from the printer: numbers read as far as they go.
+    SetAnswers({{L"Installed", L"abc"}, {L"Random Access Memory", L"-5"},
+                {L"PunchType", L"99999999999"}, {L"SpotColor", L"7"}});
+    EXPECT_EQ(refresh(Session().Printer()), 1);
+    installed = Installed();
+    EXPECT_EQ(installed["VXFinisher"], "False");
+    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
+    EXPECT_EQ(installed["VXPunchUnit"], "None");
+    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "None");
+
+    // A reading other than 1, a missing library: nothing is read or written.
+    DWORD size = 0;
+    const std::string before = StoredBytes(&size);
+    SetAnswer(L"Installed", L"64");
+    SetAnswer(L"ReadAnswer", L"2");
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    SetAnswer(L"ReadAnswer", L"1");
+    SetAnswer(L"LeavesDataFile", L"0");
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    SetAnswer(L"LeavesDataFile", L"1");
+    SetModel(L"NetExtDLL", L"");
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(StoredBytes(&size), before);
+    EXPECT_EQ(refresh(nullptr), 0);
+
+    // Without stored data the export reads the printer and writes nothing.
+    SetModel(L"NetExtDLL", L"sxnetopt.dll");
+    HKEY key = OpenDriverData();
+    RegDeleteValueW(key, L"FeatureKeyword");
+    RegCloseKey(key);
+    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(StoredBytes(&size), "(absent)");
+}
+
+class UsbPrinterTest : public ModelPrinterTest {
+protected:
+    void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
+};
+
+TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
+    SetAnswers({{L"Installed", L"1"}, {L"SD Card", L"1"}, {L"Random Access Memory", L" +1024"},
+                {L"NetworkDetection", L"0"}});
+    auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
+        reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(refresh(Session().Printer()), 1);
+    std::map<std::string, std::string> installed = Installed();
+    EXPECT_EQ(installed["VXHDD"], "True");
+    EXPECT_EQ(installed["VXOptionTray"], "1");
+    EXPECT_EQ(installed["InstalledMemory"], "1024MB");
+
+    CallLog log;
+    PrinterSheet sheet(Session(), log);
+    std::string error;
+    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
+    if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
+    SetAnswer(L"Installed", L"2");
+    sheet.NotifyPlugin(CPSUICB_REASON_SETACTIVE, nullptr, nullptr, 0);
+    std::map<std::string, std::string> options;
+    for (DWORD i = 0; i < sheet.Items().Count(); ++i)
+        options[sheet.Items().Keyword(i)] = sheet.Items().OptionKeyword(i);
+    EXPECT_EQ(options["VXOptionTray"], "2");
+    EXPECT_EQ(options["VXHDD"], "True");
+    EXPECT_EQ(options["InstalledMemory"], "1024MB");
+
+    SetAnswer(L"USBReadable", L"0");
+    SetAnswer(L"Installed", L"0");
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(Installed()["VXOptionTray"], "1");
+}
+
+TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
+    SetAnswers({{L"Installed", L"72"}, {L"Random Access Memory", L"2048"}, {L"ReadAnswer", L"2"}});
+    INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    Open();
+    bool clicked = false;
+    sheet_->onShown = [this, &clicked](HWND window) {
+        for (const OptionsPage::Row &row : sheet_->Page().Rows()) {
+            if (!row.button) continue;
+            SendMessageW(row.choice, BM_CLICK, 0, 0);
+            clicked = true;
+        }
+        PostMessageW(window, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    };
+    std::string error;
+    ASSERT_TRUE(sheet_->Show(&error)) << error;
+    EXPECT_TRUE(clicked);
+    std::map<std::string, std::string> installed = Installed();
+    EXPECT_EQ(installed["VXFinisher"], "True");
+    EXPECT_EQ(installed["VXOptionTray"], "4");
+    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
+    DWORD type = 0, value = 5, needed = 0;
+    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
+                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
+              ERROR_SUCCESS);
+}
+
+}  // namespace
+
+namespace {
+
+// A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
+// would name another printer, so the printer is not asked at all.
+class LongNamePrinterTest : public ModelPrinterTest {
+protected:
+    void SetUp() override { InstallPrinter(std::wstring(230, L'N'), L"", false); }
+};
+
+TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
+    WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
+    CallLog log;
+    PrinterSheet sheet(Session(), log);
+    std::string error;
+    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
+    EXPECT_TRUE(sheet.PluginItems()[0].Flags & OPTIF_HIDE);
+    auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
+        reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(Installed()["VXFinisher"], "False");
+}
+
+}  // namespace

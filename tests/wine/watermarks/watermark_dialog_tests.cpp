@@ -1,0 +1,298 @@
+// The Watermarks dialog reached from the Job Options page: the list from
+// the plug-in ini, choosing, New, Edit, Delete, the two ticks, the limit of
+// 16, Cancel restoring everything, OK copying the chosen watermark into the
+// private record and Apply writing the list back.
+#include "watermark_test_support.h"
+
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+const WCHAR kSection[] = L"Watermark";
+const WCHAR kLimitText[] =
+    L"A maximum number of 16 watermarks can be saved. \nPlease delete or edit one of your existing "
+    L"watermarks\nbefore creating a new one";
+
+std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
+
+class WatermarksDialogTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        page.reset();
+        CloseLeftoverWindows();
+    }
+
+    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
+        ASSERT_TRUE(printer.Installed());
+        page = std::make_unique<WatermarkPage>(printer, adjust);
+        ASSERT_TRUE(page->Opened());
+    }
+
+    // Opens the dialog, lets `act` work on it and ends it with `end`.
+    std::vector<ModalWindow> Run(std::function<void(HWND)> act, UINT end, std::deque<ModalStep> nested = {}) {
+        std::deque<ModalStep> steps;
+        steps.push_back([&, act, end](const ModalWindow &modal) {
+            EXPECT_EQ(modal.caption, kWatermarksCaption);
+            act(modal.window);
+            SendMessageW(modal.window, WM_COMMAND, end, 0);
+        });
+        for (ModalStep &step : nested) steps.push_back(std::move(step));
+        return page->RunWatermarks(std::move(steps));
+    }
+
+    WatermarkPrinter printer;
+    std::unique_ptr<WatermarkPage> page;
+};
+
+ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
+    return [=](const ModalWindow &modal) {
+        EXPECT_EQ(modal.caption, kEditorCaption);
+        SetDlgItemTextW(modal.window, IDC_WATERMARK_TEXT, text);
+        SendMessageW(modal.window, WM_COMMAND, end, 0);
+    };
+}
+
+TEST_F(WatermarksDialogTest, ListsTheStoredWatermarksAfterNoneAndSelectsTheRecordsChoice) {
+    printer.Store({StoredValue(L"Draft"), StoredValue(L"Copy\\, internal"), StoredValue(L"Void")});
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 2; }; });
+    std::vector<std::wstring> lines;
+    int selected = -1;
+    bool editEnabled = false, deleteEnabled = false;
+    Run([&](HWND dialog) {
+        lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
+        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK);
+        deleteEnabled = IsEnabled(dialog, IDC_DELETE_WATERMARK);
+    }, IDCANCEL);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"Copy, internal", L"Void"}));
+    EXPECT_EQ(selected, 2);
+    EXPECT_TRUE(editEnabled);
+    EXPECT_TRUE(deleteEnabled);
+}
+
+TEST_F(WatermarksDialogTest, AChoiceBeyondTheStoredCountOpensWithNone) {
+    printer.Store({StoredValue(L"Draft")});
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 5; }; });
+    int selected = -1;
+    bool editEnabled = true;
+    Run([&](HWND dialog) {
+        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
+        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) || IsEnabled(dialog, IDC_DELETE_WATERMARK);
+    }, IDCANCEL);
+    EXPECT_EQ(selected, 0);
+    EXPECT_FALSE(editEnabled);
+}
+
+TEST_F(WatermarksDialogTest, AKeyNotStartingWithWEndsTheList) {
+    printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
+    printer.StoreKey(L"Other", StoredValue(L"Three"));
+    printer.StoreKey(L"WTMK004", StoredValue(L"Four"));
+    Open();
+    std::vector<std::wstring> lines;
+    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDCANCEL);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"One", L"Two"}));
+}
+
+TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheirFields) {
+    const std::wstring longText(1500, L'x');
+    std::vector<std::wstring> values = {StoredValue(longText, 72, 45, 0xC0C0C0, 6)};
+    for (int i = 2; i <= 20; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
+    printer.Store(values);
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
+    std::vector<std::wstring> lines;
+    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDOK);
+    ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
+    EXPECT_EQ(lines[1], longText.substr(0, 128));
+    EXPECT_EQ(lines[16], L"W16");
+    EXPECT_EQ(Text(page->Record()->wszWmText), longText.substr(0, 128));
+    EXPECT_EQ(page->Record()->wWmPosition, 6) << "the fields behind the long text still read";
+}
+
+TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
+    printer.Store({StoredValue(L"Draft")});
+    Open();
+    std::vector<std::wstring> lines;
+    int selected = -1;
+    bool editEnabled = false;
+    Run([&](HWND dialog) {
+        Press(dialog, IDC_NEW_WATERMARK);
+        lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
+        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) && IsEnabled(dialog, IDC_DELETE_WATERMARK);
+    }, IDOK, {EditorSetsText(L"a\\b,c;d")});
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"a\\b,c;d"}));
+    EXPECT_EQ(selected, 2);
+    EXPECT_TRUE(editEnabled);
+
+    OemDevmode *record = page->Record();
+    EXPECT_EQ(record->dwWatermarkIndex, 2u);
+    EXPECT_EQ(Text(record->wszWmText), L"a\\b,c;d");
+    EXPECT_EQ(record->dwWmSize, 72u);
+    EXPECT_EQ(record->sWmAngle, 45);
+    EXPECT_EQ(record->dwWmColor, 0xC0C0C0u);
+    EXPECT_STREQ(record->szWmPsColor, "0.75 0.75 0.75");
+    EXPECT_EQ(Text(record->wszWmFontName), L"Helvetica") << "the sample list's first font, regular";
+    EXPECT_EQ(record->wWmPosition, 3);
+    EXPECT_EQ(printer.Section(kSection).size(), 1u) << "nothing is written before Apply";
+
+    page->Harness().Apply();
+    const auto stored = printer.Section(kSection);
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].first, L"WTMK001");
+    EXPECT_EQ(stored[1].first, L"WTMK002");
+    EXPECT_EQ(stored[1].second, L"72,0,45,0,0,12632256,a\\\\b\\,c\\;d,Helvetica,0,0,0,3,0,0,0,0");
+    EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
+
+    // The next opening reads the file again.
+    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDCANCEL);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"a\\b,c;d"}));
+}
+
+TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLeavesNoSection) {
+    std::vector<std::wstring> values;
+    for (int i = 1; i <= 9; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
+    printer.Store(values);
+    Open();
+    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
+    page->Harness().Apply();
+    const auto stored = printer.Section(kSection);
+    ASSERT_EQ(stored.size(), 10u);
+    EXPECT_EQ(stored[8].first, L"WTMK009");
+    EXPECT_EQ(stored[9].first, L"WTMK0010");
+
+    Run([&](HWND dialog) {
+        for (int i = 0; i < 10; ++i) {
+            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            Press(dialog, IDC_DELETE_WATERMARK);
+        }
+    }, IDOK);
+    page->Harness().Apply();
+    EXPECT_TRUE(printer.Section(kSection).empty());
+    EXPECT_EQ(GetPrivateProfileSectionW(kSection, nullptr, 0, printer.Ini().c_str()), 0u);
+}
+
+TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
+    printer.Store({StoredValue(L"One"), StoredValue(L"Two"), StoredValue(L"Three")});
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
+    const std::vector<BYTE> recordBefore = page->Harness().Record() ? std::vector<BYTE>(
+        page->Harness().Record(), page->Harness().Record() + kRecordBytes) : std::vector<BYTE>();
+    bool focusOnNew = false;
+    std::vector<std::wstring> linesAfterDeleting;
+    Run([&](HWND dialog) {
+        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        Press(dialog, IDC_DELETE_WATERMARK);
+        focusOnNew = GetFocus() == GetDlgItem(dialog, IDC_NEW_WATERMARK);
+        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+        Press(dialog, IDC_DELETE_WATERMARK);
+        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+        Press(dialog, IDC_DELETE_WATERMARK);
+        linesAfterDeleting = ListLines(dialog, IDC_WATERMARK_LIST);
+    }, IDCANCEL);
+    EXPECT_EQ(linesAfterDeleting, (std::vector<std::wstring>{L"None"}));
+    EXPECT_TRUE(focusOnNew);
+    EXPECT_EQ(std::memcmp(recordBefore.data(), page->Harness().Record(), kRecordBytes), 0);
+
+    std::vector<std::wstring> lines;
+    int selected = -1;
+    Run([&](HWND dialog) {
+        lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
+    }, IDCANCEL);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"One", L"Two", L"Three"}));
+    EXPECT_EQ(selected, 3);
+}
+
+TEST_F(WatermarksDialogTest, DeletingSelectsNoneAndDisablesEditAndDelete) {
+    printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
+    Open();
+    std::vector<std::wstring> lines;
+    int selected = -1;
+    bool enabled = true;
+    Run([&](HWND dialog) {
+        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+        Press(dialog, IDC_DELETE_WATERMARK);
+        lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
+        enabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) || IsEnabled(dialog, IDC_DELETE_WATERMARK);
+    }, IDOK);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Two"}));
+    EXPECT_EQ(selected, 0);
+    EXPECT_FALSE(enabled);
+    EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
+    EXPECT_EQ(Text(page->Record()->wszWmText), L"None");
+}
+
+TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeepsIt) {
+    printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
+    Open();
+    std::vector<std::wstring> afterCancel, afterOk;
+    Run([&](HWND dialog) {
+        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        Press(dialog, IDC_EDIT_WATERMARK);
+        afterCancel = ListLines(dialog, IDC_WATERMARK_LIST);
+        Press(dialog, IDC_EDIT_WATERMARK);
+        afterOk = ListLines(dialog, IDC_WATERMARK_LIST);
+    }, IDOK, {EditorSetsText(L"Changed", IDCANCEL), EditorSetsText(L"Second")});
+    EXPECT_EQ(afterCancel, (std::vector<std::wstring>{L"None", L"One", L"Two"}));
+    EXPECT_EQ(afterOk, (std::vector<std::wstring>{L"None", L"One", L"Second"}));
+    EXPECT_EQ(page->Record()->dwWatermarkIndex, 2u);
+    EXPECT_EQ(Text(page->Record()->wszWmText), L"Second");
+}
+
+TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
+    std::vector<std::wstring> values;
+    for (int i = 1; i <= 16; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
+    printer.Store(values);
+    Open();
+    size_t count = 0;
+    const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
+        Press(dialog, IDC_NEW_WATERMARK);
+        count = ListLines(dialog, IDC_WATERMARK_LIST).size();
+    }, IDOK);
+    ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
+    EXPECT_EQ(seen[1].caption, L"Warning");
+    EXPECT_EQ(seen[1].text, kLimitText);
+    EXPECT_EQ(count, 17u);
+}
+
+TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
+    Open();
+    Run([&](HWND dialog) { Press(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
+    EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
+    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
+    EXPECT_EQ(page->Record()->wWmBackground, 0);
+    EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
+
+    bool backgroundTicked = false, firstPageShown = false;
+    Run([&](HWND dialog) {
+        firstPageShown = IsChecked(dialog, IDC_WATERMARK_FIRST_PAGE);
+        Press(dialog, IDC_WATERMARK_FIRST_PAGE);
+        Press(dialog, IDC_WATERMARK_BACKGROUND);
+        backgroundTicked = IsChecked(dialog, IDC_WATERMARK_BACKGROUND);
+    }, IDCANCEL);
+    EXPECT_TRUE(firstPageShown);
+    EXPECT_TRUE(backgroundTicked);
+    const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
+    EXPECT_EQ(none->bFirstPageOnly, 1);
+    EXPECT_EQ(none->wBackground, 0);
+    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
+}
+
+TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
+    printer.Store({StoredValue(L"One")});
+    Open();
+    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
+    ASSERT_EQ(page->State()->fWatermarksDirty, 1u);
+    PropSheet_PressButton(page->Harness().Sheet(), PSBTN_CANCEL);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
+    EXPECT_EQ(page->State()->watermarks.pWmWorking, nullptr);
+    EXPECT_EQ(printer.Section(kSection).size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,399 @@
+// The watermark editor and its Font dialog, reached through the Watermarks
+// dialog: the edits' rules, the font list and the printer font at OK, the
+// colour chooser's custom colours, and the preview's pixels where the
+// geometry puts them.
+#include "watermark_test_support.h"
+
+#include "resources/resource_ids.h"
+#include "watermarks/preview_geometry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const WCHAR kCustomColorSection[] = L"Custom Color";
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr uint32_t kWhitePixel = 0x00FFFFFF;
+
+std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
+
+// Types into an edit as the keyboard does, one character at a time.
+void Type(HWND edit, const WCHAR *text) {
+    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
+}
+
+DWORD Caret(HWND edit) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return end;
+}
+
+void Retype(HWND dialog, UINT id, const WCHAR *text) {
+    HWND edit = GetDlgItem(dialog, id);
+    SetWindowTextW(edit, L"");
+    Type(edit, text);
+}
+
+class WatermarkEditorTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        page.reset();
+        CloseLeftoverWindows();
+    }
+
+    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
+        ASSERT_TRUE(printer.Installed());
+        page = std::make_unique<WatermarkPage>(printer, adjust);
+        ASSERT_TRUE(page->Opened());
+    }
+
+    // Opens the editor on line `line` of the list (0: New) and lets `act`
+    // work on it before it is ended with `end`; the Watermarks dialog is
+    // then confirmed. Further steps serve what the editor opens.
+    void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK, std::deque<ModalStep> nested = {}) {
+        std::deque<ModalStep> steps;
+        steps.push_back([line](const ModalWindow &modal) {
+            if (line) {
+                SelectLine(modal.window, IDC_WATERMARK_LIST, line);
+                Press(modal.window, IDC_EDIT_WATERMARK);
+            } else {
+                Press(modal.window, IDC_NEW_WATERMARK);
+            }
+            SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
+        });
+        steps.push_back([act, end](const ModalWindow &modal) {
+            EXPECT_EQ(modal.caption, kEditorCaption);
+            act(modal.window);
+            SendMessageW(modal.window, WM_COMMAND, end, 0);
+        });
+        for (ModalStep &step : nested) steps.push_back(std::move(step));
+        page->RunWatermarks(std::move(steps));
+    }
+
+    WatermarkPrinter printer;
+    std::unique_ptr<WatermarkPage> page;
+};
+
+TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsText) {
+    Open();
+    bool okAtStart = true, okWithText = false, okEmptied = true;
+    std::wstring size, angle, x;
+    int position = -1;
+    bool noBorder = false;
+    Edit(0, [&](HWND editor) {
+        okAtStart = IsEnabled(editor, IDOK);
+        size = ControlText(editor, IDC_WATERMARK_SIZE);
+        angle = ControlText(editor, IDC_WATERMARK_ANGLE);
+        x = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+        position = static_cast<int>(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0));
+        noBorder = IsChecked(editor, IDC_WATERMARK_BORDER_NONE);
+        Type(GetDlgItem(editor, IDC_WATERMARK_TEXT), L"A");
+        okWithText = IsEnabled(editor, IDOK);
+        SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"");
+        okEmptied = IsEnabled(editor, IDOK);
+    }, IDCANCEL);
+    EXPECT_FALSE(okAtStart);
+    EXPECT_TRUE(okWithText);
+    EXPECT_FALSE(okEmptied);
+    EXPECT_EQ(size, L"72");
+    EXPECT_EQ(angle, L"45");
+    EXPECT_EQ(x, L"0");
+    EXPECT_EQ(position, 3);
+    EXPECT_TRUE(noBorder);
+}
+
+TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
+    printer.Store({StoredValue(L"One")});
+    Open();
+    std::wstring typed, large, minus;
+    DWORD caret = 0;
+    Edit(1, [&](HWND editor) {
+        Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
+        typed = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+        caret = Caret(GetDlgItem(editor, IDC_WATERMARK_OFFSET_X));
+        Retype(editor, IDC_WATERMARK_OFFSET_Y, L"1500");
+        large = ControlText(editor, IDC_WATERMARK_OFFSET_Y);
+        SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-");
+        minus = ControlText(editor, IDC_WATERMARK_OFFSET_Y);
+        SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
+    });
+    EXPECT_EQ(typed, L"12");
+    EXPECT_EQ(caret, 2u);
+    EXPECT_EQ(large, L"1000");
+    EXPECT_EQ(minus, L"0");
+    EXPECT_EQ(page->Record()->lWmOffsetX, 12);
+    EXPECT_EQ(page->Record()->lWmOffsetY, -250);
+}
+
+TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
+    printer.Store({StoredValue(L"One")});
+    Open();
+    std::wstring xAfterBorder, xAfterPosition;
+    Edit(1, [&](HWND editor) {
+        SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
+        SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
+        Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
+        xAfterBorder = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+        HWND list = GetDlgItem(editor, IDC_WATERMARK_POSITION);
+        SendMessageW(list, CB_SETCURSEL, 6, 0);
+        SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_POSITION, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        xAfterPosition = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+    });
+    EXPECT_EQ(xAfterBorder, L"30");
+    EXPECT_EQ(xAfterPosition, L"0");
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ(record->wWmBorder, 3);
+    EXPECT_EQ(record->wWmPosition, 6);
+    EXPECT_EQ(record->lWmOffsetX, 0);
+    EXPECT_EQ(record->lWmOffsetY, 0);
+}
+
+TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
+    printer.Store({StoredValue(L"One")});
+    Open();
+    std::wstring farLeft, sizeTyped;
+    int sizeBar = 0;
+    Edit(1, [&](HWND editor) {
+        HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
+        for (int i = 0; i < 30; ++i)
+            SendMessageW(editor, WM_HSCROLL, SB_PAGELEFT, reinterpret_cast<LPARAM>(angleBar));
+        farLeft = ControlText(editor, IDC_WATERMARK_ANGLE);
+        Retype(editor, IDC_WATERMARK_SIZE, L"999");
+        sizeTyped = ControlText(editor, IDC_WATERMARK_SIZE);
+        sizeBar = GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL);
+    });
+    EXPECT_EQ(farLeft, L"-180");
+    EXPECT_EQ(sizeTyped, L"600");
+    EXPECT_EQ(sizeBar, 600);
+    EXPECT_EQ(page->Record()->sWmAngle, -180);
+    EXPECT_EQ(page->Record()->dwWmSize, 600u);
+}
+
+ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
+    return [=](const ModalWindow &modal) {
+        EXPECT_EQ(modal.caption, kFontCaption);
+        act(modal.window);
+        SendMessageW(modal.window, WM_COMMAND, end, 0);
+    };
+}
+
+TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrinterFont) {
+    printer.Store({StoredValue(L"One")});
+    Open();
+    std::vector<std::wstring> fonts;
+    std::wstring fontName, styleName, sizeAfter;
+    Edit(1, [&](HWND editor) {
+        Press(editor, IDC_WATERMARK_FONT);
+        sizeAfter = ControlText(editor, IDC_WATERMARK_SIZE);
+    }, IDOK, {FontDialog([&](HWND font) {
+        fonts = ListLines(font, IDC_FONT_LIST);
+        SelectLine(font, IDC_FONT_LIST, 1);
+        fontName = ControlText(font, IDC_FONT_NAME);
+        SelectLine(font, IDC_STYLE_LIST, 3);
+        styleName = ControlText(font, IDC_STYLE_NAME);
+        SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
+    })});
+    EXPECT_EQ(fonts, (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
+        << "entries from DefaultNo on are for Japanese systems";
+    EXPECT_EQ(fontName, L"Times");
+    EXPECT_EQ(styleName, L"Bold Italic");
+    EXPECT_EQ(sizeAfter, L"1") << "a size of 0 from the Font dialog ends as 1";
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ(record->dwWmFontIndex, 1u);
+    EXPECT_EQ(record->dwWmWeight, 700u);
+    EXPECT_EQ(record->bWmItalic, 1);
+    EXPECT_EQ(Text(record->wszWmFontName), L"Times-BoldItalic");
+    EXPECT_EQ(record->wWmStyleCode, 5);
+    EXPECT_EQ(record->dwWmSize, 1u);
+}
+
+TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
+    printer.Store({StoredValue(L"One", 48)});
+    Open();
+    int sizeLine = -1;
+    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
+         {FontDialog([&](HWND font) {
+              sizeLine = ListSelection(font, IDC_SIZE_LIST);
+              SelectLine(font, IDC_FONT_LIST, 2);
+              SelectLine(font, IDC_SIZE_LIST, 0);
+          }, IDCANCEL)});
+    EXPECT_EQ(sizeLine, 14) << "48 points";
+    EXPECT_EQ(page->Record()->dwWmFontIndex, 0u);
+    EXPECT_EQ(page->Record()->dwWmSize, 48u);
+    EXPECT_EQ(Text(page->Record()->wszWmFontName), L"Helvetica");
+}
+
+TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
+    printer.Store({StoredValue(L"One")});
+    WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
+    WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
+    Open();
+    bool chooserSeen = false;
+    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_COLOR); }, IDOK,
+         {[&](const ModalWindow &modal) {
+              chooserSeen = true;
+              SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+          }});
+    EXPECT_TRUE(chooserSeen);
+    const auto colors = printer.Section(kCustomColorSection);
+    ASSERT_EQ(colors.size(), 16u);
+    EXPECT_EQ(colors[0], (std::pair<std::wstring, std::wstring>{L"Color0", L"255,0,0"}));
+    EXPECT_EQ(colors[1].second, L"0,0,44");
+    EXPECT_EQ(colors[15], (std::pair<std::wstring, std::wstring>{L"Color15", L"192,192,192"}));
+    EXPECT_EQ(page->Record()->dwWmColor, 0xC0C0C0u) << "a cancelled choice keeps the colour";
+}
+
+// The preview as the screen shows it. A modal dialog is shown only once its
+// loop first falls idle, later than the steps run: it is shown here, then
+// painted anew until the white page can be read back.
+PreviewPixels SettledPreview(HWND dialog) {
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    constexpr int kRounds = 50;
+    constexpr DWORD kRoundMs = 20;
+    PreviewPixels shot;
+    for (int i = 0; i < kRounds; ++i) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        RedrawWindow(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW);
+        shot = CapturePreview(dialog);
+        if (FindPixels(shot, [](uint32_t pixel) { return pixel == kWhitePixel; }).count) break;
+        Sleep(kRoundMs);
+    }
+    return shot;
+}
+
+// The preview's own geometry for the working record, from the control's
+// size, the form and the measured text.
+WatermarkLayout ExpectedLayout(HWND dialog, const WatermarkRecord &record, const WCHAR *form,
+                               PreviewPage *page) {
+    RECT client;
+    GetClientRect(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), &client);
+    EXPECT_TRUE(ComputePreviewPage(client.right, client.bottom,
+                                   GetPreviewPaperSize(reinterpret_cast<const char16_t *>(form), kPortrait),
+                                   page));
+    LOGFONTW font = {};
+    font.lfHeight = PreviewFontHeight(record.dwSize, page->scale);
+    font.lfWeight = static_cast<LONG>(record.dwWeight);
+    lstrcpyW(font.lfFaceName, L"Arial");
+    HDC screen = GetDC(dialog);
+    HDC memory = CreateCompatibleDC(screen);
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ previous = SelectObject(memory, handle);
+    SIZE extent = {};
+    GetTextExtentPoint32W(memory, reinterpret_cast<const WCHAR *>(record.wszText),
+                          lstrlenW(reinterpret_cast<const WCHAR *>(record.wszText)), &extent);
+    SelectObject(memory, previous);
+    DeleteObject(handle);
+    DeleteDC(memory);
+    ReleaseDC(dialog, screen);
+    const WatermarkShape shape = {record.dwSize, record.sAngle, record.lOffsetX, record.lOffsetY,
+                                  record.wPosition, record.wBorder};
+    return ComputeWatermarkLayout(*page, shape, extent.cx, extent.cy);
+}
+
+TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
+    printer.Store({StoredValue(L"HHHH", 120, 0, kRed, 6), StoredValue(L"OO", 150, 30, kRed, 0, 1)});
+    Open([](PageSetup &setup) { setup.formName = L"Letter"; });
+    PreviewPixels lowerRight, circled;
+    WatermarkLayout textLayout = {}, circleLayout = {};
+    PreviewPage pageRect = {};
+    Edit(1, [&](HWND editor) {
+        lowerRight = SettledPreview(editor);
+        textLayout = ExpectedLayout(editor, *page->State()->watermarks.pWmWorking, L"Letter", &pageRect);
+    }, IDCANCEL);
+    Edit(2, [&](HWND editor) {
+        circled = SettledPreview(editor);
+        circleLayout = ExpectedLayout(editor, *page->State()->watermarks.pWmWorking, L"Letter", &pageRect);
+    }, IDCANCEL);
+
+    ASSERT_GT(lowerRight.width, 0);
+    const PreviewRect &r = pageRect.rect;
+    EXPECT_EQ((r.bottom - r.top) * 2150 / 2790, r.right - r.left) << "Letter's proportions";
+    EXPECT_EQ(lowerRight.At(r.left + 1, r.top + 1), kWhitePixel);
+    EXPECT_EQ(lowerRight.At(r.right - 1, r.top + 1), kWhitePixel);
+    EXPECT_NE(lowerRight.At(r.right, r.bottom), kWhitePixel) << "the page's edge";
+    EXPECT_NE(lowerRight.At(r.left - 1, r.top + 3), kWhitePixel);
+
+    const PixelBox text = FindPixels(lowerRight, IsReddish);
+    ASSERT_GT(text.count, 0);
+    EXPECT_GE(text.left, textLayout.textBox.x - 1);
+    EXPECT_GE(text.top, textLayout.textBox.y - 1);
+    EXPECT_LE(text.right, textLayout.textBox.x + textLayout.textWidth + 1);
+    EXPECT_LE(text.bottom, textLayout.textBox.y + textLayout.textHeight + 1);
+    EXPECT_GE(text.right, r.right - 2 - textLayout.textWidth / 2) << "at the lower right";
+
+    const PixelBox ring = FindPixels(circled, IsReddish);
+    ASSERT_GT(ring.count, 0);
+    EXPECT_NEAR(ring.left, circleLayout.centre.x - circleLayout.outerRadius, 1);
+    EXPECT_NEAR(ring.top, circleLayout.centre.y - circleLayout.outerRadius, 1);
+    EXPECT_NEAR(ring.right, circleLayout.centre.x + circleLayout.outerRadius, 1);
+    EXPECT_NEAR(ring.bottom, circleLayout.centre.y + circleLayout.outerRadius, 1);
+    EXPECT_EQ(circleLayout.borderBox.x, r.left + 2) << "upper left";
+    EXPECT_TRUE(IsReddish(circled.At(circleLayout.centre.x - circleLayout.innerRadius - 1,
+                                     circleLayout.centre.y)));
+}
+
+TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
+    printer.Store({StoredValue(L"One")});
+    Open([](PageSetup &setup) {
+        setup.formName = L"A5";
+        setup.documentOrientation = DMORIENT_LANDSCAPE;
+    });
+    PreviewPixels shot;
+    PreviewPage expected = {};
+    Edit(1, [&](HWND editor) {
+        shot = SettledPreview(editor);
+        RECT client;
+        GetClientRect(GetDlgItem(editor, IDC_WATERMARK_PREVIEW), &client);
+        EXPECT_TRUE(ComputePreviewPage(client.right, client.bottom, {2100, 1480}, &expected));
+    }, IDCANCEL);
+    // Inside the sunken frame, whose lower and right edges are white too.
+    constexpr int kFrameMargin = 2;
+    const PixelBox white = FindPixels(shot, [](uint32_t pixel) { return pixel == kWhitePixel; }, kFrameMargin);
+    EXPECT_EQ(white.left, expected.rect.left);
+    EXPECT_EQ(white.top, expected.rect.top);
+    EXPECT_EQ(white.right, expected.rect.right - 1);
+    EXPECT_EQ(white.bottom, expected.rect.bottom - 1);
+    EXPECT_GT(white.right - white.left, white.bottom - white.top);
+}
+
+}  // namespace
+
+namespace {
+
+// Restores the thread's locale when the test ends.
+class ThreadLocale {
+public:
+    explicit ThreadLocale(LCID locale) : previous_(GetThreadLocale()) { SetThreadLocale(locale); }
+    ~ThreadLocale() { SetThreadLocale(previous_); }
+
+private:
+    LCID previous_;
+};
+
+TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDefaultNo) {
+    constexpr LCID kJapanese = 1041;
+    const ThreadLocale japanese(kJapanese);
+    Open();
+    size_t fonts = 0;
+    int startLine = -1;
+    Edit(0, [&](HWND editor) {
+        SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
+        Press(editor, IDC_WATERMARK_FONT);
+    }, IDOK, {FontDialog([&](HWND font) {
+        fonts = ListLines(font, IDC_FONT_LIST).size();
+        startLine = ListSelection(font, IDC_FONT_LIST);
+        SelectLine(font, IDC_STYLE_LIST, 3);
+    })});
+    EXPECT_EQ(fonts, 6u);
+    EXPECT_EQ(startLine, 4) << "a new watermark starts on the font of DefaultNo";
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ(record->dwWmFontIndex, 4u);
+    EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
+    EXPECT_EQ(record->wWmStyleCode, 3);
+    EXPECT_EQ(Text(record->wszWmText), L"\u6975\u79D8");
+}
+
+}  // namespace

@@ -1,0 +1,177 @@
+#include "watermark_test_support.h"
+
+#include "watermark_page_ids.h"
+
+#include "joboptions/job_options_variant_ids.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+const WCHAR kFontListFile[] = L"sxwmfont.lst";
+const WCHAR kSection[] = L"Watermark";
+constexpr DWORD kSectionChars = 32768;
+constexpr int kTextChars = 512;
+constexpr uint32_t kReddishRed = 150;
+constexpr uint32_t kReddishOther = 110;
+
+std::wstring Number(long long n) { return std::to_wstring(n); }
+
+}  // namespace
+
+const WCHAR kWatermarksCaption[] = L"Watermarks";
+const WCHAR kEditorCaption[] = L"Watermark";
+const WCHAR kFontCaption[] = L"Font";
+
+WatermarkPrinter::WatermarkPrinter() : model_(L"wm", {}) {
+    WriteDriverProfile(L"sxt_wm.ini", L"DependentFiles", L"WMFONT", kFontListFile);
+    CopyFileW((ExeDirectory() + L"\\" + kFontListFile).c_str(), DriverFilePath(kFontListFile).c_str(),
+              FALSE);
+}
+
+void WatermarkPrinter::Store(const std::vector<std::wstring> &values) {
+    for (size_t i = 0; i < values.size(); ++i)
+        StoreKey((L"WTMK00" + std::to_wstring(i + 1)).c_str(), values[i]);
+}
+
+void WatermarkPrinter::StoreKey(const WCHAR *key, const std::wstring &value) {
+    WritePrivateProfileStringW(kSection, key, value.c_str(), Ini().c_str());
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> WatermarkPrinter::Section(const WCHAR *section) const {
+    std::vector<WCHAR> names(kSectionChars);
+    GetPrivateProfileStringW(section, nullptr, L"", names.data(), kSectionChars, Ini().c_str());
+    std::vector<std::pair<std::wstring, std::wstring>> keys;
+    for (const WCHAR *name = names.data(); *name; name += lstrlenW(name) + 1)
+        keys.emplace_back(name, Value(section, name));
+    return keys;
+}
+
+std::wstring WatermarkPrinter::Value(const WCHAR *section, const WCHAR *key) const {
+    WCHAR value[kTextChars] = L"";
+    GetPrivateProfileStringW(section, key, L"", value, kTextChars, Ini().c_str());
+    return value;
+}
+
+WatermarkPage::WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust) {
+    PageSetup setup;
+    setup.printer = printer.Name();
+    setup.pageLayout = ProgramDialogTemplate(IDD_TEST_WATERMARK_JOB_OPTIONS);
+    setup.withJobType = false;
+    setup.withFinishing = false;
+    if (adjust) adjust(setup);
+    if (!setup.pageLayout) return;
+    opening_ = std::make_unique<PageOpening>(setup);
+}
+
+std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> steps) {
+    steps_ = std::move(steps);
+    const size_t seenBefore = Harness().Modals().size();
+    Harness().OnModal([this](const ModalWindow &modal) {
+        if (!steps_.empty()) {
+            ModalStep step = std::move(steps_.front());
+            steps_.pop_front();
+            step(modal);
+            return;
+        }
+        PostMessageW(modal.window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);
+    });
+    Harness().Click(Page(), IDC_WATERMARKS_BUTTON);
+    const std::vector<ModalWindow> &all = Harness().Modals();
+    return std::vector<ModalWindow>(all.begin() + static_cast<long>(seenBefore), all.end());
+}
+
+void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+void SelectLine(HWND dialog, UINT listId, int line) {
+    HWND list = GetDlgItem(dialog, listId);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+std::vector<std::wstring> ListLines(HWND dialog, UINT listId) {
+    HWND list = GetDlgItem(dialog, listId);
+    std::vector<std::wstring> lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        WCHAR text[kTextChars] = L"";
+        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < kTextChars)
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+int ListSelection(HWND dialog, UINT listId) {
+    return static_cast<int>(SendDlgItemMessageW(dialog, listId, LB_GETCURSEL, 0, 0));
+}
+
+bool IsEnabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+
+bool IsChecked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+std::wstring ControlText(HWND dialog, UINT id) {
+    WCHAR text[kTextChars] = L"";
+    GetDlgItemTextW(dialog, id, text, kTextChars);
+    return text;
+}
+
+std::wstring StoredValue(const std::wstring &text, uint32_t size, int angle, uint32_t color,
+                         unsigned position, unsigned border) {
+    return Number(size) + L",0," + Number(angle) + L",0,0," + Number(color) + L"," + text +
+           L",Helvetica,400,0,0," + Number(position) + L"," + Number(border) + L",0,0,0";
+}
+
+PreviewPixels CapturePreview(HWND dialog) {
+    PreviewPixels shot;
+    HWND control = GetDlgItem(dialog, IDC_WATERMARK_PREVIEW);
+    RECT client = {};
+    GetClientRect(control, &client);
+    shot.width = client.right;
+    shot.height = client.bottom;
+    if (shot.width <= 0 || shot.height <= 0) return shot;
+    shot.pixels.assign(static_cast<size_t>(shot.width) * shot.height, 0);
+    // Read through the dialog's own surface, where the control lies.
+    POINT origin = {0, 0};
+    MapWindowPoints(control, dialog, &origin, 1);
+    HDC screen = GetDC(dialog);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, section);
+    BitBlt(memory, 0, 0, shot.width, shot.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto *source = static_cast<const uint32_t *>(bits);
+    for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
+    SelectObject(memory, previous);
+    DeleteObject(section);
+    DeleteDC(memory);
+    ReleaseDC(dialog, screen);
+    return shot;
+}
+
+PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match, int margin) {
+    PixelBox box;
+    box.left = shot.width;
+    box.top = shot.height;
+    for (int y = margin; y < shot.height - margin; ++y)
+        for (int x = margin; x < shot.width - margin; ++x) {
+            if (!match(shot.At(x, y))) continue;
+            ++box.count;
+            box.left = std::min(box.left, x);
+            box.top = std::min(box.top, y);
+            box.right = std::max(box.right, x);
+            box.bottom = std::max(box.bottom, y);
+        }
+    return box;
+}
+
+bool IsReddish(uint32_t pixel) {
+    const uint32_t red = (pixel >> 16) & 0xFF, green = (pixel >> 8) & 0xFF, blue = pixel & 0xFF;
+    return red >= kReddishRed && green <= kReddishOther && blue <= kReddishOther;
+}

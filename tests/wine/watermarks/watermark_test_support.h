@@ -1,0 +1,90 @@
+// What the watermark tests share: a printer of a model of its own whose
+// plug-in ini holds the watermark list and names the sample font list, the
+// Job Options page opened with the tests' layout, the dialogs driven step
+// by step as they appear, and the preview's pixels.
+#pragma once
+
+#include "page_fixture.h"
+
+#include "watermarks/watermark_record.h"
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+extern const WCHAR kWatermarksCaption[];
+extern const WCHAR kEditorCaption[];
+extern const WCHAR kFontCaption[];
+
+// A printer whose ini starts with the given stored values (keys WTMK001...
+// unless a key is given) and names the sample model's font list.
+class WatermarkPrinter {
+public:
+    WatermarkPrinter();
+    bool Installed() const { return model_.Installed(); }
+    const WCHAR *Name() const { return model_.Name(); }
+    const std::wstring &Ini() const { return model_.IniPath(); }
+    void Store(const std::vector<std::wstring> &values);
+    void StoreKey(const WCHAR *key, const std::wstring &value);
+    // Keys of a section of the ini, in file order, with their values.
+    std::vector<std::pair<std::wstring, std::wstring>> Section(const WCHAR *section) const;
+    std::wstring Value(const WCHAR *section, const WCHAR *key) const;
+
+private:
+    ModelPrinter model_;
+};
+
+// One modal window as it appears: the step must end it.
+using ModalStep = std::function<void(const ModalWindow &)>;
+
+class WatermarkPage {
+public:
+    WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust = nullptr);
+    bool Opened() const { return opening_ && opening_->Opened(); }
+    SheetHarness &Harness() { return opening_->Harness(); }
+    HWND Page() const { return opening_->Page(); }
+    DocUiState *State() const { return opening_->State(); }
+    OemDevmode *Record() { return opening_->Record(); }
+
+    // Clicks the page's Watermarks button; each dialog or message box that
+    // then appears is handed to the next step (without one, message boxes
+    // get OK and dialogs Cancel). Returns the modal windows seen.
+    std::vector<ModalWindow> RunWatermarks(std::deque<ModalStep> steps);
+
+private:
+    std::unique_ptr<PageOpening> opening_;
+    std::deque<ModalStep> steps_;
+};
+
+// Acting on a dialog as a user does.
+void Press(HWND dialog, UINT id);
+void SelectLine(HWND dialog, UINT listId, int line);
+std::vector<std::wstring> ListLines(HWND dialog, UINT listId);
+int ListSelection(HWND dialog, UINT listId);
+bool IsEnabled(HWND dialog, UINT id);
+bool IsChecked(HWND dialog, UINT id);
+std::wstring ControlText(HWND dialog, UINT id);
+
+// The stored value of a watermark made from its main fields.
+std::wstring StoredValue(const std::wstring &text, uint32_t size = 72, int angle = 45,
+                         uint32_t color = 0xC0C0C0, unsigned position = 3, unsigned border = 0);
+
+// The preview control's pixels, row by row, as 0x00RRGGBB.
+struct PreviewPixels {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+PreviewPixels CapturePreview(HWND dialog);
+
+// The bounding box of the pixels that `match` accepts, `margin` pixels
+// inside the control's edges; empty (right < left) when there are none.
+struct PixelBox {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    int count = 0;
+};
+PixelBox FindPixels(const PreviewPixels &shot, const std::function<bool(uint32_t)> &match,
+                    int margin = 0);
+bool IsReddish(uint32_t pixel);
