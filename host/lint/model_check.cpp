@@ -71,13 +71,13 @@ bool LoadConfig(const std::wstring &path, ConfigFile *file) {
     if (!ReadText(path, &text)) return false;
     file->present = true;
     file->name = Utf8(FileNameOf(path));
-    file->profile = ParseProfile(text);
+    file->profile = ParseNumberedProfile(text);
     return true;
 }
 
 // The plug-in ini is the .ini that names "OEMConfigFile1".
 bool IsPluginIni(const ConfigFile &file) {
-    const ProfileEntry *entry = file.profile.Find(kOemFilesSection, kKeyOemConfigFile1);
+    const NumberedEntry *entry = file.profile.Find(kOemFilesSection, kKeyOemConfigFile1);
     return entry && !entry->value.empty();
 }
 
@@ -226,8 +226,8 @@ std::wstring FolderDescription(const std::vector<std::wstring> &names, const std
 std::vector<std::u16string> DriversToCheck(const ConfigFile &capability, const std::wstring &driverName) {
     if (!driverName.empty()) return {AsU16(driverName)};
     std::vector<std::u16string> drivers;
-    if (const ProfileSection *section = capability.profile.Section(kCapabilitySection))
-        for (const ProfileEntry &entry : section->entries) drivers.push_back(entry.key);
+    if (const NumberedSection *section = capability.profile.Section(kCapabilitySection))
+        for (const NumberedEntry &entry : section->entries) drivers.push_back(entry.key);
     if (drivers.empty()) drivers.emplace_back();
     return drivers;
 }

@@ -103,9 +103,9 @@ std::u16string NearestFileName(const std::u16string &name, const std::vector<std
 std::string Quoted(const std::u16string &text) { return "\"" + Narrow(text) + "\""; }
 
 // Keys named twice in one section: the profile functions read the first.
-void ReportDuplicates(Reporter &report, const ProfileSection &section,
+void ReportDuplicates(Reporter &report, const NumberedSection &section,
                       std::map<std::u16string, int> *seen) {
-    for (const ProfileEntry &entry : section.entries) {
+    for (const NumberedEntry &entry : section.entries) {
         std::u16string folded = entry.key;
         for (char16_t &c : folded)
             if (c >= u'A' && c <= u'Z') c = c - u'A' + u'a';
@@ -120,9 +120,9 @@ void ReportDuplicates(Reporter &report, const ProfileSection &section,
     }
 }
 
-void ReportDuplicatesOf(Reporter &report, const ProfileText &profile, const std::u16string &name) {
+void ReportDuplicatesOf(Reporter &report, const NumberedProfile &profile, const std::u16string &name) {
     std::map<std::u16string, int> seen;
-    for (const ProfileSection &section : profile.sections)
+    for (const NumberedSection &section : profile.sections)
         if (SameName(section.name, name)) ReportDuplicates(report, section, &seen);
 }
 
@@ -151,7 +151,7 @@ std::string PlaceOf(const ConfigKey &key) {
     return "the plug-in ini's [" + Narrow(key.section) + "] section";
 }
 
-void ReportUnknownKey(Reporter &report, const std::u16string &section, const ProfileEntry &entry,
+void ReportUnknownKey(Reporter &report, const std::u16string &section, const NumberedEntry &entry,
                       const std::vector<std::u16string> &known, const ConfigKey *(*find)(const std::u16string &,
                                                                                          const std::u16string &)) {
     const std::u16string suggestion = NearestName(entry.key, known);
@@ -173,7 +173,7 @@ void ReportUnknownKey(Reporter &report, const std::u16string &section, const Pro
                "the plug-in does not read this key", consequence, suggestion);
 }
 
-void CheckInteger(Reporter &report, const std::u16string &section, const ProfileEntry &entry,
+void CheckInteger(Reporter &report, const std::u16string &section, const NumberedEntry &entry,
                   const ConfigKey &key) {
     long long value = 0;
     if (entry.value.empty()) {
@@ -208,7 +208,7 @@ void CheckInteger(Reporter &report, const std::u16string &section, const Profile
 }
 
 void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string &section,
-                    const ProfileEntry &entry, const ConfigKey &key) {
+                    const NumberedEntry &entry, const ConfigKey &key) {
     if (entry.value.empty() || key.home == FileHome::None) return;
     if (key.home == FileHome::UserAppData) {
         if (entry.value.find_first_of(u"\\/:") != std::u16string::npos)
@@ -255,7 +255,7 @@ void CheckNamedFile(Reporter &report, ModelFolder &folder, const std::u16string 
 }
 
 void CheckValue(Reporter &report, ModelFolder &folder, const std::u16string &section,
-                const ProfileEntry &entry, const ConfigKey &key) {
+                const NumberedEntry &entry, const ConfigKey &key) {
     switch (key.kind) {
     case ValueKind::Integer: return CheckInteger(report, section, entry, key);
     case ValueKind::RegistryPath:
@@ -280,20 +280,20 @@ const ConfigKey *FindIniKey(const std::u16string &section, const std::u16string 
     return FindPluginIniKey(section.c_str(), key.c_str());
 }
 
-std::vector<std::u16string> SectionNames(const ProfileText &profile) {
+std::vector<std::u16string> SectionNames(const NumberedProfile &profile) {
     std::vector<std::u16string> names;
-    for (const ProfileSection &section : profile.sections) names.push_back(section.name);
+    for (const NumberedSection &section : profile.sections) names.push_back(section.name);
     return names;
 }
 
 // The link page needs its address and its resource library together.
-void CheckLinkPair(Reporter &report, const ProfileText &cap, const std::u16string &model) {
-    const ProfileEntry *address = cap.Find(model, kKeyAskTvxUrl);
-    const ProfileEntry *library = cap.Find(model, kKeyAskTvxRes);
+void CheckLinkPair(Reporter &report, const NumberedProfile &cap, const std::u16string &model) {
+    const NumberedEntry *address = cap.Find(model, kKeyAskTvxUrl);
+    const NumberedEntry *library = cap.Find(model, kKeyAskTvxRes);
     const bool hasAddress = address && !address->value.empty();
     const bool hasLibrary = library && !library->value.empty();
     if (hasAddress == hasLibrary) return;
-    const ProfileEntry *set = hasAddress ? address : library;
+    const NumberedEntry *set = hasAddress ? address : library;
     report.Add(Severity::Warning, kMissingSetting, set->line, model, set->key,
                std::string("is set but ") + (hasAddress ? "\"AskTvxRES\"" : "\"AskTvxURL\"") + " is not",
                "the sheet has no link page");
@@ -303,13 +303,13 @@ void CheckLinkPair(Reporter &report, const ProfileText &cap, const std::u16strin
 std::u16string LintCapabilityFile(const ModelInput &input, ModelFolder &folder,
                                   std::vector<Finding> *findings) {
     Reporter report(findings, input.capability.name);
-    const ProfileText &cap = input.capability.profile;
-    const ProfileSection *capability = cap.Section(kCapabilitySection);
-    const ProfileEntry *model = cap.Find(kCapabilitySection, input.driverName);
+    const NumberedProfile &cap = input.capability.profile;
+    const NumberedSection *capability = cap.Section(kCapabilitySection);
+    const NumberedEntry *model = cap.Find(kCapabilitySection, input.driverName);
     if (!model || model->value.empty()) {
         std::vector<std::u16string> drivers;
         if (capability)
-            for (const ProfileEntry &entry : capability->entries) drivers.push_back(entry.key);
+            for (const NumberedEntry &entry : capability->entries) drivers.push_back(entry.key);
         report.Add(Severity::Error, kMissingModel, capability ? capability->line : 0, kCapabilitySection,
                    input.driverName, "the driver has no model section",
                    "reads every model key as empty: no side library, \"Compression\" 0, "
@@ -334,9 +334,9 @@ std::u16string LintCapabilityFile(const ModelInput &input, ModelFolder &folder,
     size_t count = 0;
     const ConfigKey *keys = CapabilityKeys(&count);
     const std::vector<std::u16string> known = KeyNames(keys, count, nullptr);
-    for (const ProfileSection &s : cap.sections) {
+    for (const NumberedSection &s : cap.sections) {
         if (!SameName(s.name, section)) continue;
-        for (const ProfileEntry &entry : s.entries) {
+        for (const NumberedEntry &entry : s.entries) {
             const ConfigKey *key = FindCapabilityKey(entry.key.c_str());
             if (!key) {
                 ReportUnknownKey(report, section, entry, known, FindModelKey);
@@ -364,9 +364,9 @@ bool IsKnownIniSection(const std::u16string &name) {
     return false;
 }
 
-void CheckUserTypes(Reporter &report, const ProfileSection &section) {
+void CheckUserTypes(Reporter &report, const NumberedSection &section) {
     std::set<long long> numbers;
-    for (const ProfileEntry &entry : section.entries) {
+    for (const NumberedEntry &entry : section.entries) {
         const long long number = NumberedKey(entry.key, kUsertypeKeyPrefix);
         if (number > 0) numbers.insert(number);
     }
@@ -375,7 +375,7 @@ void CheckUserTypes(Reporter &report, const ProfileSection &section) {
         if (number != expected) break;
         ++expected;
     }
-    for (const ProfileEntry &entry : section.entries) {
+    for (const NumberedEntry &entry : section.entries) {
         const long long number = NumberedKey(entry.key, kUsertypeKeyPrefix);
         if (number < expected) continue;
         report.Add(Severity::Warning, kValueRange, entry.line, section.name, entry.key,
@@ -385,7 +385,7 @@ void CheckUserTypes(Reporter &report, const ProfileSection &section) {
     }
 }
 
-void CheckHiddenPapers(Reporter &report, const std::u16string &section, const ProfileEntry &entry) {
+void CheckHiddenPapers(Reporter &report, const std::u16string &section, const NumberedEntry &entry) {
     size_t names = 0, length = 0;
     bool tooLong = false;
     for (size_t i = 0; i <= entry.value.size(); ++i) {
@@ -407,7 +407,7 @@ void CheckHiddenPapers(Reporter &report, const std::u16string &section, const Pr
 
 void LintPluginIniFile(const ModelInput &input, ModelFolder &folder, std::vector<Finding> *findings) {
     Reporter report(findings, input.pluginIni.name);
-    const ProfileText &ini = input.pluginIni.profile;
+    const NumberedProfile &ini = input.pluginIni.profile;
     size_t count = 0;
     const ConfigKey *keys = PluginIniKeys(&count);
     size_t sectionCount = 0;
@@ -415,7 +415,7 @@ void LintPluginIniFile(const ModelInput &input, ModelFolder &folder, std::vector
     std::vector<std::u16string> sectionNames;
     for (size_t i = 0; i < sectionCount; ++i) sectionNames.push_back(knownSections[i]);
     std::set<std::u16string> reported;
-    for (const ProfileSection &section : ini.sections) {
+    for (const NumberedSection &section : ini.sections) {
         if (!IsKnownIniSection(section.name)) {
             const std::u16string suggestion = NearestName(section.name, sectionNames);
             if (!suggestion.empty() && reported.insert(section.name).second)
@@ -430,7 +430,7 @@ void LintPluginIniFile(const ModelInput &input, ModelFolder &folder, std::vector
             continue;
         }
         if (known.empty()) continue;
-        for (const ProfileEntry &entry : section.entries) {
+        for (const NumberedEntry &entry : section.entries) {
             const ConfigKey *key = FindPluginIniKey(section.name.c_str(), entry.key.c_str());
             if (!key) {
                 if (SameName(section.name, kOemFilesSection) && IsDriverFilesKey(entry.key)) continue;
@@ -454,11 +454,11 @@ void LintVersionFile(const ModelInput &input, std::vector<Finding> *findings) {
                    "the About dialog shows no driver version");
         return;
     }
-    const ProfileText &ver = input.version.profile;
-    const ProfileSection *section = ver.Section(kVersionSection);
+    const NumberedProfile &ver = input.version.profile;
+    const NumberedSection *section = ver.Section(kVersionSection);
     const std::vector<std::u16string> known = {kKeyOptionVer, kKeyDriverVer, kKeyInternalVer};
     if (section) {
-        for (const ProfileEntry &entry : section->entries) {
+        for (const NumberedEntry &entry : section->entries) {
             bool isKnown = false;
             for (const std::u16string &name : known) isKnown = isKnown || SameName(name, entry.key);
             if (isKnown) continue;
@@ -469,9 +469,9 @@ void LintVersionFile(const ModelInput &input, std::vector<Finding> *findings) {
                        suggestion);
         }
     }
-    const ProfileEntry *optionVer = ver.Find(kVersionSection, kKeyOptionVer);
-    const ProfileEntry *driverVer = ver.Find(kVersionSection, kKeyDriverVer);
-    const ProfileEntry *internalVer = ver.Find(kVersionSection, kKeyInternalVer);
+    const NumberedEntry *optionVer = ver.Find(kVersionSection, kKeyOptionVer);
+    const NumberedEntry *driverVer = ver.Find(kVersionSection, kKeyDriverVer);
+    const NumberedEntry *internalVer = ver.Find(kVersionSection, kKeyInternalVer);
     const std::u16string empty;
     char16_t composed[kVersionChars] = {};
     ComposeDriverVersion((optionVer ? optionVer->value : empty).c_str(),
@@ -490,7 +490,7 @@ void LintColorFile(const std::u16string &name, const char *fileKind, ModelFolder
     if (name.empty() || !folder.Exists(FileHome::DriverFolder, name)) return;
     std::string bytes;
     if (!folder.ReadFile(FileHome::DriverFolder, name, &bytes)) return;
-    const ProfileText profile = ParseProfile(bytes);
+    const NumberedProfile profile = ParseNumberedProfile(bytes);
     const std::string fileName = Narrow(name);
     if (!tuner) {
         LintSettingList(fileName, profile, kHalftoneSection, false, findings);
@@ -507,17 +507,17 @@ void LintColorFile(const std::u16string &name, const char *fileKind, ModelFolder
     LintSettingList(fileName, profile, kTunerGammaSectionName, true, findings);
 }
 
-std::u16string ValueOf(const ProfileText &profile, const std::u16string &section, const char16_t *key) {
-    const ProfileEntry *entry = profile.Find(section, key);
+std::u16string ValueOf(const NumberedProfile &profile, const std::u16string &section, const char16_t *key) {
+    const NumberedEntry *entry = profile.Find(section, key);
     return entry ? entry->value : std::u16string();
 }
 
 // The tuner table of one setting: present, hexadecimal, whole bytes, and
 // short enough for the job settings.
-void CheckTable(Reporter &report, const ProfileText &profile, const std::u16string &section,
+void CheckTable(Reporter &report, const NumberedProfile &profile, const std::u16string &section,
                 const char16_t *prefix, long long id, size_t capacity, int idLine) {
     const std::u16string key = NumberedName(prefix, id);
-    const ProfileEntry *entry = profile.Find(section, key);
+    const NumberedEntry *entry = profile.Find(section, key);
     if (!entry) {
         report.Add(Severity::Error, kMissingSetting, idLine, section, key,
                    "setting " + std::to_string(id) + " has no such table",
@@ -589,10 +589,10 @@ std::string ResourceName(const LibraryResource &resource) {
     return std::string(type) + " " + std::to_string(resource.id);
 }
 
-void LintSettingList(const std::string &fileName, const ProfileText &profile, const char16_t *sectionName,
+void LintSettingList(const std::string &fileName, const NumberedProfile &profile, const char16_t *sectionName,
                      bool tables, std::vector<Finding> *findings) {
     Reporter report(findings, fileName);
-    const ProfileSection *section = profile.Section(sectionName);
+    const NumberedSection *section = profile.Section(sectionName);
     if (!section) {
         if (!tables)
             report.Add(Severity::Warning, kMissingSetting, 0, sectionName, {},
@@ -601,7 +601,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
         return;
     }
     const std::u16string name = section->name;
-    for (const ProfileEntry &entry : section->entries) {
+    for (const NumberedEntry &entry : section->entries) {
         if (IsSettingListKey(entry.key, tables)) continue;
         const std::u16string suggestion = NearestListKey(entry.key, tables);
         report.Add(suggestion.empty() ? Severity::Warning : Severity::Error, kUnknownKey, entry.line, name,
@@ -609,7 +609,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
                    suggestion.empty() ? "ignores it" : "reads " + Quoted(suggestion) + " as absent", suggestion);
     }
     ReportDuplicatesOf(report, profile, name);
-    const ProfileEntry *countEntry = profile.Find(name, kKeySettingNum);
+    const NumberedEntry *countEntry = profile.Find(name, kKeySettingNum);
     long long count = 0;
     if (!countEntry) {
         report.Add(Severity::Warning, kMissingSetting, section->line, name, kKeySettingNum,
@@ -625,7 +625,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
     std::map<long long, int> ids;
     for (long long i = 0; i < count; ++i) {
         const std::u16string idKey = NumberedName(kKeySettingIdPrefix, i);
-        const ProfileEntry *idEntry = profile.Find(name, idKey);
+        const NumberedEntry *idEntry = profile.Find(name, idKey);
         if (!idEntry) {
             report.Add(Severity::Error, kMissingSetting, countEntry->line, name, idKey,
                        "setting " + std::to_string(i) + " of " + std::to_string(count) + " has no id",
@@ -650,7 +650,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
                        "keeps only the low 8 bits: jobs read the tables of setting " +
                            std::to_string(id & kTunerIdMask));
         const std::u16string nameKey = NumberedName(kKeySettingNamePrefix, id);
-        const ProfileEntry *nameEntry = profile.Find(name, nameKey);
+        const NumberedEntry *nameEntry = profile.Find(name, nameKey);
         if (!nameEntry)
             report.Add(Severity::Error, kMissingSetting, idEntry->line, name, nameKey,
                        "setting " + std::to_string(id) + " has no name key",
@@ -662,7 +662,7 @@ void LintSettingList(const std::string &fileName, const ProfileText &profile, co
         CheckTable(report, profile, name, kKeyTunerNtPrefix, id, kCcmNtCapacity, idEntry->line);
         CheckTable(report, profile, name, kKeyTunerNvPrefix, id, kCcmNvCapacity, idEntry->line);
     }
-    for (const ProfileEntry &entry : section->entries) {
+    for (const NumberedEntry &entry : section->entries) {
         const long long index = NumberedKey(entry.key, kKeySettingIdPrefix);
         if (index >= count)
             report.Add(Severity::Warning, kValueRange, entry.line, name, entry.key,

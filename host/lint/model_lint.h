@@ -6,7 +6,7 @@
 
 #include "core/config_keys.h"
 #include "lint_finding.h"
-#include "profile_text.h"
+#include "numbered_profile.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +14,7 @@
 struct ConfigFile {
     bool present = false;
     std::string name;  // the file's name, as findings show it
-    ProfileText profile;
+    NumberedProfile profile;
 };
 
 struct ModelInput {
@@ -59,5 +59,5 @@ std::string ResourceName(const LibraryResource &resource);
 
 // The settings list of a colour settings file: "SettingNum" ids with their
 // names, and with `tables` the two tuner tables of each id.
-void LintSettingList(const std::string &fileName, const ProfileText &profile,
+void LintSettingList(const std::string &fileName, const NumberedProfile &profile,
                      const char16_t *section, bool tables, std::vector<Finding> *findings);

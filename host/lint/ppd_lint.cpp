@@ -4,7 +4,7 @@
 #include "core/config_keys.h"
 #include "near_names.h"
 #include "optiontree/feature_slots.h"
-#include "profile_text.h"
+#include "numbered_profile.h"
 
 #include <map>
 #include <set>

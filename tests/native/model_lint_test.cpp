@@ -77,7 +77,7 @@ ConfigFile Config(const std::string &name, const std::string &text) {
     ConfigFile file;
     file.present = true;
     file.name = name;
-    file.profile = ParseProfile(text);
+    file.profile = ParseNumberedProfile(text);
     return file;
 }
 
@@ -127,13 +127,13 @@ Finding Only(const std::vector<Finding> &findings, const char *kind) {
 }
 
 TEST(ConfigKeys, KnowEveryKeyOfTheSampleModelSectionWithoutRegardToCase) {
-    const ProfileText cap = ParseProfile(ReadSample("sxc4200.cap"));
-    const ProfileSection *model = cap.Section(u"SXC4200");
+    const NumberedProfile cap = ParseNumberedProfile(ReadSample("sxc4200.cap"));
+    const NumberedSection *model = cap.Section(u"SXC4200");
     ASSERT_NE(model, nullptr);
     size_t count = 0;
     CapabilityKeys(&count);
     EXPECT_EQ(model->entries.size(), count);
-    for (const ProfileEntry &entry : model->entries)
+    for (const NumberedEntry &entry : model->entries)
         EXPECT_NE(FindCapabilityKey(entry.key.c_str()), nullptr) << Utf8From(entry.key);
     EXPECT_EQ(FindCapabilityKey(u"cryptodll"), FindCapabilityKey(kKeyCryptoDll));
     EXPECT_EQ(FindCapabilityKey(u"CryptoDl"), nullptr);
@@ -163,12 +163,12 @@ TEST(ConfigKeys, ClassifyDependentFilesByExtensionInAnyCase) {
     EXPECT_EQ(ClassifyDependentFile(u"cap"), DependentFileKind::Other);
 }
 
-TEST(ProfileText, ReadsAsTheProfileFunctionsDo) {
-    const ProfileText profile = ParseProfile(
+TEST(NumberedProfile, ReadsAsTheProfileFunctionsDo) {
+    const NumberedProfile profile = ParseNumberedProfile(
         "\xEF\xBB\xBF; comment\r\nstray=before any section\r\n[One]\r\n  Key = \"quoted value\" \r\n"
         "key=second\r\n;Key=commented\r\n[two]\nA=1\n[ONE]\nLater=x\nnovalue\n");
     ASSERT_EQ(profile.sections.size(), 3u);
-    const ProfileEntry *key = profile.Find(u"one", u"KEY");
+    const NumberedEntry *key = profile.Find(u"one", u"KEY");
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->value, u"quoted value");
     EXPECT_EQ(key->line, 4);
@@ -178,22 +178,25 @@ TEST(ProfileText, ReadsAsTheProfileFunctionsDo) {
     EXPECT_EQ(profile.Find(u"one", u"novalue")->value, u"");
     EXPECT_EQ(profile.Section(u"TWO")->line, 7);
 
-    const ProfileText wide = ParseProfile(std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xE9\0", 16));
+    const NumberedProfile wide = ParseNumberedProfile(std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xE9\0", 16));
     ASSERT_NE(wide.Find(u"S", u"k"), nullptr);
     EXPECT_EQ(wide.Find(u"S", u"k")->value, u"\u00E9");
+    const NumberedProfile bigEndian = ParseNumberedProfile(std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\0x", 16));
+    ASSERT_NE(bigEndian.Find(u"S", u"k"), nullptr);
+    EXPECT_EQ(bigEndian.Find(u"S", u"k")->value, u"x");
 }
 
-TEST(ProfileText, TakesDamagedTextWithoutLosingItsPlace) {
+TEST(NumberedProfile, TakesDamagedTextWithoutLosingItsPlace) {
     const std::string damaged[] = {
         "", "[", "[open", "=", "==\n=x", std::string("\xFF\xFE[\0", 4), "\xEF\xBB\xBF\xC3",
         std::string(100000, 'k') + "=v", std::string("[s]\n\0\0=\0", 8), "\xFF\xFE",
     };
     for (const std::string &text : damaged) {
-        const ProfileText profile = ParseProfile(text);
-        for (const ProfileSection &section : profile.sections)
-            for (const ProfileEntry &entry : section.entries) EXPECT_GT(entry.line, 0);
+        const NumberedProfile profile = ParseNumberedProfile(text);
+        for (const NumberedSection &section : profile.sections)
+            for (const NumberedEntry &entry : section.entries) EXPECT_GT(entry.line, 0);
     }
-    const ProfileText open = ParseProfile("[Open\nKey=1\n");
+    const NumberedProfile open = ParseNumberedProfile("[Open\nKey=1\n");
     ASSERT_EQ(open.sections.size(), 1u);
     EXPECT_EQ(open.sections[0].name, u"Open");
     EXPECT_NE(open.Find(u"Open", u"Key"), nullptr);
@@ -213,7 +216,7 @@ TEST(PpdLint, TakesDamagedDescriptionsWithoutFailing) {
     }
 }
 
-TEST(ProfileText, TellsWholeNumbersFromLeadingDigits) {
+TEST(NumberedProfile, TellsWholeNumbersFromLeadingDigits) {
     long long value = 0;
     EXPECT_TRUE(ParseWholeNumber(u" -1 ", &value));
     EXPECT_EQ(value, -1);

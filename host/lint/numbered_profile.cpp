@@ -1,4 +1,6 @@
-#include "profile_text.h"
+#include "numbered_profile.h"
+
+#include "core/profile_text.h"
 
 #include <cstdint>
 
@@ -45,19 +47,20 @@ std::u16string DecodeUtf8(std::string_view bytes) {
     return out;
 }
 
-std::u16string Decode(std::string_view bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-        static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::u16string out;
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-            out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                         static_cast<unsigned char>(bytes[i + 1]) << 8);
-        return out;
+// The byte-order mark decides as it does for the plug-in's own reads; text
+// without one is taken one byte per character.
+std::u16string Decode(std::string_view text) {
+    const auto *bytes = reinterpret_cast<const uint8_t *>(text.data());
+    size_t mark = 0;
+    switch (DetectProfileEncoding(bytes, text.size(), &mark)) {
+    case ProfileEncoding::Utf16Le: return DecodeUtf16Profile(bytes + mark, text.size() - mark, false);
+    case ProfileEncoding::Utf16Be: return DecodeUtf16Profile(bytes + mark, text.size() - mark, true);
+    case ProfileEncoding::Utf8: return DecodeUtf8(text.substr(mark));
+    case ProfileEncoding::Ansi: break;
     }
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return DecodeUtf8(bytes.substr(3));
     std::u16string out;
-    out.reserve(bytes.size());
-    for (unsigned char c : bytes) out += static_cast<char16_t>(c);
+    out.reserve(text.size());
+    for (unsigned char c : text) out += static_cast<char16_t>(c);
     return out;
 }
 
@@ -83,24 +86,24 @@ std::u16string Widen(std::string_view ascii) {
     return out;
 }
 
-const ProfileSection *ProfileText::Section(std::u16string_view name) const {
-    for (const ProfileSection &section : sections)
+const NumberedSection *NumberedProfile::Section(std::u16string_view name) const {
+    for (const NumberedSection &section : sections)
         if (SameName(section.name, name)) return &section;
     return nullptr;
 }
 
-const ProfileEntry *ProfileText::Find(std::u16string_view section, std::u16string_view key) const {
-    for (const ProfileSection &s : sections) {
+const NumberedEntry *NumberedProfile::Find(std::u16string_view section, std::u16string_view key) const {
+    for (const NumberedSection &s : sections) {
         if (!SameName(s.name, section)) continue;
-        for (const ProfileEntry &entry : s.entries)
+        for (const NumberedEntry &entry : s.entries)
             if (SameName(entry.key, key)) return &entry;
     }
     return nullptr;
 }
 
-ProfileText ParseProfile(std::string_view bytes) {
+NumberedProfile ParseNumberedProfile(std::string_view bytes) {
     const std::u16string text = Decode(bytes);
-    ProfileText profile;
+    NumberedProfile profile;
     size_t pos = 0;
     int line = 0;
     if (!text.empty() && text[0] == kByteOrderMark) pos = 1;
@@ -113,7 +116,7 @@ ProfileText ParseProfile(std::string_view bytes) {
         if (content.empty() || content.front() == u';') continue;
         if (content.front() == u'[') {
             const size_t close = content.find(u']');
-            ProfileSection section;
+            NumberedSection section;
             section.name = std::u16string(Trim(content.substr(1, close == std::u16string_view::npos
                                                                     ? std::u16string_view::npos
                                                                     : close - 1)));
@@ -123,7 +126,7 @@ ProfileText ParseProfile(std::string_view bytes) {
         }
         if (profile.sections.empty()) continue;
         const size_t equals = content.find(u'=');
-        ProfileEntry entry;
+        NumberedEntry entry;
         entry.key = std::u16string(Trim(content.substr(0, equals)));
         if (equals != std::u16string_view::npos) entry.value = Unquote(Trim(content.substr(equals + 1)));
         entry.line = line;

@@ -9,30 +9,30 @@
 #include <string_view>
 #include <vector>
 
-struct ProfileEntry {
+struct NumberedEntry {
     std::u16string key;
     std::u16string value;  // blanks around it and one pair of enclosing quotes removed
     int line = 0;
 };
 
-struct ProfileSection {
+struct NumberedSection {
     std::u16string name;
     int line = 0;
-    std::vector<ProfileEntry> entries;
+    std::vector<NumberedEntry> entries;
 };
 
-struct ProfileText {
-    std::vector<ProfileSection> sections;  // in file order, repeats included
+struct NumberedProfile {
+    std::vector<NumberedSection> sections;  // in file order, repeats included
 
     // The first section of that name; null when there is none.
-    const ProfileSection *Section(std::u16string_view name) const;
+    const NumberedSection *Section(std::u16string_view name) const;
     // The key as the profile functions find it; null when it is absent.
-    const ProfileEntry *Find(std::u16string_view section, std::u16string_view key) const;
+    const NumberedEntry *Find(std::u16string_view section, std::u16string_view key) const;
 };
 
 // Text with a UTF-16 or UTF-8 byte-order mark is decoded accordingly; other
 // text is taken one byte per character.
-ProfileText ParseProfile(std::string_view bytes);
+NumberedProfile ParseNumberedProfile(std::string_view bytes);
 
 bool SameName(std::u16string_view a, std::u16string_view b);
 std::u16string Widen(std::string_view ascii);
