@@ -2,6 +2,7 @@
 
 #include "color/color_rules.h"
 #include "joboptions/job_options_rules.h"
+#include "watermarks/watermark_record.h"
 #include "near_names.h"
 #include "ppd_lint.h"
 
@@ -507,6 +508,90 @@ void LintColorFile(const std::u16string &name, const char *fileKind, ModelFolder
     LintSettingList(fileName, profile, kTunerGammaSectionName, true, findings);
 }
 
+// What each field of a font entry gives; a Western entry's fields name the
+// printer fonts of the four styles and the preview's face, a Japanese one's
+// the list name, the preview's face and the one printer font.
+const char *const kWesternFields[] = {"the list name and the regular style's printer font",
+                                      "the italic style's printer font", "the bold style's printer font",
+                                      "the bold italic style's printer font", "the preview's screen face"};
+const char *const kJapaneseFields[] = {"the list name", "the preview's screen face", "the printer font"};
+constexpr unsigned kJapaneseFieldsUsed = 3;
+constexpr size_t kPrinterFontChars = kWatermarkFontNameChars - 1;
+
+void CheckFontEntry(Reporter &report, const NumberedEntry &entry) {
+    FontEntry font;
+    ParseFontEntry(entry.value.c_str(), entry.value.size(), &font);
+    const bool japanese = IsJapaneseFont(font);
+    const unsigned used = japanese ? kJapaneseFieldsUsed : kFontEntryFields;
+    for (unsigned i = 0; i < used; ++i) {
+        const std::u16string field = font.field[i];
+        const std::string what = japanese ? kJapaneseFields[i] : kWesternFields[i];
+        if (field.empty()) {
+            report.Add(Severity::Error, kMissingSetting, entry.line, kFontListSection, entry.key,
+                       "field " + std::to_string(i + 1) + " (" + what + ") is empty",
+                       "watermarks in this font go without " + what);
+            continue;
+        }
+        const bool printerFont = japanese ? i == 2 : i < 4;
+        if (printerFont && field.size() > kPrinterFontChars)
+            report.Add(Severity::Warning, kValueRange, entry.line, kFontListSection, entry.key,
+                       "field " + std::to_string(i + 1) + " is longer than 32 characters",
+                       "stores " + what + " cut to 32 characters in the job settings");
+    }
+}
+
+// The watermark font list: entries "1", "2", ... up to the first missing
+// number, each with its fields, and "DefaultNo".
+void LintFontList(const std::string &fileName, const NumberedProfile &profile, std::vector<Finding> *findings) {
+    Reporter report(findings, fileName);
+    const NumberedSection *section = profile.Section(kFontListSection);
+    if (!section) {
+        report.Add(Severity::Error, kMissingSetting, 0, kFontListSection, {},
+                   "the file has no [PrinterFont] section", "the watermark font dialog lists no font");
+        return;
+    }
+    long long end = 1;
+    while (true) {
+        const NumberedEntry *entry = profile.Find(kFontListSection, Widen(std::to_string(end)));
+        if (!entry || entry->value.empty()) break;
+        CheckFontEntry(report, *entry);
+        ++end;
+    }
+    if (end == 1)
+        report.Add(Severity::Error, kMissingSetting, section->line, kFontListSection, u"1",
+                   "the list has no entry 1", "the watermark font dialog lists no font");
+    for (const NumberedEntry &entry : section->entries) {
+        long long number = 0;
+        if (ParseWholeNumber(entry.key, &number)) {
+            if (number >= end)
+                report.Add(Severity::Warning, kValueRange, entry.line, kFontListSection, entry.key,
+                           "fonts are read from 1 up to the first missing or empty number",
+                           "never offers this font: " + std::to_string(end) + " is missing");
+            continue;
+        }
+        if (SameName(entry.key, kKeyDefaultNo)) continue;
+        const std::u16string suggestion = NearestName(entry.key, {kKeyDefaultNo});
+        report.Add(suggestion.empty() ? Severity::Warning : Severity::Error, kUnknownKey, entry.line,
+                   kFontListSection, entry.key, "the font list has no such key",
+                   suggestion.empty() ? "ignores it" : "reads \"DefaultNo\" as 0: every font is offered everywhere",
+                   suggestion);
+    }
+    ReportDuplicatesOf(report, profile, kFontListSection);
+    const NumberedEntry *defaultNo = profile.Find(kFontListSection, kKeyDefaultNo);
+    long long first = 0;
+    if (!defaultNo) return;
+    if (!ParseWholeNumber(defaultNo->value, &first)) {
+        report.Add(Severity::Error, kBadValue, defaultNo->line, kFontListSection, defaultNo->key,
+                   Quoted(defaultNo->value) + " is not a whole number",
+                   "reads " + std::to_string(LeadingNumber(defaultNo->value)) + " as the first Japanese-only font");
+        return;
+    }
+    if (first != 0 && (first < 0 || first >= end))
+        report.Add(Severity::Warning, kValueRange, defaultNo->line, kFontListSection, defaultNo->key,
+                   "the list has no font " + std::to_string(first),
+                   "on a Japanese system makes a font the list does not have the default");
+}
+
 std::u16string ValueOf(const NumberedProfile &profile, const std::u16string &section, const char16_t *key) {
     const NumberedEntry *entry = profile.Find(section, key);
     return entry ? entry->value : std::u16string();
@@ -679,6 +764,12 @@ std::vector<Finding> LintModel(const ModelInput &input, ModelFolder &folder) {
                                     "finds no configuration and leaves the driver's pages as they are");
     else
         LintPluginIniFile(input, folder, &findings);
+    if (input.pluginIni.present) {
+        const std::u16string fontList = ValueOf(input.pluginIni.profile, kDependentFilesSection, kKeyWmFont);
+        std::string bytes;
+        if (!fontList.empty() && folder.ReadFile(FileHome::DriverFolder, fontList, &bytes))
+            LintFontList(Narrow(fontList), ParseNumberedProfile(bytes), &findings);
+    }
     std::u16string model;
     if (!input.capability.present)
         Reporter(&findings, {}).Add(Severity::Error, kMissingConfigFile, 0, {}, {},

@@ -62,6 +62,10 @@ constexpr char16_t kKeyTunerNvPrefix[] = u"CCMNV";
 constexpr size_t kSettingNameMaxChars = 65;
 constexpr size_t kTunerTableMaxChars = 1019;
 
+// The watermark font list.
+constexpr char16_t kFontListSection[] = u"PrinterFont";
+constexpr char16_t kKeyDefaultNo[] = u"DefaultNo";
+
 // The version file the About dialog reads.
 constexpr char16_t kVersionSection[] = u"Version";
 constexpr char16_t kKeyOptionVer[] = u"OptionVer";

@@ -28,8 +28,9 @@ std::string ReadSample(const std::string &name) {
 class FakeFolder : public ModelFolder {
 public:
     FakeFolder() {
-        for (const char *name : {"sxc4200.hft", "sxc4200.ccm"}) files_[Widen(name)] = ReadSample(name);
-        for (const char *name : {"sxc4200.hlp", "sxc4200.chm", "sxwmfont.lst", "sxcrypt.dll", "sxnetopt.dll",
+        for (const char *name : {"sxc4200.hft", "sxc4200.ccm", "sxwmfont.lst"})
+            files_[Widen(name)] = ReadSample(name);
+        for (const char *name : {"sxc4200.hlp", "sxc4200.chm", "sxcrypt.dll", "sxnetopt.dll",
                                  "sxusbopt.dll", "sxlink.dll", "sxjobinf.dll", "sxcolorap.exe"})
             files_[Widen(name)] = "MZ";
     }
@@ -451,6 +452,33 @@ TEST(ModelLint, ChecksTheHalftoneSettings) {
     EXPECT_EQ(byKey["SettingName7"]->kind, kMissingSetting);
     ASSERT_TRUE(byKey.count("SettingID5"));
     EXPECT_EQ(byKey["SettingID5"]->kind, kMissingSetting);
+}
+
+TEST(ModelLint, ChecksTheWatermarkFontList) {
+    SampleModel model;
+    model.folder.files_[u"sxwmfont.lst"] =
+        "[PrinterFont]\nDefaultNo=9\n1=Helvetica,Helvetica-Oblique,,Helvetica-BoldOblique,Arial\n"
+        "2=Times,Times-Italic,Times-Bold,Times-BoldItalic,Times New Roman\n"
+        "4=Courier,Courier-Oblique,Courier-Bold,Courier-BoldOblique,Courier New\n"
+        "DefaltNo=1\n";
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 4u) << Describe(findings);
+    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxwmfont.lst");
+    EXPECT_EQ(findings[0].key, "DefaultNo");
+    EXPECT_EQ(findings[0].kind, kValueRange);
+    EXPECT_EQ(findings[1].key, "1");
+    EXPECT_EQ(findings[1].kind, kMissingSetting);
+    EXPECT_NE(findings[1].message.find("bold style"), std::string::npos) << findings[1].message;
+    EXPECT_EQ(findings[2].key, "4");
+    EXPECT_NE(findings[2].consequence.find("3 is missing"), std::string::npos);
+    EXPECT_EQ(findings[3].key, "DefaltNo");
+    EXPECT_EQ(findings[3].suggestion, "DefaultNo");
+
+    SampleModel japanese;
+    japanese.folder.files_[u"sxwmfont.lst"] =
+        "\xEF\xBB\xBF[PrinterFont]\nDefaultNo=0\n1=Mincho,,HeiseiMin-W3-90ms-RKSJ-H,\xE6\x97\xA5\xE6\x9C\xAC\n";
+    const Finding f = Only(japanese.Lint(), kMissingSetting);
+    EXPECT_NE(f.message.find("screen face"), std::string::npos) << "a Japanese entry's second field is its face";
 }
 
 TEST(ModelLint, WarnsWhenTheAboutDialogWouldShowNoVersion) {

@@ -131,6 +131,8 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
     Plant(L"sxc4200.ccm", "CCMNT3=1A11", "CCMNT3=1G11");
     Plant(L"sxc4200.hft", "SettingName7=", "SettingNam7=");
     Plant(L"sxc4200.ver", "DriverVer=12/01/2026,", "DriverVer=");
+    WriteText(Path(L"sxwmfont.lst"), "[PrinterFont]\n1=Times,Times-Italic,Times-Bold,Times-BoldItalic,Times New Roman\n"
+                                     "3=Courier,Courier-Oblique,Courier-Bold,Courier-BoldOblique,Courier New\n");
 
     const DriverHostRun run = Lint();
     EXPECT_EQ(run.exitCode, 1u) << run.output;
@@ -154,6 +156,7 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
     EXPECT_TRUE(HasFinding(f, "bad-table", "sxc4200.ccm", "CCMNT3")) << run.output;
     EXPECT_TRUE(HasFinding(f, "missing-setting", "sxc4200.hft", "SettingName7")) << run.output;
     EXPECT_TRUE(HasFinding(f, "bad-value", "sxc4200.ver", "DriverVer")) << run.output;
+    EXPECT_TRUE(HasFinding(f, "value-range", "sxwmfont.lst", "3")) << run.output;
 }
 
 TEST_F(ModelCopy, ALibraryThatIsNoLibraryOfThePluginsKindIsReportedAsSuch) {
