@@ -15,6 +15,7 @@ find_package(benchmark REQUIRED)
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE sxcore GTest::gtest GTest::gtest_main)
+target_compile_definitions(native_tests PRIVATE SX_HELP_TOPICS_DIR="${CMAKE_SOURCE_DIR}/help/topics")
 add_test(NAME native_tests COMMAND native_tests)
 
 file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
@@ -56,6 +57,17 @@ foreach(t IN LISTS WINE_TESTS)
         ENVIRONMENT "${WINE_ENV};SX_BIN_DIR=${WIN_BIN_DIR}"
         TIMEOUT 600)
 endforeach()
+
+# The resource checks again at 150% scaling (144 dots per inch); the prefix
+# is set to it for this run alone.
+add_test(NAME resource_tests_144dpi
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/at-dpi.sh 144
+            ${CMAKE_SOURCE_DIR}/scripts/run-wine-test.sh ${WIN_BIN_DIR}/resource_tests.exe)
+set_tests_properties(resource_tests_144dpi PROPERTIES
+    FIXTURES_REQUIRED wine
+    RUN_SERIAL ON
+    ENVIRONMENT "${WINE_ENV};SX_BIN_DIR=${WIN_BIN_DIR};SX_SCREEN_DPI=144"
+    TIMEOUT 600)
 
 # The foreign printer descriptions of ppd_sample_tests come out of a Linux
 # program, so a native step writes them into the build tree first.

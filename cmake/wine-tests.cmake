@@ -17,5 +17,7 @@ set(WINE_TESTS
     watermark_tests
     printer_tests
     docevent_tests
+    position_tests
+    package_tests
     lint_tests
 )

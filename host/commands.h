@@ -20,11 +20,13 @@ struct HostOptions {
     std::wstring ppdFile;
     std::wstring screenshotsDir;
     std::wstring logFile;
+    std::wstring installed;  // docprops: FEATURE=OPTION of an installable feature
     std::wstring press;  // docprops: "ok" or "cancel" once the sheet shows
     std::wstring lintFolder;  // lint: a folder of model files instead of a printer
     std::wstring model;       // lint: the driver name the capability file maps
     bool json = false;
     bool noPermission = false;
+    bool variantPages = false;
     bool detect = false;  // prnprops: press the plug-in's detection button once shown
 };
 

@@ -98,7 +98,13 @@ int RunDocProps(const HostOptions &options) {
     PluginSession session;
     std::string error;
     if (!session.Open(options.printer, &error)) return Fail(error);
-    DocumentUi ui(session.Model(), session.PrinterName());
+    PrinterModel model = session.Model();
+    if (!options.installed.empty()) {
+        const size_t equals = options.installed.find(L'=');
+        model.installed.push_back(
+            {Utf8(options.installed.substr(0, equals)), Utf8(options.installed.substr(equals + 1))});
+    }
+    DocumentUi ui(model, session.PrinterName());
     if (!options.logFile.empty() && !ui.Log().WriteTo(options.logFile))
         return Fail("cannot write the log " + Utf8(options.logFile) + ": " +
                     Win32ErrorText(GetLastError()));
@@ -106,6 +112,7 @@ int RunDocProps(const HostOptions &options) {
 
     SheetOptions sheetOptions;
     sheetOptions.noPermission = options.noPermission;
+    sheetOptions.variantPages = options.variantPages;
     sheetOptions.outFile = options.outFile;
     std::unique_ptr<SheetScreenshots> screenshots;
     if (!options.screenshotsDir.empty()) {

@@ -1,5 +1,7 @@
 #include "document_sheet.h"
+#include "variant_pages.h"
 
+#include "driver_texts.h"
 #include "file_io.h"
 #include "host_text.h"
 
@@ -9,7 +11,6 @@ namespace {
 
 constexpr DWORD kUserDefaultLevel = 9;
 constexpr DWORD kGlobalDefaultLevel = 8;
-const WCHAR kTitleSuffix[] = L" Document Properties";
 
 std::string HResultText(HRESULT hr) {
     return hr == S_OK ? std::string("S_OK") : HexDword(static_cast<DWORD>(hr));
@@ -25,12 +26,12 @@ DWORD SheetMode(const SheetOptions &options) {
 }  // namespace
 
 DocumentSheet::DocumentSheet(PluginSession &session, DocumentUi &ui)
-    : session_(session), ui_(ui), page_(*this, kOptionsPageTitle) {}
+    : session_(session), ui_(ui), page_(*this, UserDriverTexts().optionsPage) {}
 
 bool DocumentSheet::PrepareItems(const SheetOptions &options, std::string *error) {
     options_ = options;
     printerName_ = session_.PrinterName();
-    title_ = printerName_ + kTitleSuffix;
+    title_ = WithPrinterName(UserDriverTexts().documentProperties, printerName_);
     IPrintOemUI2 *plugin = session_.Plugin();
     Note("HideStandardUI(OEMCUIP_DOCPROP) -> " + HResultText(plugin->HideStandardUI(OEMCUIP_DOCPROP)));
 
@@ -98,6 +99,46 @@ bool DocumentSheet::Show(std::string *error) {
     return true;
 }
 
+namespace {
+
+// The compstui function the plug-in's pages go to while they are added in
+// the variant layouts, and how many it added so far.
+PFNCOMPROPSHEET ForwardComPropSheet;
+int VariantPagesAdded;
+
+const DLGTEMPLATE *VariantLayout(int pageIndex) {
+    const UINT ids[] = {IDD_HOST_VARIANT_JOB_OPTIONS, IDD_HOST_VARIANT_COLOR};
+    if (pageIndex < 0 || pageIndex >= static_cast<int>(sizeof(ids) / sizeof(ids[0]))) return nullptr;
+    HMODULE host = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(host, MAKEINTRESOURCEW(ids[pageIndex]), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(host, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
+
+LONG_PTR CALLBACK VariantComPropSheet(HANDLE sheet, UINT function, LPARAM lParam1, LPARAM lParam2) {
+    if (function != CPSFUNC_ADD_PROPSHEETPAGEW || !lParam1)
+        return ForwardComPropSheet(sheet, function, lParam1, lParam2);
+    PROPSHEETPAGEW page = *reinterpret_cast<const PROPSHEETPAGEW *>(lParam1);
+    if (const DLGTEMPLATE *layout = VariantLayout(VariantPagesAdded++)) {
+        page.dwFlags |= PSP_DLGINDIRECT;
+        page.pResource = layout;
+    }
+    return ForwardComPropSheet(sheet, function, reinterpret_cast<LPARAM>(&page), lParam2);
+}
+
+HRESULT AddPagesInVariantLayouts(IPrintOemUI2 *plugin, PPROPSHEETUI_INFO info, LPARAM lParam) {
+    ForwardComPropSheet = info->pfnComPropSheet;
+    VariantPagesAdded = 0;
+    PROPSHEETUI_INFO variant = *info;
+    variant.pfnComPropSheet = VariantComPropSheet;
+    const HRESULT hr = plugin->DocumentPropertySheets(&variant, lParam);
+    info->UserData = variant.UserData;
+    info->Result = variant.Result;
+    return hr;
+}
+
+}  // namespace
+
 LONG CALLBACK DocumentSheet::SheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam) {
     auto *sheet = reinterpret_cast<DocumentSheet *>(info->lParamInit);
     switch (info->Reason) {
@@ -134,7 +175,9 @@ LONG DocumentSheet::InitSheet(PPROPSHEETUI_INFO info) {
 LONG CALLBACK DocumentSheet::PluginSheets(PPROPSHEETUI_INFO info, LPARAM lParam) {
     auto *param = reinterpret_cast<OEMUIPSPARAM *>(info->lParamInit);
     auto *sheet = static_cast<DocumentSheet *>(param->pOemEntry);
-    const HRESULT hr = sheet->session_.Plugin()->DocumentPropertySheets(info, lParam);
+    const HRESULT hr = sheet->options_.variantPages && info->Reason == PROPSHEETUI_REASON_INIT
+                           ? AddPagesInVariantLayouts(sheet->session_.Plugin(), info, lParam)
+                           : sheet->session_.Plugin()->DocumentPropertySheets(info, lParam);
     sheet->Note("DocumentPropertySheets(reason " + std::to_string(info->Reason) + ") -> " +
                 HResultText(hr));
     return static_cast<LONG>(hr);

@@ -24,6 +24,9 @@ struct SheetOptions {
     HWND parent = nullptr;
     // Runs once inside the sheet's message loop as soon as the sheet shows.
     std::function<void(HWND sheet)> onShown;
+    // The plug-in's Job Options and Color pages show in the host's layouts
+    // that carry the buttons templates 113 and 111 lack (variant_pages.h).
+    bool variantPages = false;
 };
 
 class DocumentSheet final : public OptionsPageOwner {

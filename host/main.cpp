@@ -33,13 +33,17 @@ const char kUsage[] =
     "  contact-sheets OUTDIR\n"
     "      draw every dialog template in each language into OUTDIR\\LANG.png\n"
     "  docprops [--printer NAME] [--in FILE] [--out FILE] [--no-permission]\n"
-    "           [--screenshots DIR] [--log FILE] [--press ok|cancel]\n"
+    "           [--screenshots DIR] [--log FILE] [--press ok|cancel] [--variant-pages]\n"
+    "           [--installed FEATURE=OPTION]\n"
     "      the document properties with the plug-in's pages; OK and Apply store\n"
     "      the DEVMODE in FILE, or as the printer's default without --out.\n"
     "      --in starts from FILE instead of the printer's default;\n"
     "      --screenshots saves every page and sub-dialog as DIR\\TITLE.png and\n"
     "      closes; --log records the plug-in's calls into the driver;\n"
-    "      --press presses OK or Cancel as soon as the sheet shows\n"
+    "      --press presses OK or Cancel as soon as the sheet shows;\n"
+    "      --variant-pages shows the plug-in's pages in layouts that also carry\n"
+    "      the print position, Office Color Details and special toner buttons;\n"
+    "      --installed opens them as if that installable option were installed\n"
     "  printer-event [--printer NAME]\n"
     "      send PRINTER_EVENT_INITIALIZE as the spooler does after adding a printer\n"
     "      (install does it too, after writing the installer's options file)\n"
@@ -126,6 +130,7 @@ std::wstring *ValueTarget(const std::wstring &option, HostOptions *options) {
     if (option == L"--screenshots") return &options->screenshotsDir;
     if (option == L"--log") return &options->logFile;
     if (option == L"--press") return &options->press;
+    if (option == L"--installed") return &options->installed;
     if (option == L"--dir") return &options->lintFolder;
     if (option == L"--model") return &options->model;
     return nullptr;
@@ -141,6 +146,10 @@ bool ParseOptions(const std::vector<std::wstring> &args, HostOptions *options,
         }
         if (arg == L"--no-permission") {
             options->noPermission = true;
+            continue;
+        }
+        if (arg == L"--variant-pages") {
+            options->variantPages = true;
             continue;
         }
         if (arg == L"--detect") {
@@ -182,6 +191,10 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
     if (!options.lintFolder.empty() && !options.printer.empty())
         return "--dir and --printer do not go together";
     if (!docProps && options.noPermission) return "--no-permission is an option of docprops only";
+    if (!docProps && options.variantPages) return "--variant-pages is an option of docprops only";
+    if (!docProps && !options.installed.empty()) return "--installed is an option of docprops only";
+    if (!options.installed.empty() && options.installed.find(L'=') == std::wstring::npos)
+        return "--installed needs FEATURE=OPTION";
     if (!sheet && !options.screenshotsDir.empty())
         return "--screenshots is an option of docprops and prnprops only";
     if (!sheet && !options.logFile.empty()) return "--log is an option of docprops and prnprops only";

@@ -23,6 +23,7 @@ const ModelFile kModelFiles[] = {
     {L"sxnetopt.dll", ModelFileRole::SideLibrary, false},
     {L"sxusbopt.dll", ModelFileRole::SideLibrary, false},
     {L"sxprinter.ans", ModelFileRole::ModelData, false},
+    {L"sxc4200.chm", ModelFileRole::Help, false},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ enum class ModelFileRole {
     ModelData,    // further model tables the plug-in reads
     Plugin,
     SideLibrary,
+    Help,         // the compiled help file the plug-in ini names
 };
 
 struct ModelFile {

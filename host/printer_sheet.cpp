@@ -1,13 +1,13 @@
 #include "printer_sheet.h"
 
 #include "driver_items.h"
+#include "driver_texts.h"
 #include "host_text.h"
 
 const WCHAR kDeviceSettingsTitle[] = L"Device Settings";
 
 namespace {
 
-const WCHAR kTitleSuffix[] = L" Properties";
 // Item ids of the installable-option items: this base plus the feature's position.
 constexpr ULONG_PTR kInstallableItemIdBase = 0x2000;
 const char kUpdateSetting[] = "DrvUpdateUISetting";
@@ -91,7 +91,7 @@ std::vector<FeatureSetting> InstallableItems::Settings() const {
 
 PrinterSheet::PrinterSheet(PluginSession &session, CallLog &log)
     : session_(session), log_(log), items_(session.Model()),
-      page_(*this, kDeviceSettingsTitle) {
+      page_(*this, UserDriverTexts().deviceSettingsPage) {
     procs_.DrvGetDriverSetting = GetDriverSettingProc;
     procs_.DrvUpdateUISetting = UpdateUISettingProc;
     object_.object.cbSize = sizeof(OEMUIOBJ);
@@ -103,7 +103,7 @@ PrinterSheet::~PrinterSheet() = default;
 
 bool PrinterSheet::PrepareItems(std::string *error) {
     printerName_ = session_.PrinterName();
-    title_ = printerName_ + kTitleSuffix;
+    title_ = WithPrinterName(UserDriverTexts().printerProperties, printerName_);
     IPrintOemUI2 *plugin = session_.Plugin();
     log_.Note("HideStandardUI(OEMCUIP_PRNPROP) -> " +
               HResultText(plugin->HideStandardUI(OEMCUIP_PRNPROP)));

@@ -3,6 +3,7 @@
 #include "driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
+#include "color/color_variant_ids.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/dialog_ids.h"
 #include "sheet_pages.h"
@@ -16,7 +17,10 @@
 namespace {
 
 // The buttons of the plug-in's pages that open its sub-dialogs.
-const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT, IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED};
+// Those of other page layouts (--variant-pages) are pictured when present.
+const int kDialogButtons[] = {IDC_JOB_ADVANCED, IDC_ABOUT,        IDC_COLOR_DETAILS,
+                              IDC_COLOR_ADVANCED, IDC_POSITION_ADJUST, IDC_OFFICE_DETAILS,
+                              IDC_SPECIAL_TONER};
 // Controls that the Job Options page serves though its layout does not
 // carry them: their dialogs are opened by the command alone.
 const int kJobOptionsCommands[] = {IDC_WATERMARKS_BUTTON};
@@ -28,6 +32,23 @@ constexpr UINT kTickMs = 120;
 constexpr int kMaxWaitTicks = 40;
 constexpr int kFirmerCloseTicks = 10;
 const WCHAR kDialogClass[] = L"#32770";
+const WCHAR kHelpWindowClass[] = L"HH Parent";
+const WCHAR kHelpControl[] = L"hhctrl.ocx";
+constexpr WORD kHtmlHelpOrdinal = 15;
+constexpr UINT kHtmlHelpCloseAll = 0x12;
+// Ticks the help window is given to draw itself before it is copied.
+constexpr int kHelpDrawTicks = 4;
+
+// The help a user asks for on the first page's print-quality button: F1,
+// then "What's This?" from its context menu.
+struct HelpRequest {
+    UINT message;
+    const WCHAR *name;
+};
+const HelpRequest kHelpRequests[] = {
+    {WM_HELP, L"help - F1"},
+    {WM_CONTEXTMENU, L"help - What's This"},
+};
 const WCHAR kPngExtension[] = L".png";
 const WCHAR kForbidden[] = L"\\/:*?\"<>|";
 constexpr WCHAR kMnemonic = L'&';
@@ -66,6 +87,29 @@ HWND FindModal(HWND sheet, HWND besides = nullptr) {
     ModalSearch search = {sheet, nullptr, besides};
     EnumThreadWindows(GetCurrentThreadId(), FindModalWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+BOOL CALLBACK FindHelpWindow(HWND window, LPARAM param) {
+    WCHAR name[16] = L"";
+    GetClassNameW(window, name, ARRAYSIZE(name));
+    if (!IsWindowVisible(window) || lstrcmpW(name, kHelpWindowClass) != 0) return TRUE;
+    *reinterpret_cast<HWND *>(param) = window;
+    return FALSE;
+}
+
+HWND FindHelp() {
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindHelpWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Through the help control itself, which keeps the list of its windows.
+void CloseHelpWindows() {
+    HMODULE control = GetModuleHandleW(kHelpControl);
+    if (!control) return;
+    auto htmlHelp = reinterpret_cast<HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR)>(
+        reinterpret_cast<void *>(GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+    if (htmlHelp) htmlHelp(nullptr, nullptr, kHtmlHelpCloseAll, 0);
 }
 
 bool CreateFolders(const std::wstring &folder) {
@@ -155,6 +199,7 @@ void SheetScreenshots::CapturePage() {
     Save(sheet_, pageTitle_.empty() ? number : pageTitle_, number);
     buttons_.clear();
     HWND page = PropSheet_IndexToHwnd(sheet_, page_);
+    if (page && GetDlgItem(page, IDC_QUALITY_HIGH)) helpPage_ = page_;
     for (int id : kDialogButtons) {
         HWND button = page ? GetDlgItem(page, id) : nullptr;
         if (button && IsWindowVisible(button) && IsWindowEnabled(button)) buttons_.push_back(id);
@@ -175,6 +220,51 @@ void SheetScreenshots::NextButton() {
     }
     ++page_;
     step_ = Step::SelectPage;
+}
+
+void SheetScreenshots::AskHelp() {
+    if (helpRequest_ >= ARRAYSIZE(kHelpRequests)) {
+        step_ = Step::Close;
+        return;
+    }
+    HWND page = PropSheet_IndexToHwnd(sheet_, helpPage_);
+    HWND control = page ? GetDlgItem(page, IDC_QUALITY_HIGH) : nullptr;
+    if (!control) {
+        problems_.push_back("no page with the print-quality buttons to ask help on");
+        step_ = Step::Close;
+        return;
+    }
+    const HelpRequest &request = kHelpRequests[helpRequest_];
+    if (request.message == WM_HELP) {
+        HELPINFO info = {};
+        info.cbSize = sizeof(info);
+        info.iContextType = HELPINFO_WINDOW;
+        info.iCtrlId = IDC_QUALITY_HIGH;
+        info.hItemHandle = control;
+        SendMessageW(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    } else {
+        RECT place;
+        GetWindowRect(control, &place);
+        SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(control),
+                     MAKELPARAM(place.left, place.top));
+    }
+    waited_ = 0;
+    step_ = Step::CatchHelp;
+}
+
+void SheetScreenshots::CatchHelp() {
+    const HelpRequest &request = kHelpRequests[helpRequest_];
+    HWND help = FindHelp();
+    ++waited_;
+    if (!help && waited_ < kMaxWaitTicks) return;
+    if (help && waited_ < kHelpDrawTicks) return;
+    if (help)
+        Save(help, request.name, request.name);
+    else
+        problems_.push_back(Utf8(request.name) + " opened no help window");
+    CloseHelpWindows();
+    ++helpRequest_;
+    step_ = Step::AskHelp;
 }
 
 void SheetScreenshots::OpenWatermarkEditor() {
@@ -211,7 +301,9 @@ void SheetScreenshots::Advance() {
     case Step::SelectPage:
         if (HandleStrayWindow()) return;
         if (page_ >= pageCount_) {
-            step_ = Step::Close;
+            if (!SelectPage(sheet_, helpPage_))
+                problems_.push_back("the Job Options page could not be selected again");
+            step_ = Step::AskHelp;
             return;
         }
         if (!SelectPage(sheet_, page_))
@@ -261,6 +353,12 @@ void SheetScreenshots::Advance() {
         if (waited_ < kMaxWaitTicks) return;
         problems_.push_back("a dialog of button " + std::to_string(buttons_[button_]) + " did not close");
         NextButton();
+        return;
+    case Step::AskHelp:
+        AskHelp();
+        return;
+    case Step::CatchHelp:
+        CatchHelp();
         return;
     case Step::CatchNested:
         CatchNested();

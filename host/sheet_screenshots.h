@@ -1,7 +1,8 @@
 // Pictures of an open document sheet, taken from inside its message loop:
 // every page in turn, then every sub-dialog that the plug-in's pages open
 // from their buttons (each dialog caught as it appears, copied and
-// cancelled), then the sheet is cancelled. A thread timer drives the run,
+// cancelled), then the help window that F1 and "What's This?" open on the
+// Job Options page, then the sheet is cancelled. A thread timer drives the run,
 // so it goes on while a modal dialog runs its own loop.
 #pragma once
 
@@ -24,8 +25,17 @@ public:
 
 private:
     enum class Step {
-        SelectPage, CapturePage, ClickButton, CatchDialog, AwaitClosed, Close, Done,
-        CatchNested, AwaitNestedClosed
+        SelectPage,
+        CapturePage,
+        ClickButton,
+        CatchDialog,
+        AwaitClosed,
+        AskHelp,
+        CatchHelp,
+        Close,
+        Done,
+        CatchNested,
+        AwaitNestedClosed
     };
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -33,6 +43,8 @@ private:
     bool HandleStrayWindow();
     void CapturePage();
     void NextButton();
+    void AskHelp();
+    void CatchHelp();
     // The Watermarks dialog: its first stored watermark is chosen, the
     // dialog copied, and its editor opened on that watermark.
     void OpenWatermarkEditor();
@@ -53,6 +65,8 @@ private:
     HWND nested_ = nullptr;
     int waited_ = 0;
     int strays_ = 0;
+    size_t helpRequest_ = 0;
+    int helpPage_ = 0;  // the page with the print-quality buttons
     std::vector<std::wstring> written_;
     std::vector<std::string> problems_;
 };

@@ -3,6 +3,8 @@
 # Does nothing when they are all present already.
 set -e
 PACKAGES="cmake ninja-build g++ mingw-w64 wine64 xvfb imagemagick googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-noto-cjk"
+# The help compiler (chmcmd) of the model's compiled help file.
+PACKAGES="$PACKAGES fp-utils"
 # The foreign printer descriptions of the sample test. Their driver program
 # needs only its own dependencies (python3, xz-utils), not the print system
 # the package recommends.

@@ -5,14 +5,17 @@
 # default private record, field by field. Then it opens the document
 # properties of the sample printer: on the given display for the user to
 # work with; without one (or with SX_SCREENSHOTS=1) under a virtual display,
-# once per language, saving every page and sub-dialog into out/docprops/LANG/.
+# once per language, saving every page and sub-dialog into out/docprops/LANG/,
+# and the dialogs that only other page layouts reach (print position, Office
+# Color Details, special toner) into out/docprops/LANG/variant-pages/.
 # The printer properties follow: the sample printer was installed through
 # the initialisation event (its installable options come from the options
 # file its installer leaves), and the detection button asks the printer
 # through the detection libraries' stand-ins, here answering as a fully
 # equipped printer; one screenshot per language goes into
 # out/prnprops/LANG/. Last it draws every dialog template in each language
-# into out/resources/LANG.png.
+# into out/resources/LANG.png, and saves the English document pages once
+# more at 150% scaling into out/docprops/en_US-144dpi/.
 set -e
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${SX_BUILD_DIR:-$ROOT/build}
@@ -48,6 +51,11 @@ else
         rm -rf "$DOCPROPS/$locale"
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/$locale"
+        # The print position, Office Color Details and special toner dialogs,
+        # reached through page layouts that carry their buttons.
+        LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
+            /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --variant-pages \
+            --installed VXSpecialTonerInstalled=White --screenshots "Z:$DOCPROPS/$locale/variant-pages"
     done
 fi
 
@@ -64,4 +72,13 @@ else
         LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 on_display \
             /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" prnprops --detect --screenshots "Z:$PRNPROPS/$locale"
     done
+fi
+
+# The English pages once more at 150% scaling (144 dots per inch).
+if [ -z "$DISPLAY" ] || [ "${SX_SCREENSHOTS:-0}" = 1 ]; then
+    rm -rf "$DOCPROPS/en_US-144dpi"
+    LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 "$ROOT/scripts/at-dpi.sh" 144 sh -c '
+        if [ -n "$DISPLAY" ]; then "$@"; else xvfb-run -a -s "-screen 0 1600x1200x24" "$@"; fi
+        status=$?; /usr/lib/wine/wineserver -w; exit $status' at_dpi \
+        /usr/lib/wine/wine64 "$BUILD/win/bin/drvhost.exe" docprops --screenshots "Z:$DOCPROPS/en_US-144dpi"
 fi

@@ -4,7 +4,11 @@
 #include "color/color_details_dialog.h"
 #include "color/color_rules.h"
 #include "color/color_store.h"
+#include "color/color_variant_ids.h"
+#include "color/office_details_dialog.h"
 #include "color/slot_lists.h"
+#include "color/special_toner_dialog.h"
+#include "color/special_toner_rules.h"
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
@@ -32,10 +36,8 @@ constexpr WCHAR kPsGammaSection[] = L"PSGamma";
 constexpr UINT IDC_OUTPUT_MODE = 1506;
 constexpr UINT IDC_PERMISSION_FIRST = 1590;
 constexpr UINT IDC_PERMISSION_LAST = 1592;
-constexpr UINT IDC_OFFICE_DETAILS = 1610;
 constexpr UINT IDC_GAMMA_LABEL = 1612;
 constexpr UINT IDC_COLOR_SAMPLES = 1614;
-constexpr UINT IDC_SPECIAL_TONER = 4031;
 constexpr UINT IDC_ADVANCED_FIRST = 1212;
 constexpr UINT IDC_EXTRA_PICTURE = 10002;
 constexpr UINT IDB_EXTRA_PICTURE = 7010;
@@ -44,10 +46,6 @@ const WCHAR kColorSamplesKey[] = L"HueboardRegPath";
 const WCHAR kColorSamplesFolderValue[] = L"install";
 const WCHAR kColorSamplesProgram[] = L"\\hueboard.exe";
 const char kSpecialTonerFeature[] = "VXSpecialTonerInstalled";
-
-// The special toner the printer has, for the special-toner button.
-enum : DWORD { kNoSpecialToner = 0, kWhiteToner = 1, kClearToner = 2 };
-DWORD SpecialTonerKind = kNoSpecialToner;
 
 // The working selections the Default button clears.
 const uint32_t kDefaultSlots[] = {kSlotVXControl,    kSlotVXTone,         kSlotVXOutputMode,
@@ -101,18 +99,18 @@ void InitSpecialTonerButton(HWND page, DocUiState *state) {
         return;
     }
     if (!SlotPresent(state, kSlotVXSpecialColorOrder)) {
-        SpecialTonerKind = kWhiteToner;
+        SpecialTonerKind = kTonerWhite;
         return;
     }
     DriverAnswer answer;
     ReadDriverSetting(state, kSpecialTonerFeature, &answer);
     if (!lstrcmpA(answer.text, "None"))
-        SpecialTonerKind = kNoSpecialToner;
+        SpecialTonerKind = kTonerNone;
     else if (!lstrcmpA(answer.text, "White"))
-        SpecialTonerKind = kWhiteToner;
+        SpecialTonerKind = kTonerWhite;
     else if (!lstrcmpA(answer.text, "Clear"))
-        SpecialTonerKind = kClearToner;
-    Enable(page, IDC_SPECIAL_TONER, SpecialTonerKind != kNoSpecialToner);
+        SpecialTonerKind = kTonerClear;
+    Enable(page, IDC_SPECIAL_TONER, SpecialTonerKind != kTonerNone);
 }
 
 bool HasColorSamplesEntry(const DocUiState *state, WCHAR *keyPath) {
@@ -199,8 +197,9 @@ void RestoreDefaults(HWND page, DocUiState *state) {
 }
 
 void OpenDialog(HWND page, DocUiState *state, UINT templateId, DLGPROC procedure) {
+    // Only OK changes the sheet: a template that cannot be loaded gives -1.
     if (LocalizedDialogBox(PluginModule, templateId, page, procedure,
-                           reinterpret_cast<LPARAM>(state)))
+                           reinterpret_cast<LPARAM>(state)) == 1)
         NotifySheetChanged(page);
 }
 
@@ -242,6 +241,14 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         return TRUE;
     case IDC_COLOR_ADVANCED:
         OpenDialog(page, state, IDD_COLOR_ADVANCED, AdvancedColorDialogProc);
+        return TRUE;
+    case IDC_OFFICE_DETAILS:
+        OpenDialog(page, state, IDD_OFFICE_COLOR_DETAILS, OfficeDetailsDialogProc);
+        return TRUE;
+    case IDC_SPECIAL_TONER:
+        OpenDialog(page, state,
+                   SpecialTonerKind == kTonerWhite ? IDD_SPECIAL_TONER_WHITE : IDD_SPECIAL_TONER_CLEAR,
+                   SpecialTonerDialogProc);
         return TRUE;
     case IDC_PRINT_MODE:
         Working(state, kSlotVXBlackSubGra) = SelectedEntry(page, IDC_PRINT_MODE);
@@ -385,7 +392,7 @@ void RefreshColorPage(HWND page, DocUiState *state) {
     CheckDlgButton(page, IDC_OUTPUT_MODE,
                    Working(state, kSlotVXOutputMode) == 1 ? BST_CHECKED : BST_UNCHECKED);
     Enable(page, IDC_OUTPUT_MODE, mode != kColorModeGray);
-    if (SpecialTonerKind != kNoSpecialToner) Enable(page, IDC_SPECIAL_TONER, mode != kColorModeGray);
+    if (SpecialTonerKind != kTonerNone) Enable(page, IDC_SPECIAL_TONER, mode != kColorModeGray);
 
     const BOOL allowed = Allowed(state);
     RestrictControlRange(page, IDC_COLOR_MODE_GROUP, IDC_COLOR_MODE_GROUP, allowed);

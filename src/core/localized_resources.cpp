@@ -30,7 +30,42 @@ HRSRC FindExactResource(HMODULE module, LPCWSTR type, LPCWSTR name, LANGID langu
     return search.found ? FindResourceExW(module, type, name, language) : nullptr;
 }
 
+// Made once; a failure is remembered.
+bool ActivationContextMade = false;
+HANDLE ActivationContext = INVALID_HANDLE_VALUE;
+
 }  // namespace
+
+HANDLE PluginActivationContext() {
+    if (ActivationContextMade) return ActivationContext;
+    ActivationContextMade = true;
+    WCHAR path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(PluginModule, path, MAX_PATH);
+    if (!length || length >= MAX_PATH) return ActivationContext;
+    ACTCTXW context = {};
+    context.cbSize = sizeof(context);
+    context.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = path;
+    context.hModule = PluginModule;
+    context.lpResourceName = ISOLATIONAWARE_MANIFEST_RESOURCE_ID;
+    ActivationContext = CreateActCtxW(&context);
+    return ActivationContext;
+}
+
+void ReleasePluginActivationContext() {
+    if (ActivationContext != INVALID_HANDLE_VALUE) ReleaseActCtx(ActivationContext);
+    ActivationContext = INVALID_HANDLE_VALUE;
+    ActivationContextMade = false;
+}
+
+ActivationScope::ActivationScope() {
+    const HANDLE context = PluginActivationContext();
+    active_ = context != INVALID_HANDLE_VALUE && ActivateActCtx(context, &cookie_);
+}
+
+ActivationScope::~ActivationScope() {
+    if (active_) DeactivateActCtx(0, cookie_);
+}
 
 LANGID PickResourceLanguage(HMODULE module, UINT templateId, LANGID wanted) {
     LanguageChoice choice;
@@ -52,6 +87,7 @@ const DLGTEMPLATE *LoadLocalizedTemplate(UINT templateId) {
 
 INT_PTR LocalizedDialogBox(HMODULE, UINT templateId, HWND owner, DLGPROC procedure,
                            LPARAM initParam) {
+    ActivationScope scope;
     if (const DLGTEMPLATE *dialog = LoadLocalizedTemplate(templateId))
         return DialogBoxIndirectParamW(PluginModule, dialog, owner, procedure, initParam);
     return DialogBoxParamW(PluginModule, MAKEINTRESOURCEW(templateId), owner, procedure,
@@ -78,5 +114,6 @@ int ShowMessage(HWND owner, UINT textId, UINT captionId, UINT style) {
     WCHAR text[kMessageChars] = {};
     if (captionId) LoadLocalizedString(PluginModule, captionId, caption, kCaptionChars);
     LoadLocalizedString(PluginModule, textId, text, kMessageChars);
+    ActivationScope scope;
     return MessageBoxW(owner, text, captionId ? caption : nullptr, style);
 }

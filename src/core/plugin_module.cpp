@@ -3,6 +3,7 @@
 
 #include "core/class_factory.h"
 #include "core/cxx_runtime.h"
+#include "core/localized_resources.h"
 #include "core/platform_oem.h"
 
 HMODULE PluginModule;
@@ -34,6 +35,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID processE
     case DLL_PROCESS_DETACH:
         if (LinkPageLibrary) FreeLibrary(LinkPageLibrary);
         LinkPageLibrary = nullptr;
+        ReleasePluginActivationContext();
         ReleaseCxxRuntimeOnUnload(processExiting);
         break;
     }

@@ -61,7 +61,14 @@ private:
     HANDLE fallback_ = nullptr;
 };
 
+// Every page is created within the plug-in's activation context, as its
+// dialogs are.
 HANDLE AddPage(DocUiState *state, PROPSHEETPAGEW *page) {
+    const HANDLE context = PluginActivationContext();
+    if (context != INVALID_HANDLE_VALUE) {
+        page->dwFlags |= PSP_USEFUSIONCONTEXT;
+        page->hActCtx = context;
+    }
     return reinterpret_cast<HANDLE>(state->pfnComPropSheet(
         state->hComPropSheet, CPSFUNC_ADD_PROPSHEETPAGEW, reinterpret_cast<LPARAM>(page), 0));
 }

@@ -1,5 +1,6 @@
 #include "joboptions/job_options_page.h"
 
+#include "adjust/position_dialog.h"
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
@@ -299,7 +300,13 @@ BOOL OnCommand(HWND page, DocUiState *state, UINT id, UINT code) {
         return TRUE;
     case IDC_JOB_ADVANCED:
         if (LocalizedDialogBox(PluginModule, IDD_JOB_ADVANCED, page, JobAdvancedDialogProc,
-                               reinterpret_cast<LPARAM>(state)))
+                               reinterpret_cast<LPARAM>(state)) == 1)
+            NotifySheetChanged(page);
+        return TRUE;
+    case IDC_POSITION_ADJUST:
+        // Only OK changes the sheet: a template that cannot be loaded gives -1.
+        if (LocalizedDialogBox(PluginModule, IDD_PRINT_POSITION, page, PositionDialogProc,
+                               reinterpret_cast<LPARAM>(state)) == 1)
             NotifySheetChanged(page);
         return TRUE;
     case IDC_ABOUT:

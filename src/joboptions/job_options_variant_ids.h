@@ -18,3 +18,4 @@
 #define IDC_BIND_POSITION_LABEL         1583
 #define IDC_BIND_POSITION               1584
 #define IDC_WATERMARKS_BUTTON           1535
+#define IDC_POSITION_ADJUST             1900

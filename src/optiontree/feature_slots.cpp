@@ -117,16 +117,16 @@ private:
 
 }  // namespace
 
+const KeywordRule *KeywordRules(size_t *count) {
+    *count = sizeof(kKeywordRules) / sizeof(kKeywordRules[0]);
+    return kKeywordRules;
+}
+
 const KeywordRule *FindKeywordRule(const char *keyword) {
     if (!keyword) return nullptr;
     for (const KeywordRule &rule : kKeywordRules)
         if (std::strcmp(rule.keyword, keyword) == 0) return &rule;
     return nullptr;
-}
-
-const KeywordRule *KeywordRules(size_t *count) {
-    *count = sizeof(kKeywordRules) / sizeof(kKeywordRules[0]);
-    return kKeywordRules;
 }
 
 void ResetSlotTable(SlotTable *slots) {

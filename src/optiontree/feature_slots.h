@@ -86,7 +86,8 @@ struct KeywordRule {
 // The rule for a keyword, compared exactly (case-sensitive); null when the
 // keyword is not the plug-in's.
 const KeywordRule *FindKeywordRule(const char *keyword);
-// The whole keyword table, in the walk's order.
+
+// The whole keyword table, in its order.
 const KeywordRule *KeywordRules(size_t *count);
 
 // The two slot tables of the document state.

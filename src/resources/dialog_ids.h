@@ -23,6 +23,10 @@
 #define IDD_SHARED_PRINTER_WARNING      301
 #define IDD_OVERLAY_NOTICE              302
 #define IDD_WATERMARK_NOTICE            303
+#define IDD_PRINT_POSITION              122
+#define IDD_PRINT_POSITION_PAGE         1901
+#define IDD_SPECIAL_TONER_WHITE         4001
+#define IDD_SPECIAL_TONER_CLEAR         4002
 
 /* Buttons every page or dialog may carry */
 #define IDC_DEFAULT                     10000
@@ -225,3 +229,79 @@
 #define IDC_NOTICE_TEXT                 6004
 #define IDC_NOTICE_AGAIN                6005
 #define IDC_NOTICE_ICON                 6006
+
+/* Print position adjustment (122) */
+#define IDC_ADJUST_ENABLE               1902
+#define IDC_ADJUST_MODE_GROUP           1903
+#define IDC_ADJUST_SIMPLEX              1904
+#define IDC_ADJUST_LONG_EDGE            1905
+#define IDC_ADJUST_SHORT_EDGE           1906
+#define IDC_ADJUST_SIMPLEX_TABS         1907
+#define IDC_ADJUST_LONG_EDGE_TABS       1908
+#define IDC_ADJUST_SHORT_EDGE_TABS      1909
+#define IDC_ADJUST_TEST_PRINT           1936
+
+/* Print position adjustment page (1901), one per page kind */
+#define IDC_ADJUST_PAGE_FIRST           1910
+#define IDC_ADJUST_SCALE_GROUP          1910
+#define IDC_SCALE1_LABEL                1911
+#define IDC_SCALE1                      1912
+#define IDC_SCALE1_SPIN                 1913
+#define IDC_SCALE1_UNIT                 1914
+#define IDC_SCALE2_LABEL                1915
+#define IDC_SCALE2                      1916
+#define IDC_SCALE2_SPIN                 1917
+#define IDC_SCALE2_UNIT                 1918
+#define IDC_SCALE_PICTURE               1919
+#define IDC_SHIFT_GROUP                 1920
+#define IDC_SHIFT1_LABEL                1921
+#define IDC_SHIFT1                      1922
+#define IDC_SHIFT1_SPIN                 1923
+#define IDC_SHIFT1_UNIT                 1924
+#define IDC_SHIFT2_LABEL                1925
+#define IDC_SHIFT2                      1926
+#define IDC_SHIFT2_SPIN                 1927
+#define IDC_SHIFT2_UNIT                 1928
+#define IDC_SHIFT_PICTURE               1929
+#define IDC_FINE_GROUP                  1930
+#define IDC_FINE_LABEL                  1931
+#define IDC_FINE_UNIT                   1932
+#define IDC_FINE                        1933
+#define IDC_FINE_SPIN                   1934
+#define IDC_FINE_PICTURE                1935
+#define IDC_ADJUST_PAGE_LAST            1935
+
+/* Special toner details (4001 White, 4002 Clear) */
+#define IDC_TONER_TITLE                 4004
+#define IDC_COLOR_CONTROL_GROUP         4005
+#define IDC_COLOR_CONTROL_FIRST         4006
+#define IDC_COLOR_CONTROL_LAST          4011
+#define IDC_COLOR_CONTROL_PICTURE_FIRST 4012
+#define IDC_COLOR_CONTROL_PICTURE_LAST  4017
+#define IDC_TONER_PAGE_PICTURE          4018
+#define IDC_TONER_BASE_LAYER            4019
+#define IDC_TONER_LAYER                 4020
+#define IDC_ORDER_RESULT                4022
+#define IDC_ORDER_GROUP                 4023
+#define IDC_ORDER_TOP                   4024
+#define IDC_ORDER_BOTTOM                4025
+#define IDC_ORDER_TOP_PICTURE           4026
+#define IDC_ORDER_BOTTOM_PICTURE        4027
+#define IDC_CLEAR_OUTPUT_LABEL          4028
+#define IDC_CLEAR_OUTPUT                4029
+#define IDC_DENSITY_GROUP               4049
+#define IDC_DENSITY_A_LABEL             4050
+#define IDC_DENSITY_A                   4051
+#define IDC_DENSITY_A_SPIN              4052
+#define IDC_DENSITY_A_UNIT              4053
+#define IDC_DENSITY_B_LABEL             4054
+#define IDC_DENSITY_B                   4055
+#define IDC_DENSITY_B_SPIN              4056
+#define IDC_DENSITY_B_UNIT              4057
+#define IDC_LEVEL_GROUP                 4100
+#define IDC_LEVEL                       4101
+#define IDC_LEVEL_UNIT                  4102
+#define IDC_LEVEL_LOW_LABEL             4103
+#define IDC_LEVEL_BAR                   4104
+#define IDC_LEVEL_HIGH_LABEL            4105
+#define IDC_ONE_PASS                    4106

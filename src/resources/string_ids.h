@@ -83,6 +83,16 @@
 #define IDS_FONT_STYLE_BOLD_ITALIC 8080
 #define IDS_WATERMARK_NONE_PREVIEW_TEXT 8081
 
+// Special toner details: the toner the printer has, index = its kind
+// (none, White, Clear).
+#define IDS_SPECIAL_TONER_NONE 8082
+#define IDS_SPECIAL_TONER_WHITE 8083
+#define IDS_SPECIAL_TONER_CLEAR 8084
+
+// Print position adjustment: the tabs of the two sides of a sheet.
+#define IDS_ADJUST_SIDE_1 8100
+#define IDS_ADJUST_SIDE_2 8101
+
 // ICC profile settings: labels and rendering intents.
 #define IDS_ICC_PROFILE_SETTINGS 9000
 #define IDS_ICC_PRINTER_DEFAULT 9001

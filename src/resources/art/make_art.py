@@ -691,6 +691,197 @@ def mirror_icon(mirrored):
     return draw
 
 
+# -------------------------------------------------------- special toner --
+
+SPECIAL_TONER = (246, 248, 252)
+SPECIAL_EDGE = (120, 150, 190)
+DARK_MEDIA = (58, 62, 74)
+
+
+def _toner_sheet(c, x, y, w, h):
+    """Dark media, where a white or clear toner shows."""
+    c.fill(rect(x, y, w, h), (30, 32, 40))
+    c.fill(rect(x + 1, y + 1, w - 2, h - 2), DARK_MEDIA)
+
+
+def toner_use_picture(use):
+    """The six uses of the special toner on a small dark sheet: off, whole
+    page, spot colours, image areas, the printer's setting, whole page at a
+    fixed level."""
+    c = Canvas(36, 18)
+    _toner_sheet(c, 1, 1, 34, 16)
+    if use in (1, 5):
+        c.fill(rect(3, 3, 30, 12), SPECIAL_TONER, alpha=0.9)
+    if use == 2:
+        for cx in (9, 18, 27):
+            c.fill(ellipse(cx, 9, 3.2, 3.2), SPECIAL_TONER)
+    if use == 3:
+        c.fill(rect(5, 4, 14, 10), SPECIAL_TONER)
+    _overlapping_toners(c, 24 if use == 3 else 18, 9, 3.2, lambda colour: colour)
+    if use == 4:
+        draw_printer_glyph(c, 22, 3, 12, 12)
+    if use == 5:
+        for i in range(4):
+            c.fill(stroke([(5 + 7 * i, 14), (9 + 7 * i, 4)], 0.8), SPECIAL_EDGE)
+    return c
+
+
+def toner_page_picture():
+    """The page the special toner is printed on."""
+    c = Canvas(70, 92)
+    _toner_sheet(c, 4, 2, 60, 86)
+    c.fill(rect(12, 10, 44, 8), SPECIAL_TONER)
+    _overlapping_toners(c, 34, 46, 12, lambda colour: colour)
+    for i in range(4):
+        c.fill(rect(12, 66 + 5 * i, 40 - 6 * i, 2), (200, 204, 214))
+    return c
+
+
+def _layer(c, x, y, w, h, paint, alpha=1.0):
+    """A printed layer seen at a slant."""
+    c.fill(polygon((x + 6, y), (x + w, y), (x + w - 6, y + h), (x, y + h)), paint, alpha)
+
+
+def toner_layer_picture(use):
+    """The layers the job prints: 0 the colour toners, 1-5 the special
+    toner as each use lays it down."""
+    c = Canvas(30, 20)
+    if use == 0:
+        _layer(c, 1, 6, 28, 9, linear(1, 0, 29, 0, CYAN, MAGENTA))
+        c.fill(rect(12, 8, 6, 5), YELLOW, alpha=0.8)
+        return c
+    _layer(c, 1, 6, 28, 9, SPECIAL_EDGE)
+    if use in (1, 5):
+        _layer(c, 2, 7, 26, 7, SPECIAL_TONER)
+    if use == 2:
+        for cx in (9, 15, 21):
+            c.fill(ellipse(cx, 10.5, 2.2, 2.2), SPECIAL_TONER)
+    if use == 3:
+        c.fill(rect(8, 8, 10, 5), SPECIAL_TONER)
+    if use == 4:
+        c.fill(stroke([(6, 10.5), (24, 10.5)], 1.0), (200, 204, 214))
+    if use == 5:
+        c.fill(stroke([(10, 13), (13, 8)], 0.8), SPECIAL_EDGE)
+        c.fill(stroke([(17, 13), (20, 8)], 0.8), SPECIAL_EDGE)
+    return c
+
+
+def toner_order_picture(top, width, height):
+    """Two stacked layers: the special toner on top of the colours, or
+    under them."""
+    c = Canvas(width, height)
+    step = height / 5.0
+    layers = [(SPECIAL_TONER, CYAN), (CYAN, SPECIAL_TONER)][0 if top else 1]
+    _toner_sheet(c, 1, height - step * 1.6, width - 2, step * 1.4)
+    for i, colour in enumerate(reversed(layers)):
+        y = height - step * (2.6 + 1.3 * i)
+        paint = linear(0, 0, width, 0, CYAN, MAGENTA) if colour == CYAN else colour
+        _layer(c, 2, y, width - 4, step * 1.1, paint)
+        c.fill(stroke([(8, y), (width - 2, y)], 0.8), (30, 32, 40))
+    return c
+
+
+# ------------------------------------------------- print position --
+
+def _adjust_page(c, back):
+    paper = (226, 236, 250) if back else WHITE
+    c.fill(rect(20, 3, 32, 38), PAPER_EDGE)
+    c.fill(rect(21, 4, 30, 36), paper)
+    if back:
+        c.fill(text_path("S", 44, 6, 5, 1.1), (120, 126, 138))
+
+
+def _arrow_at(c, x, y, degrees, length=9):
+    c.fill(_rotate(transform(_arrow_path(length, 2, 7, 4), 1.0, 0, 0), degrees, x, y), BRAND_BLUE)
+
+
+def adjust_scale_picture(first, second, back):
+    """A page and its image, wider or narrower (first value) and taller or
+    shorter (second value) than at 100%."""
+    c = Canvas(72, 44)
+    _adjust_page(c, back)
+    w = 20 + 4 * (first - 1)
+    h = 24 + 5 * (second - 1)
+    c.fill(rect(36 - w / 2.0, 22 - h / 2.0, w, h), (150, 190, 230), alpha=0.8)
+    for sign in (-1, 1):
+        if first != 1:
+            outward = first == 2
+            x = 36 + sign * (w / 2.0 + (2 if outward else 12))
+            _arrow_at(c, x, 22, (0 if sign > 0 else 180) if outward else (180 if sign > 0 else 0))
+        if second != 1:
+            outward = second == 2
+            y = 22 + sign * (h / 2.0 + (-2 if outward else 9))
+            _arrow_at(c, 10 if sign < 0 else 62, y, (90 if sign > 0 else 270) if outward else (270 if sign > 0 else 90), 7)
+    return c
+
+
+def adjust_shift_picture(first, second, back):
+    """A page with its image moved left or right (first value) and up or
+    down (second value)."""
+    c = Canvas(72, 44)
+    _adjust_page(c, back)
+    dx, dy = 5 * (first - 1), 5 * (second - 1)
+    c.fill(rect(28, 14, 16, 16), (200, 200, 210), alpha=0.6)
+    c.fill(rect(28 + dx, 14 + dy, 16, 16), (150, 190, 230), alpha=0.85)
+    if dx:
+        _arrow_at(c, 36 + (10 if dx < 0 else 0), 8, 0 if dx > 0 else 180, 10)
+    if dy:
+        _arrow_at(c, 60, 22 + (-5 if dy > 0 else 5), 90 if dy > 0 else 270, 9)
+    return c
+
+
+def adjust_fine_picture(back):
+    """A ruler in tenths of a millimetre with a pointer: the fine value."""
+    c = Canvas(72, 44)
+    _adjust_page(c, back)
+    c.fill(rect(8, 26, 56, 10), (250, 226, 150))
+    c.fill(hole(rect(9, 27, 54, 8)) + rect(8, 26, 56, 10), (150, 120, 60))
+    for i in range(12):
+        c.fill(rect(10 + 4.5 * i, 27, 0.8, 6 if i % 5 == 0 else 3), (90, 70, 40))
+    c.fill(polygon((36, 25), (33, 18), (39, 18)), BRAND_BLUE)
+    return c
+
+
+def _adjust_bitmaps(side, first, back):
+    names = ("LESS", "SAME", "MORE")
+    entries = []
+    for kind, draw, number in (("SCALE", adjust_scale_picture, first), ("SHIFT", adjust_shift_picture, first + 9)):
+        for a in range(3):
+            for b in range(3):
+                entries.append(("IDB_ADJUST_%s_%s_%s_%s" % (side, kind, names[a], names[b]), number + 3 * a + b,
+                                "adjust_%s_%s_%d%d.bmp" % (side.lower(), kind.lower(), a, b),
+                                "%s side: %s 1 %s, %s 2 %s than default, 72x44" % (
+                                    side.lower(), kind.lower(), names[a].lower(), kind.lower(), names[b].lower()),
+                                (lambda d, x, y: lambda: d(x, y, back))(draw, a, b), True))
+    entries.append(("IDB_ADJUST_%s_FINE" % side, first + 18, "adjust_%s_fine.bmp" % side.lower(),
+                    "%s side: ruler of the fine value, 72x44" % side.lower(), lambda: adjust_fine_picture(back), True))
+    return tuple(entries)
+
+
+TONER_USES = ("OFF", "WHOLE_PAGE", "SPOT", "IMAGE", "PRINTER", "FIXED_LEVEL")
+TONER_BITMAPS = tuple(
+    ("IDB_TONER_USE_%s" % name, 4032 + use, "toner_use_%d.bmp" % use,
+     "special toner use %d (%s) on dark media, 36x18" % (use, name.lower().replace("_", " ")),
+     (lambda u: lambda: toner_use_picture(u))(use), True)
+    for use, name in enumerate(TONER_USES)) + (
+    ("IDB_TONER_PAGE", 4038, "toner_page.bmp", "dark page with special toner and colour, 70x92",
+     toner_page_picture, True),) + tuple(
+    ("IDB_TONER_LAYER_%s" % ("COLOR" if use == 0 else TONER_USES[use]), 4039 + use, "toner_layer_%d.bmp" % use,
+     ("colour toner layer" if use == 0 else "special toner layer of use %d" % use) + ", 30x20",
+     (lambda u: lambda: toner_layer_picture(u))(use), True)
+    for use in range(6)) + (
+    ("IDB_TONER_ORDER_TOP", 4045, "toner_order_top.bmp", "special toner over the colours, 36x20",
+     lambda: toner_order_picture(True, 36, 20), True),
+    ("IDB_TONER_ORDER_BOTTOM", 4046, "toner_order_bottom.bmp", "special toner under the colours, 36x20",
+     lambda: toner_order_picture(False, 36, 20), True),
+    ("IDB_TONER_ORDER_TOP_RESULT", 4047, "toner_result_top.bmp", "layers with the special toner on top, 88x72",
+     lambda: toner_order_picture(True, 88, 72), True),
+    ("IDB_TONER_ORDER_BOTTOM_RESULT", 4048, "toner_result_bottom.bmp",
+     "layers with the special toner underneath, 88x72", lambda: toner_order_picture(False, 88, 72), True),
+)
+ADJUST_BITMAPS = _adjust_bitmaps("FRONT", 4061, False) + _adjust_bitmaps("BACK", 4080, True)
+
+
 # ------------------------------------------------------------ inventory --
 
 # (name, id, file, what it shows, draw, keyed). keyed pictures are drawn
@@ -728,7 +919,7 @@ BITMAPS = (
      "downward arrow into the simulation target, 34x34", lambda: match_arrow(90), True),
     ("IDB_MATCH_LINK_BYPASS", 6107, "match_link.bmp",
      "long arrow from a link profile straight to the printer, 212x32", match_bypass, True),
-)
+) + TONER_BITMAPS + ADJUST_BITMAPS
 
 ICON_SIZES = (16, 32)
 ICONS = (

@@ -6,9 +6,11 @@
 #include "document_sheet.h"
 #include "document_ui.h"
 #include "driver_private.h"
+#include "driver_texts.h"
 #include "file_io.h"
 #include "model_files.h"
 #include "plugin_loader.h"
+#include "printer_sheet.h"
 #include "sheet_pages.h"
 
 #include <gtest/gtest.h>
@@ -478,6 +480,27 @@ TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff
     EXPECT_EQ(std::count(enabled.begin(), enabled.end(), true), 0);
     EXPECT_FALSE(sheet_->Stored());
     EXPECT_TRUE(Logged("not stored: no permission to change the printer's settings"));
+}
+
+// The driver's page and sheet title follow the user's language as the
+// plug-in's resources do: regional variants take their language, the
+// Chinese scripts their own texts, other languages English.
+TEST(DriverTexts, FollowTheUsersLanguageAsThePluginsResourcesDo) {
+    EXPECT_EQ(DriverTextsFor(0x0409).optionsPage, std::wstring(kOptionsPageTitle));
+    EXPECT_EQ(DriverTextsFor(0x0411).language, 0x0000) << "Japanese: English";
+    EXPECT_EQ(DriverTextsFor(0x0C07).language, 0x0407);
+    EXPECT_EQ(DriverTextsFor(0x0C0A).language, 0x000A);
+    EXPECT_EQ(DriverTextsFor(0x0C04).language, 0x0404) << "Hong Kong: Traditional";
+    EXPECT_EQ(DriverTextsFor(0x1004).language, 0x0804) << "Singapore: Simplified";
+    EXPECT_EQ(DriverTextsFor(0x0416).language, 0x0416);
+    EXPECT_NE(std::wstring(DriverTextsFor(0x0412).optionsPage), kOptionsPageTitle);
+    EXPECT_EQ(DriverTextsFor(0x0409).deviceSettingsPage, std::wstring(kDeviceSettingsTitle));
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0409).documentProperties, L"SX Color 4200 PS"),
+              L"SX Color 4200 PS Document Properties");
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0407).documentProperties, L"SX Color 4200 PS"),
+              L"Dokumenteigenschaften von SX Color 4200 PS");
+    EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0412).printerProperties, L"SX"),
+              L"SX \uc18d\uc131");
 }
 
 }  // namespace

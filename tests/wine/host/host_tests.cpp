@@ -276,3 +276,18 @@ TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
     EXPECT_EQ(2u, RunHost(L"docprops --detect").exitCode);
     EXPECT_EQ(1u, RunHost(L"config-device --printer \"No Such Printer\"").exitCode);
 }
+
+namespace {
+
+TEST_F(HostTest, VariantPagesAndInstalledOptionsBelongToDocprops) {
+    const HostRun elsewhere = RunHost(L"info --variant-pages");
+    EXPECT_EQ(2u, elsewhere.exitCode) << elsewhere.output;
+    EXPECT_TRUE(Contains(elsewhere.output, "--variant-pages is an option of docprops only")) << elsewhere.output;
+    const HostRun installedElsewhere = RunHost(L"show --installed VXSpecialTonerInstalled=White");
+    EXPECT_EQ(2u, installedElsewhere.exitCode) << installedElsewhere.output;
+    const HostRun noOption = RunHost(L"docprops --installed VXSpecialTonerInstalled --press cancel");
+    EXPECT_EQ(2u, noOption.exitCode) << noOption.output;
+    EXPECT_TRUE(Contains(noOption.output, "--installed needs FEATURE=OPTION")) << noOption.output;
+}
+
+}  // namespace

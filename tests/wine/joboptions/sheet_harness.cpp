@@ -43,7 +43,8 @@ SheetHarness::SheetHarness(const WCHAR *printerName) : printerName_(printerName)
     heap_ = HeapCreate(0, 0, 0);
     plugin_ = library_.CreatePlugin();
     printer_ = std::make_unique<PrinterHandle>(printerName_.c_str());
-    devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes, 0);
+    devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes + kRecordBytes, 0);
+    record_ = devmode_.data() + sizeof(DEVMODEW) + kDriverPrivateBytes;
     DEVMODEW *dm = reinterpret_cast<DEVMODEW *>(devmode_.data());
     dm->dmSize = sizeof(DEVMODEW);
     dm->dmDriverExtra = static_cast<WORD>(kDriverPrivateBytes + kRecordBytes);
@@ -185,9 +186,13 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     switch (function) {
     case CPSFUNC_ADD_PROPSHEETPAGEW: {
         PROPSHEETPAGEW added = *reinterpret_cast<const PROPSHEETPAGEW *>(lParam1);
-        if (self->pages_.empty() && self->jobOptionsTemplate) {
+        self->described_.push_back(added);
+        const DLGTEMPLATE *layout = self->pages_.empty() ? self->jobOptionsTemplate
+                                    : self->pages_.size() == 1 ? self->colorTemplate
+                                                               : nullptr;
+        if (layout) {
             added.dwFlags |= PSP_DLGINDIRECT;
-            added.pResource = self->jobOptionsTemplate;
+            added.pResource = layout;
         }
         HPROPSHEETPAGE page = CreatePropertySheetPageW(&added);
         if (!page) return 0;

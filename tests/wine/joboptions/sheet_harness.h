@@ -37,6 +37,8 @@ public:
     // A page layout of the Job Options page other than the plug-in's own:
     // the first page the plug-in adds is shown with it instead.
     const DLGTEMPLATE *jobOptionsTemplate = nullptr;
+    // The same for the second page the plug-in adds, the Color page.
+    const DLGTEMPLATE *colorTemplate = nullptr;
 
     // The model's default record, as the driver has it before its UI opens.
     bool PrepareRecord();
@@ -52,13 +54,16 @@ public:
     HWND JobOptions() const { return Page(0); }
     DocUiState *State() const;
     BYTE *Record() { return record_; }
-    // The driver's DEVMODE, public part and private part, that the pages see.
+    // The driver's DEVMODE, public part and private part, that the pages see;
+    // the private record is its last part, as the driver lays it out.
     DEVMODEW *PublicDevmode() { return reinterpret_cast<DEVMODEW *>(devmode_.data()); }
     size_t PageCount() const { return pages_.size(); }
     const std::vector<LPARAM> &ReportedResults() const { return results_; }
     // The page handle each result came with: the 1-based order in which the
     // plug-in added the page.
     const std::vector<LPARAM> &ReportingPages() const { return reportingPages_; }
+    // The pages as the plug-in described them, in the order it added them.
+    const std::vector<PROPSHEETPAGEW> &DescribedPages() const { return described_; }
 
     // Called for each modal window as it activates; it must end the window.
     // Without one, message boxes are answered with OK and dialogs cancelled.
@@ -96,9 +101,10 @@ private:
     OEMCUIPPARAM cuip_ = {};
     OEMUIPSPARAM psParam_ = {};
     OPTITEM pluginItems_[1] = {};
-    BYTE record_[kRecordBytes] = {};
+    BYTE *record_ = nullptr;
     std::vector<BYTE> devmode_;
     std::vector<HPROPSHEETPAGE> pages_;
+    std::vector<PROPSHEETPAGEW> described_;
     std::vector<LPARAM> results_;
     std::vector<LPARAM> reportingPages_;
     std::vector<ModalWindow> modals_;

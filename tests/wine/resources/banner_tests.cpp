@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -112,6 +113,17 @@ TEST(BannerBitmap, MagentaLetsThePageShowThrough) {
     }
     EXPECT_EQ(0, wrongBackground) << "background pixels that lost the page's colour";
     EXPECT_EQ(0, wrongArt) << "bitmap pixels that do not show the bitmap's colour";
+}
+
+// The checks also run at 150% scaling; SX_SCREEN_DPI names the resolution a
+// run is meant for (96 when unset), so a run never passes at the wrong one.
+TEST(ScreenResolution, IsTheOneTheRunIsMeantFor) {
+    const char *asked = std::getenv("SX_SCREEN_DPI");
+    const int expected = asked ? std::atoi(asked) : USER_DEFAULT_SCREEN_DPI;
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(dpi, expected);
 }
 
 }  // namespace

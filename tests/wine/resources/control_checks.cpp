@@ -42,6 +42,7 @@ const ClassKind kClasses[] = {
     {ControlKind::ListView, WC_LISTVIEWW},
     {ControlKind::TrackBar, TRACKBAR_CLASSW},
     {ControlKind::HorizontalScrollBar, L"ScrollBar"},
+    {ControlKind::TabControl, WC_TABCONTROLW},
 };
 
 const wchar_t *ClassOfKind(ControlKind kind) {
@@ -88,7 +89,8 @@ bool TypeMatches(ControlKind kind, DWORD style) {
     case ControlKind::UpDown:
     case ControlKind::ListBox:
     case ControlKind::ListView:
-    case ControlKind::TrackBar: return true;
+    case ControlKind::TrackBar:
+    case ControlKind::TabControl: return true;
     }
     return false;
 }

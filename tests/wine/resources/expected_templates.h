@@ -27,6 +27,7 @@ enum class ControlKind {
     ListView,
     TrackBar,
     HorizontalScrollBar,
+    TabControl,
 };
 
 enum ControlTrait : uint32_t {

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr LANGID kEnglish = 0x0000;
-constexpr size_t kEnglishStrings = 97;
+constexpr size_t kEnglishStrings = 97 + 5;  // with the special toner and print position strings
 
 struct LanguageGap {
     LANGID language;

@@ -160,3 +160,13 @@
 
 // Title bar of information messages.
 #define S30010 "Information"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "Es ist kein Spezialtoner installiert."
+#define S8083 "Installierter Spezialtoner: Weiß"
+#define S8084 "Installierter Spezialtoner: Transparent"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Vorderseite"
+#define S8101 "Rückseite"

@@ -159,3 +159,13 @@
 
 // Title bar of information messages.
 #define S30010 "Information"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "No special toner is installed."
+#define S8083 "Installed special toner: White"
+#define S8084 "Installed special toner: Clear"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Front Side"
+#define S8101 "Back Side"

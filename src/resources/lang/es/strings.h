@@ -159,3 +159,13 @@
 
 // Title bar of information messages.
 #define S30010 "Información"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "No hay ningún tóner especial instalado."
+#define S8083 "Tóner especial instalado: blanco"
+#define S8084 "Tóner especial instalado: transparente"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Anverso"
+#define S8101 "Reverso"

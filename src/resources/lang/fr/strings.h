@@ -160,3 +160,13 @@
 
 // Title bar of information messages.
 #define S30010 "Information"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "Aucun toner spécial n'est installé."
+#define S8083 "Toner spécial installé : blanc"
+#define S8084 "Toner spécial installé : transparent"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Recto"
+#define S8101 "Verso"

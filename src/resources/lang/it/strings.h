@@ -138,3 +138,13 @@
 
 // Title bar of information messages.
 #define S30010 "Informazioni"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "Nessun toner speciale installato."
+#define S8083 "Toner speciale installato: bianco"
+#define S8084 "Toner speciale installato: trasparente"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Fronte"
+#define S8101 "Retro"

@@ -160,3 +160,13 @@
 
 // Title bar of information messages.
 #define S30010 "정보"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "특수 토너가 설치되어 있지 않습니다."
+#define S8083 "설치된 특수 토너: 흰색"
+#define S8084 "설치된 특수 토너: 투명"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "앞면"
+#define S8101 "뒷면"

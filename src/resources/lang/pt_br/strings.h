@@ -159,3 +159,13 @@
 
 // Title bar of information messages.
 #define S30010 "Informações"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "Nenhum toner especial está instalado."
+#define S8083 "Toner especial instalado: branco"
+#define S8084 "Toner especial instalado: transparente"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "Frente"
+#define S8101 "Verso"

@@ -160,3 +160,13 @@
 
 // Title bar of information messages.
 #define S30010 "資訊"
+
+// Special toner details: the line above the dialog, naming the special
+// toner installed (none, White, Clear).
+#define S8082 "未安裝特殊碳粉。"
+#define S8083 "已安裝的特殊碳粉：白色"
+#define S8084 "已安裝的特殊碳粉：透明"
+
+// Print position adjustment: the tabs of the front and back of a sheet.
+#define S8100 "正面"
+#define S8101 "背面"

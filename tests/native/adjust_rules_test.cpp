@@ -1,0 +1,203 @@
+// The print position adjustment's values, texts, modes, pictures and the
+// measuring sheet of its test print.
+#include "adjust/adjust_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+OemDevmode DefaultRecord() {
+    OemDevmode record;
+    std::memset(&record, 0, sizeof(record));
+    for (int page = 0; page < kAdjustPageCount; ++page)
+        record.adwAdjScale1[page] = record.adwAdjScale2[page] = 10000;
+    return record;
+}
+
+TEST(AdjustRules, TextsStoreTheValueTheNearerBoundOrTheDefault) {
+    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"105"), 10200);
+    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"99.5"), 9950);
+    EXPECT_EQ(AdjustValueFromText(kAdjScale2, u"97"), 9800);
+    EXPECT_EQ(AdjustValueFromText(kAdjScale2, u"100.257"), 10025);
+    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u""), 10000);
+    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"abc"), 10000);
+    EXPECT_EQ(AdjustValueFromText(kAdjShift1, u"1.x"), 0);
+    EXPECT_EQ(AdjustValueFromText(kAdjShift1, u"-1.5"), -15);
+    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"-3"), -20);
+    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"+1"), 0) << "only a minus sign is allowed";
+    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"1-"), 0);
+    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"-.25"), -25);
+    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"0.5"), 50);
+    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"99999999999999999999999"), 50);
+    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"-99999999999999999999999"), -50);
+}
+
+TEST(AdjustRules, ParseFixedPointTellsEmptyFromInvalid) {
+    int64_t value = 7;
+    EXPECT_EQ(ParseFixedPoint(u"", 2, &value), FixedPointText::Empty);
+    EXPECT_EQ(ParseFixedPoint(u"1.2.", 1, &value), FixedPointText::Invalid);
+    EXPECT_EQ(value, 7);
+    EXPECT_EQ(ParseFixedPoint(u"-", 1, &value), FixedPointText::Valid);
+    EXPECT_EQ(value, 0);
+    EXPECT_EQ(ParseFixedPoint(u"12.", 2, &value), FixedPointText::Valid);
+    EXPECT_EQ(value, 1200);
+}
+
+TEST(AdjustRules, ArrowsMoveOneUnitOfTheLastDecimal) {
+    EXPECT_EQ(StepAdjustValue(kAdjScale1, 10000, true), 10001);
+    EXPECT_EQ(StepAdjustValue(kAdjScale1, 10200, true), 10200);
+    EXPECT_EQ(StepAdjustValue(kAdjShift1, -20, false), -20);
+    EXPECT_EQ(StepAdjustValue(kAdjShift1, 0, false), -1);
+    EXPECT_EQ(StepAdjustValue(kAdjFine, 50, true), 50);
+}
+
+TEST(AdjustRules, LimitsOfEveryField) {
+    EXPECT_EQ(LimitsOf(kAdjScale1).decimals, 2);
+    EXPECT_EQ(LimitsOf(kAdjScale1).editChars, 6);
+    EXPECT_EQ(LimitsOf(kAdjShift2).decimals, 1);
+    EXPECT_EQ(LimitsOf(kAdjShift2).editChars, 4);
+    EXPECT_EQ(LimitsOf(kAdjFine).lowest, -50);
+    EXPECT_EQ(LimitsOf(kAdjFine).editChars, 5);
+}
+
+TEST(AdjustRules, RecordValuesOutsideTheirRangesComeInAtTheBound) {
+    OemDevmode record = DefaultRecord();
+    record.adwAdjScale1[0] = 0xFFFFFFFFu;
+    record.adwAdjScale2[4] = 0;
+    record.alAdjShift1[2] = INT32_MIN;
+    record.alAdjFine[3] = 51;
+    record.dwAdjEnable = 7;
+    AdjustValues values;
+    LoadAdjustValues(record, &values);
+    EXPECT_EQ(values.value[kAdjScale1][0], 10200);
+    EXPECT_EQ(values.value[kAdjScale2][4], 9800);
+    EXPECT_EQ(values.value[kAdjShift1][2], -20);
+    EXPECT_EQ(values.value[kAdjFine][3], 50);
+    EXPECT_EQ(values.value[kAdjScale1][1], 10000);
+    EXPECT_EQ(values.enable, 1u);
+}
+
+TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
+    OemDevmode record = DefaultRecord();
+    std::memset(&record, 0xAB, sizeof(record));
+    AdjustValues values;
+    DefaultAdjustValues(&values);
+    values.value[kAdjShift2][3] = -7;
+    values.enable = 1;
+    StoreAdjustValues(values, &record);
+    EXPECT_EQ(record.adwAdjScale1[4], 10000u);
+    EXPECT_EQ(record.alAdjShift2[3], -7);
+    EXPECT_EQ(record.alAdjFine[0], 0);
+    EXPECT_EQ(record.dwAdjEnable, 1u);
+    EXPECT_EQ(record.dwSpecialDensityB, 0xABABABABu);
+    EXPECT_EQ(record.dwSpecialColorInactive, 0xABABABABu);
+}
+
+TEST(AdjustRules, DuplexModeFromTheDriversValue) {
+    EXPECT_EQ(DuplexModeFromSetting("None"), kAdjustSimplex);
+    EXPECT_EQ(DuplexModeFromSetting("DuplexNoTumble"), kAdjustLongEdge);
+    EXPECT_EQ(DuplexModeFromSetting("DuplexTumble"), kAdjustShortEdge);
+    EXPECT_EQ(DuplexModeFromSetting(""), kAdjustLongEdge);
+    EXPECT_EQ(DuplexModeFromSetting("none"), kAdjustShortEdge) << "byte order, case-sensitive";
+}
+
+TEST(AdjustRules, PagesOfEachModeAndTab) {
+    EXPECT_EQ(AdjustPageOf(kAdjustSimplex, 0), 0);
+    EXPECT_EQ(AdjustPageOf(kAdjustSimplex, 1), 0);
+    EXPECT_EQ(AdjustPageOf(kAdjustLongEdge, 0), 1);
+    EXPECT_EQ(AdjustPageOf(kAdjustLongEdge, 1), 2);
+    EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, 0), 3);
+    EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, 1), 4);
+    EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, -1), 3);
+}
+
+TEST(AdjustRules, TestPrintJobOfEachMode) {
+    EXPECT_EQ(TestPrintDuplex(kAdjustSimplex), 1);
+    EXPECT_EQ(TestPrintDuplex(kAdjustLongEdge), 2);
+    EXPECT_EQ(TestPrintDuplex(kAdjustShortEdge), 3);
+    EXPECT_EQ(TestPrintPages(kAdjustSimplex), 1);
+    EXPECT_EQ(TestPrintPages(kAdjustLongEdge), 2);
+    EXPECT_EQ(TestPrintPages(kAdjustShortEdge), 2);
+}
+
+TEST(AdjustRules, BinIndexOfTheInputSlot) {
+    EXPECT_EQ(BinIndexForInputSlot("*UseFormTrayTable"), 0u);
+    EXPECT_EQ(BinIndexForInputSlot("Front"), 1u);
+    EXPECT_EQ(BinIndexForInputSlot("Upper"), 2u);
+    EXPECT_EQ(BinIndexForInputSlot("Lower"), 3u);
+    EXPECT_EQ(BinIndexForInputSlot("Tray3"), 4u);
+    EXPECT_EQ(BinIndexForInputSlot("Tray4"), 5u);
+    EXPECT_EQ(BinIndexForInputSlot("Auto"), 5u);
+    EXPECT_EQ(BinIndexForInputSlot("Tray5"), 6u);
+    EXPECT_EQ(BinIndexForInputSlot(""), 5u);
+}
+
+TEST(AdjustRules, PicturesCompareWithTheDefaults) {
+    AdjustValues values;
+    DefaultAdjustValues(&values);
+    AdjustPictures pictures = AdjustPicturesFor(values, 0);
+    EXPECT_EQ(pictures.scale, 4061u + 4);
+    EXPECT_EQ(pictures.shift, 4061u + 9 + 4);
+    EXPECT_EQ(pictures.fine, 4061u + 18);
+    values.value[kAdjScale1][2] = 9900;
+    values.value[kAdjScale2][2] = 10100;
+    values.value[kAdjShift1][2] = 5;
+    values.value[kAdjShift2][2] = -5;
+    pictures = AdjustPicturesFor(values, 2);
+    EXPECT_EQ(pictures.scale, 4080u + 2);
+    EXPECT_EQ(pictures.shift, 4080u + 9 + 6);
+    EXPECT_EQ(pictures.fine, 4098u);
+    EXPECT_EQ(AdjustPicturesFor(values, 3).scale, 4061u + 4);
+    EXPECT_EQ(AdjustPicturesFor(values, 4).fine, 4098u);
+}
+
+bool HasLine(const TestSheet &sheet, SheetLine line) {
+    for (size_t i = 0; i < sheet.lineCount; ++i) {
+        const SheetLine &l = sheet.lines[i];
+        if (l.x1 == line.x1 && l.y1 == line.y1 && l.x2 == line.x2 && l.y2 == line.y2) return true;
+    }
+    return false;
+}
+
+TEST(AdjustRules, MeasuringSheetOfAnA4PageAt600Dpi) {
+    constexpr int W = 4960, H = 7016;
+    TestSheet sheet;
+    PlanTestSheet(W, H, 2, &sheet);
+    EXPECT_TRUE(HasLine(sheet, {3, 3, W - 3, 3}));
+    EXPECT_TRUE(HasLine(sheet, {3, H - 3, 3, 3}));
+    EXPECT_TRUE(HasLine(sheet, {3, H / 2, W - 3, H / 2}));
+    EXPECT_TRUE(HasLine(sheet, {W / 2, 3, W / 2, H - 3}));
+    // Ticks 50 mm apart from the centre, 15 mm long across their line.
+    EXPECT_TRUE(HasLine(sheet, {W / 2 + 1181, H / 2 - 354, W / 2 + 1181, H / 2 + 354}));
+    EXPECT_TRUE(HasLine(sheet, {W / 2 - 2 * 1181, H / 2 - 354, W / 2 - 2 * 1181, H / 2 + 354}));
+    EXPECT_FALSE(HasLine(sheet, {W / 2 + 3 * 1181, H / 2 - 354, W / 2 + 3 * 1181, H / 2 + 354}));
+    EXPECT_TRUE(HasLine(sheet, {W / 2 - 354, H / 2 - 2 * 1181, W / 2 + 354, H / 2 - 2 * 1181}));
+    EXPECT_FALSE(HasLine(sheet, {W / 2 - 354, H / 2 - 3 * 1181, W / 2 + 354, H / 2 - 3 * 1181}));
+    // Frame and centre lines, arrow shafts, and two ticks each way on each
+    // centre line: the third would leave the page.
+    EXPECT_EQ(sheet.lineCount, 6u + 4u + 4u + 4u);
+    const int x0 = W / 64, y0 = H / 64;
+    EXPECT_EQ(sheet.texts[0].text[0], u'2');
+    EXPECT_EQ(sheet.texts[0].x, x0);
+    EXPECT_EQ(sheet.texts[0].y, 3);
+    EXPECT_EQ(sheet.texts[2].text[0], u'X');
+    EXPECT_EQ(sheet.texts[5].text[0], u'Y');
+    EXPECT_EQ(sheet.texts[5].y, y0 + 600);
+    EXPECT_TRUE(HasLine(sheet, {x0 + 800, 100, x0 + 1100, 100}));
+    EXPECT_TRUE(HasLine(sheet, {x0 + 40, y0 + 790, x0 + 40, y0 + 1090}));
+    EXPECT_EQ(sheet.heads[3].y[0], y0 + 1110);
+    EXPECT_EQ(sheet.heads[1].x[1], x0 + 1070);
+}
+
+TEST(AdjustRules, MeasuringSheetOfTinyAndHugePagesStaysInItsArrays) {
+    TestSheet sheet;
+    PlanTestSheet(0, 0, 1, &sheet);
+    EXPECT_EQ(sheet.lineCount, 10u);
+    EXPECT_EQ(sheet.texts[0].text[0], u'1');
+    PlanTestSheet(2000000000, 2000000000, 1, &sheet);
+    EXPECT_EQ(sheet.lineCount, kMaxSheetLines);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// The fixed-point texts shared by the special toner and print position
+// dialogs, and the special toner's ranges and enabling rules.
+#include "color/fixed_decimal.h"
+#include "color/special_toner_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::u16string Format(int32_t value, int decimals) {
+    char16_t text[kFixedDecimalChars];
+    FormatFixedDecimal(text, value, decimals);
+    return text;
+}
+
+struct Parsed {
+    int error;
+    uint32_t value;
+};
+Parsed Parse(const char16_t *text, int decimals = 2) {
+    uint32_t value = 0xDEAD;
+    const int error = ParseFixedDecimal(text, decimals, &value);
+    return {error, value};
+}
+
+TEST(FixedDecimal, ParsesWholeAndFractionDigits) {
+    EXPECT_EQ(Parse(u"12.5").value, 1250u);
+    EXPECT_EQ(Parse(u"12").value, 1200u);
+    EXPECT_EQ(Parse(u"12.345").value, 1234u);
+    EXPECT_EQ(Parse(u".5").value, 50u);
+    EXPECT_EQ(Parse(u"").value, 0u);
+    EXPECT_EQ(Parse(u"100", 0).value, 100u);
+    EXPECT_EQ(Parse(u"12.5").error, 0);
+}
+
+TEST(FixedDecimal, RefusesLettersSignsAndSecondPoints) {
+    for (const char16_t *text : {u"1a", u"1.2x", u"-1", u"+1", u"1.2.3", u" 1", u"1,5", u"12.34a"}) {
+        const Parsed parsed = Parse(text);
+        EXPECT_EQ(parsed.error, 1) << std::string(text, text + std::char_traits<char16_t>::length(text));
+        EXPECT_EQ(parsed.value, 0xDEADu) << "the value is left alone on an error";
+    }
+}
+
+TEST(FixedDecimal, HugeNumbersStayAtTheLargestValue) {
+    EXPECT_EQ(Parse(u"99999999999999999999").value, 0xFFFFFFFFu);
+    EXPECT_EQ(Parse(u"42949672.96").value, 0xFFFFFFFFu);
+    EXPECT_EQ(Parse(u"42949672.95").value, 4294967295u);
+}
+
+TEST(FixedDecimal, FormatsWithAPointBeforeTheDecimals) {
+    EXPECT_EQ(Format(10000, 2), u"100.00");
+    EXPECT_EQ(Format(9950, 2), u"99.50");
+    EXPECT_EQ(Format(5, 2), u"0.05");
+    EXPECT_EQ(Format(100, 0), u"100");
+    EXPECT_EQ(Format(-250, 1), u"-25.0");
+    EXPECT_EQ(Format(-5, 1), u"-0.5");
+    EXPECT_EQ(Format(-50, 2), u"-0.50");
+    EXPECT_EQ(Format(0, 0), u"0");
+    EXPECT_EQ(Format(0, 1), u"0.0");
+    EXPECT_EQ(Format(99999, 0), u"99999");
+}
+
+TEST(FixedDecimal, ValuesBeyondFivePlacesKeepTheirLastFourDigits) {
+    EXPECT_EQ(Format(100000, 0), u"0");
+    EXPECT_EQ(Format(123456, 2), u"34.56");
+    EXPECT_EQ(Format(-123456, 0), u"-3456");
+    EXPECT_EQ(Format(INT32_MIN, 2), u"-36.48");
+}
+
+TEST(FixedDecimal, FormattedTextsParseBack) {
+    for (uint32_t value : {0u, 1u, 99u, 9900u, 9999u, 10000u, 99999u}) {
+        char16_t text[kFixedDecimalChars];
+        FormatFixedDecimal(text, static_cast<int32_t>(value), 2);
+        uint32_t back = 0;
+        EXPECT_EQ(ParseFixedDecimal(text, 2, &back), 0);
+        EXPECT_EQ(back, value);
+    }
+}
+
+TEST(SpecialToner, DensityTypingTakesUpToAHundredPercent) {
+    uint32_t density = 9950;
+    EXPECT_EQ(DensityFromText(u"", &density), TypedValue::Empty);
+    EXPECT_EQ(density, 9950u);
+    EXPECT_EQ(DensityFromText(u"98.00", &density), TypedValue::Taken);
+    EXPECT_EQ(density, 9800u) << "out of range, yet accepted while typing";
+    EXPECT_EQ(DensityFromText(u"100.01", &density), TypedValue::Replaced);
+    EXPECT_EQ(density, 10000u);
+    density = 9950;
+    EXPECT_EQ(DensityFromText(u"9a", &density), TypedValue::Replaced);
+    EXPECT_EQ(density, 10000u);
+    density = 9950;
+    EXPECT_EQ(DensityFromText(u"-99", &density), TypedValue::Replaced);
+    EXPECT_EQ(DensityFromText(u"99999999999", &density), TypedValue::Replaced);
+    EXPECT_EQ(density, 10000u);
+    EXPECT_FALSE(DensityInRange(9800));
+    EXPECT_TRUE(DensityInRange(9900));
+    EXPECT_TRUE(DensityInRange(10000));
+    EXPECT_FALSE(DensityInRange(10001));
+}
+
+TEST(SpecialToner, LevelTypingStopsAtAHundred) {
+    uint32_t level = 40;
+    EXPECT_EQ(LevelFromText(u"", &level), TypedValue::Empty);
+    EXPECT_EQ(LevelFromText(u"0", &level), TypedValue::Taken);
+    EXPECT_EQ(level, 0u);
+    EXPECT_EQ(LevelFromText(u"101", &level), TypedValue::Replaced);
+    EXPECT_EQ(level, 100u);
+    EXPECT_EQ(LevelFromText(u"5.5", &level), TypedValue::Taken) << "decimals beyond none are ignored";
+    EXPECT_EQ(level, 5u);
+    EXPECT_EQ(ClampLevel(4000000000u), 100u);
+}
+
+TEST(SpecialToner, ArrowsStepInsideTheRange) {
+    EXPECT_EQ(StepDensity(9950, true), 9951u);
+    EXPECT_EQ(StepDensity(10000, true), 10000u);
+    EXPECT_EQ(StepDensity(9900, false), 9900u);
+    EXPECT_EQ(StepDensity(9800, true), 9900u);
+    EXPECT_EQ(StepDensity(0xFFFFFFFFu, false), 10000u);
+    EXPECT_EQ(ClampDensity(0), 9900u);
+    EXPECT_EQ(ClampDensity(0xFFFFFFFFu), 10000u);
+}
+
+TEST(SpecialToner, WhiteTonerGroupsFollowColourControlAndOrder) {
+    const SpecialTonerEnabling off = SpecialTonerEnablingFor(kTonerWhite, 0, 1);
+    EXPECT_EQ(off.order, Switch::Off);
+    EXPECT_EQ(off.density, Switch::Keep);
+    EXPECT_EQ(off.level, Switch::Off);
+    EXPECT_EQ(off.clearOutput, Switch::Keep);
+
+    const SpecialTonerEnabling top = SpecialTonerEnablingFor(kTonerWhite, 1, 0);
+    EXPECT_EQ(top.order, Switch::On);
+    EXPECT_EQ(top.density, Switch::Off);
+    EXPECT_EQ(top.level, Switch::On);
+
+    const SpecialTonerEnabling noLevel = SpecialTonerEnablingFor(kTonerWhite, 5, 1);
+    EXPECT_EQ(noLevel.order, Switch::On);
+    EXPECT_EQ(noLevel.density, Switch::On);
+    EXPECT_EQ(noLevel.level, Switch::Off);
+
+    EXPECT_EQ(SpecialTonerEnablingFor(kTonerWhite, 4, 1).order, Switch::Off);
+}
+
+TEST(SpecialToner, ClearTonerSwitchesOnlyItsOutputMode) {
+    const SpecialTonerEnabling active = SpecialTonerEnablingFor(kTonerClear, 2, 0);
+    EXPECT_EQ(active.clearOutput, Switch::On);
+    EXPECT_EQ(active.order, Switch::Keep);
+    EXPECT_EQ(active.density, Switch::Keep);
+    EXPECT_EQ(active.level, Switch::Keep);
+    EXPECT_EQ(SpecialTonerEnablingFor(kTonerClear, 4, 0).clearOutput, Switch::Off);
+    EXPECT_TRUE(SpecialColorInactive(0));
+    EXPECT_TRUE(SpecialColorInactive(4));
+    EXPECT_FALSE(SpecialColorInactive(5));
+}
+
+TEST(SpecialToner, OnePassDriversByExactName) {
+    EXPECT_TRUE(OnePassSeriesDriver(u"TVX K700(PS)"));
+    EXPECT_TRUE(OnePassSeriesDriver(u"KE700(PS)"));
+    EXPECT_FALSE(OnePassSeriesDriver(u"KE700(PS) "));
+    EXPECT_FALSE(OnePassSeriesDriver(u"ke700(ps)"));
+    EXPECT_FALSE(OnePassSeriesDriver(u"SX Color 4200 PS"));
+    EXPECT_FALSE(OnePassSeriesDriver(u""));
+}
+
+}  // namespace

@@ -1,0 +1,525 @@
+// The print position adjustment, opened from the tests' Job Options layout
+// and driven inside its modal loop: the mode and pages the driver's duplex
+// setting gives, the five pages' values with their limits, OK, Cancel and
+// Default, and the test print as a real job of a printer on a file port.
+#include "import_hook.h"
+#include "page_fixture.h"
+#include "position_page_ids.h"
+
+#include "core/oem_devmode.h"
+#include "joboptions/job_options_variant_ids.h"
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kApplyButton = 0x3021;
+constexpr int kPages = 5;
+const WCHAR kDialogClass[] = L"#32770";
+const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
+const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
+const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
+const char kPrintFileUnix[] = "sxt_position_print.ps";
+
+const DLGTEMPLATE *PositionPageLayout() {
+    HMODULE program = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_POSITION_JOB_OPTIONS), RT_DIALOG);
+    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
+
+bool IsDialog(HWND window) {
+    WCHAR name[16] = L"";
+    GetClassNameW(window, name, ARRAYSIZE(name));
+    return lstrcmpW(name, kDialogClass) == 0;
+}
+
+// The sample model's driver on a port that is a file, so that a job's
+// output can be read back.
+class FilePortPrinter {
+public:
+    FilePortPrinter() {
+        DeleteFileW(kPrintFile);
+        PRINTER_INFO_2W info = {};
+        info.pPrinterName = const_cast<WCHAR *>(kFilePortPrinter);
+        info.pPortName = const_cast<WCHAR *>(kPrintFile);
+        info.pDriverName = const_cast<WCHAR *>(kSampleDriver);
+        info.pPrintProcessor = const_cast<WCHAR *>(L"WinPrint");
+        info.pDatatype = const_cast<WCHAR *>(L"RAW");
+        HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+        if (added) ClosePrinter(added);
+        installed_ = added != nullptr;
+    }
+    ~FilePortPrinter() {
+        HANDLE handle = nullptr;
+        PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+        if (OpenPrinterW(const_cast<WCHAR *>(kFilePortPrinter), &handle, &access)) {
+            DeletePrinter(handle);
+            ClosePrinter(handle);
+        }
+        DeleteFileW(kPrintFile);
+    }
+    bool Installed() const { return installed_; }
+    static std::string Output() {
+        std::ifstream file(PrintFilePath(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+private:
+    static std::string PrintFilePath() {
+        char path[MAX_PATH] = "";
+        WideCharToMultiByte(CP_ACP, 0, kPrintFile, -1, path, MAX_PATH, nullptr, nullptr);
+        return path;
+    }
+    bool installed_ = false;
+};
+
+size_t Count(const std::string &text, const std::string &what) {
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++count;
+    return count;
+}
+
+// What the plug-in hands to CreateDCW, and what it calls while printing.
+struct PrintCalls {
+    std::vector<BYTE> devmode;
+    std::wstring device;
+    int startDocs = 0, startPages = 0, endPages = 0, endDocs = 0;
+    bool failStartDoc = false;
+    bool failCreateDc = false;
+};
+PrintCalls *Calls;
+
+HDC WINAPI RecordingCreateDc(LPCWSTR driver, LPCWSTR device, LPCWSTR port, const DEVMODEW *devmode) {
+    if (devmode) {
+        const BYTE *bytes = reinterpret_cast<const BYTE *>(devmode);
+        Calls->devmode.assign(bytes, bytes + devmode->dmSize + devmode->dmDriverExtra);
+    }
+    Calls->device = device ? device : L"";
+    if (Calls->failCreateDc) return nullptr;
+    return CreateDCW(driver, device, port, devmode);
+}
+int WINAPI RecordingStartDoc(HDC dc, const DOCINFOW *info) {
+    ++Calls->startDocs;
+    return Calls->failStartDoc ? SP_ERROR : StartDocW(dc, info);
+}
+int WINAPI RecordingStartPage(HDC dc) {
+    ++Calls->startPages;
+    return StartPage(dc);
+}
+int WINAPI RecordingEndPage(HDC dc) {
+    ++Calls->endPages;
+    return EndPage(dc);
+}
+int WINAPI RecordingEndDoc(HDC dc) {
+    ++Calls->endDocs;
+    return EndDoc(dc);
+}
+
+class PrintHooks {
+public:
+    explicit PrintHooks(PrintCalls *calls) {
+        Calls = calls;
+        HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
+        const struct {
+            const char *name;
+            void *replacement;
+        } hooks[] = {
+            {"CreateDCW", reinterpret_cast<void *>(RecordingCreateDc)},
+            {"StartDocW", reinterpret_cast<void *>(RecordingStartDoc)},
+            {"StartPage", reinterpret_cast<void *>(RecordingStartPage)},
+            {"EndPage", reinterpret_cast<void *>(RecordingEndPage)},
+            {"EndDoc", reinterpret_cast<void *>(RecordingEndDoc)},
+        };
+        for (const auto &hook : hooks)
+            hooks_.push_back(std::make_unique<ImportHook>(plugin, "gdi32.dll", hook.name, hook.replacement));
+    }
+    bool Installed() const {
+        for (const auto &hook : hooks_)
+            if (!hook->Installed()) return false;
+        return true;
+    }
+
+private:
+    std::vector<std::unique_ptr<ImportHook>> hooks_;
+};
+
+class PositionTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        harness.reset();
+        CloseLeftoverWindows();
+    }
+
+    void Open(const char *duplex = "DuplexTumble", const std::function<void(OemDevmode *)> &edit = {},
+              const WCHAR *printer = kSamplePrinter) {
+        harness = std::make_unique<SheetHarness>(printer);
+        DriverTree &tree = harness->tree;
+        tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
+        tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
+        if (duplex) tree.SetDriverSetting("Duplex", duplex);
+        tree.SetDriverSetting("InputSlot", "Tray3");
+        harness->jobOptionsTemplate = PositionPageLayout();
+        ASSERT_NE(harness->jobOptionsTemplate, nullptr);
+        ASSERT_TRUE(harness->PrepareRecord());
+        if (edit) edit(Record());
+        ASSERT_TRUE(harness->AddPluginPages());
+        ASSERT_TRUE(harness->Open());
+        page = harness->JobOptions();
+        ASSERT_NE(GetDlgItem(page, IDC_POSITION_ADJUST), nullptr);
+    }
+
+    // Presses the page's button; `drive` works the dialog and should end it.
+    void OpenDialog(const std::function<void(HWND)> &drive) {
+        bool opened = false;
+        harness->OnModal([&](const ModalWindow &modal) {
+            if (!modal.text.empty()) {
+                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            opened = true;
+            caption = modal.caption;
+            drive(modal.window);
+            if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+        });
+        harness->Click(page, IDC_POSITION_ADJUST);
+        ASSERT_TRUE(opened);
+    }
+
+    static std::vector<HWND> PageWindows(HWND dialog) {
+        std::vector<HWND> pages;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (IsDialog(child)) pages.push_back(child);
+        return pages;
+    }
+    // The page with the visible style: the drive runs before the dialog
+    // itself is first shown.
+    static HWND ShownPage(HWND dialog) {
+        HWND shown = nullptr;
+        for (HWND candidate : PageWindows(dialog))
+            if (GetWindowLongW(candidate, GWL_STYLE) & WS_VISIBLE) {
+                EXPECT_EQ(shown, nullptr) << "one page at a time";
+                shown = candidate;
+            }
+        return shown;
+    }
+    static std::vector<std::wstring> Texts(HWND page) {
+        std::vector<std::wstring> texts;
+        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE}) {
+            WCHAR text[32] = L"";
+            GetDlgItemTextW(page, id, text, ARRAYSIZE(text));
+            texts.push_back(text);
+        }
+        return texts;
+    }
+    static std::wstring TabText(HWND dialog, UINT tabs, int index) {
+        WCHAR text[64] = L"";
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = ARRAYSIZE(text);
+        SendDlgItemMessageW(dialog, tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    static void ChooseTab(HWND dialog, UINT tabs, int index) {
+        HWND control = GetDlgItem(dialog, tabs);
+        SendMessageW(control, TCM_SETCURSEL, index, 0);
+        NMHDR header = {control, tabs, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(dialog, WM_NOTIFY, tabs, reinterpret_cast<LPARAM>(&header));
+    }
+    static void Type(HWND page, UINT id, const WCHAR *text, bool leave = true) {
+        SetDlgItemTextW(page, id, text);
+        if (leave)
+            SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
+                         reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    }
+
+    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
+    bool SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
+
+    std::unique_ptr<SheetHarness> harness;
+    HWND page = nullptr;
+    std::wstring caption;
+};
+
+// Each page's values tell the pages apart.
+void DistinctValues(OemDevmode *record) {
+    for (int p = 0; p < kPages; ++p) {
+        record->adwAdjScale1[p] = 9900 + p;
+        record->adwAdjScale2[p] = 10100 - p;
+        record->alAdjShift1[p] = -p;
+        record->alAdjShift2[p] = p;
+        record->alAdjFine[p] = -10 * p;
+    }
+    record->dwAdjEnable = 1;
+}
+
+TEST_F(PositionTest, OpensOnTheDriversDuplexModeSwitchedOff) {
+    Open("DuplexTumble");
+    OpenDialog([&](HWND dialog) {
+        EXPECT_EQ(caption, L"Print Position Adjustment");
+        EXPECT_EQ(PageWindows(dialog).size(), 5u);
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SHORT_EDGE));
+        EXPECT_FALSE(harness->Checked(dialog, IDC_ADJUST_ENABLE));
+        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
+        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_SIMPLEX_TABS));
+        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
+        EXPECT_EQ(TabText(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 0), L"Front Side");
+        EXPECT_EQ(TabText(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1), L"Back Side");
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_ADJUST_SIMPLEX_TABS, TCM_GETITEMCOUNT, 0, 0), 1);
+        EXPECT_FALSE(harness->Enabled(dialog, IDC_ADJUST_SIMPLEX));
+        EXPECT_FALSE(harness->Enabled(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
+        HWND shown = ShownPage(dialog);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_FALSE(harness->Enabled(shown, IDC_SCALE1));
+        EXPECT_EQ(Texts(shown), (std::vector<std::wstring>{L"100.00", L"100.00", L"0.0", L"0.0", L"0.00"}));
+
+        harness->Click(dialog, IDC_ADJUST_ENABLE);
+        EXPECT_TRUE(harness->Enabled(dialog, IDC_ADJUST_SIMPLEX));
+        EXPECT_TRUE(harness->Enabled(shown, IDC_FINE));
+        for (HWND other : PageWindows(dialog)) EXPECT_TRUE(harness->Enabled(other, IDC_SCALE2));
+        harness->Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(Record()->dwAdjEnable, 0u);
+    EXPECT_FALSE(SheetChanged());
+}
+
+TEST_F(PositionTest, SimplexAndLongEdgeComeFromTheDriverToo) {
+    Open("None");
+    OpenDialog([&](HWND dialog) {
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX));
+        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_SIMPLEX_TABS));
+        harness->Click(dialog, IDCANCEL);
+    });
+    harness.reset();
+    Open("DuplexNoTumble");
+    OpenDialog([&](HWND dialog) {
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_LONG_EDGE));
+        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
+        harness->Click(dialog, IDCANCEL);
+    });
+}
+
+TEST_F(PositionTest, ADriverThatCannotTellItsDuplexModeGivesSimplex) {
+    Open(nullptr);
+    OpenDialog([&](HWND dialog) {
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX));
+        harness->Click(dialog, IDC_ADJUST_ENABLE);
+        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
+        harness->Click(dialog, IDC_DEFAULT);
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX)) << "Default goes back to simplex";
+        harness->Click(dialog, IDCANCEL);
+    });
+}
+
+TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
+    Open("DuplexTumble", DistinctValues);
+    OpenDialog([&](HWND dialog) {
+        EXPECT_EQ(Texts(ShownPage(dialog)),
+                  (std::vector<std::wstring>{L"99.03", L"100.97", L"-0.3", L"0.3", L"-0.30"}));
+        ChooseTab(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1);
+        HWND back = ShownPage(dialog);
+        EXPECT_EQ(Texts(back), (std::vector<std::wstring>{L"99.04", L"100.96", L"-0.4", L"0.4", L"-0.40"}));
+        EXPECT_EQ(GetFocus(), GetDlgItem(back, IDC_SCALE1));
+
+        harness->Click(dialog, IDC_ADJUST_LONG_EDGE);
+        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
+        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_ADJUST_LONG_EDGE_TABS, TCM_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(Texts(ShownPage(dialog))[0], L"99.02");
+
+        harness->Click(dialog, IDC_ADJUST_SIMPLEX);
+        EXPECT_EQ(Texts(ShownPage(dialog))[0], L"99.00");
+        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
+        EXPECT_EQ(Texts(ShownPage(dialog))[0], L"99.03") << "simplex has only the front tab";
+        harness->Click(dialog, IDCANCEL);
+    });
+}
+
+TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
+    Open("DuplexTumble", [](OemDevmode *record) { record->dwAdjEnable = 1; });
+    OpenDialog([&](HWND dialog) {
+        HWND front = ShownPage(dialog);
+        Type(front, IDC_SCALE1, L"105");
+        EXPECT_EQ(harness->Text(front, IDC_SCALE1), L"102.00");
+        Type(front, IDC_SCALE2, L"99.5");
+        EXPECT_EQ(harness->Text(front, IDC_SCALE2), L"99.50");
+        Type(front, IDC_SHIFT1, L"1.x");
+        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"0.0");
+        Type(front, IDC_SHIFT2, L"-1.55");
+        EXPECT_EQ(harness->Text(front, IDC_SHIFT2), L"-1.5");
+        Type(front, IDC_FINE, L"-.25", false);
+        ChooseTab(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1);
+        HWND back = ShownPage(dialog);
+        Type(back, IDC_SCALE1, L"", true);
+        EXPECT_EQ(harness->Text(back, IDC_SCALE1), L"100.00") << "an empty field stores the default";
+        Type(back, IDC_FINE, L"-99999999999999999999");
+        EXPECT_EQ(harness->Text(back, IDC_FINE), L"-0.50");
+        harness->Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Record()->adwAdjScale1[3], 10200u);
+    EXPECT_EQ(Record()->adwAdjScale2[3], 9950u);
+    EXPECT_EQ(Record()->alAdjShift1[3], 0);
+    EXPECT_EQ(Record()->alAdjShift2[3], -15);
+    EXPECT_EQ(Record()->alAdjFine[3], -25);
+    EXPECT_EQ(Record()->alAdjFine[4], -50);
+    EXPECT_EQ(Record()->adwAdjScale1[0], 10000u);
+    EXPECT_EQ(Record()->dwAdjEnable, 1u);
+    EXPECT_TRUE(SheetChanged());
+}
+
+TEST_F(PositionTest, ArrowsStepTheFocusedField) {
+    Open("None", [](OemDevmode *record) {
+        record->dwAdjEnable = 1;
+        record->alAdjShift1[0] = 19;
+    });
+    OpenDialog([&](HWND dialog) {
+        HWND front = ShownPage(dialog);
+        SetFocus(GetDlgItem(front, IDC_SHIFT1));
+        const auto press = [&](int position) {
+            SendMessageW(front, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(front, IDC_SHIFT1_SPIN)));
+        };
+        press(0);
+        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
+        press(0);
+        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
+        press(1);
+        press(1);
+        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"1.8");
+        harness->Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Record()->alAdjShift1[0], 18);
+}
+
+TEST_F(PositionTest, CancelLeavesTheRecordAndRecordValuesOutOfRangeComeInAtTheBound) {
+    Open("None", [](OemDevmode *record) {
+        record->dwAdjEnable = 1;
+        record->adwAdjScale1[0] = 50000;
+        record->alAdjFine[0] = -7;
+    });
+    const std::vector<BYTE> before(harness->Record(), harness->Record() + kRecordBytes);
+    OpenDialog([&](HWND dialog) {
+        HWND front = ShownPage(dialog);
+        EXPECT_EQ(harness->Text(front, IDC_SCALE1), L"102.00");
+        EXPECT_EQ(harness->Text(front, IDC_FINE), L"-0.07");
+        Type(front, IDC_SCALE2, L"98");
+        harness->Click(dialog, IDC_ADJUST_ENABLE);
+        harness->Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(std::vector<BYTE>(harness->Record(), harness->Record() + kRecordBytes), before);
+    EXPECT_FALSE(SheetChanged());
+}
+
+TEST_F(PositionTest, DefaultResetsAllFivePagesAndTheDriversMode) {
+    Open("DuplexNoTumble", DistinctValues);
+    OpenDialog([&](HWND dialog) {
+        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
+        ChooseTab(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1);
+        harness->Click(dialog, IDC_DEFAULT);
+        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_LONG_EDGE));
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_ADJUST_LONG_EDGE_TABS, TCM_GETCURSEL, 0, 0), 0);
+        EXPECT_FALSE(harness->Checked(dialog, IDC_ADJUST_ENABLE));
+        for (HWND each : PageWindows(dialog))
+            EXPECT_EQ(Texts(each), (std::vector<std::wstring>{L"100.00", L"100.00", L"0.0", L"0.0", L"0.00"}));
+        harness->Click(dialog, IDOK);
+    });
+    for (int p = 0; p < kPages; ++p) {
+        EXPECT_EQ(Record()->adwAdjScale1[p], 10000u) << p;
+        EXPECT_EQ(Record()->adwAdjScale2[p], 10000u) << p;
+        EXPECT_EQ(Record()->alAdjShift1[p], 0) << p;
+        EXPECT_EQ(Record()->alAdjShift2[p], 0) << p;
+        EXPECT_EQ(Record()->alAdjFine[p], 0) << p;
+    }
+    EXPECT_EQ(Record()->dwAdjEnable, 0u);
+}
+
+TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
+    FilePortPrinter printer;
+    ASSERT_TRUE(printer.Installed());
+    PrintCalls calls;
+    Open("DuplexNoTumble", DistinctValues, kFilePortPrinter);
+    PrintHooks hooks(&calls);
+    ASSERT_TRUE(hooks.Installed());
+    OpenDialog([&](HWND dialog) {
+        Type(ShownPage(dialog), IDC_SCALE1, L"101.5");
+        harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
+        EXPECT_TRUE(IsWindow(dialog));
+        harness->Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(calls.device, kFilePortPrinter);
+    EXPECT_EQ(calls.startDocs, 1);
+    EXPECT_EQ(calls.startPages, 2);
+    EXPECT_EQ(calls.endPages, 2);
+    EXPECT_EQ(calls.endDocs, 1);
+    ASSERT_EQ(calls.devmode.size(), harness->PublicDevmode()->dmSize + harness->PublicDevmode()->dmDriverExtra);
+    const auto *copy = reinterpret_cast<const DEVMODEW *>(calls.devmode.data());
+    EXPECT_EQ(copy->dmDuplex, DMDUP_VERTICAL);
+    // Wine's printers list no bins: the "Tray3" index lies beyond the list.
+    EXPECT_EQ(copy->dmDefaultSource, harness->PublicDevmode()->dmDefaultSource);
+    const auto *carried = reinterpret_cast<const OemDevmode *>(calls.devmode.data() + (harness->Record() -
+                                                                reinterpret_cast<BYTE *>(harness->PublicDevmode())));
+    EXPECT_EQ(carried->adwAdjScale1[1], 10150u) << "the value being edited, not yet stored";
+    EXPECT_EQ(carried->adwAdjScale2[4], 10096u);
+    EXPECT_EQ(carried->dwAdjEnable, 1u);
+    EXPECT_EQ(Record()->adwAdjScale1[1], 9901u) << "the record itself waits for OK";
+
+    const std::string output = FilePortPrinter::Output();
+    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileUnix;
+    EXPECT_NE(output.find("Test Print"), std::string::npos);
+    EXPECT_EQ(Count(output, "%%Page:"), 2u);
+}
+
+TEST_F(PositionTest, SimplexTestPrintHasOnePage) {
+    FilePortPrinter printer;
+    ASSERT_TRUE(printer.Installed());
+    PrintCalls calls;
+    Open("None", {}, kFilePortPrinter);
+    PrintHooks hooks(&calls);
+    OpenDialog([&](HWND dialog) {
+        harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
+        harness->Click(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(calls.startPages, 1);
+    ASSERT_FALSE(calls.devmode.empty());
+    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(calls.devmode.data())->dmDuplex, DMDUP_SIMPLEX);
+    EXPECT_EQ(Count(FilePortPrinter::Output(), "%%Page:"), 1u);
+}
+
+TEST_F(PositionTest, RefusedDocumentPrintsNothingAndTheDialogGoesOn) {
+    PrintCalls calls;
+    calls.failStartDoc = true;
+    Open("DuplexTumble");
+    PrintHooks hooks(&calls);
+    OpenDialog([&](HWND dialog) {
+        harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
+        EXPECT_EQ(calls.startDocs, 1);
+        EXPECT_EQ(calls.startPages, 0);
+        EXPECT_EQ(calls.endDocs, 0) << "no end for a document that never started";
+        harness->Click(dialog, IDC_ADJUST_ENABLE);
+        harness->Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Record()->dwAdjEnable, 1u);
+
+    calls = PrintCalls();
+    calls.failCreateDc = true;
+    OpenDialog([&](HWND dialog) {
+        harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
+        EXPECT_EQ(calls.startDocs, 0);
+        harness->Click(dialog, IDOK);
+    });
+    EXPECT_EQ(Record()->dwAdjEnable, 1u);
+}
+
+}  // namespace

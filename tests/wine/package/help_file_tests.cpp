@@ -1,0 +1,280 @@
+// The compiled help file as the HTML Help control reads it, F1 and "What's
+// This?" on the plug-in's real Job Options page, and the common controls
+// version its pages and dialogs are made with.
+#include "its_storage.h"
+#include "sheet_harness.h"
+
+#include "core/context_help_table.h"
+#include "optiontree/feature_slots.h"
+#include "resources/resource_ids.h"
+
+#include <gtest/gtest.h>
+
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const WCHAR kHelpWindowClass[] = L"HH Parent";
+const WCHAR kHelpTitle[] = L"SX Color PS printer settings";
+
+std::set<uint32_t> ContextsAskedFor() {
+    std::set<uint32_t> ids;
+    size_t count = 0;
+    const HelpPair *pairs = ContextHelpTable(&count);
+    for (size_t i = 0; i < count; ++i) ids.insert(pairs[i].contextId);
+    const KeywordRule *rules = KeywordRules(&count);
+    for (size_t i = 0; i < count; ++i)
+        if (rules[i].helpContext) ids.insert(rules[i].helpContext);
+    return ids;
+}
+
+// The help file's storage, opened once for the streams a test reads.
+class HelpStorage {
+public:
+    explicit HelpStorage(const std::wstring &helpFile) {
+        IItStorage *its = nullptr;
+        if (FAILED(CoCreateInstance(kClsidItStorage, nullptr, CLSCTX_INPROC_SERVER, kIidItStorage,
+                                    reinterpret_cast<void **>(&its))))
+            return;
+        its->StgOpenStorage(helpFile.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr,
+                            0, &storage_);
+        its->Release();
+    }
+    ~HelpStorage() {
+        if (storage_) storage_->Release();
+    }
+    HelpStorage(const HelpStorage &) = delete;
+    HelpStorage &operator=(const HelpStorage &) = delete;
+    bool Opened() const { return storage_ != nullptr; }
+
+    // The stream's bytes; empty when it does not open.
+    std::vector<BYTE> Read(const std::wstring &path) const {
+        IStream *stream = nullptr;
+        if (!storage_ || FAILED(storage_->OpenStream(path.c_str(), nullptr,
+                                                     STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &stream)))
+            return {};
+        std::vector<BYTE> data;
+        BYTE chunk[4096];
+        ULONG read = 0;
+        while (SUCCEEDED(stream->Read(chunk, sizeof(chunk), &read)) && read)
+            data.insert(data.end(), chunk, chunk + read);
+        stream->Release();
+        return data;
+    }
+
+private:
+    IStorage *storage_ = nullptr;
+};
+
+uint32_t DwordAt(const std::vector<BYTE> &data, size_t offset) {
+    return data[offset] | data[offset + 1] << 8 | data[offset + 2] << 16 |
+           static_cast<uint32_t>(data[offset + 3]) << 24;
+}
+
+class HelpFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { CoInitialize(nullptr); }
+    void TearDown() override { CoUninitialize(); }
+    const std::wstring helpFile = ExeDirectory() + L"\\" SX_HELP_FILE_NAME;
+};
+
+// The help window finds a context's topic through the context table (#IVB:
+// a byte count, then pairs of context id and offset into #STRINGS) and the
+// topic's path in #STRINGS.
+TEST_F(HelpFileTest, EveryContextOfTheHelpTablesOpensItsOwnTopic) {
+    const HelpStorage help(helpFile);
+    ASSERT_TRUE(help.Opened());
+    const std::vector<BYTE> contexts = help.Read(L"#IVB");
+    const std::vector<BYTE> strings = help.Read(L"#STRINGS");
+    ASSERT_GE(contexts.size(), 4u);
+    ASSERT_FALSE(strings.empty());
+    ASSERT_EQ(DwordAt(contexts, 0), contexts.size() - 4);
+    std::set<uint32_t> unmapped = ContextsAskedFor();
+    size_t mapped = 0;
+    for (size_t at = 4; at + 8 <= contexts.size(); at += 8) {
+        const uint32_t id = DwordAt(contexts, at);
+        const uint32_t offset = DwordAt(contexts, at + 4);
+        ASSERT_LT(offset, strings.size()) << "context " << id;
+        const std::string path(reinterpret_cast<const char *>(strings.data()) + offset);
+        const std::string topic = "/topics/h" + std::to_string(id) + ".htm";
+        EXPECT_TRUE(path.size() >= topic.size() &&
+                    path.compare(path.size() - topic.size(), topic.size(), topic) == 0)
+            << "context " << id << " leads to " << path;
+        const std::vector<BYTE> page = help.Read(std::wstring(path.begin(), path.end()));
+        const std::string html(page.begin(), page.end());
+        EXPECT_NE(html.find("<title>"), std::string::npos) << "context " << id << ": " << path;
+        EXPECT_EQ(page, help.Read(std::wstring(topic.begin(), topic.end())))
+            << "context " << id;
+        unmapped.erase(id);
+        ++mapped;
+    }
+    EXPECT_TRUE(unmapped.empty()) << unmapped.size() << " contexts have no topic, the first "
+                                  << (unmapped.empty() ? 0 : *unmapped.begin());
+    EXPECT_EQ(mapped, ContextsAskedFor().size()) << "no topic of a context nobody asks for";
+}
+
+TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicInItsContents) {
+    const HelpStorage help(helpFile);
+    const std::vector<BYTE> index = help.Read(L"/index.htm");
+    const std::string html(index.begin(), index.end());
+    EXPECT_NE(html.find("SX Color PS printer settings"), std::string::npos);
+    const std::vector<BYTE> contents = help.Read(L"/contents.hhc");
+    const std::string list(contents.begin(), contents.end());
+    ASSERT_FALSE(list.empty());
+    EXPECT_NE(list.find("\"index.htm\""), std::string::npos);
+    for (uint32_t id : ContextsAskedFor())
+        EXPECT_NE(list.find("\"topics/h" + std::to_string(id) + ".htm\""), std::string::npos) << id;
+}
+
+TEST_F(HelpFileTest, CarriesATextPopupForEveryContext) {
+    const HelpStorage help(helpFile);
+    const std::vector<BYTE> popups = help.Read(L"/cshelp.txt");
+    const std::string text(popups.begin(), popups.end());
+    ASSERT_FALSE(text.empty());
+    for (uint32_t id : ContextsAskedFor()) {
+        const std::string topic = ".topic " + std::to_string(id) + "\n";
+        const size_t at = text.find(topic);
+        ASSERT_NE(at, std::string::npos) << id;
+        const size_t end = text.find('\n', at + topic.size());
+        EXPECT_GT(end, at + topic.size()) << "context " << id << " has an empty popup";
+    }
+}
+
+std::vector<HWND> HelpWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            WCHAR name[64];
+            if (GetClassNameW(window, name, 64) && !wcscmp(name, kHelpWindowClass) &&
+                IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void Pump() {
+    MSG message;
+    for (int round = 0; round < 20; ++round) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+// Through the HTML Help control itself, which keeps a list of its windows.
+void CloseHelpWindows() {
+    constexpr UINT kCloseAll = 0x12;
+    constexpr WORD kHtmlHelpOrdinal = 15;
+    HMODULE control = GetModuleHandleW(L"hhctrl.ocx");
+    if (!control) return;
+    auto htmlHelp = reinterpret_cast<HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR)>(
+        reinterpret_cast<void *>(GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
+    if (htmlHelp) htmlHelp(nullptr, nullptr, kCloseAll, 0);
+    Pump();
+}
+
+std::wstring Caption(HWND window) {
+    WCHAR text[128] = {};
+    GetWindowTextW(window, text, 128);
+    return text;
+}
+
+class JobOptionsPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        harness.tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
+        harness.tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
+        ASSERT_TRUE(harness.AddPluginPages());
+        ASSERT_TRUE(harness.Open());
+        page = harness.JobOptions();
+        ASSERT_NE(page, nullptr);
+    }
+    void TearDown() override {
+        CloseHelpWindows();
+        harness.Close();
+    }
+    SheetHarness harness;
+    HWND page = nullptr;
+};
+
+TEST_F(JobOptionsPageTest, F1AndWhatsThisOnAControlOpenTheHelpFile) {
+    const HWND quality = GetDlgItem(page, IDC_QUALITY_HIGH);
+    ASSERT_NE(quality, nullptr);
+    ASSERT_TRUE(HelpWindows().empty());
+
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = IDC_QUALITY_HIGH;
+    info.hItemHandle = quality;
+    SendMessageW(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    Pump();
+    std::vector<HWND> windows = HelpWindows();
+    ASSERT_EQ(windows.size(), 1u) << "F1 opens the help window";
+    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
+    CloseHelpWindows();
+
+    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quality), MAKELPARAM(10, 10));
+    Pump();
+    windows = HelpWindows();
+    ASSERT_EQ(windows.size(), 1u) << "What's This? opens the help window";
+    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
+}
+
+TEST_F(JobOptionsPageTest, AControlWithoutAHelpContextOpensNothing) {
+    HWND banner = GetWindow(page, GW_CHILD);
+    while (banner && FindHelpContext(GetDlgCtrlID(banner))) banner = GetWindow(banner, GW_HWNDNEXT);
+    ASSERT_NE(banner, nullptr);
+    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10));
+    Pump();
+    EXPECT_TRUE(HelpWindows().empty());
+}
+
+// The plug-in's manifest puts its pages and dialogs on version 6 of the
+// common controls, which registers its own button class; version 5's
+// buttons are the window manager's (user32).
+bool FromCommonControls6(HWND button) {
+    return button && reinterpret_cast<HMODULE>(GetClassLongPtrW(button, GCLP_HMODULE)) !=
+                         GetModuleHandleW(L"user32.dll");
+}
+
+TEST(CommonControls, TheManifestAsksForVersion6) {
+    PluginLibrary plugin;
+    HRSRC found = FindResourceW(plugin.Module(), MAKEINTRESOURCEW(2), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const char *text = static_cast<const char *>(LockResource(LoadResource(plugin.Module(), found)));
+    const std::string manifest(text, SizeofResource(plugin.Module(), found));
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\""), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+}
+
+// Pages ask the sheet for the plug-in's activation context (Wine's sheets
+// do not honour it; Windows' do); dialogs are made within it.
+TEST_F(JobOptionsPageTest, PagesAndDialogsAreMadeWithVersion6) {
+    ASSERT_FALSE(harness.DescribedPages().empty());
+    for (const PROPSHEETPAGEW &described : harness.DescribedPages()) {
+        EXPECT_EQ(described.dwFlags & PSP_USEFUSIONCONTEXT, static_cast<DWORD>(PSP_USEFUSIONCONTEXT));
+        EXPECT_NE(described.hActCtx, nullptr);
+        EXPECT_NE(described.hActCtx, INVALID_HANDLE_VALUE);
+    }
+    EXPECT_FALSE(FromCommonControls6(GetDlgItem(harness.Sheet(), IDOK)))
+        << "the sheet itself is this program's, on version 5";
+    bool dialogOnVersion6 = false;
+    harness.OnModal([&](const ModalWindow &modal) {
+        dialogOnVersion6 = FromCommonControls6(GetDlgItem(modal.window, IDOK));
+        PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+    });
+    harness.Click(page, IDC_JOB_ADVANCED);
+    ASSERT_EQ(harness.Modals().size(), 1u);
+    EXPECT_TRUE(dialogOnVersion6);
+}
+
+}  // namespace

@@ -1,0 +1,161 @@
+// The version information of the built modules, read back through the
+// platform's version functions as an installer reads it.
+#include "support/wine_test_support.h"
+
+#include "sx_version.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+struct Translation {
+    WORD language;
+    WORD codePage;
+};
+
+// The neutral language with Unicode, then each language with its code page.
+const Translation kPluginTranslations[] = {
+    {0x0000, 1200}, {0x000A, 1252}, {0x0404, 950}, {0x0407, 1252}, {0x040C, 1252},
+    {0x0410, 1252}, {0x0412, 949},  {0x0416, 1252}, {0x0804, 936},
+};
+
+const DWORD kVersionMs = MAKELONG(SX_VERSION_MINOR, SX_VERSION_MAJOR);
+const DWORD kVersionLs = MAKELONG(SX_VERSION_BUILD, SX_VERSION_PATCH);
+
+class VersionBlock {
+public:
+    explicit VersionBlock(const std::wstring &path) {
+        DWORD handle = 0;
+        const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+        if (!size) return;
+        data_.resize(size);
+        if (!GetFileVersionInfoW(path.c_str(), 0, size, data_.data())) data_.clear();
+    }
+    bool Present() const { return !data_.empty(); }
+
+    const VS_FIXEDFILEINFO *Fixed() {
+        UINT length = 0;
+        void *value = Query(L"\\", &length);
+        return length >= sizeof(VS_FIXEDFILEINFO) ? static_cast<VS_FIXEDFILEINFO *>(value)
+                                                   : nullptr;
+    }
+    std::vector<Translation> Translations() {
+        UINT length = 0;
+        auto *value = static_cast<Translation *>(Query(L"\\VarFileInfo\\Translation", &length));
+        if (!value) return {};
+        return std::vector<Translation>(value, value + length / sizeof(Translation));
+    }
+    std::wstring Text(const Translation &t, const WCHAR *name) {
+        WCHAR query[80];
+        swprintf(query, 80, L"\\StringFileInfo\\%04x%04x\\%ls", t.language, t.codePage, name);
+        UINT length = 0;
+        auto *value = static_cast<const WCHAR *>(Query(query, &length));
+        return value ? std::wstring(value) : std::wstring(L"<missing>");
+    }
+
+private:
+    void *Query(const WCHAR *name, UINT *length) {
+        void *value = nullptr;
+        if (data_.empty() ||
+            !VerQueryValueW(data_.data(), name, &value, length))
+            return nullptr;
+        return value;
+    }
+    std::vector<BYTE> data_;
+};
+
+std::wstring BinaryPath(const std::wstring &file) { return ExeDirectory() + L"\\" + file; }
+
+std::wstring Widen(const char *text) {
+    WCHAR wide[256];
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 256);
+    return wide;
+}
+
+bool HasCharIn(const std::wstring &text, WCHAR first, WCHAR last) {
+    for (WCHAR c : text)
+        if (c >= first && c <= last) return true;
+    return false;
+}
+
+void ExpectFixedInfo(VersionBlock &block, DWORD type, DWORD subtype) {
+    const VS_FIXEDFILEINFO *fixed = block.Fixed();
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(fixed->dwSignature, VS_FFI_SIGNATURE);
+    EXPECT_EQ(fixed->dwFileType, type);
+    EXPECT_EQ(fixed->dwFileSubtype, subtype);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersionMs);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLs);
+    EXPECT_EQ(fixed->dwProductVersionMS, kVersionMs);
+    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLs);
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "no debug or pre-release build";
+}
+
+TEST(PluginVersion, VersionedPrinterDriverFileOfTheBuildsVersion) {
+    VersionBlock block(BinaryPath(L"sxoemui.dll"));
+    ASSERT_TRUE(block.Present());
+    ExpectFixedInfo(block, VFT_DRV, VFT2_DRV_VERSIONED_PRINTER);
+}
+
+TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
+    VersionBlock block(BinaryPath(L"sxoemui.dll"));
+    ASSERT_TRUE(block.Present());
+    const std::vector<Translation> translations = block.Translations();
+    ASSERT_EQ(translations.size(), std::size(kPluginTranslations));
+    for (size_t i = 0; i < translations.size(); ++i) {
+        EXPECT_EQ(translations[i].language, kPluginTranslations[i].language) << i;
+        EXPECT_EQ(translations[i].codePage, kPluginTranslations[i].codePage) << i;
+    }
+    const std::wstring englishDescription = block.Text(kPluginTranslations[0], L"FileDescription");
+    EXPECT_EQ(englishDescription, L"SX Color PS printer driver user interface plug-in");
+    for (const Translation &t : kPluginTranslations) {
+        SCOPED_TRACE(testing::Message() << std::hex << t.language << " " << std::dec << t.codePage);
+        EXPECT_EQ(block.Text(t, L"CompanyName"), Widen(SX_COMPANY_NAME));
+        EXPECT_EQ(block.Text(t, L"FileVersion"), Widen(SX_VERSION_TEXT));
+        EXPECT_EQ(block.Text(t, L"ProductVersion"), Widen(SX_VERSION_TEXT));
+        EXPECT_EQ(block.Text(t, L"OriginalFilename"), L"sxoemui.dll");
+        const std::wstring product = block.Text(t, L"ProductName");
+        EXPECT_NE(product.find(L"SX Color PS"), std::wstring::npos) << product.size();
+        if (t.language) {
+            EXPECT_NE(block.Text(t, L"FileDescription"), englishDescription);
+        }
+    }
+    // The translated texts are the languages' own letters, not their UTF-8
+    // bytes read as Latin characters.
+    EXPECT_TRUE(HasCharIn(block.Text({0x0412, 949}, L"FileDescription"), 0xAC00, 0xD7A3));
+    EXPECT_TRUE(HasCharIn(block.Text({0x0404, 950}, L"FileDescription"), 0x4E00, 0x9FFF));
+    EXPECT_TRUE(HasCharIn(block.Text({0x0804, 936}, L"ProductName"), 0x4E00, 0x9FFF));
+    EXPECT_NE(block.Text({0x0407, 1252}, L"FileDescription").find(L"\u00e4"), std::wstring::npos);
+    EXPECT_FALSE(HasCharIn(block.Text({0x0407, 1252}, L"FileDescription"), 0x00C2, 0x00C3));
+}
+
+TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
+    const std::wstring names = SX_SIDE_LIBRARIES;
+    size_t checked = 0;
+    for (size_t start = 0; start < names.size();) {
+        size_t end = names.find(L'|', start);
+        if (end == std::wstring::npos) end = names.size();
+        const std::wstring file = names.substr(start, end - start);
+        start = end + 1;
+        SCOPED_TRACE(testing::Message() << std::string(file.begin(), file.end()));
+        VersionBlock block(BinaryPath(file));
+        ASSERT_TRUE(block.Present());
+        const bool program = file.size() > 4 && file.compare(file.size() - 4, 4, L".exe") == 0;
+        ExpectFixedInfo(block, program ? VFT_APP : VFT_DLL, VFT2_UNKNOWN);
+        const std::vector<Translation> translations = block.Translations();
+        ASSERT_EQ(translations.size(), 1u);
+        EXPECT_EQ(translations[0].language, 0);
+        EXPECT_EQ(translations[0].codePage, 1200);
+        EXPECT_EQ(block.Text(translations[0], L"OriginalFilename"), file);
+        EXPECT_EQ(block.Text(translations[0], L"CompanyName"), Widen(SX_COMPANY_NAME));
+        EXPECT_EQ(block.Text(translations[0], L"ProductVersion"), Widen(SX_VERSION_TEXT));
+        ++checked;
+    }
+    EXPECT_GE(checked, 3u) << "the encryption, IC-card and link page libraries at least";
+}
+
+}  // namespace
