@@ -175,8 +175,12 @@ private:
 
 // The About dialog reads the description named like the plug-in ini, with
 // "PPD" after its first dot.
-void CheckAboutDescription(const std::wstring &iniPath, std::vector<Finding> *findings) {
-    const size_t dot = iniPath.find(L'.');
+// The rule runs on the ini's full path where it is installed; a folder
+// before installation is judged by the file name alone, since the dots of
+// its own path are not the driver folder's.
+void CheckAboutDescription(const std::wstring &iniPath, bool installed, std::vector<Finding> *findings) {
+    const size_t start = installed ? 0 : iniPath.size() - FileNameOf(iniPath).size();
+    const size_t dot = iniPath.find(L'.', start);
     if (dot == std::wstring::npos) return;
     const std::wstring path = iniPath.substr(0, dot + 1) + AsWide(kDescriptionExtension);
     if (FileExists(path)) return;
@@ -195,9 +199,10 @@ struct ModelPaths {
     std::wstring ppd;
 };
 
-void Lint(const ModelInput &input, const ModelPaths &paths, DiskFolder &folder, std::vector<Finding> *findings) {
+void Lint(const ModelInput &input, const ModelPaths &paths, DiskFolder &folder, bool installed,
+          std::vector<Finding> *findings) {
     *findings = LintModel(input, folder);
-    if (input.pluginIni.present) CheckAboutDescription(paths.ini, findings);
+    if (input.pluginIni.present) CheckAboutDescription(paths.ini, installed, findings);
 }
 
 bool LoadDescription(const std::wstring &path, ModelInput *input) {
@@ -280,7 +285,7 @@ bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *fi
     const std::wstring iniFolder = paths.ini.empty() ? driverFolder : FolderOf(paths.ini);
     DiskFolder folder(driverFolder, iniFolder, driverFolder);
     folder.SetDependentFiles(driver.dependentFiles);
-    Lint(input, paths, folder, findings);
+    Lint(input, paths, folder, true, findings);
     return true;
 }
 
@@ -320,7 +325,7 @@ bool CheckModelFolder(const std::wstring &folderPath, const std::wstring &driver
     for (const std::u16string &driver : DriversToCheck(input.capability, driverName)) {
         input.driverName = driver;
         std::vector<Finding> found;
-        Lint(input, paths, folder, &found);
+        Lint(input, paths, folder, false, &found);
         for (Finding &finding : found)
             if (!Contains(*findings, finding)) findings->push_back(std::move(finding));
     }

@@ -19,12 +19,13 @@ const WCHAR *const kModelFiles[] = {
     L"sxc4200.ini", L"sxc4200.cap", L"sxc4200.ppd", L"sxc4200.ver",  L"sxc4200.hft",
     L"sxc4200.ccm", L"sxoemui.dll", L"sxcrypt.dll", L"sxlink.dll",   L"sxcard.dll",
     L"sxjobinf.dll", L"sxcolorap.exe", L"sxwmfont.lst", L"sxnetopt.dll", L"sxusbopt.dll",
+    L"sxc4200.chm",
 };
 
-// Files the sample model names that it does not ship yet: the two help
-// files. Reported as missing until they land; drop each name here when it
-// does.
-const char *const kNotYetShipped[] = {"HELP", "HTMLHELP"};
+// Files the sample model names that it does not ship yet: the help file
+// of systems before version 6. Reported as missing until it lands; drop the
+// name here when it does.
+const char *const kNotYetShipped[] = {"HELP"};
 
 const WCHAR kLintPrinter[] = L"SX Lint Foreign Driver";
 
@@ -177,6 +178,16 @@ TEST_F(ModelCopy, ALinkLibraryWithoutTheLinkPagesResourcesIsReported) {
     EXPECT_TRUE(Contains(run.output, "has no dialog 800")) << run.output;
 }
 
+TEST_F(ModelCopy, ADescriptionNamedUnlikeThePluginIniLeavesTheAboutDialogWithoutItsVersion) {
+    ASSERT_TRUE(MoveFileW(Path(L"sxc4200.ppd").c_str(), Path(L"sxc4200a.ppd").c_str()));
+    const DriverHostRun run = Lint();
+    MoveFileW(Path(L"sxc4200a.ppd").c_str(), Path(L"sxc4200.ppd").c_str());
+    const std::vector<std::string> f = JsonFindings(run.output);
+    EXPECT_TRUE(HasFinding(f, "missing-file", "sxc4200.ini", "sxc4200.PPD")) << run.output;
+    EXPECT_TRUE(Contains(run.output, "About dialog shows no description version")) << run.output;
+    EXPECT_FALSE(Contains(run.output, "no printer description")) << "the folder's one description is read";
+}
+
 TEST_F(ModelCopy, AModelNamedForAnotherDriverGetsTheNearestDriverName) {
     const DriverHostRun run = Lint(L" --model " + Quoted(L"SX Colour 4200 PS"));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
@@ -204,6 +215,20 @@ TEST_F(ModelCopy, TextFindingsNameTheLineTheConsequenceAndTheLikelySpelling) {
     EXPECT_TRUE(Contains(run.output, "sxc4200.cap:6: error [unknown-key] [SXC4200] CryptoDl:")) << run.output;
     EXPECT_TRUE(Contains(run.output, "encrypted secure print is off")) << run.output;
     EXPECT_TRUE(Contains(run.output, "did you mean \"CryptoDll\"?")) << run.output;
+}
+
+TEST(LintPackage, TheDriverPackageChecksLikeTheSampleModel) {
+    const std::wstring package = ExeDirectory() + L"\\..\\package\\sxc4200";
+    const DriverHostRun run = RunDriverHost(L"lint --json --dir " + Quoted(package));
+    const std::vector<std::string> findings = JsonFindings(run.output);
+    EXPECT_TRUE(Contains(run.output, "\"findings\":")) << run.output;
+    for (const std::string &f : findings) {
+        bool pending = false;
+        for (const char *key : kNotYetShipped)
+            pending = pending || (Contains(f, Field("kind", "missing-file")) && Contains(f, Field("key", key)));
+        EXPECT_TRUE(pending) << f;
+    }
+    EXPECT_EQ(run.exitCode, findings.empty() ? 0u : 1u) << run.output;
 }
 
 TEST(LintInstalled, TheSamplePrinterReportsOnlyFilesStillToBeShipped) {
