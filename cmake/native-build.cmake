@@ -22,6 +22,12 @@ file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/nativ
 add_executable(native_bench ${NATIVE_BENCH_SOURCES})
 target_link_libraries(native_bench PRIVATE sxcore benchmark::benchmark benchmark::benchmark_main)
 
+# Every libFuzzer target of fuzz/ replays its seed corpus under the address
+# and undefined-behaviour sanitizers, built with clang in a folder of its own.
+add_test(NAME fuzz_corpus_replay COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh)
+set_tests_properties(fuzz_corpus_replay PROPERTIES
+    ENVIRONMENT "SX_FUZZ_BUILD_DIR=${CMAKE_BINARY_DIR}/fuzz" TIMEOUT 900)
+
 set(WIN_BUILD_DIR ${CMAKE_BINARY_DIR}/win)
 set(WIN_BIN_DIR ${WIN_BUILD_DIR}/bin)
 ExternalProject_Add(windows

@@ -19,5 +19,6 @@ set(WINE_TESTS
     docevent_tests
     position_tests
     package_tests
+    hardening_tests
     lint_tests
 )

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the screenshots need.
 # Does nothing when they are all present already.
 set -e
-PACKAGES="cmake ninja-build g++ mingw-w64 wine64 xvfb imagemagick googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-noto-cjk"
+PACKAGES="cmake ninja-build g++ mingw-w64 wine64 xvfb imagemagick googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-noto-cjk clang libclang-rt-14-dev"
 # The help compiler (chmcmd) of the model's compiled help file.
 PACKAGES="$PACKAGES fp-utils"
 # The foreign printer descriptions of the sample test. Their driver program

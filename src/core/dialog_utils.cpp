@@ -1,5 +1,6 @@
 #include "core/dialog_utils.h"
 
+#include "core/dib_layout.h"
 #include "core/localized_resources.h"
 #include "core/numeric_edit_rules.h"
 #include "core/plugin_module.h"
@@ -24,7 +25,6 @@ constexpr UINT kPageColumnString = 8011;
 constexpr int kColumnTextChars = 64;
 constexpr int kColumnGap = 2;
 constexpr WORD kLogPaletteVersion = 0x300;
-constexpr WORD kTrueColorBits = 24;
 
 // The list view's own procedure while the full-row repaint is in place.
 WNDPROC PreviousListProcedure = nullptr;
@@ -137,23 +137,12 @@ struct DibView {
 // The header, colour table and pixels of a bitmap resource, checked
 // against the resource's size.
 bool ReadDib(const BYTE *data, DWORD size, DibView *view) {
-    if (!data || size < sizeof(BITMAPINFOHEADER)) return false;
-    const auto *header = reinterpret_cast<const BITMAPINFOHEADER *>(data);
-    if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > size) return false;
-    DWORD colors = 0;
-    if (header->biBitCount != kTrueColorBits && header->biBitCount < 32)
-        colors = header->biClrUsed ? header->biClrUsed : (1u << header->biBitCount);
-    const size_t tableBytes = static_cast<size_t>(colors) * sizeof(RGBQUAD);
-    if (header->biSize + tableBytes > size) return false;
-    const size_t stride = ((static_cast<size_t>(header->biWidth) * header->biBitCount + 31) / 32) * 4;
-    const size_t rows = header->biHeight < 0 ? -static_cast<size_t>(header->biHeight)
-                                             : static_cast<size_t>(header->biHeight);
-    if (header->biCompression == BI_RGB && header->biSize + tableBytes + stride * rows > size)
-        return false;
+    DibLayout layout;
+    if (!ReadDibLayout(data, size, &layout)) return false;
     view->info = reinterpret_cast<const BITMAPINFO *>(data);
-    view->colors = reinterpret_cast<const RGBQUAD *>(data + header->biSize);
-    view->colorCount = colors;
-    view->bits = data + header->biSize + tableBytes;
+    view->colors = reinterpret_cast<const RGBQUAD *>(data + layout.colorsOffset);
+    view->colorCount = layout.colorCount;
+    view->bits = data + layout.bitsOffset;
     return true;
 }
 

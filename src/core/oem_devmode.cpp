@@ -155,8 +155,9 @@ void ConvertOemDevmode(const void *in, size_t inAvailable, OemDevmode *out,
     size_t count = readable;
     if (out->dwSize < count) count = out->dwSize;
     std::memcpy(out, snapshot, count);
-    out->dwSize = kOemDevmodeSize;
-    out->dwVersion = kOemVersion;
+    // An output claiming less than its own header may have taken only part
+    // of it: the whole header is written again (the signatures are equal).
+    WriteHeader(out);
 }
 
 void MergeOemDevmode(const void *in, size_t inAvailable, OemDevmode *out,

@@ -74,10 +74,9 @@ size_t InputRecordBytes(const OEMDMPARAM &param) {
     return static_cast<size_t>(end - record);
 }
 
-// A buffer the driver declares too small for the record is never written.
-bool OutputTooSmall(const OEMDMPARAM &param) {
-    return param.cbBufSize != 0 && param.cbBufSize < kOemDevmodeSize;
-}
+// cbBufSize is the size of the buffer at pOEMDMOut: one too small for the
+// record, a size of 0 included, is never written.
+bool OutputTooSmall(const OEMDMPARAM &param) { return param.cbBufSize < kOemDevmodeSize; }
 
 }  // namespace
 

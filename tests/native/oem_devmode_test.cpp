@@ -246,6 +246,24 @@ TEST_F(OemDevmodeConvert, RecordShorterThanItsHeaderIsForeign) {
     EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
 }
 
+TEST_F(OemDevmodeConvert, OutputClaimingLessThanItsHeaderGetsTheWholeHeader) {
+    RecordBuffer in;
+    DefaultOemDevmode(in.rec(), env);
+    for (uint32_t claimed : {0u, 2u, 4u, 7u}) {
+        SetUp();
+        out.rec()->dwSize = claimed;
+        out.rec()->dwSignature = 0x12345678;
+        out.rec()->dwVersion = 0;
+        ConvertOemDevmode(in.bytes.data(), in.bytes.size(), out.rec(), env);
+        EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize) << claimed;
+        EXPECT_EQ(out.rec()->dwSignature, kOemSignature) << claimed;
+        EXPECT_EQ(out.rec()->dwVersion, kOemVersion) << claimed;
+        // Beyond the claimed size nothing came from the input.
+        EXPECT_EQ(out.rec()->dwCollate, 0u);
+        EXPECT_EQ(Text(out.rec()->wszDriverDirectory), u"D:\\kept");
+    }
+}
+
 TEST_F(OemDevmodeConvert, NullRecordsChangeNothing) {
     const std::vector<uint8_t> before = out.bytes;
     ConvertOemDevmode(nullptr, kOemDevmodeSize, out.rec(), env);

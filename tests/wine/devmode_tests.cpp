@@ -51,9 +51,11 @@ protected:
         param.pOEMDMIn = in ? in->record() : nullptr;
         param.pPublicDMOut = out.publicPart();
         param.pOEMDMOut = out.record();
-        param.cbBufSize = kOemDevmodeSize;
+        param.cbBufSize = bufferSize;
         return plugin->DevMode(mode, &param);
     }
+
+    DWORD bufferSize = kOemDevmodeSize;
 
     PluginLibrary library;
     IPrintOemUI2 *plugin = nullptr;
@@ -284,6 +286,45 @@ TEST_F(DevModeTest, MergeClampsFieldTwelveAndRepairsTheHeader) {
     DriverDevmode out;
     EXPECT_EQ(Run(OEMDM_CONVERT, printer.Get(), nullptr, out), S_OK);
     EXPECT_EQ(out.record()[0], kFill);
+}
+
+TEST_F(DevModeTest, BufferBelowOneRecordIsNeverWritten) {
+    PrinterHandle printer(kSamplePrinter);
+    DriverDevmode in;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
+    for (DWORD mode : {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_MERGE}) {
+        for (DWORD size : {DWORD{0}, DWORD{1}, DWORD{12}, DWORD{kOemDevmodeSize - 1}}) {
+            DriverDevmode out;
+            const std::vector<BYTE> before = out.bytes;
+            bufferSize = size;
+            SetLastError(0);
+            EXPECT_EQ(Run(mode, printer.Get(), &in, out), E_FAIL) << mode << " " << size;
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+            EXPECT_EQ(out.bytes, before) << mode << " " << size;
+        }
+        DriverDevmode out;
+        bufferSize = kOemDevmodeSize + 100;
+        EXPECT_EQ(Run(mode, printer.Get(), &in, out), S_OK) << mode;
+        EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+        EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
+    }
+}
+
+TEST_F(DevModeTest, ConvertRepairsAnOutputHeaderClaimingFewerThanEightBytes) {
+    PrinterHandle printer(kSamplePrinter);
+    DriverDevmode in;
+    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
+    for (DWORD claimed : {0ul, 4ul, 7ul}) {
+        DriverDevmode out;
+        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+        out.rec()->dwSize = claimed;
+        out.rec()->dwSignature = 0;
+        out.rec()->dwVersion = 0;
+        ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
+        EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize) << claimed;
+        EXPECT_EQ(out.rec()->dwSignature, kOemSignature) << claimed;
+        EXPECT_EQ(out.rec()->dwVersion, 1u) << claimed;
+    }
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -577,6 +579,54 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     EXPECT_EQ(rogue.Log()->dialogPasswordLength, 12u);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_TRUE(Harness().Modals().empty());
+}
+
+// The faulty encryption libraries of the hardening build (bin/sidelib-faults.txt:
+// each export missing in turn, every export failing or answering -1,
+// garbage answers), as "CryptoDll" of a model.
+std::vector<std::wstring> FaultyEncryptionLibraries() {
+    std::vector<std::wstring> files;
+    const std::wstring folder = ExeDirectory();
+    std::ifstream list(std::string(folder.begin(), folder.end()) + "\\sidelib-faults.txt");
+    std::string key, file, what;
+    while (list >> key >> file && std::getline(list, what))
+        if (key == "CryptoDll") files.push_back(std::wstring(file.begin(), file.end()));
+    return files;
+}
+
+TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadiosTrue) {
+    const std::vector<std::wstring> libraries = FaultyEncryptionLibraries();
+    ASSERT_FALSE(libraries.empty());
+    const std::vector<std::wstring> fixedMessages = {
+        L"CCiperSet::DecryptPassword() : m_hModule is NULL",
+        L"CCiperSet::DecryptPassword() : pfnDecryptPassword is NULL"};
+    for (const std::wstring &library : libraries) {
+        SCOPED_TRACE(std::string(library.begin(), library.end()));
+        ASSERT_TRUE(CopyFileW((ExeDirectory() + L"\\" + library).c_str(),
+                              DriverFilePath(library).c_str(), FALSE));
+        ModelPrinter model(L"Fault", {{L"CryptoDll", library}});
+        ASSERT_TRUE(model.Installed());
+        PageSetup setup;
+        setup.printer = model.Name();
+        for (bool storedCipher : {false, true}) {
+            setup.jobType = storedCipher ? 2 : 0;
+            setup.editRecord = storedCipher ? ForeignCipher(0) : nullptr;
+            Open(setup);
+            messages.clear();
+            OnDialogs([](HWND dialog, const std::wstring &caption) {
+                if (caption == kLibraryCaption) SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
+                Press(dialog, caption == kLibraryCaption ? IDOK : IDCANCEL);
+            });
+            Click(storedCipher ? IDC_JOB_PIN_BUTTON : IDC_JOB_TYPE_ENCRYPTED);
+            const OemDevmode *record = opening->Record();
+            EXPECT_LE(record->cbEncryptedPassword, sizeof(record->abEncryptedPassword));
+            EXPECT_TRUE(JobType() == 0 || JobType() == 2) << JobType();
+            EXPECT_TRUE(Checked(JobType() == 2 ? IDC_JOB_TYPE_ENCRYPTED : IDC_JOB_TYPE_NORMAL));
+            for (const std::wstring &message : messages)
+                EXPECT_NE(std::find(fixedMessages.begin(), fixedMessages.end(), message),
+                          fixedMessages.end());
+        }
+    }
 }
 
 TEST_F(SecurePrintTest, PinButtonOfASecureJobOpensTheJobPinDialog) {

@@ -1,0 +1,213 @@
+// Corrupted DEVMODEs through the real plug-in, as the driver host hands
+// them over: DevMode CONVERT, MERGE and DEFAULT with a guard page after
+// every buffer, and the document properties opened on them (each page
+// shown and left, then OK). Nothing may fault or touch memory outside the
+// buffers given, and every result is a whole record or the defined error.
+// SX_CORRUPTOR_SEED, SX_CORRUPTOR_CALLS and SX_CORRUPTOR_SHEETS choose the
+// run; a failure names the seed and the call that replays it.
+#include "devmode_corruptor.h"
+#include "fault_report.h"
+#include "guarded_buffer.h"
+#include "sheet_visit.h"
+
+#include "core/oem_devmode.h"
+#include "devmode_builder.h"
+#include "document_ui.h"
+#include "model_files.h"
+#include "plugin_loader.h"
+
+#include <gtest/gtest.h>
+
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr uint32_t kDefaultSeed = 20261207;
+constexpr uint32_t kDefaultCalls = 3000;
+constexpr uint32_t kDefaultSheets = 12;
+constexpr int32_t kMergeFieldLimit = 100;
+constexpr uint32_t kMaxSpareBytes = 2048;
+constexpr BYTE kSpareFill = 0xEE;
+
+int32_t FieldTwelve(const BYTE *record) {
+    int32_t value;
+    std::memcpy(&value, record + offsetof(OemDevmode, lRecField12), sizeof(value));
+    return value;
+}
+
+class CorruptorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(session_.Open(kSamplePrinterName, &error)) << error;
+        DocumentUi ui(session_.Model(), session_.PrinterName());
+        HeapBlock devmode;
+        ASSERT_TRUE(BuildDefaultDevmode(session_, ui.Settings(), &devmode, &error)) << error;
+        ASSERT_EQ(devmode.Size(), kRecordOffset + kOemDevmodeSize);
+        valid_.assign(devmode.Bytes(), devmode.Bytes() + devmode.Size());
+        seed_ = RunSetting("SX_CORRUPTOR_SEED", kDefaultSeed);
+    }
+
+    PluginSession session_;
+    std::vector<BYTE> valid_;
+    uint32_t seed_ = 0;
+};
+
+struct CallCounts {
+    uint32_t whole = 0;
+    uint32_t refused = 0;
+    uint32_t untouched = 0;
+};
+
+// One DevMode call on one corrupted DEVMODE; an empty answer when the
+// result was a whole record or the defined error.
+class DevModeCall {
+public:
+    DevModeCall(DevmodeCorruptor &corruptor, const std::vector<BYTE> &valid)
+        : corruptor_(corruptor), valid_(valid) {}
+
+    std::string Run(IPrintOemUI2 *plugin, HANDLE printer, HMODULE module, CallCounts *counts) {
+        static const DWORD kModes[] = {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_CONVERT,
+                                       OEMDM_MERGE,   OEMDM_MERGE,   OEMDM_CONVERT};
+        const DWORD mode = kModes[corruptor_.Below(sizeof(kModes) / sizeof(kModes[0]))];
+        DriverInput input(corruptor_.Corrupt(valid_));
+        // Now and then the driver keeps the input record apart from its DEVMODE.
+        GuardedBuffer apart(kOemDevmodeSize);
+        BYTE *inRecord = input.Record();
+        if (corruptor_.Chance(10)) {
+            std::memcpy(apart.Data(), valid_.data() + kRecordOffset, kOemDevmodeSize);
+            corruptor_.CorruptRecord(apart.Data(), kOemDevmodeSize);
+            inRecord = apart.Data();
+        }
+        // The output record's buffer is exactly as large as the driver says.
+        const DWORD bufferSize = BufferSize();
+        GuardedBuffer output(kRecordOffset + bufferSize);
+        const size_t prefilled = std::min(output.Size(), valid_.size());
+        std::memcpy(output.Data(), valid_.data(), prefilled);
+        std::memset(output.Data() + prefilled, kSpareFill, output.Size() - prefilled);
+        BYTE *outRecord = output.Data() + kRecordOffset;
+        if (corruptor_.Chance(30)) corruptor_.CorruptRecord(outRecord, bufferSize);
+        const std::vector<BYTE> before(output.Data(), output.Data() + output.Size());
+
+        OEMDMPARAM param = {};
+        param.cbSize = sizeof(param);
+        param.hPrinter = printer;
+        param.hModule = module;
+        param.pPublicDMIn = input.Public();
+        param.pOEMDMIn = inRecord;
+        param.pPublicDMOut = reinterpret_cast<DEVMODEW *>(output.Data());
+        param.pOEMDMOut = outRecord;
+        param.cbBufSize = bufferSize;
+        SetLastError(0);
+        const HRESULT hr = plugin->DevMode(mode, &param);
+        const DWORD lastError = GetLastError();
+
+        const std::string where = " (mode " + std::to_string(mode) + ", cbBufSize " +
+                                  std::to_string(param.cbBufSize) + ")";
+        if (!input.Unchanged()) return "the input DEVMODE was written" + where;
+        if (std::memcmp(before.data(), output.Data(), kRecordOffset) != 0)
+            return "the output's public or driver part was written" + where;
+        if (param.cbBufSize < kOemDevmodeSize) {
+            if (hr != E_FAIL || lastError != ERROR_INSUFFICIENT_BUFFER)
+                return "a buffer below one record was not refused" + where;
+            if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
+                return "a refused buffer was written" + where;
+            ++counts->refused;
+            return {};
+        }
+        if (hr != S_OK) return "DevMode failed" + where;
+        if (mode == OEMDM_CONVERT && !inRecord) {
+            if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
+                return "CONVERT without an input record wrote the output" + where;
+            ++counts->untouched;
+            return {};
+        }
+        if (std::memcmp(before.data() + kRecordOffset + kOemDevmodeSize,
+                        outRecord + kOemDevmodeSize, bufferSize - kOemDevmodeSize) != 0)
+            return "the spare bytes after the record were written" + where;
+        if (!WholeRecord(outRecord)) return "the output record's header is not whole" + where;
+        if (mode == OEMDM_MERGE && FieldTwelve(outRecord) > kMergeFieldLimit)
+            return "MERGE left lRecField12 above 100" + where;
+        ++counts->whole;
+        return {};
+    }
+
+private:
+    // Mostly the record's size; now and then a larger buffer, or a size
+    // the driver got wrong.
+    DWORD BufferSize() {
+        static const DWORD kWrongSizes[] = {0, 1, 8, kOemHeaderSize, kOemDevmodeSize - 1};
+        if (corruptor_.Chance(80)) return kOemDevmodeSize;
+        if (corruptor_.Chance(30)) return kOemDevmodeSize + 1 + corruptor_.Below(kMaxSpareBytes);
+        if (corruptor_.Chance(50)) return kWrongSizes[corruptor_.Below(5)];
+        return corruptor_.Below(kOemDevmodeSize);
+    }
+
+    DevmodeCorruptor &corruptor_;
+    const std::vector<BYTE> &valid_;
+};
+
+TEST_F(CorruptorTest, DevModeKeepsToItsBuffersAndGivesWholeRecordsOrTheDefinedError) {
+    const uint32_t calls = RunSetting("SX_CORRUPTOR_CALLS", kDefaultCalls);
+    DevmodeCorruptor corruptor(seed_);
+    CallCounts counts;
+    FaultReport report("DevMode call", seed_);
+    for (uint32_t call = 0; call < calls; ++call) {
+        report.At(call);
+        DevModeCall one(corruptor, valid_);
+        const std::string problem =
+            one.Run(session_.Plugin(), session_.Printer(), session_.Module(), &counts);
+        ASSERT_TRUE(problem.empty()) << problem << " at call " << call << ", seed " << seed_;
+    }
+    std::printf("DEVMODE corruptor, seed %u: %u DevMode calls, %u whole records, %u refused "
+                "buffers, %u CONVERTs without an input record\n",
+                seed_, calls, counts.whole, counts.refused, counts.untouched);
+}
+
+TEST_F(CorruptorTest, DocumentPropertiesOpenLeaveEachPageAndCloseOnCorruptedDevmodes) {
+    const uint32_t sheets = RunSetting("SX_CORRUPTOR_SHEETS", kDefaultSheets);
+    // Its own sequence, so that the sheet pass replays apart from the calls.
+    DevmodeCorruptor corruptor(seed_ ^ 0x5EE7u);
+    FaultReport report("sheet opening", seed_);
+    uint32_t stored = 0, pagesLeft = 0, refused = 0, modals = 0;
+    for (uint32_t opening = 0; opening < sheets; ++opening) {
+        report.At(opening);
+        const std::vector<BYTE> input = corruptor.Corrupt(valid_);
+        DocumentUi ui(session_.Model(), session_.PrinterName());
+        HeapBlock devmode;
+        std::string error, problems;
+        DevmodeFileView view;
+        const bool usable =
+            CheckDevmodeFile(input.data(), input.size(), &view, &problems) != DevmodeCheck::Unusable;
+        ASSERT_TRUE(usable ? BuildConvertedDevmode(session_, OEMDM_MERGE, input, view,
+                                                   &ui.Settings(), &devmode, &error)
+                           : BuildDefaultDevmode(session_, ui.Settings(), &devmode, &error))
+            << error << " at opening " << opening << ", seed " << seed_;
+        ui.SetDevmode(std::move(devmode));
+        // The fields as any application may leave them between two calls.
+        corruptor.CorruptFields(ui.PluginSection(), kOemDevmodeSize);
+
+        SheetVisit visit;
+        ASSERT_TRUE(VisitDocumentProperties(session_, ui, &visit, &error))
+            << error << " at opening " << opening << ", seed " << seed_;
+        pagesLeft += visit.left;
+        refused += visit.refused;
+        modals += visit.modals;
+        if (!visit.stored) continue;
+        ++stored;
+        ASSERT_GE(visit.devmode.size(), kRecordOffset + kOemDevmodeSize);
+        EXPECT_TRUE(WholeRecord(visit.devmode.data() + kRecordOffset))
+            << "at opening " << opening << ", seed " << seed_;
+    }
+    std::printf("DEVMODE corruptor, seed %u: %u sheet openings, %u stored with OK, %u page "
+                "changes, %u refused, %u modal windows closed\n",
+                seed_, sheets, stored, pagesLeft, refused, modals);
+    EXPECT_GT(stored, 0u);
+}
+
+}  // namespace
