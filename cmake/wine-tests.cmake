@@ -20,4 +20,5 @@ set(WINE_TESTS
     position_tests
     package_tests
     hardening_tests
+    lint_tests
 )

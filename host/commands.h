@@ -22,6 +22,8 @@ struct HostOptions {
     std::wstring logFile;
     std::wstring installed;  // docprops: FEATURE=OPTION of an installable feature
     std::wstring press;  // docprops: "ok" or "cancel" once the sheet shows
+    std::wstring lintFolder;  // lint: a folder of model files instead of a printer
+    std::wstring model;       // lint: the driver name the capability file maps
     bool json = false;
     bool noPermission = false;
     bool variantPages = false;
@@ -47,5 +49,7 @@ bool StoreDriverDefaults(PluginSession &session, std::string *error);
 int RunPrnProps(const HostOptions &options);
 int RunConfigDevice(const HostOptions &options);
 int RunPrint(const HostOptions &options);
+// Exit status 0 without errors (warnings allowed), 1 with errors.
+int RunLint(const HostOptions &options);
 // The values --press takes.
 bool IsPressChoice(const std::wstring &press);

@@ -58,9 +58,16 @@ const char kUsage[] =
     "      document events where the driver calls them; then read the\n"
     "      application name the plug-in published for the job, as the printer\n"
     "      side does, or show the companion program's record\n"
+    "  lint [--printer NAME | --dir DIR [--model DRIVER]] [--json]\n"
+    "      check a model's configuration files as the plug-in reads them: the\n"
+    "      installed printer's driver files, or the model files in DIR before\n"
+    "      installation (DRIVER: the driver name the capability file maps; every\n"
+    "      one it maps without --model); each finding names the file, line and\n"
+    "      key, what the plug-in does because of it and the likely spelling\n"
     "\n"
     "NAME defaults to \"SX Color 4200 PS\". Exit status: 0 done, 1 failed,\n"
-    "2 bad command line, 3 convert/merge done from a damaged input DEVMODE.\n";
+    "2 bad command line, 3 convert/merge done from a damaged input DEVMODE;\n"
+    "lint: 0 no errors (warnings allowed), 1 errors found.\n";
 
 enum class Command {
     Install,
@@ -76,6 +83,7 @@ enum class Command {
     PrnProps,
     ConfigDevice,
     Print,
+    Lint,
 };
 
 struct CommandName {
@@ -93,6 +101,7 @@ const CommandName kCommands[] = {
     {L"prnprops", Command::PrnProps},
     {L"config-device", Command::ConfigDevice},
     {L"print", Command::Print},
+    {L"lint", Command::Lint},
 };
 
 int UsageError(const std::string &message) {
@@ -122,6 +131,8 @@ std::wstring *ValueTarget(const std::wstring &option, HostOptions *options) {
     if (option == L"--log") return &options->logFile;
     if (option == L"--press") return &options->press;
     if (option == L"--installed") return &options->installed;
+    if (option == L"--dir") return &options->lintFolder;
+    if (option == L"--model") return &options->model;
     return nullptr;
 }
 
@@ -171,7 +182,14 @@ std::string MisplacedOption(Command command, const HostOptions &options) {
         return "--from is an option of install only";
     if (command != Command::Install && !options.ppdFile.empty())
         return "--ppd is an option of install only";
-    if (command != Command::Dump && options.json) return "--json is an option of dump only";
+    const bool lint = command == Command::Lint;
+    if (command != Command::Dump && !lint && options.json)
+        return "--json is an option of dump and lint only";
+    if (!lint && !options.lintFolder.empty()) return "--dir is an option of lint only";
+    if (!lint && !options.model.empty()) return "--model is an option of lint only";
+    if (!options.model.empty() && options.lintFolder.empty()) return "--model goes with --dir";
+    if (!options.lintFolder.empty() && !options.printer.empty())
+        return "--dir and --printer do not go together";
     if (!docProps && options.noPermission) return "--no-permission is an option of docprops only";
     if (!docProps && options.variantPages) return "--variant-pages is an option of docprops only";
     if (!docProps && !options.installed.empty()) return "--installed is an option of docprops only";
@@ -223,6 +241,7 @@ int Dispatch(Command command, const HostOptions &options) {
     case Command::PrnProps: return RunPrnProps(options);
     case Command::ConfigDevice: return RunConfigDevice(options);
     case Command::Print: return RunPrint(options);
+    case Command::Lint: return RunLint(options);
     }
     return kExitUsage;
 }

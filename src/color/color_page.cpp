@@ -1,4 +1,5 @@
 #include "color/color_page.h"
+#include "core/config_key_text.h"
 
 #include "color/color_advanced_dialog.h"
 #include "color/color_details_dialog.h"
@@ -30,7 +31,6 @@ namespace {
 constexpr DWORD kRegistryPathChars = 261;   // 522 bytes
 constexpr DWORD kInstallFolderBytes = 2048;
 constexpr DWORD kPermissionDenied = DM_NOPERMISSION;
-constexpr WCHAR kPsGammaSection[] = L"PSGamma";
 
 // Controls of page layouts that template 111 does not carry.
 constexpr UINT IDC_PERMISSION_FIRST = 1590;
@@ -40,7 +40,6 @@ constexpr UINT IDC_ADVANCED_FIRST = 1212;
 constexpr UINT IDC_EXTRA_PICTURE = 10002;
 constexpr UINT IDB_EXTRA_PICTURE = 7010;
 
-const WCHAR kColorSamplesKey[] = L"HueboardRegPath";
 const WCHAR kColorSamplesFolderValue[] = L"install";
 const WCHAR kColorSamplesProgram[] = L"\\hueboard.exe";
 const char kSpecialTonerFeature[] = "VXSpecialTonerInstalled";
@@ -80,10 +79,12 @@ void FillGammaFromHalftoneFile(HWND page, DocUiState *state) {
     DWORD bytes = sizeof(path);
     const WCHAR *file = FindHalftoneFile(state, path, &bytes) ? path : nullptr;
     HWND list = GetDlgItem(page, IDC_GAMMA_LIST);
-    const int count = ForEachNamedSetting(file, kPsGammaSection, [list](const WCHAR *name, UINT id) {
-        const LRESULT entry = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-        if (entry >= 0) SendMessageW(list, CB_SETITEMDATA, entry, id & kTunerIdMask);
-    });
+    const int count =
+        ForEachNamedSetting(file, KeyText(kHalftoneSection), [list](const WCHAR *name, UINT id) {
+            const LRESULT entry =
+                SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+            if (entry >= 0) SendMessageW(list, CB_SETITEMDATA, entry, id & kTunerIdMask);
+        });
     if (count > 0) return;
     DestroyControlRange(page, IDC_CUSTOM_GAMMA, IDC_CUSTOM_GAMMA);
     DestroyControlRange(page, IDC_GAMMA_LIST, IDC_GAMMA_LIST);
@@ -115,7 +116,7 @@ bool HasColorSamplesEntry(const DocUiState *state, WCHAR *keyPath) {
     keyPath[0] = 0;
     if (state->pOemUiPsParam)
         ReadKeptCapabilityString(state->pModelKeys, state->pOemUiPsParam->hPrinter,
-                                 kColorSamplesKey, keyPath, kRegistryPathChars);
+                                 KeyText(kKeyHueboardRegPath), keyPath, kRegistryPathChars);
     return keyPath[0] != 0;
 }
 

@@ -1,4 +1,5 @@
 #include "color/color_store.h"
+#include "core/config_key_text.h"
 
 #include "color/color_rules.h"
 #include "core/driver_config.h"
@@ -6,10 +7,6 @@
 
 namespace {
 
-const WCHAR kDependentFilesSection[] = L"DependentFiles";
-const WCHAR kHalftoneKey[] = L"HALFTONE";
-const WCHAR kColorTunerKey[] = L"CCMInfoFile";
-const WCHAR kSettingNumKey[] = L"SettingNum";
 const WCHAR kSettingIdFormat[] = L"SettingID%d";
 const WCHAR kSettingNameFormat[] = L"SettingName%d";
 const WCHAR kNtTableFormat[] = L"CCMNT%d";
@@ -46,7 +43,7 @@ DWORD PrintCartridge = 0;
 namespace color_store_detail {
 
 int ReadSettingCount(const ConfigFileReader &file, const WCHAR *section) {
-    const int count = static_cast<int>(file.ReadInt(section, kSettingNumKey, 0));
+    const int count = static_cast<int>(file.ReadInt(section, KeyText(kKeySettingNum), 0));
     if (count <= 0) return 0;
     return count < kMaxSettings ? count : kMaxSettings;
 }
@@ -69,14 +66,15 @@ bool ReadSettingName(const ConfigFileReader &file, const WCHAR *section, UINT id
 int FindHalftoneFile(const DocUiState *state, WCHAR *path, DWORD *bytes) {
     WCHAR name[kFileNameChars] = L"";
     if (state && state->pPluginIni && state->pPluginIni[0])
-        GetPrivateProfileStringW(kDependentFilesSection, kHalftoneKey, L"", name, kFileNameChars,
-                                 state->pPluginIni);
+        GetPrivateProfileStringW(KeyText(kDependentFilesSection), KeyText(kKeyHalftone), L"", name,
+                                 kFileNameChars, state->pPluginIni);
     return FindNamedFile(name, path, bytes);
 }
 
 int FindColorTunerFile(const OEMUIPSPARAM *sheet, WCHAR *path, DWORD *bytes) {
     WCHAR name[kFileNameChars] = L"";
-    if (sheet) ReadCapabilityString(sheet->hPrinter, kColorTunerKey, name, kFileNameChars);
+    if (sheet)
+        ReadCapabilityString(sheet->hPrinter, KeyText(kKeyCcmInfoFile), name, kFileNameChars);
     return FindNamedFile(name, path, bytes);
 }
 

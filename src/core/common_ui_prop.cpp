@@ -1,4 +1,5 @@
 #include "core/common_ui_prop.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 #include "core/oem_ui_plugin.h"
@@ -10,9 +11,6 @@ WCHAR *PluginIni;
 
 namespace {
 
-const WCHAR kDependentFilesSection[] = L"DependentFiles";
-const WCHAR kHelpKey[] = L"HELP";
-const WCHAR kHtmlHelpKey[] = L"HTMLHELP";
 constexpr DWORD kHtmlHelpMajorVersion = 6;
 constexpr DWORD kHelpNameChars = MAX_PATH + 1;
 
@@ -24,9 +22,9 @@ HRESULT FailWith(DWORD error) {
 void BuildHelpPath(DriverConfigSnapshot &config) {
     const DWORD major = ReadOsVersion().dwMajorVersion;
     WCHAR name[kHelpNameChars];
-    config.ReadFileString(PluginIni, kDependentFilesSection,
-                          major < kHtmlHelpMajorVersion ? kHelpKey : kHtmlHelpKey, L"", name,
-                          kHelpNameChars);
+    config.ReadFileString(PluginIni, KeyText(kDependentFilesSection),
+                          major < kHtmlHelpMajorVersion ? KeyText(kKeyHelp) : KeyText(kKeyHtmlHelp),
+                          L"", name, kHelpNameChars);
     DWORD bytes = kHelpPathBytes;
     config.BuildDriverFilePath(HelpFilePath, &bytes, name);
 }

@@ -1,6 +1,7 @@
 // Finding the configuration files among the driver's dependent files and
 // reading model keys from the capability file.
 #include "core/driver_config.h"
+#include "core/config_key_text.h"
 
 #include <winspool.h>
 #include <wchar.h>
@@ -12,11 +13,6 @@ WCHAR CapabilityFile[kConfigPathChars];
 
 namespace {
 
-const WCHAR kOemFilesSection[] = L"OEMFiles";
-const WCHAR kOemConfigKey[] = L"OEMConfigFile1";
-const WCHAR kCapabilitySection[] = L"Capability";
-const WCHAR kCryptoDllKey[] = L"CryptoDll";
-const WCHAR kCompressionKey[] = L"Compression";
 const WCHAR kDriverSubfolder[] = L"\\3";
 constexpr DWORD kOemConfigValueChars = 129;
 // DRIVER_INFO_1 (the name) and DRIVER_INFO_3 (name and dependent files).
@@ -188,7 +184,8 @@ void ReadModelSection(HANDLE hPrinter, WCHAR *section, DWORD chars) {
     WCHAR driverName[kConfigPathChars];
     if (!ReadPrinterDriverName(hPrinter, driverName, kConfigPathChars)) return;
     if (!driverName[0] || !CapabilityFile[0]) return;
-    GetPrivateProfileStringW(kCapabilitySection, driverName, L"", section, chars, CapabilityFile);
+    GetPrivateProfileStringW(KeyText(kCapabilitySection), driverName, L"", section, chars,
+                             CapabilityFile);
 }
 
 void ReadModelString(const WCHAR *section, const WCHAR *key, WCHAR *out, DWORD chars) {
@@ -213,7 +210,7 @@ void ReadKeptCapabilityString(const WCHAR *keptLines, HANDLE hPrinter, const WCH
 }
 
 UINT ReadCompressionCapability(HANDLE hPrinter) {
-    return DriverConfigSnapshot(hPrinter).ReadModelInt(kCompressionKey, 0);
+    return DriverConfigSnapshot(hPrinter).ReadModelInt(KeyText(kKeyCompression), 0);
 }
 
 int FindVersionFile(HANDLE hPrinter, WCHAR *out, DWORD chars) {
@@ -295,7 +292,8 @@ int DriverConfigSnapshot::FindConfigFilesInto(WCHAR *pluginIniPath, WCHAR *capab
     for (const WCHAR *name = files.data(); !files.empty() && *name; name += wcslen(name) + 1) {
         if (EndsWithNoCase(name, L".ini")) {
             WCHAR value[kOemConfigValueChars];
-            ReadFileString(name, kOemFilesSection, kOemConfigKey, L"", value, kOemConfigValueChars);
+            ReadFileString(name, KeyText(kOemFilesSection), KeyText(kKeyOemConfigFile1), L"", value,
+                           kOemConfigValueChars);
             if (value[0] && pluginIniPath) CopyWholePath(pluginIniPath, kConfigPathChars, name);
             found = 1;
         } else if (EndsWithNoCase(name, L".cap")) {
@@ -322,7 +320,7 @@ const WCHAR *DriverConfigSnapshot::ModelSection() {
     WCHAR driverName[kConfigPathChars];
     if (!DriverName(driverName, kConfigPathChars)) return section_;
     if (!driverName[0] || !CapabilityFile[0]) return section_;
-    ReadFileString(CapabilityFile, kCapabilitySection, driverName, L"", section_,
+    ReadFileString(CapabilityFile, KeyText(kCapabilitySection), driverName, L"", section_,
                    kModelSectionChars);
     return section_;
 }
@@ -336,7 +334,7 @@ void DriverConfigSnapshot::ReadModelString(const WCHAR *key, WCHAR *out, DWORD c
 }
 
 UINT DriverConfigSnapshot::ReadCompressionCapability() {
-    return ReadModelInt(kCompressionKey, 0);
+    return ReadModelInt(KeyText(kKeyCompression), 0);
 }
 
 UINT DriverConfigSnapshot::ReadModelInt(const WCHAR *key, INT defaultValue) {
@@ -397,19 +395,19 @@ int DriverConfigSnapshot::BuildDriverFilePath(WCHAR *buffer, DWORD *bytes, const
 
 SideLibrary::SideLibrary(HANDLE hPrinter) {
     WCHAR name[kSideLibraryNameChars];
-    ReadCapabilityString(hPrinter, kCryptoDllKey, name, kSideLibraryNameChars);
+    ReadCapabilityString(hPrinter, KeyText(kKeyCryptoDll), name, kSideLibraryNameChars);
     LoadByName(name);
 }
 
 SideLibrary::SideLibrary(const WCHAR *modelSection) {
     WCHAR name[kSideLibraryNameChars];
-    ReadModelString(modelSection, kCryptoDllKey, name, kSideLibraryNameChars);
+    ReadModelString(modelSection, KeyText(kKeyCryptoDll), name, kSideLibraryNameChars);
     LoadByName(name);
 }
 
 SideLibrary::SideLibrary(DriverConfigSnapshot &config) {
     WCHAR name[kSideLibraryNameChars];
-    config.ReadModelString(kCryptoDllKey, name, kSideLibraryNameChars);
+    config.ReadModelString(KeyText(kKeyCryptoDll), name, kSideLibraryNameChars);
     if (!name[0]) return;
     WCHAR path[kSideLibraryPathBytes / sizeof(WCHAR)];
     DWORD bytes = kSideLibraryPathBytes;

@@ -1,4 +1,5 @@
 #include "core/link_banner.h"
+#include "core/config_key_text.h"
 
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-const WCHAR kLinkTargetKey[] = L"TabLinkName";
 
 }  // namespace
 
@@ -16,7 +16,7 @@ void ReadLinkTarget(const DocUiState *state, WCHAR *target) {
     target[0] = 0;
     if (state->pOemUiPsParam)
         ReadKeptCapabilityString(state->pModelKeys, state->pOemUiPsParam->hPrinter,
-                                 kLinkTargetKey, target, kLinkTargetChars);
+                                 KeyText(kKeyTabLinkName), target, kLinkTargetChars);
 }
 
 bool HasLinkTarget(const DocUiState *state) {

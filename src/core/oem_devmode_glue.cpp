@@ -1,6 +1,7 @@
 // Binds the record operations to the printer's configuration files, the
 // spooler and the encryption library.
 #include "core/oem_devmode_glue.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 #include "core/oem_devmode.h"
@@ -11,8 +12,6 @@ namespace {
 
 static_assert(sizeof(WCHAR) == sizeof(char16_t), "record text is 16-bit");
 
-const WCHAR kSpecialKeySection[] = L"SpecialKey";
-const WCHAR kOnePassSeriesKey[] = L"1PassSeries";
 const char kGetDefaultSettingExport[] = "GetDefaultSetting";
 constexpr DWORD kCryptoDefaultMode = 1;
 
@@ -36,8 +35,8 @@ public:
         // A path field the driver never had filled may hold no terminator:
         // it names no file, and nothing past the field is read.
         if (wcsnlen(Wide(iniPath), kPathChars) == kPathChars) return 0;
-        return static_cast<int>(
-            config_.ReadFileInt(Wide(iniPath), kSpecialKeySection, kOnePassSeriesKey, 0));
+        return static_cast<int>(config_.ReadFileInt(Wide(iniPath), KeyText(kSpecialKeySection),
+                                                    KeyText(kKey1PassSeries), 0));
     }
 
     bool ReadDriverDirectory(char16_t *out, size_t chars) override {

@@ -1,4 +1,5 @@
 #include "core/property_sheets.h"
+#include "core/config_key_text.h"
 
 #include "color/color_page.h"
 #include "core/context_help.h"
@@ -30,8 +31,6 @@ constexpr DWORD kLinkValueChars = MAX_PATH;
 constexpr DWORD kDriverInfoBytes = 1024;
 constexpr DWORD kLayoutValueChars = 64;
 
-const WCHAR kLinkAddressKey[] = L"AskTvxURL";
-const WCHAR kLinkLibraryKey[] = L"AskTvxRES";
 const WCHAR kDeviceSheetTitle[] = L"OEM UI Page";
 
 HRESULT FailWith(DWORD error) {
@@ -129,9 +128,9 @@ void AddLinkPage(DocUiState *state) {
     OpenedPrinter printer(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
     WCHAR address[kLinkValueChars] = L"";
     WCHAR library[kLinkValueChars] = L"";
-    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkAddressKey, address,
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), KeyText(kKeyAskTvxUrl), address,
                              kLinkValueChars);
-    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), kLinkLibraryKey, library,
+    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), KeyText(kKeyAskTvxRes), library,
                              kLinkValueChars);
     if (!address[0] || !library[0]) return;
     if (!LoadLinkPageLibrary(state, printer.Get(), library)) return;
@@ -178,7 +177,7 @@ void OpenLinkAddress(HWND page, const DocUiState *state) {
     const POEMUIPSPARAM sheet = state ? state->pOemUiPsParam : nullptr;
     if (!sheet) return;
     WCHAR address[kLinkValueChars] = L"";
-    ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter, kLinkAddressKey, address,
+    ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter, KeyText(kKeyAskTvxUrl), address,
                              kLinkValueChars);
     if (address[0]) ShellExecuteW(page, nullptr, address, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -4,6 +4,7 @@
 // companion program where the job goes to another machine or the memory
 // cannot be made.
 #include "docevents/document_event.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 #include "core/os_version.h"
@@ -20,9 +21,6 @@
 
 namespace {
 
-const WCHAR kCapabilitySection[] = L"Capability";
-const WCHAR kJobInfoDllKey[] = L"JobInfoDLL";
-const WCHAR kCompanionProgramKey[] = L"COLORAPEXE";
 const WCHAR kEmfDespoolingValue[] = L"EMFDespoolingSetting";
 constexpr DWORD kPrinterInfoLevel = 2;
 constexpr DWORD kJobInfoLevel = 2;
@@ -46,7 +44,7 @@ void ReadEventModel(HANDLE hPrinter, EventModel *model) {
     ReadPrinterDriverName(hPrinter, model->driverName, kConfigPathChars);
     FindDriverConfigFilesFor(hPrinter, model->pluginIni, model->capabilityFile);
     if (!model->driverName[0] || !model->capabilityFile[0]) return;
-    GetPrivateProfileStringW(kCapabilitySection, model->driverName, L"", model->section,
+    GetPrivateProfileStringW(KeyText(kCapabilitySection), model->driverName, L"", model->section,
                              kModelSectionChars, model->capabilityFile);
 }
 
@@ -93,7 +91,7 @@ void HandToCompanionProgram(HANDLE hPrinter, const EventModel &model, PrinterJob
         return;
     if (!model.pluginIni[0]) return;
     WCHAR program[kSideLibraryNameChars];
-    ReadModelKey(model, kCompanionProgramKey, program, kSideLibraryNameChars);
+    ReadModelKey(model, KeyText(kKeyColorApExe), program, kSideLibraryNameChars);
     StartCompanionProgram(program, commandLine);
 }
 
@@ -115,7 +113,7 @@ void OnStartDocPost(HANDLE hPrinter, DWORD jobId) {
     EventModel model;
     ReadEventModel(hPrinter, &model);
     WCHAR jobInfoDll[kSideLibraryNameChars];
-    ReadModelKey(model, kJobInfoDllKey, jobInfoDll, kSideLibraryNameChars);
+    ReadModelKey(model, KeyText(kKeyJobInfoDll), jobInfoDll, kSideLibraryNameChars);
     WCHAR appName[kAppNameChars];
     ReadPrintingApplication(jobInfoDll, appName);
 

@@ -1,10 +1,10 @@
 #include "joboptions/ic_card_library.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 
 namespace {
 
-const WCHAR kCardLibraryKey[] = L"CARD_DLL";
 const char kQueryExport[] = "QueryCardDriver";
 constexpr int kDriverNameBytes = 221;
 constexpr int kCapabilityPathBytes = 261;
@@ -25,7 +25,7 @@ bool Narrow(const WCHAR *text, char *out, int bytes) {
 
 DWORD QueryIcCardDriver(HANDLE printer, const WCHAR *modelKeys) {
     WCHAR name[kSideLibraryNameChars];
-    ReadKeptCapabilityString(modelKeys, printer, kCardLibraryKey, name, kSideLibraryNameChars);
+    ReadKeptCapabilityString(modelKeys, printer, KeyText(kKeyCardDll), name, kSideLibraryNameChars);
     if (!name[0]) return 0;
     WCHAR path[kSideLibraryPathBytes / sizeof(WCHAR)];
     DWORD bytes = kSideLibraryPathBytes;

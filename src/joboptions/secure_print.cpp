@@ -1,4 +1,5 @@
 #include "joboptions/secure_print.h"
+#include "core/config_key_text.h"
 
 #include "core/crypto_library.h"
 #include "core/dialog_utils.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-const WCHAR kCryptoLibraryKey[] = L"CryptoDll";
 constexpr int kJobTypeNameChars = 128;
 constexpr uint32_t kSingleCopy = 1;
 
@@ -39,7 +39,7 @@ uint32_t &JobType(DocUiState *state) { return state->slots.working[kSlotVXJobTyp
 
 bool CryptoConfigured(const DocUiState *state) {
     WCHAR name[kSideLibraryNameChars];
-    ReadKeptCapabilityString(state->pModelKeys, SheetPrinter(state), kCryptoLibraryKey, name,
+    ReadKeptCapabilityString(state->pModelKeys, SheetPrinter(state), KeyText(kKeyCryptoDll), name,
                              kSideLibraryNameChars);
     return name[0] != 0;
 }

@@ -1,4 +1,5 @@
 #include "optiontree/option_tree.h"
+#include "core/config_key_text.h"
 
 #include "core/common_ui_prop.h"
 #include "core/context_help.h"
@@ -22,9 +23,6 @@ constexpr DWORD kMediaNameChars = 128;
 constexpr DWORD kHiddenPaperValueChars = 522;
 
 const WCHAR kWriteTestValue[] = L"W_TEST";
-const WCHAR kFeatureSection[] = L"Plg_Feature";
-const WCHAR kHidePaperNameKey[] = L"HidePaperName";
-const WCHAR kUserTypeSection[] = L"Usertype";
 const WCHAR kUserTypeKeyFormat[] = L"USERTYPE%d";
 const WCHAR kUnsetMediaName[] = L"default_name";
 // The driver's Letter size on a Japanese system; paper names are hidden
@@ -68,7 +66,7 @@ void HidePaperNames(const DocUiState *state, OPTITEM &item) {
     if (!type || !type->pOptParam || !HasOptionNamed(type, kJapaneseLetterName)) return;
 
     WCHAR value[kHiddenPaperValueChars];
-    GetPrivateProfileStringW(kFeatureSection, kHidePaperNameKey, L"", value,
+    GetPrivateProfileStringW(KeyText(kPlgFeatureSection), KeyText(kKeyHidePaperName), L"", value,
                              kHiddenPaperValueChars, state->pPluginIni);
     char16_t names[kMaxHiddenPaperNames][kHiddenPaperNameChars];
     const uint32_t count = SplitHiddenPaperNames(reinterpret_cast<const char16_t *>(value), names);
@@ -98,7 +96,7 @@ void NameUserMediaTypes(const DocUiState *state, OPTITEM &item) {
         for (uint32_t j = 1; j <= count; ++j) {
             WCHAR key[32];
             wsprintfW(key, kUserTypeKeyFormat, static_cast<int>(j));
-            GetPrivateProfileStringW(kUserTypeSection, key, kUnsetMediaName, values[j - 1],
+            GetPrivateProfileStringW(KeyText(kUsertypeSection), key, kUnsetMediaName, values[j - 1],
                                      kMediaNameChars, state->pPluginIni);
             isDefault[j - 1] = lstrcmpW(values[j - 1], kUnsetMediaName) == 0;
             if (isDefault[j - 1]) break;

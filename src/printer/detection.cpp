@@ -1,4 +1,5 @@
 #include "printer/detection.h"
+#include "core/config_key_text.h"
 
 #include "core/common_ui_prop.h"
 #include "core/driver_config.h"
@@ -15,9 +16,6 @@
 
 namespace {
 
-const WCHAR kNetworkLibraryKey[] = L"NetExtDLL";
-const WCHAR kUsbLibraryKey[] = L"USBExtDLL";
-const WCHAR kUsbDataFileKey[] = L"USBExtDAT";
 const char kCapabilityExport[] = "GetNetextCapability";
 const char kValidPortExport[] = "IsValidPort";
 const char kReadFlagsExport[] = "ReadPrinterOptionFlag32";
@@ -115,8 +113,8 @@ std::wstring ModuleFolder(HMODULE module) {
 // in the user's application-data folder.
 bool QueryUsbLibrary(HANDLE printer, const char *printerName, DetectionSource *source) {
     WCHAR libraryName[kSideLibraryNameChars], dataName[kSideLibraryNameChars];
-    ReadCapabilityString(printer, kUsbLibraryKey, libraryName, kSideLibraryNameChars);
-    ReadCapabilityString(printer, kUsbDataFileKey, dataName, kSideLibraryNameChars);
+    ReadCapabilityString(printer, KeyText(kKeyUsbExtDll), libraryName, kSideLibraryNameChars);
+    ReadCapabilityString(printer, KeyText(kKeyUsbExtDat), dataName, kSideLibraryNameChars);
     const std::wstring folder = ModuleFolder(PluginModule);
     if (!libraryName[0] || !dataName[0] || folder.empty()) return false;
     LoadedLibrary library(LoadLibraryW((folder + libraryName).c_str()));
@@ -171,7 +169,7 @@ bool SideLibraryPrinterName(const WCHAR *name, std::string *out) {
 
 NetworkOptionLibrary::NetworkOptionLibrary(HANDLE printer) {
     WCHAR name[kSideLibraryNameChars];
-    ReadCapabilityString(printer, kNetworkLibraryKey, name, kSideLibraryNameChars);
+    ReadCapabilityString(printer, KeyText(kKeyNetExtDll), name, kSideLibraryNameChars);
     if (name[0]) module_ = LoadLibraryW(name);
 }
 

@@ -1,4 +1,5 @@
 #include "printer/options_store.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 #include "core/os_version.h"
@@ -12,7 +13,6 @@ namespace {
 
 const WCHAR kOptionsFileName[] = L"\\tvxopt.dat";
 constexpr UINT kWindowsDirectoryChars = 520;
-const WCHAR kUserTypeSection[] = L"Usertype";
 const WCHAR kPrinterKeyPrefix[] = L"System\\CurrentControlSet\\Control\\Print\\Printers\\";
 const WCHAR kPrinterDataKey[] = L"\\PrinterDriverData";
 const WCHAR kFeatureKeywordValue[] = L"FeatureKeyword";
@@ -72,7 +72,7 @@ InstalledOptions ReadOptionsSection(const WCHAR *file, const WCHAR *section, Opt
 void CopyUserTypes(const WCHAR *file, const WCHAR *section, const WCHAR *pluginIni,
                    DWORD maxChars) {
     if (!pluginIni || !pluginIni[0]) return;
-    WritePrivateProfileStringW(kUserTypeSection, nullptr, nullptr, pluginIni);
+    WritePrivateProfileStringW(KeyText(kUsertypeSection), nullptr, nullptr, pluginIni);
     const std::wstring unset = Wide(kUnsetUserType);
     std::vector<WCHAR> value(maxChars + 1);
     for (int n = 1;; ++n) {
@@ -80,7 +80,7 @@ void CopyUserTypes(const WCHAR *file, const WCHAR *section, const WCHAR *pluginI
         GetPrivateProfileStringW(section, key.c_str(), unset.c_str(), value.data(), maxChars + 1,
                                  file);
         if (unset == value.data()) return;
-        WritePrivateProfileStringW(kUserTypeSection, key.c_str(), value.data(), pluginIni);
+        WritePrivateProfileStringW(KeyText(kUsertypeSection), key.c_str(), value.data(), pluginIni);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "printer/printer_events.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 #include "core/plugin_module.h"
@@ -14,10 +15,6 @@ namespace {
 const WCHAR kUserModeDriverValue[] = L"SPLUserModePrinterDriver";
 constexpr UINT kUserModeDriverText = 30000;
 constexpr int kUserModeDriverTextChars = 520;
-const WCHAR kCcmInfoKey[] = L"CCMInfoFile";
-const WCHAR kOutputOptionKey[] = L"PSOutputOpt";
-const WCHAR kPaperSizeKey[] = L"DEFAULT_PAPER_SIZE";
-const WCHAR kPaperSourceKey[] = L"DEFAULT_PAPER_SOURCE";
 const WCHAR kDuplexKey[] = L"DrvInst_DuplexPrinting";
 const WCHAR kDescriptionExtension[] = L"PPD";
 constexpr size_t kExtensionChars = 3;
@@ -63,7 +60,7 @@ void ClearReadOnly(const WCHAR *path) {
 
 void GrantColorManagementFile(HANDLE printer) {
     WCHAR name[kConfigPathChars];
-    ReadCapabilityString(printer, kCcmInfoKey, name, MAX_PATH);
+    ReadCapabilityString(printer, KeyText(kKeyCcmInfoFile), name, MAX_PATH);
     if (!name[0]) return;
     WCHAR path[kConfigPathChars];
     DWORD bytes = sizeof(path);
@@ -132,12 +129,14 @@ void ApplyModelDefaults(HANDLE printer, DEVMODEW *devmode) {
     ReadModelSection(printer, section, kModelSectionChars);
     if (!section[0]) return;
     const int outputOption = static_cast<int>(
-        GetPrivateProfileIntW(section, kOutputOptionKey, kNoOutputOption, CapabilityFile));
+        GetPrivateProfileIntW(section, KeyText(kKeyPsOutputOpt), kNoOutputOption, CapabilityFile));
     if (outputOption >= 0 && outputOption <= kLastOutputOption && size > kOutputOptionOffset)
         bytes[kOutputOptionOffset] = static_cast<BYTE>(outputOption);
-    const UINT paperSize = GetPrivateProfileIntW(section, kPaperSizeKey, 0, CapabilityFile);
+    const UINT paperSize =
+        GetPrivateProfileIntW(section, KeyText(kKeyDefaultPaperSize), 0, CapabilityFile);
     if (paperSize) devmode->dmPaperSize = static_cast<short>(paperSize);
-    const UINT paperSource = GetPrivateProfileIntW(section, kPaperSourceKey, 0, CapabilityFile);
+    const UINT paperSource =
+        GetPrivateProfileIntW(section, KeyText(kKeyDefaultPaperSource), 0, CapabilityFile);
     if (paperSource) devmode->dmDefaultSource = static_cast<short>(paperSource);
 }
 

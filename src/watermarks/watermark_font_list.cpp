@@ -1,4 +1,5 @@
 #include "watermarks/watermark_font_list.h"
+#include "core/config_key_text.h"
 
 #include "core/driver_config.h"
 
@@ -7,10 +8,6 @@ namespace {
 constexpr DWORD kFileNameChars = 520;
 constexpr DWORD kEntryChars = 512;
 constexpr int kKeyChars = 16;
-const WCHAR kDependentFiles[] = L"DependentFiles";
-const WCHAR kFontListKey[] = L"WMFONT";
-const WCHAR kPrinterFont[] = L"PrinterFont";
-const WCHAR kDefaultNo[] = L"DefaultNo";
 
 }  // namespace
 
@@ -20,7 +17,8 @@ void SetWatermarkFontListPath(const WCHAR *pluginIni) {
     WatermarkFontList[0] = 0;
     if (!pluginIni || !pluginIni[0]) return;
     WCHAR name[kFileNameChars + 1] = L"";
-    GetPrivateProfileStringW(kDependentFiles, kFontListKey, L"", name, kFileNameChars, pluginIni);
+    GetPrivateProfileStringW(KeyText(kDependentFilesSection), KeyText(kKeyWmFont), L"", name,
+                             kFileNameChars, pluginIni);
     if (!name[0]) return;
     DWORD bytes = kFontListPathBytes;
     if (!BuildDriverFilePath(WatermarkFontList, &bytes, name)) WatermarkFontList[0] = 0;
@@ -33,8 +31,8 @@ bool ReadFontListEntry(uint32_t number, FontEntry *entry) {
     WCHAR key[kKeyChars];
     wsprintfW(key, L"%u", number);
     WCHAR value[kEntryChars] = L"";
-    const DWORD length = GetPrivateProfileStringW(kPrinterFont, key, L"", value, kEntryChars,
-                                                  WatermarkFontList);
+    const DWORD length = GetPrivateProfileStringW(KeyText(kFontListSection), key, L"", value,
+                                                  kEntryChars, WatermarkFontList);
     if (!length) return false;
     ParseFontEntry(reinterpret_cast<const char16_t *>(value), length, entry);
     return true;
@@ -42,7 +40,8 @@ bool ReadFontListEntry(uint32_t number, FontEntry *entry) {
 
 uint32_t ReadFontListDefaultNo() {
     if (!WatermarkFontList[0]) return 0;
-    return GetPrivateProfileIntW(kPrinterFont, kDefaultNo, 0, WatermarkFontList);
+    return GetPrivateProfileIntW(KeyText(kFontListSection), KeyText(kKeyDefaultNo), 0,
+                                 WatermarkFontList);
 }
 
 uint32_t FontListEnd() { return JapaneseThreadLocale() ? 0 : ReadFontListDefaultNo(); }

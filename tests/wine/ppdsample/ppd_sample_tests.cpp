@@ -14,6 +14,7 @@
 #include "driver_files.h"
 #include "host_holders.h"
 #include "host_text.h"
+#include "lint/model_check.h"
 #include "optiontree/doc_ui_state.h"
 #include "plugin_loader.h"
 #include "printer_install.h"
@@ -292,6 +293,9 @@ TEST_P(ForeignDescription, OpensWithThePluginsPagesAndClosesAgain) {
     const SampleDescription &description = GetParam();
     std::string error;
     ASSERT_TRUE(InstallSamplePrinter(description, &error)) << error;
+    std::vector<Finding> findings;
+    ASSERT_TRUE(CheckInstalledPrinter(kPrinterName, &findings, &error)) << error;
+    for (const Finding &finding : findings) EXPECT_FALSE(finding.consequence.empty()) << finding.message;
     PluginSession session;
     ASSERT_TRUE(session.Open(kPrinterName, &error)) << error;
     ASSERT_EQ(FileNameOf(session.Model().ppdPath), FileNameOf(description.path))

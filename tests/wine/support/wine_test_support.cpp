@@ -135,3 +135,60 @@ TestPrinter::~TestPrinter() {
     }
     DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(name_.c_str()));
 }
+
+namespace {
+
+constexpr DWORD kDriverHostTimeoutMs = 60000;
+
+class PipeEnd {
+public:
+    PipeEnd() = default;
+    ~PipeEnd() { Reset(); }
+    PipeEnd(const PipeEnd &) = delete;
+    PipeEnd &operator=(const PipeEnd &) = delete;
+    HANDLE *Put() { return &handle_; }
+    HANDLE Get() const { return handle_; }
+    void Reset() {
+        if (handle_) CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+std::string ReadPipe(HANDLE pipe) {
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, chunk, sizeof(chunk), &got, nullptr) && got) text.append(chunk, got);
+    return text;
+}
+
+}  // namespace
+
+DriverHostRun RunDriverHost(const std::wstring &arguments) {
+    DriverHostRun run;
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    PipeEnd readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Put(), writeEnd.Put(), &inherit, 0)) return run;
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = writeEnd.Get();
+    std::wstring commandLine = L"\"" + ExeDirectory() + L"\\drvhost.exe\" " + arguments;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return run;
+    writeEnd.Reset();
+    run.output = ReadPipe(readEnd.Get());
+    WaitForSingleObject(process.hProcess, kDriverHostTimeoutMs);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}

@@ -68,3 +68,12 @@ private:
 void WriteDriverProfile(const std::wstring &file, const WCHAR *section, const WCHAR *key,
                         const WCHAR *value);
 std::wstring DriverFilePath(const std::wstring &file);
+
+// drvhost.exe from the test program's folder run as a child process, as a
+// person runs it: its exit status and what it printed (stdout and stderr
+// together).
+struct DriverHostRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string output;
+};
+DriverHostRun RunDriverHost(const std::wstring &arguments);

@@ -1,0 +1,587 @@
+#include "../../host/lint/model_lint.h"
+#include "../../host/lint/near_names.h"
+#include "../../host/lint/pe_header.h"
+#include "../../host/lint/ppd_lint.h"
+#include "core/config_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <set>
+
+namespace {
+
+std::string SamplePath(const std::string &name) {
+    std::string path = __FILE__;
+    path.resize(path.rfind("tests/native/"));
+    return path + "samples/" + name;
+}
+
+std::string ReadSample(const std::string &name) {
+    std::ifstream file(SamplePath(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The sample model's folder, with its side libraries answering as a
+// complete build would; tests take files away, add them or change them.
+class FakeFolder : public ModelFolder {
+public:
+    FakeFolder() {
+        for (const char *name : {"sxc4200.hft", "sxc4200.ccm", "sxwmfont.lst"})
+            files_[Widen(name)] = ReadSample(name);
+        for (const char *name : {"sxc4200.chm", "sxcrypt.dll", "sxnetopt.dll",
+                                 "sxusbopt.dll", "sxlink.dll", "sxjobinf.dll", "sxcolorap.exe"})
+            files_[Widen(name)] = "MZ";
+    }
+
+    bool Exists(FileHome, const std::u16string &name) override { return Lookup(name) != files_.end(); }
+    std::vector<std::u16string> FileNames(FileHome) override {
+        std::vector<std::u16string> names;
+        for (const auto &file : files_) names.push_back(file.first);
+        return names;
+    }
+    bool ReadFile(FileHome, const std::u16string &name, std::string *bytes) override {
+        const auto file = Lookup(name);
+        if (file == files_.end()) return false;
+        *bytes = file->second;
+        return true;
+    }
+    bool IsDependentFile(const std::u16string &name) override { return !notDependent_.count(name); }
+    LibraryReport InspectLibrary(FileHome, const std::u16string &name, ValueKind,
+                                 const std::vector<std::string> &exports,
+                                 const std::vector<LibraryResource> &resources) override {
+        LibraryReport report;
+        report.loaded = !unloadable_.count(name);
+        if (!report.loaded) report.problem = "not a 64-bit library";
+        for (const std::string &e : exports)
+            if (lacking_.count(e)) report.missingExports.push_back(e);
+        for (const LibraryResource &r : resources)
+            if (lacking_.count(ResourceName(r))) report.missingResources.push_back(r);
+        return report;
+    }
+
+    std::map<std::u16string, std::string> files_;
+    std::set<std::u16string> unloadable_;
+    std::set<std::string> lacking_;
+    std::set<std::u16string> notDependent_;
+
+private:
+    std::map<std::u16string, std::string>::iterator Lookup(const std::u16string &name) {
+        for (auto it = files_.begin(); it != files_.end(); ++it)
+            if (SameName(it->first, name)) return it;
+        return files_.end();
+    }
+};
+
+ConfigFile Config(const std::string &name, const std::string &text) {
+    ConfigFile file;
+    file.present = true;
+    file.name = name;
+    file.profile = ParseNumberedProfile(text);
+    return file;
+}
+
+struct SampleModel {
+    std::string ini = ReadSample("sxc4200.ini");
+    std::string cap = ReadSample("sxc4200.cap");
+    std::string ver = ReadSample("sxc4200.ver");
+    std::string ppd = ReadSample("sxc4200.ppd");
+    FakeFolder folder;
+
+    std::vector<Finding> Lint() {
+        ModelInput input;
+        input.driverName = u"SX Color 4200 PS";
+        input.pluginIni = Config("sxc4200.ini", ini);
+        input.capability = Config("sxc4200.cap", cap);
+        input.version = Config("sxc4200.ver", ver);
+        input.ppdPresent = true;
+        input.ppdName = "sxc4200.ppd";
+        input.ppdText = ppd;
+        return LintModel(input, folder);
+    }
+};
+
+void Replace(std::string *text, const std::string &from, const std::string &to) {
+    const size_t at = text->find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text->replace(at, from.size(), to);
+}
+
+// The 1-based line of the first line holding `part`.
+int LineOf(const std::string &text, const std::string &part) {
+    const size_t at = text.find(part);
+    if (at == std::string::npos) return -1;
+    int line = 1;
+    for (size_t i = 0; i < at; ++i) line += text[i] == '\n';
+    return line;
+}
+
+std::string Describe(const std::vector<Finding> &findings) { return FormatFindingsText(findings); }
+
+// The one finding expected, with its kind, file, line and key.
+Finding Only(const std::vector<Finding> &findings, const char *kind) {
+    EXPECT_EQ(findings.size(), 1u) << Describe(findings);
+    if (findings.empty()) return Finding();
+    EXPECT_EQ(findings[0].kind, kind) << Describe(findings);
+    return findings[0];
+}
+
+TEST(ConfigKeys, KnowEveryKeyOfTheSampleModelSectionWithoutRegardToCase) {
+    const NumberedProfile cap = ParseNumberedProfile(ReadSample("sxc4200.cap"));
+    const NumberedSection *model = cap.Section(u"SXC4200");
+    ASSERT_NE(model, nullptr);
+    size_t count = 0;
+    CapabilityKeys(&count);
+    EXPECT_EQ(model->entries.size(), count);
+    for (const NumberedEntry &entry : model->entries)
+        EXPECT_NE(FindCapabilityKey(entry.key.c_str()), nullptr) << Utf8From(entry.key);
+    EXPECT_EQ(FindCapabilityKey(u"cryptodll"), FindCapabilityKey(kKeyCryptoDll));
+    EXPECT_EQ(FindCapabilityKey(u"CryptoDl"), nullptr);
+    EXPECT_NE(FindPluginIniKey(u"dependentfiles", u"htmlhelp"), nullptr);
+    EXPECT_EQ(FindPluginIniKey(u"SpecialKey", u"HTMLHELP"), nullptr);
+}
+
+TEST(ConfigKeys, NameTheExportsEachSideLibraryMustHave) {
+    size_t count = 0;
+    const LibraryExport *crypto = RequiredExports(kKeyCryptoDll, &count);
+    ASSERT_EQ(count, 4u);
+    EXPECT_STREQ(crypto[0].name, "GetDefaultSetting");
+    EXPECT_STREQ(crypto[3].name, "DecryptPassword");
+    ASSERT_NE(RequiredExports(kKeyNetExtDll, &count), nullptr);
+    EXPECT_EQ(count, 4u);
+    ASSERT_NE(RequiredExports(kKeyJobInfoDll, &count), nullptr);
+    EXPECT_STREQ(RequiredExports(kKeyJobInfoDll, &count)[0].name, "GetPrintingApplication");
+    EXPECT_EQ(RequiredExports(kKeyAskTvxRes, &count), nullptr);
+    EXPECT_EQ(count, 0u);
+}
+
+TEST(ConfigKeys, ClassifyDependentFilesByExtensionInAnyCase) {
+    EXPECT_EQ(ClassifyDependentFile(u"C:\\d\\OEMUI.INI"), DependentFileKind::PluginIni);
+    EXPECT_EQ(ClassifyDependentFile(u"model.Cap"), DependentFileKind::Capability);
+    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.VER"), DependentFileKind::Version);
+    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.ini.bak"), DependentFileKind::Other);
+    EXPECT_EQ(ClassifyDependentFile(u"cap"), DependentFileKind::Other);
+}
+
+TEST(NumberedProfile, ReadsAsTheProfileFunctionsDo) {
+    const NumberedProfile profile = ParseNumberedProfile(
+        "\xEF\xBB\xBF; comment\r\nstray=before any section\r\n[One]\r\n  Key = \"quoted value\" \r\n"
+        "key=second\r\n;Key=commented\r\n[two]\nA=1\n[ONE]\nLater=x\nnovalue\n");
+    ASSERT_EQ(profile.sections.size(), 3u);
+    const NumberedEntry *key = profile.Find(u"one", u"KEY");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->value, u"quoted value");
+    EXPECT_EQ(key->line, 4);
+    EXPECT_NE(profile.Find(u"One", u"later"), nullptr) << "a section named twice reads as one";
+    EXPECT_EQ(profile.Find(u"One", u"stray"), nullptr);
+    ASSERT_NE(profile.Find(u"one", u"novalue"), nullptr);
+    EXPECT_EQ(profile.Find(u"one", u"novalue")->value, u"");
+    EXPECT_EQ(profile.Section(u"TWO")->line, 7);
+
+    const NumberedProfile wide = ParseNumberedProfile(std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\xE9\0", 16));
+    ASSERT_NE(wide.Find(u"S", u"k"), nullptr);
+    EXPECT_EQ(wide.Find(u"S", u"k")->value, u"\u00E9");
+    const NumberedProfile bigEndian = ParseNumberedProfile(std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\0x", 16));
+    ASSERT_NE(bigEndian.Find(u"S", u"k"), nullptr);
+    EXPECT_EQ(bigEndian.Find(u"S", u"k")->value, u"x");
+}
+
+TEST(NumberedProfile, TakesDamagedTextWithoutLosingItsPlace) {
+    const std::string damaged[] = {
+        "", "[", "[open", "=", "==\n=x", std::string("\xFF\xFE[\0", 4), "\xEF\xBB\xBF\xC3",
+        std::string(100000, 'k') + "=v", std::string("[s]\n\0\0=\0", 8), "\xFF\xFE",
+    };
+    for (const std::string &text : damaged) {
+        const NumberedProfile profile = ParseNumberedProfile(text);
+        for (const NumberedSection &section : profile.sections)
+            for (const NumberedEntry &entry : section.entries) EXPECT_GT(entry.line, 0);
+    }
+    const NumberedProfile open = ParseNumberedProfile("[Open\nKey=1\n");
+    ASSERT_EQ(open.sections.size(), 1u);
+    EXPECT_EQ(open.sections[0].name, u"Open");
+    EXPECT_NE(open.Find(u"Open", u"Key"), nullptr);
+}
+
+TEST(PpdLint, TakesDamagedDescriptionsWithoutFailing) {
+    const std::string damaged[] = {
+        "", "*", "*OpenUI", "*OpenUI *", "*OpenUI *VXresolution", "*UIConstraints:", "*UIConstraints: *A",
+        "*UIConstraints: *VXHDD True *\n", "*OpenUI *VXHDD: PickOne\n*VXHDD\n*CloseUI",
+        std::string(70000, '*'),
+    };
+    for (const std::string &text : damaged) {
+        for (const Finding &f : LintPpd("d.ppd", text)) {
+            EXPECT_FALSE(f.consequence.empty()) << text.substr(0, 40);
+            EXPECT_GE(f.line, 0);
+        }
+    }
+}
+
+TEST(NumberedProfile, TellsWholeNumbersFromLeadingDigits) {
+    long long value = 0;
+    EXPECT_TRUE(ParseWholeNumber(u" -1 ", &value));
+    EXPECT_EQ(value, -1);
+    EXPECT_TRUE(ParseWholeNumber(u"+1281", &value));
+    EXPECT_EQ(value, 1281);
+    EXPECT_FALSE(ParseWholeNumber(u"12a", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"0x10", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"-", &value));
+    EXPECT_FALSE(ParseWholeNumber(u"99999999999", &value));
+    EXPECT_EQ(LeadingNumber(u"12a"), 12);
+    EXPECT_EQ(LeadingNumber(u"x"), 0);
+    EXPECT_EQ(LeadingNumber(u"-7 pages"), -7);
+}
+
+TEST(NearNames, ProposeOnlyNamesASlipAway) {
+    const std::vector<std::u16string> keys = {u"CryptoDll", u"USBExtDLL", u"USBExtDAT", u"HELP", u"HTMLHELP"};
+    EXPECT_EQ(NearestName(u"CryptoDl", keys), u"CryptoDll");
+    EXPECT_EQ(NearestName(u"CrpytoDll", keys), u"CryptoDll") << "neighbours swapped";
+    EXPECT_EQ(NearestName(u"usbextdll", keys), u"USBExtDLL") << "letter case only";
+    EXPECT_EQ(NearestName(u"HTMLHLP", keys), u"HTMLHELP");
+    EXPECT_EQ(NearestName(u"HLP", keys), u"HELP");
+    EXPECT_EQ(NearestName(u"HX", keys), u"") << "short names allow one edit";
+    EXPECT_EQ(NearestName(u"Compression", keys), u"");
+    EXPECT_EQ(NearestName(u"CryptoDll", keys), u"") << "the name itself is no suggestion";
+    EXPECT_EQ(NameDistance(u"VXresolution", u"VXResolution"), 0u);
+}
+
+TEST(ModelLint, FindsNothingInTheSampleModel) {
+    SampleModel model;
+    const std::vector<Finding> findings = model.Lint();
+    EXPECT_TRUE(findings.empty()) << Describe(findings);
+}
+
+TEST(ModelLint, ReportsAnUnknownCapabilityKeyWithTheKeyItWasMeantToBe) {
+    SampleModel model;
+    Replace(&model.cap, "CryptoDll=", "CryptoDl=");
+    const Finding f = Only(model.Lint(), kUnknownKey);
+    EXPECT_EQ(f.severity, Severity::Error);
+    EXPECT_EQ(f.file, "sxc4200.cap");
+    EXPECT_EQ(f.line, LineOf(model.cap, "CryptoDl="));
+    EXPECT_EQ(f.section, "SXC4200");
+    EXPECT_EQ(f.key, "CryptoDl");
+    EXPECT_EQ(f.suggestion, "CryptoDll");
+    EXPECT_NE(f.consequence.find("encrypted secure print is off"), std::string::npos) << f.consequence;
+}
+
+TEST(ModelLint, WarnsOfAnUnknownKeyThatIsNearNothing) {
+    SampleModel model;
+    Replace(&model.ini, "[SpecialKey]\n", "[SpecialKey]\nColourfulness=3\n");
+    const Finding f = Only(model.Lint(), kUnknownKey);
+    EXPECT_EQ(f.severity, Severity::Warning);
+    EXPECT_EQ(f.suggestion, "");
+}
+
+TEST(ModelLint, ReportsAKeyWrittenIntoTheOtherFile) {
+    SampleModel model;
+    Replace(&model.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\nHALFTONE=sxc4200.hft");
+    Replace(&model.ini, "[SpecialKey]\n", "[SpecialKey]\nCompression=1281\n");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "Compression");
+    EXPECT_EQ(findings[0].severity, Severity::Error);
+    EXPECT_NE(findings[0].message.find("capability file's model section"), std::string::npos);
+    EXPECT_EQ(findings[1].key, "HALFTONE");
+    EXPECT_NE(findings[1].message.find("[DependentFiles]"), std::string::npos);
+    EXPECT_NE(findings[1].consequence.find("no custom gamma setting"), std::string::npos);
+}
+
+TEST(ModelLint, ReportsValuesThatDoNotParseAndWhatIsReadInstead) {
+    SampleModel model;
+    Replace(&model.cap, "Compression=1281", "Compression=12x81");
+    Replace(&model.cap, "HueboardRegPath=SOFTWARE", "HueboardRegPath=HKEY_LOCAL_MACHINE\\SOFTWARE");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].kind, kBadValue);
+    EXPECT_EQ(findings[0].key, "Compression");
+    EXPECT_NE(findings[0].consequence.find("reads 12"), std::string::npos) << findings[0].consequence;
+    EXPECT_EQ(findings[1].kind, kBadValue);
+    EXPECT_EQ(findings[1].key, "HueboardRegPath");
+}
+
+TEST(ModelLint, OnlyWarnsOfACommentAfterANumberThatStillReadsRight) {
+    SampleModel model;
+    Replace(&model.cap, "Compression=1281", "Compression=1281 ; level 5, shown");
+    const Finding f = Only(model.Lint(), kBadValue);
+    EXPECT_EQ(f.severity, Severity::Warning);
+    EXPECT_NE(f.consequence.find("reads 1281"), std::string::npos) << f.consequence;
+}
+
+TEST(ModelLint, WarnsOfIntegersOutsideWhatThePluginActsOn) {
+    SampleModel model;
+    Replace(&model.cap, "PSOutputOpt=-1", "PSOutputOpt=");
+    Replace(&model.ini, "1PassSeries=0", "1PassSeries=2");
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "1PassSeries");
+    EXPECT_EQ(findings[0].kind, kValueRange);
+    EXPECT_EQ(findings[1].key, "PSOutputOpt");
+    EXPECT_NE(findings[1].consequence.find("not the default -1"), std::string::npos);
+    for (const Finding &f : findings) EXPECT_EQ(f.severity, Severity::Warning);
+}
+
+TEST(ModelLint, ReportsANamedFileMissingWithTheNearestFileOfTheFolder) {
+    SampleModel model;
+    Replace(&model.cap, "JobInfoDLL=sxjobinf.dll", "JobInfoDLL=sxjobinfo.dll");
+    const Finding f = Only(model.Lint(), kMissingFile);
+    EXPECT_EQ(f.key, "JobInfoDLL");
+    EXPECT_EQ(f.suggestion, "sxjobinf.dll");
+    EXPECT_NE(f.consequence.find("empty application name"), std::string::npos);
+
+    SampleModel help;
+    Replace(&help.ini, "HTMLHELP=sxc4200.chm", "HTMLHELP=sxc4200.hcm");
+    Replace(&help.ini, "WMFONT=sxwmfont.lst", "WMFONT=sxwmfont.ls");
+    const std::vector<Finding> findings = help.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].suggestion, "sxc4200.chm");
+    EXPECT_EQ(findings[1].suggestion, "sxwmfont.lst") << "a one-letter slip may change the extension";
+
+    SampleModel compiled;
+    compiled.folder.files_.erase(u"sxc4200.chm");
+    const std::vector<Finding> chm = compiled.Lint();
+    ASSERT_EQ(chm.size(), 1u) << Describe(chm);
+    EXPECT_EQ(chm[0].suggestion, "") << "sxc4200.ccm is no help file";
+}
+
+TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
+    SampleModel model;
+    model.folder.unloadable_.insert(u"sxlink.dll");
+    model.folder.lacking_ = {"DecryptPassword", "IsValidPort"};
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
+    EXPECT_EQ(findings[0].kind, kMissingExport);
+    EXPECT_EQ(findings[0].key, "CryptoDll");
+    EXPECT_NE(findings[0].message.find("DecryptPassword"), std::string::npos);
+    EXPECT_EQ(findings[1].kind, kMissingExport);
+    EXPECT_EQ(findings[1].key, "NetExtDLL");
+    EXPECT_EQ(findings[2].kind, kBadLibrary);
+    EXPECT_EQ(findings[2].key, "AskTvxRES");
+    EXPECT_NE(findings[2].consequence.find("no link page"), std::string::npos);
+
+    SampleModel pictures;
+    pictures.folder.lacking_ = {"dialog 800", "bitmap 1003"};
+    const std::vector<Finding> resources = pictures.Lint();
+    ASSERT_EQ(resources.size(), 2u) << Describe(resources);
+    EXPECT_EQ(resources[0].kind, kMissingResource);
+    EXPECT_EQ(resources[0].key, "AskTvxRES");
+    EXPECT_NE(resources[0].message.find("dialog 800"), std::string::npos);
+    EXPECT_NE(resources[0].consequence.find("not added"), std::string::npos);
+    EXPECT_NE(resources[1].message.find("bitmap 1003"), std::string::npos);
+}
+
+TEST(ModelLint, WarnsOfNamedFilesThatDoNotTravelWithTheDriver) {
+    SampleModel model;
+    model.folder.notDependent_ = {u"sxc4200.ccm", u"sxnetopt.dll"};
+    const Finding f = Only(model.Lint(), kNotDependentFile);
+    EXPECT_EQ(f.key, "CCMInfoFile") << "a library found by the platform's search is not the driver's to list";
+    EXPECT_EQ(f.severity, Severity::Warning);
+}
+
+TEST(ModelLint, ReportsADriverWithoutModelSectionAndTheNearestName) {
+    SampleModel model;
+    Replace(&model.cap, "SX Color 4200 PS=SXC4200", "SX Colour 4200 PS=SXC4200");
+    const Finding f = Only(model.Lint(), kMissingModel);
+    EXPECT_EQ(f.suggestion, "SX Colour 4200 PS");
+
+    SampleModel renamed;
+    Replace(&renamed.cap, "[SXC4200]", "[SXC420O]");
+    const Finding g = Only(renamed.Lint(), kMissingModel);
+    EXPECT_EQ(g.suggestion, "SXC420O");
+    EXPECT_EQ(g.line, LineOf(renamed.cap, "SX Color 4200 PS="));
+}
+
+TEST(ModelLint, ReportsPluginIniFaults) {
+    SampleModel model;
+    Replace(&model.ini, "[DependentFiles]", "[DependantFiles]");
+    const Finding f = Only(model.Lint(), kUnknownSection);
+    EXPECT_EQ(f.suggestion, "DependentFiles");
+
+    SampleModel typo;
+    Replace(&typo.ini, "HTMLHELP=", "HTMLHLP=");
+    Replace(&typo.ini, "[Usertype]\n", "[Usertype]\nUSERTYPE1=Thick\nUSERTYPE3=Glossy\n");
+    const std::vector<Finding> findings = typo.Lint();
+    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
+    EXPECT_EQ(findings[0].key, "HTMLHLP");
+    EXPECT_EQ(findings[0].suggestion, "HTMLHELP");
+    EXPECT_EQ(findings[1].key, "USERTYPE3");
+    EXPECT_NE(findings[1].consequence.find("USERTYPE2 is missing"), std::string::npos);
+}
+
+TEST(ModelLint, WarnsOfADuplicateKeyAndNamesTheLineThatCounts) {
+    SampleModel model;
+    Replace(&model.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\ncolorapexe=other.exe");
+    const Finding f = Only(model.Lint(), kDuplicateKey);
+    EXPECT_EQ(f.line, LineOf(model.cap, "colorapexe="));
+    EXPECT_NE(f.consequence.find("line " + std::to_string(LineOf(model.cap, "COLORAPEXE="))), std::string::npos);
+}
+
+TEST(ModelLint, ChecksTheTunerSettingsTheModelPointsAt) {
+    SampleModel model;
+    std::string &ccm = model.folder.files_[u"sxc4200.ccm"];
+    Replace(&ccm, "CCMNV2=", "CCMNW2=");
+    Replace(&ccm, "CCMNT3=1A11", "CCMNT3=1G11");
+    Replace(&ccm, "SettingID1=4", "SettingID1=260");
+    const std::vector<Finding> findings = model.Lint();
+    std::map<std::string, std::string> kinds;
+    for (const Finding &f : findings) kinds[f.key] = f.kind;
+    EXPECT_EQ(kinds["CCMNW2"], kUnknownKey) << Describe(findings);
+    EXPECT_EQ(kinds["CCMNV2"], kMissingSetting);
+    EXPECT_EQ(kinds["CCMNT3"], kBadTable);
+    EXPECT_EQ(kinds["SettingID1"], kValueRange);
+    EXPECT_EQ(kinds["SettingName260"], kMissingSetting);
+    EXPECT_EQ(kinds.count("CCMNT260"), 0u) << "jobs read the tables of setting 4, not of 260";
+    for (size_t i = 1; i < findings.size(); ++i)
+        EXPECT_LE(findings[i - 1].line, findings[i].line) << "findings of a file come by line";
+    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxc4200.ccm");
+}
+
+TEST(ModelLint, ChecksTheHalftoneSettings) {
+    SampleModel model;
+    std::string &hft = model.folder.files_[u"sxc4200.hft"];
+    Replace(&hft, "SettingName7=Soft Photo", "SettingNam7=Soft Photo");
+    Replace(&hft, "SettingNum=5", "SettingNum=6");
+    const std::vector<Finding> findings = model.Lint();
+    std::map<std::string, const Finding *> byKey;
+    for (const Finding &f : findings) byKey[f.key] = &f;
+    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
+    ASSERT_TRUE(byKey.count("SettingNam7"));
+    EXPECT_EQ(byKey["SettingNam7"]->suggestion, "SettingName7");
+    ASSERT_TRUE(byKey.count("SettingName7"));
+    EXPECT_EQ(byKey["SettingName7"]->kind, kMissingSetting);
+    ASSERT_TRUE(byKey.count("SettingID5"));
+    EXPECT_EQ(byKey["SettingID5"]->kind, kMissingSetting);
+}
+
+TEST(ModelLint, ChecksTheWatermarkFontList) {
+    SampleModel model;
+    model.folder.files_[u"sxwmfont.lst"] =
+        "[PrinterFont]\nDefaultNo=9\n1=Helvetica,Helvetica-Oblique,,Helvetica-BoldOblique,Arial\n"
+        "2=Times,Times-Italic,Times-Bold,Times-BoldItalic,Times New Roman\n"
+        "4=Courier,Courier-Oblique,Courier-Bold,Courier-BoldOblique,Courier New\n"
+        "DefaltNo=1\n";
+    const std::vector<Finding> findings = model.Lint();
+    ASSERT_EQ(findings.size(), 4u) << Describe(findings);
+    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxwmfont.lst");
+    EXPECT_EQ(findings[0].key, "DefaultNo");
+    EXPECT_EQ(findings[0].kind, kValueRange);
+    EXPECT_EQ(findings[1].key, "1");
+    EXPECT_EQ(findings[1].kind, kMissingSetting);
+    EXPECT_NE(findings[1].message.find("bold style"), std::string::npos) << findings[1].message;
+    EXPECT_EQ(findings[2].key, "4");
+    EXPECT_NE(findings[2].consequence.find("3 is missing"), std::string::npos);
+    EXPECT_EQ(findings[3].key, "DefaltNo");
+    EXPECT_EQ(findings[3].suggestion, "DefaultNo");
+
+    SampleModel japanese;
+    japanese.folder.files_[u"sxwmfont.lst"] =
+        "\xEF\xBB\xBF[PrinterFont]\nDefaultNo=0\n1=Mincho,,HeiseiMin-W3-90ms-RKSJ-H,\xE6\x97\xA5\xE6\x9C\xAC\n";
+    const Finding f = Only(japanese.Lint(), kMissingSetting);
+    EXPECT_NE(f.message.find("screen face"), std::string::npos) << "a Japanese entry's second field is its face";
+}
+
+TEST(ModelLint, WarnsWhenTheAboutDialogWouldShowNoVersion) {
+    SampleModel model;
+    Replace(&model.ver, "DriverVer=12/01/2026,1.20.0.3", "DriverVer=1.20.0.3");
+    const Finding f = Only(model.Lint(), kBadValue);
+    EXPECT_EQ(f.file, "sxc4200.ver");
+    EXPECT_EQ(f.severity, Severity::Warning);
+}
+
+TEST(PpdLint, ReportsAFamilyKeywordASlipAwayFromASlot) {
+    std::string ppd = ReadSample("sxc4200.ppd");
+    Replace(&ppd, "*OpenUI *VXResolution/", "*OpenUI *VXresolution/");
+    const std::vector<Finding> findings = LintPpd("sxc4200.ppd", ppd);
+    const Finding f = Only(findings, kUnknownKeyword);
+    EXPECT_EQ(f.key, "VXresolution");
+    EXPECT_EQ(f.suggestion, "VXResolution");
+    EXPECT_EQ(f.line, LineOf(ppd, "*OpenUI *VXresolution/"));
+    EXPECT_NE(f.consequence.find("slot absent"), std::string::npos);
+}
+
+TEST(PpdLint, ReportsMissingComparedOptionsAndConstraintsOnWhatDoesNotExist) {
+    std::string ppd = ReadSample("sxc4200.ppd");
+    Replace(&ppd, "*VXHDD True/Installed", "*VXHDD Yes/Installed");
+    Replace(&ppd, "*UIConstraints: *VXFinisher False *VXStaple One", "*UIConstraints: *VXFinisher False *VXStaple Onr");
+    Replace(&ppd, "*UIConstraints: *VXControl Gray", "*UIConstraints: *VXContol Gray");
+    std::vector<Finding> findings = LintPpd("sxc4200.ppd", ppd);
+    std::map<std::string, const Finding *> byKey;
+    for (const Finding &f : findings) byKey[f.key] = &f;
+    ASSERT_TRUE(byKey.count("VXHDD")) << Describe(findings);
+    EXPECT_EQ(byKey["VXHDD"]->kind, kMissingOption);
+    EXPECT_EQ(byKey["VXHDD"]->line, LineOf(ppd, "*OpenUI *VXHDD/"));
+    ASSERT_TRUE(byKey.count("*VXStaple Onr"));
+    EXPECT_EQ(byKey["*VXStaple Onr"]->suggestion, "One");
+    EXPECT_EQ(byKey["*VXStaple Onr"]->line, LineOf(ppd, "*VXStaple Onr"));
+    ASSERT_TRUE(byKey.count("*VXContol"));
+    EXPECT_EQ(byKey["*VXContol"]->suggestion, "VXControl");
+    // "True" was renamed, so the two constraints naming *VXHDD True... none
+    // do; the sample's storage constraints name False only.
+    EXPECT_EQ(findings.size(), 3u) << Describe(findings);
+}
+
+TEST(PpdLint, LeavesForeignKeywordsAloneUnlessTheyDifferOnlyInCase) {
+    const std::string ppd =
+        "*PPD-Adobe: \"4.3\"\n*OpenUI *Collate: Boolean\n*Collate True: \"\"\n*CloseUI: *Collate\n"
+        "*OpenUI *outputbin: PickOne\n*outputbin Upper: \"\"\n*CloseUI: *outputbin\n"
+        "*OpenUI *VXSomethingElse: PickOne\n*VXSomethingElse A: \"\"\n*CloseUI: *VXSomethingElse\n";
+    const Finding f = Only(LintPpd("foreign.ppd", ppd), kUnknownKeyword);
+    EXPECT_EQ(f.key, "outputbin");
+    EXPECT_EQ(f.suggestion, "OutputBin");
+}
+
+std::string PeBytes(uint16_t machine, uint16_t characteristics) {
+    std::string bytes(0x80 + 24, '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    bytes[0x3C] = 0x40;
+    bytes.replace(0x40, 4, std::string("PE\0\0", 4));
+    bytes[0x44] = static_cast<char>(machine & 0xFF);
+    bytes[0x45] = static_cast<char>(machine >> 8);
+    bytes[0x56] = static_cast<char>(characteristics & 0xFF);
+    bytes[0x57] = static_cast<char>(characteristics >> 8);
+    return bytes;
+}
+
+TEST(PeHeader, TellsLibrariesOfThePluginsKindFromOthers) {
+    constexpr uint16_t kLibrary = 0x2022, kProgram = 0x0022;
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), false), "");
+    EXPECT_NE(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kLibrary)), false).find("machine 0x014C"),
+              std::string::npos);
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kProgram)), false), "it is a program, not a library");
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kProgram)), true), "");
+    EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), true), "it is a library, not a program");
+    EXPECT_FALSE(ReadPeHeader("MZ").valid);
+    std::string pointsOutside = PeBytes(kMachineX64, kLibrary);
+    pointsOutside[0x3C] = static_cast<char>(0xF0);
+    pointsOutside[0x3F] = 0x7F;
+    EXPECT_FALSE(ReadPeHeader(pointsOutside).valid);
+    EXPECT_FALSE(ReadPeHeader(PeBytes(kMachineX64, kLibrary).substr(0, 0x50)).valid);
+}
+
+TEST(LintFinding, FormatsTextAndJsonWithCounts) {
+    Finding f;
+    f.kind = kUnknownKey;
+    f.file = "a.cap";
+    f.line = 7;
+    f.section = "M";
+    f.key = "Crypto\"Dl";
+    f.message = "m";
+    f.consequence = "c";
+    f.suggestion = "CryptoDll";
+    Finding w = f;
+    w.severity = Severity::Warning;
+    w.line = 0;
+    const std::vector<Finding> findings = {f, w};
+    const std::string text = FormatFindingsText(findings);
+    EXPECT_NE(text.find("a.cap:7: error [unknown-key] [M] Crypto\"Dl: m\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("a.cap: warning"), std::string::npos) << text;
+    EXPECT_NE(text.find("did you mean \"CryptoDll\"?"), std::string::npos);
+    EXPECT_NE(text.find("1 error, 1 warning\n"), std::string::npos);
+    const std::string json = FormatFindingsJson(findings);
+    EXPECT_NE(json.find("\"key\":\"Crypto\\\"Dl\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"errors\":1,\"warnings\":1}"), std::string::npos) << json;
+    EXPECT_EQ(FormatFindingsText({}), "no findings\n");
+    EXPECT_EQ(Utf8From(u"\u30EC\xD83D\xDE00"), "\xE3\x83\xAC\xF0\x9F\x98\x80");
+}
+
+}  // namespace
