@@ -45,6 +45,7 @@ const ModelFile kProModelFiles[] = {
     {L"sxcard.dll", ModelFileRole::SideLibrary, false},
     {L"sxnetopt.dll", ModelFileRole::SideLibrary, false},
     {L"sxusbopt.dll", ModelFileRole::SideLibrary, false},
+    {L"sxc4200.chm", ModelFileRole::Help, false},
 };
 
 bool IsProPrinter(const WCHAR *printerName) {

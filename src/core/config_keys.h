@@ -23,6 +23,7 @@ constexpr char16_t kKeyDefaultPaperSource[] = u"DEFAULT_PAPER_SOURCE";
 constexpr char16_t kKeyCcmInfoFile[] = u"CCMInfoFile";
 constexpr char16_t kKeyHueboardRegPath[] = u"HueboardRegPath";
 constexpr char16_t kKeyTabLinkName[] = u"TabLinkName";
+constexpr char16_t kKeyTabLayout[] = u"TabLayout";
 constexpr char16_t kKeyAskTvxUrl[] = u"AskTvxURL";
 constexpr char16_t kKeyAskTvxRes[] = u"AskTvxRES";
 constexpr char16_t kKeyJobInfoDll[] = u"JobInfoDLL";

@@ -5,9 +5,7 @@
 
 #include <cstdint>
 
-// The key of the model section that chooses the page layouts, and the value
-// that asks for the extended ones.
-constexpr char16_t kPageLayoutKey[] = u"TabLayout";
+// The value of the model's "TabLayout" key that asks for the extended layouts.
 constexpr char16_t kExtendedPageLayout[] = u"Extended";
 
 struct PageTemplates {

@@ -152,8 +152,7 @@ PageTemplates ModelPageTemplates(const DocUiState *state) {
     WCHAR layout[kLayoutValueChars] = L"";
     const POEMUIPSPARAM sheet = state->pOemUiPsParam;
     if (sheet && sheet->hPrinter)
-        ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter,
-                                 reinterpret_cast<const WCHAR *>(kPageLayoutKey), layout,
+        ReadKeptCapabilityString(state->pModelKeys, sheet->hPrinter, KeyText(kKeyTabLayout), layout,
                                  kLayoutValueChars);
     return ChoosePageTemplates(reinterpret_cast<const char16_t *>(layout));
 }

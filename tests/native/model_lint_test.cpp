@@ -131,11 +131,16 @@ TEST(ConfigKeys, KnowEveryKeyOfTheSampleModelSectionWithoutRegardToCase) {
     const NumberedProfile cap = ParseNumberedProfile(ReadSample("sxc4200.cap"));
     const NumberedSection *model = cap.Section(u"SXC4200");
     ASSERT_NE(model, nullptr);
+    // The second sample model sets every key, the page layouts included.
+    const NumberedProfile proCap = ParseNumberedProfile(ReadSample("sxc5200.cap"));
+    const NumberedSection *proModel = proCap.Section(u"SXC5200PRO");
+    ASSERT_NE(proModel, nullptr);
     size_t count = 0;
     CapabilityKeys(&count);
-    EXPECT_EQ(model->entries.size(), count);
-    for (const NumberedEntry &entry : model->entries)
-        EXPECT_NE(FindCapabilityKey(entry.key.c_str()), nullptr) << Utf8From(entry.key);
+    EXPECT_EQ(proModel->entries.size(), count);
+    for (const NumberedSection *section : {model, proModel})
+        for (const NumberedEntry &entry : section->entries)
+            EXPECT_NE(FindCapabilityKey(entry.key.c_str()), nullptr) << Utf8From(entry.key);
     EXPECT_EQ(FindCapabilityKey(u"cryptodll"), FindCapabilityKey(kKeyCryptoDll));
     EXPECT_EQ(FindCapabilityKey(u"CryptoDl"), nullptr);
     EXPECT_NE(FindPluginIniKey(u"dependentfiles", u"htmlhelp"), nullptr);
