@@ -3,8 +3,10 @@
 // answers, resources missing or lying) configured in turn for a printer of
 // the sample model: DevMode DEFAULT, CONVERT and MERGE with a guard page
 // after the record, and the document properties opened, each page left and
-// OK pressed. The plug-in stays within its buffers, shows no message for a
-// library that fails it, and turns the library's feature off.
+// OK pressed; a job printed with each job-information variant and the
+// printer properties' detection run with each detection variant. The
+// plug-in stays within its buffers, shows no message for a library that
+// fails it, and turns the library's feature off.
 #include "fault_printer.h"
 #include "guarded_buffer.h"
 #include "sheet_visit.h"
@@ -192,8 +194,8 @@ bool ButtonHidden(const FaultVariant &variant) {
 }
 
 // The printer properties' detection (page activation and the button) and
-// the options refresh: nothing is detected, the items keep their options
-// and the stored "FeatureKeyword" stays as it was.
+// the options refresh: what the faulty library did not read never reaches
+// the items, and the stored "FeatureKeyword" stays as it was.
 void ExpectDetectionFindsNothing(PluginSession &session, const FaultVariant &variant) {
     DeleteDetectionDataFiles();
     StoreFeatureKeyword(session.Printer());
@@ -224,7 +226,10 @@ void ExpectDetectionFindsNothing(PluginSession &session, const FaultVariant &var
               std::string(kStoredKeyword, sizeof(kStoredKeyword) - 1));
 }
 
-void ExerciseVariantsOn(const std::wstring &port, const WCHAR *key, bool print) {
+using Exercise = void (*)(PluginSession &, const FaultVariant &);
+
+// Every variant configured by `key`, on a printer on `port`.
+void ExerciseVariantsOn(const std::wstring &port, const WCHAR *key, Exercise exercise) {
     std::string error;
     struct Removal {
         ~Removal() { RemoveFaultPrinter(); }
@@ -236,18 +241,17 @@ void ExerciseVariantsOn(const std::wstring &port, const WCHAR *key, bool print) 
         ASSERT_TRUE(ConfigureFaultVariant(variant, &error)) << error;
         PluginSession session;
         ASSERT_TRUE(session.Open(kFaultPrinterName, &error)) << error;
-        if (print) ExpectTheJobPrints(session, variant);
-        else ExpectDetectionFindsNothing(session, variant);
+        exercise(session, variant);
     }
 }
 
 TEST(SideLibraryFaults, AJobPrintsWithAnyJobInformationLibrary) {
-    ExerciseVariantsOn(L"", L"JobInfoDLL", true);
+    ExerciseVariantsOn(L"", L"JobInfoDLL", ExpectTheJobPrints);
 }
 
-TEST(SideLibraryFaults, DetectionWithAFaultyLibraryChangesNothing) {
-    ExerciseVariantsOn(L"", L"NetExtDLL", false);
-    ExerciseVariantsOn(L"USB001", L"USBExtDLL", false);
+TEST(SideLibraryFaults, DetectionTakesNothingAFaultyLibraryDidNotRead) {
+    ExerciseVariantsOn(L"", L"NetExtDLL", ExpectDetectionFindsNothing);
+    ExerciseVariantsOn(L"USB001", L"USBExtDLL", ExpectDetectionFindsNothing);
 }
 
 }  // namespace
