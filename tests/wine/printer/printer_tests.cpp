@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <functional>
 #include <map>
@@ -177,6 +178,9 @@ protected:
             settings[setting.feature] = setting.option;
         return settings;
     }
+
+    // The options refresh with the library's data file cut at every byte.
+    void ExpectEveryCutStoresAWholeList(const std::wstring &dataFile);
 
     std::vector<BYTE> DefaultDevmode() {
         DWORD needed = 0;
@@ -662,7 +666,7 @@ bool IsMemorySize(const std::string &option) {
 // ends, the stored options come out as a whole list, every keyword there
 // once with one of its options; the memory is the size the file gives
 // (a cut "2048" reads as 20), which the printer reports in any size.
-TEST_F(PrinterPropertiesTest, ATruncatedDataFileNeverCorruptsTheStoredOptions) {
+void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFile) {
     auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
         reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
     ASSERT_NE(refresh, nullptr);
@@ -676,9 +680,6 @@ TEST_F(PrinterPropertiesTest, ATruncatedDataFileNeverCorruptsTheStoredOptions) {
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"}});
     ASSERT_EQ(refresh(Session().Printer()), 1);
-    WCHAR temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring dataFile = std::wstring(temp) + L"sxnetopt.dat";
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
     const DWORD wholeBytes = data.nFileSizeLow;
@@ -709,10 +710,22 @@ TEST_F(PrinterPropertiesTest, ATruncatedDataFileNeverCorruptsTheStoredOptions) {
     }
 }
 
+TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR temp[MAX_PATH];
+    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
+    ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
+}
+
 class UsbPrinterTest : public ModelPrinterTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
 };
+
+TEST_F(UsbPrinterTest, ATruncatedUsbDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR appData[MAX_PATH];
+    ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, appData, CSIDL_APPDATA, FALSE));
+    ExpectEveryCutStoresAWholeList(std::wstring(appData) + L"\\sxusbopt.dat");
+}
 
 TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     SetAnswers({{L"Installed", L"1"}, {L"SD Card", L"1"}, {L"Random Access Memory", L" +1024"},
