@@ -6,6 +6,7 @@ const char kAnswersFileName[] = "sxprinter.ans";
 const char kAnswersVariable[] = "SX_PRINTER_ANSWERS";
 const char kDefaultSection[] = "Default";
 const char kUserTypePrefix[] = "USERTYPE";
+const char kCutAnswer[] = "CutsDataFileAt";
 constexpr DWORD kValueChars = 512;
 constexpr DWORD kSectionProbeChars = 4;
 constexpr DWORD kPresentBehaviour = 1;
@@ -68,4 +69,17 @@ void CopyAnswers(const PrinterAnswers &answers, const char *dataFile, const char
         if (value.empty()) break;
         WriteDataValue(dataFile, printerName, key.c_str(), value);
     }
+}
+
+void CutDataFile(const PrinterAnswers &answers, const char *dataFile) {
+    if (answers.Text(kCutAnswer).empty()) return;
+    const LONG keep = static_cast<LONG>(answers.Number(kCutAnswer));
+    HANDLE file = CreateFileA(dataFile, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    const DWORD size = GetFileSize(file, nullptr);
+    if (keep >= 0 && size != INVALID_FILE_SIZE && static_cast<DWORD>(keep) < size &&
+        SetFilePointer(file, keep, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER)
+        SetEndOfFile(file);
+    CloseHandle(file);
 }

@@ -7,7 +7,9 @@
 // the device behaves: "NetworkDetection" (detection supported),
 // "PortReachable", "ReadAnswer" (what a network reading returns),
 // "LeavesDataFile" (0: a reading that reports success without a data file)
-// and "USBReadable", each 1 when not given. A printer with no section at all
+// and "USBReadable", each 1 when not given, and "CutsDataFileAt" (the data
+// file ends after that many bytes, as a reading broken off while writing
+// leaves it; whole when not given). A printer with no section at all
 // answers nothing.
 #pragma once
 
@@ -38,3 +40,5 @@ void CopyAnswers(const PrinterAnswers &answers, const char *dataFile, const char
                  const char *const *keys, size_t count);
 void WriteDataValue(const char *dataFile, const char *printerName, const char *key,
                     const std::string &value);
+// Cuts the data file where the answers say; leaves it whole otherwise.
+void CutDataFile(const PrinterAnswers &answers, const char *dataFile);

@@ -50,6 +50,7 @@ DWORD WINAPI ReadPrinterOptionFlag32(const char *printerName, HWND, DWORD, DWORD
     }
     CopyAnswers(answers, dataFile.c_str(), printerName, kNetworkKeys,
                 sizeof(kNetworkKeys) / sizeof(kNetworkKeys[0]));
+    CutDataFile(answers, dataFile.c_str());
     return result;
 }
 

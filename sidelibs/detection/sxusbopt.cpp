@@ -39,6 +39,7 @@ DWORD WINAPI ReadPrinterOptionUSB2(const char *printerName) {
     if (answers.Number(kStorageAnswer)) installed |= kStorageFlag;
     WriteDataValue(dataFile.c_str(), printerName, kInstalledKey, std::to_string(installed));
     WriteDataValue(dataFile.c_str(), printerName, kMemoryKey, answers.Text(kMemoryAnswer));
+    CutDataFile(answers, dataFile.c_str());
     return 1;
 }
 

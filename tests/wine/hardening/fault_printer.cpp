@@ -44,8 +44,9 @@ std::vector<FaultVariant> ReadFaultVariants() {
     return variants;
 }
 
-bool InstallFaultPrinter(std::string *error) {
+bool InstallFaultPrinter(std::string *error, const std::wstring &port) {
     InstallRequest request;
+    request.port = port;
     request.printerName = kFaultPrinterName;
     request.sourceFolder = ExeDirectory();
     request.ppdFile = JoinPath(request.sourceFolder, kDescriptionFile);

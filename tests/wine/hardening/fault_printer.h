@@ -19,8 +19,9 @@ struct FaultVariant {
 // The variants the build made, as bin/sidelib-faults.txt lists them.
 std::vector<FaultVariant> ReadFaultVariants();
 
-// Installs the printer (replacing an earlier one); false with a message.
-bool InstallFaultPrinter(std::string *error);
+// Installs the printer (replacing an earlier one) on `port` (empty:
+// "FILE:"); false with a message.
+bool InstallFaultPrinter(std::string *error, const std::wstring &port = std::wstring());
 // Removes the printer, its driver and its model section again.
 void RemoveFaultPrinter();
 // Copies the variant into the driver files and names it under its key.

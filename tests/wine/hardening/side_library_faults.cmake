@@ -36,7 +36,9 @@ endfunction()
 function(sx_fault_dll name sources)
     add_library(${name} SHARED ${sources})
     target_compile_options(${name} PRIVATE ${SX_WARNINGS})
-    target_link_options(${name} PRIVATE ${SX_DLL_LINK})
+    # A .def without exports would make the linker export every symbol,
+    # the one meant to be missing included.
+    target_link_options(${name} PRIVATE ${SX_DLL_LINK} -Wl,--exclude-all-symbols)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
 endfunction()
 

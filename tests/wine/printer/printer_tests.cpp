@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <functional>
 #include <map>
@@ -177,6 +178,9 @@ protected:
             settings[setting.feature] = setting.option;
         return settings;
     }
+
+    // The options refresh with the library's data file cut at every byte.
+    void ExpectEveryCutStoresAWholeList(const std::wstring &dataFile);
 
     std::vector<BYTE> DefaultDevmode() {
         DWORD needed = 0;
@@ -649,10 +653,79 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     EXPECT_EQ(StoredBytes(&size), "(absent)");
 }
 
+// A memory option as detection writes it: a positive size in MB.
+bool IsMemorySize(const std::string &option) {
+    const size_t digits = option.size() > 2 ? option.size() - 2 : 0;
+    if (!digits || option.compare(digits, 2, "MB") != 0 || option[0] == '0') return false;
+    for (size_t i = 0; i < digits; ++i)
+        if (option[i] < '0' || option[i] > '9') return false;
+    return true;
+}
+
+// A library broken off while writing its data file: wherever the file
+// ends, the stored options come out as a whole list, every keyword there
+// once with one of its options; the memory is the size the file gives
+// (a cut "2048" reads as 20), which the printer reports in any size.
+void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFile) {
+    auto refresh = reinterpret_cast<int(WINAPI *)(HANDLE)>(
+        reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+    ASSERT_NE(refresh, nullptr);
+    PrinterModel model;
+    std::string error;
+    ASSERT_TRUE(LoadPrinterModel(Session().Printer(), &model, &error)) << error;
+    DWORD initialSize = 0;
+    const std::string initial = StoredBytes(&initialSize);
+    std::map<std::string, std::string> keywords = Installed();
+    ASSERT_FALSE(keywords.empty());
+    SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
+                {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"}});
+    ASSERT_EQ(refresh(Session().Printer()), 1);
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
+    const DWORD wholeBytes = data.nFileSizeLow;
+    for (DWORD cut = 0; cut < wholeBytes; ++cut) {
+        SCOPED_TRACE("data file cut at byte " + std::to_string(cut));
+        Store(initial, initialSize);
+        DeleteFileW(dataFile.c_str());
+        SetAnswer(L"CutsDataFileAt", std::to_wstring(cut).c_str());
+        EXPECT_EQ(refresh(Session().Printer()), 1);
+        ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
+        EXPECT_EQ(data.nFileSizeLow, cut);
+        DWORD size = 0;
+        const std::string stored = StoredBytes(&size);
+        EXPECT_EQ(size, stored.size());
+        const std::vector<FeatureSetting> settings = ReadPrinterFeatureKeyword(Session().Printer());
+        EXPECT_EQ(settings.size(), keywords.size());
+        for (const FeatureSetting &setting : settings) {
+            EXPECT_EQ(keywords.count(setting.feature), 1u) << setting.feature;
+            if (setting.feature == "InstalledMemory") {
+                EXPECT_TRUE(IsMemorySize(setting.option)) << setting.option;
+                continue;
+            }
+            const PpdFeature *feature = model.ppd.Feature(setting.feature);
+            ASSERT_NE(feature, nullptr) << setting.feature;
+            EXPECT_NE(feature->FindOption(setting.option), kPpdNotFound)
+                << setting.feature << "=" << setting.option;
+        }
+    }
+}
+
+TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR temp[MAX_PATH];
+    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
+    ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
+}
+
 class UsbPrinterTest : public ModelPrinterTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
 };
+
+TEST_F(UsbPrinterTest, ATruncatedUsbDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR appData[MAX_PATH];
+    ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, appData, CSIDL_APPDATA, FALSE));
+    ExpectEveryCutStoresAWholeList(std::wstring(appData) + L"\\sxusbopt.dat");
+}
 
 TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     SetAnswers({{L"Installed", L"1"}, {L"SD Card", L"1"}, {L"Random Access Memory", L" +1024"},
