@@ -15,70 +15,9 @@
 
 namespace {
 
-constexpr DWORD kChildTimeoutMs = 60000;
 // Public DEVMODEW followed by the host's driver-private part.
 constexpr size_t kSectionOffset = 220 + 512;
 constexpr size_t kDevmodeBytes = kSectionOffset + sizeof(OemDevmode);
-
-struct HostRun {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string output;  // stdout and stderr together
-};
-
-class OwnedHandle {
-public:
-    OwnedHandle() = default;
-    ~OwnedHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    OwnedHandle(const OwnedHandle &) = delete;
-    OwnedHandle &operator=(const OwnedHandle &) = delete;
-    HANDLE *Put() { return &handle_; }
-    HANDLE Get() const { return handle_; }
-    void Reset() {
-        if (handle_) CloseHandle(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
-
-std::string ReadAll(HANDLE pipe) {
-    std::string text;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(pipe, chunk, sizeof(chunk), &got, nullptr) && got) text.append(chunk, got);
-    return text;
-}
-
-HostRun RunHost(const std::wstring &arguments) {
-    HostRun run;
-    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
-    OwnedHandle readEnd, writeEnd;
-    if (!CreatePipe(readEnd.Put(), writeEnd.Put(), &inherit, 0)) return run;
-    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd.Get();
-    startup.hStdError = writeEnd.Get();
-
-    std::wstring commandLine = L"\"" + ExeDirectory() + L"\\drvhost.exe\" " + arguments;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return run;
-    writeEnd.Reset();
-    run.output = ReadAll(readEnd.Get());
-    WaitForSingleObject(process.hProcess, kChildTimeoutMs);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return run;
-}
 
 std::wstring TempFile(const WCHAR *name) {
     WCHAR folder[MAX_PATH];
@@ -110,7 +49,7 @@ class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
         defaultFile_ = TempFile(L"sx-host-default.dev");
-        const HostRun run = RunHost(L"default --out " + Quoted(defaultFile_));
+        const DriverHostRun run = RunDriverHost(L"default --out " + Quoted(defaultFile_));
         ASSERT_EQ(0u, run.exitCode) << run.output;
         defaultDevmode_ = ReadBytes(defaultFile_);
         ASSERT_EQ(kDevmodeBytes, defaultDevmode_.size());
@@ -130,7 +69,7 @@ protected:
 };
 
 TEST_F(HostTest, InfoReportsThePluginSignatureAndVersion) {
-    const HostRun run = RunHost(L"info");
+    const DriverHostRun run = RunDriverHost(L"info");
     EXPECT_EQ(0u, run.exitCode) << run.output;
     EXPECT_TRUE(Contains(run.output, "signature: \"0002\" 0x32303030")) << run.output;
     EXPECT_TRUE(Contains(run.output, "version: 1")) << run.output;
@@ -148,7 +87,7 @@ TEST_F(HostTest, DefaultDevmodeCarriesTheModelsRecord) {
 }
 
 TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
-    const HostRun text = RunHost(L"dump " + Quoted(defaultFile_));
+    const DriverHostRun text = RunDriverHost(L"dump " + Quoted(defaultFile_));
     EXPECT_EQ(0u, text.exitCode) << text.output;
     EXPECT_TRUE(Contains(text.output, " 3916  dwCollate = 0\n")) << text.output;
     EXPECT_TRUE(Contains(text.output, "dwSignature = 842018864")) << text.output;
@@ -160,7 +99,7 @@ TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
     for (size_t i = 0; i < count; ++i)
         EXPECT_TRUE(Contains(text.output, std::string(" ") + fields[i].name + " = ")) << fields[i].name;
 
-    const HostRun json = RunHost(L"dump " + Quoted(defaultFile_) + L" --json");
+    const DriverHostRun json = RunDriverHost(L"dump " + Quoted(defaultFile_) + L" --json");
     EXPECT_EQ(0u, json.exitCode) << json.output;
     EXPECT_TRUE(Contains(json.output, "\"printer-section-offset\": 732")) << json.output;
     EXPECT_TRUE(Contains(json.output, "\"dwSize\": 4052")) << json.output;
@@ -178,14 +117,16 @@ TEST_F(HostTest, ConvertKeepsAnEarlierRecordsSettingsAndMergeRepairsIt) {
     const std::wstring merged = Scratch(L"sx-host-merged.dev");
     WriteBytes(in, earlier);
 
-    const HostRun convert = RunHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
+    const DriverHostRun convert =
+        RunDriverHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
     ASSERT_EQ(0u, convert.exitCode) << convert.output;
     std::vector<char> out = ReadBytes(converted);
     ASSERT_EQ(kDevmodeBytes, out.size());
     EXPECT_EQ(1u, RecordIn(out)->dwCollate);
     EXPECT_EQ(150, RecordIn(out)->lRecField12);
 
-    const HostRun merge = RunHost(L"merge --in " + Quoted(in) + L" --out " + Quoted(merged));
+    const DriverHostRun merge =
+        RunDriverHost(L"merge --in " + Quoted(in) + L" --out " + Quoted(merged));
     ASSERT_EQ(0u, merge.exitCode) << merge.output;
     out = ReadBytes(merged);
     ASSERT_EQ(kDevmodeBytes, out.size());
@@ -202,7 +143,8 @@ TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
     const std::wstring converted = Scratch(L"sx-host-cut-out.dev");
     WriteBytes(in, cut);
 
-    const HostRun run = RunHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
+    const DriverHostRun run =
+        RunDriverHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
     EXPECT_EQ(3u, run.exitCode) << run.output;
     std::vector<char> out = ReadBytes(converted);
     ASSERT_EQ(kDevmodeBytes, out.size());
@@ -211,37 +153,38 @@ TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
 }
 
 TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
-    const HostRun missing = RunHost(L"dump " + Quoted(TempFile(L"sx-host-no-such-file.dev")));
+    const DriverHostRun missing =
+        RunDriverHost(L"dump " + Quoted(TempFile(L"sx-host-no-such-file.dev")));
     EXPECT_EQ(1u, missing.exitCode) << missing.output;
     EXPECT_TRUE(Contains(missing.output, "sx-host-no-such-file.dev")) << missing.output;
 
     const std::wstring shortFile = Scratch(L"sx-host-short.dev");
     WriteBytes(shortFile, std::vector<char>(defaultDevmode_.begin(), defaultDevmode_.begin() + 10));
-    const HostRun tooShort = RunHost(L"dump " + Quoted(shortFile));
+    const DriverHostRun tooShort = RunDriverHost(L"dump " + Quoted(shortFile));
     EXPECT_EQ(1u, tooShort.exitCode) << tooShort.output;
-    const HostRun convertShort =
-        RunHost(L"convert --in " + Quoted(shortFile) + L" --out " + Quoted(Scratch(L"sx-x.dev")));
+    const DriverHostRun convertShort = RunDriverHost(L"convert --in " + Quoted(shortFile) +
+                                                     L" --out " + Quoted(Scratch(L"sx-x.dev")));
     EXPECT_EQ(1u, convertShort.exitCode) << convertShort.output;
 
     std::vector<char> foreign = defaultDevmode_;
     RecordIn(foreign)->dwSignature = 0x12345678;
     const std::wstring foreignFile = Scratch(L"sx-host-foreign.dev");
     WriteBytes(foreignFile, foreign);
-    const HostRun wrongSignature = RunHost(L"dump " + Quoted(foreignFile));
+    const DriverHostRun wrongSignature = RunDriverHost(L"dump " + Quoted(foreignFile));
     EXPECT_EQ(1u, wrongSignature.exitCode) << wrongSignature.output;
     EXPECT_TRUE(Contains(wrongSignature.output, "signature 0x12345678")) << wrongSignature.output;
 
-    const HostRun noPrinter = RunHost(L"info --printer \"No Such Printer\"");
+    const DriverHostRun noPrinter = RunDriverHost(L"info --printer \"No Such Printer\"");
     EXPECT_EQ(1u, noPrinter.exitCode) << noPrinter.output;
     EXPECT_TRUE(Contains(noPrinter.output, "No Such Printer")) << noPrinter.output;
 
-    EXPECT_EQ(2u, RunHost(L"frobnicate").exitCode);
-    EXPECT_EQ(2u, RunHost(L"default").exitCode);  // --out is required
+    EXPECT_EQ(2u, RunDriverHost(L"frobnicate").exitCode);
+    EXPECT_EQ(2u, RunDriverHost(L"default").exitCode);  // --out is required
 }
 
 TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
     const std::wstring page = Scratch(L"sx-host-page.ps");
-    const HostRun run = RunHost(L"print --out " + Quoted(page));
+    const DriverHostRun run = RunDriverHost(L"print --out " + Quoted(page));
     EXPECT_EQ(0u, run.exitCode) << run.output;
     EXPECT_TRUE(Contains(run.output, "events the plug-in asks for: STARTDOCPOST")) << run.output;
     EXPECT_TRUE(Contains(run.output, "DocumentEvent STARTDOCPOST: S_OK, result not set"))
@@ -251,41 +194,43 @@ TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
         << run.output;
     EXPECT_TRUE(Contains(run.output, "application name: \"drvhost.exe\"")) << run.output;
     EXPECT_FALSE(ReadBytes(page).empty());
-    EXPECT_EQ(2u, RunHost(L"print").exitCode);  // --out is required
+    EXPECT_EQ(2u, RunDriverHost(L"print").exitCode);  // --out is required
 }
 
 }  // namespace
 
 TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
-    const HostRun event = RunHost(L"printer-event");
+    const DriverHostRun event = RunDriverHost(L"printer-event");
     EXPECT_EQ(0u, event.exitCode) << event.output;
     EXPECT_TRUE(Contains(event.output, "PrinterEvent(PRINTER_EVENT_INITIALIZE) -> S_OK")) << event.output;
     EXPECT_TRUE(Contains(event.output, "FeatureKeyword after:\n  VXOptionTray=0")) << event.output;
     EXPECT_TRUE(Contains(event.output, "InstalledMemory=512MB")) << event.output;
     EXPECT_TRUE(Contains(event.output, "flags@224=0x0000002E")) << event.output;
 
-    const HostRun refresh = RunHost(L"config-device");
+    const DriverHostRun refresh = RunDriverHost(L"config-device");
     EXPECT_EQ(0u, refresh.exitCode) << refresh.output;
     EXPECT_TRUE(Contains(refresh.output, "ConfigDeviceOptionExp -> 1")) << refresh.output;
 
-    const HostRun properties = RunHost(L"prnprops --detect --press ok");
+    const DriverHostRun properties = RunDriverHost(L"prnprops --detect --press ok");
     EXPECT_EQ(0u, properties.exitCode) << properties.output;
     EXPECT_TRUE(Contains(properties.output, "items after:\n  VXOptionTray: 0\n")) << properties.output;
     EXPECT_TRUE(Contains(properties.output, "  InstalledMemory: 512MB\n")) << properties.output;
 
-    EXPECT_EQ(2u, RunHost(L"docprops --detect").exitCode);
-    EXPECT_EQ(1u, RunHost(L"config-device --printer \"No Such Printer\"").exitCode);
+    EXPECT_EQ(2u, RunDriverHost(L"docprops --detect").exitCode);
+    EXPECT_EQ(1u, RunDriverHost(L"config-device --printer \"No Such Printer\"").exitCode);
 }
 
 namespace {
 
 TEST_F(HostTest, VariantPagesAndInstalledOptionsBelongToDocprops) {
-    const HostRun elsewhere = RunHost(L"info --variant-pages");
+    const DriverHostRun elsewhere = RunDriverHost(L"info --variant-pages");
     EXPECT_EQ(2u, elsewhere.exitCode) << elsewhere.output;
     EXPECT_TRUE(Contains(elsewhere.output, "--variant-pages is an option of docprops only")) << elsewhere.output;
-    const HostRun installedElsewhere = RunHost(L"show --installed VXSpecialTonerInstalled=White");
+    const DriverHostRun installedElsewhere =
+        RunDriverHost(L"show --installed VXSpecialTonerInstalled=White");
     EXPECT_EQ(2u, installedElsewhere.exitCode) << installedElsewhere.output;
-    const HostRun noOption = RunHost(L"docprops --installed VXSpecialTonerInstalled --press cancel");
+    const DriverHostRun noOption =
+        RunDriverHost(L"docprops --installed VXSpecialTonerInstalled --press cancel");
     EXPECT_EQ(2u, noOption.exitCode) << noOption.output;
     EXPECT_TRUE(Contains(noOption.output, "--installed needs FEATURE=OPTION")) << noOption.output;
 }
