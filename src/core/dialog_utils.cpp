@@ -1,6 +1,7 @@
 #include "core/dialog_utils.h"
 
 #include "core/dib_layout.h"
+#include "core/gdi_holders.h"
 #include "core/localized_resources.h"
 #include "core/numeric_edit_rules.h"
 #include "core/plugin_module.h"
@@ -29,65 +30,6 @@ constexpr WORD kLogPaletteVersion = 0x300;
 // The list view's own procedure while the full-row repaint is in place.
 WNDPROC PreviousListProcedure = nullptr;
 
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC &) = delete;
-    WindowDC &operator=(const WindowDC &) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-class MemoryDC {
-public:
-    explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDC() {
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDC(const MemoryDC &) = delete;
-    MemoryDC &operator=(const MemoryDC &) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-template <typename T>
-class GdiObject {
-public:
-    explicit GdiObject(T object) : object_(object) {}
-    ~GdiObject() {
-        if (object_) DeleteObject(object_);
-    }
-    GdiObject(const GdiObject &) = delete;
-    GdiObject &operator=(const GdiObject &) = delete;
-    T Get() const { return object_; }
-
-private:
-    T object_;
-};
-
-// Selects an object into a DC for one scope.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~Selection() {
-        if (previous_) SelectObject(dc_, previous_);
-    }
-    Selection(const Selection &) = delete;
-    Selection &operator=(const Selection &) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
 bool RangeIsEmpty(UINT first, UINT last) { return first > last; }
 
 POINT ControlCorner(HWND dialog, UINT controlId) {
@@ -102,7 +44,7 @@ POINT ControlCorner(HWND dialog, UINT controlId) {
 }
 
 void DrawMasked(HDC target, POINT at, HBITMAP image, int width, int height) {
-    MemoryDC imageDC(target), maskDC(target), workDC(target);
+    MemoryDc imageDC(target), maskDC(target), workDC(target);
     GdiObject<HBITMAP> mask(CreateBitmap(width, height, 1, 1, nullptr));
     GdiObject<HBITMAP> work(CreateCompatibleBitmap(target, width, height));
     if (!imageDC.Get() || !maskDC.Get() || !workDC.Get() || !mask.Get() || !work.Get()) return;
@@ -252,7 +194,7 @@ BOOL DrawTransparentBitmap(HWND dialog, HMODULE module, UINT controlId, UINT bit
     BITMAP size;
     if (!GetObjectW(image.Get(), sizeof(size), &size)) return TRUE;
     const POINT at = ControlCorner(dialog, controlId);
-    WindowDC dc(dialog);
+    WindowDc dc(dialog);
     if (dc.Get()) DrawMasked(dc.Get(), at, image.Get(), size.bmWidth, size.bmHeight);
     return TRUE;
 }
@@ -264,7 +206,7 @@ void DrawFramedDib(HWND dialog, HMODULE module, UINT bitmapId, UINT controlId) {
     DibView dib;
     if (!ReadDib(data, found ? SizeofResource(module, found) : 0, &dib)) return;
 
-    WindowDC dc(dialog);
+    WindowDc dc(dialog);
     if (!dc.Get()) return;
     GdiObject<HPALETTE> palette(dib.colorCount ? CreateDibPalette(dib) : nullptr);
     HPALETTE previous = nullptr;

@@ -1,5 +1,6 @@
 #include "watermarks/watermark_preview.h"
 
+#include "core/gdi_holders.h"
 #include "watermarks/preview_geometry.h"
 #include "watermarks/watermark_font_list.h"
 
@@ -12,66 +13,6 @@ constexpr int kEscapementPerDegree = 10;
 constexpr WORD kPaletteVersion = 0x300;
 constexpr int kEdgeShadow = 2;
 const COLORREF kWhite = RGB(255, 255, 255);
-
-// A GDI object deleted when it goes out of scope.
-class GdiObject {
-public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {}
-    ~GdiObject() {
-        if (object_) DeleteObject(object_);
-    }
-    GdiObject(const GdiObject &) = delete;
-    GdiObject &operator=(const GdiObject &) = delete;
-    HGDIOBJ Get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-
-private:
-    HGDIOBJ object_;
-};
-
-// An object selected into a device context until the scope ends.
-class Selection {
-public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
-    ~Selection() {
-        if (previous_) SelectObject(dc_, previous_);
-    }
-    Selection(const Selection &) = delete;
-    Selection &operator=(const Selection &) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    WindowDc(const WindowDc &) = delete;
-    WindowDc &operator=(const WindowDc &) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDc() {
-        if (dc_) DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc &) = delete;
-    MemoryDc &operator=(const MemoryDc &) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
 
 void FillBox(HDC dc, int left, int top, int right, int bottom, int sysColor) {
     const RECT box = {left, top, right, bottom};
