@@ -210,13 +210,15 @@ TEST_F(ModelCopy, TextFindingsNameTheLineTheConsequenceAndTheLikelySpelling) {
     EXPECT_TRUE(Contains(run.output, "did you mean \"CryptoDll\"?")) << run.output;
 }
 
-TEST(LintPackage, TheDriverPackageChecksLikeTheSampleModel) {
-    const std::wstring package = ExeDirectory() + L"\\..\\package\\sxc4200";
-    const DriverHostRun run = RunDriverHost(L"lint --json --dir " + Quoted(package));
-    const std::vector<std::string> findings = JsonFindings(run.output);
-    EXPECT_TRUE(Contains(run.output, "\"findings\":")) << run.output;
-    EXPECT_TRUE(findings.empty()) << run.output;
-    EXPECT_EQ(run.exitCode, 0u) << run.output;
+TEST(LintPackage, EveryModelsDriverPackageChecksClean) {
+    for (const WCHAR *model : {L"sxc4200", L"sxc5200"}) {
+        const std::wstring package = ExeDirectory() + L"\\..\\package\\" + model;
+        const DriverHostRun run = RunDriverHost(L"lint --json --dir " + Quoted(package));
+        const std::vector<std::string> findings = JsonFindings(run.output);
+        EXPECT_TRUE(Contains(run.output, "\"findings\":")) << run.output;
+        EXPECT_TRUE(findings.empty()) << run.output;
+        EXPECT_EQ(run.exitCode, 0u) << run.output;
+    }
 }
 
 TEST(LintInstalled, TheSamplePrinterChecksClean) {
