@@ -1,4 +1,5 @@
 #include "document_sheet.h"
+#include "sheet_function.h"
 #include "variant_pages.h"
 
 #include "driver_texts.h"
@@ -141,20 +142,9 @@ HRESULT AddPagesInVariantLayouts(IPrintOemUI2 *plugin, PPROPSHEETUI_INFO info, L
 
 LONG CALLBACK DocumentSheet::SheetFunction(PPROPSHEETUI_INFO info, LPARAM lParam) {
     auto *sheet = reinterpret_cast<DocumentSheet *>(info->lParamInit);
-    switch (info->Reason) {
-    case PROPSHEETUI_REASON_INIT:
-        return sheet->InitSheet(info);
-    case PROPSHEETUI_REASON_GET_INFO_HEADER: {
-        auto *header = reinterpret_cast<PROPSHEETUI_INFO_HEADER *>(lParam);
-        header->pTitle = &sheet->title_[0];
-        header->hInst = GetModuleHandleW(nullptr);
-        info->Result = 1;
-        return 1;
-    }
-    default:
-        info->Result = 1;
-        return 1;
-    }
+    return AnswerSheetReason(
+        sheet->title_.c_str(), [sheet](PPROPSHEETUI_INFO init) { return sheet->InitSheet(init); },
+        info, lParam);
 }
 
 LONG DocumentSheet::InitSheet(PPROPSHEETUI_INFO info) {
