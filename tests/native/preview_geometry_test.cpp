@@ -15,43 +15,28 @@ PaperSize Paper(const std::u16string &form, int16_t orientation = kPortrait) {
     return GetPreviewPaperSize(form.c_str(), orientation);
 }
 
-void ExpectPaper(const std::u16string &form, int32_t width, int32_t height) {
-    const PaperSize size = Paper(form);
-    EXPECT_EQ(size.width, width) << std::string(form.begin(), form.end());
-    EXPECT_EQ(size.height, height) << std::string(form.begin(), form.end());
-}
-
-TEST(PreviewPaper, FirstCharactersChooseTheRow) {
-    ExpectPaper(u"A4", 2100, 2970);
-    ExpectPaper(u"A5", 1480, 2100);
-    ExpectPaper(u"A6", 1050, 1480);
-    ExpectPaper(u"B5 (JIS)", 1820, 2570);
-    ExpectPaper(u"C5 Envelope", 1620, 2290);
-    ExpectPaper(u"Comm10", 1050, 2410);
-    ExpectPaper(u"Comm9", 980, 2250);
-    ExpectPaper(u"DL Envelope", 970, 2200);
-    ExpectPaper(u"Executive", 1840, 2660);
-    ExpectPaper(u"Monarch", 856, 1905);
-    ExpectPaper(u"Letter", 2150, 2790);
-    ExpectPaper(u"Legal13", 2030, 3300);
-    ExpectPaper(u"Legal14", 2030, 3550);
-    ExpectPaper(u"Postcard", 2100, 2970);
-    ExpectPaper(u"\u306F\u304C\u304D", 1000, 1480);
-    ExpectPaper(u"\uFF74\uFF78", 1840, 2660);
-    ExpectPaper(u"\uFF98\uFF70\uFF76\uFF9E\uFF99 13", 2030, 3300);
-    ExpectPaper(u"\u30EC\u30BF\u30FC", 2150, 2790);
-    ExpectPaper(u"\u5F80\u5FA9\u306F\u304C\u304D", 2000, 1480);
-    ExpectPaper(u"\u5C01\u7B52\uFF11", 2349, 1199);
-    ExpectPaper(u"\u5C01\u7B52\uFF12", 2049, 899);
-    ExpectPaper(u"\u5C01\u7B52\uFF13", 2349, 1051);
-    ExpectPaper(u"\u5C01\u7B52\uFF14", 2970, 2159);
-}
-
-TEST(PreviewPaper, UnknownNamesAndUnmatchedSecondTestsGiveA4) {
-    ExpectPaper(u"Tabloid", 2100, 2970);
-    ExpectPaper(u"A3", 2100, 2970);
-    ExpectPaper(u"Legal", 2100, 2970);  // the seventh character is past the end
-    ExpectPaper(u"", 2100, 2970);
+TEST(PreviewPaper, FirstCharactersChooseTheRowAndEverythingElseIsA4) {
+    const struct {
+        std::u16string form;
+        int32_t width, height;
+    } rows[] = {
+        {u"A4", 2100, 2970}, {u"A5", 1480, 2100}, {u"A6", 1050, 1480}, {u"B5 (JIS)", 1820, 2570},
+        {u"C5 Envelope", 1620, 2290}, {u"Comm10", 1050, 2410}, {u"Comm9", 980, 2250},
+        {u"DL Envelope", 970, 2200}, {u"Executive", 1840, 2660}, {u"Monarch", 856, 1905},
+        {u"Letter", 2150, 2790}, {u"Legal13", 2030, 3300}, {u"Legal14", 2030, 3550},
+        {u"Postcard", 2100, 2970}, {u"\u306F\u304C\u304D", 1000, 1480}, {u"\uFF74\uFF78", 1840, 2660},
+        {u"\uFF98\uFF70\uFF76\uFF9E\uFF99 13", 2030, 3300}, {u"\u30EC\u30BF\u30FC", 2150, 2790},
+        {u"\u5F80\u5FA9\u306F\u304C\u304D", 2000, 1480}, {u"\u5C01\u7B52\uFF11", 2349, 1199},
+        {u"\u5C01\u7B52\uFF12", 2049, 899}, {u"\u5C01\u7B52\uFF13", 2349, 1051},
+        {u"\u5C01\u7B52\uFF14", 2970, 2159},
+        // The seventh character of "Legal" is past its end.
+        {u"Tabloid", 2100, 2970}, {u"A3", 2100, 2970}, {u"Legal", 2100, 2970}, {u"", 2100, 2970},
+    };
+    for (const auto &row : rows) {
+        const PaperSize size = Paper(row.form);
+        EXPECT_EQ(size.width, row.width) << std::string(row.form.begin(), row.form.end());
+        EXPECT_EQ(size.height, row.height) << std::string(row.form.begin(), row.form.end());
+    }
     EXPECT_EQ(GetPreviewPaperSize(nullptr, kPortrait).width, 2100);
     // A name filling all 32 characters without a terminator is read no further.
     std::u16string full(40, u'L');
@@ -101,11 +86,6 @@ TEST(PreviewFont, HeightIsTheRoundedSizeAtLeastOne) {
 }
 
 TEST(PreviewSine, TableEntries) {
-    EXPECT_EQ(SineTableEntry(0), 0);
-    EXPECT_EQ(SineTableEntry(1), 175);
-    EXPECT_EQ(SineTableEntry(2), 349);
-    EXPECT_EQ(SineTableEntry(89), 9998);
-    EXPECT_EQ(SineTableEntry(90), 10000);
     for (int a = 0; a <= 90; ++a)
         EXPECT_EQ(SineTableEntry(a), static_cast<int>(std::lround(10000 * std::sin(a * M_PI / 180))));
 }
@@ -131,14 +111,6 @@ TEST(WatermarkLayoutTest, AngleZeroAnchorsAtTheBottomLeftOfTheTextBox) {
     // Centred in the page less two pixels on every side.
     EXPECT_EQ(l.borderBox.x, page.rect.left + 2 + 80 / 2 - 25);
     EXPECT_EQ(l.borderBox.y, page.rect.top + 2 + 115 / 2 - 5);
-}
-
-TEST(WatermarkLayoutTest, AngleNinetyTurnsTheBoxAndAnchorsBottomRight) {
-    const WatermarkLayout l = ComputeWatermarkLayout(A4Page(), Shape(90), 50, 10);
-    EXPECT_EQ(l.textWidth, 10);
-    EXPECT_EQ(l.textHeight, 50);
-    EXPECT_EQ(l.anchor.x, l.textBox.x + 10);
-    EXPECT_EQ(l.anchor.y, l.textBox.y + 50);
 }
 
 TEST(WatermarkLayoutTest, AnchorInEachQuadrant) {
@@ -169,9 +141,12 @@ TEST(WatermarkLayoutTest, AnchorInEachQuadrant) {
     l = ComputeWatermarkLayout(page, Shape(-180), 50, 10);
     EXPECT_EQ(l.sn, 0);
     EXPECT_EQ(l.cs, 10000);
-    l = ComputeWatermarkLayout(page, Shape(180), 50, 10);
-    EXPECT_EQ(l.sn, 0);
-    EXPECT_EQ(l.cs, 10000);
+    // Angles beyond the range are held to it.
+    for (int16_t angle : {180, 300}) {
+        l = ComputeWatermarkLayout(page, Shape(angle), 50, 10);
+        EXPECT_EQ(l.sn, 0);
+        EXPECT_EQ(l.cs, 10000);
+    }
 }
 
 TEST(WatermarkLayoutTest, CircleAtUpperLeftKeepsItsBoxInTheCornerWhileTheTextTurns) {
@@ -250,12 +225,6 @@ TEST(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
     EXPECT_EQ(l.outerWidth, l.frameWidth + 8);
     EXPECT_EQ(l.thickness, 2);
     EXPECT_EQ(ComputeWatermarkLayout(page, Shape(50, 3, kBorderDouble, 222), 50, 10).thickness, 3);
-}
-
-TEST(WatermarkLayoutTest, AnglesBeyondTheRangeAreHeldToIt) {
-    const WatermarkLayout l = ComputeWatermarkLayout(A4Page(), Shape(300), 50, 10);
-    EXPECT_EQ(l.sn, 0);
-    EXPECT_EQ(l.cs, 10000);
 }
 
 TEST(RotatedBox, CornersAtZeroAndNinety) {
