@@ -1,10 +1,12 @@
 // The print position adjustment's values, texts, modes, pictures and the
 // measuring sheet of its test print.
 #include "adjust/adjust_rules.h"
+#include "color/fixed_decimal.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,21 +19,20 @@ OemDevmode DefaultRecord() {
 }
 
 TEST(AdjustRules, TextsStoreTheValueTheNearerBoundOrTheDefault) {
-    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"105"), 10200);
-    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"99.5"), 9950);
-    EXPECT_EQ(AdjustValueFromText(kAdjScale2, u"97"), 9800);
-    EXPECT_EQ(AdjustValueFromText(kAdjScale2, u"100.257"), 10025);
-    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u""), 10000);
-    EXPECT_EQ(AdjustValueFromText(kAdjScale1, u"abc"), 10000);
-    EXPECT_EQ(AdjustValueFromText(kAdjShift1, u"1.x"), 0);
-    EXPECT_EQ(AdjustValueFromText(kAdjShift1, u"-1.5"), -15);
-    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"-3"), -20);
-    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"+1"), 0) << "only a minus sign is allowed";
-    EXPECT_EQ(AdjustValueFromText(kAdjShift2, u"1-"), 0);
-    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"-.25"), -25);
-    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"0.5"), 50);
-    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"99999999999999999999999"), 50);
-    EXPECT_EQ(AdjustValueFromText(kAdjFine, u"-99999999999999999999999"), -50);
+    const struct {
+        AdjustField field;
+        const char16_t *text;
+        int32_t stored;
+    } cases[] = {
+        {kAdjScale1, u"105", 10200}, {kAdjScale1, u"99.5", 9950}, {kAdjScale2, u"97", 9800},
+        {kAdjScale2, u"100.257", 10025}, {kAdjScale1, u"", 10000}, {kAdjScale1, u"abc", 10000},
+        {kAdjShift1, u"1.x", 0}, {kAdjShift1, u"-1.5", -15}, {kAdjShift2, u"-3", -20},
+        {kAdjShift2, u"+1", 0},  // only a minus sign is allowed
+        {kAdjShift2, u"1-", 0}, {kAdjFine, u"-.25", -25}, {kAdjFine, u"0.5", 50},
+        {kAdjFine, u"99999999999999999999999", 50}, {kAdjFine, u"-99999999999999999999999", -50},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AdjustValueFromText(c.field, c.text), c.stored) << c.field << " " << c.stored;
 }
 
 TEST(AdjustRules, ParseFixedPointTellsEmptyFromInvalid) {
@@ -53,13 +54,17 @@ TEST(AdjustRules, ArrowsMoveOneUnitOfTheLastDecimal) {
     EXPECT_EQ(StepAdjustValue(kAdjFine, 50, true), 50);
 }
 
-TEST(AdjustRules, LimitsOfEveryField) {
-    EXPECT_EQ(LimitsOf(kAdjScale1).decimals, 2);
-    EXPECT_EQ(LimitsOf(kAdjScale1).editChars, 6);
-    EXPECT_EQ(LimitsOf(kAdjShift2).decimals, 1);
-    EXPECT_EQ(LimitsOf(kAdjShift2).editChars, 4);
-    EXPECT_EQ(LimitsOf(kAdjFine).lowest, -50);
-    EXPECT_EQ(LimitsOf(kAdjFine).editChars, 5);
+TEST(AdjustRules, EachEditFieldHoldsItsLongestValueExactly) {
+    for (int field = 0; field < kAdjustFieldCount; ++field) {
+        const AdjustLimits &limits = LimitsOf(static_cast<AdjustField>(field));
+        size_t longest = 0;
+        for (int32_t bound : {limits.lowest, limits.highest}) {
+            char16_t text[kFixedDecimalChars];
+            FormatFixedDecimal(text, bound, limits.decimals);
+            longest = std::max(longest, std::u16string(text).size());
+        }
+        EXPECT_EQ(static_cast<size_t>(limits.editChars), longest) << field;
+    }
 }
 
 TEST(AdjustRules, RecordValuesOutsideTheirRangesComeInAtTheBound) {
@@ -95,42 +100,26 @@ TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
     EXPECT_EQ(record.dwSpecialColorInactive, 0xABABABABu);
 }
 
-TEST(AdjustRules, DuplexModeFromTheDriversValue) {
+TEST(AdjustRules, ModesPagesTestPrintsAndBins) {
     EXPECT_EQ(DuplexModeFromSetting("None"), kAdjustSimplex);
     EXPECT_EQ(DuplexModeFromSetting("DuplexNoTumble"), kAdjustLongEdge);
     EXPECT_EQ(DuplexModeFromSetting("DuplexTumble"), kAdjustShortEdge);
     EXPECT_EQ(DuplexModeFromSetting(""), kAdjustLongEdge);
     EXPECT_EQ(DuplexModeFromSetting("none"), kAdjustShortEdge) << "byte order, case-sensitive";
-}
 
-TEST(AdjustRules, PagesOfEachModeAndTab) {
-    EXPECT_EQ(AdjustPageOf(kAdjustSimplex, 0), 0);
-    EXPECT_EQ(AdjustPageOf(kAdjustSimplex, 1), 0);
-    EXPECT_EQ(AdjustPageOf(kAdjustLongEdge, 0), 1);
-    EXPECT_EQ(AdjustPageOf(kAdjustLongEdge, 1), 2);
-    EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, 0), 3);
-    EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, 1), 4);
+    // Per mode: the pages of the front and back tabs, the job's duplex and page count.
+    const int pages[][4] = {{0, 0, 1, 1}, {1, 2, 2, 2}, {3, 4, 3, 2}};
+    for (uint32_t mode = kAdjustSimplex; mode <= kAdjustShortEdge; ++mode) {
+        EXPECT_EQ(AdjustPageOf(mode, 0), pages[mode][0]) << mode;
+        EXPECT_EQ(AdjustPageOf(mode, 1), pages[mode][1]) << mode;
+        EXPECT_EQ(TestPrintDuplex(mode), pages[mode][2]) << mode;
+        EXPECT_EQ(TestPrintPages(mode), pages[mode][3]) << mode;
+    }
     EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, -1), 3);
-}
 
-TEST(AdjustRules, TestPrintJobOfEachMode) {
-    EXPECT_EQ(TestPrintDuplex(kAdjustSimplex), 1);
-    EXPECT_EQ(TestPrintDuplex(kAdjustLongEdge), 2);
-    EXPECT_EQ(TestPrintDuplex(kAdjustShortEdge), 3);
-    EXPECT_EQ(TestPrintPages(kAdjustSimplex), 1);
-    EXPECT_EQ(TestPrintPages(kAdjustLongEdge), 2);
-    EXPECT_EQ(TestPrintPages(kAdjustShortEdge), 2);
-}
-
-TEST(AdjustRules, BinIndexOfTheInputSlot) {
-    EXPECT_EQ(BinIndexForInputSlot("*UseFormTrayTable"), 0u);
-    EXPECT_EQ(BinIndexForInputSlot("Front"), 1u);
-    EXPECT_EQ(BinIndexForInputSlot("Upper"), 2u);
-    EXPECT_EQ(BinIndexForInputSlot("Lower"), 3u);
-    EXPECT_EQ(BinIndexForInputSlot("Tray3"), 4u);
-    EXPECT_EQ(BinIndexForInputSlot("Tray4"), 5u);
+    const char *slots[] = {"*UseFormTrayTable", "Front", "Upper", "Lower", "Tray3", "Tray4", "Tray5"};
+    for (uint32_t bin = 0; bin < 7; ++bin) EXPECT_EQ(BinIndexForInputSlot(slots[bin]), bin) << slots[bin];
     EXPECT_EQ(BinIndexForInputSlot("Auto"), 5u);
-    EXPECT_EQ(BinIndexForInputSlot("Tray5"), 6u);
     EXPECT_EQ(BinIndexForInputSlot(""), 5u);
 }
 
