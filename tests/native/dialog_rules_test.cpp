@@ -15,24 +15,25 @@ NumericKey Judge(const std::u16string &text, size_t caret, bool isSigned = false
     return JudgeNumericKey(text.data(), text.size(), caret, isSigned);
 }
 
-TEST(NumericKey, DigitsAndZeros) {
-    EXPECT_EQ(NumericKey::Accept, Judge(u"7", 1));
-    EXPECT_EQ(NumericKey::Accept, Judge(u"0", 1));    // a lone zero passes
-    EXPECT_EQ(NumericKey::Reject, Judge(u"05", 1));   // zero typed before "5"
-    EXPECT_EQ(NumericKey::Accept, Judge(u"50", 2));
-    EXPECT_EQ(NumericKey::Accept, Judge(u"105", 2));
-    EXPECT_EQ(NumericKey::Reject, Judge(u"1a", 2));
-    EXPECT_EQ(NumericKey::Reject, Judge(u" 1", 1));
-    EXPECT_EQ(NumericKey::NothingTyped, Judge(u"12", 0));
-    EXPECT_EQ(NumericKey::NothingTyped, Judge(u"12", 3));
-}
-
-TEST(NumericKey, SignsOnlyFirstAndOnlyInSignedFields) {
-    EXPECT_EQ(NumericKey::Accept, Judge(u"-", 1, true));
-    EXPECT_EQ(NumericKey::Accept, Judge(u"+5", 1, true));
-    EXPECT_EQ(NumericKey::Reject, Judge(u"5-", 2, true));
-    EXPECT_EQ(NumericKey::Reject, Judge(u"--5", 1, true));
-    EXPECT_EQ(NumericKey::Reject, Judge(u"-", 1, false));
+TEST(NumericKey, DigitsZerosAndSigns) {
+    const struct {
+        std::u16string text;
+        size_t caret;
+        bool isSigned;
+        NumericKey key;
+    } cases[] = {
+        {u"7", 1, false, NumericKey::Accept}, {u"0", 1, false, NumericKey::Accept},  // a lone zero passes
+        {u"05", 1, false, NumericKey::Reject},  // zero typed before "5"
+        {u"50", 2, false, NumericKey::Accept}, {u"105", 2, false, NumericKey::Accept},
+        {u"1a", 2, false, NumericKey::Reject}, {u" 1", 1, false, NumericKey::Reject},
+        {u"12", 0, false, NumericKey::NothingTyped}, {u"12", 3, false, NumericKey::NothingTyped},
+        // Signs only first and only in signed fields.
+        {u"-", 1, true, NumericKey::Accept}, {u"+5", 1, true, NumericKey::Accept},
+        {u"5-", 2, true, NumericKey::Reject}, {u"--5", 1, true, NumericKey::Reject},
+        {u"-", 1, false, NumericKey::Reject},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(Judge(c.text, c.caret, c.isSigned), c.key) << std::string(c.text.begin(), c.text.end());
 }
 
 TEST(NumericKey, ValueAndClamp) {

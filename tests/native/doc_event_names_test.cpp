@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -99,22 +100,18 @@ TEST(DocEventNames, PrinterThatIsNotSharedGivesAnEmptyShareName) {
     EXPECT_EQ(PipeName(facts), u"\\\\print01\\pipe\\\\0000001a\\AppInfo");
 }
 
-TEST(DocEventNames, ClientRenderingFromVersionSixUnlessTheSpoolerDespoolsEmf) {
+TEST(DocEventNames, ClientRenderingAndRawDataType) {
+    // From version six on, unless the spooler despools EMF; a value not read does not count.
     EXPECT_FALSE(ClientRenderingFlag(false, false, 0));
     EXPECT_FALSE(ClientRenderingFlag(false, true, 0));
     EXPECT_TRUE(ClientRenderingFlag(true, false, 0));
-    EXPECT_TRUE(ClientRenderingFlag(true, false, 1));  // a value not read does not count
+    EXPECT_TRUE(ClientRenderingFlag(true, false, 1));
     EXPECT_TRUE(ClientRenderingFlag(true, true, 0));
     EXPECT_FALSE(ClientRenderingFlag(true, true, 1));
     EXPECT_FALSE(ClientRenderingFlag(true, true, 0x80000000u));
-}
 
-TEST(DocEventNames, DataTypeRawIsMatchedExactly) {
     EXPECT_TRUE(IsRawDataType(u"RAW"));
-    EXPECT_FALSE(IsRawDataType(u"RAW [FF appended]"));
-    EXPECT_FALSE(IsRawDataType(u"NT EMF 1.008"));
-    EXPECT_FALSE(IsRawDataType(u"RA"));
-    EXPECT_FALSE(IsRawDataType(u""));
+    for (const char16_t *type : {u"RAW [FF appended]", u"NT EMF 1.008", u"RA", u""}) EXPECT_FALSE(IsRawDataType(type));
     EXPECT_FALSE(IsRawDataType(nullptr));
 }
 

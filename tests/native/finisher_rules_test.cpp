@@ -68,14 +68,12 @@ TEST(SheetClass, KeywordsMatchOnlyInFullWithTheirTerminator) {
 }
 
 TEST(PunchUnit, TypesOneToFourAndNothingElse) {
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type1").bytes, kAnswerBytes), 1u);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type2").bytes, kAnswerBytes), 2u);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type3").bytes, kAnswerBytes), 3u);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type4").bytes, kAnswerBytes), 4u);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type5").bytes, kAnswerBytes), kNoPunchUnit);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("None").bytes, kAnswerBytes), kNoPunchUnit);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("type1").bytes, kAnswerBytes), kNoPunchUnit);
-    EXPECT_EQ(PunchUnitFromSetting(Answer("Type1 ").bytes, kAnswerBytes), kNoPunchUnit);
+    for (uint32_t unit = 1; unit <= 4; ++unit) {
+        const Answer type(("Type" + std::to_string(unit)).c_str());
+        EXPECT_EQ(PunchUnitFromSetting(type.bytes, kAnswerBytes), unit);
+    }
+    for (const char *other : {"Type5", "None", "type1", "Type1 "})
+        EXPECT_EQ(PunchUnitFromSetting(Answer(other).bytes, kAnswerBytes), kNoPunchUnit) << other;
 }
 
 // The punching table written row by row.

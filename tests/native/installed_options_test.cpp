@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -181,14 +182,10 @@ TEST(OptionsFiles, ReadTheNetworkAndUsbColumns) {
 }
 
 TEST(OptionsFiles, IntegersReadAsTheProfileFunctionsReadThem) {
-    EXPECT_EQ(ParseProfileInteger("256"), 256);
-    EXPECT_EQ(ParseProfileInteger(" \t+64MB"), 64);
-    EXPECT_EQ(ParseProfileInteger("-7"), -7);
-    EXPECT_EQ(ParseProfileInteger("abc"), 0);
-    EXPECT_EQ(ParseProfileInteger("--1"), 0);
-    EXPECT_EQ(ParseProfileInteger(""), 0);
-    EXPECT_EQ(ParseProfileInteger("99999999999999999999"), INT32_MAX);
-    EXPECT_EQ(ParseProfileInteger("-99999999999999999999"), INT32_MIN);
+    const std::pair<const char *, int32_t> cases[] = {
+        {"256", 256}, {" \t+64MB", 64}, {"-7", -7}, {"abc", 0}, {"--1", 0}, {"", 0},
+        {"99999999999999999999", INT32_MAX}, {"-99999999999999999999", INT32_MIN}};
+    for (const auto &c : cases) EXPECT_EQ(ParseProfileInteger(c.first), c.second) << c.first;
 }
 
 TEST(DetectedSelections, FollowTheItemsOptionOrder) {

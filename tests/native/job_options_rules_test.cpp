@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -45,9 +46,8 @@ TEST(DigitFilter, ScaleClampsAtItsCeilingAndLongInputSaturates) {
 TEST(DriverFlag, ComparesWholeWordsWithTheirTerminator) {
     EXPECT_EQ(ReadDriverFlag("True", 5), DriverFlag::True);
     EXPECT_EQ(ReadDriverFlag("False", 6), DriverFlag::False);
-    EXPECT_EQ(ReadDriverFlag("TrueX", 6), DriverFlag::Unknown);
-    EXPECT_EQ(ReadDriverFlag("true", 5), DriverFlag::Unknown);
-    EXPECT_EQ(ReadDriverFlag("True", 4), DriverFlag::Unknown);
+    for (const auto &other : {std::pair<const char *, size_t>{"TrueX", 6}, {"true", 5}, {"True", 4}})
+        EXPECT_EQ(ReadDriverFlag(other.first, other.second), DriverFlag::Unknown) << other.first;
     EXPECT_TRUE(HddPresent(DriverFlag::Unknown, true));
     EXPECT_FALSE(HddPresent(DriverFlag::False, true));
     EXPECT_TRUE(HddPresent(DriverFlag::True, false));

@@ -123,15 +123,10 @@ TEST(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
 }
 
 TEST(OemDevmodeCompression, IndexesTheTableWithBitsEightToEleven) {
-    EXPECT_EQ(CompressionFromCapability(0), 0);
-    EXPECT_EQ(CompressionFromCapability(0x0100), 1);
-    EXPECT_EQ(CompressionFromCapability(0x0300), 1);
-    EXPECT_EQ(CompressionFromCapability(0x0400), 2);
-    EXPECT_EQ(CompressionFromCapability(0x0500), 2);
-    EXPECT_EQ(CompressionFromCapability(0x0700), 3);
-    EXPECT_EQ(CompressionFromCapability(0x0900), 3);
-    EXPECT_EQ(CompressionFromCapability(0x00FF), 0);
-    EXPECT_EQ(CompressionFromCapability(0x1500), 2);
+    const std::pair<uint32_t, uint16_t> cases[] = {{0, 0},      {0x0100, 1}, {0x0300, 1}, {0x0400, 2},
+                                                   {0x0500, 2}, {0x0700, 3}, {0x0900, 3}, {0x00FF, 0},
+                                                   {0x1500, 2}};
+    for (const auto &c : cases) EXPECT_EQ(CompressionFromCapability(c.first), c.second) << c.first;
     for (uint32_t index = 10; index < 16; ++index)
         EXPECT_EQ(CompressionFromCapability(index << 8), 0) << index;
 }

@@ -18,20 +18,12 @@ bool Extended(const char16_t *value) {
 }
 
 TEST(PageLayoutRules, OnlyTheExtendedValueChoosesTheExtendedLayoutsForBothPages) {
-    EXPECT_TRUE(Extended(u"Extended"));
-    EXPECT_TRUE(Extended(u"extended"));
-    EXPECT_TRUE(Extended(u"EXTENDED"));
-    EXPECT_TRUE(Extended(u"  Extended\t"));
-
-    EXPECT_FALSE(Extended(nullptr));
-    EXPECT_FALSE(Extended(u""));
-    EXPECT_FALSE(Extended(u"Standard"));
-    EXPECT_FALSE(Extended(u"Extend"));
-    EXPECT_FALSE(Extended(u"Extendedd"));
-    EXPECT_FALSE(Extended(u"Extended 2"));
-    EXPECT_FALSE(Extended(u"1"));
+    for (const char16_t *value : {u"Extended", u"extended", u"EXTENDED", u"  Extended\t"})
+        EXPECT_TRUE(Extended(value));
     // A non-ASCII letter that folds to 'e' elsewhere is not taken as one.
-    EXPECT_FALSE(Extended(u"\u00c9xtended"));
+    for (const char16_t *value : {static_cast<const char16_t *>(nullptr), u"", u"Standard", u"Extend",
+                                  u"Extendedd", u"Extended 2", u"1", u"\u00c9xtended"})
+        EXPECT_FALSE(Extended(value));
 }
 
 }  // namespace

@@ -4,29 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
-TEST(PpdMedia, KnownPaperKeywordsHaveTheirPlatformNumbers) {
-    EXPECT_EQ(PaperSizeOf("Letter", 5), 1);
-    EXPECT_EQ(PaperSizeOf("A4", 0), 9);
-    EXPECT_EQ(PaperSizeOf("A3", 1), 8);
-    EXPECT_EQ(PaperSizeOf("B4", 3), 12);
-    EXPECT_EQ(PaperSizeOf("Env10", 13), 20);
-    EXPECT_EQ(PaperSizeOf("FanFoldGermanLegal", 9), 41);
-    EXPECT_EQ(PaperSizeOf("DoublePostcard", 12), 69);
-    EXPECT_EQ(PaperSizeOf("A6", 0), 70);
-    // Unknown sizes count from the first user number by their position.
-    EXPECT_EQ(PaperSizeOf("VXLegal", 10), kFirstUserPaper + 10);
-    EXPECT_EQ(PaperSizeOf("letter", 0), kFirstUserPaper);
-    EXPECT_EQ(PaperSizeOf("Custom", 1000000), 0x7FFF);
-}
-
-TEST(PpdMedia, DuplexKeywords) {
-    EXPECT_EQ(DuplexModeOf("None"), 1);
-    EXPECT_EQ(DuplexModeOf("DuplexNoTumble"), 2);
-    EXPECT_EQ(DuplexModeOf("DuplexTumble"), 3);
-    EXPECT_EQ(DuplexModeOf("SimplexTumble"), 1);
+TEST(PpdMedia, PaperKeywordsAndDuplexModesHaveTheirPlatformNumbers) {
+    const struct {
+        const char *keyword;
+        size_t position;
+        int16_t paper;
+    } papers[] = {
+        {"Letter", 5, 1}, {"A4", 0, 9}, {"A3", 1, 8}, {"B4", 3, 12}, {"Env10", 13, 20},
+        {"FanFoldGermanLegal", 9, 41}, {"DoublePostcard", 12, 69}, {"A6", 0, 70},
+        // Unknown sizes count from the first user number by their position.
+        {"VXLegal", 10, kFirstUserPaper + 10}, {"letter", 0, kFirstUserPaper}, {"Custom", 1000000, 0x7FFF},
+    };
+    for (const auto &p : papers) EXPECT_EQ(PaperSizeOf(p.keyword, p.position), p.paper) << p.keyword;
+    const std::pair<const char *, int16_t> duplex[] = {
+        {"None", 1}, {"DuplexNoTumble", 2}, {"DuplexTumble", 3}, {"SimplexTumble", 1}};
+    for (const auto &d : duplex) EXPECT_EQ(DuplexModeOf(d.first), d.second) << d.first;
 }
 
 TEST(PpdMedia, Resolutions) {

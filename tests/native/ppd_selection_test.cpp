@@ -61,12 +61,8 @@ TEST_F(PpdSelectionTest, ConflictsFollowBothSidesOfAConstraint) {
 }
 
 TEST_F(PpdSelectionTest, OffOptions) {
-    EXPECT_TRUE(IsOffOption("None"));
-    EXPECT_TRUE(IsOffOption("False"));
-    EXPECT_TRUE(IsOffOption("Off"));
-    EXPECT_FALSE(IsOffOption("off"));
-    EXPECT_FALSE(IsOffOption("True"));
-    EXPECT_FALSE(IsOffOption(""));
+    for (const char *off : {"None", "False", "Off"}) EXPECT_TRUE(IsOffOption(off)) << off;
+    for (const char *on : {"off", "True", ""}) EXPECT_FALSE(IsOffOption(on)) << on;
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(PpdText, HexSubstringsBecomeBytesAndMalformedOnesStay) {
@@ -16,15 +18,12 @@ TEST(PpdText, HexSubstringsBecomeBytesAndMalformedOnesStay) {
 }
 
 TEST(PpdText, Utf8IsCheckedStrictly) {
-    EXPECT_TRUE(IsValidUtf8(""));
-    EXPECT_TRUE(IsValidUtf8("plain"));
-    EXPECT_TRUE(IsValidUtf8("\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"));
-    EXPECT_FALSE(IsValidUtf8("\xE9t\xE9"));          // Latin-1
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));           // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));       // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));   // above U+10FFFF
-    EXPECT_FALSE(IsValidUtf8("\xE4\xB8"));           // cut short
-    EXPECT_FALSE(IsValidUtf8("\x80"));
+    for (const char *valid : {"", "plain", "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"})
+        EXPECT_TRUE(IsValidUtf8(valid)) << valid;
+    // Latin-1, overlong, a surrogate, above U+10FFFF, cut short, a lone continuation.
+    for (const char *invalid :
+         {"\xE9t\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8", "\x80"})
+        EXPECT_FALSE(IsValidUtf8(invalid)) << invalid;
 }
 
 TEST(PpdText, DecodesUtf8WhateverTheDeclarationAndElseTheEightBitTable) {
@@ -37,17 +36,15 @@ TEST(PpdText, DecodesUtf8WhateverTheDeclarationAndElseTheEightBitTable) {
 }
 
 TEST(PpdText, EncodingNamesAndTheCodePagesLeftToThePlatform) {
-    EXPECT_EQ(EncodingOf("ISOLatin1"), PpdEncoding::Latin1);
-    EXPECT_EQ(EncodingOf("WindowsANSI"), PpdEncoding::WindowsAnsi);
-    EXPECT_EQ(EncodingOf("UTF-8"), PpdEncoding::Utf8);
-    EXPECT_EQ(EncodingOf("JIS83-RKSJ"), PpdEncoding::ShiftJis);
-    EXPECT_EQ(EncodingOf("Something"), PpdEncoding::Latin1);
-    EXPECT_EQ(CodePageOf(PpdEncoding::ShiftJis), 932u);
-    EXPECT_EQ(CodePageOf(PpdEncoding::Gbk), 936u);
-    EXPECT_EQ(CodePageOf(PpdEncoding::Korean), 949u);
-    EXPECT_EQ(CodePageOf(PpdEncoding::Big5), 950u);
-    EXPECT_EQ(CodePageOf(PpdEncoding::Latin1), 0u);
-    EXPECT_EQ(CodePageOf(PpdEncoding::Utf8), 0u);
+    const std::pair<const char *, PpdEncoding> names[] = {
+        {"ISOLatin1", PpdEncoding::Latin1}, {"WindowsANSI", PpdEncoding::WindowsAnsi},
+        {"UTF-8", PpdEncoding::Utf8}, {"JIS83-RKSJ", PpdEncoding::ShiftJis},
+        {"Something", PpdEncoding::Latin1}};
+    for (const auto &name : names) EXPECT_EQ(EncodingOf(name.first), name.second) << name.first;
+    const std::pair<PpdEncoding, uint32_t> pages[] = {
+        {PpdEncoding::ShiftJis, 932}, {PpdEncoding::Gbk, 936}, {PpdEncoding::Korean, 949},
+        {PpdEncoding::Big5, 950}, {PpdEncoding::Latin1, 0}, {PpdEncoding::Utf8, 0}};
+    for (const auto &page : pages) EXPECT_EQ(CodePageOf(page.first), page.second);
 }
 
 }  // namespace

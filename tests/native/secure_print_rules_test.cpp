@@ -3,18 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 TEST(JobLimit, NeedsEveryConditionAtOnce) {
     EXPECT_TRUE(JobLimitMode(DriverFlag::True, true, true, 1));
-    EXPECT_FALSE(JobLimitMode(DriverFlag::False, true, true, 1));
-    EXPECT_FALSE(JobLimitMode(DriverFlag::Unknown, true, true, 1));
+    for (DriverFlag flag : {DriverFlag::False, DriverFlag::Unknown})
+        EXPECT_FALSE(JobLimitMode(flag, true, true, 1));
     EXPECT_FALSE(JobLimitMode(DriverFlag::True, false, true, 1));
     EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, false, 1));
-    EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, 0));
-    EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, 2));
+    for (uint32_t limitation : {0u, 2u}) EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, limitation));
 }
 
 struct StartUp {
@@ -87,12 +87,17 @@ TEST(JobPin, NeededWithoutNameChoiceOrWithoutPin) {
 }
 
 TEST(JobPin, OkChecksFourDigitsThenTheName) {
-    EXPECT_EQ(CheckJobPin(6, 3, false), PinCheck::NeedFourDigits);
-    EXPECT_EQ(CheckJobPin(6, 0, true), PinCheck::NeedFourDigits);
-    EXPECT_EQ(CheckJobPin(0, 5, false), PinCheck::NeedFourDigits);
-    EXPECT_EQ(CheckJobPin(0, 4, false), PinCheck::NeedJobName);
-    EXPECT_EQ(CheckJobPin(0, 4, true), PinCheck::Accept);
-    EXPECT_EQ(CheckJobPin(16, 4, false), PinCheck::Accept);
+    const struct {
+        size_t nameLength, pinLength;
+        bool askJobName;
+        PinCheck check;
+    } cases[] = {
+        {6, 3, false, PinCheck::NeedFourDigits}, {6, 0, true, PinCheck::NeedFourDigits},
+        {0, 5, false, PinCheck::NeedFourDigits}, {0, 4, false, PinCheck::NeedJobName},
+        {0, 4, true, PinCheck::Accept},          {16, 4, false, PinCheck::Accept},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CheckJobPin(c.nameLength, c.pinLength, c.askJobName), c.check) << c.nameLength << c.pinLength;
 }
 
 struct Filtered {

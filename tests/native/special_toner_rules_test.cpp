@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -26,13 +27,13 @@ Parsed Parse(const char16_t *text, int decimals = 2) {
 }
 
 TEST(FixedDecimal, ParsesWholeAndFractionDigits) {
-    EXPECT_EQ(Parse(u"12.5").value, 1250u);
-    EXPECT_EQ(Parse(u"12").value, 1200u);
-    EXPECT_EQ(Parse(u"12.345").value, 1234u);
-    EXPECT_EQ(Parse(u".5").value, 50u);
-    EXPECT_EQ(Parse(u"").value, 0u);
+    const std::pair<const char16_t *, uint32_t> texts[] = {
+        {u"12.5", 1250}, {u"12", 1200}, {u"12.345", 1234}, {u".5", 50}, {u"", 0}};
+    for (const auto &t : texts) {
+        EXPECT_EQ(Parse(t.first).value, t.second);
+        EXPECT_EQ(Parse(t.first).error, 0);
+    }
     EXPECT_EQ(Parse(u"100", 0).value, 100u);
-    EXPECT_EQ(Parse(u"12.5").error, 0);
 }
 
 TEST(FixedDecimal, RefusesLettersSignsAndSecondPoints) {
@@ -50,23 +51,17 @@ TEST(FixedDecimal, HugeNumbersStayAtTheLargestValue) {
 }
 
 TEST(FixedDecimal, FormatsWithAPointBeforeTheDecimals) {
-    EXPECT_EQ(Format(10000, 2), u"100.00");
-    EXPECT_EQ(Format(9950, 2), u"99.50");
-    EXPECT_EQ(Format(5, 2), u"0.05");
-    EXPECT_EQ(Format(100, 0), u"100");
-    EXPECT_EQ(Format(-250, 1), u"-25.0");
-    EXPECT_EQ(Format(-5, 1), u"-0.5");
-    EXPECT_EQ(Format(-50, 2), u"-0.50");
-    EXPECT_EQ(Format(0, 0), u"0");
-    EXPECT_EQ(Format(0, 1), u"0.0");
-    EXPECT_EQ(Format(99999, 0), u"99999");
-}
-
-TEST(FixedDecimal, ValuesBeyondFivePlacesKeepTheirLastFourDigits) {
-    EXPECT_EQ(Format(100000, 0), u"0");
-    EXPECT_EQ(Format(123456, 2), u"34.56");
-    EXPECT_EQ(Format(-123456, 0), u"-3456");
-    EXPECT_EQ(Format(INT32_MIN, 2), u"-36.48");
+    const struct {
+        int32_t value;
+        int decimals;
+        std::u16string text;
+    } cases[] = {
+        {10000, 2, u"100.00"}, {9950, 2, u"99.50"}, {5, 2, u"0.05"}, {100, 0, u"100"}, {-250, 1, u"-25.0"},
+        {-5, 1, u"-0.5"}, {-50, 2, u"-0.50"}, {0, 0, u"0"}, {0, 1, u"0.0"}, {99999, 0, u"99999"},
+        // Beyond five places only the last four digits are kept.
+        {100000, 0, u"0"}, {123456, 2, u"34.56"}, {-123456, 0, u"-3456"}, {INT32_MIN, 2, u"-36.48"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(Format(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(FixedDecimal, FormattedTextsParseBack) {
@@ -157,10 +152,8 @@ TEST(SpecialToner, ClearTonerSwitchesOnlyItsOutputMode) {
 TEST(SpecialToner, OnePassDriversByExactName) {
     EXPECT_TRUE(OnePassSeriesDriver(u"TVX K700(PS)"));
     EXPECT_TRUE(OnePassSeriesDriver(u"KE700(PS)"));
-    EXPECT_FALSE(OnePassSeriesDriver(u"KE700(PS) "));
-    EXPECT_FALSE(OnePassSeriesDriver(u"ke700(ps)"));
-    EXPECT_FALSE(OnePassSeriesDriver(u"SX Color 4200 PS"));
-    EXPECT_FALSE(OnePassSeriesDriver(u""));
+    for (const char16_t *name : {u"KE700(PS) ", u"ke700(ps)", u"SX Color 4200 PS", u""})
+        EXPECT_FALSE(OnePassSeriesDriver(name));
 }
 
 }  // namespace

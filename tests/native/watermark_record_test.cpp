@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -128,10 +129,9 @@ TEST(WatermarkValue, OverlongTextAndFontNameAreCutToTheirFields) {
 }
 
 TEST(WatermarkKeys, NumberedFromOneAfterThePrefix) {
-    EXPECT_EQ(WatermarkKeyName(1), u"WTMK001");
-    EXPECT_EQ(WatermarkKeyName(9), u"WTMK009");
-    EXPECT_EQ(WatermarkKeyName(10), u"WTMK0010");
-    EXPECT_EQ(WatermarkKeyName(16), u"WTMK0016");
+    for (const auto &key : {std::pair<int, std::u16string>{1, u"WTMK001"}, {9, u"WTMK009"}, {10, u"WTMK0010"},
+                            {16, u"WTMK0016"}})
+        EXPECT_EQ(WatermarkKeyName(key.first), key.second);
     EXPECT_EQ(CustomColorKeyName(0), u"Color0");
     EXPECT_EQ(CustomColorKeyName(15), u"Color15");
 }
@@ -256,10 +256,8 @@ TEST(FontEntries, MissingEntryAndOverlongFieldsAreCut) {
 }
 
 TEST(FontSizes, LinesOfTheSizeList) {
-    EXPECT_EQ(FontSizeLine(8), 0);
-    EXPECT_EQ(FontSizeLine(14), 5);
-    EXPECT_EQ(FontSizeLine(72), 15);
-    EXPECT_EQ(FontSizeLine(13), -1);
+    for (const auto &size : {std::pair<uint32_t, int>{8, 0}, {14, 5}, {72, 15}, {13, -1}})
+        EXPECT_EQ(FontSizeLine(size.first), size.second) << size.first;
     EXPECT_EQ(FontSizeOfLine(13), 36u);
     EXPECT_EQ(FontSizeOfLine(16), 0u);
 }
