@@ -32,23 +32,6 @@ TEST(CryptoBlock, FilledFromTheRecordWithoutPassword) {
     for (char c : block.szPassword) EXPECT_EQ(c, 0);
 }
 
-TEST(CryptoBlock, PasswordLengthNeverPassesItsField) {
-    CryptoSettingBlock block = {};
-    std::memcpy(block.szPassword, "secret", 6);
-    EXPECT_EQ(CryptoPasswordLength(block), 6u);
-    std::memset(block.szPassword, 'x', sizeof(block.szPassword));
-    EXPECT_EQ(CryptoPasswordLength(block), sizeof(block.szPassword));
-}
-
-TEST(CryptoBlock, DecryptedPasswordEndsInsideTheBytesGiven) {
-    CryptoSettingBlock block = {};
-    std::memset(block.szPassword, 'y', sizeof(block.szPassword));
-    block.dwValue6 = 6;
-    TerminateDecryptedPassword(&block);
-    EXPECT_EQ(CryptoPasswordLength(block), kDecryptCapacity - 1);
-    EXPECT_EQ(block.dwValue6, 6u);
-}
-
 TEST(CryptoBlock, StoredAllOrNothing) {
     OemDevmode record = RecordWithSettings();
     const OemDevmode before = record;
@@ -79,14 +62,6 @@ TEST(CryptoBlock, StoredAllOrNothing) {
 
     ASSERT_TRUE(StoreCryptoSettings(block, cipher.data(), kEncryptCapacity, &record));
     EXPECT_EQ(record.cbEncryptedPassword, kEncryptCapacity);
-}
-
-TEST(CryptoBlock, StoredCipherMustFitItsField) {
-    OemDevmode record = RecordWithSettings();
-    record.cbEncryptedPassword = sizeof(record.abEncryptedPassword);
-    EXPECT_TRUE(StoredCipherFits(record));
-    record.cbEncryptedPassword = sizeof(record.abEncryptedPassword) + 1;
-    EXPECT_FALSE(StoredCipherFits(record));
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST(DocEventNames, ClientRenderingAndRawDataType) {
     EXPECT_FALSE(ClientRenderingFlag(true, true, 0x80000000u));
 
     EXPECT_TRUE(IsRawDataType(u"RAW"));
-    for (const char16_t *type : {u"RAW [FF appended]", u"NT EMF 1.008", u"RA", u""}) EXPECT_FALSE(IsRawDataType(type));
+    for (const char16_t *type : {u"RAW [FF appended]", u"NT EMF 1.008", u"RA", u""})
+        EXPECT_FALSE(IsRawDataType(type));
     EXPECT_FALSE(IsRawDataType(nullptr));
 }
 
