@@ -151,26 +151,6 @@ TEST(DocEventNames, LongReservedPrinterNameGivesCompleteObjectNames) {
     EXPECT_EQ(pipe[0], 0);
 }
 
-TEST(DocEventNames, BaseNameExaminesAtMost1024Characters) {
-    const std::u16string name = std::u16string(1023, u'n') + u"|tail";
-    const PrinterJobFacts facts = LocalPrinter(name.c_str(), 1);
-    char16_t base[kObjectBaseNameChars + 4];
-    std::memset(base, 0x55, sizeof(base));
-    BuildObjectBaseName(facts, base);
-    EXPECT_EQ(std::u16string(base), std::u16string(1023, u'n') + u"0");
-    EXPECT_EQ(base[kObjectBaseNameChars], 0x5555);  // nothing written past the base name
-    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex).size(), kObjectNameChars - 1);
-}
-
-TEST(DocEventNames, ObjectNameThatDoesNotFitIsNotFormed) {
-    char16_t name[20];
-    EXPECT_TRUE(FormatObjectName(u"Abc", 0x1A, NamedObjectKind::Mapping, name, 19));
-    EXPECT_EQ(std::u16string(name), u"Local\\Abc0000001aA");
-    EXPECT_FALSE(FormatObjectName(u"Abc", 0x1A, NamedObjectKind::Mapping, name, 18));
-    EXPECT_EQ(name[0], 0);
-    EXPECT_FALSE(FormatObjectName(u"Abc", 0x1A, NamedObjectKind::Mapping, name, 0));
-}
-
 TEST(DocEventNames, PipeNameAtThePlatformLimitFitsAndOneMoreDoesNot) {
     // "\\.\pipe\" (9) + name + "\" + 8 digits + "\AppInfo" (8) = 256.
     std::u16string printer(256 - 9 - 1 - 8 - 8, u'q');
@@ -196,19 +176,6 @@ TEST(DocEventNames, ApplicationNameComesFromTheFirstHalfUnlessItIsEmpty) {
     std::memset(answer, 0, sizeof(answer));
     SelectApplicationNameHalf(answer, &length);
     EXPECT_EQ(length, 0u);
-}
-
-TEST(DocEventNames, HalfWithoutTerminatorEndsAtItsSixtiethByte) {
-    char answer[kAppNameAnswerBytes];
-    std::memset(answer, 'A', kAppNameHalfBytes);
-    std::memset(answer + kAppNameHalfBytes, 'B', kAppNameHalfBytes);
-    size_t length = 0;
-    EXPECT_EQ(SelectApplicationNameHalf(answer, &length), answer);
-    EXPECT_EQ(length, kAppNameHalfBytes);
-    answer[0] = 0;
-    EXPECT_EQ(SelectApplicationNameHalf(answer, &length), answer + kAppNameHalfBytes);
-    EXPECT_EQ(length, kAppNameHalfBytes);
-    EXPECT_EQ(kAppNameMappingBytes, 122u);
 }
 
 TEST(DocEventNames, ObjectSecurityNamesEachTrusteeWithItsRights) {
