@@ -90,16 +90,6 @@ TEST(ReplaceFeatureValue, NeverGrowsPastTheBufferAndKeepsTheLaterSteps) {
     // A shrinking step still runs, and then the growing one fits.
     EXPECT_EQ(list.Replace("VXFinisher", "Tru"), kFeatureKeywordBytes - 2);
     EXPECT_EQ(list.Replace("VXHDD", "False"), kFeatureKeywordBytes - 1);
-    // Repeated growth ends at the bound, never past it.
-    Buffer grow(Entry("VXHDD", "T") + kListEnd);
-    std::string setting = "T";
-    for (int i = 0; i < 400; ++i) {
-        setting += "x";
-        grow.Replace("VXHDD", setting.c_str());
-        ASSERT_LE(grow.length, kFeatureKeywordBytes);
-    }
-    EXPECT_EQ(grow.length, kFeatureKeywordBytes);
-    EXPECT_EQ(grow.bytes[kFeatureKeywordBytes - 1], 0);
 }
 
 TEST(ReplaceFeatureValue, AMatchRestartsAtTheKeywordsFirstCharacter) {
