@@ -52,16 +52,6 @@ TEST(ParseHexBytes, StrayCharacters) {
     EXPECT_EQ(Parse(u"0x12").bytes, (std::vector<uint8_t>{0x00, 0x12}));
 }
 
-TEST(ParseHexBytes, LongTablesAreCutAtTheCapacity) {
-    std::u16string text;
-    for (int i = 0; i < 300; ++i) text += u"5A";
-    const Parsed nt = Parse(text, kCcmNtCapacity);
-    EXPECT_EQ(nt.bytes.size(), kCcmNtCapacity);
-    EXPECT_EQ(nt.bytes.back(), 0x5A);
-    EXPECT_EQ(Parse(text, kCcmNvCapacity).bytes.size(), kCcmNvCapacity);
-    EXPECT_TRUE(Parse(u"5A5A", 0).bytes.empty());
-}
-
 TEST(TunerSetting, SectionIdAndUse) {
     EXPECT_EQ(std::u16string(TunerSection(0x00010103)), u"Gamma");
     EXPECT_EQ(std::u16string(TunerSection(0x00010003)), u"Color");

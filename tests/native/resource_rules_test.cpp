@@ -82,12 +82,4 @@ TEST(StringBlock, EmptyOrMissingEntriesLeaveTheBufferAlone) {
     EXPECT_EQ(std::u16string(u"W"), out);
 }
 
-TEST(StringBlock, ADamagedLengthNeverReadsPastTheBlock) {
-    std::vector<char16_t> block = Block({u"abc"});
-    block[0] = 0x7FFF;
-    char16_t out[16];
-    EXPECT_EQ(3u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 16));
-    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 1, out, 16));
-}
-
 }  // namespace
