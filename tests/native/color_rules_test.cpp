@@ -63,20 +63,6 @@ TEST(TunerSetting, SectionIdAndUse) {
     EXPECT_EQ(ChooseSetting(0x10003, 0x1234507), 0x14507u);
 }
 
-TEST(PickSettingEntry, LastMatchWinsElseFirstEntryTurnsOff) {
-    const uint32_t data[] = {4, 7, 4};
-    SettingPick pick = PickSettingEntry(data, 3, 0x10004, data[0]);
-    EXPECT_EQ(pick.entry, 2);
-    EXPECT_EQ(pick.value, 0x10004u);
-    pick = PickSettingEntry(data, 3, 0x10009, data[0]);
-    EXPECT_EQ(pick.entry, 0);
-    EXPECT_EQ(pick.value, 4u);
-    // An empty list answers its error value for entry 0.
-    pick = PickSettingEntry(nullptr, 0, 0x10000, 0xFFFFFFFF);
-    EXPECT_EQ(pick.entry, 0);
-    EXPECT_EQ(pick.value, 0xFFFFu);
-}
-
 TEST(BlackControls, ModeAndCartridge) {
     EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeWhite).printMode);
     EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeBlack).blackFinish);
