@@ -78,14 +78,6 @@ TEST(CryptoMode, CardSharedOrLocalAlwaysExtended) {
     EXPECT_EQ(CryptoDialogMode(false, false, false), 4u);
 }
 
-TEST(JobPin, NeededWithoutNameChoiceOrWithoutPin) {
-    EXPECT_TRUE(JobPinNeeded(u"", u"1234", 0));
-    EXPECT_FALSE(JobPinNeeded(u"", u"1234", 1));
-    EXPECT_FALSE(JobPinNeeded(u"Report", u"1234", 0));
-    EXPECT_TRUE(JobPinNeeded(u"Report", u"", 1));
-    EXPECT_TRUE(JobPinNeeded(nullptr, nullptr, 1));
-}
-
 TEST(JobPin, OkChecksFourDigitsThenTheName) {
     const struct {
         size_t nameLength, pinLength;
