@@ -47,7 +47,6 @@ TEST(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
     env.compression = 0x0500;
     const OemDevmode rec = DefaultRecord(env);
     EXPECT_EQ(rec.dwSize, 4052u);
-    EXPECT_EQ(rec.dwSignature, 0x32303030u);
     EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
     EXPECT_EQ(rec.dwVersion, 1u);
     EXPECT_EQ(rec.dwRecField3900, 2100u);

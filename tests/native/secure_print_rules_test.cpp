@@ -47,28 +47,22 @@ TEST(StartUpRule, IcCardNeedsTheDiskAndTurnsSecureIntoCard) {
 }
 
 TEST(JobTypeRadios, ByJobLimitCardAndDisk) {
-    const ControlState on = ControlState::Enabled, off = ControlState::Disabled,
-                       kept = ControlState::Untouched;
-    for (bool icCard : {false, true})
-        for (bool hdd : {false, true}) {
-            const JobTypeRadios limit = PlanJobTypeRadios(true, icCard, hdd);
-            EXPECT_EQ(limit.normal, off);
-            EXPECT_EQ(limit.secure, off);
-            EXPECT_EQ(limit.encrypted, off);
-        }
-    JobTypeRadios card = PlanJobTypeRadios(false, true, true);
-    EXPECT_EQ(card.normal, kept);
-    EXPECT_EQ(card.secure, off);
-    EXPECT_EQ(card.encrypted, on);
-    card = PlanJobTypeRadios(false, true, false);
-    EXPECT_EQ(card.encrypted, off);
-    JobTypeRadios plain = PlanJobTypeRadios(false, false, true);
-    EXPECT_EQ(plain.normal, kept);
-    EXPECT_EQ(plain.secure, on);
-    EXPECT_EQ(plain.encrypted, on);
-    plain = PlanJobTypeRadios(false, false, false);
-    EXPECT_EQ(plain.secure, off);
-    EXPECT_EQ(plain.encrypted, off);
+    const ControlState on = ControlState::Enabled, off = ControlState::Disabled, kept = ControlState::Untouched;
+    const struct {
+        bool jobLimit, icCard, hdd;
+        ControlState normal, secure, encrypted;
+    } cases[] = {
+        {true, false, false, off, off, off},   {true, false, true, off, off, off},
+        {true, true, false, off, off, off},    {true, true, true, off, off, off},
+        {false, true, true, kept, off, on},    {false, true, false, kept, off, off},
+        {false, false, true, kept, on, on},    {false, false, false, kept, off, off},
+    };
+    for (const auto &c : cases) {
+        const JobTypeRadios radios = PlanJobTypeRadios(c.jobLimit, c.icCard, c.hdd);
+        EXPECT_EQ(radios.normal, c.normal) << c.jobLimit << c.icCard << c.hdd;
+        EXPECT_EQ(radios.secure, c.secure) << c.jobLimit << c.icCard << c.hdd;
+        EXPECT_EQ(radios.encrypted, c.encrypted) << c.jobLimit << c.icCard << c.hdd;
+    }
 }
 
 TEST(CryptoMode, CardSharedOrLocalAlwaysExtended) {
