@@ -299,92 +299,109 @@ TEST(ModelLint, ReportsEachSlipWithItsKindKeyAndNearestName) {
     }
 }
 
-TEST(ModelLint, ReportsAKeyWrittenIntoTheOtherFile) {
-    SampleModel model;
-    Replace(&model.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\nHALFTONE=sxc4200.hft");
-    Replace(&model.ini, "[SpecialKey]\n", "[SpecialKey]\nCompression=1281\n");
-    const std::vector<Finding> findings = model.Lint();
-    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
-    EXPECT_EQ(findings[0].key, "Compression");
-    EXPECT_EQ(findings[0].severity, Severity::Error);
-    EXPECT_NE(findings[0].message.find("capability file's model section"), std::string::npos);
-    EXPECT_EQ(findings[1].key, "HALFTONE");
-    EXPECT_NE(findings[1].message.find("[DependentFiles]"), std::string::npos);
-    EXPECT_NE(findings[1].consequence.find("no custom gamma setting"), std::string::npos);
-}
+// Slips that give several findings, in the order they are reported.
+struct Expected {
+    const char *kind;
+    const char *file;
+    const char *key;
+    Severity severity;
+    const char *suggestion;
+    const char *says;  // a part of the message or the consequence
+};
 
-TEST(ModelLint, ReportsValuesThatDoNotParseAndWhatIsReadInstead) {
-    SampleModel model;
-    Replace(&model.cap, "Compression=1281", "Compression=12x81");
-    Replace(&model.cap, "HueboardRegPath=SOFTWARE", "HueboardRegPath=HKEY_LOCAL_MACHINE\\SOFTWARE");
-    const std::vector<Finding> findings = model.Lint();
-    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
-    EXPECT_EQ(findings[0].kind, kBadValue);
-    EXPECT_EQ(findings[0].key, "Compression");
-    EXPECT_NE(findings[0].consequence.find("reads 12"), std::string::npos) << findings[0].consequence;
-    EXPECT_EQ(findings[1].kind, kBadValue);
-    EXPECT_EQ(findings[1].key, "HueboardRegPath");
-}
+struct SlipSet {
+    void (*edit)(SampleModel &);
+    std::vector<Expected> findings;
+};
 
-TEST(ModelLint, WarnsOfIntegersOutsideWhatThePluginActsOn) {
-    SampleModel model;
-    Replace(&model.cap, "PSOutputOpt=-1", "PSOutputOpt=");
-    Replace(&model.ini, "1PassSeries=0", "1PassSeries=2");
-    const std::vector<Finding> findings = model.Lint();
-    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
-    EXPECT_EQ(findings[0].key, "1PassSeries");
-    EXPECT_EQ(findings[0].kind, kValueRange);
-    EXPECT_EQ(findings[1].key, "PSOutputOpt");
-    EXPECT_NE(findings[1].consequence.find("not the default -1"), std::string::npos);
-    for (const Finding &f : findings) EXPECT_EQ(f.severity, Severity::Warning);
-}
+const char kCap[] = "sxc4200.cap", kIni[] = "sxc4200.ini", kFonts[] = "sxwmfont.lst";
+constexpr Severity kError = Severity::Error, kWarning = Severity::Warning;
 
-TEST(ModelLint, ReportsNamedFilesMissingWithTheNearestFileOfTheFolder) {
-    SampleModel help;
-    Replace(&help.ini, "HTMLHELP=sxc4200.chm", "HTMLHELP=sxc4200.hcm");
-    Replace(&help.ini, "WMFONT=sxwmfont.lst", "WMFONT=sxwmfont.ls");
-    const std::vector<Finding> findings = help.Lint();
-    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
-    EXPECT_EQ(findings[0].suggestion, "sxc4200.chm");
-    EXPECT_EQ(findings[1].suggestion, "sxwmfont.lst") << "a one-letter slip may change the extension";
-}
+const SlipSet kSlipSets[] = {
+    // Keys written into the other file.
+    {[](SampleModel &m) {
+         Replace(&m.cap, "COLORAPEXE=sxcolorap.exe", "COLORAPEXE=sxcolorap.exe\nHALFTONE=sxc4200.hft");
+         Replace(&m.ini, "[SpecialKey]\n", "[SpecialKey]\nCompression=1281\n");
+     },
+     {{kUnknownKey, kIni, "Compression", kError, "", "capability file's model section"},
+      {kUnknownKey, kCap, "HALFTONE", kError, "", "no custom gamma setting"}}},
+    // Values that do not parse, and what is read instead.
+    {[](SampleModel &m) {
+         Replace(&m.cap, "Compression=1281", "Compression=12x81");
+         Replace(&m.cap, "HueboardRegPath=SOFTWARE", "HueboardRegPath=HKEY_LOCAL_MACHINE\\SOFTWARE");
+     },
+     {{kBadValue, kCap, "Compression", kError, "", "reads 12"},
+      {kBadValue, kCap, "HueboardRegPath", kError, "", ""}}},
+    // Integers outside what the plug-in acts on.
+    {[](SampleModel &m) {
+         Replace(&m.cap, "PSOutputOpt=-1", "PSOutputOpt=");
+         Replace(&m.ini, "1PassSeries=0", "1PassSeries=2");
+     },
+     {{kValueRange, kIni, "1PassSeries", kWarning, "", ""},
+      {kBadValue, kCap, "PSOutputOpt", kWarning, "", "not the default -1"}}},
+    // Named files missing: a one-letter slip may change the extension.
+    {[](SampleModel &m) {
+         Replace(&m.ini, "HTMLHELP=sxc4200.chm", "HTMLHELP=sxc4200.hcm");
+         Replace(&m.ini, "WMFONT=sxwmfont.lst", "WMFONT=sxwmfont.ls");
+     },
+     {{kMissingFile, kIni, "HTMLHELP", kError, "sxc4200.chm", ""},
+      {kMissingFile, kIni, "WMFONT", kError, "sxwmfont.lst", ""}}},
+    // Side libraries that do not load or lack an export or a resource.
+    {[](SampleModel &m) {
+         m.folder.unloadable_.insert(u"sxlink.dll");
+         m.folder.lacking_ = {"DecryptPassword", "IsValidPort"};
+     },
+     {{kMissingExport, kCap, "CryptoDll", kError, "", "DecryptPassword"},
+      {kMissingExport, kCap, "NetExtDLL", kError, "", "IsValidPort"},
+      {kBadLibrary, kCap, "AskTvxRES", kError, "", "no link page"}}},
+    {[](SampleModel &m) { m.folder.lacking_ = {"dialog 800", "bitmap 1003"}; },
+     {{kMissingResource, kCap, "AskTvxRES", kError, "", "dialog 800"},
+      {kMissingResource, kCap, "AskTvxRES", kError, "", "bitmap 1003"}}},
+    // A key slip and a gap in a numbered list.
+    {[](SampleModel &m) {
+         Replace(&m.ini, "HTMLHELP=", "HTMLHLP=");
+         Replace(&m.ini, "[Usertype]\n", "[Usertype]\nUSERTYPE1=Thick\nUSERTYPE3=Glossy\n");
+     },
+     {{kUnknownKey, kIni, "HTMLHLP", kError, "HTMLHELP", ""},
+      {kValueRange, kIni, "USERTYPE3", kWarning, "", "USERTYPE2 is missing"}}},
+    // The watermark font list: a default past the list, a missing style, a gap, a slip.
+    {[](SampleModel &m) {
+         m.folder.files_[u"sxwmfont.lst"] =
+             "[PrinterFont]\nDefaultNo=9\n1=Helvetica,Helvetica-Oblique,,Helvetica-BoldOblique,Arial\n"
+             "2=Times,Times-Italic,Times-Bold,Times-BoldItalic,Times New Roman\n"
+             "4=Courier,Courier-Oblique,Courier-Bold,Courier-BoldOblique,Courier New\n"
+             "DefaltNo=1\n";
+     },
+     {{kValueRange, kFonts, "DefaultNo", kWarning, "", ""},
+      {kMissingSetting, kFonts, "1", kError, "", "bold style"},
+      {kValueRange, kFonts, "4", kWarning, "", "3 is missing"},
+      {kUnknownKey, kFonts, "DefaltNo", kError, "DefaultNo", ""}}},
+    // A Japanese entry's second field is its screen face.
+    {[](SampleModel &m) {
+         m.folder.files_[u"sxwmfont.lst"] =
+             "\xEF\xBB\xBF[PrinterFont]\nDefaultNo=0\n"
+             "1=Mincho,,HeiseiMin-W3-90ms-RKSJ-H,\xE6\x97\xA5\xE6\x9C\xAC\n";
+     },
+     {{kMissingSetting, kFonts, "1", kError, "", "screen face"}}},
+};
 
-TEST(ModelLint, ReportsSideLibrariesThatDoNotLoadOrLackAnExport) {
-    SampleModel model;
-    model.folder.unloadable_.insert(u"sxlink.dll");
-    model.folder.lacking_ = {"DecryptPassword", "IsValidPort"};
-    const std::vector<Finding> findings = model.Lint();
-    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
-    EXPECT_EQ(findings[0].kind, kMissingExport);
-    EXPECT_EQ(findings[0].key, "CryptoDll");
-    EXPECT_NE(findings[0].message.find("DecryptPassword"), std::string::npos);
-    EXPECT_EQ(findings[1].kind, kMissingExport);
-    EXPECT_EQ(findings[1].key, "NetExtDLL");
-    EXPECT_EQ(findings[2].kind, kBadLibrary);
-    EXPECT_EQ(findings[2].key, "AskTvxRES");
-    EXPECT_NE(findings[2].consequence.find("no link page"), std::string::npos);
-
-    SampleModel pictures;
-    pictures.folder.lacking_ = {"dialog 800", "bitmap 1003"};
-    const std::vector<Finding> resources = pictures.Lint();
-    ASSERT_EQ(resources.size(), 2u) << Describe(resources);
-    EXPECT_EQ(resources[0].kind, kMissingResource);
-    EXPECT_EQ(resources[0].key, "AskTvxRES");
-    EXPECT_NE(resources[0].message.find("dialog 800"), std::string::npos);
-    EXPECT_NE(resources[0].consequence.find("not added"), std::string::npos);
-    EXPECT_NE(resources[1].message.find("bitmap 1003"), std::string::npos);
-}
-
-TEST(ModelLint, ReportsAKeySlipAndAGapInANumberedList) {
-    SampleModel typo;
-    Replace(&typo.ini, "HTMLHELP=", "HTMLHLP=");
-    Replace(&typo.ini, "[Usertype]\n", "[Usertype]\nUSERTYPE1=Thick\nUSERTYPE3=Glossy\n");
-    const std::vector<Finding> findings = typo.Lint();
-    ASSERT_EQ(findings.size(), 2u) << Describe(findings);
-    EXPECT_EQ(findings[0].key, "HTMLHLP");
-    EXPECT_EQ(findings[0].suggestion, "HTMLHELP");
-    EXPECT_EQ(findings[1].key, "USERTYPE3");
-    EXPECT_NE(findings[1].consequence.find("USERTYPE2 is missing"), std::string::npos);
+TEST(ModelLint, ReportsEverySlipOfASetInOrder) {
+    for (const SlipSet &slips : kSlipSets) {
+        SampleModel model;
+        slips.edit(model);
+        const std::vector<Finding> findings = model.Lint();
+        ASSERT_EQ(findings.size(), slips.findings.size()) << Describe(findings);
+        for (size_t i = 0; i < findings.size(); ++i) {
+            const Finding &f = findings[i];
+            const Expected &e = slips.findings[i];
+            EXPECT_EQ(f.kind, e.kind) << e.key;
+            EXPECT_EQ(f.file, e.file) << e.key;
+            EXPECT_EQ(f.key, e.key);
+            EXPECT_EQ(f.severity, e.severity) << e.key;
+            EXPECT_EQ(f.suggestion, e.suggestion) << e.key;
+            EXPECT_NE((f.message + "\n" + f.consequence).find(e.says), std::string::npos) << Describe({f});
+        }
+    }
 }
 
 TEST(ModelLint, WarnsOfADuplicateKeyAndNamesTheLineThatCounts) {
@@ -430,33 +447,6 @@ TEST(ModelLint, ChecksTheHalftoneSettings) {
     EXPECT_EQ(byKey["SettingName7"]->kind, kMissingSetting);
     ASSERT_TRUE(byKey.count("SettingID5"));
     EXPECT_EQ(byKey["SettingID5"]->kind, kMissingSetting);
-}
-
-TEST(ModelLint, ChecksTheWatermarkFontList) {
-    SampleModel model;
-    model.folder.files_[u"sxwmfont.lst"] =
-        "[PrinterFont]\nDefaultNo=9\n1=Helvetica,Helvetica-Oblique,,Helvetica-BoldOblique,Arial\n"
-        "2=Times,Times-Italic,Times-Bold,Times-BoldItalic,Times New Roman\n"
-        "4=Courier,Courier-Oblique,Courier-Bold,Courier-BoldOblique,Courier New\n"
-        "DefaltNo=1\n";
-    const std::vector<Finding> findings = model.Lint();
-    ASSERT_EQ(findings.size(), 4u) << Describe(findings);
-    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxwmfont.lst");
-    EXPECT_EQ(findings[0].key, "DefaultNo");
-    EXPECT_EQ(findings[0].kind, kValueRange);
-    EXPECT_EQ(findings[1].key, "1");
-    EXPECT_EQ(findings[1].kind, kMissingSetting);
-    EXPECT_NE(findings[1].message.find("bold style"), std::string::npos) << findings[1].message;
-    EXPECT_EQ(findings[2].key, "4");
-    EXPECT_NE(findings[2].consequence.find("3 is missing"), std::string::npos);
-    EXPECT_EQ(findings[3].key, "DefaltNo");
-    EXPECT_EQ(findings[3].suggestion, "DefaultNo");
-
-    SampleModel japanese;
-    japanese.folder.files_[u"sxwmfont.lst"] =
-        "\xEF\xBB\xBF[PrinterFont]\nDefaultNo=0\n1=Mincho,,HeiseiMin-W3-90ms-RKSJ-H,\xE6\x97\xA5\xE6\x9C\xAC\n";
-    const Finding f = Only(japanese.Lint(), kMissingSetting);
-    EXPECT_NE(f.message.find("screen face"), std::string::npos) << "a Japanese entry's second field is its face";
 }
 
 TEST(PpdLint, ReportsAFamilyKeywordASlipAwayFromASlot) {
