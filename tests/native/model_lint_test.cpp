@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -315,6 +316,7 @@ struct SlipSet {
 };
 
 const char kCap[] = "sxc4200.cap", kIni[] = "sxc4200.ini", kFonts[] = "sxwmfont.lst";
+const char kTuner[] = "sxc4200.ccm", kHalftone[] = "sxc4200.hft";
 constexpr Severity kError = Severity::Error, kWarning = Severity::Warning;
 
 const SlipSet kSlipSets[] = {
@@ -376,6 +378,27 @@ const SlipSet kSlipSets[] = {
       {kMissingSetting, kFonts, "1", kError, "", "bold style"},
       {kValueRange, kFonts, "4", kWarning, "", "3 is missing"},
       {kUnknownKey, kFonts, "DefaltNo", kError, "DefaultNo", ""}}},
+    // The tuner settings the model points at; jobs read the tables of setting 4, not of 260.
+    {[](SampleModel &m) {
+         std::string &ccm = m.folder.files_[u"sxc4200.ccm"];
+         Replace(&ccm, "CCMNV2=", "CCMNW2=");
+         Replace(&ccm, "CCMNT3=1A11", "CCMNT3=1G11");
+         Replace(&ccm, "SettingID1=4", "SettingID1=260");
+     },
+     {{kMissingSetting, kTuner, "CCMNV2", kError, "", "no such table"},
+      {kUnknownKey, kTuner, "CCMNW2", kError, "CCMNT2", ""},
+      {kValueRange, kTuner, "SettingID1", kError, "", "tables of setting 4"},
+      {kMissingSetting, kTuner, "SettingName260", kError, "", "no name key"},
+      {kBadTable, kTuner, "CCMNT3", kError, "", "high digit"}}},
+    // The halftone settings.
+    {[](SampleModel &m) {
+         std::string &hft = m.folder.files_[u"sxc4200.hft"];
+         Replace(&hft, "SettingName7=Soft Photo", "SettingNam7=Soft Photo");
+         Replace(&hft, "SettingNum=5", "SettingNum=6");
+     },
+     {{kMissingSetting, kHalftone, "SettingID5", kError, "", "no id"},
+      {kMissingSetting, kHalftone, "SettingName7", kError, "", "no name key"},
+      {kUnknownKey, kHalftone, "SettingNam7", kError, "SettingName7", ""}}},
     // A Japanese entry's second field is its screen face.
     {[](SampleModel &m) {
          m.folder.files_[u"sxwmfont.lst"] =
@@ -390,8 +413,8 @@ TEST(ModelLint, ReportsEverySlipOfASetInOrder) {
         SampleModel model;
         slips.edit(model);
         const std::vector<Finding> findings = model.Lint();
-        ASSERT_EQ(findings.size(), slips.findings.size()) << Describe(findings);
-        for (size_t i = 0; i < findings.size(); ++i) {
+        EXPECT_EQ(findings.size(), slips.findings.size()) << Describe(findings);
+        for (size_t i = 0; i < std::min(findings.size(), slips.findings.size()); ++i) {
             const Finding &f = findings[i];
             const Expected &e = slips.findings[i];
             EXPECT_EQ(f.kind, e.kind) << e.key;
@@ -410,43 +433,6 @@ TEST(ModelLint, WarnsOfADuplicateKeyAndNamesTheLineThatCounts) {
     const Finding f = Only(model.Lint(), kDuplicateKey);
     EXPECT_EQ(f.line, LineOf(model.cap, "colorapexe="));
     EXPECT_NE(f.consequence.find("line " + std::to_string(LineOf(model.cap, "COLORAPEXE="))), std::string::npos);
-}
-
-TEST(ModelLint, ChecksTheTunerSettingsTheModelPointsAt) {
-    SampleModel model;
-    std::string &ccm = model.folder.files_[u"sxc4200.ccm"];
-    Replace(&ccm, "CCMNV2=", "CCMNW2=");
-    Replace(&ccm, "CCMNT3=1A11", "CCMNT3=1G11");
-    Replace(&ccm, "SettingID1=4", "SettingID1=260");
-    const std::vector<Finding> findings = model.Lint();
-    std::map<std::string, std::string> kinds;
-    for (const Finding &f : findings) kinds[f.key] = f.kind;
-    EXPECT_EQ(kinds["CCMNW2"], kUnknownKey) << Describe(findings);
-    EXPECT_EQ(kinds["CCMNV2"], kMissingSetting);
-    EXPECT_EQ(kinds["CCMNT3"], kBadTable);
-    EXPECT_EQ(kinds["SettingID1"], kValueRange);
-    EXPECT_EQ(kinds["SettingName260"], kMissingSetting);
-    EXPECT_EQ(kinds.count("CCMNT260"), 0u) << "jobs read the tables of setting 4, not of 260";
-    for (size_t i = 1; i < findings.size(); ++i)
-        EXPECT_LE(findings[i - 1].line, findings[i].line) << "findings of a file come by line";
-    for (const Finding &f : findings) EXPECT_EQ(f.file, "sxc4200.ccm");
-}
-
-TEST(ModelLint, ChecksTheHalftoneSettings) {
-    SampleModel model;
-    std::string &hft = model.folder.files_[u"sxc4200.hft"];
-    Replace(&hft, "SettingName7=Soft Photo", "SettingNam7=Soft Photo");
-    Replace(&hft, "SettingNum=5", "SettingNum=6");
-    const std::vector<Finding> findings = model.Lint();
-    std::map<std::string, const Finding *> byKey;
-    for (const Finding &f : findings) byKey[f.key] = &f;
-    ASSERT_EQ(findings.size(), 3u) << Describe(findings);
-    ASSERT_TRUE(byKey.count("SettingNam7"));
-    EXPECT_EQ(byKey["SettingNam7"]->suggestion, "SettingName7");
-    ASSERT_TRUE(byKey.count("SettingName7"));
-    EXPECT_EQ(byKey["SettingName7"]->kind, kMissingSetting);
-    ASSERT_TRUE(byKey.count("SettingID5"));
-    EXPECT_EQ(byKey["SettingID5"]->kind, kMissingSetting);
 }
 
 TEST(PpdLint, ReportsAFamilyKeywordASlipAwayFromASlot) {
