@@ -1,6 +1,6 @@
 // The process-wide values the option-tree code shares with the rest of the
 // plug-in, for the glue linked into this program.
-#include "core/common_ui_prop.h"
+#include "plugin/common_ui_prop.h"
 #include "core/dialog_utils.h"
 
 WCHAR *PluginIni;

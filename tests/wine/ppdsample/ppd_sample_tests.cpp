@@ -15,7 +15,7 @@
 #include "core/win_holders.h"
 #include "host_text.h"
 #include "lint/model_check.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "driver/plugin_loader.h"
 #include "install/printer_install.h"
 #include "sheet/sheet_pages.h"

@@ -4,9 +4,9 @@
 
 
 #include "core/platform_oem.h"
-#include "optiontree/feature_slots.h"
-#include "overlays/overlay_set.h"
-#include "watermarks/watermark_list.h"
+#include "docstate/feature_slots.h"
+#include "docstate/overlay_set.h"
+#include "docstate/watermark_list.h"
 
 struct DocUiState {
     HANDLE hComPropSheet;

@@ -1,6 +1,6 @@
-#include "core/common_ui_prop.h"
-#include "core/config_key_text.h"
+#include "plugin/common_ui_prop.h"
 
+#include "core/config_key_text.h"
 #include "core/driver_config.h"
 #include "core/oem_ui_plugin.h"
 #include "core/os_version.h"

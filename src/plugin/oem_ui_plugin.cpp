@@ -1,13 +1,13 @@
 // IPrintOemUI2 methods: reference counting, the small answers, and the
 // entries that hand over to the record, configuration and UI code.
 #include "core/oem_ui_plugin.h"
-#include "core/property_sheets.h"
 
-#include "core/common_ui_prop.h"
 #include "core/oem_devmode_glue.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"
 #include "docevents/document_event.h"
+#include "plugin/common_ui_prop.h"
+#include "plugin/property_sheets.h"
 #include "printer/printer_events.h"
 #include "printer/prn_ui_state.h"
 

@@ -1,4 +1,4 @@
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 
 #include <new>
 

@@ -2,9 +2,10 @@
 // Watermarks dialog, the editor and the preview work on them.
 #pragma once
 
-#include "watermarks/watermark_record.h"
-
 #include <cstdint>
+
+// One watermark (watermarks/watermark_record.h); the list only holds them.
+struct WatermarkRecord;
 
 constexpr unsigned kWatermarkSlots = 64;
 // Slots 33.. hold the copies taken when the Watermarks dialog opened.
