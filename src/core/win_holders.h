@@ -53,6 +53,38 @@ private:
     size_t size_ = 0;
 };
 
+// Memory the platform hands out with LocalAlloc, as its security
+// conversions do.
+class LocalBlock {
+public:
+    LocalBlock() = default;
+    ~LocalBlock() {
+        if (block_) LocalFree(block_);
+    }
+    LocalBlock(const LocalBlock &) = delete;
+    LocalBlock &operator=(const LocalBlock &) = delete;
+    template <typename T>
+    T **Receive() { return reinterpret_cast<T **>(&block_); }
+    template <typename T>
+    T *As() const { return static_cast<T *>(block_); }
+
+private:
+    HLOCAL block_ = nullptr;
+};
+
+// A value that holds a password or its cipher in the clear while it lives:
+// zeroed when made, wiped when it goes.
+template <typename T>
+class Wiped {
+public:
+    Wiped() = default;
+    ~Wiped() { SecureZeroMemory(&value, sizeof(value)); }
+    Wiped(const Wiped &) = delete;
+    Wiped &operator=(const Wiped &) = delete;
+
+    T value = {};
+};
+
 // A private heap, destroyed with its blocks.
 class PrivateHeap {
 public:
