@@ -1,6 +1,7 @@
 #include "plugin/common_ui_prop.h"
 
 #include "core/config_key_text.h"
+#include "core/context_help.h"
 #include "core/driver_config.h"
 #include "core/oem_ui_plugin.h"
 #include "core/os_version.h"

@@ -2,8 +2,6 @@
 // document or printer option handling.
 #pragma once
 
-#include "core/context_help.h"
-#include "core/driver_config.h"
 #include "core/platform_oem.h"
 
 class OemUiPlugin;
