@@ -18,6 +18,10 @@ target_link_libraries(native_tests PRIVATE sxcore GTest::gtest GTest::gtest_main
 target_compile_definitions(native_tests PRIVATE SX_HELP_TOPICS_DIR="${CMAKE_SOURCE_DIR}/help/topics")
 add_test(NAME native_tests COMMAND native_tests)
 
+# The include graph of src/ points down its layers (cmake/check-layers.cmake).
+add_test(NAME src_layers
+    COMMAND ${CMAKE_COMMAND} -DSRC_DIR=${CMAKE_SOURCE_DIR}/src -P ${CMAKE_SOURCE_DIR}/cmake/check-layers.cmake)
+
 file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
 add_executable(native_bench ${NATIVE_BENCH_SOURCES})
 target_link_libraries(native_bench PRIVATE sxcore benchmark::benchmark benchmark::benchmark_main)

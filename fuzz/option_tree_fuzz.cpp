@@ -2,7 +2,7 @@
 // keywords, the plug-in ini's hidden paper names, the user media names and
 // working selections as a DEVMODE brought them.
 #include "fuzz_bytes.h"
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 
 #include <cstring>
 #include <memory>

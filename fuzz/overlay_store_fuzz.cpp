@@ -4,7 +4,7 @@
 // through the page-list filter. Whatever the file holds, loading stays
 // within the limits, a save loads back to the same set, and a filtered page
 // list passes the filter unchanged.
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 #include "overlays/overlay_store.h"
 
 #include <cstdint>

@@ -1,5 +1,8 @@
-// The driver host's subcommands.
+// The driver host's command table: the options of its command line and one
+// entry point per command, each implemented in the room it belongs to.
 #pragma once
+
+#include "host_text.h"
 
 #include <windows.h>
 
@@ -10,6 +13,12 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 // The output was written, but the input DEVMODE was damaged.
 constexpr int kExitDamagedInput = 3;
+
+// Reports a command's failure on stderr and gives its exit status.
+inline int Fail(const std::string &message) {
+    PrintError(message);
+    return kExitFailure;
+}
 
 struct HostOptions {
     std::wstring printer;

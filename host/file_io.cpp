@@ -1,7 +1,7 @@
 // Whole-file reads and writes for DEVMODE and printer-description files.
 #include "file_io.h"
 
-#include "host_holders.h"
+#include "core/win_holders.h"
 #include "host_text.h"
 
 namespace {
@@ -23,7 +23,7 @@ bool ReadWholeFile(const std::wstring &path, std::vector<BYTE> *bytes, std::stri
                    LONGLONG maxBytes) {
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
+    if (!file) {
         *error = Failure("cannot open", path, GetLastError());
         return false;
     }
@@ -51,7 +51,7 @@ bool ReadWholeFile(const std::wstring &path, std::vector<BYTE> *bytes, std::stri
 bool WriteWholeFile(const std::wstring &path, const BYTE *data, size_t size, std::string *error) {
     UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) {
+    if (!file) {
         *error = Failure("cannot create", path, GetLastError());
         return false;
     }

@@ -1,11 +1,11 @@
 // drvhost: plays the PostScript driver toward the UI plug-in under Wine,
 // which has no driver UI module of its own.
 #include "commands.h"
-#include "contact_sheets.h"
 #include "core/platform_oem.h"
-#include "driver_files.h"
+#include "driver/driver_files.h"
 #include "host_text.h"
-#include "model_files.h"
+#include "install/model_files.h"
+#include "tools/contact_sheets.h"
 
 #include <cwchar>
 #include <vector>

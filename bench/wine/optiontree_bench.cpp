@@ -6,7 +6,6 @@
 // shows the part of that ratio the page layouts themselves take: the same
 // pages with procedures that do nothing.
 #include "bench_table.h"
-#include "core/common_ui_prop.h"
 #include "core/driver_config.h"
 #include "core/win_holders.h"
 #include "driver_tree.h"

@@ -1,7 +1,7 @@
 // Figures of the watermark page preview under Wine: one DrawWatermarkPreview
 // at the editor's control size (median and 99th percentile), and the
 // process's GDI objects before and after 10,000 renders.
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "resources/dialog_ids.h"
 #include "support/wine_test_support.h"
 #include "watermarks/watermark_font_list.h"

@@ -1,6 +1,6 @@
 // drvhost lint: the model checker's command.
-#include "../commands.h"
-#include "../host_text.h"
+#include "commands.h"
+#include "host_text.h"
 #include "model_check.h"
 
 int RunLint(const HostOptions &options) {

@@ -1,9 +1,9 @@
 #include "model_check.h"
 
-#include "../driver_files.h"
-#include "../file_io.h"
-#include "../host_holders.h"
-#include "../host_text.h"
+#include "core/win_holders.h"
+#include "driver/driver_files.h"
+#include "file_io.h"
+#include "host_text.h"
 #include "model_lint.h"
 #include "pe_header.h"
 
@@ -30,25 +30,11 @@ const WCHAR *ResourceTypeOf(ResourceType type) {
     return RT_DIALOG;
 }
 
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FindHandle(const FindHandle &) = delete;
-    FindHandle &operator=(const FindHandle &) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 // The names of the files of a folder, sorted without regard to case.
 std::vector<std::wstring> ListFiles(const std::wstring &folder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW data;
-    FindHandle find(FindFirstFileW(JoinPath(folder, kAllFiles).c_str(), &data));
+    FileSearch find(FindFirstFileW(JoinPath(folder, kAllFiles).c_str(), &data));
     if (find.Get() == INVALID_HANDLE_VALUE) return names;
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(data.cFileName);
@@ -249,7 +235,7 @@ bool Contains(const std::vector<Finding> &findings, const Finding &finding) {
 }  // namespace
 
 bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *findings, std::string *error) {
-    PrinterHandle handle;
+    SpoolerPrinter handle;
     if (!handle.Open(printer.c_str(), 0)) {
         *error = "cannot open the printer " + Utf8(printer) + ": " + Win32ErrorText(GetLastError());
         return false;

@@ -3,7 +3,7 @@
 #include "../ppd/ppd_file.h"
 #include "core/config_keys.h"
 #include "near_names.h"
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 #include "numbered_profile.h"
 
 #include <map>

@@ -55,18 +55,3 @@ public:
 private:
     HCRYPTKEY handle_ = 0;
 };
-
-// A local buffer that held password text, wiped when it goes.
-template <size_t N>
-class WipedBuffer {
-public:
-    WipedBuffer() { SecureZeroMemory(bytes_, N); }
-    ~WipedBuffer() { SecureZeroMemory(bytes_, N); }
-    WipedBuffer(const WipedBuffer &) = delete;
-    WipedBuffer &operator=(const WipedBuffer &) = delete;
-    BYTE *Data() { return bytes_; }
-    static constexpr size_t Size() { return N; }
-
-private:
-    BYTE bytes_[N];
-};

@@ -1,5 +1,6 @@
 #include "password_cipher.h"
 
+#include "core/win_holders.h"
 #include "crypt_holders.h"
 #include "sxcrypt.h"
 
@@ -45,9 +46,9 @@ bool DeriveKey(HCRYPTPROV provider, const BYTE *iv, CryptKey &key) {
 
 bool PasswordCheck(HCRYPTPROV provider, const BYTE *password, DWORD length,
                    BYTE check[kCheckBytes]) {
-    WipedBuffer<kSha256Bytes> digest;
-    if (!HashBytes(provider, password, length, digest.Data())) return false;
-    memcpy(check, digest.Data(), kCheckBytes);
+    Wiped<BYTE[kSha256Bytes]> digest;
+    if (!HashBytes(provider, password, length, digest.value)) return false;
+    memcpy(check, digest.value, kCheckBytes);
     return true;
 }
 
@@ -74,18 +75,18 @@ bool SealPassword(const char *plain, DWORD length, BYTE *out, DWORD capacity, DW
     CryptKey key;
     if (!DeriveKey(provider.Get(), iv, key)) return false;
 
-    WipedBuffer<kMaxCipherBytes> frame;
-    memcpy(frame.Data(), plain, length);
-    if (!PasswordCheck(provider.Get(), frame.Data(), length, frame.Data() + length)) return false;
+    Wiped<BYTE[kMaxCipherBytes]> frame;
+    memcpy(frame.value, plain, length);
+    if (!PasswordCheck(provider.Get(), frame.value, length, frame.value + length)) return false;
     DWORD cipherLength = length + kCheckBytes;
-    if (!CryptEncrypt(key.Get(), 0, TRUE, 0, frame.Data(), &cipherLength, frame.Size()))
+    if (!CryptEncrypt(key.Get(), 0, TRUE, 0, frame.value, &cipherLength, sizeof(frame.value)))
         return false;
 
     const DWORD sealedLength = kHeaderBytes + cipherLength;
     if (sealedLength > capacity) return false;
     out[0] = kFormatVersion;
     memcpy(out + kVersionBytes, iv, kIvBytes);
-    memcpy(out + kHeaderBytes, frame.Data(), cipherLength);
+    memcpy(out + kHeaderBytes, frame.value, cipherLength);
     *written = sealedLength;
     return true;
 }
@@ -99,18 +100,18 @@ bool OpenPassword(const BYTE *sealed, DWORD sealedLength, char *out, DWORD capac
     CryptKey key;
     if (!DeriveKey(provider.Get(), sealed + kVersionBytes, key)) return false;
 
-    WipedBuffer<kMaxCipherBytes> frame;
+    Wiped<BYTE[kMaxCipherBytes]> frame;
     DWORD frameLength = sealedLength - kHeaderBytes;
-    memcpy(frame.Data(), sealed + kHeaderBytes, frameLength);
-    if (!CryptDecrypt(key.Get(), 0, TRUE, 0, frame.Data(), &frameLength)) return false;
+    memcpy(frame.value, sealed + kHeaderBytes, frameLength);
+    if (!CryptDecrypt(key.Get(), 0, TRUE, 0, frame.value, &frameLength)) return false;
     if (frameLength < kCheckBytes) return false;
 
     const DWORD textLength = frameLength - kCheckBytes;
-    const char *text = reinterpret_cast<const char *>(frame.Data());
+    const char *text = reinterpret_cast<const char *>(frame.value);
     if (!IsStorableText(text, textLength)) return false;
     BYTE check[kCheckBytes];
-    if (!PasswordCheck(provider.Get(), frame.Data(), textLength, check)) return false;
-    if (memcmp(check, frame.Data() + textLength, kCheckBytes) != 0) return false;
+    if (!PasswordCheck(provider.Get(), frame.value, textLength, check)) return false;
+    if (memcmp(check, frame.value + textLength, kCheckBytes) != 0) return false;
 
     if (textLength + 1 > capacity) return false;
     memcpy(out, text, textLength);

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "adjust/adjust_rules.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Prints one page (simplex) or two (duplex mode 1 or 2) with a copy of the
 // sheet's DEVMODE that carries `values`. False when no printer device

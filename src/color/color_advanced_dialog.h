@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Opened with the document UI state; 1 on OK, 0 on Cancel.
 INT_PTR CALLBACK AdvancedColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 INT_PTR CALLBACK ColorPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

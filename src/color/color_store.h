@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "core/driver_config.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 constexpr DWORD kColorFilePathBytes = 520;
 

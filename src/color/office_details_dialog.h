@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 void InitOfficeDetails(HWND dialog, DocUiState *state);
 void RefreshOfficeDetails(HWND dialog, DocUiState *state);

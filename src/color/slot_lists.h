@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Appends the display names of every option of the slot's item to the list;
 // nothing when the slot is absent. An option named by a resource id keeps

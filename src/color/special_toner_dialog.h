@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // What the printer has: 0 none, 1 White, 2 Clear. Process-wide, set by the
 // Color page.

@@ -1,6 +1,5 @@
 #include "core/context_help.h"
 
-#include "core/common_ui_prop.h"
 #include "core/context_help_table.h"
 #include "core/os_version.h"
 

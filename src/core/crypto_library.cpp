@@ -1,5 +1,7 @@
 #include "core/crypto_library.h"
 
+#include "core/win_holders.h"
+
 namespace {
 
 const char kDispCryptoUiExport[] = "DispCryptoUIEx";
@@ -15,12 +17,6 @@ typedef BOOL(WINAPI *DecryptPasswordFn)(const BYTE *cipher, DWORD length, char *
                                         DWORD *ioSize);
 
 void ShowFixedMessage(const WCHAR *text) { MessageBoxW(nullptr, text, nullptr, MB_OK); }
-
-// The cipher as the library writes it, wiped when it goes.
-struct CipherBuffer {
-    ~CipherBuffer() { SecureZeroMemory(bytes, sizeof(bytes)); }
-    BYTE bytes[sizeof(OemDevmode::abEncryptedPassword)] = {};
-};
 
 }  // namespace
 
@@ -53,10 +49,11 @@ bool CryptoLibrary::ShowSettingsDialog(HWND owner, CryptoSettingBlock *block,
 bool CryptoLibrary::StoreSettings(const CryptoSettingBlock &block, OemDevmode *record) const {
     auto encrypt = library_.ExportAs<EncryptPasswordFn>(kEncryptExport);
     if (!encrypt) return false;
-    CipherBuffer cipher;
+    // The cipher as the library writes it.
+    Wiped<BYTE[sizeof(OemDevmode::abEncryptedPassword)]> cipher;
     DWORD length = kEncryptCapacity;
-    if (!encrypt(block.szPassword, static_cast<DWORD>(CryptoPasswordLength(block)), cipher.bytes,
+    if (!encrypt(block.szPassword, static_cast<DWORD>(CryptoPasswordLength(block)), cipher.value,
                  &length))
         return false;
-    return StoreCryptoSettings(block, cipher.bytes, length, record);
+    return StoreCryptoSettings(block, cipher.value, length, record);
 }

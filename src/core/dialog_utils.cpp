@@ -5,7 +5,7 @@
 #include "core/localized_resources.h"
 #include "core/numeric_edit_rules.h"
 #include "core/plugin_module.h"
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 
 #include <commctrl.h>
 

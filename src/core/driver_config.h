@@ -16,6 +16,11 @@ constexpr DWORD kModelSectionChars = 128;
 constexpr DWORD kSideLibraryNameChars = MAX_PATH;         // 260
 constexpr DWORD kSideLibraryPathBytes = 520;
 
+constexpr DWORD kPluginIniBufferBytes = 522;
+
+// The plug-in ini path buffer of the last CommonUIProp call (on the
+// driver's OEM heap, which owns it).
+extern WCHAR *PluginIni;
 // Process-wide capability file path, reset by every FindDriverConfigFiles.
 extern WCHAR CapabilityFile[kConfigPathChars];
 

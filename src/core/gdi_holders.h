@@ -38,10 +38,14 @@ private:
     HGDIOBJ previous_;
 };
 
+// Which part of a window a device context draws on.
+enum class DcArea { Client, WholeWindow };
+
 // A window's device context, released when it goes out of scope.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    explicit WindowDc(HWND window, DcArea area = DcArea::Client)
+        : window_(window), dc_(area == DcArea::WholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     ~WindowDc() {
         if (dc_) ReleaseDC(window_, dc_);
     }

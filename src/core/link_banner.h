@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "resources/dialog_ids.h"
 
 constexpr DWORD kLinkTargetChars = 261;  // 522 bytes

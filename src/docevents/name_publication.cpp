@@ -20,24 +20,6 @@ constexpr DWORD kMappingEveryoneAccess = FILE_MAP_READ;
 // same job or to a reader; it is waited for, briefly, before writing.
 constexpr DWORD kExistingMutexWaitMs = 2000;
 
-// Memory the platform's security conversions hand out.
-class LocalMemory {
-public:
-    LocalMemory() = default;
-    ~LocalMemory() {
-        if (block_) LocalFree(block_);
-    }
-    LocalMemory(const LocalMemory &) = delete;
-    LocalMemory &operator=(const LocalMemory &) = delete;
-    template <typename T>
-    T **Receive() { return reinterpret_cast<T **>(&block_); }
-    template <typename T>
-    T *As() const { return static_cast<T *>(block_); }
-
-private:
-    HLOCAL block_ = nullptr;
-};
-
 UniqueHandle OpenCallerToken() {
     HANDLE token = nullptr;
     if (OpenThreadToken(GetCurrentThread(), TOKEN_QUERY, TRUE, &token)) return UniqueHandle(token);
@@ -46,7 +28,7 @@ UniqueHandle OpenCallerToken() {
 }
 
 // The creating user's SID as text; false when the token does not say.
-bool ReadUserSid(LocalMemory *sidText) {
+bool ReadUserSid(LocalBlock *sidText) {
     const UniqueHandle token = OpenCallerToken();
     if (!token) return false;
     DWORD needed = 0;
@@ -80,7 +62,7 @@ public:
     }
 
 private:
-    LocalMemory descriptor_;
+    LocalBlock descriptor_;
     SECURITY_ATTRIBUTES attributes_ = {};
 };
 
@@ -108,7 +90,7 @@ bool WriteMapping(HANDLE mapping, const WCHAR (&appName)[kAppNameChars]) {
 bool PublishApplicationName(const WCHAR *mutexName, const WCHAR *mappingName,
                             const WCHAR (&appName)[kAppNameChars]) {
     static_assert(sizeof(appName) == kAppNameMappingBytes, "the mapping holds the whole name");
-    LocalMemory userSid;
+    LocalBlock userSid;
     const WCHAR *sid = ReadUserSid(&userSid) ? userSid.As<WCHAR>() : nullptr;
     ObjectSecurity mutexSecurity(sid, kMutexFullAccess, kMutexEveryoneAccess);
     ObjectSecurity mappingSecurity(sid, kMappingFullAccess, kMappingEveryoneAccess);

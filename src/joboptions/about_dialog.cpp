@@ -1,6 +1,5 @@
 #include "joboptions/about_dialog.h"
 
-#include "core/common_ui_prop.h"
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"

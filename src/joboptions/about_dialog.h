@@ -1,7 +1,7 @@
 // The About dialog: driver name and versions from the driver's files.
 #pragma once
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 

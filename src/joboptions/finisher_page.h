@@ -3,7 +3,7 @@
 // their lists when the page layout carries them.
 #pragma once
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 void RunFinisherRulePass(HWND page, DocUiState *state);
 

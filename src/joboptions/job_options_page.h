@@ -2,7 +2,7 @@
 #pragma once
 
 #include "joboptions/job_options_rules.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 INT_PTR CALLBACK JobOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -7,7 +7,7 @@
 #include "core/win_holders.h"
 #include "joboptions/secure_print_rules.h"
 #include "joboptions/shared_printer_warning.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "resources/resource_ids.h"
 
 #include <imm.h>

@@ -7,6 +7,7 @@
 #include "core/localized_resources.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"
+#include "core/win_holders.h"
 #include "joboptions/ic_card_library.h"
 #include "joboptions/job_options_page.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -79,12 +80,6 @@ uint32_t CryptoMode(const DocUiState *state) {
                             PrinterSharedOrNetwork(SheetPrinter(state)));
 }
 
-// The block holds a password in the clear while it lives.
-struct WipedBlock {
-    ~WipedBlock() { SecureZeroMemory(&block, sizeof(block)); }
-    CryptoSettingBlock block = {};
-};
-
 // The page as a job-type click sees it; the encryption library is loaded
 // for the click and freed with it.
 class JobTypePageGlue final : public JobTypePage {
@@ -131,18 +126,18 @@ public:
         const OemDevmode *record = Record(state_);
         if (!record) return false;
         if (record->cbEncryptedPassword == 0) return record->dwCryptoSetting6 != 0;
-        WipedBlock stored;
-        return library_->DecryptStoredPassword(*record, &stored.block);
+        Wiped<CryptoSettingBlock> stored;
+        return library_->DecryptStoredPassword(*record, &stored.value);
     }
 
     bool RunCryptoDialog() override {
         OemDevmode *record = Record(state_);
         if (!record || !library_) return false;
-        WipedBlock fresh;
-        FillCryptoBlock(*record, &fresh.block);
-        fresh.block.dwValue6 = 0;
-        return library_->ShowSettingsDialog(page_, &fresh.block, CryptoMode(state_)) &&
-               library_->StoreSettings(fresh.block, record);
+        Wiped<CryptoSettingBlock> fresh;
+        FillCryptoBlock(*record, &fresh.value);
+        fresh.value.dwValue6 = 0;
+        return library_->ShowSettingsDialog(page_, &fresh.value, CryptoMode(state_)) &&
+               library_->StoreSettings(fresh.value, record);
     }
 
     void ReleaseCryptoLibrary() override { library_.reset(); }
@@ -213,12 +208,12 @@ void OnJobPinButton(HWND page, DocUiState *state) {
     OemDevmode *record = Record(state);
     if (!record) return;
     const CryptoLibrary library(SheetPrinter(state));
-    WipedBlock edited;
-    FillCryptoBlock(*record, &edited.block);
+    Wiped<CryptoSettingBlock> edited;
+    FillCryptoBlock(*record, &edited.value);
     // A stored password that cannot be read back is asked for again.
-    if (record->cbEncryptedPassword != 0 && !library.DecryptStoredPassword(*record, &edited.block))
-        edited.block.dwValue6 = 0;
-    if (library.ShowSettingsDialog(page, &edited.block, CryptoMode(state)) &&
-        library.StoreSettings(edited.block, record))
+    if (record->cbEncryptedPassword != 0 && !library.DecryptStoredPassword(*record, &edited.value))
+        edited.value.dwValue6 = 0;
+    if (library.ShowSettingsDialog(page, &edited.value, CryptoMode(state)) &&
+        library.StoreSettings(edited.value, record))
         NotifySheetChanged(page);
 }

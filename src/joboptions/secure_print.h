@@ -3,7 +3,7 @@
 // radios and the JOB PIN button.
 #pragma once
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Asks the card library and names the third job type after it.
 void QueryCardLibraryAtStart(HWND page, DocUiState *state);

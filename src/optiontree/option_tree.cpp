@@ -1,7 +1,6 @@
 #include "optiontree/option_tree.h"
 #include "core/config_key_text.h"
 
-#include "core/common_ui_prop.h"
 #include "core/context_help.h"
 #include "core/dialog_utils.h"
 #include "core/driver_config.h"

@@ -3,7 +3,7 @@
 // the driver's items.
 #pragma once
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 class DriverConfigSnapshot;
 class OemUiPlugin;

@@ -4,7 +4,7 @@
 #include "core/localized_resources.h"
 #include "core/plugin_module.h"
 #include "joboptions/secure_print_rules.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "resources/resource_ids.h"
 
 #include <imm.h>

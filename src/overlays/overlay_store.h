@@ -5,7 +5,7 @@
 // is tested natively.
 #pragma once
 
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 
 #include <cstddef>
 #include <cstdint>

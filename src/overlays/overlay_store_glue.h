@@ -3,7 +3,7 @@
 // the staging copy on the sheet's Apply.
 #pragma once
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Loads the working set from the copy that the state selects and advances
 // the state; false (state unchanged, nothing loaded) when memory ran short.

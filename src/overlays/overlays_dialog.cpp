@@ -5,7 +5,7 @@
 #include "core/localized_resources.h"
 #include "core/oem_devmode.h"
 #include "core/plugin_module.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "optiontree/option_tree.h"
 #include "overlays/define_overlay_dialog.h"
 #include "overlays/overlay_store.h"

@@ -1,7 +1,6 @@
 #include "printer/detection.h"
 #include "core/config_key_text.h"
 
-#include "core/common_ui_prop.h"
 #include "core/driver_config.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"

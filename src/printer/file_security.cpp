@@ -8,23 +8,6 @@ namespace {
 TOKEN_PRIVILEGES previousTakeOwnership;
 bool takeOwnershipAdjusted;
 
-class TokenHandle {
-public:
-    TokenHandle() {
-        if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token_))
-            token_ = nullptr;
-    }
-    ~TokenHandle() {
-        if (token_) CloseHandle(token_);
-    }
-    TokenHandle(const TokenHandle &) = delete;
-    TokenHandle &operator=(const TokenHandle &) = delete;
-    HANDLE Get() const { return token_; }
-
-private:
-    HANDLE token_ = nullptr;
-};
-
 bool MakeSid(WELL_KNOWN_SID_TYPE type, BYTE *sid) {
     DWORD bytes = SECURITY_MAX_SID_SIZE;
     return CreateWellKnownSid(type, nullptr, sid, &bytes) != FALSE;
@@ -72,8 +55,10 @@ int GrantFileAccess(const WCHAR *path, SharedFileSecurity *security) {
 }
 
 int EnableTakeOwnership(int enable) {
-    TokenHandle token;
-    if (!token.Get()) return 0;
+    HANDLE opened = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened))
+        return 0;
+    const UniqueHandle token(opened);
     if (!enable) {
         if (!takeOwnershipAdjusted) return 1;
         takeOwnershipAdjusted = false;

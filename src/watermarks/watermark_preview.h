@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 // Draws the working record of the dialog's DocUiState (in DWLP_USER) into
 // control `controlId` of `dialog`, through the control's own device context.

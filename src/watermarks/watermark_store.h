@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "core/oem_devmode.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 
 constexpr unsigned kCustomColors = 16;
 extern COLORREF CustomColorTable[kCustomColors];

@@ -2,7 +2,7 @@
 // row test.
 #include "core/context_help_table.h"
 #include "core/numeric_edit_rules.h"
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 
 #include <gtest/gtest.h>
 

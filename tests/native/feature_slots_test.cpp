@@ -1,4 +1,4 @@
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 
 #include <gtest/gtest.h>
 

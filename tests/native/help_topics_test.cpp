@@ -2,7 +2,7 @@
 // dialogs or the driver's option items can ask for has its topic, and every
 // topic belongs to a context that is asked for.
 #include "core/context_help_table.h"
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 
 #include <gtest/gtest.h>
 

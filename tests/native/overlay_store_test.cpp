@@ -1,4 +1,4 @@
-#include "overlays/overlay_set.h"
+#include "docstate/overlay_set.h"
 #include "overlays/overlay_store.h"
 
 #include <gtest/gtest.h>

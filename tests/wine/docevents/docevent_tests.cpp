@@ -3,7 +3,7 @@
 // printer side reads back by name, and, on a printer of a probe model, the
 // job-information library's answers, the companion program's start where
 // shared memory cannot serve, and the objects' security.
-#include "print_job.h"
+#include "install/print_job.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>

@@ -11,10 +11,10 @@
 #include "sheet_visit.h"
 
 #include "core/oem_devmode.h"
-#include "devmode_builder.h"
-#include "document_ui.h"
-#include "model_files.h"
-#include "plugin_loader.h"
+#include "driver/devmode_builder.h"
+#include "driver/document_ui.h"
+#include "install/model_files.h"
+#include "driver/plugin_loader.h"
 
 #include <gtest/gtest.h>
 

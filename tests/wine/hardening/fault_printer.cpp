@@ -1,10 +1,10 @@
 #include "fault_printer.h"
 
-#include "driver_files.h"
-#include "host_holders.h"
+#include "driver/driver_files.h"
+#include "core/win_holders.h"
 #include "host_text.h"
-#include "model_files.h"
-#include "printer_install.h"
+#include "install/model_files.h"
+#include "install/printer_install.h"
 
 #include <winspool.h>
 
@@ -62,7 +62,7 @@ bool InstallFaultPrinter(std::string *error, const std::wstring &port) {
 }
 
 void RemoveFaultPrinter() {
-    PrinterHandle printer;
+    SpoolerPrinter printer;
     if (printer.Open(kFaultPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
     printer.Reset(nullptr);
     DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(kFaultPrinterName));

@@ -1,9 +1,9 @@
 #include "sheet_visit.h"
 
 #include "core/oem_devmode.h"
-#include "document_sheet.h"
+#include "sheet/document_sheet.h"
 #include "file_io.h"
-#include "sheet_pages.h"
+#include "sheet/sheet_pages.h"
 
 #include <commctrl.h>
 #include <prsht.h>

@@ -4,8 +4,8 @@
 // refuses to be left keeps the sheet open, and Cancel follows.
 #pragma once
 
-#include "document_ui.h"
-#include "plugin_loader.h"
+#include "driver/document_ui.h"
+#include "driver/plugin_loader.h"
 
 #include <windows.h>
 

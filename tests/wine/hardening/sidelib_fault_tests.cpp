@@ -12,12 +12,12 @@
 #include "sheet_visit.h"
 
 #include "core/oem_devmode.h"
-#include "devmode_builder.h"
-#include "document_ui.h"
-#include "model_files.h"
-#include "plugin_loader.h"
-#include "print_job.h"
-#include "printer_sheet.h"
+#include "driver/devmode_builder.h"
+#include "driver/document_ui.h"
+#include "install/model_files.h"
+#include "driver/plugin_loader.h"
+#include "install/print_job.h"
+#include "sheet/printer_sheet.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>

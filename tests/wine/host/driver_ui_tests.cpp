@@ -2,17 +2,17 @@
 // the items built from the sample model's description, the answers of
 // DrvGetDriverSetting, DrvUpdateUISetting's constraint checks and the
 // DEVMODE they keep in step, and the sheet with the driver's own page.
-#include "devmode_builder.h"
-#include "document_sheet.h"
-#include "document_ui.h"
-#include "driver_private.h"
-#include "driver_texts.h"
+#include "driver/devmode_builder.h"
+#include "sheet/document_sheet.h"
+#include "driver/document_ui.h"
+#include "driver/driver_private.h"
+#include "driver/driver_texts.h"
 #include "file_io.h"
 #include "host_text.h"
-#include "model_files.h"
-#include "plugin_loader.h"
-#include "printer_sheet.h"
-#include "sheet_pages.h"
+#include "install/model_files.h"
+#include "driver/plugin_loader.h"
+#include "sheet/printer_sheet.h"
+#include "sheet/sheet_pages.h"
 #include "support/page_layout.h"
 
 #include <gtest/gtest.h>

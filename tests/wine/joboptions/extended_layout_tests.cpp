@@ -7,7 +7,7 @@
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 #include "overlays/overlay_ids.h"
 #include "resources/dialog_ids.h"
 #include "support/page_layout.h"

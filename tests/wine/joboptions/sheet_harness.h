@@ -5,7 +5,7 @@
 #pragma once
 
 #include "driver_tree.h"
-#include "optiontree/doc_ui_state.h"
+#include "core/doc_ui_state.h"
 #include "support/wine_test_support.h"
 
 #include <functional>

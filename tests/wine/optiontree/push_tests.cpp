@@ -2,7 +2,6 @@
 // the driver's DrvUpdateUISetting.
 #include "driver_tree.h"
 #include "optiontree/option_tree.h"
-#include "core/common_ui_prop.h"
 #include "core/driver_config.h"
 #include "support/wine_test_support.h"
 

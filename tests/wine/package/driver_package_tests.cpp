@@ -2,7 +2,7 @@
 // model installs as a PostScript printer with the plug-in, the INF names
 // exactly the files of the folder, and the folder holds what the driver
 // host installs.
-#include "model_files.h"
+#include "install/model_files.h"
 #include "support/wine_test_support.h"
 
 #include "sx_version.h"

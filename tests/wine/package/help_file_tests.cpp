@@ -5,7 +5,7 @@
 #include "sheet_harness.h"
 
 #include "core/context_help_table.h"
-#include "optiontree/feature_slots.h"
+#include "docstate/feature_slots.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>

@@ -8,17 +8,17 @@
 #include "sample_folder.h"
 
 #include "core/oem_ui_plugin.h"
-#include "devmode_builder.h"
-#include "document_sheet.h"
-#include "document_ui.h"
-#include "driver_files.h"
-#include "host_holders.h"
+#include "driver/devmode_builder.h"
+#include "sheet/document_sheet.h"
+#include "driver/document_ui.h"
+#include "driver/driver_files.h"
+#include "core/win_holders.h"
 #include "host_text.h"
 #include "lint/model_check.h"
-#include "optiontree/doc_ui_state.h"
-#include "plugin_loader.h"
-#include "printer_install.h"
-#include "sheet_pages.h"
+#include "core/doc_ui_state.h"
+#include "driver/plugin_loader.h"
+#include "install/printer_install.h"
+#include "sheet/sheet_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -200,7 +200,7 @@ bool InstallSamplePrinter(const SampleDescription &description, std::string *err
 
 void RemoveSamplePrinter() {
     {
-        PrinterHandle printer;
+        SpoolerPrinter printer;
         if (printer.Open(kPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
     }
     DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(kPrinterName));

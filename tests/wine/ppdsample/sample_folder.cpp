@@ -1,6 +1,6 @@
 #include "sample_folder.h"
 
-#include "driver_files.h"
+#include "driver/driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
 

@@ -3,10 +3,10 @@
 // host, each with a driver and a model section of its own. The detection
 // libraries' stand-ins answer from a file of the test's own.
 #include "commands.h"
-#include "driver_files.h"
-#include "plugin_loader.h"
-#include "printer_install.h"
-#include "printer_sheet.h"
+#include "driver/driver_files.h"
+#include "driver/plugin_loader.h"
+#include "install/printer_install.h"
+#include "sheet/printer_sheet.h"
 #include "printer/file_security.h"
 
 #include <gtest/gtest.h>
@@ -99,7 +99,7 @@ protected:
         WritePrivateProfileSectionW(kUserTypeSection, savedUserTypes_.data(), Ini().c_str());
         SetEnvironmentVariableW(kAnswersVariable, nullptr);
         DeleteFileW(answers_.c_str());
-        PrinterHandle printer;
+        SpoolerPrinter printer;
         if (printer.Open(printer_.c_str(), PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
         printer.Reset(nullptr);
         if (ownDriver_) DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
