@@ -217,26 +217,6 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
         EXPECT_EQ(published.bytes[i], 0) << i;
 }
 
-TEST(JobInformationStandIn, AnswersTheProgramsFileNameInItsSecondHalf) {
-    const HMODULE library = LoadLibraryW(DriverFilePath(L"sxjobinf.dll").c_str());
-    ASSERT_NE(library, nullptr);
-    const auto getPrintingApplication =
-        reinterpret_cast<BOOL(WINAPI *)(DWORD, char *, DWORD *)>(
-            reinterpret_cast<void *>(GetProcAddress(library, "GetPrintingApplication")));
-    ASSERT_NE(getPrintingApplication, nullptr);
-    char answer[121];
-    std::memset(answer, 'z', sizeof(answer));
-    DWORD size = 119;
-    EXPECT_FALSE(getPrintingApplication(0, answer, &size));
-    EXPECT_EQ(size, 120u);
-    EXPECT_EQ(answer[0], 'z');
-    EXPECT_TRUE(getPrintingApplication(0, answer, &size));
-    EXPECT_EQ(answer[0], 0);  // this program carries no description
-    EXPECT_EQ(std::string(answer + 60), Utf8(ProgramFileName()));
-    EXPECT_EQ(answer[120], 'z');
-    FreeLibrary(library);
-}
-
 // A printer of its own model whose job-information library answers what the
 // test sets, and whose companion program is the sample model's.
 class ProbeModelTest : public DocumentEventTest {
@@ -345,23 +325,6 @@ TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
     EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
 }
 
-TEST_F(ProbeModelTest, EmptyFirstHalfGivesTheSecondHalf) {
-    Answer("", "Calc");
-    StartJob(Printer(), 0x102);
-    EXPECT_EQ(Published(0x102), L"Calc");
-}
-
-TEST_F(ProbeModelTest, HalfWithoutTerminatorIsReadWithinTheHalf) {
-    const std::string full(60, 'A');
-    Answer(full.c_str(), "BBB");
-    StartJob(Printer(), 0x103);
-    PublishedName published;
-    EXPECT_EQ(Published(0x103, &published), std::wstring(60, L'A'));
-    ASSERT_EQ(published.bytes.size(), kMappingBytes);
-    EXPECT_EQ(published.bytes[120], 0);
-    EXPECT_EQ(published.bytes[121], 0);
-}
-
 TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
     UINT codePage = 0;
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
@@ -460,19 +423,6 @@ TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
 }
 
-TEST_F(ProbeModelTest, CompanionTellsANameWithQuotesFromItsPipe) {
-    const DWORD jobId = 0x10F;
-    Answer("Say \"Hi\" \"x", "");
-    const Handle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    StartJob(Printer(), jobId);
-    std::string record;
-    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
-    EXPECT_EQ(LineOf(record, "application"), "Say \"Hi\" \"x");
-    EXPECT_EQ(LineOf(record, "pipe"),
-              "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
-}
-
 TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
     const DWORD jobId = 0x10C;
     const Handle blocker(
@@ -500,31 +450,6 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     std::string record;
     ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
     EXPECT_EQ(LineOf(record, "pipe"), "\\\\.\\pipe\\Floor:2\\Office\\0000001b\\AppInfo");
-    SetShare(L"", false);
-}
-
-TEST_F(ProbeModelTest, LongReservedShareNameGivesWholeNamesOrNoPipe) {
-    std::wstring share, base;
-    for (int i = 0; i < 100; ++i) {
-        share += L"\\a:";
-        base += L"0a0";
-    }
-    SetShare(share, true);
-    const DWORD jobId = 0x1C;
-    StartJob(Printer(), jobId);
-    PublishedName published;
-    EXPECT_EQ(Published(jobId, &published), L"Writer");
-    EXPECT_EQ(published.mappingName, ObjectName(base, jobId, L'A'));
-    EXPECT_EQ(published.mutexName, ObjectName(base, jobId, L'B'));
-
-    // Its pipe name would pass the platform's limit: no companion starts
-    // with a cut one.
-    const DWORD blockedJob = 0x1D;
-    const Handle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, blockedJob, L'A').c_str()));
-    StartJob(Printer(), blockedJob);
-    std::string record;
-    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
     SetShare(L"", false);
 }
 
