@@ -32,13 +32,6 @@ const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
 const char kPrintFileUnix[] = "sxt_position_print.ps";
 
-const DLGTEMPLATE *PositionPageLayout() {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_POSITION_JOB_OPTIONS), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
-
 bool IsDialog(HWND window) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
@@ -170,7 +163,7 @@ protected:
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
         tree.SetDriverSetting("InputSlot", "Tray3");
-        harness->jobOptionsTemplate = PositionPageLayout();
+        harness->jobOptionsTemplate = ProgramDialogTemplate(IDD_TEST_POSITION_JOB_OPTIONS);
         ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
         if (edit) edit(Record());

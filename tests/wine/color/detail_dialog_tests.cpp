@@ -28,13 +28,6 @@ const std::vector<std::wstring> kRenderStyles = {L"Perceptual", L"Saturation", L
 const std::vector<std::wstring> kTargets = {L"Standard", L"Vivid", L"Natural"};
 const std::vector<std::wstring> kTuners = {L"Office Vivid", L"Corporate Blue", L"Gamma 1.8", L"Gamma 2.2"};
 
-const DLGTEMPLATE *DetailPageLayout() {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_COLOR_DETAILS), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
-
 // The features a test's printer description has.
 struct Features {
     bool renderStyle = true;
@@ -66,7 +59,7 @@ protected:
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
         if (features.mirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXSpecialTonerInstalled", features.toner);
-        harness->colorTemplate = DetailPageLayout();
+        harness->colorTemplate = ProgramDialogTemplate(IDD_TEST_COLOR_DETAILS);
         ASSERT_NE(harness->colorTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
         if (edit) edit(Record());
@@ -342,6 +335,7 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
     EXPECT_EQ(Record()->dwSpecialDensityA, 9900u);
     EXPECT_TRUE(SheetChanged());
 }
+
 
 TEST_F(DetailDialogTest, DensityArrowsStepOneHundredthWithinTheRange) {
     Open({}, [](OemDevmode *record) { record->dwSpecialDensityA = 9999; });

@@ -453,6 +453,23 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     SetShare(L"", false);
 }
 
+// A share name whose pipe name would pass the platform's limit: no
+// companion starts with a cut one.
+TEST_F(ProbeModelTest, PipeNameBeyondTheLimitStartsNoCompanion) {
+    std::wstring share, base;
+    for (int i = 0; i < 100; ++i) {
+        share += L"\\a:";
+        base += L"0a0";
+    }
+    SetShare(share, true);
+    const DWORD jobId = 0x1D;
+    const Handle blocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, jobId, L'A').c_str()));
+    StartJob(Printer(), jobId);
+    std::string record;
+    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
+    SetShare(L"", false);
+}
+
 // The access each trustee has, from the object's DACL.
 struct AllowedAce {
     std::wstring sid;
