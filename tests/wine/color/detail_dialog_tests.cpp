@@ -129,25 +129,18 @@ TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings)
 
 TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
     Open();
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        harness->Choose(dialog, IDC_INK_SIMULATION, 0);
-        harness->Choose(dialog, IDC_RENDER_STYLE, 2);
-        harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
-        harness->Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 2u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 1u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 1u);
-
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        harness->Choose(dialog, IDC_INK_SIMULATION, 0);
-        harness->Choose(dialog, IDC_RENDER_STYLE, 2);
-        harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 2u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 2u);
+    for (UINT end : {IDCANCEL, IDOK}) {
+        OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
+            harness->Choose(dialog, IDC_INK_SIMULATION, 0);
+            harness->Choose(dialog, IDC_RENDER_STYLE, 2);
+            harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
+            harness->Click(dialog, end);
+        });
+        const bool kept = end == IDOK;
+        EXPECT_EQ(Working(kSlotVXTargetColor), kept ? 0u : 2u);
+        EXPECT_EQ(Working(kSlotVXColorRenderStyle), kept ? 2u : 1u);
+        EXPECT_EQ(Working(kSlotVXBlackSubstitution), kept ? 2u : 1u);
+    }
     EXPECT_TRUE(SheetChanged());
 }
 
