@@ -32,13 +32,6 @@ const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
 const char kPrintFileUnix[] = "sxt_position_print.ps";
 
-const DLGTEMPLATE *PositionPageLayout() {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_POSITION_JOB_OPTIONS), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
-
 bool IsDialog(HWND window) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
@@ -170,7 +163,7 @@ protected:
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
         tree.SetDriverSetting("InputSlot", "Tray3");
-        harness->jobOptionsTemplate = PositionPageLayout();
+        harness->jobOptionsTemplate = ProgramDialogTemplate(IDD_TEST_POSITION_JOB_OPTIONS);
         ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
         if (edit) edit(Record());
@@ -295,32 +288,23 @@ TEST_F(PositionTest, OpensOnTheDriversDuplexModeSwitchedOff) {
     EXPECT_FALSE(SheetChanged());
 }
 
-TEST_F(PositionTest, SimplexAndLongEdgeComeFromTheDriverToo) {
-    Open("None");
-    OpenDialog([&](HWND dialog) {
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX));
-        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_SIMPLEX_TABS));
-        harness->Click(dialog, IDCANCEL);
-    });
-    harness.reset();
-    Open("DuplexNoTumble");
-    OpenDialog([&](HWND dialog) {
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_LONG_EDGE));
-        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
-        harness->Click(dialog, IDCANCEL);
-    });
-}
-
-TEST_F(PositionTest, ADriverThatCannotTellItsDuplexModeGivesSimplex) {
-    Open(nullptr);
-    OpenDialog([&](HWND dialog) {
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX));
-        harness->Click(dialog, IDC_ADJUST_ENABLE);
-        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
-        harness->Click(dialog, IDC_DEFAULT);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SIMPLEX)) << "Default goes back to simplex";
-        harness->Click(dialog, IDCANCEL);
-    });
+TEST_F(PositionTest, EveryDuplexValueOfTheDriverOpensItsMode) {
+    const struct {
+        const char *duplex;
+        UINT mode, tabs;
+    } cases[] = {{"None", IDC_ADJUST_SIMPLEX, IDC_ADJUST_SIMPLEX_TABS},
+                 {"DuplexNoTumble", IDC_ADJUST_LONG_EDGE, IDC_ADJUST_LONG_EDGE_TABS},
+                 {nullptr, IDC_ADJUST_SIMPLEX, IDC_ADJUST_SIMPLEX_TABS}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.duplex ? c.duplex : "(no answer)");
+        Open(c.duplex);
+        OpenDialog([&](HWND dialog) {
+            EXPECT_TRUE(harness->Checked(dialog, c.mode));
+            EXPECT_TRUE(harness->Shown(dialog, c.tabs));
+            harness->Click(dialog, IDCANCEL);
+        });
+        harness.reset();
+    }
 }
 
 TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
@@ -453,6 +437,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
     PrintHooks hooks(&calls);
     ASSERT_TRUE(hooks.Installed());
     OpenDialog([&](HWND dialog) {
+        harness->Click(dialog, IDC_ADJUST_SHORT_EDGE);
         Type(ShownPage(dialog), IDC_SCALE1, L"101.5");
         harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
         EXPECT_TRUE(IsWindow(dialog));
@@ -465,36 +450,20 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
     EXPECT_EQ(calls.endDocs, 1);
     ASSERT_EQ(calls.devmode.size(), harness->PublicDevmode()->dmSize + harness->PublicDevmode()->dmDriverExtra);
     const auto *copy = reinterpret_cast<const DEVMODEW *>(calls.devmode.data());
-    EXPECT_EQ(copy->dmDuplex, DMDUP_VERTICAL);
+    EXPECT_EQ(copy->dmDuplex, DMDUP_HORIZONTAL) << "the mode being edited, not the driver's";
     // Wine's printers list no bins: the "Tray3" index lies beyond the list.
     EXPECT_EQ(copy->dmDefaultSource, harness->PublicDevmode()->dmDefaultSource);
     const auto *carried = reinterpret_cast<const OemDevmode *>(calls.devmode.data() + (harness->Record() -
                                                                 reinterpret_cast<BYTE *>(harness->PublicDevmode())));
-    EXPECT_EQ(carried->adwAdjScale1[1], 10150u) << "the value being edited, not yet stored";
+    EXPECT_EQ(carried->adwAdjScale1[3], 10150u) << "the value being edited, not yet stored";
     EXPECT_EQ(carried->adwAdjScale2[4], 10096u);
     EXPECT_EQ(carried->dwAdjEnable, 1u);
-    EXPECT_EQ(Record()->adwAdjScale1[1], 9901u) << "the record itself waits for OK";
+    EXPECT_EQ(Record()->adwAdjScale1[3], 9903u) << "the record itself waits for OK";
 
     const std::string output = FilePortPrinter::Output();
     EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileUnix;
     EXPECT_NE(output.find("Test Print"), std::string::npos);
     EXPECT_EQ(Count(output, "%%Page:"), 2u);
-}
-
-TEST_F(PositionTest, SimplexTestPrintHasOnePage) {
-    FilePortPrinter printer;
-    ASSERT_TRUE(printer.Installed());
-    PrintCalls calls;
-    Open("None", {}, kFilePortPrinter);
-    PrintHooks hooks(&calls);
-    OpenDialog([&](HWND dialog) {
-        harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
-        harness->Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(calls.startPages, 1);
-    ASSERT_FALSE(calls.devmode.empty());
-    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(calls.devmode.data())->dmDuplex, DMDUP_SIMPLEX);
-    EXPECT_EQ(Count(FilePortPrinter::Output(), "%%Page:"), 1u);
 }
 
 TEST_F(PositionTest, RefusedDocumentPrintsNothingAndTheDialogGoesOn) {

@@ -28,13 +28,6 @@ const std::vector<std::wstring> kRenderStyles = {L"Perceptual", L"Saturation", L
 const std::vector<std::wstring> kTargets = {L"Standard", L"Vivid", L"Natural"};
 const std::vector<std::wstring> kTuners = {L"Office Vivid", L"Corporate Blue", L"Gamma 1.8", L"Gamma 2.2"};
 
-const DLGTEMPLATE *DetailPageLayout() {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(IDD_TEST_COLOR_DETAILS), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
-
 // The features a test's printer description has.
 struct Features {
     bool renderStyle = true;
@@ -66,7 +59,7 @@ protected:
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
         if (features.mirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXSpecialTonerInstalled", features.toner);
-        harness->colorTemplate = DetailPageLayout();
+        harness->colorTemplate = ProgramDialogTemplate(IDD_TEST_COLOR_DETAILS);
         ASSERT_NE(harness->colorTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
         if (edit) edit(Record());
@@ -136,25 +129,18 @@ TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings)
 
 TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
     Open();
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        harness->Choose(dialog, IDC_INK_SIMULATION, 0);
-        harness->Choose(dialog, IDC_RENDER_STYLE, 2);
-        harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
-        harness->Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 2u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 1u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 1u);
-
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        harness->Choose(dialog, IDC_INK_SIMULATION, 0);
-        harness->Choose(dialog, IDC_RENDER_STYLE, 2);
-        harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 2u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 2u);
+    for (UINT end : {IDCANCEL, IDOK}) {
+        OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
+            harness->Choose(dialog, IDC_INK_SIMULATION, 0);
+            harness->Choose(dialog, IDC_RENDER_STYLE, 2);
+            harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
+            harness->Click(dialog, end);
+        });
+        const bool kept = end == IDOK;
+        EXPECT_EQ(Working(kSlotVXTargetColor), kept ? 0u : 2u);
+        EXPECT_EQ(Working(kSlotVXColorRenderStyle), kept ? 2u : 1u);
+        EXPECT_EQ(Working(kSlotVXBlackSubstitution), kept ? 2u : 1u);
+    }
     EXPECT_TRUE(SheetChanged());
 }
 
@@ -342,6 +328,7 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
     EXPECT_EQ(Record()->dwSpecialDensityA, 9900u);
     EXPECT_TRUE(SheetChanged());
 }
+
 
 TEST_F(DetailDialogTest, DensityArrowsStepOneHundredthWithinTheRange) {
     Open({}, [](OemDevmode *record) { record->dwSpecialDensityA = 9999; });

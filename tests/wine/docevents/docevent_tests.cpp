@@ -217,26 +217,6 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
         EXPECT_EQ(published.bytes[i], 0) << i;
 }
 
-TEST(JobInformationStandIn, AnswersTheProgramsFileNameInItsSecondHalf) {
-    const HMODULE library = LoadLibraryW(DriverFilePath(L"sxjobinf.dll").c_str());
-    ASSERT_NE(library, nullptr);
-    const auto getPrintingApplication =
-        reinterpret_cast<BOOL(WINAPI *)(DWORD, char *, DWORD *)>(
-            reinterpret_cast<void *>(GetProcAddress(library, "GetPrintingApplication")));
-    ASSERT_NE(getPrintingApplication, nullptr);
-    char answer[121];
-    std::memset(answer, 'z', sizeof(answer));
-    DWORD size = 119;
-    EXPECT_FALSE(getPrintingApplication(0, answer, &size));
-    EXPECT_EQ(size, 120u);
-    EXPECT_EQ(answer[0], 'z');
-    EXPECT_TRUE(getPrintingApplication(0, answer, &size));
-    EXPECT_EQ(answer[0], 0);  // this program carries no description
-    EXPECT_EQ(std::string(answer + 60), Utf8(ProgramFileName()));
-    EXPECT_EQ(answer[120], 'z');
-    FreeLibrary(library);
-}
-
 // A printer of its own model whose job-information library answers what the
 // test sets, and whose companion program is the sample model's.
 class ProbeModelTest : public DocumentEventTest {
@@ -345,23 +325,6 @@ TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
     EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
 }
 
-TEST_F(ProbeModelTest, EmptyFirstHalfGivesTheSecondHalf) {
-    Answer("", "Calc");
-    StartJob(Printer(), 0x102);
-    EXPECT_EQ(Published(0x102), L"Calc");
-}
-
-TEST_F(ProbeModelTest, HalfWithoutTerminatorIsReadWithinTheHalf) {
-    const std::string full(60, 'A');
-    Answer(full.c_str(), "BBB");
-    StartJob(Printer(), 0x103);
-    PublishedName published;
-    EXPECT_EQ(Published(0x103, &published), std::wstring(60, L'A'));
-    ASSERT_EQ(published.bytes.size(), kMappingBytes);
-    EXPECT_EQ(published.bytes[120], 0);
-    EXPECT_EQ(published.bytes[121], 0);
-}
-
 TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
     UINT codePage = 0;
     GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
@@ -460,19 +423,6 @@ TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
 }
 
-TEST_F(ProbeModelTest, CompanionTellsANameWithQuotesFromItsPipe) {
-    const DWORD jobId = 0x10F;
-    Answer("Say \"Hi\" \"x", "");
-    const Handle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    StartJob(Printer(), jobId);
-    std::string record;
-    ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
-    EXPECT_EQ(LineOf(record, "application"), "Say \"Hi\" \"x");
-    EXPECT_EQ(LineOf(record, "pipe"),
-              "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
-}
-
 TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
     const DWORD jobId = 0x10C;
     const Handle blocker(
@@ -503,36 +453,22 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     SetShare(L"", false);
 }
 
-TEST_F(ProbeModelTest, LongReservedShareNameGivesWholeNamesOrNoPipe) {
+// A share name whose pipe name would pass the platform's limit: no
+// companion starts with a cut one.
+TEST_F(ProbeModelTest, PipeNameBeyondTheLimitStartsNoCompanion) {
     std::wstring share, base;
     for (int i = 0; i < 100; ++i) {
         share += L"\\a:";
         base += L"0a0";
     }
     SetShare(share, true);
-    const DWORD jobId = 0x1C;
+    const DWORD jobId = 0x1D;
+    const Handle blocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, jobId, L'A').c_str()));
     StartJob(Printer(), jobId);
-    PublishedName published;
-    EXPECT_EQ(Published(jobId, &published), L"Writer");
-    EXPECT_EQ(published.mappingName, ObjectName(base, jobId, L'A'));
-    EXPECT_EQ(published.mutexName, ObjectName(base, jobId, L'B'));
-
-    // Its pipe name would pass the platform's limit: no companion starts
-    // with a cut one.
-    const DWORD blockedJob = 0x1D;
-    const Handle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, blockedJob, L'A').c_str()));
-    StartJob(Printer(), blockedJob);
     std::string record;
     EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
     SetShare(L"", false);
 }
-
-// The access each trustee has, from the object's DACL.
-struct AllowedAce {
-    std::wstring sid;
-    ACCESS_MASK mask;
-};
 
 std::wstring SidText(PSID sid) {
     WCHAR *text = nullptr;
@@ -553,45 +489,36 @@ std::wstring CurrentUserSid() {
     return SidText(reinterpret_cast<TOKEN_USER *>(info.data())->User.Sid);
 }
 
-std::vector<AllowedAce> ReadAllowedAces(HANDLE object, std::wstring *label, DWORD *labelPolicy) {
+// The entries of the object's DACL and then of its label as
+// "type:trustee=mask", in their order.
+std::vector<std::wstring> SecurityEntries(HANDLE object) {
     PACL dacl = nullptr, sacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    std::vector<AllowedAce> aces;
-    if (GetSecurityInfo(object, SE_KERNEL_OBJECT,
-                        DACL_SECURITY_INFORMATION | LABEL_SECURITY_INFORMATION, nullptr, nullptr,
-                        &dacl, &sacl, &descriptor) != ERROR_SUCCESS)
-        return aces;
-    for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
-        ACE_HEADER *header = nullptr;
-        if (!GetAce(dacl, i, reinterpret_cast<void **>(&header))) continue;
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE) {
-            aces.push_back({L"(not an allowing entry)", 0});
-            continue;
+    std::vector<std::wstring> entries;
+    if (GetSecurityInfo(object, SE_KERNEL_OBJECT, DACL_SECURITY_INFORMATION | LABEL_SECURITY_INFORMATION,
+                        nullptr, nullptr, &dacl, &sacl, &descriptor) != ERROR_SUCCESS)
+        return entries;
+    for (PACL acl : {dacl, sacl}) {
+        for (DWORD i = 0; acl && i < acl->AceCount; ++i) {
+            // Allowing and label entries share one layout.
+            ACCESS_ALLOWED_ACE *ace = nullptr;
+            if (!GetAce(acl, i, reinterpret_cast<void **>(&ace))) continue;
+            WCHAR mask[16];
+            swprintf(mask, 16, L"%lx", static_cast<unsigned long>(ace->Mask));
+            entries.push_back(std::to_wstring(ace->Header.AceType) + L":" + SidText(&ace->SidStart) + L"=" + mask);
         }
-        ACCESS_ALLOWED_ACE *ace = reinterpret_cast<ACCESS_ALLOWED_ACE *>(header);
-        aces.push_back({SidText(&ace->SidStart), ace->Mask});
-    }
-    for (DWORD i = 0; sacl && i < sacl->AceCount; ++i) {
-        ACE_HEADER *header = nullptr;
-        if (!GetAce(sacl, i, reinterpret_cast<void **>(&header))) continue;
-        if (header->AceType != SYSTEM_MANDATORY_LABEL_ACE_TYPE) continue;
-        SYSTEM_MANDATORY_LABEL_ACE *ace = reinterpret_cast<SYSTEM_MANDATORY_LABEL_ACE *>(header);
-        *label = SidText(&ace->SidStart);
-        *labelPolicy = ace->Mask;
     }
     LocalFree(descriptor);
-    return aces;
+    return entries;
 }
 
-void ExpectAces(const std::vector<AllowedAce> &aces, const std::wstring &user, ACCESS_MASK full,
-                ACCESS_MASK everyone) {
-    ASSERT_EQ(aces.size(), 4u);
-    EXPECT_EQ(aces[0].sid, user);
-    EXPECT_EQ(aces[1].sid, L"S-1-5-18");
-    EXPECT_EQ(aces[2].sid, L"S-1-5-32-544");
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(aces[i].mask, full) << i;
-    EXPECT_EQ(aces[3].sid, L"S-1-1-0");
-    EXPECT_EQ(aces[3].mask, everyone);
+// Full access for the user, the system and the administrators, `everyone`
+// for everyone else, and the low label that forbids writing up.
+std::vector<std::wstring> ExpectedEntries(const WCHAR *full, const WCHAR *everyone) {
+    const std::wstring allow = std::to_wstring(ACCESS_ALLOWED_ACE_TYPE) + L":";
+    return {allow + CurrentUserSid() + L"=" + full, allow + L"S-1-5-18=" + full,
+            allow + L"S-1-5-32-544=" + full, allow + L"S-1-1-0=" + everyone,
+            std::to_wstring(SYSTEM_MANDATORY_LABEL_ACE_TYPE) + L":S-1-16-4096=1"};
 }
 
 TEST_F(ProbeModelTest, PublishedObjectsLetEveryoneOnlyReadAndCarryTheLowLabel) {
@@ -603,23 +530,8 @@ TEST_F(ProbeModelTest, PublishedObjectsLetEveryoneOnlyReadAndCarryTheLowLabel) {
                                   ObjectName(kProbePrinter, jobId, L'B').c_str()));
     ASSERT_NE(mapping.Get(), nullptr);
     ASSERT_NE(mutex.Get(), nullptr);
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    GetVersionExW(&version);
-    const bool labelled = version.dwMajorVersion >= 6;
-
-    const std::wstring user = CurrentUserSid();
-    std::wstring label;
-    DWORD policy = 0;
-    ExpectAces(ReadAllowedAces(mapping.Get(), &label, &policy), user, FILE_MAP_ALL_ACCESS,
-               FILE_MAP_READ);
-    EXPECT_EQ(label, labelled ? L"S-1-16-4096" : L"");
-    EXPECT_EQ(policy, labelled ? static_cast<DWORD>(SYSTEM_MANDATORY_LABEL_NO_WRITE_UP) : 0u);
-    label.clear();
-    policy = 0;
-    ExpectAces(ReadAllowedAces(mutex.Get(), &label, &policy), user, MUTEX_ALL_ACCESS,
-               SYNCHRONIZE | MUTEX_MODIFY_STATE);
-    EXPECT_EQ(label, labelled ? L"S-1-16-4096" : L"");
+    EXPECT_EQ(SecurityEntries(mapping.Get()), ExpectedEntries(L"f001f", L"4"));
+    EXPECT_EQ(SecurityEntries(mutex.Get()), ExpectedEntries(L"1f0001", L"100001"));
 }
 
 }  // namespace

@@ -32,16 +32,26 @@ protected:
         ASSERT_TRUE(page->Opened());
     }
 
-    // Opens the dialog, lets `act` work on it and ends it with `end`.
+    // Opens the dialog, lets `act` work on it and ends it with `end`; every
+    // step must have met its window, or the checks inside never ran.
     std::vector<ModalWindow> Run(std::function<void(HWND)> act, UINT end, std::deque<ModalStep> nested = {}) {
         std::deque<ModalStep> steps;
+        size_t ran = 0;
         steps.push_back([&, act, end](const ModalWindow &modal) {
+            ++ran;
             EXPECT_EQ(modal.caption, kWatermarksCaption);
             act(modal.window);
             SendMessageW(modal.window, WM_COMMAND, end, 0);
         });
-        for (ModalStep &step : nested) steps.push_back(std::move(step));
-        return page->RunWatermarks(std::move(steps));
+        for (ModalStep &step : nested)
+            steps.push_back([&ran, step](const ModalWindow &modal) {
+                ++ran;
+                step(modal);
+            });
+        const size_t expected = steps.size();
+        const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
+        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
+        return seen;
     }
 
     WatermarkPrinter printer;
@@ -56,35 +66,24 @@ ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
     };
 }
 
+void ExpectLines(HWND dialog, const std::vector<std::wstring> &lines, int selected) {
+    EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST), lines);
+    EXPECT_EQ(ListSelection(dialog, IDC_WATERMARK_LIST), selected);
+    const bool chosen = selected > 0;
+    EXPECT_EQ(IsEnabled(dialog, IDC_EDIT_WATERMARK), chosen);
+    EXPECT_EQ(IsEnabled(dialog, IDC_DELETE_WATERMARK), chosen);
+}
+
 TEST_F(WatermarksDialogTest, ListsTheStoredWatermarksAfterNoneAndSelectsTheRecordsChoice) {
     printer.Store({StoredValue(L"Draft"), StoredValue(L"Copy\\, internal"), StoredValue(L"Void")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 2; }; });
-    std::vector<std::wstring> lines;
-    int selected = -1;
-    bool editEnabled = false, deleteEnabled = false;
-    Run([&](HWND dialog) {
-        lines = ListLines(dialog, IDC_WATERMARK_LIST);
-        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
-        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK);
-        deleteEnabled = IsEnabled(dialog, IDC_DELETE_WATERMARK);
-    }, IDCANCEL);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"Copy, internal", L"Void"}));
-    EXPECT_EQ(selected, 2);
-    EXPECT_TRUE(editEnabled);
-    EXPECT_TRUE(deleteEnabled);
+    Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"Draft", L"Copy, internal", L"Void"}, 2); }, IDCANCEL);
 }
 
 TEST_F(WatermarksDialogTest, AChoiceBeyondTheStoredCountOpensWithNone) {
     printer.Store({StoredValue(L"Draft")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 5; }; });
-    int selected = -1;
-    bool editEnabled = true;
-    Run([&](HWND dialog) {
-        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
-        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) || IsEnabled(dialog, IDC_DELETE_WATERMARK);
-    }, IDCANCEL);
-    EXPECT_EQ(selected, 0);
-    EXPECT_FALSE(editEnabled);
+    Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"Draft"}, 0); }, IDCANCEL);
 }
 
 TEST_F(WatermarksDialogTest, AKeyNotStartingWithWEndsTheList) {
@@ -92,9 +91,7 @@ TEST_F(WatermarksDialogTest, AKeyNotStartingWithWEndsTheList) {
     printer.StoreKey(L"Other", StoredValue(L"Three"));
     printer.StoreKey(L"WTMK004", StoredValue(L"Four"));
     Open();
-    std::vector<std::wstring> lines;
-    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDCANCEL);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"One", L"Two"}));
+    Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"One", L"Two"}, 0); }, IDCANCEL);
 }
 
 TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheirFields) {
@@ -103,11 +100,12 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
     for (int i = 2; i <= 20; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
-    std::vector<std::wstring> lines;
-    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDOK);
-    ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
-    EXPECT_EQ(lines[1], longText.substr(0, 128));
-    EXPECT_EQ(lines[16], L"W16");
+    Run([&](HWND dialog) {
+        const std::vector<std::wstring> lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
+        EXPECT_EQ(lines[1], longText.substr(0, 128));
+        EXPECT_EQ(lines[16], L"W16");
+    }, IDOK);
     EXPECT_EQ(Text(page->Record()->wszWmText), longText.substr(0, 128));
     EXPECT_EQ(page->Record()->wWmPosition, 6) << "the fields behind the long text still read";
 }
@@ -115,18 +113,10 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
 TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     printer.Store({StoredValue(L"Draft")});
     Open();
-    std::vector<std::wstring> lines;
-    int selected = -1;
-    bool editEnabled = false;
     Run([&](HWND dialog) {
         Press(dialog, IDC_NEW_WATERMARK);
-        lines = ListLines(dialog, IDC_WATERMARK_LIST);
-        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
-        editEnabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) && IsEnabled(dialog, IDC_DELETE_WATERMARK);
+        ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2);
     }, IDOK, {EditorSetsText(L"a\\b,c;d")});
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"a\\b,c;d"}));
-    EXPECT_EQ(selected, 2);
-    EXPECT_TRUE(editEnabled);
 
     OemDevmode *record = page->Record();
     EXPECT_EQ(record->dwWatermarkIndex, 2u);
@@ -148,8 +138,7 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
 
     // The next opening reads the file again.
-    Run([&](HWND dialog) { lines = ListLines(dialog, IDC_WATERMARK_LIST); }, IDCANCEL);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Draft", L"a\\b,c;d"}));
+    Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2); }, IDCANCEL);
 }
 
 TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLeavesNoSection) {
@@ -178,50 +167,26 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two"), StoredValue(L"Three")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
-    const std::vector<BYTE> recordBefore = page->Harness().Record() ? std::vector<BYTE>(
-        page->Harness().Record(), page->Harness().Record() + kRecordBytes) : std::vector<BYTE>();
-    bool focusOnNew = false;
-    std::vector<std::wstring> linesAfterDeleting;
+    const std::vector<BYTE> recordBefore(page->Harness().Record(), page->Harness().Record() + kRecordBytes);
     Run([&](HWND dialog) {
         SelectLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_DELETE_WATERMARK);
-        focusOnNew = GetFocus() == GetDlgItem(dialog, IDC_NEW_WATERMARK);
-        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
-        Press(dialog, IDC_DELETE_WATERMARK);
-        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
-        Press(dialog, IDC_DELETE_WATERMARK);
-        linesAfterDeleting = ListLines(dialog, IDC_WATERMARK_LIST);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_WATERMARK));
+        ExpectLines(dialog, {L"None", L"One", L"Three"}, 0);
+        for (int i = 0; i < 2; ++i) {
+            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            Press(dialog, IDC_DELETE_WATERMARK);
+        }
+        ExpectLines(dialog, {L"None"}, 0);
     }, IDCANCEL);
-    EXPECT_EQ(linesAfterDeleting, (std::vector<std::wstring>{L"None"}));
-    EXPECT_TRUE(focusOnNew);
-    EXPECT_EQ(std::memcmp(recordBefore.data(), page->Harness().Record(), kRecordBytes), 0);
-
-    std::vector<std::wstring> lines;
-    int selected = -1;
-    Run([&](HWND dialog) {
-        lines = ListLines(dialog, IDC_WATERMARK_LIST);
-        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
-    }, IDCANCEL);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"One", L"Two", L"Three"}));
-    EXPECT_EQ(selected, 3);
+    EXPECT_EQ(std::vector<BYTE>(page->Harness().Record(), page->Harness().Record() + kRecordBytes), recordBefore);
+    Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"One", L"Two", L"Three"}, 3); }, IDCANCEL);
 }
 
-TEST_F(WatermarksDialogTest, DeletingSelectsNoneAndDisablesEditAndDelete) {
+TEST_F(WatermarksDialogTest, OkAfterDeletingTheChosenOneLeavesNoneInTheRecord) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
-    Open();
-    std::vector<std::wstring> lines;
-    int selected = -1;
-    bool enabled = true;
-    Run([&](HWND dialog) {
-        SelectLine(dialog, IDC_WATERMARK_LIST, 1);
-        Press(dialog, IDC_DELETE_WATERMARK);
-        lines = ListLines(dialog, IDC_WATERMARK_LIST);
-        selected = ListSelection(dialog, IDC_WATERMARK_LIST);
-        enabled = IsEnabled(dialog, IDC_EDIT_WATERMARK) || IsEnabled(dialog, IDC_DELETE_WATERMARK);
-    }, IDOK);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{L"None", L"Two"}));
-    EXPECT_EQ(selected, 0);
-    EXPECT_FALSE(enabled);
+    Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
+    Run([&](HWND dialog) { Press(dialog, IDC_DELETE_WATERMARK); }, IDOK);
     EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
     EXPECT_EQ(Text(page->Record()->wszWmText), L"None");
 }
@@ -229,16 +194,13 @@ TEST_F(WatermarksDialogTest, DeletingSelectsNoneAndDisablesEditAndDelete) {
 TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeepsIt) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open();
-    std::vector<std::wstring> afterCancel, afterOk;
     Run([&](HWND dialog) {
         SelectLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
-        afterCancel = ListLines(dialog, IDC_WATERMARK_LIST);
+        ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
-        afterOk = ListLines(dialog, IDC_WATERMARK_LIST);
+        ExpectLines(dialog, {L"None", L"One", L"Second"}, 2);
     }, IDOK, {EditorSetsText(L"Changed", IDCANCEL), EditorSetsText(L"Second")});
-    EXPECT_EQ(afterCancel, (std::vector<std::wstring>{L"None", L"One", L"Two"}));
-    EXPECT_EQ(afterOk, (std::vector<std::wstring>{L"None", L"One", L"Second"}));
     EXPECT_EQ(page->Record()->dwWatermarkIndex, 2u);
     EXPECT_EQ(Text(page->Record()->wszWmText), L"Second");
 }
@@ -248,15 +210,13 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     for (int i = 1; i <= 16; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open();
-    size_t count = 0;
     const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
         Press(dialog, IDC_NEW_WATERMARK);
-        count = ListLines(dialog, IDC_WATERMARK_LIST).size();
+        EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
     ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
     EXPECT_EQ(seen[1].caption, L"Warning");
     EXPECT_EQ(seen[1].text, kLimitText);
-    EXPECT_EQ(count, 17u);
 }
 
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
@@ -267,15 +227,12 @@ TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     EXPECT_EQ(page->Record()->wWmBackground, 0);
     EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
 
-    bool backgroundTicked = false, firstPageShown = false;
     Run([&](HWND dialog) {
-        firstPageShown = IsChecked(dialog, IDC_WATERMARK_FIRST_PAGE);
+        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_FIRST_PAGE));
         Press(dialog, IDC_WATERMARK_FIRST_PAGE);
         Press(dialog, IDC_WATERMARK_BACKGROUND);
-        backgroundTicked = IsChecked(dialog, IDC_WATERMARK_BACKGROUND);
+        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
-    EXPECT_TRUE(firstPageShown);
-    EXPECT_TRUE(backgroundTicked);
     const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
     EXPECT_EQ(none->bFirstPageOnly, 1);
     EXPECT_EQ(none->wBackground, 0);

@@ -49,8 +49,10 @@ protected:
 
     // Opens the editor on line `line` of the list (0: New) and lets `act`
     // work on it before it is ended with `end`; the Watermarks dialog is
-    // then confirmed. Further steps serve what the editor opens.
+    // then confirmed. Further steps serve what the editor opens. Every step
+    // must have met its window, or the checks inside never ran.
     void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK, std::deque<ModalStep> nested = {}) {
+        size_t ran = 0;
         std::deque<ModalStep> steps;
         steps.push_back([line](const ModalWindow &modal) {
             if (line) {
@@ -67,7 +69,14 @@ protected:
             SendMessageW(modal.window, WM_COMMAND, end, 0);
         });
         for (ModalStep &step : nested) steps.push_back(std::move(step));
+        for (ModalStep &step : steps)
+            step = [&ran, step](const ModalWindow &modal) {
+                ++ran;
+                step(modal);
+            };
+        const size_t expected = steps.size();
         page->RunWatermarks(std::move(steps));
+        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
     }
 
     WatermarkPrinter printer;
@@ -76,51 +85,32 @@ protected:
 
 TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsText) {
     Open();
-    bool okAtStart = true, okWithText = false, okEmptied = true;
-    std::wstring size, angle, x;
-    int position = -1;
-    bool noBorder = false;
     Edit(0, [&](HWND editor) {
-        okAtStart = IsEnabled(editor, IDOK);
-        size = ControlText(editor, IDC_WATERMARK_SIZE);
-        angle = ControlText(editor, IDC_WATERMARK_ANGLE);
-        x = ControlText(editor, IDC_WATERMARK_OFFSET_X);
-        position = static_cast<int>(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0));
-        noBorder = IsChecked(editor, IDC_WATERMARK_BORDER_NONE);
+        EXPECT_FALSE(IsEnabled(editor, IDOK));
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"72");
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"45");
+        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0), 3);
+        EXPECT_TRUE(IsChecked(editor, IDC_WATERMARK_BORDER_NONE));
         Type(GetDlgItem(editor, IDC_WATERMARK_TEXT), L"A");
-        okWithText = IsEnabled(editor, IDOK);
+        EXPECT_TRUE(IsEnabled(editor, IDOK));
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"");
-        okEmptied = IsEnabled(editor, IDOK);
+        EXPECT_FALSE(IsEnabled(editor, IDOK));
     }, IDCANCEL);
-    EXPECT_FALSE(okAtStart);
-    EXPECT_TRUE(okWithText);
-    EXPECT_FALSE(okEmptied);
-    EXPECT_EQ(size, L"72");
-    EXPECT_EQ(angle, L"45");
-    EXPECT_EQ(x, L"0");
-    EXPECT_EQ(position, 3);
-    EXPECT_TRUE(noBorder);
 }
 
 TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
     printer.Store({StoredValue(L"One")});
     Open();
-    std::wstring typed, large, minus;
-    DWORD caret = 0;
     Edit(1, [&](HWND editor) {
         Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
-        typed = ControlText(editor, IDC_WATERMARK_OFFSET_X);
-        caret = Caret(GetDlgItem(editor, IDC_WATERMARK_OFFSET_X));
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"12");
+        EXPECT_EQ(Caret(GetDlgItem(editor, IDC_WATERMARK_OFFSET_X)), 2u);
         Retype(editor, IDC_WATERMARK_OFFSET_Y, L"1500");
-        large = ControlText(editor, IDC_WATERMARK_OFFSET_Y);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"1000");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-");
-        minus = ControlText(editor, IDC_WATERMARK_OFFSET_Y);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"0");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
     });
-    EXPECT_EQ(typed, L"12");
-    EXPECT_EQ(caret, 2u);
-    EXPECT_EQ(large, L"1000");
-    EXPECT_EQ(minus, L"0");
     EXPECT_EQ(page->Record()->lWmOffsetX, 12);
     EXPECT_EQ(page->Record()->lWmOffsetY, -250);
 }
@@ -128,20 +118,17 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
     printer.Store({StoredValue(L"One")});
     Open();
-    std::wstring xAfterBorder, xAfterPosition;
     Edit(1, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
         Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
-        xAfterBorder = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"30");
         HWND list = GetDlgItem(editor, IDC_WATERMARK_POSITION);
         SendMessageW(list, CB_SETCURSEL, 6, 0);
         SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_POSITION, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
-        xAfterPosition = ControlText(editor, IDC_WATERMARK_OFFSET_X);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
-    EXPECT_EQ(xAfterBorder, L"30");
-    EXPECT_EQ(xAfterPosition, L"0");
     const OemDevmode *record = page->Record();
     EXPECT_EQ(record->wWmBorder, 3);
     EXPECT_EQ(record->wWmPosition, 6);
@@ -152,20 +139,15 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
 TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
     printer.Store({StoredValue(L"One")});
     Open();
-    std::wstring farLeft, sizeTyped;
-    int sizeBar = 0;
     Edit(1, [&](HWND editor) {
         HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
         for (int i = 0; i < 30; ++i)
             SendMessageW(editor, WM_HSCROLL, SB_PAGELEFT, reinterpret_cast<LPARAM>(angleBar));
-        farLeft = ControlText(editor, IDC_WATERMARK_ANGLE);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"-180");
         Retype(editor, IDC_WATERMARK_SIZE, L"999");
-        sizeTyped = ControlText(editor, IDC_WATERMARK_SIZE);
-        sizeBar = GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"600");
+        EXPECT_EQ(GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL), 600);
     });
-    EXPECT_EQ(farLeft, L"-180");
-    EXPECT_EQ(sizeTyped, L"600");
-    EXPECT_EQ(sizeBar, 600);
     EXPECT_EQ(page->Record()->sWmAngle, -180);
     EXPECT_EQ(page->Record()->dwWmSize, 600u);
 }
@@ -181,24 +163,18 @@ ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
 TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrinterFont) {
     printer.Store({StoredValue(L"One")});
     Open();
-    std::vector<std::wstring> fonts;
-    std::wstring fontName, styleName, sizeAfter;
     Edit(1, [&](HWND editor) {
         Press(editor, IDC_WATERMARK_FONT);
-        sizeAfter = ControlText(editor, IDC_WATERMARK_SIZE);
+        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
-        fonts = ListLines(font, IDC_FONT_LIST);
+        EXPECT_EQ(ListLines(font, IDC_FONT_LIST), (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
+            << "entries from DefaultNo on are for Japanese systems";
         SelectLine(font, IDC_FONT_LIST, 1);
-        fontName = ControlText(font, IDC_FONT_NAME);
+        EXPECT_EQ(ControlText(font, IDC_FONT_NAME), L"Times");
         SelectLine(font, IDC_STYLE_LIST, 3);
-        styleName = ControlText(font, IDC_STYLE_NAME);
+        EXPECT_EQ(ControlText(font, IDC_STYLE_NAME), L"Bold Italic");
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
     })});
-    EXPECT_EQ(fonts, (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
-        << "entries from DefaultNo on are for Japanese systems";
-    EXPECT_EQ(fontName, L"Times");
-    EXPECT_EQ(styleName, L"Bold Italic");
-    EXPECT_EQ(sizeAfter, L"1") << "a size of 0 from the Font dialog ends as 1";
     const OemDevmode *record = page->Record();
     EXPECT_EQ(record->dwWmFontIndex, 1u);
     EXPECT_EQ(record->dwWmWeight, 700u);
@@ -211,14 +187,12 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     printer.Store({StoredValue(L"One", 48)});
     Open();
-    int sizeLine = -1;
     Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
          {FontDialog([&](HWND font) {
-              sizeLine = ListSelection(font, IDC_SIZE_LIST);
+              EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
               SelectLine(font, IDC_FONT_LIST, 2);
               SelectLine(font, IDC_SIZE_LIST, 0);
           }, IDCANCEL)});
-    EXPECT_EQ(sizeLine, 14) << "48 points";
     EXPECT_EQ(page->Record()->dwWmFontIndex, 0u);
     EXPECT_EQ(page->Record()->dwWmSize, 48u);
     EXPECT_EQ(Text(page->Record()->wszWmFontName), L"Helvetica");
@@ -229,13 +203,8 @@ TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
     WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
     WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
     Open();
-    bool chooserSeen = false;
     Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_COLOR); }, IDOK,
-         {[&](const ModalWindow &modal) {
-              chooserSeen = true;
-              SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-          }});
-    EXPECT_TRUE(chooserSeen);
+         {[&](const ModalWindow &modal) { SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0); }});
     const auto colors = printer.Section(kCustomColorSection);
     ASSERT_EQ(colors.size(), 16u);
     EXPECT_EQ(colors[0], (std::pair<std::wstring, std::wstring>{L"Color0", L"255,0,0"}));
@@ -377,18 +346,14 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
     constexpr LCID kJapanese = 1041;
     const ThreadLocale japanese(kJapanese);
     Open();
-    size_t fonts = 0;
-    int startLine = -1;
     Edit(0, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
         Press(editor, IDC_WATERMARK_FONT);
     }, IDOK, {FontDialog([&](HWND font) {
-        fonts = ListLines(font, IDC_FONT_LIST).size();
-        startLine = ListSelection(font, IDC_FONT_LIST);
+        EXPECT_EQ(ListLines(font, IDC_FONT_LIST).size(), 6u);
+        EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";
         SelectLine(font, IDC_STYLE_LIST, 3);
     })});
-    EXPECT_EQ(fonts, 6u);
-    EXPECT_EQ(startLine, 4) << "a new watermark starts on the font of DefaultNo";
     const OemDevmode *record = page->Record();
     EXPECT_EQ(record->dwWmFontIndex, 4u);
     EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
