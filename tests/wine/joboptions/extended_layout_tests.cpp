@@ -3,7 +3,7 @@
 // the controls of absent features are removed, the finishing lists hand the
 // user's choice to the driver's items, and the secure-print and overlay
 // dialogs open from their controls by real input.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -34,7 +34,7 @@ protected:
         ASSERT_TRUE(model.Installed());
         opening.reset();
         setup.printer = model.Name();
-        setup.secureLayout = false;
+        setup.extendedLayout = false;
         setup.withOverlay = true;
         opening = std::make_unique<PageOpening>(setup);
         ASSERT_TRUE(opening->Opened());

@@ -1,7 +1,7 @@
 // The finisher rule pass as the Job Options page runs it when it opens:
 // the sheet read from the driver, the selections corrected and kept in the
 // record, and the lists of a page layout that carries them.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 
@@ -166,7 +166,7 @@ TEST_F(FinisherPageTest, PageSizeThatOnlyBeginsWithLetterIsNoLetter) {
 
 TEST_F(FinisherPageTest, TheSystemsOwnLayoutCorrectsOnlyTheSelections) {
     PageSetup setup;
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.layout = kBooklet;
     setup.bindPosition = 1;
     setup.editRecord = Remembered(DMPAPER_A4, kBooklet);

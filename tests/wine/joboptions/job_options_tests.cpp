@@ -1,6 +1,6 @@
 // The Job Options page with its Advanced and About dialogs, driven by
 // messages as a user drives them.
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include "core/oem_devmode.h"
 #include "resources/resource_ids.h"

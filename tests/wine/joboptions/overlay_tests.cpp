@@ -3,9 +3,8 @@
 // dialogs on real controls, the job's active list and overlay mode, and the
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
-#include "import_hook.h"
-#include "overlay_page_ids.h"
-#include "page_fixture.h"
+#include "support/import_hook.h"
+#include "support/page_fixture.h"
 
 #include "overlays/overlay_ids.h"
 #include "resources/resource_ids.h"
@@ -271,7 +270,6 @@ protected:
         PageSetup setup;
         setup.sheetFlags = sheetFlags;
         setup.printer = printer->Name();
-        setup.layoutTemplate = IDD_TEST_OVERLAY_JOB_OPTIONS;
         setup.withOverlay = withOverlay;
         setup.editRecord = [active](OemDevmode *record) {
             for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];

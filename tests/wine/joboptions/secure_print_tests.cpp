@@ -2,8 +2,8 @@
 // layout that carries the job-type radios and the JOB PIN button: the
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
-#include "import_hook.h"
-#include "page_fixture.h"
+#include "support/import_hook.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
@@ -137,7 +137,7 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
     EXPECT_FALSE(Enabled(IDC_COPIES));
     EXPECT_FALSE(Enabled(IDC_COLLATE));
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
-    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
 }
 
 TEST_F(SecurePrintTest, ThreeDigitPinShowsMessage8000AndTheDialogStays) {
@@ -320,7 +320,7 @@ TEST_F(SecurePrintTest, JobLimitNeedsTheStandardUiHidden) {
 
 TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
     PageSetup setup;
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
     EXPECT_EQ(JobType(), 2u);
@@ -680,7 +680,7 @@ TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
     ASSERT_TRUE(model.Installed());
     PageSetup setup;
     setup.printer = model.Name();
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.jobType = 2;
     setup.settings["VXHDD"] = "False";
     Open(setup);
@@ -699,7 +699,7 @@ TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
         EXPECT_EQ(JobType(), 1u) << library;
         EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE)) << library;
-        EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+        EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
         opening.reset();
     }
 }

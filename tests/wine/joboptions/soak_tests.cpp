@@ -1,6 +1,6 @@
 // Opening and closing the document pages many times in one process leaves
 // no GDI objects, windows or heap memory behind.
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include "resources/resource_ids.h"
 

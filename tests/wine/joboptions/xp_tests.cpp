@@ -2,7 +2,7 @@
 // ask-for-name box is offered on a local printer, the title bar has its help
 // button, and ticking the box warns about shared printers until the user
 // turns the warning off, which the plug-in ini remembers.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"

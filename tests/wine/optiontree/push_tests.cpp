@@ -1,6 +1,6 @@
 // Working selections going back into the driver's items, observed through
 // the driver's DrvUpdateUISetting.
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "optiontree/option_tree.h"
 #include "core/common_ui_prop.h"
 #include "core/driver_config.h"

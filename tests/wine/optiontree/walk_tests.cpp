@@ -1,6 +1,6 @@
 // The document step of CommonUIProp through the plug-in's exports, on a
 // driver tree built as the PostScript driver builds it.
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
-#include "secure_page_ids.h"
+#include "resources/dialog_ids.h"
 
 #include <cstring>
 
@@ -23,13 +23,6 @@ const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
 
 const std::vector<std::wstring> kOverlayModes = {L"Off", L"Print Overlay", L"Register Overlay"};
-
-const DLGTEMPLATE *SecurePageTemplate(UINT id = IDD_TEST_SECURE_JOB_OPTIONS) {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
 
 void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
     items->copies = tree.AddRange(DMPUB_COPIES_COLLATE, setup.copies, 1, kCopiesUpper);
@@ -90,9 +83,12 @@ PageOpening::PageOpening(const PageSetup &setup)
     harness.sheetFlags = setup.sheetFlags;
     if (setup.pageLayout) {
         harness.jobOptionsTemplate = setup.pageLayout;
-    } else if (setup.secureLayout) {
-        harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
-                                                          : SecurePageTemplate();
+    } else if (setup.layoutTemplate) {
+        harness.jobOptionsTemplate = ProgramDialogTemplate(setup.layoutTemplate);
+        if (!harness.jobOptionsTemplate) return;
+    } else if (setup.extendedLayout) {
+        harness.jobOptionsTemplate =
+            ModuleDialogTemplate(harness.PluginModule(), IDD_JOB_OPTIONS_EXTENDED);
         if (!harness.jobOptionsTemplate) return;
     }
     if (!harness.AddPluginPages() || !harness.Open()) return;
@@ -150,11 +146,14 @@ bool ModelPrinter::Share() {
     return shared;
 }
 
-const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
+    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
+
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
+    return ModuleDialogTemplate(GetModuleHandleW(nullptr), id);
 }
 
 void CloseLeftoverWindows() {

@@ -1,4 +1,4 @@
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include <commctrl.h>
 
