@@ -1,6 +1,7 @@
 #include "support/page_fixture.h"
 
 #include "resources/dialog_ids.h"
+#include "support/dialog_input.h"
 
 #include <cstring>
 
@@ -18,7 +19,6 @@ const std::vector<std::wstring> kOutputBins = {L"Standard", L"Face Up", L"Finish
                                                L"Finisher 2"};
 constexpr DWORD kLayoutOffset = 356;
 constexpr LONG kCopiesUpper = 9999;
-constexpr int kListTextChars = 128;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
 
@@ -52,13 +52,6 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     dm->dmPaperSize = setup.paperSize;
     dm->dmOrientation = setup.documentOrientation;
     reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
-}
-
-std::wstring ComboText(HWND list, int index) {
-    WCHAR text[kListTextChars] = L"";
-    if (SendMessageW(list, CB_GETLBTEXTLEN, index, 0) < kListTextChars)
-        SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
 }
 
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
@@ -98,17 +91,11 @@ PageOpening::PageOpening(const PageSetup &setup)
 }
 
 std::vector<std::wstring> PageOpening::ListEntries(UINT id) const {
-    std::vector<std::wstring> entries;
-    HWND list = GetDlgItem(page_, id);
-    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) entries.push_back(ComboText(list, i));
-    return entries;
+    return dialog_input::ComboEntries(page_, id);
 }
 
 std::wstring PageOpening::ListSelection(UINT id) const {
-    HWND list = GetDlgItem(page_, id);
-    const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
-    return selected == CB_ERR ? L"" : ComboText(list, static_cast<int>(selected));
+    return dialog_input::ComboSelection(page_, id);
 }
 
 ModelPrinter::ModelPrinter(const std::wstring &tag,
