@@ -202,17 +202,4 @@ TEST_F(UserMediaTypeTest, NamedTypesTakeTheLastEntriesWhateverTheirLength) {
     EXPECT_STREQ(tree.OptionName(media, 9), L"Recycled");
 }
 
-TEST_F(UserMediaTypeTest, NoFirstKeyRenamesNothing) {
-    const WCHAR name[] = L"SX Test Media Unnamed";
-    WriteDriverProfile(L"sxt_media_unnamed.ini", L"Usertype", L"USERTYPE2", L"Recycled");
-    Install(name, L"sxt_media_unnamed.ini");
-    ASSERT_TRUE(testPrinter->Installed());
-
-    DriverTree tree;
-    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
-    ASSERT_EQ(Walk(tree, name), S_OK);
-    for (DWORD option = 0; option < 10; ++option)
-        EXPECT_EQ(std::wstring(tree.OptionName(media, option)), L"M" + std::to_wstring(option));
-}
-
 }  // namespace
