@@ -108,14 +108,17 @@ TEST_F(ExtendedLayoutTest, FinishingListsHandTheChosenOptionNotTheEntryToTheDriv
     EXPECT_EQ(opening->ListSelection(IDC_PUNCH), L"Off");
 }
 
-TEST_F(ExtendedLayoutTest, WithoutPermissionTheFeatureControlsAreOffButTheLinkWorks) {
+TEST_F(ExtendedLayoutTest, WithoutPermissionTheControlsAreOffButAboutAndTheLinkWork) {
     PageSetup setup;
     setup.sheetFlags = DM_NOPERMISSION;
     Open(ExtendedModel(), setup);
     SheetHarness &harness = opening->Harness();
-    for (UINT id : {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_OUTPUT_BIN, IDC_STAPLE,
-                    IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_COPIES, IDC_DEFAULT})
+    for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
+                    IDC_MIRROR_PRINT, IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_OUTPUT_BIN,
+                    IDC_STAPLE, IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_JOB_ADVANCED,
+                    IDC_DEFAULT})
         EXPECT_FALSE(harness.Enabled(page, id)) << id;
+    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
     EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
 }
 

@@ -170,16 +170,6 @@ TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     EXPECT_EQ(Working(kSlotVXErrorDiffusion), 1u);
 }
 
-TEST_F(JobOptionsTest, NoPermissionDisablesThePage) {
-    harness.sheetFlags = DM_NOPERMISSION;
-    OpenSheet();
-    for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
-                    IDC_MIRROR_PRINT, IDC_JOB_ADVANCED, IDC_DEFAULT})
-        EXPECT_FALSE(harness.Enabled(page, id)) << id;
-    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
-    EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
-}
-
 TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAway) {
     OpenSheet(false);
     EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
