@@ -578,37 +578,6 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
     DeleteFileW(options.outFile.c_str());
 }
 
-TEST_F(SheetFixture, ColorPageChoicesReachTheDriverAndTheRecordOnOk) {
-    constexpr int kColorPageIndex = 2;
-    constexpr UINT kGrayPrint = 1606;
-    constexpr UINT kBlackCartridge = 4114;
-    constexpr size_t kPrintCartridgeOffset = 4048;
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-color.dev";
-    DeleteFileW(options.outFile.c_str());
-    Run(
-        [&](HWND sheet) {
-            ASSERT_TRUE(SelectPage(sheet, kColorPageIndex));
-            HWND page = PropSheet_IndexToHwnd(sheet, kColorPageIndex);
-            SendDlgItemMessageW(page, kGrayPrint, BM_CLICK, 0, 0);
-            SendDlgItemMessageW(page, kBlackCartridge, BM_CLICK, 0, 0);
-            Press(sheet, PSBTN_OK);
-        },
-        options);
-    ASSERT_TRUE(sheet_->Stored());
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
-    const size_t control = Ppd().FindFeature("VXControl");
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
-    EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[control], 1);
-    EXPECT_EQ(stored[kPluginSectionOffset + kPrintCartridgeOffset], 1);
-    DeleteFileW(options.outFile.c_str());
-}
-
 TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {
     SheetOptions options;
     options.noPermission = true;
