@@ -230,34 +230,26 @@ TEST_F(JobOptionsTest, AdvancedCompressionLevelGoesIntoTheRecord) {
     EXPECT_EQ(Record()->wCompression, 3);
 }
 
-TEST_F(JobOptionsTest, AdvancedDefaultThenOkUsesTheModelsDefaults) {
+// Default shows the model's defaults in the dialog; only OK takes them.
+TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     OpenSheet();
-    harness.OnModal([&](const ModalWindow &modal) {
-        ChooseCompression(modal.window, 0);
-        harness.Click(modal.window, IDC_DEFAULT);
-        EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
-        EXPECT_TRUE(harness.Checked(modal.window, IDC_HAIR_LINE));
-        EXPECT_EQ(ChosenCompression(modal.window), 2);
-        harness.Click(modal.window, IDOK);
-    });
-    harness.Click(page, IDC_JOB_ADVANCED);
-    EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
-    EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
-    EXPECT_EQ(Working(kSlotVXHairLine), 0u);
-    EXPECT_EQ(Record()->wCompression, 2);
-}
-
-TEST_F(JobOptionsTest, AdvancedDefaultThenCancelChangesNothing) {
-    OpenSheet();
-    harness.OnModal([&](const ModalWindow &modal) {
-        ChooseCompression(modal.window, 0);
-        harness.Click(modal.window, IDC_DEFAULT);
-        harness.Click(modal.window, IDCANCEL);
-    });
-    harness.Click(page, IDC_JOB_ADVANCED);
-    EXPECT_EQ(Working(kSlotVXHDDSpool), 1u);
-    EXPECT_EQ(Working(kSlotVXHairLine), 1u);
-    EXPECT_EQ(Record()->wCompression, 2);
+    for (const UINT closing : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(closing);
+        harness.OnModal([&](const ModalWindow &modal) {
+            ChooseCompression(modal.window, 0);
+            harness.Click(modal.window, IDC_DEFAULT);
+            EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
+            EXPECT_TRUE(harness.Checked(modal.window, IDC_HAIR_LINE));
+            EXPECT_EQ(ChosenCompression(modal.window), 2);
+            harness.Click(modal.window, closing);
+        });
+        harness.Click(page, IDC_JOB_ADVANCED);
+        const uint32_t kept = closing == IDOK ? 0u : 1u;
+        EXPECT_EQ(Working(kSlotVXHDDSpool), kept);
+        EXPECT_EQ(Working(kSlotVXHairLine), kept);
+        EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
+        EXPECT_EQ(Record()->wCompression, 2);
+    }
 }
 
 TEST_F(JobOptionsTest, AdvancedWithoutHddClearsAndDisablesSpool) {
