@@ -8,9 +8,9 @@
 #include "bench_table.h"
 #include "core/driver_config.h"
 #include "core/win_holders.h"
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "optiontree/option_tree.h"
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include <algorithm>
 #include <cstdio>

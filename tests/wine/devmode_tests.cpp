@@ -231,24 +231,6 @@ TEST_F(DevModeTest, LibraryNameTooLongForItsPathIsNotLoaded) {
     EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(L"sxt_longname.cap"));
 }
 
-TEST_F(DevModeTest, ConvertOfAForeignRecordKeepsTheOutputsKeptFields) {
-    PrinterHandle printer(kSamplePrinter);
-    DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
-    out.rec()->wCompression = 3;
-    out.rec()->dwCollate = 1;
-    out.rec()->wszDriverDirectory[0] = u'Q';
-    DriverDevmode in;
-    std::memcpy(&in.rec()->dwSignature, "0001", 4);
-    in.rec()->dwSize = kOemDevmodeSize;
-    ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
-    EXPECT_EQ(out.rec()->wCompression, 3);
-    EXPECT_EQ(out.rec()->wszDriverDirectory[0], u'Q');
-    EXPECT_EQ(out.rec()->dwCollate, 0u);
-    EXPECT_EQ(out.rec()->dwRecField84, 0u);
-    EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
-}
-
 TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {
     PrinterHandle printer(kSamplePrinter);
     DriverDevmode out;
@@ -307,23 +289,6 @@ TEST_F(DevModeTest, BufferBelowOneRecordIsNeverWritten) {
         EXPECT_EQ(Run(mode, printer.Get(), &in, out), S_OK) << mode;
         EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
         EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
-    }
-}
-
-TEST_F(DevModeTest, ConvertRepairsAnOutputHeaderClaimingFewerThanEightBytes) {
-    PrinterHandle printer(kSamplePrinter);
-    DriverDevmode in;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
-    for (DWORD claimed : {0ul, 4ul, 7ul}) {
-        DriverDevmode out;
-        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
-        out.rec()->dwSize = claimed;
-        out.rec()->dwSignature = 0;
-        out.rec()->dwVersion = 0;
-        ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
-        EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize) << claimed;
-        EXPECT_EQ(out.rec()->dwSignature, kOemSignature) << claimed;
-        EXPECT_EQ(out.rec()->dwVersion, 1u) << claimed;
     }
 }
 

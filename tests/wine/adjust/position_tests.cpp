@@ -2,8 +2,8 @@
 // and driven inside its modal loop: the mode and pages the driver's duplex
 // setting gives, the five pages' values with their limits, OK, Cancel and
 // Default, and the test print as a real job of a printer on a file port.
-#include "import_hook.h"
-#include "page_fixture.h"
+#include "support/import_hook.h"
+#include "support/page_fixture.h"
 #include "position_page_ids.h"
 
 #include "core/oem_devmode.h"

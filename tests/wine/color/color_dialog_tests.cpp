@@ -1,6 +1,6 @@
 // Color Print Details and Advanced, opened from the Color page of the sample
 // printer and driven inside their modal loops.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "resources/resource_ids.h"
 

@@ -2,7 +2,7 @@
 // colour tuner files each test writes: the colour-mode and cartridge rules,
 // the gamma list, Default, the permission rule and the record fields
 // written when the page is left.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "core/oem_devmode.h"
 #include "resources/resource_ids.h"

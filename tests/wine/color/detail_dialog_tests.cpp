@@ -2,8 +2,8 @@
 // tests' Color page layout, which carries their buttons, and driven inside
 // their modal loops.
 #include "detail_page_ids.h"
-#include "import_hook.h"
-#include "page_fixture.h"
+#include "support/import_hook.h"
+#include "support/page_fixture.h"
 
 #include "core/oem_devmode.h"
 #include "resources/resource_ids.h"

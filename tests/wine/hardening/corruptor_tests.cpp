@@ -8,7 +8,7 @@
 #include "devmode_corruptor.h"
 #include "fault_report.h"
 #include "guarded_buffer.h"
-#include "sheet_visit.h"
+#include "support/sheet_visit.h"
 
 #include "core/oem_devmode.h"
 #include "driver/devmode_builder.h"

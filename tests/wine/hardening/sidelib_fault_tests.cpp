@@ -9,7 +9,7 @@
 // fails it, and turns the library's feature off.
 #include "fault_printer.h"
 #include "guarded_buffer.h"
-#include "sheet_visit.h"
+#include "support/sheet_visit.h"
 
 #include "core/oem_devmode.h"
 #include "driver/devmode_builder.h"

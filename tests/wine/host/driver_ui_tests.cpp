@@ -104,62 +104,6 @@ protected:
     std::unique_ptr<DocumentUi> ui_;
 };
 
-TEST_F(DocumentFixture, StandardItemsCarryTheirDmPubIdsAndTheDescriptionsOptions) {
-    for (BYTE id : {DMPUB_ORIENTATION, DMPUB_FORMNAME, DMPUB_DEFSOURCE, DMPUB_COPIES_COLLATE,
-                    DMPUB_PRINTQUALITY, DMPUB_COLOR, DMPUB_SCALE, DMPUB_TTOPTION, DMPUB_DUPLEX,
-                    DMPUB_NUP, DMPUB_PAGEORDER})
-        EXPECT_NE(Standard(id), nullptr) << int(id);
-    EXPECT_EQ(Standard(DMPUB_MEDIATYPE), nullptr);  // the sample has no MediaType feature
-
-    const OPTITEM *paper = Standard(DMPUB_FORMNAME);
-    const PpdFeature *pageSize = Ppd().Feature("PageSize");
-    ASSERT_EQ(paper->pOptType->Count, pageSize->options.size());
-    EXPECT_EQ(OptionName(paper, 3), L"B4 (JIS)");
-    EXPECT_EQ(paper->Sel, 0);  // A4
-    EXPECT_STREQ(reinterpret_cast<USERDATA *>(paper->UserData)->pKeyWordName, "PageSize");
-
-    const OPTITEM *duplex = Standard(DMPUB_DUPLEX);
-    ASSERT_EQ(duplex->pOptType->Count, 3);
-    EXPECT_EQ(OptionName(duplex, 1), L"Long Edge");
-    const OPTITEM *source = Standard(DMPUB_DEFSOURCE);
-    EXPECT_EQ(OptionName(source, source->Sel), L"Auto Select");
-    const OPTITEM *quality = Standard(DMPUB_PRINTQUALITY);
-    ASSERT_EQ(quality->pOptType->Count, 1);
-    EXPECT_EQ(OptionName(quality, 0), L"600dpi");
-}
-
-TEST_F(DocumentFixture, NumericItemsKeepTheirRangeInTheSecondOptionParameter) {
-    const OPTITEM *scale = Standard(DMPUB_SCALE);
-    ASSERT_EQ(scale->pOptType->Type, TVOT_UDARROW);
-    ASSERT_EQ(scale->pOptType->Count, 2);
-    EXPECT_EQ(scale->pOptType->pOptParam[1].IconID, 25u);
-    EXPECT_EQ(scale->pOptType->pOptParam[1].lParam, 400);
-    EXPECT_EQ(scale->Sel, 100);
-
-    const OPTITEM *copies = Standard(DMPUB_COPIES_COLLATE);
-    ASSERT_EQ(copies->pOptType->Type, TVOT_UDARROW);
-    EXPECT_EQ(copies->pOptType->pOptParam[1].IconID, 1u);
-    EXPECT_EQ(copies->pOptType->pOptParam[1].lParam, 999);
-    EXPECT_EQ(copies->Sel, 1);
-    EXPECT_NE(copies->pExtChkBox, nullptr);
-}
-
-TEST_F(DocumentFixture, MirrorAndPostScriptOutputItemsAreKnownByNameNumberAndItemId) {
-    std::vector<const OPTITEM *> mirror, output;
-    for (DWORD i = 0; i < Items().Count(); ++i) {
-        const OPTITEM &item = Items().Items()[i];
-        if (item.pName == MAKEINTRESOURCEW(423)) mirror.push_back(&item);
-        if (reinterpret_cast<const USERDATA *>(item.UserData)->dwItemID == 25) output.push_back(&item);
-    }
-    ASSERT_EQ(mirror.size(), 1u);
-    EXPECT_EQ(mirror[0]->DMPubID, DMPUB_NONE);
-    EXPECT_EQ(OptionName(mirror[0], mirror[0]->Sel), L"No");
-    ASSERT_EQ(output.size(), 1u);
-    EXPECT_EQ(output[0]->pOptType->Count, 4);
-    EXPECT_EQ(reinterpret_cast<const USERDATA *>(output[0]->UserData)->pKeyWordName, nullptr);
-    EXPECT_EQ(ItemName(*mirror[0]), L"Mirrored Output");
-}
-
 TEST_F(DocumentFixture, OneItemPerDocumentFeatureInFileOrderAtItsDefault) {
     std::vector<std::string> expected;
     for (const PpdFeature &feature : Ppd().features) {
@@ -261,9 +205,17 @@ TEST_F(DocumentFixture, UpdateRefusesWhatIsNoOptionOrNoItemOfTheDriver) {
     OPTITEM *orientation = Standard(DMPUB_ORIENTATION);
     EXPECT_FALSE(Update(orientation, 3));
     EXPECT_EQ(orientation->Sel, 0);
+    // Numeric items take their whole range and nothing beyond it.
     OPTITEM *scale = Standard(DMPUB_SCALE);
     EXPECT_FALSE(Update(scale, 401));
     EXPECT_EQ(scale->Sel, 100);
+    EXPECT_TRUE(Update(scale, 400));
+    EXPECT_TRUE(Update(scale, 25));
+    EXPECT_FALSE(Update(scale, 24));
+    OPTITEM *copies = Standard(DMPUB_COPIES_COLLATE);
+    EXPECT_TRUE(Update(copies, 999));
+    EXPECT_FALSE(Update(copies, 1000));
+    EXPECT_FALSE(Update(copies, 0));
     EXPECT_FALSE(Update(scale, 150, OEMCUIP_PRNPROP));
     OPTITEM stranger = *orientation;
     POEMUIOBJ object = ui_->UiObject();
@@ -623,37 +575,6 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
     EXPECT_EQ(record->dwSignature, 0x32303030u);
     // The plug-in's orientation copy comes with the apply callback.
     EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
-    DeleteFileW(options.outFile.c_str());
-}
-
-TEST_F(SheetFixture, ColorPageChoicesReachTheDriverAndTheRecordOnOk) {
-    constexpr int kColorPageIndex = 2;
-    constexpr UINT kGrayPrint = 1606;
-    constexpr UINT kBlackCartridge = 4114;
-    constexpr size_t kPrintCartridgeOffset = 4048;
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-color.dev";
-    DeleteFileW(options.outFile.c_str());
-    Run(
-        [&](HWND sheet) {
-            ASSERT_TRUE(SelectPage(sheet, kColorPageIndex));
-            HWND page = PropSheet_IndexToHwnd(sheet, kColorPageIndex);
-            SendDlgItemMessageW(page, kGrayPrint, BM_CLICK, 0, 0);
-            SendDlgItemMessageW(page, kBlackCartridge, BM_CLICK, 0, 0);
-            Press(sheet, PSBTN_OK);
-        },
-        options);
-    ASSERT_TRUE(sheet_->Stored());
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
-    const size_t control = Ppd().FindFeature("VXControl");
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
-    EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[control], 1);
-    EXPECT_EQ(stored[kPluginSectionOffset + kPrintCartridgeOffset], 1);
     DeleteFileW(options.outFile.c_str());
 }
 

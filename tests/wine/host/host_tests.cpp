@@ -68,24 +68,6 @@ protected:
     std::vector<std::wstring> written_;
 };
 
-TEST_F(HostTest, InfoReportsThePluginSignatureAndVersion) {
-    const DriverHostRun run = RunDriverHost(L"info");
-    EXPECT_EQ(0u, run.exitCode) << run.output;
-    EXPECT_TRUE(Contains(run.output, "signature: \"0002\" 0x32303030")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "version: 1")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "published (IPrintOemDriverUI)")) << run.output;
-}
-
-TEST_F(HostTest, DefaultDevmodeCarriesTheModelsRecord) {
-    const DEVMODEW *pub = reinterpret_cast<const DEVMODEW *>(defaultDevmode_.data());
-    EXPECT_EQ(kDevmodeBytes, static_cast<size_t>(pub->dmSize) + pub->dmDriverExtra);
-    const OemDevmode *record = RecordIn(defaultDevmode_);
-    EXPECT_EQ(sizeof(OemDevmode), record->dwSize);
-    EXPECT_EQ(kOemSignature, record->dwSignature);
-    EXPECT_EQ(std::u16string(u"C:\\windows\\system32\\spool\\drivers\\x64\\3\\sxc4200.cap"),
-              std::u16string(reinterpret_cast<const char16_t *>(record->wszCapabilityPath)));
-}
-
 TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
     const DriverHostRun text = RunDriverHost(L"dump " + Quoted(defaultFile_));
     EXPECT_EQ(0u, text.exitCode) << text.output;
@@ -105,33 +87,6 @@ TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
     EXPECT_TRUE(Contains(json.output, "\"dwSize\": 4052")) << json.output;
     EXPECT_TRUE(Contains(json.output, "\"wszPluginIniPath\": \"C:\\\\windows\\\\system32"))
         << json.output;
-}
-
-TEST_F(HostTest, ConvertKeepsAnEarlierRecordsSettingsAndMergeRepairsIt) {
-    std::vector<char> earlier = defaultDevmode_;
-    OemDevmode *record = RecordIn(earlier);
-    record->dwCollate = 1;
-    record->lRecField12 = 150;
-    const std::wstring in = Scratch(L"sx-host-earlier.dev");
-    const std::wstring converted = Scratch(L"sx-host-converted.dev");
-    const std::wstring merged = Scratch(L"sx-host-merged.dev");
-    WriteBytes(in, earlier);
-
-    const DriverHostRun convert =
-        RunDriverHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
-    ASSERT_EQ(0u, convert.exitCode) << convert.output;
-    std::vector<char> out = ReadBytes(converted);
-    ASSERT_EQ(kDevmodeBytes, out.size());
-    EXPECT_EQ(1u, RecordIn(out)->dwCollate);
-    EXPECT_EQ(150, RecordIn(out)->lRecField12);
-
-    const DriverHostRun merge =
-        RunDriverHost(L"merge --in " + Quoted(in) + L" --out " + Quoted(merged));
-    ASSERT_EQ(0u, merge.exitCode) << merge.output;
-    out = ReadBytes(merged);
-    ASSERT_EQ(kDevmodeBytes, out.size());
-    EXPECT_EQ(1u, RecordIn(out)->dwCollate);
-    EXPECT_EQ(0, RecordIn(out)->lRecField12);
 }
 
 TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
@@ -182,23 +137,6 @@ TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
     EXPECT_EQ(2u, RunDriverHost(L"default").exitCode);  // --out is required
 }
 
-TEST_F(HostTest, PrintHandsTheHostsNameToThePrinterSide) {
-    const std::wstring page = Scratch(L"sx-host-page.ps");
-    const DriverHostRun run = RunDriverHost(L"print --out " + Quoted(page));
-    EXPECT_EQ(0u, run.exitCode) << run.output;
-    EXPECT_TRUE(Contains(run.output, "events the plug-in asks for: STARTDOCPOST")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "DocumentEvent STARTDOCPOST: S_OK, result not set"))
-        << run.output;
-    // A fresh process numbers its jobs from 1.
-    EXPECT_TRUE(Contains(run.output, "mapping \"Local\\SX Color 4200 PS00000001A\" opened"))
-        << run.output;
-    EXPECT_TRUE(Contains(run.output, "application name: \"drvhost.exe\"")) << run.output;
-    EXPECT_FALSE(ReadBytes(page).empty());
-    EXPECT_EQ(2u, RunDriverHost(L"print").exitCode);  // --out is required
-}
-
-}  // namespace
-
 TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
     const DriverHostRun event = RunDriverHost(L"printer-event");
     EXPECT_EQ(0u, event.exitCode) << event.output;
@@ -219,8 +157,6 @@ TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
     EXPECT_EQ(2u, RunDriverHost(L"docprops --detect").exitCode);
     EXPECT_EQ(1u, RunDriverHost(L"config-device --printer \"No Such Printer\"").exitCode);
 }
-
-namespace {
 
 TEST_F(HostTest, VariantPagesAndInstalledOptionsBelongToDocprops) {
     const DriverHostRun elsewhere = RunDriverHost(L"info --variant-pages");

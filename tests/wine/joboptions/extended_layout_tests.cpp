@@ -1,11 +1,9 @@
 // The extended Job Options layout that a model chooses in its capability
 // section: the page is made from it through the plug-in's own registration,
-// the controls of absent features are removed, the finishing lists hand the
-// user's choice to the driver's items, and the secure-print and overlay
-// dialogs open from their controls by real input.
-#include "page_fixture.h"
+// the controls of absent features are removed and the finishing lists hand
+// the user's choice to the driver's items.
+#include "support/page_fixture.h"
 
-#include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "docstate/feature_slots.h"
 #include "overlays/overlay_ids.h"
@@ -14,13 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 namespace {
 
 constexpr int kSystemJobOptions = 113;
 constexpr int kExtendedJobOptions = 2113;
-constexpr DWORD kNoDialogMs = 500;
 
 class ExtendedLayoutTest : public ::testing::Test {
 protected:
@@ -34,13 +30,11 @@ protected:
         ASSERT_TRUE(model.Installed());
         opening.reset();
         setup.printer = model.Name();
-        setup.secureLayout = false;
+        setup.extendedLayout = false;
         setup.withOverlay = true;
         opening = std::make_unique<PageOpening>(setup);
         ASSERT_TRUE(opening->Opened());
         page = opening->Page();
-        // The dialogs are left to the presses that catch them.
-        opening->Harness().OnModal([](const ModalWindow &) {});
     }
 
     static std::vector<int> Template(int id) {
@@ -114,46 +108,18 @@ TEST_F(ExtendedLayoutTest, FinishingListsHandTheChosenOptionNotTheEntryToTheDriv
     EXPECT_EQ(opening->ListSelection(IDC_PUNCH), L"Off");
 }
 
-TEST_F(ExtendedLayoutTest, WithoutPermissionTheFeatureControlsAreOffButTheLinkWorks) {
+TEST_F(ExtendedLayoutTest, WithoutPermissionTheControlsAreOffButAboutAndTheLinkWork) {
     PageSetup setup;
     setup.sheetFlags = DM_NOPERMISSION;
     Open(ExtendedModel(), setup);
     SheetHarness &harness = opening->Harness();
-    for (UINT id : {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_OUTPUT_BIN, IDC_STAPLE,
-                    IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_COPIES, IDC_DEFAULT})
+    for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
+                    IDC_MIRROR_PRINT, IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_OUTPUT_BIN,
+                    IDC_STAPLE, IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_JOB_ADVANCED,
+                    IDC_DEFAULT})
         EXPECT_FALSE(harness.Enabled(page, id)) << id;
+    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
     EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
-}
-
-TEST_F(ExtendedLayoutTest, SecurePrintAndOverlayDialogsOpenByRealClicksAndKeys) {
-    Open(ExtendedModel());
-    // A secure job without a PIN asks for one at once.
-    OpenedDialog pin = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_SECURE), Press::Mouse);
-    EXPECT_EQ(pin.caption, L"JOB PIN");
-    EXPECT_TRUE(pin.ownedBySheet);
-    // Cancelled, the job is a normal one again and the PIN button is off.
-    EXPECT_EQ(opening->Working(kSlotVXJobType), 0u);
-    EXPECT_FALSE(opening->Harness().Enabled(page, IDC_JOB_PIN_BUTTON));
-
-    OpenedDialog overlays = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::SpaceBar);
-    EXPECT_EQ(overlays.caption, L"Overlays");
-}
-
-TEST_F(ExtendedLayoutTest, WithAStoredPinTheJobPinButtonOpensTheDialog) {
-    PageSetup setup;
-    setup.editRecord = [](OemDevmode *record) {
-        std::memcpy(record->wszJobName, u"Report", sizeof(u"Report"));
-        std::memcpy(record->wszJobPin, u"1234", sizeof(u"1234"));
-    };
-    Open(ExtendedModel(), setup);
-    OpenedDialog none =
-        PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_SECURE), Press::Mouse, kNoDialogMs);
-    EXPECT_EQ(none.caption, L"");
-    EXPECT_EQ(opening->Working(kSlotVXJobType), 1u);
-    ASSERT_TRUE(opening->Harness().Enabled(page, IDC_JOB_PIN_BUTTON));
-    OpenedDialog pin = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::Mouse);
-    EXPECT_EQ(pin.caption, L"JOB PIN");
-    EXPECT_EQ(opening->Working(kSlotVXJobType), 1u) << "the button keeps the job type";
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The finisher rule pass as the Job Options page runs it when it opens:
 // the sheet read from the driver, the selections corrected and kept in the
 // record, and the lists of a page layout that carries them.
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 
@@ -148,25 +148,9 @@ TEST_F(FinisherPageTest, TheOrientationItemAndLayoutTurnTheSheet) {
     EXPECT_EQ(opening->Record()->bLastLayoutKey, 0x80 | kTwoUp);
 }
 
-TEST_F(FinisherPageTest, PageSizeThatOnlyBeginsWithLetterIsNoLetter) {
-    PageSetup setup;
-    setup.paperSize = DMPAPER_LETTER;
-    setup.settings["PageSize"] = "LetterSmall";
-    setup.settings["VXPunchUnit"] = "Type2";
-    setup.bindPosition = 3;
-    setup.staple = 1;
-    setup.punch = 1;
-    setup.editRecord = Remembered(DMPAPER_LETTER, kLayoutKeyTypeTwoUnit);
-    Open(setup);
-    EXPECT_EQ(Bind(), 2u);
-    EXPECT_EQ(Staple(), 0u);
-    EXPECT_EQ(Punch(), 0u);
-    EXPECT_EQ(opening->ListEntries(IDC_STAPLE), (Entries{L"Off"}));
-}
-
 TEST_F(FinisherPageTest, TheSystemsOwnLayoutCorrectsOnlyTheSelections) {
     PageSetup setup;
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.layout = kBooklet;
     setup.bindPosition = 1;
     setup.editRecord = Remembered(DMPAPER_A4, kBooklet);
@@ -175,16 +159,6 @@ TEST_F(FinisherPageTest, TheSystemsOwnLayoutCorrectsOnlyTheSelections) {
     EXPECT_EQ(Bind(), 4u);
     ASSERT_TRUE(opening->Harness().SelectPage(1));
     EXPECT_EQ(opening->Harness().tree.Item(opening->Items().bindPosition).Sel, 4);
-}
-
-TEST_F(FinisherPageTest, FeaturesTheDescriptionLacksTakeTheirListsAway) {
-    PageSetup setup;
-    setup.withFinishing = false;
-    Open(setup);
-    for (UINT id : {IDC_BIND_POSITION_LABEL, IDC_BIND_POSITION, IDC_STAPLE_LABEL, IDC_STAPLE,
-                    IDC_PUNCH_LABEL, IDC_PUNCH})
-        EXPECT_EQ(GetDlgItem(opening->Page(), id), nullptr) << id;
-    EXPECT_NE(GetDlgItem(opening->Page(), IDC_OUTPUT_BIN), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The Job Options page with its Advanced and About dialogs, driven by
 // messages as a user drives them.
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include "core/oem_devmode.h"
 #include "resources/resource_ids.h"
@@ -170,16 +170,6 @@ TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     EXPECT_EQ(Working(kSlotVXErrorDiffusion), 1u);
 }
 
-TEST_F(JobOptionsTest, NoPermissionDisablesThePage) {
-    harness.sheetFlags = DM_NOPERMISSION;
-    OpenSheet();
-    for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
-                    IDC_MIRROR_PRINT, IDC_JOB_ADVANCED, IDC_DEFAULT})
-        EXPECT_FALSE(harness.Enabled(page, id)) << id;
-    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
-    EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
-}
-
 TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAway) {
     OpenSheet(false);
     EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
@@ -240,34 +230,26 @@ TEST_F(JobOptionsTest, AdvancedCompressionLevelGoesIntoTheRecord) {
     EXPECT_EQ(Record()->wCompression, 3);
 }
 
-TEST_F(JobOptionsTest, AdvancedDefaultThenOkUsesTheModelsDefaults) {
+// Default shows the model's defaults in the dialog; only OK takes them.
+TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     OpenSheet();
-    harness.OnModal([&](const ModalWindow &modal) {
-        ChooseCompression(modal.window, 0);
-        harness.Click(modal.window, IDC_DEFAULT);
-        EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
-        EXPECT_TRUE(harness.Checked(modal.window, IDC_HAIR_LINE));
-        EXPECT_EQ(ChosenCompression(modal.window), 2);
-        harness.Click(modal.window, IDOK);
-    });
-    harness.Click(page, IDC_JOB_ADVANCED);
-    EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
-    EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
-    EXPECT_EQ(Working(kSlotVXHairLine), 0u);
-    EXPECT_EQ(Record()->wCompression, 2);
-}
-
-TEST_F(JobOptionsTest, AdvancedDefaultThenCancelChangesNothing) {
-    OpenSheet();
-    harness.OnModal([&](const ModalWindow &modal) {
-        ChooseCompression(modal.window, 0);
-        harness.Click(modal.window, IDC_DEFAULT);
-        harness.Click(modal.window, IDCANCEL);
-    });
-    harness.Click(page, IDC_JOB_ADVANCED);
-    EXPECT_EQ(Working(kSlotVXHDDSpool), 1u);
-    EXPECT_EQ(Working(kSlotVXHairLine), 1u);
-    EXPECT_EQ(Record()->wCompression, 2);
+    for (const UINT closing : {IDCANCEL, IDOK}) {
+        SCOPED_TRACE(closing);
+        harness.OnModal([&](const ModalWindow &modal) {
+            ChooseCompression(modal.window, 0);
+            harness.Click(modal.window, IDC_DEFAULT);
+            EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
+            EXPECT_TRUE(harness.Checked(modal.window, IDC_HAIR_LINE));
+            EXPECT_EQ(ChosenCompression(modal.window), 2);
+            harness.Click(modal.window, closing);
+        });
+        harness.Click(page, IDC_JOB_ADVANCED);
+        const uint32_t kept = closing == IDOK ? 0u : 1u;
+        EXPECT_EQ(Working(kSlotVXHDDSpool), kept);
+        EXPECT_EQ(Working(kSlotVXHairLine), kept);
+        EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
+        EXPECT_EQ(Record()->wCompression, 2);
+    }
 }
 
 TEST_F(JobOptionsTest, AdvancedWithoutHddClearsAndDisablesSpool) {

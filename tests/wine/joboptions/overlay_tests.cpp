@@ -3,9 +3,8 @@
 // dialogs on real controls, the job's active list and overlay mode, and the
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
-#include "import_hook.h"
-#include "overlay_page_ids.h"
-#include "page_fixture.h"
+#include "support/dialog_input.h"
+#include "support/page_fixture.h"
 
 #include "overlays/overlay_ids.h"
 #include "resources/resource_ids.h"
@@ -18,6 +17,8 @@
 
 namespace {
 
+using namespace dialog_input;
+
 const WCHAR kOverlaysCaption[] = L"Overlays";
 const WCHAR kDefineCaption[] = L"Define Overlays";
 const WCHAR kMissing[] = L"<missing>";
@@ -27,25 +28,12 @@ constexpr UINT kSheetPage = 1;
 constexpr uint16_t kEnd = 255;
 constexpr UINT kRemovedBeep = 0xFFFFFFFF;
 
-int Beeps;
-
-BOOL WINAPI CountBeep(UINT type) {
-    if (type == kRemovedBeep) ++Beeps;
-    return TRUE;
-}
-
 struct Definition {
     std::wstring name;
     int mode;
     std::wstring pages;
     std::vector<std::wstring> forms;
 };
-
-std::wstring PluginString(UINT id) {
-    WCHAR text[kTextChars] = L"";
-    LoadStringW(GetModuleHandleW(L"sxoemui.dll"), id, text, kTextChars);
-    return text;
-}
 
 // Every section of the ini with its lines, as the profile functions see it.
 std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
@@ -106,113 +94,11 @@ private:
     bool denied_ = false;
 };
 
-// Controls of the dialogs, driven as a user does.
-std::wstring Text(HWND dialog, UINT id) {
-    WCHAR text[kTextChars] = L"";
-    GetDlgItemTextW(dialog, id, text, kTextChars);
-    return text;
-}
-
-bool Enabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-
-void Press(HWND dialog, UINT id) {
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void TypeInto(HWND edit, const WCHAR *text) {
-    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
-}
-
-void Type(HWND dialog, UINT id, const WCHAR *text) { TypeInto(GetDlgItem(dialog, id), text); }
-
 // The form-name box's own edit, emptied and typed into.
 void TypeFormName(HWND dialog, const WCHAR *text) {
     HWND edit = FindWindowExW(GetDlgItem(dialog, IDC_FORM_NAME), nullptr, L"Edit", nullptr);
     SetWindowTextW(edit, L"");
-    TypeInto(edit, text);
-}
-
-void Choose(HWND dialog, UINT id, int index) {
-    HWND list = GetDlgItem(dialog, id);
-    SendMessageW(list, CB_SETCURSEL, index, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
-
-std::vector<std::wstring> ComboEntries(HWND dialog, UINT id) {
-    std::vector<std::wstring> entries;
-    const LRESULT count = SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
-std::vector<std::wstring> Forms(HWND dialog) {
-    std::vector<std::wstring> forms;
-    const LRESULT count = SendDlgItemMessageW(dialog, IDC_DEFINED_FORMS, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        SendDlgItemMessageW(dialog, IDC_DEFINED_FORMS, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        forms.push_back(text);
-    }
-    return forms;
-}
-
-void PickForm(HWND dialog, int row) {
-    HWND list = GetDlgItem(dialog, IDC_DEFINED_FORMS);
-    SendMessageW(list, LB_SETCURSEL, row, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_DEFINED_FORMS, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list));
-}
-
-// One column of a list view, row by row.
-std::vector<std::wstring> Column(HWND dialog, UINT id, int column) {
-    HWND list = GetDlgItem(dialog, id);
-    std::vector<std::wstring> cells;
-    const LRESULT count = SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        WCHAR text[kTextChars] = L"";
-        LVITEMW item = {};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = kTextChars;
-        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-        cells.push_back(text);
-    }
-    return cells;
-}
-
-void SelectRows(HWND dialog, UINT id, const std::vector<int> &rows) {
-    HWND list = GetDlgItem(dialog, id);
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED;
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-    item.state = LVIS_SELECTED;
-    for (int row : rows) SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-// A double click on a list view row, as the list view reports it.
-void DoubleClick(HWND dialog, UINT id, int row) {
-    NMITEMACTIVATE click = {};
-    click.hdr.hwndFrom = GetDlgItem(dialog, id);
-    click.hdr.idFrom = id;
-    click.hdr.code = NM_DBLCLK;
-    click.iItem = row;
-    SendMessageW(dialog, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&click));
-}
-
-// Runs what the dialog posted to itself.
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    Type(edit, text);
 }
 
 class OverlayTest : public ::testing::Test {
@@ -271,7 +157,6 @@ protected:
         PageSetup setup;
         setup.sheetFlags = sheetFlags;
         setup.printer = printer->Name();
-        setup.layoutTemplate = IDD_TEST_OVERLAY_JOB_OPTIONS;
         setup.withOverlay = withOverlay;
         setup.editRecord = [active](OemDevmode *record) {
             for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];
@@ -349,7 +234,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         Press(define, IDC_ADD_FORM);
         TypeFormName(define, L"FOOTER");
         Press(define, IDC_ADD_FORM);
-        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"LETTERHEAD", L"FOOTER"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"LETTERHEAD", L"FOOTER"}));
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
         EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (std::vector<std::wstring>{L"FOOTER", L"LETTERHEAD"}));
@@ -369,18 +254,18 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1), (std::vector<std::wstring>{L"1,3-5,7-911"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (std::vector<std::wstring>{L"1,3-5,7-911"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
         EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         // A double click edits the row.
         DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
-        Pump();
+        RunPostedMessages();
         // Focus in one list clears the other's selection.
         SelectRows(overlays, IDC_ACTIVE_OVERLAYS, {0});
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
@@ -428,35 +313,35 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
     Open({2, 1, kEnd, kEnd});
     Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
-        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FA"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"FA"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FA");
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Changed");
         Choose(define, IDC_PAGE_MODE, kPagesOdd);
-        PickForm(define, 0);
+        PickLine(define, IDC_DEFINED_FORMS, 0);
         Press(define, IDC_DELETE_FORM);
         Press(define, IDCANCEL);
     });
     // The Edit's Cancel put back the forms as well.
     Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
-        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FA"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"FA"}));
         Press(define, IDCANCEL);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C", L"B"}));
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1),
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C", L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1),
                   (std::vector<std::wstring>{L"All Pages", L"First Page", L"2-3"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 1)[0], L"All Pages");
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1)[0], L"All Pages");
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
         // Deleting B leaves C active under its new index.
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {1});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C"}));
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C"}));
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(IniSnapshot(Ini()), committed);
@@ -469,17 +354,17 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
         Press(define, IDOK);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
         Press(overlays, IDC_NEW_OVERLAY);
         Press(overlays, IDOK);
     });
     // A later dialog that deletes everything and is cancelled changes nothing.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0),
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0),
                   (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 1, 2, 3});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_TRUE(Column(overlays, IDC_DEFINED_OVERLAYS, 0).empty());
+        EXPECT_TRUE(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0).empty());
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"3");
@@ -507,9 +392,9 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
         Choose(overlays, IDC_OVERLAY_MODE, 2);
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
-        Pump();
+        RunPostedMessages();
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     const std::wstring eps = PluginString(IDS_CREATE_FORM_SETS_EPS);
@@ -524,8 +409,8 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
     // A second opening in the same sheet shows the committed definitions and
     // keeps the job's active list.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
@@ -537,10 +422,9 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
 TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     WriteCommitted({{L"Letter", kPagesAll, L"", {L"LH"}}});
     Open();
-    ImportHook beeps(GetModuleHandleW(L"sxoemui.dll"), "user32.dll", "MessageBeep",
-                     reinterpret_cast<void *>(CountBeep));
+    BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
-    Expect(kDefineCaption, [](HWND define) {
+    Expect(kDefineCaption, [&beeps](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
         Press(define, IDOK);
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L" Letter ");
@@ -550,7 +434,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
 
         TypeFormName(define, L"FORM.");
         Press(define, IDC_ADD_FORM);
-        EXPECT_TRUE(Forms(define).empty());
+        EXPECT_TRUE(ListBoxLines(define, IDC_DEFINED_FORMS).empty());
         TypeFormName(define, L"FORM.A");
         Press(define, IDC_ADD_FORM);
         TypeFormName(define, L"F2");
@@ -560,24 +444,26 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         TypeFormName(define, L"F4");
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
 
-        PickForm(define, 1);
+        PickLine(define, IDC_DEFINED_FORMS, 1);
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"F2");
         EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
         TypeFormName(define, L"G2");
         EXPECT_TRUE(Enabled(define, IDC_RENAME_FORM));
         Press(define, IDC_RENAME_FORM);
-        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"FORM.A", L"G2", L"F3"}));
-        PickForm(define, 0);
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS),
+                  (std::vector<std::wstring>{L"FORM.A", L"G2", L"F3"}));
+        PickLine(define, IDC_DEFINED_FORMS, 0);
         Press(define, IDC_DELETE_FORM);
-        EXPECT_EQ(Forms(define), (std::vector<std::wstring>{L"G2", L"F3"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"G2", L"F3"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FORM.A");
         EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
         EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
 
-        Beeps = 0;
+        beeps.Reset();
         SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
         EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1,3-5,7-911");
-        EXPECT_EQ(Beeps, 1);
+        EXPECT_EQ(beeps.Count(), 1);
+        EXPECT_EQ(beeps.LastType(), kRemovedBeep);
         SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"");
         Type(define, IDC_CUSTOM_PAGES, L"12345");
         EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1234");
@@ -591,7 +477,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     });
     OpenOverlays([](HWND overlays) {
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
         Press(overlays, IDCANCEL);
     });
     EXPECT_TRUE(unexpected.empty());
@@ -611,7 +497,7 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
     Open({0, 1, 9, kEnd});
     OpenOverlays([](HWND overlays) {
         // The index past the definitions is dropped.
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
@@ -620,7 +506,7 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0),
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0),
                   (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
@@ -631,12 +517,12 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         Press(overlays, IDC_REMOVE_ACTIVE_OVERLAY);
         // The button it disabled gives the keyboard focus to the definitions.
         EXPECT_EQ(GetFocus(), GetDlgItem(overlays, IDC_DEFINED_OVERLAYS));
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C", L"D"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C", L"D"}));
         EXPECT_FALSE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
 
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"D"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"D"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, 2, kEnd, kEnd}));
@@ -652,15 +538,15 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
     EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
     Expect(kOverlaysCaption, [](HWND overlays) {
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
         for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
                         IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})
             EXPECT_FALSE(Enabled(overlays, id)) << id;
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(Column(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
-        EXPECT_EQ(Column(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
         Press(overlays, IDCANCEL);
     });
     // The page's button is disabled; other page layouts reach the dialog all the same.

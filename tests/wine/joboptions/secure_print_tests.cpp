@@ -2,8 +2,8 @@
 // layout that carries the job-type radios and the JOB PIN button: the
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
-#include "import_hook.h"
-#include "page_fixture.h"
+#include "support/dialog_input.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
@@ -17,6 +17,8 @@
 
 namespace {
 
+using namespace dialog_input;
+
 constexpr UINT kLibraryPassword = 1001;
 constexpr UINT kLibraryPasswordAtPrinter = 1003;
 constexpr UINT kRemovedBeep = 0xFFFFFFFF;
@@ -27,20 +29,6 @@ const WCHAR kCopiesWarning[] =
     L"This feature can only be used if Copies is set to 1.\nFor Secure print and Store to SD, "
     L"multiple copies can be selected using the printer's operator panel.";
 const char kPassword[] = "Sesame12";
-
-int Beeps;
-UINT LastBeep;
-
-BOOL WINAPI CountBeep(UINT type) {
-    ++Beeps;
-    LastBeep = type;
-    return TRUE;
-}
-
-// Types into an edit as the keyboard does, one character at a time.
-void Type(HWND edit, const WCHAR *text) {
-    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
-}
 
 DWORD Caret(HWND edit) {
     DWORD start = 0, end = 0;
@@ -64,13 +52,13 @@ std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
 class SecurePrintTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        beepHook.reset();
+        beeps.reset();
         opening.reset();
         CloseLeftoverWindows();
     }
 
     void Open(const PageSetup &setup) {
-        beepHook.reset();
+        beeps.reset();
         opening.reset();
         opening = std::make_unique<PageOpening>(setup);
         ASSERT_TRUE(opening->Opened());
@@ -78,11 +66,8 @@ protected:
     }
 
     void CountBeeps() {
-        Beeps = 0;
-        LastBeep = 0;
-        beepHook = std::make_unique<ImportHook>(GetModuleHandleW(L"sxoemui.dll"), "user32.dll",
-                                                "MessageBeep", reinterpret_cast<void *>(CountBeep));
-        ASSERT_TRUE(beepHook->Installed());
+        beeps = std::make_unique<BeepCounter>();
+        ASSERT_TRUE(beeps->Installed());
     }
 
     // Message boxes are answered with OK; dialogs go to `dialog`.
@@ -108,10 +93,8 @@ protected:
                      reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
     }
 
-    static void Press(HWND dialog, UINT id) { SendMessageW(dialog, WM_COMMAND, id, 0); }
-
     std::unique_ptr<PageOpening> opening;
-    std::unique_ptr<ImportHook> beepHook;
+    std::unique_ptr<BeepCounter> beeps;
     HWND page = nullptr;
     std::vector<std::wstring> messages;
     std::vector<std::wstring> dialogs;
@@ -137,7 +120,7 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
     EXPECT_FALSE(Enabled(IDC_COPIES));
     EXPECT_FALSE(Enabled(IDC_COLLATE));
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
-    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+    EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
 }
 
 TEST_F(SecurePrintTest, ThreeDigitPinShowsMessage8000AndTheDialogStays) {
@@ -172,7 +155,7 @@ TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
         Type(pin, L"12a");
         afterLetter = Harness().Text(dialog, IDC_JOB_PIN);
         caret = Caret(pin);
-        beepsAfterLetter = Beeps;
+        beepsAfterLetter = beeps->Count();
         SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
         afterPaste = Harness().Text(dialog, IDC_JOB_PIN);
         SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
@@ -184,11 +167,11 @@ TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
     EXPECT_EQ(afterLetter, L"12");
     EXPECT_EQ(caret, 2u);
     EXPECT_EQ(beepsAfterLetter, 1);
-    EXPECT_EQ(LastBeep, kRemovedBeep);
+    EXPECT_EQ(beeps->LastType(), kRemovedBeep);
     EXPECT_EQ(afterPaste, L"123");
     // A name pasted with a quote and a letter beyond ASCII: one beep for both.
     EXPECT_EQ(name, L"Q1");
-    EXPECT_EQ(Beeps, 3);
+    EXPECT_EQ(beeps->Count(), 3);
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
@@ -320,7 +303,7 @@ TEST_F(SecurePrintTest, JobLimitNeedsTheStandardUiHidden) {
 
 TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
     PageSetup setup;
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
     EXPECT_EQ(JobType(), 2u);
@@ -334,18 +317,6 @@ TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
     setup.jobType = 1;
     Open(setup);
     EXPECT_EQ(JobType(), 0u);
-}
-
-TEST_F(SecurePrintTest, WithoutTheDiskSecureChoicesAreOff) {
-    PageSetup setup;
-    setup.jobType = 1;
-    setup.settings["VXHDD"] = "False";
-    Open(setup);
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
-    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_SECURE));
-    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
-    EXPECT_FALSE(Enabled(IDC_JOB_PIN_BUTTON));
 }
 
 TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
@@ -389,18 +360,6 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_STREQ(shown, kPassword);
     EXPECT_EQ(opening->RecordBytes(), again.record);
-}
-
-TEST_F(SecurePrintTest, RefusedLibraryDialogReturnsToANormalJob) {
-    Open(PageSetup());
-    const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
-    EXPECT_FALSE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    EXPECT_EQ(opening->RecordBytes(), before);
 }
 
 TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
@@ -680,7 +639,7 @@ TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
     ASSERT_TRUE(model.Installed());
     PageSetup setup;
     setup.printer = model.Name();
-    setup.secureLayout = false;
+    setup.extendedLayout = false;
     setup.jobType = 2;
     setup.settings["VXHDD"] = "False";
     Open(setup);
@@ -699,7 +658,7 @@ TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
         EXPECT_EQ(JobType(), 1u) << library;
         EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE)) << library;
-        EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"E&ncrypted Secure Print");
+        EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
         opening.reset();
     }
 }

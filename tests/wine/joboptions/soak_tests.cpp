@@ -1,6 +1,7 @@
 // Opening and closing the document pages many times in one process leaves
 // no GDI objects, windows or heap memory behind.
-#include "sheet_harness.h"
+#include "support/dialog_input.h"
+#include "support/sheet_harness.h"
 
 #include "resources/resource_ids.h"
 
@@ -71,11 +72,6 @@ size_t BusyHeapBytes() {
     return busy;
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-}
-
 // One opening of the document properties as a user makes it: the pages
 // shown, a setting changed on each, the pages left, the sheet closed.
 constexpr int kColorPage = 1;
@@ -100,7 +96,7 @@ bool OpenAndClose() {
     harness.Click(harness.Page(kColorPage), IDC_GRAY_PRINT);
     left = harness.SelectPage(kColorPage + 1) && left;
     harness.Close();
-    PumpMessages();
+    dialog_input::RunPostedMessages();
     return left;
 }
 

@@ -2,7 +2,8 @@
 // ask-for-name box is offered on a local printer, the title bar has its help
 // button, and ticking the box warns about shared printers until the user
 // turns the warning off, which the plug-in ini remembers.
-#include "page_fixture.h"
+#include "support/dialog_input.h"
+#include "support/page_fixture.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace dialog_input;
 
 const WCHAR kPinCaption[] = L"JOB PIN";
 const WCHAR kWarningCaption[] = L"Warning:";
@@ -54,8 +57,6 @@ protected:
     UINT RememberedWarning() const {
         return GetPrivateProfileIntW(kWarningSection, kWarningKey, 0, model->IniPath().c_str());
     }
-
-    static void Press(HWND dialog, UINT id) { SendMessageW(dialog, WM_COMMAND, id, 0); }
 
     std::unique_ptr<ModelPrinter> model;
     std::unique_ptr<PageOpening> opening;

@@ -1,6 +1,6 @@
 // Working selections going back into the driver's items, observed through
 // the driver's DrvUpdateUISetting.
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "optiontree/option_tree.h"
 #include "core/driver_config.h"
 #include "support/wine_test_support.h"
@@ -46,36 +46,6 @@ protected:
     DriverTree tree;
     DocUiState state = {};
 };
-
-TEST_F(PushTest, OutputModeDecidesWhichOfTheColourFeaturesGoFirst) {
-    const DWORD control = tree.AddFeature("VXControl", 0);
-    const DWORD quality = tree.AddStandard(DMPUB_PRINTQUALITY, 0);
-    const DWORD outputMode = tree.AddFeature("VXOutputMode", 0);
-    const DWORD outputBlack = tree.AddFeature("VXOutputModeBlack", 0);
-    const DWORD resolution = tree.AddFeature("VXResolution", 0);
-    const DWORD special = tree.AddFeature("VXSpecialColorControl", 0);
-    Scan();
-    EXPECT_EQ(PushedItems(),
-              (std::vector<DWORD>{control, quality, outputBlack, outputMode, resolution, special}));
-
-    state.slots.working[kSlotVXOutputMode] = 1;
-    EXPECT_EQ(PushedItems(),
-              (std::vector<DWORD>{control, quality, resolution, special, outputMode, outputBlack}));
-}
-
-TEST_F(PushTest, CollateAndFinishingOrderFollowTheirSelections) {
-    const DWORD collate = tree.AddFeature("VXCollate", 0);
-    const DWORD rotate = tree.AddFeature("VXRotateSort", 0);
-    const DWORD bin = tree.AddFeature("OutputBin", 0);
-    const DWORD staple = tree.AddFeature("VXStaple", 0);
-    const DWORD punch = tree.AddFeature("VXPunch", 0);
-    Scan();
-    EXPECT_EQ(PushedItems(), (std::vector<DWORD>{rotate, collate, staple, punch, bin}));
-
-    state.slots.working[kSlotVXCollate] = 1;
-    state.slots.working[kSlotVXStaple] = 2;
-    EXPECT_EQ(PushedItems(), (std::vector<DWORD>{collate, rotate, bin, staple, punch}));
-}
 
 TEST_F(PushTest, EachItemGetsItsWorkingSelectionUnhiddenForTheCall) {
     const DWORD hdd = tree.AddFeature("VXHDDSpool", 0);

@@ -1,6 +1,6 @@
 // The document step of CommonUIProp through the plug-in's exports, on a
 // driver tree built as the PostScript driver builds it.
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>
@@ -200,19 +200,6 @@ TEST_F(UserMediaTypeTest, NamedTypesTakeTheLastEntriesWhateverTheirLength) {
     EXPECT_STREQ(tree.OptionName(media, 7), L"M7");
     EXPECT_EQ(std::wstring(tree.OptionName(media, 8)), longName);
     EXPECT_STREQ(tree.OptionName(media, 9), L"Recycled");
-}
-
-TEST_F(UserMediaTypeTest, NoFirstKeyRenamesNothing) {
-    const WCHAR name[] = L"SX Test Media Unnamed";
-    WriteDriverProfile(L"sxt_media_unnamed.ini", L"Usertype", L"USERTYPE2", L"Recycled");
-    Install(name, L"sxt_media_unnamed.ini");
-    ASSERT_TRUE(testPrinter->Installed());
-
-    DriverTree tree;
-    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
-    ASSERT_EQ(Walk(tree, name), S_OK);
-    for (DWORD option = 0; option < 10; ++option)
-        EXPECT_EQ(std::wstring(tree.OptionName(media, option)), L"M" + std::to_wstring(option));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // This?" on the plug-in's real Job Options page, and the common controls
 // version its pages and dialogs are made with.
 #include "its_storage.h"
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include "core/context_help_table.h"
 #include "docstate/feature_slots.h"

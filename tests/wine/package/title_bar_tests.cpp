@@ -2,8 +2,8 @@
 // caption of every language in the caption font's own glyphs (or its linked
 // fallbacks), never the missing-glyph box, and the caption buttons in the
 // symbol font that holds their glyphs.
-#include "resources/dialog_template.h"
-#include "resources/plugin_resources.h"
+#include "support/dialog_template.h"
+#include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "resources/language_dialog.h"
 
-#include "resources/plugin_resources.h"
+#include "support/plugin_resources.h"
 
 namespace {
 

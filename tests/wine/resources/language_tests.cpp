@@ -9,7 +9,7 @@
 #include "resources/expected_templates.h"
 #include "resources/language_tests.h"
 #include "resources/locale_child.h"
-#include "resources/plugin_resources.h"
+#include "support/plugin_resources.h"
 
 #include <gtest/gtest.h>
 

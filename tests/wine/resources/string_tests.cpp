@@ -1,7 +1,7 @@
 // The string table of the plug-in library in each of its languages: the
 // same ids as English, and the same printf placeholders in the same order.
 #include "core/plugin_module.h"
-#include "resources/plugin_resources.h"
+#include "support/plugin_resources.h"
 #include "resources/text_rules.h"
 
 #include <gtest/gtest.h>

@@ -4,10 +4,10 @@
 // apart.
 #include "core/plugin_module.h"
 #include "resources/control_checks.h"
-#include "resources/dialog_template.h"
+#include "support/dialog_template.h"
 #include "resources/expected_templates.h"
 #include "resources/language_dialog.h"
-#include "resources/plugin_resources.h"
+#include "support/plugin_resources.h"
 #include "resources/text_rules.h"
 
 #include <commctrl.h>

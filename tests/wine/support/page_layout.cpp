@@ -1,6 +1,6 @@
 #include "support/page_layout.h"
 
-#include "resources/dialog_template.h"
+#include "support/dialog_template.h"
 
 #include <algorithm>
 

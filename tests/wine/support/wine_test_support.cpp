@@ -29,13 +29,6 @@ std::vector<WCHAR> MultiString(const std::vector<std::wstring> &names) {
 
 }  // namespace
 
-std::wstring ExeDirectory() {
-    WCHAR path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dir(path, length);
-    return dir.substr(0, dir.find_last_of(L'\\'));
-}
-
 std::wstring DriverFilesFolder() {
     WCHAR dir[MAX_PATH] = {};
     DWORD needed = 0;

@@ -10,6 +10,7 @@
 
 extern const WCHAR kSamplePrinter[];
 
+// The test program's folder, from the driver host's library.
 std::wstring ExeDirectory();
 // The driver directory's "3" folder, where installed driver files live.
 std::wstring DriverFilesFolder();

@@ -4,7 +4,7 @@
 // by step as they appear, and the preview's pixels.
 #pragma once
 
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
 #include "watermarks/watermark_record.h"
 

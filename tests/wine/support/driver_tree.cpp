@@ -1,4 +1,4 @@
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 
 #include <cstring>
 

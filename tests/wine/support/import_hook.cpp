@@ -1,4 +1,4 @@
-#include "import_hook.h"
+#include "support/import_hook.h"
 
 namespace {
 

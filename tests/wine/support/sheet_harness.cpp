@@ -1,4 +1,6 @@
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
+
+#include "support/dialog_input.h"
 
 #include <commctrl.h>
 
@@ -152,33 +154,20 @@ void SheetHarness::Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_
 
 void SheetHarness::SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
 
-std::wstring SheetHarness::Text(HWND page, UINT id) { return WindowText(GetDlgItem(page, id)); }
+std::wstring SheetHarness::Text(HWND page, UINT id) { return dialog_input::Text(page, id); }
 
-bool SheetHarness::Checked(HWND page, UINT id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+bool SheetHarness::Checked(HWND page, UINT id) { return dialog_input::Checked(page, id); }
 
-bool SheetHarness::Enabled(HWND page, UINT id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
+bool SheetHarness::Enabled(HWND page, UINT id) { return dialog_input::Enabled(page, id); }
 
 bool SheetHarness::Shown(HWND page, UINT id) {
     return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void SheetHarness::Choose(HWND page, UINT id, int index) {
-    HWND list = GetDlgItem(page, id);
-    SendMessageW(list, CB_SETCURSEL, index, 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
+void SheetHarness::Choose(HWND page, UINT id, int index) { dialog_input::Choose(page, id, index); }
 
 std::vector<std::wstring> SheetHarness::Entries(HWND page, UINT id) {
-    HWND list = GetDlgItem(page, id);
-    std::vector<std::wstring> entries;
-    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        if (SendMessageW(list, CB_GETLBTEXTLEN, i, 0) < kTextChars)
-            SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
+    return dialog_input::ComboEntries(page, id);
 }
 
 LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {

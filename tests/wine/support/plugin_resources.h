@@ -34,4 +34,5 @@ bool HasStringBlock(HMODULE module, UINT stringId, LANGID language);
 // The non-empty strings of one language by id.
 std::map<UINT, std::wstring> StringTable(HMODULE module, LANGID language);
 
+// From the driver host's library.
 std::string Utf8(const std::wstring &text);

@@ -1,4 +1,4 @@
-#include "resources/plugin_resources.h"
+#include "support/plugin_resources.h"
 
 #include <cstdio>
 
@@ -91,14 +91,4 @@ std::map<UINT, std::wstring> StringTable(HMODULE module, LANGID language) {
         }
     }
     return strings;
-}
-
-std::string Utf8(const std::wstring &text) {
-    if (text.empty()) return std::string();
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                          nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], bytes,
-                        nullptr, nullptr);
-    return out;
 }

@@ -4,7 +4,7 @@
 // and message boxes the pages open are handed to a callback as they appear.
 #pragma once
 
-#include "driver_tree.h"
+#include "support/driver_tree.h"
 #include "core/doc_ui_state.h"
 #include "support/wine_test_support.h"
 
@@ -49,6 +49,7 @@ public:
     bool Open();
     void Close();
 
+    HMODULE PluginModule() const { return library_.Module(); }
     HWND Sheet() const { return sheet_; }
     HWND Page(int index) const;
     HWND JobOptions() const { return Page(0); }

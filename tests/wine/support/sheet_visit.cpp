@@ -1,4 +1,4 @@
-#include "sheet_visit.h"
+#include "support/sheet_visit.h"
 
 #include "core/oem_devmode.h"
 #include "sheet/document_sheet.h"

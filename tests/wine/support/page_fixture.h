@@ -1,10 +1,10 @@
-// Openings of the Job Options page for the secure-print and finisher tests:
-// a driver tree with the job-type and finishing features, the driver's
-// answers and DEVMODE, an optional record carried over from an earlier
-// opening, and the tests' own page layout that carries the controls.
+// Openings of the Job Options page: a driver tree with the job-type and
+// finishing features, the driver's answers and DEVMODE, an optional record
+// carried over from an earlier opening, and the plug-in's extended page
+// layout, which carries every control the page can drive.
 #pragma once
 
-#include "sheet_harness.h"
+#include "support/sheet_harness.h"
 
 #include "core/oem_devmode.h"
 
@@ -17,7 +17,8 @@
 
 struct PageSetup {
     std::wstring printer = kSamplePrinter;
-    bool secureLayout = true;
+    // The plug-in's extended layout in place of the one the model names.
+    bool extendedLayout = true;
     bool hideStandardUI = true;
     LONG copies = 1;
     LONG jobType = 0;
@@ -38,14 +39,14 @@ struct PageSetup {
     // The record as an earlier opening left it; empty for the default one.
     std::vector<BYTE> record;
     std::function<void(OemDevmode *)> editRecord;
-    // Another of the tests' page layouts, by its resource id.
+    // A page layout of the test program's resources, by its id.
     UINT layoutTemplate = 0;
     // The overlay-mode item and the driver's PostScript output item.
     bool withOverlay = false;
     LONG overlayMode = 0;
     // The flags of the sheet parameters (DM_NOPERMISSION).
     DWORD sheetFlags = 0;
-    // A page layout of the test program's own, in place of the secure one.
+    // A page layout made by the test, in place of the extended one.
     const DLGTEMPLATE *pageLayout = nullptr;
     // The form and orientation the driver's public DEVMODE names.
     std::wstring formName;
@@ -101,7 +102,8 @@ private:
     std::unique_ptr<TestPrinter> printer_;
 };
 
-// A dialog template among the test program's own resources; null when absent.
+// A dialog template among a module's resources; null when absent.
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id);
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
 // Dialogs that a failed test left open on this thread are closed, so the

@@ -1,4 +1,4 @@
-#include "resources/dialog_template.h"
+#include "support/dialog_template.h"
 
 #include <cstring>
 

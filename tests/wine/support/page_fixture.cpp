@@ -1,6 +1,7 @@
-#include "page_fixture.h"
+#include "support/page_fixture.h"
 
-#include "secure_page_ids.h"
+#include "resources/dialog_ids.h"
+#include "support/dialog_input.h"
 
 #include <cstring>
 
@@ -18,18 +19,10 @@ const std::vector<std::wstring> kOutputBins = {L"Standard", L"Face Up", L"Finish
                                                L"Finisher 2"};
 constexpr DWORD kLayoutOffset = 356;
 constexpr LONG kCopiesUpper = 9999;
-constexpr int kListTextChars = 128;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
 
 const std::vector<std::wstring> kOverlayModes = {L"Off", L"Print Overlay", L"Register Overlay"};
-
-const DLGTEMPLATE *SecurePageTemplate(UINT id = IDD_TEST_SECURE_JOB_OPTIONS) {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
 
 void BuildTree(DriverTree &tree, const PageSetup &setup, TreeItems *items) {
     items->copies = tree.AddRange(DMPUB_COPIES_COLLATE, setup.copies, 1, kCopiesUpper);
@@ -61,13 +54,6 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
 }
 
-std::wstring ComboText(HWND list, int index) {
-    WCHAR text[kListTextChars] = L"";
-    if (SendMessageW(list, CB_GETLBTEXTLEN, index, 0) < kListTextChars)
-        SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
@@ -90,9 +76,12 @@ PageOpening::PageOpening(const PageSetup &setup)
     harness.sheetFlags = setup.sheetFlags;
     if (setup.pageLayout) {
         harness.jobOptionsTemplate = setup.pageLayout;
-    } else if (setup.secureLayout) {
-        harness.jobOptionsTemplate = setup.layoutTemplate ? SecurePageTemplate(setup.layoutTemplate)
-                                                          : SecurePageTemplate();
+    } else if (setup.layoutTemplate) {
+        harness.jobOptionsTemplate = ProgramDialogTemplate(setup.layoutTemplate);
+        if (!harness.jobOptionsTemplate) return;
+    } else if (setup.extendedLayout) {
+        harness.jobOptionsTemplate =
+            ModuleDialogTemplate(harness.PluginModule(), IDD_JOB_OPTIONS_EXTENDED);
         if (!harness.jobOptionsTemplate) return;
     }
     if (!harness.AddPluginPages() || !harness.Open()) return;
@@ -102,17 +91,11 @@ PageOpening::PageOpening(const PageSetup &setup)
 }
 
 std::vector<std::wstring> PageOpening::ListEntries(UINT id) const {
-    std::vector<std::wstring> entries;
-    HWND list = GetDlgItem(page_, id);
-    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) entries.push_back(ComboText(list, i));
-    return entries;
+    return dialog_input::ComboEntries(page_, id);
 }
 
 std::wstring PageOpening::ListSelection(UINT id) const {
-    HWND list = GetDlgItem(page_, id);
-    const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
-    return selected == CB_ERR ? L"" : ComboText(list, static_cast<int>(selected));
+    return dialog_input::ComboSelection(page_, id);
 }
 
 ModelPrinter::ModelPrinter(const std::wstring &tag,
@@ -150,11 +133,14 @@ bool ModelPrinter::Share() {
     return shared;
 }
 
-const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
-    HMODULE program = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_DIALOG);
-    HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
+    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
+
+const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
+    return ModuleDialogTemplate(GetModuleHandleW(nullptr), id);
 }
 
 void CloseLeftoverWindows() {
