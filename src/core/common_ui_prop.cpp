@@ -7,6 +7,8 @@
 #include "optiontree/option_tree.h"
 #include "printer/printer_ui.h"
 
+#include <new>
+
 WCHAR *PluginIni;
 
 namespace {
@@ -29,6 +31,19 @@ void BuildHelpPath(DriverConfigSnapshot &config) {
     config.BuildDriverFilePath(HelpFilePath, &bytes, name);
 }
 
+bool AsksItemCount(DWORD mode, const OEMCUIPPARAM *param) {
+    return mode == OEMCUIP_DOCPROP && !param->pOEMOptItems;
+}
+
+// The driver asks for the document options twice in a row, first for the
+// number of the plug-in's items, then with the items: the second call
+// reads the configuration the first one read, for the same printer.
+std::unique_ptr<DriverConfigSnapshot> TakeConfig(OemUiPlugin *plugin, HANDLE printer) {
+    std::unique_ptr<DriverConfigSnapshot> kept = std::move(plugin->pCountCallConfig);
+    if (kept && kept->Printer() == printer) return kept;
+    return std::unique_ptr<DriverConfigSnapshot>(new (std::nothrow) DriverConfigSnapshot(printer));
+}
+
 }  // namespace
 
 HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
@@ -42,14 +57,17 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
     PluginIni = iniBuffer;
     // The driver's information and each configuration file are read once
     // for the whole call.
-    DriverConfigSnapshot config(param->hPrinter);
-    if (!config.FindConfigFiles(PluginIni)) return E_FAIL;
+    std::unique_ptr<DriverConfigSnapshot> config = TakeConfig(plugin, param->hPrinter);
+    if (!config) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
+    if (!config->FindConfigFiles(PluginIni)) return E_FAIL;
 
-    BuildHelpPath(config);
+    BuildHelpPath(*config);
 
     if (mode == OEMCUIP_DOCPROP) {
         plugin->pDocCuipParam = param;
-        return RunDocumentStep(plugin, param, config);
+        const HRESULT result = RunDocumentStep(plugin, param, *config);
+        if (AsksItemCount(mode, param)) plugin->pCountCallConfig = std::move(config);
+        return result;
     }
     plugin->pPrnCuipParam = param;
     return RunPrinterStep(plugin, param);

@@ -4,6 +4,7 @@
 #include "core/property_sheets.h"
 
 #include "core/common_ui_prop.h"
+#include "core/driver_config.h"
 #include "core/oem_devmode_glue.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"
