@@ -31,16 +31,14 @@ void BuildHelpPath(DriverConfigSnapshot &config) {
     config.BuildDriverFilePath(HelpFilePath, &bytes, name);
 }
 
-bool AsksItemCount(DWORD mode, const OEMCUIPPARAM *param) {
-    return mode == OEMCUIP_DOCPROP && !param->pOEMOptItems;
-}
-
-// The driver asks for the document options twice in a row, first for the
-// number of the plug-in's items, then with the items: the second call
-// reads the configuration the first one read, for the same printer.
-std::unique_ptr<DriverConfigSnapshot> TakeConfig(OemUiPlugin *plugin, HANDLE printer) {
+// The driver asks for the document or printer options twice in a row,
+// first for the number of the plug-in's items, then with the items: the
+// call with the items reads the configuration the count call read, for the
+// same printer. A count call always reads afresh.
+std::unique_ptr<DriverConfigSnapshot> TakeConfig(OemUiPlugin *plugin, const OEMCUIPPARAM *param) {
     std::unique_ptr<DriverConfigSnapshot> kept = std::move(plugin->pCountCallConfig);
-    if (kept && kept->Printer() == printer) return kept;
+    const HANDLE printer = param->hPrinter;
+    if (kept && param->pOEMOptItems && kept->Printer() == printer) return kept;
     return std::unique_ptr<DriverConfigSnapshot>(new (std::nothrow) DriverConfigSnapshot(printer));
 }
 
@@ -57,18 +55,21 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
     PluginIni = iniBuffer;
     // The driver's information and each configuration file are read once
     // for the whole call.
-    std::unique_ptr<DriverConfigSnapshot> config = TakeConfig(plugin, param->hPrinter);
+    std::unique_ptr<DriverConfigSnapshot> config = TakeConfig(plugin, param);
     if (!config) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
     if (!config->FindConfigFiles(PluginIni)) return E_FAIL;
 
     BuildHelpPath(*config);
 
+    const bool asksItemCount = !param->pOEMOptItems;
+    HRESULT result;
     if (mode == OEMCUIP_DOCPROP) {
         plugin->pDocCuipParam = param;
-        const HRESULT result = RunDocumentStep(plugin, param, *config);
-        if (AsksItemCount(mode, param)) plugin->pCountCallConfig = std::move(config);
-        return result;
+        result = RunDocumentStep(plugin, param, *config);
+    } else {
+        plugin->pPrnCuipParam = param;
+        result = RunPrinterStep(plugin, param);
     }
-    plugin->pPrnCuipParam = param;
-    return RunPrinterStep(plugin, param);
+    if (asksItemCount) plugin->pCountCallConfig = std::move(config);
+    return result;
 }

@@ -58,8 +58,8 @@ public:
     PrnUiState *pPrnUiState = nullptr;
     POEMCUIPPARAM pDocCuipParam = nullptr;
     POEMCUIPPARAM pPrnCuipParam = nullptr;
-    // The driver's configuration as the document CommonUIProp that asked
-    // for the item count read it; the call with the items follows at once.
+    // The driver's configuration as the CommonUIProp that asked for the
+    // item count read it; the call with the items follows at once.
     std::unique_ptr<DriverConfigSnapshot> pCountCallConfig;
 
 private:
