@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int kRounds = 20;
+constexpr int kRounds = 40;
 
 struct IniKey {
     std::wstring section, key, value;
