@@ -3,12 +3,12 @@
 // to a lower bound made of what the hook must at least do: read the
 // driver's files and the model's two keys, load and free the
 // job-information library, read the printer and make the job's two objects.
+#include "bench_table.h"
 #include "support/wine_test_support.h"
 
 #include <winddiui.h>
 #include <winspool.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,41 +17,6 @@ namespace {
 
 constexpr int kRounds = 200;
 constexpr DWORD kFirstJobId = 0x00B00000;
-
-double Ticks() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart);
-}
-
-double TicksPerMicrosecond() {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(frequency.QuadPart) / 1e6;
-}
-
-double Median(std::vector<double> samples) {
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
-// Times the two kinds of work in turn, round by round, so that the load of
-// a shared machine weighs on both alike.
-template <typename Fn, typename Gn>
-void MedianMicroseconds(Fn &&first, Gn &&second, double *firstMedian, double *secondMedian) {
-    std::vector<double> a, b;
-    const double scale = TicksPerMicrosecond();
-    for (int i = 0; i < kRounds; ++i) {
-        double start = Ticks();
-        first(i);
-        a.push_back((Ticks() - start) / scale);
-        start = Ticks();
-        second(i);
-        b.push_back((Ticks() - start) / scale);
-    }
-    *firstMedian = Median(a);
-    *secondMedian = Median(b);
-}
 
 // What the hook cannot avoid doing for a job.
 class PlatformWork {
@@ -93,17 +58,21 @@ int wmain() {
         std::fprintf(stderr, "cannot load the plug-in or open the sample printer\n");
         return 1;
     }
-    double startDoc = 0, bound = 0;
-    MedianMicroseconds(
-        [&](int round) {
-            LONG jobId = static_cast<LONG>(kFirstJobId + round);
-            plugin->DocumentEvent(printer.Get(), nullptr, DOCUMENTEVENT_STARTDOCPOST,
-                                  sizeof(jobId), &jobId, 0, nullptr, nullptr);
-        },
-        PlatformWork(printer.Get()), &startDoc, &bound);
-    std::printf("document events, median of %d rounds under Wine:\n", kRounds);
-    std::printf("  STARTDOCPOST, name published    %8.1f us\n", startDoc);
-    std::printf("  its platform work, lower bound  %8.1f us\n", bound);
+    int round = 0;
+    PlatformWork platformWork(printer.Get());
+    InterleavedRounds rounds;
+    const size_t startDoc = rounds.Add([&] {
+        LONG jobId = static_cast<LONG>(kFirstJobId + round);
+        return TimeOnce([&] {
+            plugin->DocumentEvent(printer.Get(), nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(jobId),
+                                  &jobId, 0, nullptr, nullptr);
+        });
+    });
+    const size_t bound = rounds.Add([&] { return TimeOnce([&] { platformWork(round++); }); });
+    rounds.Run(kRounds);
+    PrintBenchHeader();
+    PrintBenchRow("document event STARTDOCPOST, name published", rounds, startDoc,
+                  "its platform work, lower bound", bound, 0);
     plugin->Release();
     return 0;
 }

@@ -81,6 +81,7 @@ public:
     DriverConfigSnapshot(const DriverConfigSnapshot &) = delete;
     DriverConfigSnapshot &operator=(const DriverConfigSnapshot &) = delete;
 
+    HANDLE Printer() const { return printer_; }
     // As FindDriverConfigFiles (it sets the process-wide CapabilityFile).
     int FindConfigFiles(WCHAR *pluginIniPath);
     // The same into a capability-file path of the caller's; the snapshot's

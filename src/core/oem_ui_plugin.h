@@ -3,6 +3,10 @@
 
 #include "core/platform_oem.h"
 
+#include <memory>
+
+class DriverConfigSnapshot;
+
 struct DocUiState;
 struct PrnUiState;
 
@@ -54,6 +58,9 @@ public:
     PrnUiState *pPrnUiState = nullptr;
     POEMCUIPPARAM pDocCuipParam = nullptr;
     POEMCUIPPARAM pPrnCuipParam = nullptr;
+    // The driver's configuration as the CommonUIProp that asked for the
+    // item count read it; the call with the items follows at once.
+    std::unique_ptr<DriverConfigSnapshot> pCountCallConfig;
 
 private:
     void ReleaseHeapBlocks();

@@ -61,6 +61,18 @@ const DefaultSelection kDefaults[] = {
 
 const UINT kQualityBitmaps[] = {IDB_QUALITY_HIGH, IDB_QUALITY_FINE, IDB_QUALITY_NORMAL};
 
+// The sheet activates a page as soon as it has created it, before anything
+// can change the page or its selections: the refresh that ends
+// WM_INITDIALOG stands for that first PSN_SETACTIVE. The mark lives in the
+// page window's user data.
+constexpr LONG_PTR kRefreshedAtInit = 1;
+
+void MarkRefreshedAtInit(HWND page) { SetWindowLongPtrW(page, GWLP_USERDATA, kRefreshedAtInit); }
+
+bool TakeRefreshedAtInit(HWND page) {
+    return SetWindowLongPtrW(page, GWLP_USERDATA, 0) == kRefreshedAtInit;
+}
+
 DocUiState *PageState(HWND page) {
     return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(page, DWLP_USER));
 }
@@ -226,6 +238,7 @@ BOOL InitPage(HWND page, const PROPSHEETPAGEW *sheetPage) {
     ApplySecureStartUp(state);
 
     RefreshPage(page, state);
+    MarkRefreshedAtInit(page);
     SheetVisitFlags |= kPluginPageInitialised;
     state->watermarks.dwNoneFirstPageOnly = 0;
     state->watermarks.dwNoneBackground = 0;
@@ -396,7 +409,7 @@ void ReportPageOk(const DocUiState *state) {
 BOOL OnNotify(HWND page, DocUiState *state, const NMHDR *header) {
     switch (header->code) {
     case PSN_SETACTIVE:
-        RefreshPage(page, state);
+        if (!TakeRefreshedAtInit(page)) RefreshPage(page, state);
         return FALSE;
     case PSN_KILLACTIVE:
         if (!ValidatePage(page, state)) {

@@ -52,6 +52,16 @@ void GiveHelpContext(OPTITEM &item, DWORD context) {
     item.pOIExt = SharedHelpExt;
 }
 
+// A key of the plug-in ini: from the configuration the caller read, when it
+// holds one, else from the file.
+DWORD ReadPluginIniString(const DocUiState *state, DriverConfigSnapshot *config,
+                          const WCHAR *section, const WCHAR *key, const WCHAR *defaultValue,
+                          WCHAR *out, DWORD chars) {
+    if (config)
+        return config->ReadFileString(state->pPluginIni, section, key, defaultValue, out, chars);
+    return GetPrivateProfileStringW(section, key, defaultValue, out, chars, state->pPluginIni);
+}
+
 bool HasOptionNamed(const OPTTYPE *type, const WCHAR *name) {
     for (WORD i = 0; i < type->Count; ++i) {
         const WCHAR *text = type->pOptParam[i].pData;
@@ -60,13 +70,13 @@ bool HasOptionNamed(const OPTTYPE *type, const WCHAR *name) {
     return false;
 }
 
-void HidePaperNames(const DocUiState *state, OPTITEM &item) {
+void HidePaperNames(const DocUiState *state, DriverConfigSnapshot *config, OPTITEM &item) {
     const OPTTYPE *type = item.pOptType;
     if (!type || !type->pOptParam || !HasOptionNamed(type, kJapaneseLetterName)) return;
 
     WCHAR value[kHiddenPaperValueChars];
-    GetPrivateProfileStringW(KeyText(kPlgFeatureSection), KeyText(kKeyHidePaperName), L"", value,
-                             kHiddenPaperValueChars, state->pPluginIni);
+    ReadPluginIniString(state, config, KeyText(kPlgFeatureSection), KeyText(kKeyHidePaperName), L"",
+                        value, kHiddenPaperValueChars);
     char16_t names[kMaxHiddenPaperNames][kHiddenPaperNameChars];
     const uint32_t count = SplitHiddenPaperNames(reinterpret_cast<const char16_t *>(value), names);
     for (WORD i = 0; i < type->Count; ++i) {
@@ -80,7 +90,7 @@ void HidePaperNames(const DocUiState *state, OPTITEM &item) {
 
 // The new names go into text the plug-in owns on the OEM heap: the
 // driver's own option text may be shorter than the name.
-void NameUserMediaTypes(const DocUiState *state, OPTITEM &item) {
+void NameUserMediaTypes(const DocUiState *state, DriverConfigSnapshot *config, OPTITEM &item) {
     const OPTTYPE *type = item.pOptType;
     if (!type || !type->pOptParam || type->Count == 0) return;
     const uint32_t count = type->Count;
@@ -95,8 +105,8 @@ void NameUserMediaTypes(const DocUiState *state, OPTITEM &item) {
         for (uint32_t j = 1; j <= count; ++j) {
             WCHAR key[32];
             wsprintfW(key, kUserTypeKeyFormat, static_cast<int>(j));
-            GetPrivateProfileStringW(KeyText(kUsertypeSection), key, kUnsetMediaName, values[j - 1],
-                                     kMediaNameChars, state->pPluginIni);
+            ReadPluginIniString(state, config, KeyText(kUsertypeSection), key, kUnsetMediaName,
+                                values[j - 1], kMediaNameChars);
             isDefault[j - 1] = lstrcmpW(values[j - 1], kUnsetMediaName) == 0;
             if (isDefault[j - 1]) break;
         }
@@ -131,7 +141,7 @@ void ApplyItemRules(DocUiState *state, DWORD index, OPTITEM &item) {
     if (rule->helpContext) GiveHelpContext(item, rule->helpContext);
 }
 
-void ScanItem(DocUiState *state, DWORD index, OPTITEM &item) {
+void ScanItem(DocUiState *state, DriverConfigSnapshot *config, DWORD index, OPTITEM &item) {
     switch (item.DMPubID) {
     case DMPUB_ORIENTATION: state->slots.index[kSlotOrientation] = index; break;
     case DMPUB_SCALE: FillSlot(state, kSlotScale, index, item); Hide(item); break;
@@ -140,10 +150,10 @@ void ScanItem(DocUiState *state, DWORD index, OPTITEM &item) {
     case DMPUB_COLOR: state->slots.index[kSlotColor] = index; break;
     case DMPUB_DUPLEX: state->slots.index[kSlotDuplex] = index; break;
     case DMPUB_FORMNAME:
-        HidePaperNames(state, item);
+        HidePaperNames(state, config, item);
         state->slots.index[kSlotFormName] = index;
         break;
-    case DMPUB_MEDIATYPE: NameUserMediaTypes(state, item); break;
+    case DMPUB_MEDIATYPE: NameUserMediaTypes(state, config, item); break;
     case DMPUB_NUP: state->slots.index[kSlotNup] = index; break;
     case DMPUB_DEFSOURCE:
     case DMPUB_TTOPTION:
@@ -171,7 +181,7 @@ void ClearPluginItems(POEMCUIPPARAM param) {
 }
 
 // The scan with the model's "Compression" value already read.
-void ScanItemsWithCompression(DocUiState *state, UINT compression) {
+void ScanItemsWithCompression(DocUiState *state, UINT compression, DriverConfigSnapshot *config) {
     POEMCUIPPARAM param = state->pOemCuipParam;
     SharedHelpExt = static_cast<POIEXT>(HeapAlloc(param->hOEMHeap, HEAP_ZERO_MEMORY, sizeof(OIEXT)));
     if (SharedHelpExt) {
@@ -179,7 +189,7 @@ void ScanItemsWithCompression(DocUiState *state, UINT compression) {
         SharedHelpExt->pHelpFile = HelpFilePath;
     }
     if (compression & kCompressionSelectable) state->slots.index[kSlotCompression] = 0;
-    WalkDriverItems(state);
+    WalkDriverItems(state, config);
 }
 
 // The model section's lines on the OEM heap, for the pages of this sheet.
@@ -195,13 +205,15 @@ WCHAR *KeepModelKeys(HANDLE heap, DriverConfigSnapshot &config) {
 }  // namespace
 
 void ScanDriverOptionItems(DocUiState *state) {
-    ScanItemsWithCompression(state, ReadCompressionCapability(state->pOemCuipParam->hPrinter));
+    ScanItemsWithCompression(state, ReadCompressionCapability(state->pOemCuipParam->hPrinter),
+                             nullptr);
 }
 
-void WalkDriverItems(DocUiState *state) {
+void WalkDriverItems(DocUiState *state, DriverConfigSnapshot *config) {
     POEMCUIPPARAM param = state->pOemCuipParam;
     if (!param->pDrvOptItems) return;
-    for (DWORD i = 0; i < param->cDrvOptItems; ++i) ScanItem(state, i, param->pDrvOptItems[i]);
+    for (DWORD i = 0; i < param->cDrvOptItems; ++i)
+        ScanItem(state, config, i, param->pDrvOptItems[i]);
 }
 
 HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param, DriverConfigSnapshot &config) {
@@ -223,7 +235,7 @@ HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param, DriverConfigSn
     state->pPluginIni = PluginIni;
     state->pModelKeys = KeepModelKeys(param->hOEMHeap, config);
 
-    ScanItemsWithCompression(state, config.ReadCompressionCapability());
+    ScanItemsWithCompression(state, config.ReadCompressionCapability(), &config);
     state->slots.working[kSlotHideStandardUI] = plugin->fHideStandardUICalled;
     return S_OK;
 }

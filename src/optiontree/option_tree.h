@@ -14,8 +14,9 @@ HRESULT RunDocumentStep(OemUiPlugin *plugin, POEMCUIPPARAM param, DriverConfigSn
 
 void ScanDriverOptionItems(DocUiState *state);
 // The per-item part of the walk: slots, hiding, help and the paper and
-// media rules.
-void WalkDriverItems(DocUiState *state);
+// media rules. The plug-in ini's keys come from `config` when the caller
+// holds the driver's configuration, else from the file.
+void WalkDriverItems(DocUiState *state, DriverConfigSnapshot *config = nullptr);
 
 LONG APIENTRY OptionTreeCallback(PCPSUICBPARAM callback, POEMCUIPPARAM param);
 

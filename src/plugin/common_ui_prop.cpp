@@ -8,6 +8,8 @@
 #include "optiontree/option_tree.h"
 #include "printer/printer_ui.h"
 
+#include <new>
+
 WCHAR *PluginIni;
 
 namespace {
@@ -30,6 +32,17 @@ void BuildHelpPath(DriverConfigSnapshot &config) {
     config.BuildDriverFilePath(HelpFilePath, &bytes, name);
 }
 
+// The driver asks for the document or printer options twice in a row,
+// first for the number of the plug-in's items, then with the items: the
+// call with the items reads the configuration the count call read, for the
+// same printer. A count call always reads afresh.
+std::unique_ptr<DriverConfigSnapshot> TakeConfig(OemUiPlugin *plugin, const OEMCUIPPARAM *param) {
+    std::unique_ptr<DriverConfigSnapshot> kept = std::move(plugin->pCountCallConfig);
+    const HANDLE printer = param->hPrinter;
+    if (kept && param->pOEMOptItems && kept->Printer() == printer) return kept;
+    return std::unique_ptr<DriverConfigSnapshot>(new (std::nothrow) DriverConfigSnapshot(printer));
+}
+
 }  // namespace
 
 HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
@@ -43,15 +56,21 @@ HRESULT RunCommonUIProp(OemUiPlugin *plugin, DWORD mode, POEMCUIPPARAM param) {
     PluginIni = iniBuffer;
     // The driver's information and each configuration file are read once
     // for the whole call.
-    DriverConfigSnapshot config(param->hPrinter);
-    if (!config.FindConfigFiles(PluginIni)) return E_FAIL;
+    std::unique_ptr<DriverConfigSnapshot> config = TakeConfig(plugin, param);
+    if (!config) return FailWith(ERROR_NOT_ENOUGH_MEMORY);
+    if (!config->FindConfigFiles(PluginIni)) return E_FAIL;
 
-    BuildHelpPath(config);
+    BuildHelpPath(*config);
 
+    const bool asksItemCount = !param->pOEMOptItems;
+    HRESULT result;
     if (mode == OEMCUIP_DOCPROP) {
         plugin->pDocCuipParam = param;
-        return RunDocumentStep(plugin, param, config);
+        result = RunDocumentStep(plugin, param, *config);
+    } else {
+        plugin->pPrnCuipParam = param;
+        result = RunPrinterStep(plugin, param);
     }
-    plugin->pPrnCuipParam = param;
-    return RunPrinterStep(plugin, param);
+    if (asksItemCount) plugin->pCountCallConfig = std::move(config);
+    return result;
 }

@@ -2,6 +2,7 @@
 // entries that hand over to the record, configuration and UI code.
 #include "core/oem_ui_plugin.h"
 
+#include "core/driver_config.h"
 #include "core/oem_devmode_glue.h"
 #include "core/os_version.h"
 #include "core/plugin_module.h"

@@ -17,6 +17,8 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 namespace {
 
 constexpr WORD kSheetInfoVersion = 0x100;
@@ -125,15 +127,22 @@ INT_PTR CALLBACK LinkPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
 
 void AddLinkPage(DocUiState *state) {
     const POEMUIPSPARAM sheet = state->pOemUiPsParam;
-    OpenedPrinter printer(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
+    // The model keys and the plug-in ini path the sheet kept answer without
+    // the printer; it is opened by name only when one of them is missing.
+    std::optional<OpenedPrinter> printer;
+    HANDLE lookup = nullptr;
+    if (!state->pModelKeys || !state->pPluginIni) {
+        printer.emplace(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
+        lookup = printer->Get();
+    }
     WCHAR address[kLinkValueChars] = L"";
     WCHAR library[kLinkValueChars] = L"";
-    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), KeyText(kKeyAskTvxUrl), address,
+    ReadKeptCapabilityString(state->pModelKeys, lookup, KeyText(kKeyAskTvxUrl), address,
                              kLinkValueChars);
-    ReadKeptCapabilityString(state->pModelKeys, printer.Get(), KeyText(kKeyAskTvxRes), library,
+    ReadKeptCapabilityString(state->pModelKeys, lookup, KeyText(kKeyAskTvxRes), library,
                              kLinkValueChars);
     if (!address[0] || !library[0]) return;
-    if (!LoadLinkPageLibrary(state, printer.Get(), library)) return;
+    if (!LoadLinkPageLibrary(state, lookup, library)) return;
 
     PROPSHEETPAGEW page;
     ZeroMemory(&page, sizeof(page));

@@ -152,6 +152,18 @@ TEST_F(JobOptionsTest, LeavingPushesSelectionsAndCopiesThemIntoTheRecord) {
     EXPECT_FALSE(harness.tree.calls.empty());
 }
 
+// Only the activation that follows the page's creation takes the refresh
+// the creation made; every later one shows the selections as they are.
+TEST_F(JobOptionsTest, ComingBackShowsSelectionsChangedWhileAway) {
+    OpenSheet();
+    ASSERT_TRUE(harness.SelectPage(1));
+    state->slots.working[kSlotVXResolution] = 0;
+    state->slots.working[kSlotVXCollate] = 1;
+    ASSERT_TRUE(harness.SelectPage(0));
+    EXPECT_TRUE(harness.Checked(page, IDC_QUALITY_HIGH));
+    EXPECT_TRUE(harness.Checked(page, IDC_COLLATE));
+}
+
 TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     OpenSheet();
     harness.Click(page, IDC_QUALITY_HIGH);
