@@ -2,6 +2,8 @@
 // test's thread while the dialog's modal loop runs.
 #include "crypto_library.h"
 #include "resource.h"
+#include "resources/control_checks.h"
+#include "resources/text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +23,8 @@ constexpr UINT kPollMilliseconds = 50;
 constexpr int kTicksBeforeForcedEnd = 40;
 const WCHAR kDialogClass[] = L"#32770";
 constexpr int kClassNameChars = 16;
-constexpr int kTextChars = 128;
+// More than the dialog has: a tab order that never returns to its start ends here.
+constexpr size_t kMostTabStops = 32;
 constexpr DWORD kLocal = kModeLocalPrinter | kModeExtendedBlock;
 constexpr DWORD kShared = kModeSharedPrinter | kModeExtendedBlock;
 constexpr DWORD kIcCard = kModeIcCard | kModeExtendedBlock;
@@ -103,13 +106,7 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-std::wstring Text(HWND window) {
-    WCHAR text[kTextChars] = {};
-    GetWindowTextW(window, text, kTextChars);
-    return text;
-}
-
-std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+std::wstring ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 void SetBlockPassword(CryptoSettingBlock *block, const char *password) {
     memset(block->password, 0, sizeof(block->password));
@@ -287,18 +284,8 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
     do {
         order.push_back(GetDlgCtrlID(control));
         control = GetNextDlgTabItem(dialog, control, FALSE);
-    } while (control && control != first && order.size() < kTextChars);
+    } while (control && control != first && order.size() < kMostTabStops);
     return order;
-}
-
-// The mnemonic letter of a control's text, 0 when it has none.
-WCHAR Mnemonic(const std::wstring &text) {
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != L'&') continue;
-        if (text[i + 1] != L'&') return towlower(text[i + 1]);
-        ++i;
-    }
-    return 0;
 }
 
 std::vector<HWND> Controls(HWND dialog) {
@@ -331,7 +318,7 @@ TEST_F(DialogTest, LabelsLeadToTheirFieldsAndMnemonicsAreUnique) {
         std::set<WCHAR> seen;
         for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
                        IDC_DELETE_AFTER, IDC_HIDE_NAME}) {
-            const WCHAR letter = Mnemonic(ItemText(dialog, id));
+            const WCHAR letter = towlower(MnemonicOf(ItemText(dialog, id)));
             EXPECT_NE(letter, 0) << id;
             EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
         }
@@ -340,30 +327,7 @@ TEST_F(DialogTest, LabelsLeadToTheirFieldsAndMnemonicsAreUnique) {
     EXPECT_TRUE(shown);
 }
 
-// Layout
-
-int TextWidth(HWND control) {
-    const std::wstring text = Text(control);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT extent = {};
-    DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return extent.right - extent.left;
-}
-
-bool IsCheckBox(HWND control) {
-    return (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-}
-
-bool IsText(HWND control) {
-    WCHAR name[kClassNameChars] = {};
-    GetClassNameW(control, name, kClassNameChars);
-    return _wcsicmp(name, L"Static") == 0 || _wcsicmp(name, L"Button") == 0;
-}
-
-TEST_F(DialogTest, TextFitsItsControls) {
+TEST_F(DialogTest, ControlsStayInsideTheDialogAndTheirTextsFit) {
     Show(kLocal, [](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
@@ -375,10 +339,10 @@ TEST_F(DialogTest, TextFitsItsControls) {
             EXPECT_TRUE(box.left >= client.left && box.top >= client.top &&
                         box.right <= client.right && box.bottom <= client.bottom)
                 << "control " << id << " leaves the dialog";
-            if (!IsText(control)) continue;
-            const int room = (box.right - box.left) -
-                             (IsCheckBox(control) ? 2 * GetSystemMetrics(SM_CXMENUCHECK) : 0);
-            EXPECT_LE(TextWidth(control), room) << "control " << id;
+            const TextFit fit = MeasureTextFit(control);
+            EXPECT_TRUE(fit.fits) << "control " << id << " needs " << fit.needed.cx << "x"
+                                  << fit.needed.cy << " pixels of " << fit.room.cx << "x"
+                                  << fit.room.cy;
         }
         Press(dialog, IDCANCEL);
     });
