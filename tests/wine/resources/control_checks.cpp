@@ -1,5 +1,7 @@
 #include "resources/control_checks.h"
 
+#include "core/gdi_holders.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -43,28 +45,6 @@ bool IsCheckOrRadio(DWORD style) {
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
            type == BS_AUTORADIOBUTTON || type == BS_3STATE || type == BS_AUTO3STATE;
 }
-
-class ControlDC {
-public:
-    explicit ControlDC(HWND control)
-        : control_(control), dc_(GetDC(control)),
-          previous_(dc_ ? SelectObject(dc_, reinterpret_cast<HFONT>(
-                                                SendMessageW(control, WM_GETFONT, 0, 0)))
-                        : nullptr) {}
-    ~ControlDC() {
-        if (!dc_) return;
-        if (previous_) SelectObject(dc_, previous_);
-        ReleaseDC(control_, dc_);
-    }
-    ControlDC(const ControlDC &) = delete;
-    ControlDC &operator=(const ControlDC &) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND control_;
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 // The check box's square and the gap of half a digit that follows it.
 int CheckBoxIndent(HDC dc) {
@@ -152,7 +132,8 @@ TextFit MeasureTextFit(HWND control) {
     TextFit fit;
     const std::wstring text = WindowText(control);
     if (text.empty() || !ShowsText(control)) return fit;
-    ControlDC dc(control);
+    WindowDc dc(control);
+    Selection font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT client;
     GetClientRect(control, &client);
     const DWORD style = Style(control);
