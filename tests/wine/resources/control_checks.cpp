@@ -142,11 +142,6 @@ TextFit MeasureTextFit(HWND control) {
     DrawTextW(dc.Get(), text.c_str(), -1, &needed, room.format | DT_CALCRECT);
     fit.needed = {needed.right - needed.left, needed.bottom - needed.top};
     fit.room = room.size;
-    fit.wraps = (room.format & DT_WORDBREAK) != 0;
-    RECT line = {0, 0, 0, 0};
-    DrawTextW(dc.Get(), text.c_str(), -1, &line,
-              (room.format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_CALCRECT);
-    fit.lineWidth = line.right - line.left;
     fit.fits = fit.needed.cx <= fit.room.cx && fit.needed.cy <= fit.room.cy;
     return fit;
 }

@@ -25,8 +25,6 @@ struct TextFit {
     bool fits = true;
     SIZE needed = {0, 0};
     SIZE room = {0, 0};
-    bool wraps = false;  // measured as several lines in the room's width
-    int lineWidth = 0;   // the whole text on one line
 };
 // How the control's text lies in the room the control draws it in.
 TextFit MeasureTextFit(HWND control);

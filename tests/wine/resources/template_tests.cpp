@@ -129,7 +129,9 @@ RECT PlaceInDialog(HWND dialog, HWND control) {
     return box;
 }
 
-TEST(DialogTemplates, EveryTemplateInExactlyTheNineLanguages) {
+// Every template in exactly the nine languages, each with the English
+// layout: only the texts differ.
+TEST(DialogTemplates, EveryTemplateInTheNineLanguagesWithOneLayout) {
     ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
     std::vector<LANGID> nine;
     for (const ResourceLanguage &language : ResourceLanguages()) nine.push_back(language.id);
@@ -142,24 +144,19 @@ TEST(DialogTemplates, EveryTemplateInExactlyTheNineLanguages) {
         std::string have;
         for (LANGID language : languages) have += " " + LanguageName(language);
         EXPECT_EQ(nine, languages) << "template " << id << " has:" << have;
-    }
-}
-
-TEST(DialogTemplates, OneLayoutInEveryLanguage) {
-    for (int id : TemplateIds()) {
         DialogTemplate english;
         if (!ReadTemplate(id, kEnglish, &english)) continue;
-        for (const ResourceLanguage &language : ResourceLanguages()) {
+        for (LANGID language : languages) {
             DialogTemplate parsed;
-            if (language.id == kEnglish || !ReadTemplate(id, language.id, &parsed)) continue;
-            const std::string where = Where(id, language.id);
+            if (language == kEnglish || !ReadTemplate(id, language, &parsed)) continue;
+            const std::string where = Where(id, language);
             EXPECT_EQ(english.style, parsed.style) << where << ": dialog style";
             EXPECT_EQ(english.cx, parsed.cx) << where << ": dialog width";
             EXPECT_EQ(english.cy, parsed.cy) << where << ": dialog height";
             ASSERT_EQ(english.items.size(), parsed.items.size()) << where << ": controls";
             for (size_t i = 0; i < english.items.size(); ++i)
                 EXPECT_EQ("", SameLayoutProblem(english.items[i], parsed.items[i]))
-                    << Where(id, language.id, english.items[i].id) << " differs from English";
+                    << Where(id, language, english.items[i].id) << " differs from English";
         }
     }
 }
@@ -235,41 +232,28 @@ bool WithinKnownOverflow(int templateId, int controlId, const TextFit &fit) {
     return false;
 }
 
-TEST(DialogTemplates, TextsFitTheirControlsInEveryLanguage) {
-    ForEachDialog([](int id, LANGID language, const LanguageDialog &dialog) {
-        for (HWND control : dialog.AllControls()) {
-            const TextFit fit = MeasureTextFit(control);
-            if (!fit.fits && language == kEnglish &&
-                WithinKnownOverflow(id, GetDlgCtrlID(control), fit))
-                continue;
-            const std::string wrapped =
-                fit.wraps ? " wrapped (" + std::to_string(fit.lineWidth) + " on one line)" : "";
-            EXPECT_TRUE(fit.fits) << Where(id, language, GetDlgCtrlID(control)) << ": \""
-                                  << Utf8(WindowText(control)) << "\" needs " << fit.needed.cx
-                                  << "x" << fit.needed.cy << " pixels" << wrapped
-                                  << ", the control gives it " << fit.room.cx << "x"
-                                  << fit.room.cy;
-        }
-    });
-}
-
-TEST(DialogTemplates, MnemonicsAreUniqueWithinEachDialog) {
+// In every language each text fits its control and no two controls of a
+// dialog share a mnemonic.
+TEST(DialogTemplates, TextsFitAndKeepTheirMnemonicsApartInEveryLanguage) {
     ForEachDialog([](int id, LANGID language, const LanguageDialog &dialog) {
         std::map<wchar_t, HWND> owners;
         for (HWND control : dialog.AllControls()) {
-            if (!HasMnemonics(control)) continue;
-            wchar_t letter = MnemonicOf(WindowText(control));
+            const TextFit fit = MeasureTextFit(control);
+            const bool known =
+                language == kEnglish && WithinKnownOverflow(id, GetDlgCtrlID(control), fit);
+            EXPECT_TRUE(fit.fits || known)
+                << Where(id, language, GetDlgCtrlID(control)) << ": \""
+                << Utf8(WindowText(control)) << "\" needs " << fit.needed.cx << "x"
+                << fit.needed.cy << " pixels, the control gives it " << fit.room.cx << "x"
+                << fit.room.cy;
+            wchar_t letter = HasMnemonics(control) ? MnemonicOf(WindowText(control)) : 0;
             if (!letter) continue;
             CharUpperBuffW(&letter, 1);
-            const auto known = owners.find(letter);
-            if (known == owners.end()) {
-                owners[letter] = control;
-                continue;
-            }
-            const int first = GetDlgCtrlID(known->second), second = GetDlgCtrlID(control);
-            if (Listed(kKnownMnemonicClashes, id, first, second)) continue;
+            const auto owner = owners.emplace(letter, control).first->second;
+            const int first = GetDlgCtrlID(owner), second = GetDlgCtrlID(control);
+            if (owner == control || Listed(kKnownMnemonicClashes, id, first, second)) continue;
             ADD_FAILURE() << Where(id, language) << ": controls " << first << " (\""
-                          << Utf8(WindowText(known->second)) << "\") and " << second << " (\""
+                          << Utf8(WindowText(owner)) << "\") and " << second << " (\""
                           << Utf8(WindowText(control)) << "\") share the mnemonic "
                           << Utf8(std::wstring(1, letter));
         }
