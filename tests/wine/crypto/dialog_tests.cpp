@@ -2,6 +2,8 @@
 // test's thread while the dialog's modal loop runs.
 #include "crypto_library.h"
 #include "resource.h"
+#include "resources/control_checks.h"
+#include "resources/text_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +23,8 @@ constexpr UINT kPollMilliseconds = 50;
 constexpr int kTicksBeforeForcedEnd = 40;
 const WCHAR kDialogClass[] = L"#32770";
 constexpr int kClassNameChars = 16;
-constexpr int kTextChars = 128;
+// More than the dialog has: a tab order that never returns to its start ends here.
+constexpr size_t kMostTabStops = 32;
 constexpr DWORD kLocal = kModeLocalPrinter | kModeExtendedBlock;
 constexpr DWORD kShared = kModeSharedPrinter | kModeExtendedBlock;
 constexpr DWORD kIcCard = kModeIcCard | kModeExtendedBlock;
@@ -103,13 +106,7 @@ bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-std::wstring Text(HWND window) {
-    WCHAR text[kTextChars] = {};
-    GetWindowTextW(window, text, kTextChars);
-    return text;
-}
-
-std::wstring ItemText(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+std::wstring ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 void SetBlockPassword(CryptoSettingBlock *block, const char *password) {
     memset(block->password, 0, sizeof(block->password));
@@ -141,106 +138,69 @@ protected:
     bool endedByForce = false;
 };
 
-// Closing
-
-TEST_F(DialogTest, CancelLeavesTheBlockAsItWas) {
-    SetBlockPassword(&block, "Old1");
-    const CryptoSettingBlock before = block;
-    EXPECT_FALSE(Show(kLocal, [](HWND dialog) { Press(dialog, IDCANCEL); }));
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(BlockIs(before));
-}
-
-TEST_F(DialogTest, OkWritesTheTypedPassword) {
-    const CryptoSettingBlock before = block;
-    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        SetDlgItemTextW(dialog, IDC_PASSWORD, L"NewPass1");
-        Press(dialog, IDOK);
-    }));
-    CryptoSettingBlock expected = before;
-    SetBlockPassword(&expected, "NewPass1");
-    EXPECT_TRUE(BlockIs(expected));
-}
-
-TEST_F(DialogTest, OkKeepsTheValuesShown) {
-    SetBlockPassword(&block, "Shown12");
-    block.deleteAfterPrinting = 0;
-    block.holdHours = 72;
-    block.hideJobName = 1;
-    const CryptoSettingBlock before = block;
-    EXPECT_TRUE(Show(kLocal, [](HWND dialog) { Press(dialog, IDOK); }));
-    EXPECT_TRUE(BlockIs(before));
-}
-
-TEST_F(DialogTest, OkWritesTheChangedChoices) {
-    SetBlockPassword(&block, "pw");
-    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        Click(dialog, IDC_DELETE_AFTER);
-        Click(dialog, IDC_HIDE_NAME);
-        SetDlgItemTextW(dialog, IDC_HOLD_HOURS, L"8");
-        Press(dialog, IDOK);
-    }));
-    EXPECT_EQ(block.deleteAfterPrinting, 0u);
-    EXPECT_EQ(block.hideJobName, 0u);
-    EXPECT_EQ(block.holdHours, 8u);
-    EXPECT_STREQ(block.password, "pw");
-}
-
-// What the dialog shows
-
-TEST_F(DialogTest, ShowsTheBlocksValues) {
+TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
     SetBlockPassword(&block, "Shown12");
     block.deleteAfterPrinting = 0;
     block.holdHours = 72;
     block.passwordAtPanel = 0;
     block.hideJobName = 1;
-    Show(kLocal, [](HWND dialog) {
+    const CryptoSettingBlock before = block;
+    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"Shown12");
         EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"72");
         EXPECT_FALSE(Checked(dialog, IDC_DELETE_AFTER));
         EXPECT_FALSE(Checked(dialog, IDC_PASSWORD_AT_PANEL));
         EXPECT_TRUE(Checked(dialog, IDC_HIDE_NAME));
-        EXPECT_TRUE(Enabled(dialog, IDOK));
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
+        EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
+        Press(dialog, IDOK);
+    }));
+    EXPECT_TRUE(BlockIs(before));
 }
 
-TEST_F(DialogTest, ShowsTheDefaultForHoursOutOfRange) {
+TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
+    for (const bool ok : {true, false}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        SetBlockPassword(&block, "Old1");
+        const CryptoSettingBlock before = block;
+        EXPECT_EQ(ok, Show(kLocal, [ok](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
+            Click(dialog, IDC_DELETE_AFTER);
+            Click(dialog, IDC_HIDE_NAME);
+            SetDlgItemTextW(dialog, IDC_HOLD_HOURS, L"8");
+            Press(dialog, ok ? IDOK : IDCANCEL);
+        }) != FALSE);
+        if (!ok) {
+            EXPECT_TRUE(BlockIs(before));
+            continue;
+        }
+        EXPECT_EQ(block.deleteAfterPrinting, 0u);
+        EXPECT_EQ(block.hideJobName, 0u);
+        EXPECT_EQ(block.holdHours, 8u);
+        EXPECT_STREQ(block.password, "123456789012");
+    }
+}
+
+// Hours outside the range and a password without its terminator, as a
+// damaged record may hand them over.
+TEST_F(DialogTest, ShowsDamagedValuesAsTheDefaults) {
     for (DWORD hours : {kHoldHoursMin - 1, kHoldHoursMax + 1}) {
         SCOPED_TRACE(hours);
         block.holdHours = hours;
+        memset(block.password, 'x', sizeof(block.password));
         Show(kLocal, [](HWND dialog) {
             EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"24");
+            EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"");
             Press(dialog, IDCANCEL);
         });
         EXPECT_TRUE(shown);
     }
 }
 
-TEST_F(DialogTest, ShowsAnUnterminatedBlockPasswordAsEmpty) {
-    memset(block.password, 'x', sizeof(block.password));
-    Show(kLocal, [](HWND dialog) {
-        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"");
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-// Input the dialog refuses
-
-TEST_F(DialogTest, RefusesOkWithoutPassword) {
-    const CryptoSettingBlock before = block;
-    EXPECT_FALSE(Show(kLocal, [](HWND dialog) {
-        EXPECT_FALSE(Enabled(dialog, IDOK));
-        PressOkThenCancel(dialog);
-    }));
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(BlockIs(before));
-}
-
+// No password, one too long for the plug-in to read back, and characters
+// outside what the printer's panel can take.
 TEST_F(DialogTest, RefusesPasswordsItCannotStore) {
-    const WCHAR *refused[] = {L"1234567890123", L"p\u00e4ss", L"tab\there"};
+    const WCHAR *refused[] = {L"", L"1234567890123", L"p\u00e4ss", L"tab\there"};
     for (const WCHAR *password : refused) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(wcslen(password)));
         const CryptoSettingBlock before = block;
@@ -249,16 +209,9 @@ TEST_F(DialogTest, RefusesPasswordsItCannotStore) {
             EXPECT_FALSE(Enabled(dialog, IDOK));
             PressOkThenCancel(dialog);
         }));
+        EXPECT_TRUE(shown);
         EXPECT_TRUE(BlockIs(before));
     }
-}
-
-TEST_F(DialogTest, AcceptsTheLongestPassword) {
-    EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
-        Press(dialog, IDOK);
-    }));
-    EXPECT_STREQ(block.password, "123456789012");
 }
 
 TEST_F(DialogTest, RefusesHoursOutOfRange) {
@@ -289,11 +242,12 @@ TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
     EXPECT_STREQ(block.password, "");
 }
 
-TEST_F(DialogTest, IcCardModeAsksForNoPassword) {
+TEST_F(DialogTest, IcCardModeAsksForNoPasswordAndStartsInTheHours) {
     SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kIcCard, [](HWND dialog) {
         EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD));
         EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD_AT_PANEL));
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
         EXPECT_TRUE(Enabled(dialog, IDOK));
         Press(dialog, IDOK);
     }));
@@ -309,18 +263,13 @@ TEST_F(DialogTest, SharedPrinterModeAsksForThePassword) {
     EXPECT_STREQ(block.password, "Net42");
 }
 
-// Calls refused without a dialog
-
-TEST_F(DialogTest, RefusesUnknownModes) {
+TEST_F(DialogTest, RefusesUnknownModesAndANullBlockWithoutADialog) {
     const CryptoSettingBlock before = block;
     for (DWORD mode : kUnknownModes) {
         EXPECT_FALSE(Show(mode, [](HWND dialog) { Press(dialog, IDOK); })) << mode;
         EXPECT_FALSE(shown) << mode;
         EXPECT_TRUE(BlockIs(before)) << mode;
     }
-}
-
-TEST_F(DialogTest, RefusesNullBlock) {
     DialogScript script([](HWND dialog) { Press(dialog, IDCANCEL); });
     EXPECT_FALSE(library.dispCryptoUi(nullptr, nullptr, kLocal));
     EXPECT_FALSE(script.Ran());
@@ -335,18 +284,8 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
     do {
         order.push_back(GetDlgCtrlID(control));
         control = GetNextDlgTabItem(dialog, control, FALSE);
-    } while (control && control != first && order.size() < kTextChars);
+    } while (control && control != first && order.size() < kMostTabStops);
     return order;
-}
-
-// The mnemonic letter of a control's text, 0 when it has none.
-WCHAR Mnemonic(const std::wstring &text) {
-    for (size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != L'&') continue;
-        if (text[i + 1] != L'&') return towlower(text[i + 1]);
-        ++i;
-    }
-    return 0;
 }
 
 std::vector<HWND> Controls(HWND dialog) {
@@ -356,24 +295,9 @@ std::vector<HWND> Controls(HWND dialog) {
     return controls;
 }
 
-TEST_F(DialogTest, StartsInThePasswordWithOkAsDefault) {
-    Show(kLocal, [](HWND dialog) {
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
-        EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(DialogTest, StartsInTheHoursWhenNoPasswordIsAsked) {
-    Show(kIcCard, [](HWND dialog) {
-        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(DialogTest, TabsThroughTheControlsInReadingOrder) {
+// Tab walks the controls in reading order, each label leads to its field,
+// and every choice has a mnemonic of its own.
+TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonics) {
     SetBlockPassword(&block, "pw");
     Show(kLocal, [](HWND dialog) {
         const std::vector<int> expected = {IDC_PASSWORD,     IDC_PASSWORD_AT_PANEL,
@@ -381,30 +305,14 @@ TEST_F(DialogTest, TabsThroughTheControlsInReadingOrder) {
                                            IDC_HIDE_NAME,    IDOK,
                                            IDCANCEL};
         EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD), expected);
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(DialogTest, LabelsLeadToTheirFields) {
-    Show(kLocal, [](HWND dialog) {
         EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_PASSWORD_LABEL), GW_HWNDNEXT),
                   GetDlgItem(dialog, IDC_PASSWORD));
         EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_HOLD_LABEL), GW_HWNDNEXT),
                   GetDlgItem(dialog, IDC_HOLD_HOURS));
-        EXPECT_NE(Mnemonic(ItemText(dialog, IDC_PASSWORD_LABEL)), 0);
-        EXPECT_NE(Mnemonic(ItemText(dialog, IDC_HOLD_LABEL)), 0);
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(DialogTest, EveryChoiceHasItsOwnMnemonic) {
-    Show(kLocal, [](HWND dialog) {
         std::set<WCHAR> seen;
         for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
                        IDC_DELETE_AFTER, IDC_HIDE_NAME}) {
-            const WCHAR letter = Mnemonic(ItemText(dialog, id));
+            const WCHAR letter = towlower(MnemonicOf(ItemText(dialog, id)));
             EXPECT_NE(letter, 0) << id;
             EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
         }
@@ -413,30 +321,7 @@ TEST_F(DialogTest, EveryChoiceHasItsOwnMnemonic) {
     EXPECT_TRUE(shown);
 }
 
-// Layout
-
-int TextWidth(HWND control) {
-    const std::wstring text = Text(control);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    RECT extent = {};
-    DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return extent.right - extent.left;
-}
-
-bool IsCheckBox(HWND control) {
-    return (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-}
-
-bool IsText(HWND control) {
-    WCHAR name[kClassNameChars] = {};
-    GetClassNameW(control, name, kClassNameChars);
-    return _wcsicmp(name, L"Static") == 0 || _wcsicmp(name, L"Button") == 0;
-}
-
-TEST_F(DialogTest, TextFitsItsControls) {
+TEST_F(DialogTest, ControlsStayInsideTheDialogAndTheirTextsFit) {
     Show(kLocal, [](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
@@ -448,10 +333,10 @@ TEST_F(DialogTest, TextFitsItsControls) {
             EXPECT_TRUE(box.left >= client.left && box.top >= client.top &&
                         box.right <= client.right && box.bottom <= client.bottom)
                 << "control " << id << " leaves the dialog";
-            if (!IsText(control)) continue;
-            const int room = (box.right - box.left) -
-                             (IsCheckBox(control) ? 2 * GetSystemMetrics(SM_CXMENUCHECK) : 0);
-            EXPECT_LE(TextWidth(control), room) << "control " << id;
+            const TextFit fit = MeasureTextFit(control);
+            EXPECT_TRUE(fit.fits) << "control " << id << " needs " << fit.needed.cx << "x"
+                                  << fit.needed.cy << " pixels of " << fit.room.cx << "x"
+                                  << fit.room.cy;
         }
         Press(dialog, IDCANCEL);
     });

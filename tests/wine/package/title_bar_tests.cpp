@@ -5,6 +5,7 @@
 #include "support/dialog_template.h"
 #include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
+#include "core/gdi_holders.h"
 
 #include <gtest/gtest.h>
 
@@ -18,61 +19,46 @@ constexpr int kCell = 40;
 constexpr wchar_t kMissingGlyph = 0xE000;
 constexpr wchar_t kLastAscii = 0x7F;
 
+// One character drawn black on white into a cell of its own.
 class GlyphCanvas {
 public:
-    explicit GlyphCanvas(HFONT font) : dc_(CreateCompatibleDC(nullptr)) {
+    explicit GlyphCanvas(HFONT font)
+        : dc_(nullptr), bitmap_(CreateDib(dc_.Get(), &bits_)),
+          bitmapSelection_(dc_.Get(), bitmap_.Get()), fontSelection_(dc_.Get(), font) {}
+
+    std::vector<DWORD> Draw(wchar_t c) {
+        const RECT all = {0, 0, kCell, kCell};
+        FillRect(dc_.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        TextOutW(dc_.Get(), 2, 2, &c, 1);
+        GdiFlush();
+        return std::vector<DWORD>(bits_, bits_ + kCell * kCell);
+    }
+    std::wstring Face() {
+        WCHAR face[LF_FACESIZE] = {};
+        GetTextFaceW(dc_.Get(), LF_FACESIZE, face);
+        return face;
+    }
+
+private:
+    static HBITMAP CreateDib(HDC dc, DWORD **bits) {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
         info.bmiHeader.biWidth = kCell;
         info.bmiHeader.biHeight = -kCell;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void **>(&bits_),
-                                   nullptr, 0);
-        previousBitmap_ = SelectObject(dc_, bitmap_);
-        previousFont_ = SelectObject(dc_, font);
-    }
-    ~GlyphCanvas() {
-        SelectObject(dc_, previousFont_);
-        SelectObject(dc_, previousBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    GlyphCanvas(const GlyphCanvas &) = delete;
-    GlyphCanvas &operator=(const GlyphCanvas &) = delete;
-
-    std::vector<DWORD> Draw(wchar_t c) {
-        const RECT all = {0, 0, kCell, kCell};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        TextOutW(dc_, 2, 2, &c, 1);
-        GdiFlush();
-        return std::vector<DWORD>(bits_, bits_ + kCell * kCell);
-    }
-    std::wstring Face() {
-        WCHAR face[LF_FACESIZE] = {};
-        GetTextFaceW(dc_, LF_FACESIZE, face);
-        return face;
+        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void **>(bits),
+                                nullptr, 0);
     }
 
-private:
-    HDC dc_;
-    HBITMAP bitmap_ = nullptr;
+    MemoryDc dc_;
     DWORD *bits_ = nullptr;
-    HGDIOBJ previousBitmap_ = nullptr;
-    HGDIOBJ previousFont_ = nullptr;
+    GdiObject<HBITMAP> bitmap_;
+    Selection bitmapSelection_;
+    Selection fontSelection_;
 };
 
-class FontHolder {
-public:
-    explicit FontHolder(const LOGFONTW &font) : font_(CreateFontIndirectW(&font)) {}
-    ~FontHolder() { DeleteObject(font_); }
-    FontHolder(const FontHolder &) = delete;
-    FontHolder &operator=(const FontHolder &) = delete;
-    HFONT Get() const { return font_; }
-
-private:
-    HFONT font_;
-};
+using FontHolder = GdiObject<HFONT>;
 
 LOGFONTW CaptionFont() {
     NONCLIENTMETRICSW metrics = {};
@@ -84,7 +70,8 @@ LOGFONTW CaptionFont() {
 TEST(TitleBars, EveryCaptionOfEveryLanguageDrawsRealGlyphs) {
     PluginLibrary plugin;
     ASSERT_NE(plugin.Module(), nullptr);
-    FontHolder font(CaptionFont());
+    const LOGFONTW captionFont = CaptionFont();
+    FontHolder font(CreateFontIndirectW(&captionFont));
     GlyphCanvas canvas(font.Get());
     const std::vector<DWORD> box = canvas.Draw(kMissingGlyph);
     std::map<wchar_t, bool> drawn;
@@ -115,13 +102,13 @@ TEST(TitleBars, CaptionButtonsHaveTheirSymbolFont) {
     symbols.lfHeight = -13;
     symbols.lfCharSet = SYMBOL_CHARSET;
     wcscpy(symbols.lfFaceName, L"Marlett");
-    FontHolder marlett(symbols);
+    FontHolder marlett(CreateFontIndirectW(&symbols));
     GlyphCanvas canvas(marlett.Get());
     EXPECT_EQ(canvas.Face(), L"Marlett");
     const std::vector<DWORD> close = canvas.Draw(L'r');
 
-    LOGFONTW text = CaptionFont();
-    FontHolder caption(text);
+    const LOGFONTW text = CaptionFont();
+    FontHolder caption(CreateFontIndirectW(&text));
     GlyphCanvas letters(caption.Get());
     EXPECT_NE(close, letters.Draw(L'r')) << "the close button would show the letter r";
 }

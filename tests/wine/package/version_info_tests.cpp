@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <vector>
 
@@ -16,11 +17,8 @@ struct Translation {
     WORD codePage;
 };
 
-// The neutral language with Unicode, then each language with its code page.
-const Translation kPluginTranslations[] = {
-    {0x0000, 1200}, {0x000A, 1252}, {0x0404, 950}, {0x0407, 1252}, {0x040C, 1252},
-    {0x0410, 1252}, {0x0412, 949},  {0x0416, 1252}, {0x0804, 936},
-};
+constexpr WORD kUnicode = 1200;
+constexpr WORD kJobOptionsPage = 113;
 
 const DWORD kVersionMs = MAKELONG(SX_VERSION_MINOR, SX_VERSION_MAJOR);
 const DWORD kVersionLs = MAKELONG(SX_VERSION_BUILD, SX_VERSION_PATCH);
@@ -101,18 +99,41 @@ TEST(PluginVersion, VersionedPrinterDriverFileOfTheBuildsVersion) {
     ExpectFixedInfo(block, VFT_DRV, VFT2_DRV_VERSIONED_PRINTER);
 }
 
+BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
+    reinterpret_cast<std::vector<WORD> *>(list)->push_back(language);
+    return TRUE;
+}
+
+// Whether the code page holds every character of the text, as an installer
+// that shows it in that code page needs.
+bool FitsCodePage(const std::wstring &text, WORD codePage) {
+    BOOL lost = FALSE;
+    return WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0,
+                               nullptr, &lost) > 0 &&
+           !lost;
+}
+
+// The neutral language in Unicode first, then each language of the dialogs
+// in a code page that holds its texts.
 TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
+    PluginLibrary plugin;
+    std::vector<WORD> dialogLanguages;
+    EnumResourceLanguagesW(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage),
+                           CollectLanguage, reinterpret_cast<LONG_PTR>(&dialogLanguages));
     VersionBlock block(BinaryPath(L"sxoemui.dll"));
     ASSERT_TRUE(block.Present());
     const std::vector<Translation> translations = block.Translations();
-    ASSERT_EQ(translations.size(), std::size(kPluginTranslations));
-    for (size_t i = 0; i < translations.size(); ++i) {
-        EXPECT_EQ(translations[i].language, kPluginTranslations[i].language) << i;
-        EXPECT_EQ(translations[i].codePage, kPluginTranslations[i].codePage) << i;
-    }
-    const std::wstring englishDescription = block.Text(kPluginTranslations[0], L"FileDescription");
+    ASSERT_FALSE(translations.empty());
+    EXPECT_EQ(translations[0].language, 0);
+    EXPECT_EQ(translations[0].codePage, kUnicode);
+    std::vector<WORD> languages;
+    for (const Translation &t : translations) languages.push_back(t.language);
+    std::sort(languages.begin(), languages.end());
+    std::sort(dialogLanguages.begin(), dialogLanguages.end());
+    EXPECT_EQ(languages, dialogLanguages);
+    const std::wstring englishDescription = block.Text(translations[0], L"FileDescription");
     EXPECT_EQ(englishDescription, L"SX Color PS printer driver user interface plug-in");
-    for (const Translation &t : kPluginTranslations) {
+    for (const Translation &t : translations) {
         SCOPED_TRACE(testing::Message() << std::hex << t.language << " " << std::dec << t.codePage);
         EXPECT_EQ(block.Text(t, L"CompanyName"), Widen(SX_COMPANY_NAME));
         EXPECT_EQ(block.Text(t, L"FileVersion"), Widen(SX_VERSION_TEXT));
@@ -120,9 +141,10 @@ TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
         EXPECT_EQ(block.Text(t, L"OriginalFilename"), L"sxoemui.dll");
         const std::wstring product = block.Text(t, L"ProductName");
         EXPECT_NE(product.find(L"SX Color PS"), std::wstring::npos) << product.size();
-        if (t.language) {
-            EXPECT_NE(block.Text(t, L"FileDescription"), englishDescription);
-        }
+        if (!t.language) continue;
+        const std::wstring description = block.Text(t, L"FileDescription");
+        EXPECT_NE(description, englishDescription);
+        EXPECT_TRUE(FitsCodePage(description, t.codePage) && FitsCodePage(product, t.codePage));
     }
     // The translated texts are the languages' own letters, not their UTF-8
     // bytes read as Latin characters.
@@ -149,7 +171,7 @@ TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
         const std::vector<Translation> translations = block.Translations();
         ASSERT_EQ(translations.size(), 1u);
         EXPECT_EQ(translations[0].language, 0);
-        EXPECT_EQ(translations[0].codePage, 1200);
+        EXPECT_EQ(translations[0].codePage, kUnicode);
         EXPECT_EQ(block.Text(translations[0], L"OriginalFilename"), file);
         EXPECT_EQ(block.Text(translations[0], L"CompanyName"), Widen(SX_COMPANY_NAME));
         EXPECT_EQ(block.Text(translations[0], L"ProductVersion"), Widen(SX_VERSION_TEXT));

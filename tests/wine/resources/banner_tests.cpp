@@ -2,6 +2,7 @@
 // out: read back from the screen, magenta pixels keep the page's colour and
 // every other pixel takes the bitmap's.
 #include "core/dialog_utils.h"
+#include "core/gdi_holders.h"
 #include "core/plugin_module.h"
 #include "resources/language_dialog.h"
 
@@ -41,9 +42,8 @@ BITMAPINFO TopDownInfo(int width, int height) {
 Pixels BitmapPixels(HBITMAP bitmap, int width, int height) {
     std::vector<RGBQUAD> quads(static_cast<size_t>(width) * height);
     BITMAPINFO info = TopDownInfo(width, height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    GetDIBits(screen.Get(), bitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
     Pixels pixels;
     for (const RGBQUAD &quad : quads) pixels.push_back(FromQuad(quad));
     return pixels;
@@ -51,24 +51,14 @@ Pixels BitmapPixels(HBITMAP bitmap, int width, int height) {
 
 // What the window shows in the rectangle, copied out of its DC.
 Pixels WindowPixels(HWND window, POINT at, int width, int height) {
-    Pixels pixels;
-    HDC dc = GetDC(window);
-    HDC memory = CreateCompatibleDC(dc);
-    BITMAPINFO info = TopDownInfo(width, height);
-    void *bits = nullptr;
-    HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (copy) {
-        HGDIOBJ previous = SelectObject(memory, copy);
-        BitBlt(memory, 0, 0, width, height, dc, at.x, at.y, SRCCOPY);
-        GdiFlush();
-        const auto *quads = static_cast<const RGBQUAD *>(bits);
-        for (int i = 0; i < width * height; ++i) pixels.push_back(FromQuad(quads[i]));
-        SelectObject(memory, previous);
-        DeleteObject(copy);
+    WindowDc dc(window);
+    MemoryDc memory(dc.Get());
+    GdiObject<HBITMAP> copy(CreateCompatibleBitmap(dc.Get(), width, height));
+    {
+        Selection selected(memory.Get(), copy.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, dc.Get(), at.x, at.y, SRCCOPY);
     }
-    DeleteDC(memory);
-    ReleaseDC(window, dc);
-    return pixels;
+    return BitmapPixels(copy.Get(), width, height);
 }
 
 POINT ControlCorner(HWND dialog, UINT id) {
@@ -81,15 +71,14 @@ POINT ControlCorner(HWND dialog, UINT id) {
 
 TEST(BannerBitmap, MagentaLetsThePageShowThrough) {
     ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
-    HBITMAP banner = static_cast<HBITMAP>(LoadImageW(
-        PluginModule, MAKEINTRESOURCEW(kBannerBitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(nullptr, banner) << "bitmap " << kBannerBitmap;
+    GdiObject<HBITMAP> banner(static_cast<HBITMAP>(LoadImageW(
+        PluginModule, MAKEINTRESOURCEW(kBannerBitmap), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ASSERT_TRUE(banner) << "bitmap " << kBannerBitmap;
     BITMAP size = {};
-    GetObjectW(banner, sizeof(size), &size);
+    GetObjectW(banner.Get(), sizeof(size), &size);
     EXPECT_EQ(kBannerWidth, size.bmWidth);
     EXPECT_EQ(kBannerHeight, size.bmHeight);
-    const Pixels art = BitmapPixels(banner, size.bmWidth, size.bmHeight);
-    DeleteObject(banner);
+    const Pixels art = BitmapPixels(banner.Get(), size.bmWidth, size.bmHeight);
     const auto magenta = std::count(art.begin(), art.end(), kMagenta);
     ASSERT_LT(0, magenta) << "the banner has no magenta background";
     ASSERT_GT(static_cast<long long>(art.size()), magenta) << "the banner is all background";
@@ -120,10 +109,8 @@ TEST(BannerBitmap, MagentaLetsThePageShowThrough) {
 TEST(ScreenResolution, IsTheOneTheRunIsMeantFor) {
     const char *asked = std::getenv("SX_SCREEN_DPI");
     const int expected = asked ? std::atoi(asked) : USER_DEFAULT_SCREEN_DPI;
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(dpi, expected);
+    WindowDc screen(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSY), expected);
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
-// Checks of one created control: its window class and styles against the
-// expected kind, and whether its text fits inside it in its own font.
+// Checks of one created control: what it is, whether it takes input, and
+// whether its text fits inside it in its own font.
 #pragma once
-
-#include "resources/expected_templates.h"
 
 #include <windows.h>
 
 #include <string>
 
-// Empty when the control is of the kind and its template style has the
-// traits; otherwise what differs. The traits are read from the template
-// because controls change some style bits themselves (a list box drops
-// WS_VSCROLL while its items fit).
-std::string KindMismatch(HWND control, DWORD templateStyle, ControlKind kind, uint32_t traits);
+bool IsGroupBox(HWND control);
+bool IsLabel(HWND control);
+// Edits, lists, combo boxes, track bars, tab controls and buttons other than
+// group boxes and owner-drawn pictures: what the keyboard must reach. An
+// up-down's arrows work through the edit it sits on.
+bool TakesInput(HWND control);
+bool IsRadio(HWND control);
+bool IsUpDown(HWND control);
 
 // True when the control draws a text of its own: buttons other than
 // owner-drawn ones, and text statics.
@@ -24,8 +25,6 @@ struct TextFit {
     bool fits = true;
     SIZE needed = {0, 0};
     SIZE room = {0, 0};
-    bool wraps = false;  // measured as several lines in the room's width
-    int lineWidth = 0;   // the whole text on one line
 };
 // How the control's text lies in the room the control draws it in.
 TextFit MeasureTextFit(HWND control);

@@ -5,8 +5,6 @@
 // this program started under other locales.
 #include "core/localized_resources.h"
 #include "core/plugin_module.h"
-#include "core/resource_rules.h"
-#include "resources/expected_templates.h"
 #include "resources/language_tests.h"
 #include "resources/locale_child.h"
 #include "support/plugin_resources.h"
@@ -42,8 +40,6 @@ const LanguagePick kChoices[] = {
     {0x0C0A, 0x000A}, {0x0411, 0x0000}, {0x0409, 0x0000}, {0x0C04, 0x0404}, {0x1004, 0x0804},
     {0x1404, 0x0404},
 };
-
-const LanguagePick kChinese[] = {{0x0C04, 0x0404}, {0x1404, 0x0404}, {0x1004, 0x0804}};
 
 struct ChildLocale {
     const WCHAR *locale;
@@ -84,26 +80,11 @@ DWORD RunChild(const ChildLocale &child) {
 
 TEST(ResourceLanguage, PickFollowsTheUsersLanguageForEveryTemplate) {
     ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
-    for (const ExpectedTemplate &expected : ExpectedTemplates())
+    for (int id : DialogIds(PluginModule))
         for (const LanguagePick &choice : kChoices)
             EXPECT_EQ(LanguageName(choice.chosen),
-                      LanguageName(PickResourceLanguage(PluginModule, expected.id, choice.wanted)))
-                << "template " << expected.id << ", wanted " << LanguageName(choice.wanted);
-}
-
-TEST(ResourceLanguage, ChineseVariantsInEitherEnumerationOrder) {
-    std::vector<LANGID> offered = LanguagesOf(PluginModule, RT_DIALOG, MAKEINTRESOURCEW(113));
-    ASSERT_NE(offered.end(), std::find(offered.begin(), offered.end(), 0x0404));
-    ASSERT_NE(offered.end(), std::find(offered.begin(), offered.end(), 0x0804));
-    std::vector<uint16_t> order(offered.begin(), offered.end());
-    std::vector<uint16_t> reversed(order.rbegin(), order.rend());
-    for (const LanguagePick &entry : kChinese) {
-        EXPECT_EQ(entry.chosen, ChooseResourceLanguage(entry.wanted, order.data(), order.size()))
-            << "wanted " << LanguageName(entry.wanted) << " in the library's order";
-        EXPECT_EQ(entry.chosen,
-                  ChooseResourceLanguage(entry.wanted, reversed.data(), reversed.size()))
-            << "wanted " << LanguageName(entry.wanted) << " in the reversed order";
-    }
+                      LanguageName(PickResourceLanguage(PluginModule, id, choice.wanted)))
+                << "template " << id << ", wanted " << LanguageName(choice.wanted);
 }
 
 TEST(ResourceLanguage, LookupsUnderOtherUserLanguages) {
@@ -135,15 +116,14 @@ protected:
 };
 
 TEST_F(InUserLanguage, TemplatesComeFromTheChosenLanguage) {
-    for (const ExpectedTemplate &expected : ExpectedTemplates()) {
+    for (int id : DialogIds(PluginModule)) {
         const void *wanted =
-            templateLanguage_ ? ExactTemplate(PluginModule, expected.id, templateLanguage_).data
-                              : nullptr;
+            templateLanguage_ ? ExactTemplate(PluginModule, id, templateLanguage_).data : nullptr;
         if (templateLanguage_) {
-            ASSERT_NE(nullptr, wanted) << "template " << expected.id;
+            ASSERT_NE(nullptr, wanted) << "template " << id;
         }
-        EXPECT_EQ(wanted, LoadLocalizedTemplate(expected.id))
-            << "template " << expected.id << " for " << LanguageName(user_);
+        EXPECT_EQ(wanted, LoadLocalizedTemplate(id))
+            << "template " << id << " for " << LanguageName(user_);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "resources/locale_child.h"
 
+#include "core/win_holders.h"
+
 #include <cstdio>
 #include <cwchar>
 
@@ -15,20 +17,6 @@ const WCHAR *const kLocaleVariables[] = {L"LC_ALL", L"LANG", L"LC_MESSAGES", L"L
 constexpr DWORD kNoReport = 0xFFFFFFFF;
 constexpr DWORD kChildTimeoutMs = 120000;
 constexpr DWORD kValueChars = 1024;
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    Handle(const Handle &) = delete;
-    Handle &operator=(const Handle &) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 class StatusView {
 public:
@@ -109,9 +97,9 @@ DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra
     const std::wstring loader = LoaderPath();
     if (loader.empty()) return ERROR_FILE_NOT_FOUND;
     const std::wstring report = UniqueReportName();
-    Handle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+    UniqueHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                       sizeof(DWORD), (report + kStatusSuffix).c_str()));
-    Handle done(CreateEventW(nullptr, TRUE, FALSE, (report + kDoneSuffix).c_str()));
+    UniqueHandle done(CreateEventW(nullptr, TRUE, FALSE, (report + kDoneSuffix).c_str()));
     StatusView status(mapping.Get());
     if (!status.Get() || !done.Get()) return GetLastError();
     *status.Get() = kNoReport;
@@ -139,8 +127,8 @@ DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra
 void ReportToParent(int status) {
     const std::wstring report = Variable(kReportVariable);
     if (report.empty()) return;
-    Handle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, (report + kStatusSuffix).c_str()));
-    Handle done(OpenEventW(EVENT_MODIFY_STATE, FALSE, (report + kDoneSuffix).c_str()));
+    UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, (report + kStatusSuffix).c_str()));
+    UniqueHandle done(OpenEventW(EVENT_MODIFY_STATE, FALSE, (report + kDoneSuffix).c_str()));
     StatusView view(mapping.Get());
     if (view.Get()) *view.Get() = static_cast<DWORD>(status);
     if (done.Get()) SetEvent(done.Get());

@@ -1,11 +1,10 @@
 // The dialog templates of the plug-in library in each of its languages: the
-// set of templates and languages, one layout for all languages, the controls
-// the dialog procedures need, and texts that fit and keep their mnemonics
-// apart.
+// nine languages of every template, one layout for all of them, controls
+// that keep apart inside their dialog and can be reached by keyboard, and
+// texts that fit and keep their mnemonics apart.
 #include "core/plugin_module.h"
 #include "resources/control_checks.h"
 #include "support/dialog_template.h"
-#include "resources/expected_templates.h"
 #include "resources/language_dialog.h"
 #include "support/plugin_resources.h"
 #include "resources/text_rules.h"
@@ -16,13 +15,53 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 
 namespace {
 
 constexpr LANGID kEnglish = 0x0000;
-constexpr uint16_t kStaticAtom = 0x0082;
-constexpr uint32_t kEtchedHorizontal = 0x10;
-constexpr uint32_t kStaticTypeMask = 0x1F;
+constexpr int kAnyStaticId = -1;
+
+// Two controls of one template whose fixed English texts share a mnemonic:
+// "&Details..." and "&Default" on the Color page.
+struct ControlPair {
+    int templateId;
+    int first, second;
+};
+const ControlPair kKnownMnemonicClashes[] = {{111, 1616, 10000}, {2111, 1616, 10000}};
+
+// Controls that stand in one place because the dialog shows one or the
+// other: the CMYK input profile's choice and the simulation target of the
+// Color Print Details dialog, and the tabs of the three print sides of the
+// print position adjustment.
+const ControlPair kAlternatives[] = {
+    {119, 1681, 1690}, {119, 1680, 1690}, {119, 1680, 1691}, {119, 1681, 1691},
+    {122, 1907, 1908}, {122, 1907, 1909}, {122, 1908, 1909},
+};
+// Dialog units rounded to pixels may let neighbours share this much.
+constexpr int kRoundingPixels = 1;
+
+// "Composite Black (CMYK)" in its 91-unit radio button of Office Color
+// Details: the English text may overflow by this many pixels in the test
+// prefix's dialog font; translations must fit.
+struct KnownOverflow {
+    int templateId;
+    int controlId;
+    int pixels;
+};
+const KnownOverflow kKnownOverflows[] = {{118, 1255, 8}};
+
+bool IsPair(const ControlPair &pair, int templateId, int first, int second) {
+    return pair.templateId == templateId && ((pair.first == first && pair.second == second) ||
+                                             (pair.first == second && pair.second == first));
+}
+
+template <size_t N>
+bool Listed(const ControlPair (&pairs)[N], int templateId, int first, int second) {
+    return std::any_of(pairs, pairs + N, [&](const ControlPair &pair) {
+        return IsPair(pair, templateId, first, second);
+    });
+}
 
 std::string Where(int templateId, LANGID language) {
     return "template " + std::to_string(templateId) + ", " + LanguageName(language);
@@ -32,66 +71,29 @@ std::string Where(int templateId, LANGID language, int controlId) {
     return Where(templateId, language) + ", control " + std::to_string(controlId);
 }
 
-std::wstring Wide(const std::u16string &text) { return std::wstring(text.begin(), text.end()); }
-
 bool ReadTemplate(int templateId, LANGID language, DialogTemplate *out) {
     const ResourceBytes bytes = ExactTemplate(PluginModule, templateId, language);
     return bytes.data && ParseDialogTemplate(bytes.data, bytes.size, out);
 }
 
-// Every (template, language) pair that exists, as a parsed template.
-void ForEachTemplate(const std::function<void(const ExpectedTemplate &, LANGID,
-                                              const DialogTemplate &)> &check) {
-    for (const ExpectedTemplate &expected : ExpectedTemplates()) {
-        for (const ResourceLanguage &language : ResourceLanguages()) {
-            DialogTemplate parsed;
-            if (!ReadTemplate(expected.id, language.id, &parsed)) continue;
-            check(expected, language.id, parsed);
-        }
-    }
+std::vector<int> TemplateIds() {
+    std::vector<int> ids = DialogIds(PluginModule);
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
-void ForEachDialog(const std::function<void(const ExpectedTemplate &, LANGID,
-                                            const LanguageDialog &)> &check) {
-    for (const ExpectedTemplate &expected : ExpectedTemplates()) {
+void ForEachDialog(const std::function<void(int, LANGID, const LanguageDialog &)> &check) {
+    for (int id : TemplateIds()) {
         for (const ResourceLanguage &language : ResourceLanguages()) {
-            if (!ExactTemplate(PluginModule, expected.id, language.id).data) continue;
-            LanguageDialog dialog(PluginModule, expected.id, language.id);
+            if (!ExactTemplate(PluginModule, id, language.id).data) continue;
+            LanguageDialog dialog(PluginModule, id, language.id);
             if (!dialog.Get()) {
-                ADD_FAILURE() << Where(expected.id, language.id) << ": the dialog is not created";
+                ADD_FAILURE() << Where(id, language.id) << ": the dialog is not created";
                 continue;
             }
-            check(expected, language.id, dialog);
+            check(id, language.id, dialog);
         }
     }
-}
-
-bool IsStaticClass(const TemplateItem &item) {
-    if (item.classAtom) return item.classAtom == kStaticAtom;
-    return lstrcmpiW(Wide(item.className).c_str(), L"Static") == 0;
-}
-
-bool IsEtchedLine(const TemplateItem &item) {
-    return IsStaticClass(item) && (item.style & kStaticTypeMask) == kEtchedHorizontal;
-}
-
-// Whether the item stands for the expected control; an unnamed control is
-// the one of its kind at its place.
-bool IsItemOf(const TemplateItem &item, const ExpectedControl &control) {
-    if (control.id != kAnyStaticId) return item.id == control.id;
-    return item.id == kAnyStaticId && IsEtchedLine(item) && item.x == control.place.x &&
-           item.y == control.place.y;
-}
-
-const TemplateItem *FindItem(const DialogTemplate &parsed, const ExpectedControl &control) {
-    for (const TemplateItem &item : parsed.items)
-        if (IsItemOf(item, control)) return &item;
-    return nullptr;
-}
-
-void ExpectPlace(const std::string &where, const char *what, int expected, int actual) {
-    if (expected == kFree) return;
-    EXPECT_EQ(expected, actual) << where << ": " << what << " in dialog units";
 }
 
 std::string SameLayoutProblem(const TemplateItem &english, const TemplateItem &other) {
@@ -105,171 +107,153 @@ std::string SameLayoutProblem(const TemplateItem &english, const TemplateItem &o
     return std::string();
 }
 
-TEST(DialogTemplates, EveryTemplateInExactlyTheNineLanguages) {
-    ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
-    std::vector<int> present = DialogIds(PluginModule);
-    std::vector<int> expected;
-    for (const ExpectedTemplate &entry : ExpectedTemplates()) expected.push_back(entry.id);
-    std::sort(present.begin(), present.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(expected, present) << "the library's dialog templates";
+bool Overlap(const RECT &a, const RECT &b) {
+    return std::min(a.right, b.right) - std::max(a.left, b.left) > kRoundingPixels &&
+           std::min(a.bottom, b.bottom) - std::max(a.top, b.top) > kRoundingPixels;
+}
 
+// The control a label's mnemonic gives the focus: the next that takes
+// input, unless a group or another label with a mnemonic comes first.
+bool LeadsToInput(const std::vector<HWND> &controls, size_t label) {
+    for (size_t k = label + 1; k < controls.size(); ++k) {
+        if (TakesInput(controls[k])) return true;
+        if (IsGroupBox(controls[k]) || MnemonicOf(WindowText(controls[k]))) return false;
+    }
+    return false;
+}
+
+RECT PlaceInDialog(HWND dialog, HWND control) {
+    RECT box = {};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&box), 2);
+    return box;
+}
+
+// Every template in exactly the nine languages, each with the English
+// layout: only the texts differ.
+TEST(DialogTemplates, EveryTemplateInTheNineLanguagesWithOneLayout) {
+    ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
     std::vector<LANGID> nine;
     for (const ResourceLanguage &language : ResourceLanguages()) nine.push_back(language.id);
     std::sort(nine.begin(), nine.end());
-    for (int id : expected) {
+    const std::vector<int> ids = TemplateIds();
+    ASSERT_FALSE(ids.empty());
+    for (int id : ids) {
         std::vector<LANGID> languages = LanguagesOf(PluginModule, RT_DIALOG, MAKEINTRESOURCEW(id));
         std::sort(languages.begin(), languages.end());
         std::string have;
         for (LANGID language : languages) have += " " + LanguageName(language);
         EXPECT_EQ(nine, languages) << "template " << id << " has:" << have;
-    }
-}
-
-TEST(DialogTemplates, OneLayoutInEveryLanguage) {
-    ForEachTemplate([](const ExpectedTemplate &expected, LANGID language,
-                       const DialogTemplate &parsed) {
         DialogTemplate english;
-        if (language == kEnglish || !ReadTemplate(expected.id, kEnglish, &english)) return;
-        const std::string where = Where(expected.id, language);
-        EXPECT_EQ(english.style, parsed.style) << where << ": dialog style";
-        EXPECT_EQ(english.cx, parsed.cx) << where << ": dialog width";
-        EXPECT_EQ(english.cy, parsed.cy) << where << ": dialog height";
-        ASSERT_EQ(english.items.size(), parsed.items.size()) << where << ": number of controls";
-        for (size_t i = 0; i < english.items.size(); ++i) {
-            const std::string problem = SameLayoutProblem(english.items[i], parsed.items[i]);
-            EXPECT_EQ("", problem) << Where(expected.id, language, english.items[i].id)
-                                   << " differs from English";
-        }
-    });
-}
-
-TEST(DialogTemplates, SizesAndPlacesInDialogUnits) {
-    ForEachTemplate([](const ExpectedTemplate &expected, LANGID language,
-                       const DialogTemplate &parsed) {
-        const std::string where = Where(expected.id, language);
-        ExpectPlace(where, "dialog width", expected.cx, parsed.cx);
-        ExpectPlace(where, "dialog height", expected.cy, parsed.cy);
-        for (const ExpectedControl &control : expected.controls) {
-            const TemplateItem *item = FindItem(parsed, control);
-            if (!item) {
-                ADD_FAILURE() << Where(expected.id, language, control.id) << " is missing";
-                continue;
-            }
-            const std::string at = Where(expected.id, language, control.id);
-            ExpectPlace(at, "x", control.place.x, item->x);
-            ExpectPlace(at, "y", control.place.y, item->y);
-            ExpectPlace(at, "width", control.place.cx, item->cx);
-            ExpectPlace(at, "height", control.place.cy, item->cy);
-        }
-    });
-}
-
-TEST(DialogTemplates, EnglishTextsAreTheSystemsOwn) {
-    for (const ExpectedTemplate &expected : ExpectedTemplates()) {
-        DialogTemplate english;
-        if (!ReadTemplate(expected.id, kEnglish, &english)) {
-            ADD_FAILURE() << Where(expected.id, kEnglish) << " is missing";
-            continue;
-        }
-        if (expected.englishCaption) {
-            EXPECT_EQ(Utf8(expected.englishCaption), Utf8(Wide(english.caption)))
-                << Where(expected.id, kEnglish) << ": caption";
-        }
-        for (const ExpectedControl &control : expected.controls) {
-            const TemplateItem *item = FindItem(english, control);
-            if (!item || !control.englishText) continue;
-            EXPECT_EQ(Utf8(control.englishText), Utf8(Wide(item->text)))
-                << Where(expected.id, kEnglish, control.id) << ": text";
+        if (!ReadTemplate(id, kEnglish, &english)) continue;
+        for (LANGID language : languages) {
+            DialogTemplate parsed;
+            if (language == kEnglish || !ReadTemplate(id, language, &parsed)) continue;
+            const std::string where = Where(id, language);
+            EXPECT_EQ(english.style, parsed.style) << where << ": dialog style";
+            EXPECT_EQ(english.cx, parsed.cx) << where << ": dialog width";
+            EXPECT_EQ(english.cy, parsed.cy) << where << ": dialog height";
+            ASSERT_EQ(english.items.size(), parsed.items.size()) << where << ": controls";
+            for (size_t i = 0; i < english.items.size(); ++i)
+                EXPECT_EQ("", SameLayoutProblem(english.items[i], parsed.items[i]))
+                    << Where(id, language, english.items[i].id) << " differs from English";
         }
     }
 }
 
-// The dialog's controls stand in the order of the template's items.
-TEST(DialogTemplates, ControlsOfTheirKindInEveryLanguage) {
-    ForEachDialog([](const ExpectedTemplate &expected, LANGID language,
-                     const LanguageDialog &dialog) {
-        DialogTemplate parsed;
-        ASSERT_TRUE(ReadTemplate(expected.id, language, &parsed)) << Where(expected.id, language);
-        const std::vector<HWND> windows = dialog.AllControls();
-        ASSERT_EQ(parsed.items.size(), windows.size())
-            << Where(expected.id, language) << ": controls created";
-        for (const ExpectedControl &control : expected.controls) {
-            const std::string where = Where(expected.id, language, control.id);
-            size_t at = 0;
-            while (at < parsed.items.size() && !IsItemOf(parsed.items[at], control)) ++at;
-            if (at == parsed.items.size()) {
-                ADD_FAILURE() << where << " is missing";
-                continue;
+// The layout is one for all languages, so English stands for them.
+TEST(DialogTemplates, ControlsHaveTheirOwnIdsAndPlacesInsideTheDialog) {
+    for (int id : TemplateIds()) {
+        LanguageDialog dialog(PluginModule, id, kEnglish);
+        ASSERT_NE(nullptr, dialog.Get()) << Where(id, kEnglish);
+        RECT client = {};
+        GetClientRect(dialog.Get(), &client);
+        const std::vector<HWND> controls = dialog.AllControls();
+        std::set<int> ids;
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const int controlId = GetDlgCtrlID(controls[i]);
+            const std::string where = Where(id, kEnglish, controlId);
+            if (controlId != kAnyStaticId) {
+                EXPECT_TRUE(ids.insert(controlId).second) << where << " repeats its id";
             }
-            const std::string mismatch =
-                KindMismatch(windows[at], parsed.items[at].style, control.kind, control.traits);
-            EXPECT_EQ("", mismatch) << where;
-            if (!control.buddy || !mismatch.empty()) continue;
-            const HWND buddy =
-                reinterpret_cast<HWND>(SendMessageW(windows[at], UDM_GETBUDDY, 0, 0));
-            EXPECT_EQ(GetDlgItem(dialog.Get(), control.buddy), buddy)
-                << where << ": its buddy is not control " << control.buddy;
+            const RECT box = PlaceInDialog(dialog.Get(), controls[i]);
+            EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right <= client.right &&
+                        box.bottom <= client.bottom)
+                << where << " leaves the dialog";
+            if (IsGroupBox(controls[i]) || IsUpDown(controls[i])) continue;
+            for (size_t k = i + 1; k < controls.size(); ++k) {
+                if (IsGroupBox(controls[k]) || IsUpDown(controls[k])) continue;
+                const int otherId = GetDlgCtrlID(controls[k]);
+                if (!Overlap(box, PlaceInDialog(dialog.Get(), controls[k])) ||
+                    Listed(kAlternatives, id, controlId, otherId))
+                    continue;
+                ADD_FAILURE() << where << " overlaps control " << otherId;
+            }
         }
-    });
+    }
 }
 
-constexpr LANGID kNeutralLanguage = 0x0000;
+// Every control that takes input is a tab stop, a radio button through its
+// group; a label's mnemonic leads to the control it names.
+TEST(DialogTemplates, KeyboardReachesEveryControlThatTakesInput) {
+    for (int id : TemplateIds()) {
+        LanguageDialog dialog(PluginModule, id, kEnglish);
+        ASSERT_NE(nullptr, dialog.Get()) << Where(id, kEnglish);
+        const std::vector<HWND> controls = dialog.AllControls();
+        std::vector<size_t> groupOf;
+        std::set<size_t> groupsWithStop;
+        for (HWND control : controls) {
+            const LONG style = GetWindowLongW(control, GWL_STYLE);
+            groupOf.push_back(groupOf.empty() ? 0 : groupOf.back() + ((style & WS_GROUP) != 0));
+            if (style & WS_TABSTOP) groupsWithStop.insert(groupOf.back());
+        }
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const HWND control = controls[i];
+            const LONG style = GetWindowLongW(control, GWL_STYLE);
+            const std::string where = Where(id, kEnglish, GetDlgCtrlID(control));
+            if (TakesInput(control) && !(style & WS_DISABLED)) {
+                const bool reached = IsRadio(control) ? groupsWithStop.count(groupOf[i]) != 0
+                                                      : (style & WS_TABSTOP) != 0;
+                EXPECT_TRUE(reached) << where << " is no tab stop";
+            }
+            if (!IsLabel(control) || !HasMnemonics(control) || !MnemonicOf(WindowText(control)))
+                continue;
+            EXPECT_TRUE(LeadsToInput(controls, i))
+                << where << ": \"" << Utf8(WindowText(control))
+                << "\" leads to no control that takes input";
+        }
+    }
+}
 
 bool WithinKnownOverflow(int templateId, int controlId, const TextFit &fit) {
-    for (const KnownFixedOverflow &overflow : KnownFixedOverflows())
+    for (const KnownOverflow &overflow : kKnownOverflows)
         if (overflow.templateId == templateId && overflow.controlId == controlId)
             return fit.needed.cy <= fit.room.cy && fit.needed.cx <= fit.room.cx + overflow.pixels;
     return false;
 }
 
-TEST(DialogTemplates, TextsFitTheirControlsInEveryLanguage) {
-    ForEachDialog([](const ExpectedTemplate &expected, LANGID language,
-                     const LanguageDialog &dialog) {
-        for (HWND control : dialog.AllControls()) {
-            const TextFit fit = MeasureTextFit(control);
-            if (!fit.fits && language == kNeutralLanguage &&
-                WithinKnownOverflow(expected.id, GetDlgCtrlID(control), fit))
-                continue;
-            const std::string wrapped =
-                fit.wraps ? " wrapped (" + std::to_string(fit.lineWidth) + " on one line)" : "";
-            EXPECT_TRUE(fit.fits) << Where(expected.id, language, GetDlgCtrlID(control))
-                                  << ": \"" << Utf8(WindowText(control)) << "\" needs "
-                                  << fit.needed.cx << "x" << fit.needed.cy << " pixels" << wrapped
-                                  << ", the control gives it " << fit.room.cx << "x"
-                                  << fit.room.cy;
-        }
-    });
-}
-
-bool IsKnownClash(int templateId, int first, int second) {
-    for (const KnownMnemonicClash &clash : KnownMnemonicClashes()) {
-        if (clash.templateId != templateId) continue;
-        if ((clash.first == first && clash.second == second) ||
-            (clash.first == second && clash.second == first))
-            return true;
-    }
-    return false;
-}
-
-TEST(DialogTemplates, MnemonicsAreUniqueWithinEachDialog) {
-    ForEachDialog([](const ExpectedTemplate &expected, LANGID language,
-                     const LanguageDialog &dialog) {
+// In every language each text fits its control and no two controls of a
+// dialog share a mnemonic.
+TEST(DialogTemplates, TextsFitAndKeepTheirMnemonicsApartInEveryLanguage) {
+    ForEachDialog([](int id, LANGID language, const LanguageDialog &dialog) {
         std::map<wchar_t, HWND> owners;
         for (HWND control : dialog.AllControls()) {
-            if (!HasMnemonics(control)) continue;
-            wchar_t letter = MnemonicOf(WindowText(control));
+            const TextFit fit = MeasureTextFit(control);
+            const bool known =
+                language == kEnglish && WithinKnownOverflow(id, GetDlgCtrlID(control), fit);
+            EXPECT_TRUE(fit.fits || known)
+                << Where(id, language, GetDlgCtrlID(control)) << ": \""
+                << Utf8(WindowText(control)) << "\" needs " << fit.needed.cx << "x"
+                << fit.needed.cy << " pixels, the control gives it " << fit.room.cx << "x"
+                << fit.room.cy;
+            wchar_t letter = HasMnemonics(control) ? MnemonicOf(WindowText(control)) : 0;
             if (!letter) continue;
             CharUpperBuffW(&letter, 1);
-            const auto known = owners.find(letter);
-            if (known == owners.end()) {
-                owners[letter] = control;
-                continue;
-            }
-            const int first = GetDlgCtrlID(known->second), second = GetDlgCtrlID(control);
-            if (IsKnownClash(expected.id, first, second)) continue;
-            ADD_FAILURE() << Where(expected.id, language) << ": controls " << first << " (\""
-                          << Utf8(WindowText(known->second)) << "\") and " << second << " (\""
+            const auto owner = owners.emplace(letter, control).first->second;
+            const int first = GetDlgCtrlID(owner), second = GetDlgCtrlID(control);
+            if (owner == control || Listed(kKnownMnemonicClashes, id, first, second)) continue;
+            ADD_FAILURE() << Where(id, language) << ": controls " << first << " (\""
+                          << Utf8(WindowText(owner)) << "\") and " << second << " (\""
                           << Utf8(WindowText(control)) << "\") share the mnemonic "
                           << Utf8(std::wstring(1, letter));
         }
