@@ -1,17 +1,21 @@
 // The private record through DevMode, against Wine's spooler and the
 // configuration files of installed printers.
+#include "support/sheet_visit.h"
 #include "support/wine_test_support.h"
 #include "core/oem_devmode.h"
+#include "core/win_holders.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr BYTE kFill = 0xAB;
+constexpr DWORD kFilledDword = 0xABABABABu;
 constexpr DWORD kDriverPrivateBytes = 400;
 
 std::wstring Text(const char16_t *s) { return reinterpret_cast<const WCHAR *>(s); }
@@ -54,14 +58,24 @@ protected:
         param.cbBufSize = bufferSize;
         return plugin->DevMode(mode, &param);
     }
+    // A printer of its own driver on `files`, replacing the last one, and
+    // its default record.
+    HANDLE Install(const WCHAR *name, const std::vector<std::wstring> &files, DriverDevmode &out) {
+        handle.reset();
+        installed = std::make_unique<TestPrinter>(name, files);
+        EXPECT_TRUE(installed->Installed());
+        handle = std::make_unique<PrinterHandle>(name);
+        EXPECT_EQ(Run(OEMDM_DEFAULT, handle->Get(), nullptr, out), S_OK);
+        return handle->Get();
+    }
 
     DWORD bufferSize = kOemDevmodeSize;
 
     PluginLibrary library;
     IPrintOemUI2 *plugin = nullptr;
+    std::unique_ptr<TestPrinter> installed;
+    std::unique_ptr<PrinterHandle> handle;
 };
-
-typedef BOOL(WINAPI *GetDefaultSettingFn)(void *, DWORD);
 
 TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     PrinterHandle printer(kSamplePrinter);
@@ -69,9 +83,7 @@ TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     DriverDevmode out;
     ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
     const OemDevmode &rec = *out.rec();
-    EXPECT_EQ(rec.dwSize, 4052u);
-    EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
-    EXPECT_EQ(rec.dwVersion, 1u);
+    EXPECT_TRUE(WholeRecord(out.record()));
     EXPECT_EQ(rec.dwRecField3900, 2100u);
     EXPECT_EQ(rec.awActiveOverlay[0], 255);
 
@@ -95,15 +107,11 @@ TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     // The encryption fields are the library's own defaults.
     WCHAR cryptoName[MAX_PATH];
     GetPrivateProfileStringW(section, L"CryptoDll", L"", cryptoName, MAX_PATH, cap.c_str());
-    ASSERT_NE(cryptoName[0], 0);
-    HMODULE crypto = LoadLibraryW(DriverFilePath(cryptoName).c_str());
-    ASSERT_NE(crypto, nullptr);
-    auto getDefault = reinterpret_cast<GetDefaultSettingFn>(
-        reinterpret_cast<void *>(GetProcAddress(crypto, "GetDefaultSetting")));
+    LoadedLibrary crypto(LoadLibraryW(DriverFilePath(cryptoName).c_str()));
+    const auto getDefault = crypto.ExportAs<BOOL(WINAPI *)(void *, DWORD)>("GetDefaultSetting");
     ASSERT_NE(getDefault, nullptr);
     DWORD area[10] = {};
     ASSERT_TRUE(getDefault(area, 1));
-    FreeLibrary(crypto);
     EXPECT_EQ(rec.dwCryptoSetting0, area[0]);
     EXPECT_EQ(rec.dwCryptoSetting1, area[1]);
     EXPECT_EQ(rec.dwCryptoSetting6, area[6]);
@@ -119,11 +127,8 @@ TEST_F(DevModeTest, LaterCapabilityFileWinsAndExtensionsIgnoreCase) {
     WriteDriverProfile(L"sxt_first.CAP", L"FirstModel", L"Compression", L"256");
     WriteDriverProfile(L"sxt_second.Cap", L"Capability", name, L"SecondModel");
     WriteDriverProfile(L"sxt_second.Cap", L"SecondModel", L"Compression", L"2304");
-    TestPrinter printer(name, {L"sxt_first.CAP", L"SXTUPPER.INI", L"sxt_second.Cap"});
-    ASSERT_TRUE(printer.Installed());
-    PrinterHandle handle(name);
     DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    Install(name, {L"sxt_first.CAP", L"SXTUPPER.INI", L"sxt_second.Cap"}, out);
     EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(L"sxt_second.Cap"));
     EXPECT_EQ(Text(out.rec()->wszPluginIniPath), DriverFilePath(L"SXTUPPER.INI"));
     EXPECT_EQ(out.rec()->wCompression, 3);
@@ -135,32 +140,26 @@ TEST_F(DevModeTest, UnqualifiedIniAndUnknownModelLeaveTheirFields) {
     WriteDriverProfile(L"sxt_other.cap", L"Capability", L"Some Other Driver", L"OtherModel");
     WriteDriverProfile(L"sxt_other.cap", L"OtherModel", L"Compression", L"2304");
     WriteDriverProfile(L"sxt_other.cap", L"OtherModel", L"CryptoDll", L"sxcrypt.dll");
-    TestPrinter printer(name, {L"sxt_plain.ini", L"sxt_other.cap"});
-    ASSERT_TRUE(printer.Installed());
-    PrinterHandle handle(name);
     DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
-    EXPECT_EQ(out.rec()->wszPluginIniPath[0], 0xABAB);
-    EXPECT_EQ(out.rec()->wCompression, 0);
-    EXPECT_EQ(out.rec()->dwCryptoSetting0, 0xABABABABu);
-    EXPECT_EQ(out.rec()->cbEncryptedPassword, 0xABABABABu);
-
-    // The ini still counts as a configuration file for CommonUIProp.
     OEMCUIPPARAM param = {};
     param.cbSize = sizeof(param);
-    param.hPrinter = handle.Get();
+    param.hPrinter = Install(name, {L"sxt_plain.ini", L"sxt_other.cap"}, out);
     param.hOEMHeap = GetProcessHeap();
+    EXPECT_EQ(out.rec()->wszPluginIniPath[0], 0xABAB);
+    EXPECT_EQ(out.rec()->wCompression, 0);
+    EXPECT_EQ(out.rec()->dwCryptoSetting0, kFilledDword);
+    EXPECT_EQ(out.rec()->cbEncryptedPassword, kFilledDword);
+    // The ini still counts as a configuration file for CommonUIProp.
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
 }
 
 // Writes `bytes` as the whole of a file in the driver folder.
 void WriteDriverBytes(const std::wstring &file, const std::string &bytes) {
-    HANDLE handle = CreateFileW(DriverFilePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    UniqueHandle handle(CreateFileW(DriverFilePath(file).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(handle);
+    ASSERT_TRUE(WriteFile(handle.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                          nullptr));
 }
 
 // UTF-16 little-endian bytes with their byte-order mark.
@@ -185,14 +184,10 @@ TEST_F(DevModeTest, ConfigurationFilesAnswerAsTheProfileFunctionsInEveryEncoding
                                 L"[Wide Model]\r\nCompression=0\r\n"));
     WriteDriverBytes(L"sxt_utf8.ini", "\xEF\xBB\xBF[OEMFiles]\nOEMConfigFile1 = 'sxoemui.dll'\n"
                                       "[SpecialKey]\n1PassSeries= 1 \n");
-    TestPrinter printer(name, {L"sxt_utf8.ini", L"sxt_utf16.cap"});
-    ASSERT_TRUE(printer.Installed());
-    PrinterHandle handle(name);
     DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
+    Install(name, {L"sxt_utf8.ini", L"sxt_utf16.cap"}, out);
 
     const std::wstring cap = DriverFilePath(L"sxt_utf16.cap");
-    const std::wstring ini = DriverFilePath(L"sxt_utf8.ini");
     WCHAR section[128];
     GetPrivateProfileStringW(L"Capability", name, L"", section, 128, cap.c_str());
     EXPECT_STREQ(section, L"Wide Model");
@@ -200,35 +195,30 @@ TEST_F(DevModeTest, ConfigurationFilesAnswerAsTheProfileFunctionsInEveryEncoding
     EXPECT_EQ(compression, 0x900u);
     EXPECT_EQ(out.rec()->wCompression, CompressionFromCapability(compression));
     EXPECT_EQ(out.rec()->dw1PassSeries, 1u);
-    EXPECT_EQ(Text(out.rec()->wszPluginIniPath), ini);
-    EXPECT_NE(out.rec()->dwCryptoSetting0, 0xABABABABu);
+    EXPECT_EQ(Text(out.rec()->wszPluginIniPath), DriverFilePath(L"sxt_utf8.ini"));
+    EXPECT_NE(out.rec()->dwCryptoSetting0, kFilledDword);
 }
 
-TEST_F(DevModeTest, MissingEncryptionLibraryKeepsTheEncryptionFields) {
-    const WCHAR name[] = L"SX Test No Crypto";
-    WriteDriverProfile(L"sxt_nocrypto.cap", L"Capability", name, L"NoCrypto");
-    WriteDriverProfile(L"sxt_nocrypto.cap", L"NoCrypto", L"CryptoDll", L"sxt_absent.dll");
-    TestPrinter printer(name, {L"sxt_nocrypto.cap"});
-    ASSERT_TRUE(printer.Installed());
-    PrinterHandle handle(name);
-    DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
-    EXPECT_EQ(out.rec()->dwCryptoSetting7, 0xABABABABu);
-    EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
-}
-
-TEST_F(DevModeTest, LibraryNameTooLongForItsPathIsNotLoaded) {
-    const WCHAR name[] = L"SX Test Long Crypto Name";
-    const std::wstring longName = std::wstring(240, L'c') + L".dll";
-    WriteDriverProfile(L"sxt_longname.cap", L"Capability", name, L"LongName");
-    WriteDriverProfile(L"sxt_longname.cap", L"LongName", L"CryptoDll", longName.c_str());
-    TestPrinter printer(name, {L"sxt_longname.cap"});
-    ASSERT_TRUE(printer.Installed());
-    PrinterHandle handle(name);
-    DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, handle.Get(), nullptr, out), S_OK);
-    EXPECT_EQ(out.rec()->dwCryptoSetting0, 0xABABABABu);
-    EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(L"sxt_longname.cap"));
+TEST_F(DevModeTest, EncryptionLibraryThatCannotLoadKeepsTheEncryptionFields) {
+    const struct {
+        const WCHAR *name, *cap;
+        std::wstring library;
+    } cases[] = {
+        {L"SX Test No Crypto", L"sxt_nocrypto.cap", L"sxt_absent.dll"},
+        // Too long for its path: never loaded.
+        {L"SX Test Long Crypto Name", L"sxt_longname.cap", std::wstring(240, L'c') + L".dll"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.name)));
+        WriteDriverProfile(c.cap, L"Capability", c.name, L"NoCrypto");
+        WriteDriverProfile(c.cap, L"NoCrypto", L"CryptoDll", c.library.c_str());
+        DriverDevmode out;
+        Install(c.name, {c.cap}, out);
+        EXPECT_EQ(out.rec()->dwCryptoSetting0, kFilledDword);
+        EXPECT_EQ(out.rec()->dwCryptoSetting7, kFilledDword);
+        EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+        EXPECT_EQ(Text(out.rec()->wszCapabilityPath), DriverFilePath(c.cap));
+    }
 }
 
 TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {

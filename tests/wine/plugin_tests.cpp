@@ -69,12 +69,14 @@ protected:
     IPrintOemUI2 *plugin = nullptr;
 };
 
-TEST(PluginExports, ClassObjectOnlyForTheServedClass) {
+TEST(PluginExports, ClassObjectOnlyForTheServedClassAndItsFactory) {
     PluginLibrary library;
     ASSERT_NE(library.Module(), nullptr);
     void *object = &object;
     EXPECT_EQ(library.GetClassObject(kOtherClass, IID_IClassFactory, &object),
               CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IPrintOemUI2, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
     EXPECT_EQ(library.CanUnloadNow(), S_OK);
 
     IUnknown *unknown = nullptr;
@@ -82,35 +84,21 @@ TEST(PluginExports, ClassObjectOnlyForTheServedClass) {
               S_OK);
     IClassFactory *factory = nullptr;
     EXPECT_EQ(unknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void **>(&factory)), S_OK);
-    void *other = &other;
-    EXPECT_EQ(unknown->QueryInterface(IID_IPrintOemUI2, &other), E_NOINTERFACE);
-    EXPECT_EQ(other, nullptr);
-    EXPECT_EQ(factory->Release(), 1u);
-    EXPECT_EQ(unknown->Release(), 0u);
+    object = &object;
+    EXPECT_EQ(unknown->QueryInterface(IID_IPrintOemUI2, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
 
-    void *none = &none;
-    EXPECT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IPrintOemUI2, &none), E_NOINTERFACE);
-    EXPECT_EQ(none, nullptr);
-}
-
-TEST(PluginExports, FactoryRefusesAggregationAndForeignInterfaces) {
-    PluginLibrary library;
-    IClassFactory *factory = nullptr;
-    ASSERT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IClassFactory,
-                                     reinterpret_cast<void **>(&factory)),
-              S_OK);
-    void *object = &object;
+    object = &object;
     EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IUnknown *>(factory), IID_IUnknown, &object),
               CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
-    EXPECT_EQ(library.CanUnloadNow(), S_OK);
-
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
     EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     EXPECT_EQ(library.CanUnloadNow(), S_OK);
-    factory->Release();
+    EXPECT_EQ(factory->Release(), 1u);
+    EXPECT_EQ(unknown->Release(), 0u);
 }
 
 TEST_F(PluginTest, InterfacesAndCountsOfTheObject) {
@@ -198,12 +186,15 @@ TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
     EXPECT_EQ(size, 64u);
 }
 
-TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModes) {
+TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTouchesNoHeap) {
     EXPECT_EQ(plugin->HideStandardUI(0), E_NOTIMPL);
     EXPECT_EQ(plugin->HideStandardUI(3), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 0u);
     EXPECT_EQ(plugin->HideStandardUI(OEMCUIP_DOCPROP), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 1u);
+    EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
+    EXPECT_EQ(plugin->Release(), 0u);
+    plugin = nullptr;
 }
 
 TEST_F(PluginTest, PublishDriverInterfaceKeepsTheHelperUntilRelease) {
@@ -294,7 +285,7 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     HeapDestroy(param.hOEMHeap);
 }
 
-TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlock) {
+TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlockAndDeviceSheetsAddNothing) {
     SetLastError(0);
     EXPECT_EQ(plugin->DocumentPropertySheets(nullptr, 0), E_FAIL);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
@@ -316,12 +307,7 @@ TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlock) {
     EXPECT_EQ(info.Result, 7u);
     info.Reason = PROPSHEETUI_REASON_DESTROY;
     EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), 1);
-}
 
-TEST_F(PluginTest, DeviceSheetsAddNothingAndNameTheirHeader) {
-    PROPSHEETUI_INFO info = {};
-    info.cbSize = sizeof(info);
-    info.Version = 0x100;
     info.Reason = PROPSHEETUI_REASON_GET_INFO_HEADER;
     PROPSHEETUI_INFO_HEADER header = {};
     header.cbSize = sizeof(header);
@@ -332,12 +318,6 @@ TEST_F(PluginTest, DeviceSheetsAddNothingAndNameTheirHeader) {
     info.Reason = PROPSHEETUI_REASON_GET_ICON;
     EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), S_OK);
     EXPECT_EQ(info.Result, 0u);
-}
-
-TEST_F(PluginTest, ReleaseWithoutSheetTouchesNoHeap) {
-    EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
-    EXPECT_EQ(plugin->Release(), 0u);
-    plugin = nullptr;
 }
 
 }  // namespace
