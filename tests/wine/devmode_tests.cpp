@@ -55,7 +55,7 @@ protected:
         param.pOEMDMIn = in ? in->record() : nullptr;
         param.pPublicDMOut = out.publicPart();
         param.pOEMDMOut = out.record();
-        param.cbBufSize = bufferSize;
+        param.cbBufSize = kOemDevmodeSize;
         return plugin->DevMode(mode, &param);
     }
     // A printer of its own driver on `files`, replacing the last one, and
@@ -68,8 +68,6 @@ protected:
         EXPECT_EQ(Run(OEMDM_DEFAULT, handle->Get(), nullptr, out), S_OK);
         return handle->Get();
     }
-
-    DWORD bufferSize = kOemDevmodeSize;
 
     PluginLibrary library;
     IPrintOemUI2 *plugin = nullptr;
@@ -258,28 +256,6 @@ TEST_F(DevModeTest, MergeClampsFieldTwelveAndRepairsTheHeader) {
     DriverDevmode out;
     EXPECT_EQ(Run(OEMDM_CONVERT, printer.Get(), nullptr, out), S_OK);
     EXPECT_EQ(out.record()[0], kFill);
-}
-
-TEST_F(DevModeTest, BufferBelowOneRecordIsNeverWritten) {
-    PrinterHandle printer(kSamplePrinter);
-    DriverDevmode in;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
-    for (DWORD mode : {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_MERGE}) {
-        for (DWORD size : {DWORD{0}, DWORD{1}, DWORD{12}, DWORD{kOemDevmodeSize - 1}}) {
-            DriverDevmode out;
-            const std::vector<BYTE> before = out.bytes;
-            bufferSize = size;
-            SetLastError(0);
-            EXPECT_EQ(Run(mode, printer.Get(), &in, out), E_FAIL) << mode << " " << size;
-            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-            EXPECT_EQ(out.bytes, before) << mode << " " << size;
-        }
-        DriverDevmode out;
-        bufferSize = kOemDevmodeSize + 100;
-        EXPECT_EQ(Run(mode, printer.Get(), &in, out), S_OK) << mode;
-        EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
-        EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
-    }
 }
 
 }  // namespace
