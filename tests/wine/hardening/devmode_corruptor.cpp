@@ -13,6 +13,14 @@ constexpr uint32_t kMaxExtension = 2000;
 const uint16_t kPublicSizes[] = {0, 1, 68, 72, 156, 188, 219, 220, 221, 4096, 0xFFFF};
 const uint32_t kRecordSizes[] = {0,    1,    4,    7,    8,          11,        12, 13,
                                  2000, 4051, 4052, 4053, 0x7FFFFFFF, 0xFFFFFFFF};
+const uint32_t kDriverExtras[] = {0,
+                                  1,
+                                  kDriverPrivateSize,
+                                  kDriverPrivateSize + kOemHeaderSize,
+                                  kDriverPrivateSize + kOemDevmodeSize - 1,
+                                  kDriverPrivateSize + kOemDevmodeSize,
+                                  kDriverPrivateSize + kOemDevmodeSize + 1,
+                                  0xFFFF};
 const char *const kSignatures[] = {"0002", "0001", "2000", "0003", "\0\0\0\0"};
 
 void Put16(BYTE *at, uint16_t value) { std::memcpy(at, &value, sizeof(value)); }
@@ -39,19 +47,9 @@ void DevmodeCorruptor::DamagePublicPart(std::vector<BYTE> *devmode) {
     case 0:
         dm->dmSize = Chance(70) ? kPublicSizes[Below(sizeof(kPublicSizes) / 2)] : Value();
         break;
-    case 1: {
-        static const uint32_t kExtras[] = {0,
-                                           1,
-                                           kDriverPartBytes,
-                                           kDriverPartBytes + kOemHeaderSize,
-                                           kDriverPartBytes + kOemDevmodeSize - 1,
-                                           kDriverPartBytes + kOemDevmodeSize,
-                                           kDriverPartBytes + kOemDevmodeSize + 1,
-                                           0xFFFF};
-        dm->dmDriverExtra = Chance(70) ? kExtras[Below(sizeof(kExtras) / sizeof(kExtras[0]))]
-                                       : Value();
+    case 1:
+        dm->dmDriverExtra = Chance(70) ? kDriverExtras[Below(sizeof(kDriverExtras) / 4)] : Value();
         break;
-    }
     case 2:
         FlipBytes(bytes, sizeof(DEVMODEW));
         break;
@@ -64,7 +62,7 @@ void DevmodeCorruptor::DamagePublicPart(std::vector<BYTE> *devmode) {
 
 void DevmodeCorruptor::DamageDriverPart(std::vector<BYTE> *devmode) {
     if (devmode->size() <= sizeof(DEVMODEW)) return;
-    const size_t end = std::min(devmode->size(), kRecordOffset);
+    const size_t end = std::min(devmode->size(), kPluginSectionOffset);
     FlipBytes(devmode->data() + sizeof(DEVMODEW), end - sizeof(DEVMODEW));
 }
 
@@ -150,8 +148,8 @@ std::vector<BYTE> DevmodeCorruptor::Corrupt(const std::vector<BYTE> &valid) {
         case 2:
         case 3:
         case 4:
-            if (devmode.size() > kRecordOffset)
-                CorruptRecord(devmode.data() + kRecordOffset, devmode.size() - kRecordOffset);
+            if (devmode.size() > kPluginSectionOffset)
+                CorruptRecord(devmode.data() + kPluginSectionOffset, devmode.size() - kPluginSectionOffset);
             break;
         case 5: {
             // Cut anywhere from just after the public sizes to the record's end.
@@ -184,7 +182,7 @@ DriverInput::DriverInput(const std::vector<BYTE> &devmode)
         dm->dmDriverExtra = static_cast<WORD>(held - dm->dmSize);
     }
     std::memcpy(bytes_.data(), buffer_.Data(), kSizesEnd);
-    const size_t sectionStart = size_t(dm->dmSize) + kDriverPartBytes;
+    const size_t sectionStart = size_t(dm->dmSize) + kDriverPrivateSize;
     if (sectionStart < size_t(dm->dmSize) + dm->dmDriverExtra) record_ = buffer_.Data() + sectionStart;
 }
 

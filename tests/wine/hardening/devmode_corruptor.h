@@ -4,6 +4,7 @@
 // and extension. One seed gives one sequence, so a failure replays.
 #pragma once
 
+#include "driver/devmode_layout.h"
 #include "guarded_buffer.h"
 
 #include <windows.h>
@@ -11,10 +12,6 @@
 #include <cstdint>
 #include <random>
 #include <vector>
-
-// The driver host's layout: the record follows a private part of this size.
-constexpr size_t kDriverPartBytes = 512;
-constexpr size_t kRecordOffset = sizeof(DEVMODEW) + kDriverPartBytes;
 
 class DevmodeCorruptor {
 public:
