@@ -204,15 +204,13 @@ using Exercise = void (*)(PluginSession &, const FaultVariant &);
 // Every variant configured by `key` (null: every variant), on a printer on
 // `port`.
 void ExerciseVariantsOn(const std::wstring &port, const WCHAR *key, Exercise exercise) {
-    std::string error;
-    struct Removal {
-        ~Removal() { RemoveFaultPrinter(); }
-    } removal;
-    ASSERT_TRUE(InstallFaultPrinter(&error, port)) << error;
+    const FaultPrinter printer(port);
+    ASSERT_EQ(printer.Error(), "");
     for (const FaultVariant &variant : ReadFaultVariants()) {
         if (key && variant.key != key) continue;
         SCOPED_TRACE(Utf8(variant.file) + " " + variant.what);
-        ASSERT_TRUE(ConfigureFaultVariant(variant, &error)) << error;
+        std::string error;
+        ASSERT_TRUE(printer.Configure(variant, &error)) << error;
         PluginSession session;
         ASSERT_TRUE(session.Open(kFaultPrinterName, &error)) << error;
         exercise(session, variant);
