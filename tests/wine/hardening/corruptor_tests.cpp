@@ -69,7 +69,7 @@ DWORD BufferSize(DevmodeCorruptor &corruptor) {
     static const DWORD kWrongSizes[] = {0, 1, 8, kOemHeaderSize, kOemDevmodeSize - 1};
     if (corruptor.Chance(80)) return kOemDevmodeSize;
     if (corruptor.Chance(30)) return kOemDevmodeSize + 1 + corruptor.Below(kMaxSpareBytes);
-    if (corruptor.Chance(50)) return kWrongSizes[corruptor.Below(5)];
+    if (corruptor.Chance(50)) return corruptor.Pick(kWrongSizes);
     return corruptor.Below(kOemDevmodeSize);
 }
 
@@ -79,7 +79,7 @@ std::string CallOnCorrupted(DevmodeCorruptor &corruptor, const std::vector<BYTE>
                             PluginSession &session, CallCounts *counts) {
     static const DWORD kModes[] = {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_CONVERT,
                                    OEMDM_MERGE,   OEMDM_MERGE,   OEMDM_CONVERT};
-    const DWORD mode = kModes[corruptor.Below(sizeof(kModes) / sizeof(kModes[0]))];
+    const DWORD mode = corruptor.Pick(kModes);
     DriverInput input(corruptor.Corrupt(valid));
     // Now and then the driver keeps the input record apart from its DEVMODE.
     GuardedBuffer apart(kOemDevmodeSize);
@@ -111,6 +111,7 @@ std::string CallOnCorrupted(DevmodeCorruptor &corruptor, const std::vector<BYTE>
     SetLastError(0);
     const HRESULT hr = session.Plugin()->DevMode(mode, &param);
     const DWORD lastError = GetLastError();
+    const bool outputUnchanged = std::memcmp(before.data(), output.Data(), before.size()) == 0;
 
     const std::string where = " (mode " + std::to_string(mode) + ", cbBufSize " +
                               std::to_string(param.cbBufSize) + ")";
@@ -120,15 +121,13 @@ std::string CallOnCorrupted(DevmodeCorruptor &corruptor, const std::vector<BYTE>
     if (param.cbBufSize < kOemDevmodeSize) {
         if (hr != E_FAIL || lastError != ERROR_INSUFFICIENT_BUFFER)
             return "a buffer below one record was not refused" + where;
-        if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
-            return "a refused buffer was written" + where;
+        if (!outputUnchanged) return "a refused buffer was written" + where;
         ++counts->refused;
         return {};
     }
     if (hr != S_OK) return "DevMode failed" + where;
     if (mode == OEMDM_CONVERT && !inRecord) {
-        if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
-            return "CONVERT without an input record wrote the output" + where;
+        if (!outputUnchanged) return "CONVERT without an input record wrote the output" + where;
         ++counts->untouched;
         return {};
     }

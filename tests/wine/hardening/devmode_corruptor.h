@@ -27,6 +27,10 @@ public:
     uint32_t Below(uint32_t limit) { return limit ? Value() % limit : 0; }
     bool Chance(uint32_t percent) { return Below(100) < percent; }
     uint32_t Value() { return static_cast<uint32_t>(rng_()); }
+    template <typename T, size_t N>
+    T Pick(const T (&values)[N]) {
+        return values[Below(N)];
+    }
 
 private:
     void DamagePublicPart(std::vector<BYTE> *devmode);
