@@ -2,6 +2,8 @@
 // the driver calls them.
 #include "support/wine_test_support.h"
 
+#include "driver/driver_helper.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,38 +15,20 @@ const CLSID kOtherClass = {0x12345678, 0, 0, {0, 0, 0, 0, 0, 0, 0, 1}};
 constexpr size_t kHideFlagOffset = 24;   // after the table, cRef and the helper pointer
 constexpr size_t kHeapFieldOffset = 32;
 
-// A stand-in for the driver's helper object, counting its references.
-class DriverHelper : public IPrintOemDriverUI {
+// An object other than the driver's helper: it answers IUnknown alone.
+class OtherObject : public IUnknown {
 public:
-    explicit DriverHelper(bool answersDriverUi) : answersDriverUi_(answersDriverUi) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
         ++queries;
-        if (IsEqualIID(riid, IID_IUnknown) ||
-            (answersDriverUi_ && IsEqualIID(riid, IID_IPrintOemDriverUI))) {
-            *ppv = static_cast<IPrintOemDriverUI *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        *ppv = IsEqualIID(riid, IID_IUnknown) ? this : nullptr;
+        if (!*ppv) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD,
-                                                  PDWORD) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE, PCSTR, PCSTR) override {
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID, PVOID, DWORD, DWORD) override {
-        return E_NOTIMPL;
-    }
     LONG refs = 1;
     int queries = 0;
-
-private:
-    bool answersDriverUi_;
 };
 
 class PluginTest : public ::testing::Test {
@@ -153,37 +137,36 @@ TEST_F(PluginTest, GetInfoSignatureVersionAndRefusals) {
 }
 
 TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
-    WCHAR name[16] = {};
-    ULONG size = sizeof(name);
-    FLONG flags = 0;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE, name,
-                                        &size, &flags),
-              S_OK);
-    EXPECT_STREQ(name, L"OEMPROFILE.icm");
-    EXPECT_EQ(size, 32u);
-    EXPECT_EQ(flags, QCP_PROFILEDISK);
-
-    WCHAR small[16] = {L'x', 0};
-    size = 31;
-    flags = 0;
-    SetLastError(0);
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
-                                        small, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(size, 32u);
-    EXPECT_STREQ(small, L"x");
-
-    size = 64;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
-                                        nullptr, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(size, 32u);
-    size = 64;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_SOURCEPROFILE,
-                                        name, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(size, 64u);
+    constexpr ULONG kBytes = 32;
+    const struct {
+        ULONG mode;
+        bool buffer;
+        ULONG size;
+        HRESULT hr;
+        DWORD error;
+        ULONG sizeAfter;
+        const WCHAR *text;
+        FLONG flags;
+    } calls[] = {
+        {QCP_DEVICEPROFILE, true, kBytes, S_OK, 0, kBytes, L"OEMPROFILE.icm", QCP_PROFILEDISK},
+        {QCP_DEVICEPROFILE, true, kBytes - 1, E_FAIL, ERROR_INSUFFICIENT_BUFFER, kBytes, L"x", 0},
+        {QCP_DEVICEPROFILE, false, 64, E_FAIL, ERROR_INSUFFICIENT_BUFFER, kBytes, L"x", 0},
+        {QCP_SOURCEPROFILE, true, 64, E_FAIL, 0, 64, L"x", 0},
+    };
+    for (const auto &call : calls) {
+        SCOPED_TRACE(testing::Message() << "mode " << call.mode << ", size " << call.size);
+        WCHAR name[16] = {L'x', 0};
+        ULONG size = call.size;
+        FLONG flags = 0;
+        SetLastError(0);
+        EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, call.mode,
+                                            call.buffer ? name : nullptr, &size, &flags),
+                  call.hr);
+        EXPECT_EQ(GetLastError(), call.error);
+        EXPECT_EQ(size, call.sizeAfter);
+        EXPECT_STREQ(name, call.text);
+        EXPECT_EQ(flags, call.flags);
+    }
 }
 
 TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTouchesNoHeap) {
@@ -198,18 +181,19 @@ TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTou
 }
 
 TEST_F(PluginTest, PublishDriverInterfaceKeepsTheHelperUntilRelease) {
-    DriverHelper refusing(false);
-    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), E_FAIL);
-    EXPECT_EQ(refusing.refs, 1);
+    OtherObject other;
+    EXPECT_EQ(plugin->PublishDriverInterface(&other), E_FAIL);
+    EXPECT_EQ(other.refs, 1);
 
-    DriverHelper helper(true);
-    EXPECT_EQ(plugin->PublishDriverInterface(&helper), S_OK);
-    EXPECT_EQ(helper.refs, 2);
-    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), S_OK);
-    EXPECT_EQ(refusing.queries, 1);
+    HostDriverUI *helper = HostDriverUI::Create();
+    EXPECT_EQ(plugin->PublishDriverInterface(helper), S_OK);
+    EXPECT_EQ(helper->OutstandingReferences(), 1);
+    EXPECT_EQ(plugin->PublishDriverInterface(&other), S_OK);
+    EXPECT_EQ(other.queries, 1);
     plugin->Release();
     plugin = nullptr;
-    EXPECT_EQ(helper.refs, 1);
+    EXPECT_EQ(helper->OutstandingReferences(), 0);
+    helper->Release();
 }
 
 TEST_F(PluginTest, MethodsLeftToTheDriver) {
