@@ -44,6 +44,4 @@ BOOL WINAPI DecryptPassword(const BYTE *, DWORD, char *out, DWORD *ioSize) {
     return -1;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-
 }  // extern "C"
