@@ -14,7 +14,6 @@
 #include "core/oem_devmode.h"
 #include "driver/devmode_builder.h"
 #include "driver/document_ui.h"
-#include "install/model_files.h"
 #include "driver/plugin_loader.h"
 #include "host_text.h"
 #include "install/print_job.h"
