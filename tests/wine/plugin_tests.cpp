@@ -2,6 +2,7 @@
 // the driver calls them.
 #include "support/wine_test_support.h"
 
+#include "core/win_holders.h"
 #include "driver/driver_helper.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,17 @@ public:
     LONG refs = 1;
     int queries = 0;
 };
+
+// E_FAIL with `error` as the thread's last error.
+template <typename Call>
+::testing::AssertionResult Refused(Call call, DWORD error = ERROR_INVALID_PARAMETER) {
+    SetLastError(0);
+    const HRESULT hr = call();
+    const DWORD got = GetLastError();
+    if (hr == E_FAIL && got == error) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "answer 0x" << std::hex << hr << ", last error "
+                                         << std::dec << got;
+}
 
 class PluginTest : public ::testing::Test {
 protected:
@@ -209,20 +221,15 @@ TEST_F(PluginTest, MethodsLeftToTheDriver) {
 }
 
 TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
-    SetLastError(0);
-    EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, nullptr), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(Refused([&] { return plugin->DevMode(OEMDM_SIZE, nullptr); }));
 
     BYTE record[4052];
     std::memset(record, 0x5C, sizeof(record));
     OEMDMPARAM param = {};
     param.cbSize = sizeof(param);
     param.pOEMDMOut = record;
-    for (DWORD mode : {0u, 5u, 0x100u}) {
-        SetLastError(0);
-        EXPECT_EQ(plugin->DevMode(mode, &param), E_FAIL) << mode;
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    }
+    for (DWORD mode : {0u, 5u, 0x100u})
+        EXPECT_TRUE(Refused([&] { return plugin->DevMode(mode, &param); })) << mode;
     EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, &param), S_OK);
     EXPECT_EQ(param.cbBufSize, 4052u);
     for (BYTE b : record) ASSERT_EQ(b, 0x5C);
@@ -231,15 +238,14 @@ TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
 TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     OEMCUIPPARAM param = {};
     param.cbSize = sizeof(param);
-    param.hOEMHeap = HeapCreate(0, 0, 0);
+    PrivateHeap heap;
+    heap.Reset(HeapCreate(0, 0, 0));
+    param.hOEMHeap = heap.Get();
     PrinterHandle printer(kSamplePrinter);
     ASSERT_NE(printer.Get(), nullptr);
     param.hPrinter = printer.Get();
-    for (DWORD mode : {0u, 3u}) {
-        SetLastError(0);
-        EXPECT_EQ(plugin->CommonUIProp(mode, &param), E_FAIL);
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    }
+    for (DWORD mode : {0u, 3u})
+        EXPECT_TRUE(Refused([&] { return plugin->CommonUIProp(mode, &param); })) << mode;
     // The driver first asks how many items of its own the plug-in adds.
     param.cOEMOptItems = 7;
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
@@ -254,21 +260,17 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     param.hPrinter = barePrinter.Get();
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_FAIL);
 
+    // The plug-in frees its blocks on the heap when it goes.
     plugin->Release();
     plugin = nullptr;
-    HeapDestroy(param.hOEMHeap);
 }
 
 TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlockAndDeviceSheetsAddNothing) {
-    SetLastError(0);
-    EXPECT_EQ(plugin->DocumentPropertySheets(nullptr, 0), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(Refused([&] { return plugin->DocumentPropertySheets(nullptr, 0); }));
     PROPSHEETUI_INFO info = {};
     info.cbSize = sizeof(info);
     info.Version = 0x101;
-    SetLastError(0);
-    EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(Refused([&] { return plugin->DocumentPropertySheets(&info, 0); }));
     EXPECT_EQ(plugin->DevicePropertySheets(nullptr, 0), E_FAIL);
     EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), E_FAIL);
 
