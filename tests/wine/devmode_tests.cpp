@@ -149,12 +149,8 @@ void WriteDriverBytes(const std::wstring &file, const std::string &bytes) {
 
 // UTF-16 little-endian bytes with their byte-order mark.
 std::string Utf16Bytes(const std::wstring &text) {
-    std::string bytes = "\xFF\xFE";
-    for (WCHAR c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
-    return bytes;
+    return "\xFF\xFE" +
+           std::string(reinterpret_cast<const char *>(text.data()), text.size() * sizeof(WCHAR));
 }
 
 TEST_F(DevModeTest, ConfigurationFilesAnswerAsTheProfileFunctionsInEveryEncoding) {
