@@ -2,6 +2,9 @@
 // the driver calls them.
 #include "support/wine_test_support.h"
 
+#include "core/win_holders.h"
+#include "driver/driver_helper.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -13,39 +16,32 @@ const CLSID kOtherClass = {0x12345678, 0, 0, {0, 0, 0, 0, 0, 0, 0, 1}};
 constexpr size_t kHideFlagOffset = 24;   // after the table, cRef and the helper pointer
 constexpr size_t kHeapFieldOffset = 32;
 
-// A stand-in for the driver's helper object, counting its references.
-class DriverHelper : public IPrintOemDriverUI {
+// An object other than the driver's helper: it answers IUnknown alone.
+class OtherObject : public IUnknown {
 public:
-    explicit DriverHelper(bool answersDriverUi) : answersDriverUi_(answersDriverUi) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void **ppv) override {
         ++queries;
-        if (IsEqualIID(riid, IID_IUnknown) ||
-            (answersDriverUi_ && IsEqualIID(riid, IID_IPrintOemDriverUI))) {
-            *ppv = static_cast<IPrintOemDriverUI *>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        *ppv = IsEqualIID(riid, IID_IUnknown) ? this : nullptr;
+        if (!*ppv) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE DrvGetDriverSetting(PVOID, PCSTR, PVOID, DWORD, PDWORD,
-                                                  PDWORD) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DrvUpgradeRegistrySetting(HANDLE, PCSTR, PCSTR) override {
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE DrvUpdateUISetting(PVOID, PVOID, DWORD, DWORD) override {
-        return E_NOTIMPL;
-    }
     LONG refs = 1;
     int queries = 0;
-
-private:
-    bool answersDriverUi_;
 };
+
+// E_FAIL with `error` as the thread's last error.
+template <typename Call>
+::testing::AssertionResult Refused(Call call, DWORD error = ERROR_INVALID_PARAMETER) {
+    SetLastError(0);
+    const HRESULT hr = call();
+    const DWORD got = GetLastError();
+    if (hr == E_FAIL && got == error) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "answer 0x" << std::hex << hr << ", last error "
+                                         << std::dec << got;
+}
 
 class PluginTest : public ::testing::Test {
 protected:
@@ -69,12 +65,14 @@ protected:
     IPrintOemUI2 *plugin = nullptr;
 };
 
-TEST(PluginExports, ClassObjectOnlyForTheServedClass) {
+TEST(PluginExports, ClassObjectOnlyForTheServedClassAndItsFactory) {
     PluginLibrary library;
     ASSERT_NE(library.Module(), nullptr);
     void *object = &object;
     EXPECT_EQ(library.GetClassObject(kOtherClass, IID_IClassFactory, &object),
               CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IPrintOemUI2, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
     EXPECT_EQ(library.CanUnloadNow(), S_OK);
 
     IUnknown *unknown = nullptr;
@@ -82,35 +80,21 @@ TEST(PluginExports, ClassObjectOnlyForTheServedClass) {
               S_OK);
     IClassFactory *factory = nullptr;
     EXPECT_EQ(unknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void **>(&factory)), S_OK);
-    void *other = &other;
-    EXPECT_EQ(unknown->QueryInterface(IID_IPrintOemUI2, &other), E_NOINTERFACE);
-    EXPECT_EQ(other, nullptr);
-    EXPECT_EQ(factory->Release(), 1u);
-    EXPECT_EQ(unknown->Release(), 0u);
+    object = &object;
+    EXPECT_EQ(unknown->QueryInterface(IID_IPrintOemUI2, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
 
-    void *none = &none;
-    EXPECT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IPrintOemUI2, &none), E_NOINTERFACE);
-    EXPECT_EQ(none, nullptr);
-}
-
-TEST(PluginExports, FactoryRefusesAggregationAndForeignInterfaces) {
-    PluginLibrary library;
-    IClassFactory *factory = nullptr;
-    ASSERT_EQ(library.GetClassObject(CLSID_OEMUI, IID_IClassFactory,
-                                     reinterpret_cast<void **>(&factory)),
-              S_OK);
-    void *object = &object;
+    object = &object;
     EXPECT_EQ(factory->CreateInstance(reinterpret_cast<IUnknown *>(factory), IID_IUnknown, &object),
               CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
-    EXPECT_EQ(library.CanUnloadNow(), S_OK);
-
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
     EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     EXPECT_EQ(library.CanUnloadNow(), S_OK);
-    factory->Release();
+    EXPECT_EQ(factory->Release(), 1u);
+    EXPECT_EQ(unknown->Release(), 0u);
 }
 
 TEST_F(PluginTest, InterfacesAndCountsOfTheObject) {
@@ -165,60 +149,63 @@ TEST_F(PluginTest, GetInfoSignatureVersionAndRefusals) {
 }
 
 TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
-    WCHAR name[16] = {};
-    ULONG size = sizeof(name);
-    FLONG flags = 0;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE, name,
-                                        &size, &flags),
-              S_OK);
-    EXPECT_STREQ(name, L"OEMPROFILE.icm");
-    EXPECT_EQ(size, 32u);
-    EXPECT_EQ(flags, QCP_PROFILEDISK);
-
-    WCHAR small[16] = {L'x', 0};
-    size = 31;
-    flags = 0;
-    SetLastError(0);
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
-                                        small, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(size, 32u);
-    EXPECT_STREQ(small, L"x");
-
-    size = 64;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_DEVICEPROFILE,
-                                        nullptr, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(size, 32u);
-    size = 64;
-    EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, QCP_SOURCEPROFILE,
-                                        name, &size, &flags),
-              E_FAIL);
-    EXPECT_EQ(size, 64u);
+    constexpr ULONG kBytes = 32;
+    const struct {
+        ULONG mode;
+        bool buffer;
+        ULONG size;
+        HRESULT hr;
+        DWORD error;
+        ULONG sizeAfter;
+        const WCHAR *text;
+        FLONG flags;
+    } calls[] = {
+        {QCP_DEVICEPROFILE, true, kBytes, S_OK, 0, kBytes, L"OEMPROFILE.icm", QCP_PROFILEDISK},
+        {QCP_DEVICEPROFILE, true, kBytes - 1, E_FAIL, ERROR_INSUFFICIENT_BUFFER, kBytes, L"x", 0},
+        {QCP_DEVICEPROFILE, false, 64, E_FAIL, ERROR_INSUFFICIENT_BUFFER, kBytes, L"x", 0},
+        {QCP_SOURCEPROFILE, true, 64, E_FAIL, 0, 64, L"x", 0},
+    };
+    for (const auto &call : calls) {
+        SCOPED_TRACE(testing::Message() << "mode " << call.mode << ", size " << call.size);
+        WCHAR name[16] = {L'x', 0};
+        ULONG size = call.size;
+        FLONG flags = 0;
+        SetLastError(0);
+        EXPECT_EQ(plugin->QueryColorProfile(nullptr, nullptr, nullptr, nullptr, call.mode,
+                                            call.buffer ? name : nullptr, &size, &flags),
+                  call.hr);
+        EXPECT_EQ(GetLastError(), call.error);
+        EXPECT_EQ(size, call.sizeAfter);
+        EXPECT_STREQ(name, call.text);
+        EXPECT_EQ(flags, call.flags);
+    }
 }
 
-TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModes) {
+TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTouchesNoHeap) {
     EXPECT_EQ(plugin->HideStandardUI(0), E_NOTIMPL);
     EXPECT_EQ(plugin->HideStandardUI(3), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 0u);
     EXPECT_EQ(plugin->HideStandardUI(OEMCUIP_DOCPROP), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 1u);
+    EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
+    EXPECT_EQ(plugin->Release(), 0u);
+    plugin = nullptr;
 }
 
 TEST_F(PluginTest, PublishDriverInterfaceKeepsTheHelperUntilRelease) {
-    DriverHelper refusing(false);
-    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), E_FAIL);
-    EXPECT_EQ(refusing.refs, 1);
+    OtherObject other;
+    EXPECT_EQ(plugin->PublishDriverInterface(&other), E_FAIL);
+    EXPECT_EQ(other.refs, 1);
 
-    DriverHelper helper(true);
-    EXPECT_EQ(plugin->PublishDriverInterface(&helper), S_OK);
-    EXPECT_EQ(helper.refs, 2);
-    EXPECT_EQ(plugin->PublishDriverInterface(&refusing), S_OK);
-    EXPECT_EQ(refusing.queries, 1);
+    HostDriverUI *helper = HostDriverUI::Create();
+    EXPECT_EQ(plugin->PublishDriverInterface(helper), S_OK);
+    EXPECT_EQ(helper->OutstandingReferences(), 1);
+    EXPECT_EQ(plugin->PublishDriverInterface(&other), S_OK);
+    EXPECT_EQ(other.queries, 1);
     plugin->Release();
     plugin = nullptr;
-    EXPECT_EQ(helper.refs, 1);
+    EXPECT_EQ(helper->OutstandingReferences(), 0);
+    helper->Release();
 }
 
 TEST_F(PluginTest, MethodsLeftToTheDriver) {
@@ -231,50 +218,34 @@ TEST_F(PluginTest, MethodsLeftToTheDriver) {
     EXPECT_EQ(plugin->FontInstallerDlgProc(nullptr, 0, 0, 0), E_NOTIMPL);
     EXPECT_EQ(plugin->UpdateExternalFonts(nullptr, nullptr, nullptr), E_NOTIMPL);
     EXPECT_EQ(plugin->QueryJobAttributes(nullptr, nullptr, 1, nullptr), E_NOTIMPL);
-    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_DELETE, 0, 0),
-              S_OK);
-    EXPECT_EQ(plugin->PrinterEvent(const_cast<WCHAR *>(kSamplePrinter), PRINTER_EVENT_ADD_CONNECTION,
-                                   0, 0),
-              S_OK);
 }
 
 TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
-    SetLastError(0);
-    EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, nullptr), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(Refused([&] { return plugin->DevMode(OEMDM_SIZE, nullptr); }));
 
     BYTE record[4052];
     std::memset(record, 0x5C, sizeof(record));
     OEMDMPARAM param = {};
     param.cbSize = sizeof(param);
     param.pOEMDMOut = record;
-    for (DWORD mode : {0u, 5u, 0x100u}) {
-        SetLastError(0);
-        EXPECT_EQ(plugin->DevMode(mode, &param), E_FAIL) << mode;
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    }
+    for (DWORD mode : {0u, 5u, 0x100u})
+        EXPECT_TRUE(Refused([&] { return plugin->DevMode(mode, &param); })) << mode;
     EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, &param), S_OK);
     EXPECT_EQ(param.cbBufSize, 4052u);
-    for (BYTE b : record) ASSERT_EQ(b, 0x5C);
-
-    param.cbBufSize = 4000;
-    EXPECT_EQ(plugin->DevMode(OEMDM_DEFAULT, &param), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     for (BYTE b : record) ASSERT_EQ(b, 0x5C);
 }
 
 TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     OEMCUIPPARAM param = {};
     param.cbSize = sizeof(param);
-    param.hOEMHeap = HeapCreate(0, 0, 0);
+    PrivateHeap heap;
+    heap.Reset(HeapCreate(0, 0, 0));
+    param.hOEMHeap = heap.Get();
     PrinterHandle printer(kSamplePrinter);
     ASSERT_NE(printer.Get(), nullptr);
     param.hPrinter = printer.Get();
-    for (DWORD mode : {0u, 3u}) {
-        SetLastError(0);
-        EXPECT_EQ(plugin->CommonUIProp(mode, &param), E_FAIL);
-        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    }
+    for (DWORD mode : {0u, 3u})
+        EXPECT_TRUE(Refused([&] { return plugin->CommonUIProp(mode, &param); })) << mode;
     // The driver first asks how many items of its own the plug-in adds.
     param.cOEMOptItems = 7;
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), S_OK);
@@ -289,21 +260,17 @@ TEST_F(PluginTest, CommonUIPropChecksModeAndConfiguration) {
     param.hPrinter = barePrinter.Get();
     EXPECT_EQ(plugin->CommonUIProp(OEMCUIP_DOCPROP, &param), E_FAIL);
 
+    // The plug-in frees its blocks on the heap when it goes.
     plugin->Release();
     plugin = nullptr;
-    HeapDestroy(param.hOEMHeap);
 }
 
-TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlock) {
-    SetLastError(0);
-    EXPECT_EQ(plugin->DocumentPropertySheets(nullptr, 0), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlockAndDeviceSheetsAddNothing) {
+    EXPECT_TRUE(Refused([&] { return plugin->DocumentPropertySheets(nullptr, 0); }));
     PROPSHEETUI_INFO info = {};
     info.cbSize = sizeof(info);
     info.Version = 0x101;
-    SetLastError(0);
-    EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), E_FAIL);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(Refused([&] { return plugin->DocumentPropertySheets(&info, 0); }));
     EXPECT_EQ(plugin->DevicePropertySheets(nullptr, 0), E_FAIL);
     EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), E_FAIL);
 
@@ -316,12 +283,7 @@ TEST_F(PluginTest, PropertySheetEntriesCheckTheirInfoBlock) {
     EXPECT_EQ(info.Result, 7u);
     info.Reason = PROPSHEETUI_REASON_DESTROY;
     EXPECT_EQ(plugin->DocumentPropertySheets(&info, 0), 1);
-}
 
-TEST_F(PluginTest, DeviceSheetsAddNothingAndNameTheirHeader) {
-    PROPSHEETUI_INFO info = {};
-    info.cbSize = sizeof(info);
-    info.Version = 0x100;
     info.Reason = PROPSHEETUI_REASON_GET_INFO_HEADER;
     PROPSHEETUI_INFO_HEADER header = {};
     header.cbSize = sizeof(header);
@@ -332,12 +294,6 @@ TEST_F(PluginTest, DeviceSheetsAddNothingAndNameTheirHeader) {
     info.Reason = PROPSHEETUI_REASON_GET_ICON;
     EXPECT_EQ(plugin->DevicePropertySheets(&info, 0), S_OK);
     EXPECT_EQ(info.Result, 0u);
-}
-
-TEST_F(PluginTest, ReleaseWithoutSheetTouchesNoHeap) {
-    EXPECT_EQ(Field<HANDLE>(kHeapFieldOffset), nullptr);
-    EXPECT_EQ(plugin->Release(), 0u);
-    plugin = nullptr;
 }
 
 }  // namespace

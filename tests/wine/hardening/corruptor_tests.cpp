@@ -18,7 +18,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -48,7 +47,7 @@ protected:
         DocumentUi ui(session_.Model(), session_.PrinterName());
         HeapBlock devmode;
         ASSERT_TRUE(BuildDefaultDevmode(session_, ui.Settings(), &devmode, &error)) << error;
-        ASSERT_EQ(devmode.Size(), kRecordOffset + kOemDevmodeSize);
+        ASSERT_EQ(devmode.Size(), kPluginSectionOffset + kOemDevmodeSize);
         valid_.assign(devmode.Bytes(), devmode.Bytes() + devmode.Size());
         seed_ = RunSetting("SX_CORRUPTOR_SEED", kDefaultSeed);
     }
@@ -64,93 +63,83 @@ struct CallCounts {
     uint32_t untouched = 0;
 };
 
+// Mostly the record's size; now and then a larger buffer, or a size
+// the driver got wrong.
+DWORD BufferSize(DevmodeCorruptor &corruptor) {
+    static const DWORD kWrongSizes[] = {0, 1, 8, kOemHeaderSize, kOemDevmodeSize - 1};
+    if (corruptor.Chance(80)) return kOemDevmodeSize;
+    if (corruptor.Chance(30)) return kOemDevmodeSize + 1 + corruptor.Below(kMaxSpareBytes);
+    if (corruptor.Chance(50)) return corruptor.Pick(kWrongSizes);
+    return corruptor.Below(kOemDevmodeSize);
+}
+
 // One DevMode call on one corrupted DEVMODE; an empty answer when the
 // result was a whole record or the defined error.
-class DevModeCall {
-public:
-    DevModeCall(DevmodeCorruptor &corruptor, const std::vector<BYTE> &valid)
-        : corruptor_(corruptor), valid_(valid) {}
+std::string CallOnCorrupted(DevmodeCorruptor &corruptor, const std::vector<BYTE> &valid,
+                            PluginSession &session, CallCounts *counts) {
+    static const DWORD kModes[] = {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_CONVERT,
+                                   OEMDM_MERGE,   OEMDM_MERGE,   OEMDM_CONVERT};
+    const DWORD mode = corruptor.Pick(kModes);
+    DriverInput input(corruptor.Corrupt(valid));
+    // Now and then the driver keeps the input record apart from its DEVMODE.
+    GuardedBuffer apart(kOemDevmodeSize);
+    BYTE *inRecord = input.Record();
+    if (corruptor.Chance(10)) {
+        std::memcpy(apart.Data(), valid.data() + kPluginSectionOffset, kOemDevmodeSize);
+        corruptor.CorruptRecord(apart.Data(), kOemDevmodeSize);
+        inRecord = apart.Data();
+    }
+    // The output record's buffer is exactly as large as the driver says.
+    const DWORD bufferSize = BufferSize(corruptor);
+    GuardedBuffer output(kPluginSectionOffset + bufferSize);
+    const size_t prefilled = std::min(output.Size(), valid.size());
+    std::memcpy(output.Data(), valid.data(), prefilled);
+    std::memset(output.Data() + prefilled, kSpareFill, output.Size() - prefilled);
+    BYTE *outRecord = output.Data() + kPluginSectionOffset;
+    if (corruptor.Chance(30)) corruptor.CorruptRecord(outRecord, bufferSize);
+    const std::vector<BYTE> before(output.Data(), output.Data() + output.Size());
 
-    std::string Run(IPrintOemUI2 *plugin, HANDLE printer, HMODULE module, CallCounts *counts) {
-        static const DWORD kModes[] = {OEMDM_DEFAULT, OEMDM_CONVERT, OEMDM_CONVERT,
-                                       OEMDM_MERGE,   OEMDM_MERGE,   OEMDM_CONVERT};
-        const DWORD mode = kModes[corruptor_.Below(sizeof(kModes) / sizeof(kModes[0]))];
-        DriverInput input(corruptor_.Corrupt(valid_));
-        // Now and then the driver keeps the input record apart from its DEVMODE.
-        GuardedBuffer apart(kOemDevmodeSize);
-        BYTE *inRecord = input.Record();
-        if (corruptor_.Chance(10)) {
-            std::memcpy(apart.Data(), valid_.data() + kRecordOffset, kOemDevmodeSize);
-            corruptor_.CorruptRecord(apart.Data(), kOemDevmodeSize);
-            inRecord = apart.Data();
-        }
-        // The output record's buffer is exactly as large as the driver says.
-        const DWORD bufferSize = BufferSize();
-        GuardedBuffer output(kRecordOffset + bufferSize);
-        const size_t prefilled = std::min(output.Size(), valid_.size());
-        std::memcpy(output.Data(), valid_.data(), prefilled);
-        std::memset(output.Data() + prefilled, kSpareFill, output.Size() - prefilled);
-        BYTE *outRecord = output.Data() + kRecordOffset;
-        if (corruptor_.Chance(30)) corruptor_.CorruptRecord(outRecord, bufferSize);
-        const std::vector<BYTE> before(output.Data(), output.Data() + output.Size());
+    OEMDMPARAM param = {};
+    param.cbSize = sizeof(param);
+    param.hPrinter = session.Printer();
+    param.hModule = session.Module();
+    param.pPublicDMIn = input.Public();
+    param.pOEMDMIn = inRecord;
+    param.pPublicDMOut = reinterpret_cast<DEVMODEW *>(output.Data());
+    param.pOEMDMOut = outRecord;
+    param.cbBufSize = bufferSize;
+    SetLastError(0);
+    const HRESULT hr = session.Plugin()->DevMode(mode, &param);
+    const DWORD lastError = GetLastError();
+    const bool outputUnchanged = std::memcmp(before.data(), output.Data(), before.size()) == 0;
 
-        OEMDMPARAM param = {};
-        param.cbSize = sizeof(param);
-        param.hPrinter = printer;
-        param.hModule = module;
-        param.pPublicDMIn = input.Public();
-        param.pOEMDMIn = inRecord;
-        param.pPublicDMOut = reinterpret_cast<DEVMODEW *>(output.Data());
-        param.pOEMDMOut = outRecord;
-        param.cbBufSize = bufferSize;
-        SetLastError(0);
-        const HRESULT hr = plugin->DevMode(mode, &param);
-        const DWORD lastError = GetLastError();
-
-        const std::string where = " (mode " + std::to_string(mode) + ", cbBufSize " +
-                                  std::to_string(param.cbBufSize) + ")";
-        if (!input.Unchanged()) return "the input DEVMODE was written" + where;
-        if (std::memcmp(before.data(), output.Data(), kRecordOffset) != 0)
-            return "the output's public or driver part was written" + where;
-        if (param.cbBufSize < kOemDevmodeSize) {
-            if (hr != E_FAIL || lastError != ERROR_INSUFFICIENT_BUFFER)
-                return "a buffer below one record was not refused" + where;
-            if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
-                return "a refused buffer was written" + where;
-            ++counts->refused;
-            return {};
-        }
-        if (hr != S_OK) return "DevMode failed" + where;
-        if (mode == OEMDM_CONVERT && !inRecord) {
-            if (std::memcmp(before.data(), output.Data(), before.size()) != 0)
-                return "CONVERT without an input record wrote the output" + where;
-            ++counts->untouched;
-            return {};
-        }
-        if (std::memcmp(before.data() + kRecordOffset + kOemDevmodeSize,
-                        outRecord + kOemDevmodeSize, bufferSize - kOemDevmodeSize) != 0)
-            return "the spare bytes after the record were written" + where;
-        if (!WholeRecord(outRecord)) return "the output record's header is not whole" + where;
-        if (mode == OEMDM_MERGE && FieldTwelve(outRecord) > kMergeFieldLimit)
-            return "MERGE left lRecField12 above 100" + where;
-        ++counts->whole;
+    const std::string where = " (mode " + std::to_string(mode) + ", cbBufSize " +
+                              std::to_string(param.cbBufSize) + ")";
+    if (!input.Unchanged()) return "the input DEVMODE was written" + where;
+    if (std::memcmp(before.data(), output.Data(), kPluginSectionOffset) != 0)
+        return "the output's public or driver part was written" + where;
+    if (param.cbBufSize < kOemDevmodeSize) {
+        if (hr != E_FAIL || lastError != ERROR_INSUFFICIENT_BUFFER)
+            return "a buffer below one record was not refused" + where;
+        if (!outputUnchanged) return "a refused buffer was written" + where;
+        ++counts->refused;
         return {};
     }
-
-private:
-    // Mostly the record's size; now and then a larger buffer, or a size
-    // the driver got wrong.
-    DWORD BufferSize() {
-        static const DWORD kWrongSizes[] = {0, 1, 8, kOemHeaderSize, kOemDevmodeSize - 1};
-        if (corruptor_.Chance(80)) return kOemDevmodeSize;
-        if (corruptor_.Chance(30)) return kOemDevmodeSize + 1 + corruptor_.Below(kMaxSpareBytes);
-        if (corruptor_.Chance(50)) return kWrongSizes[corruptor_.Below(5)];
-        return corruptor_.Below(kOemDevmodeSize);
+    if (hr != S_OK) return "DevMode failed" + where;
+    if (mode == OEMDM_CONVERT && !inRecord) {
+        if (!outputUnchanged) return "CONVERT without an input record wrote the output" + where;
+        ++counts->untouched;
+        return {};
     }
-
-    DevmodeCorruptor &corruptor_;
-    const std::vector<BYTE> &valid_;
-};
+    if (std::memcmp(before.data() + kPluginSectionOffset + kOemDevmodeSize,
+                    outRecord + kOemDevmodeSize, bufferSize - kOemDevmodeSize) != 0)
+        return "the spare bytes after the record were written" + where;
+    if (!WholeRecord(outRecord)) return "the output record's header is not whole" + where;
+    if (mode == OEMDM_MERGE && FieldTwelve(outRecord) > kMergeFieldLimit)
+        return "MERGE left lRecField12 above 100" + where;
+    ++counts->whole;
+    return {};
+}
 
 TEST_F(CorruptorTest, DevModeKeepsToItsBuffersAndGivesWholeRecordsOrTheDefinedError) {
     const uint32_t calls = RunSetting("SX_CORRUPTOR_CALLS", kDefaultCalls);
@@ -159,9 +148,7 @@ TEST_F(CorruptorTest, DevModeKeepsToItsBuffersAndGivesWholeRecordsOrTheDefinedEr
     FaultReport report("DevMode call", seed_);
     for (uint32_t call = 0; call < calls; ++call) {
         report.At(call);
-        DevModeCall one(corruptor, valid_);
-        const std::string problem =
-            one.Run(session_.Plugin(), session_.Printer(), session_.Module(), &counts);
+        const std::string problem = CallOnCorrupted(corruptor, valid_, session_, &counts);
         ASSERT_TRUE(problem.empty()) << problem << " at call " << call << ", seed " << seed_;
     }
     std::printf("DEVMODE corruptor, seed %u: %u DevMode calls, %u whole records, %u refused "
@@ -200,8 +187,8 @@ TEST_F(CorruptorTest, DocumentPropertiesOpenLeaveEachPageAndCloseOnCorruptedDevm
         modals += visit.modals;
         if (!visit.stored) continue;
         ++stored;
-        ASSERT_GE(visit.devmode.size(), kRecordOffset + kOemDevmodeSize);
-        EXPECT_TRUE(WholeRecord(visit.devmode.data() + kRecordOffset))
+        ASSERT_GE(visit.devmode.size(), kPluginSectionOffset + kOemDevmodeSize);
+        EXPECT_TRUE(WholeRecord(visit.devmode.data() + kPluginSectionOffset))
             << "at opening " << opening << ", seed " << seed_;
     }
     std::printf("DEVMODE corruptor, seed %u: %u sheet openings, %u stored with OK, %u page "

@@ -13,6 +13,10 @@ constexpr uint32_t kMaxExtension = 2000;
 const uint16_t kPublicSizes[] = {0, 1, 68, 72, 156, 188, 219, 220, 221, 4096, 0xFFFF};
 const uint32_t kRecordSizes[] = {0,    1,    4,    7,    8,          11,        12, 13,
                                  2000, 4051, 4052, 4053, 0x7FFFFFFF, 0xFFFFFFFF};
+const uint16_t kDriverExtras[] = {
+    0, 1, kDriverPrivateSize, kDriverPrivateSize + kOemHeaderSize,
+    kDriverPrivateSize + kOemDevmodeSize - 1, kDriverPrivateSize + kOemDevmodeSize,
+    kDriverPrivateSize + kOemDevmodeSize + 1, 0xFFFF};
 const char *const kSignatures[] = {"0002", "0001", "2000", "0003", "\0\0\0\0"};
 
 void Put16(BYTE *at, uint16_t value) { std::memcpy(at, &value, sizeof(value)); }
@@ -23,8 +27,7 @@ void Put32(BYTE *at, uint32_t value) { std::memcpy(at, &value, sizeof(value)); }
 uint32_t DevmodeCorruptor::Extreme() {
     static const uint32_t kValues[] = {0, 1, 2, 100, 101, 255, 256, 0x7FFF, 0x8000, 0xFFFF,
                                        0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFE, 0xFFFFFFFF};
-    if (Chance(40)) return Value();
-    return kValues[Below(sizeof(kValues) / sizeof(kValues[0]))];
+    return Chance(40) ? Value() : Pick(kValues);
 }
 
 void DevmodeCorruptor::FlipBytes(BYTE *bytes, size_t count) {
@@ -35,36 +38,22 @@ void DevmodeCorruptor::FlipBytes(BYTE *bytes, size_t count) {
 void DevmodeCorruptor::DamagePublicPart(std::vector<BYTE> *devmode) {
     BYTE *bytes = devmode->data();
     auto *dm = reinterpret_cast<DEVMODEW *>(bytes);
-    switch (Below(4)) {
-    case 0:
-        dm->dmSize = Chance(70) ? kPublicSizes[Below(sizeof(kPublicSizes) / 2)] : Value();
-        break;
-    case 1: {
-        static const uint32_t kExtras[] = {0,
-                                           1,
-                                           kDriverPartBytes,
-                                           kDriverPartBytes + kOemHeaderSize,
-                                           kDriverPartBytes + kOemDevmodeSize - 1,
-                                           kDriverPartBytes + kOemDevmodeSize,
-                                           kDriverPartBytes + kOemDevmodeSize + 1,
-                                           0xFFFF};
-        dm->dmDriverExtra = Chance(70) ? kExtras[Below(sizeof(kExtras) / sizeof(kExtras[0]))]
-                                       : Value();
-        break;
-    }
-    case 2:
+    const uint32_t kind = Below(4);
+    if (kind == 0) {
+        dm->dmSize = Chance(70) ? Pick(kPublicSizes) : Value();
+    } else if (kind == 1) {
+        dm->dmDriverExtra = Chance(70) ? Pick(kDriverExtras) : Value();
+    } else if (kind == 2) {
         FlipBytes(bytes, sizeof(DEVMODEW));
-        break;
-    default:
+    } else {
         // Every field of the public part at once, its sizes kept.
         for (size_t i = kSizesEnd; i < sizeof(DEVMODEW); ++i) bytes[i] = Value();
-        break;
     }
 }
 
 void DevmodeCorruptor::DamageDriverPart(std::vector<BYTE> *devmode) {
     if (devmode->size() <= sizeof(DEVMODEW)) return;
-    const size_t end = std::min(devmode->size(), kRecordOffset);
+    const size_t end = std::min(devmode->size(), kPluginSectionOffset);
     FlipBytes(devmode->data() + sizeof(DEVMODEW), end - sizeof(DEVMODEW));
 }
 
@@ -73,20 +62,15 @@ void DevmodeCorruptor::DamageHeader(BYTE *record, size_t bytes) {
         FlipBytes(record, bytes);
         return;
     }
-    switch (Below(3)) {
-    case 0:
-        Put32(record, Chance(80) ? kRecordSizes[Below(sizeof(kRecordSizes) / 4)] : Value());
-        break;
-    case 1:
-        if (Chance(70))
-            std::memcpy(record + 4, kSignatures[Below(sizeof(kSignatures) / sizeof(char *))], 4);
-        else
-            Put32(record + 4, Value());
-        break;
-    default:
+    const uint32_t kind = Below(3);
+    if (kind == 0)
+        Put32(record, Chance(80) ? Pick(kRecordSizes) : Value());
+    else if (kind == 1 && Chance(70))
+        std::memcpy(record + 4, Pick(kSignatures), 4);
+    else if (kind == 1)
+        Put32(record + 4, Value());
+    else
         Put32(record + 8, Chance(50) ? Below(3) : Value());
-        break;
-    }
 }
 
 void DevmodeCorruptor::DamageField(BYTE *record, size_t bytes) {
@@ -98,22 +82,17 @@ void DevmodeCorruptor::DamageField(BYTE *record, size_t bytes) {
     const size_t total = width * field.count;
     if (field.offset + total > bytes) return;
     BYTE *at = record + field.offset;
-    switch (field.kind) {
-    case FieldKind::WString:
+    if (field.kind == FieldKind::WString) {
         // No terminator anywhere, or a stray one.
         for (size_t i = 0; i < field.count; ++i)
             Put16(at + 2 * i, Chance(80) ? static_cast<uint16_t>(0x20 + Below(0x5F)) : Value());
-        break;
-    case FieldKind::String:
-    case FieldKind::Bytes:
+    } else if (field.kind == FieldKind::String || field.kind == FieldKind::Bytes) {
         for (size_t i = 0; i < total; ++i) at[i] = Chance(90) ? 0x20 + Below(0xDF) : 0;
-        break;
-    default:
+    } else {
         for (size_t i = 0; i < field.count; ++i) {
             const uint32_t value = Extreme();
             std::memcpy(at + i * width, &value, width);
         }
-        break;
     }
 }
 
@@ -123,48 +102,35 @@ void DevmodeCorruptor::CorruptFields(BYTE *record, size_t bytes) {
 
 void DevmodeCorruptor::CorruptRecord(BYTE *record, size_t bytes) {
     for (uint32_t n = 1 + Below(3); n > 0; --n) {
-        switch (Below(4)) {
-        case 0:
+        const uint32_t kind = Below(4);
+        if (kind == 0)
             DamageHeader(record, bytes);
-            break;
-        case 1:
-            if (bytes > kOemHeaderSize) FlipBytes(record + kOemHeaderSize, bytes - kOemHeaderSize);
-            break;
-        default:
+        else if (kind == 1 && bytes > kOemHeaderSize)
+            FlipBytes(record + kOemHeaderSize, bytes - kOemHeaderSize);
+        else if (kind >= 2)
             CorruptFields(record, bytes);
-            break;
-        }
     }
 }
 
 std::vector<BYTE> DevmodeCorruptor::Corrupt(const std::vector<BYTE> &valid) {
     std::vector<BYTE> devmode = valid;
     for (uint32_t n = 1 + Below(4); n > 0; --n) {
-        switch (Below(7)) {
-        case 0:
+        const uint32_t kind = Below(7);
+        if (kind == 0) {
             DamagePublicPart(&devmode);
-            break;
-        case 1:
+        } else if (kind == 1) {
             DamageDriverPart(&devmode);
-            break;
-        case 2:
-        case 3:
-        case 4:
-            if (devmode.size() > kRecordOffset)
-                CorruptRecord(devmode.data() + kRecordOffset, devmode.size() - kRecordOffset);
-            break;
-        case 5: {
+        } else if (kind <= 4) {
+            if (devmode.size() > kPluginSectionOffset)
+                CorruptRecord(devmode.data() + kPluginSectionOffset,
+                              devmode.size() - kPluginSectionOffset);
+        } else if (kind == 5) {
             // Cut anywhere from just after the public sizes to the record's end.
-            const size_t shortest = kSizesEnd;
-            if (devmode.size() > shortest)
-                devmode.resize(shortest + Below(static_cast<uint32_t>(devmode.size() - shortest)));
-            break;
-        }
-        default: {
-            const size_t grow = 1 + Below(kMaxExtension);
-            for (size_t i = 0; i < grow; ++i) devmode.push_back(static_cast<BYTE>(Value()));
-            break;
-        }
+            if (devmode.size() > kSizesEnd)
+                devmode.resize(kSizesEnd + Below(static_cast<uint32_t>(devmode.size() - kSizesEnd)));
+        } else {
+            for (size_t grow = 1 + Below(kMaxExtension); grow > 0; --grow)
+                devmode.push_back(static_cast<BYTE>(Value()));
         }
     }
     return devmode;
@@ -184,7 +150,7 @@ DriverInput::DriverInput(const std::vector<BYTE> &devmode)
         dm->dmDriverExtra = static_cast<WORD>(held - dm->dmSize);
     }
     std::memcpy(bytes_.data(), buffer_.Data(), kSizesEnd);
-    const size_t sectionStart = size_t(dm->dmSize) + kDriverPartBytes;
+    const size_t sectionStart = size_t(dm->dmSize) + kDriverPrivateSize;
     if (sectionStart < size_t(dm->dmSize) + dm->dmDriverExtra) record_ = buffer_.Data() + sectionStart;
 }
 

@@ -4,6 +4,7 @@
 // and extension. One seed gives one sequence, so a failure replays.
 #pragma once
 
+#include "driver/devmode_layout.h"
 #include "guarded_buffer.h"
 
 #include <windows.h>
@@ -11,10 +12,6 @@
 #include <cstdint>
 #include <random>
 #include <vector>
-
-// The driver host's layout: the record follows a private part of this size.
-constexpr size_t kDriverPartBytes = 512;
-constexpr size_t kRecordOffset = sizeof(DEVMODEW) + kDriverPartBytes;
 
 class DevmodeCorruptor {
 public:
@@ -30,6 +27,10 @@ public:
     uint32_t Below(uint32_t limit) { return limit ? Value() % limit : 0; }
     bool Chance(uint32_t percent) { return Below(100) < percent; }
     uint32_t Value() { return static_cast<uint32_t>(rng_()); }
+    template <typename T, size_t N>
+    T Pick(const T (&values)[N]) {
+        return values[Below(N)];
+    }
 
 private:
     void DamagePublicPart(std::vector<BYTE> *devmode);

@@ -4,5 +4,3 @@
 #include <windows.h>
 
 extern "C" INT_PTR WINAPI FaultAnswer() { return SX_FAULT_ANSWER; }
-
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }

@@ -1,7 +1,8 @@
 #include "fault_printer.h"
+#include "support/wine_test_support.h"
 
-#include "driver/driver_files.h"
 #include "core/win_holders.h"
+#include "driver/driver_files.h"
 #include "host_text.h"
 #include "install/model_files.h"
 #include "install/printer_install.h"
@@ -23,11 +24,6 @@ const WCHAR kFaultModelSection[] = L"FaultModel";
 constexpr DWORD kSectionChars = 32768;
 constexpr DWORD kModelChars = 128;
 
-std::wstring InstalledCapabilityFile(std::string *error) {
-    const std::wstring folder = DriverFilesFolder(error);
-    return folder.empty() ? folder : JoinPath(folder, kCapabilityFile);
-}
-
 }  // namespace
 
 std::vector<FaultVariant> ReadFaultVariants() {
@@ -44,44 +40,35 @@ std::vector<FaultVariant> ReadFaultVariants() {
     return variants;
 }
 
-bool InstallFaultPrinter(std::string *error, const std::wstring &port) {
+FaultPrinter::FaultPrinter(const std::wstring &port) {
     InstallRequest request;
     request.port = port;
     request.printerName = kFaultPrinterName;
     request.sourceFolder = ExeDirectory();
     request.ppdFile = JoinPath(request.sourceFolder, kDescriptionFile);
-    if (!InstallModelPrinter(request, error)) return false;
-    const std::wstring cap = InstalledCapabilityFile(error);
-    if (cap.empty()) return false;
+    if (!InstallModelPrinter(request, &error_)) return;
     if (!WritePrivateProfileStringW(kCapabilitySection, kFaultPrinterName, kFaultModelSection,
-                                    cap.c_str())) {
-        *error = "cannot map the fault printer in " + Utf8(cap);
-        return false;
-    }
-    return true;
+                                    DriverFilePath(kCapabilityFile).c_str()))
+        error_ = "cannot map the fault printer in " + Utf8(kCapabilityFile);
 }
 
-void RemoveFaultPrinter() {
+FaultPrinter::~FaultPrinter() {
     SpoolerPrinter printer;
     if (printer.Open(kFaultPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
     printer.Reset(nullptr);
     DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(kFaultPrinterName));
-    std::string error;
-    const std::wstring cap = InstalledCapabilityFile(&error);
-    if (cap.empty()) return;
+    const std::wstring cap = DriverFilePath(kCapabilityFile);
     WritePrivateProfileStringW(kCapabilitySection, kFaultPrinterName, nullptr, cap.c_str());
     WritePrivateProfileStringW(kFaultModelSection, nullptr, nullptr, cap.c_str());
 }
 
-bool ConfigureFaultVariant(const FaultVariant &variant, std::string *error) {
-    const std::wstring folder = DriverFilesFolder(error);
-    if (folder.empty()) return false;
+bool FaultPrinter::Configure(const FaultVariant &variant, std::string *error) const {
     if (!CopyFileW(JoinPath(ExeDirectory(), variant.file).c_str(),
-                   JoinPath(folder, variant.file).c_str(), FALSE)) {
+                   DriverFilePath(variant.file).c_str(), FALSE)) {
         *error = "cannot copy " + Utf8(variant.file) + ": " + Win32ErrorText(GetLastError());
         return false;
     }
-    const std::wstring cap = JoinPath(folder, kCapabilityFile);
+    const std::wstring cap = DriverFilePath(kCapabilityFile);
     WCHAR model[kModelChars] = L"";
     GetPrivateProfileStringW(kCapabilitySection, kSampleDriverName, L"", model, kModelChars,
                              cap.c_str());

@@ -19,10 +19,19 @@ struct FaultVariant {
 // The variants the build made, as bin/sidelib-faults.txt lists them.
 std::vector<FaultVariant> ReadFaultVariants();
 
-// Installs the printer (replacing an earlier one) on `port` (empty:
-// "FILE:"); false with a message.
-bool InstallFaultPrinter(std::string *error, const std::wstring &port = std::wstring());
-// Removes the printer, its driver and its model section again.
-void RemoveFaultPrinter();
-// Copies the variant into the driver files and names it under its key.
-bool ConfigureFaultVariant(const FaultVariant &variant, std::string *error);
+// The printer on `port` (empty: "FILE:"), replacing an earlier one; it,
+// its driver and its model section go with the object.
+class FaultPrinter {
+public:
+    explicit FaultPrinter(const std::wstring &port);
+    ~FaultPrinter();
+    FaultPrinter(const FaultPrinter &) = delete;
+    FaultPrinter &operator=(const FaultPrinter &) = delete;
+    // Empty when installed, else why not.
+    const std::string &Error() const { return error_; }
+    // Copies the variant into the driver files and names it under its key.
+    bool Configure(const FaultVariant &variant, std::string *error) const;
+
+private:
+    std::string error_;
+};

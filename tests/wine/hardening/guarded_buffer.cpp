@@ -1,28 +1,18 @@
 #include "guarded_buffer.h"
 
-namespace {
-
-size_t PageSize() {
-    SYSTEM_INFO info;
-    GetSystemInfo(&info);
-    return info.dwPageSize;
-}
-
-}  // namespace
-
 GuardedBuffer::GuardedBuffer(size_t bytes) : size_(bytes) {
-    static const size_t kPage = PageSize();
-    const size_t usable = (bytes + kPage - 1) / kPage * kPage;
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    const size_t page = system.dwPageSize;
+    const size_t usable = (bytes + page - 1) / page * page;
     base_ = static_cast<BYTE *>(
-        VirtualAlloc(nullptr, usable + kPage, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-    if (!base_) return;
+        VirtualAlloc(nullptr, usable + page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
     DWORD old = 0;
-    if (!VirtualProtect(base_ + usable, kPage, PAGE_NOACCESS, &old)) {
+    if (base_ && !VirtualProtect(base_ + usable, page, PAGE_NOACCESS, &old)) {
         VirtualFree(base_, 0, MEM_RELEASE);
         base_ = nullptr;
-        return;
     }
-    data_ = base_ + usable - bytes;
+    if (base_) data_ = base_ + usable - bytes;
 }
 
 GuardedBuffer::~GuardedBuffer() {

@@ -14,8 +14,8 @@
 #include "core/oem_devmode.h"
 #include "driver/devmode_builder.h"
 #include "driver/document_ui.h"
-#include "install/model_files.h"
 #include "driver/plugin_loader.h"
+#include "host_text.h"
 #include "install/print_job.h"
 #include "sheet/printer_sheet.h"
 
@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,12 +37,8 @@ constexpr uint32_t kFilledDword = 0xABABABABu;
 constexpr size_t kAppNameHalfChars = 60;
 
 // DevMode on the variant's printer with a guard page after the record.
-struct RecordCall {
-    HRESULT hr;
-    std::vector<BYTE> record;
-};
-
-RecordCall CallDevMode(PluginSession &session, DWORD mode, const BYTE *inRecord) {
+HRESULT CallDevMode(PluginSession &session, DWORD mode, const BYTE *inRecord,
+                    std::vector<BYTE> *record) {
     GuardedBuffer out(kOemDevmodeSize);
     std::memset(out.Data(), kFill, kOemDevmodeSize);
     OEMDMPARAM param = {};
@@ -52,7 +49,8 @@ RecordCall CallDevMode(PluginSession &session, DWORD mode, const BYTE *inRecord)
     param.pOEMDMOut = out.Data();
     param.cbBufSize = kOemDevmodeSize;
     const HRESULT hr = session.Plugin()->DevMode(mode, &param);
-    return {hr, std::vector<BYTE>(out.Data(), out.Data() + kOemDevmodeSize)};
+    record->assign(out.Data(), out.Data() + kOemDevmodeSize);
+    return hr;
 }
 
 // The sample's sheet: the driver's page, Job Options, Color and the link
@@ -68,65 +66,39 @@ bool DefaultsMayFail(const FaultVariant &variant) {
                                            variant.what == "every export fails");
 }
 
-
-TEST(SideLibraryFaults, EveryStandInHasVariants) {
-    const std::vector<FaultVariant> variants = ReadFaultVariants();
-    for (const WCHAR *key : {L"CryptoDll", L"CARD_DLL", L"AskTvxRES", L"JobInfoDLL", L"NetExtDLL",
-                             L"USBExtDLL"}) {
-        bool found = false;
-        for (const FaultVariant &variant : variants) found = found || variant.key == key;
-        EXPECT_TRUE(found) << "no faulty variant configured by " << std::string(key, key + wcslen(key));
+// The record calls and one opening of the document properties, OK pressed.
+void ExpectTheFeatureTurnsOffSilently(PluginSession &session, const FaultVariant &variant) {
+    std::vector<BYTE> defaults, converted;
+    ASSERT_EQ(CallDevMode(session, OEMDM_DEFAULT, nullptr, &defaults), S_OK);
+    ASSERT_TRUE(WholeRecord(defaults.data()));
+    OemDevmode record;
+    std::memcpy(&record, defaults.data(), sizeof(record));
+    if (DefaultsMayFail(variant)) {
+        EXPECT_EQ(record.dwCryptoSetting0, kFilledDword);
+        EXPECT_EQ(record.cbEncryptedPassword, kFilledDword);
+    } else {
+        EXPECT_EQ(record.cbEncryptedPassword, 0u);
     }
-}
+    for (DWORD mode : {OEMDM_CONVERT, OEMDM_MERGE}) {
+        EXPECT_EQ(CallDevMode(session, mode, defaults.data(), &converted), S_OK) << mode;
+        EXPECT_TRUE(WholeRecord(converted.data())) << mode;
+    }
 
-TEST(SideLibraryFaults, ThePluginKeepsToItsBuffersAndTurnsTheFeatureOffSilently) {
-    const std::vector<FaultVariant> variants = ReadFaultVariants();
-    ASSERT_FALSE(variants.empty());
+    DocumentUi ui(session.Model(), session.PrinterName());
+    HeapBlock devmode;
     std::string error;
-    struct Removal {
-        ~Removal() { RemoveFaultPrinter(); }
-    } removal;
-    ASSERT_TRUE(InstallFaultPrinter(&error)) << error;
-    for (const FaultVariant &variant : variants) {
-        const std::string name(variant.file.begin(), variant.file.end());
-        SCOPED_TRACE(name + " " + variant.what);
-        ASSERT_TRUE(ConfigureFaultVariant(variant, &error)) << error;
-
-        PluginSession session;
-        ASSERT_TRUE(session.Open(kFaultPrinterName, &error)) << error;
-        const RecordCall defaults = CallDevMode(session, OEMDM_DEFAULT, nullptr);
-        ASSERT_EQ(defaults.hr, S_OK);
-        ASSERT_TRUE(WholeRecord(defaults.record.data()));
-        OemDevmode record;
-        std::memcpy(&record, defaults.record.data(), sizeof(record));
-        if (DefaultsMayFail(variant)) {
-            EXPECT_EQ(record.dwCryptoSetting0, kFilledDword);
-            EXPECT_EQ(record.cbEncryptedPassword, kFilledDword);
-        } else {
-            EXPECT_EQ(record.cbEncryptedPassword, 0u);
-        }
-        for (DWORD mode : {OEMDM_CONVERT, OEMDM_MERGE}) {
-            const RecordCall converted = CallDevMode(session, mode, defaults.record.data());
-            EXPECT_EQ(converted.hr, S_OK);
-            EXPECT_TRUE(WholeRecord(converted.record.data())) << mode;
-        }
-
-        DocumentUi ui(session.Model(), session.PrinterName());
-        HeapBlock devmode;
-        ASSERT_TRUE(BuildDefaultDevmode(session, ui.Settings(), &devmode, &error)) << error;
-        ui.SetDevmode(std::move(devmode));
-        SheetVisit visit;
-        ASSERT_TRUE(VisitDocumentProperties(session, ui, &visit, &error)) << error;
-        EXPECT_EQ(visit.pages, ExpectedPages(variant));
-        EXPECT_EQ(visit.modals, 0u);
-        EXPECT_EQ(visit.refused, 0);
-        EXPECT_TRUE(visit.stored);
-        if (visit.stored) {
-            ASSERT_GE(visit.devmode.size(), kPluginSectionOffset + kOemDevmodeSize);
-            EXPECT_TRUE(WholeRecord(visit.devmode.data() + kPluginSectionOffset));
-        }
-        std::printf("%-34s %-28s %d pages\n", name.c_str(), variant.what.c_str(), visit.pages);
-    }
+    ASSERT_TRUE(BuildDefaultDevmode(session, ui.Settings(), &devmode, &error)) << error;
+    ui.SetDevmode(std::move(devmode));
+    SheetVisit visit;
+    ASSERT_TRUE(VisitDocumentProperties(session, ui, &visit, &error)) << error;
+    EXPECT_EQ(visit.pages, ExpectedPages(variant));
+    EXPECT_EQ(visit.modals, 0u);
+    EXPECT_EQ(visit.refused, 0);
+    ASSERT_TRUE(visit.stored);
+    ASSERT_GE(visit.devmode.size(), kPluginSectionOffset + kOemDevmodeSize);
+    EXPECT_TRUE(WholeRecord(visit.devmode.data() + kPluginSectionOffset));
+    std::printf("%-34s %-28s %d pages\n", Utf8(variant.file).c_str(), variant.what.c_str(),
+                visit.pages);
 }
 
 // A print job through the spooler with the variant as the job-information
@@ -228,21 +200,28 @@ void ExpectDetectionFindsNothing(PluginSession &session, const FaultVariant &var
 
 using Exercise = void (*)(PluginSession &, const FaultVariant &);
 
-// Every variant configured by `key`, on a printer on `port`.
+// Every variant configured by `key` (null: every variant), on a printer on
+// `port`.
 void ExerciseVariantsOn(const std::wstring &port, const WCHAR *key, Exercise exercise) {
-    std::string error;
-    struct Removal {
-        ~Removal() { RemoveFaultPrinter(); }
-    } removal;
-    ASSERT_TRUE(InstallFaultPrinter(&error, port)) << error;
+    const FaultPrinter printer(port);
+    ASSERT_EQ(printer.Error(), "");
     for (const FaultVariant &variant : ReadFaultVariants()) {
-        if (variant.key != key) continue;
-        SCOPED_TRACE(std::string(variant.file.begin(), variant.file.end()) + " " + variant.what);
-        ASSERT_TRUE(ConfigureFaultVariant(variant, &error)) << error;
+        if (key && variant.key != key) continue;
+        SCOPED_TRACE(Utf8(variant.file) + " " + variant.what);
+        std::string error;
+        ASSERT_TRUE(printer.Configure(variant, &error)) << error;
         PluginSession session;
         ASSERT_TRUE(session.Open(kFaultPrinterName, &error)) << error;
         exercise(session, variant);
     }
+}
+
+TEST(SideLibraryFaults, ThePluginKeepsToItsBuffersAndTurnsTheFeatureOffSilently) {
+    std::set<std::wstring> keys;
+    for (const FaultVariant &variant : ReadFaultVariants()) keys.insert(variant.key);
+    EXPECT_EQ(keys, (std::set<std::wstring>{L"AskTvxRES", L"CARD_DLL", L"CryptoDll", L"JobInfoDLL",
+                                            L"NetExtDLL", L"USBExtDLL"}));
+    ExerciseVariantsOn(L"", nullptr, ExpectTheFeatureTurnsOffSilently);
 }
 
 TEST(SideLibraryFaults, AJobPrintsWithAnyJobInformationLibrary) {

@@ -2,6 +2,8 @@
 // the settings area set, the password without a terminator, lengths far
 // beyond the buffers it was given and negative ones. It writes only inside
 // the buffers the plug-in hands over, as far as their stated sizes say.
+#include "core/crypto_block.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -9,9 +11,6 @@
 namespace {
 
 constexpr size_t kDefaultsAreaBytes = 40;
-constexpr size_t kBlockBytes = 36;
-constexpr size_t kPasswordOffset = 8;
-constexpr size_t kPasswordBytes = 16;
 constexpr BYTE kFill = 0xFF;
 constexpr DWORD kNegativeLength = 0xFFFFFFFF;
 constexpr DWORD kBeyondLength = 0x10000;
@@ -27,8 +26,8 @@ BOOL WINAPI GetDefaultSetting(void *area, DWORD) {
 
 BOOL WINAPI DispCryptoUIEx(HWND, void *block, DWORD) {
     if (!block) return -1;
-    memset(block, kFill, kBlockBytes);
-    memset(static_cast<char *>(block) + kPasswordOffset, 'G', kPasswordBytes);
+    memset(block, kFill, sizeof(CryptoSettingBlock));
+    memset(static_cast<CryptoSettingBlock *>(block)->szPassword, 'G', kCryptoPasswordBytes);
     return -1;
 }
 
@@ -43,7 +42,5 @@ BOOL WINAPI DecryptPassword(const BYTE *, DWORD, char *out, DWORD *ioSize) {
     if (ioSize) *ioSize = kBeyondLength;
     return -1;
 }
-
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 
 }  // extern "C"

@@ -19,6 +19,4 @@ BOOL WINAPI GetPrintingApplication(DWORD, char *answer, DWORD *bytes) {
     return static_cast<BOOL>(0x80000000);
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-
 }  // extern "C"

@@ -21,6 +21,4 @@ DWORD WINAPI GetDataFileName(const char *, char *buffer, DWORD bytes) {
     return kNegative;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-
 }  // extern "C"

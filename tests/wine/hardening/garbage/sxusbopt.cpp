@@ -11,6 +11,4 @@ extern "C" {
 DWORD WINAPI ReadPrinterOptionUSB(const char *) { return kNegative; }
 DWORD WINAPI ReadPrinterOptionUSB2(const char *) { return kNegative; }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
-
 }  // extern "C"
