@@ -1,10 +1,10 @@
-// The print position adjustment, opened from the tests' Job Options layout
-// and driven inside its modal loop: the mode and pages the driver's duplex
-// setting gives, the five pages' values with their limits, OK, Cancel and
+// The print position adjustment, opened from the plug-in's extended Job
+// Options layout and driven inside its modal loop: the mode and pages the
+// driver's duplex setting gives, the five pages' values with their limits, OK, Cancel and
 // Default, and the test print as a real job of a printer on a file port.
+#include "support/dialog_input.h"
 #include "support/import_hook.h"
 #include "support/page_fixture.h"
-#include "position_page_ids.h"
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -94,6 +94,11 @@ struct PrintCalls {
 };
 PrintCalls *Calls;
 
+// StartDoc, StartPage, EndPage and EndDoc calls, in that order.
+std::vector<int> Counts(const PrintCalls &calls) {
+    return {calls.startDocs, calls.startPages, calls.endPages, calls.endDocs};
+}
+
 HDC WINAPI RecordingCreateDc(LPCWSTR driver, LPCWSTR device, LPCWSTR port, const DEVMODEW *devmode) {
     if (devmode) {
         const BYTE *bytes = reinterpret_cast<const BYTE *>(devmode);
@@ -163,9 +168,9 @@ protected:
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
         tree.SetDriverSetting("InputSlot", "Tray3");
-        harness->jobOptionsTemplate = ProgramDialogTemplate(IDD_TEST_POSITION_JOB_OPTIONS);
-        ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
+        harness->jobOptionsTemplate = ModuleDialogTemplate(harness->PluginModule(), IDD_JOB_OPTIONS_EXTENDED);
+        ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         if (edit) edit(Record());
         ASSERT_TRUE(harness->AddPluginPages());
         ASSERT_TRUE(harness->Open());
@@ -209,11 +214,8 @@ protected:
     }
     static std::vector<std::wstring> Texts(HWND page) {
         std::vector<std::wstring> texts;
-        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE}) {
-            WCHAR text[32] = L"";
-            GetDlgItemTextW(page, id, text, ARRAYSIZE(text));
-            texts.push_back(text);
-        }
+        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE})
+            texts.push_back(dialog_input::Text(page, id));
         return texts;
     }
     static std::wstring TabText(HWND dialog, UINT tabs, int index) {
@@ -256,6 +258,12 @@ void DistinctValues(OemDevmode *record) {
         record->alAdjFine[p] = -10 * p;
     }
     record->dwAdjEnable = 1;
+}
+
+// One page's five stored values, scales first.
+std::vector<long long> PageValues(const OemDevmode *record, int p) {
+    return {record->adwAdjScale1[p], record->adwAdjScale2[p], record->alAdjShift1[p], record->alAdjShift2[p],
+            record->alAdjFine[p]};
 }
 
 TEST_F(PositionTest, OpensOnTheDriversDuplexModeSwitchedOff) {
@@ -352,11 +360,7 @@ TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
         EXPECT_EQ(harness->Text(back, IDC_FINE), L"-0.50");
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Record()->adwAdjScale1[3], 10200u);
-    EXPECT_EQ(Record()->adwAdjScale2[3], 9950u);
-    EXPECT_EQ(Record()->alAdjShift1[3], 0);
-    EXPECT_EQ(Record()->alAdjShift2[3], -15);
-    EXPECT_EQ(Record()->alAdjFine[3], -25);
+    EXPECT_EQ(PageValues(Record(), 3), (std::vector<long long>{10200, 9950, 0, -15, -25}));
     EXPECT_EQ(Record()->alAdjFine[4], -50);
     EXPECT_EQ(Record()->adwAdjScale1[0], 10000u);
     EXPECT_EQ(Record()->dwAdjEnable, 1u);
@@ -419,13 +423,8 @@ TEST_F(PositionTest, DefaultResetsAllFivePagesAndTheDriversMode) {
             EXPECT_EQ(Texts(each), (std::vector<std::wstring>{L"100.00", L"100.00", L"0.0", L"0.0", L"0.00"}));
         harness->Click(dialog, IDOK);
     });
-    for (int p = 0; p < kPages; ++p) {
-        EXPECT_EQ(Record()->adwAdjScale1[p], 10000u) << p;
-        EXPECT_EQ(Record()->adwAdjScale2[p], 10000u) << p;
-        EXPECT_EQ(Record()->alAdjShift1[p], 0) << p;
-        EXPECT_EQ(Record()->alAdjShift2[p], 0) << p;
-        EXPECT_EQ(Record()->alAdjFine[p], 0) << p;
-    }
+    for (int p = 0; p < kPages; ++p)
+        EXPECT_EQ(PageValues(Record(), p), (std::vector<long long>{10000, 10000, 0, 0, 0})) << p;
     EXPECT_EQ(Record()->dwAdjEnable, 0u);
 }
 
@@ -444,10 +443,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(calls.device, kFilePortPrinter);
-    EXPECT_EQ(calls.startDocs, 1);
-    EXPECT_EQ(calls.startPages, 2);
-    EXPECT_EQ(calls.endPages, 2);
-    EXPECT_EQ(calls.endDocs, 1);
+    EXPECT_EQ(Counts(calls), (std::vector<int>{1, 2, 2, 1}));
     ASSERT_EQ(calls.devmode.size(), harness->PublicDevmode()->dmSize + harness->PublicDevmode()->dmDriverExtra);
     const auto *copy = reinterpret_cast<const DEVMODEW *>(calls.devmode.data());
     EXPECT_EQ(copy->dmDuplex, DMDUP_HORIZONTAL) << "the mode being edited, not the driver's";
@@ -473,9 +469,7 @@ TEST_F(PositionTest, RefusedDocumentPrintsNothingAndTheDialogGoesOn) {
     PrintHooks hooks(&calls);
     OpenDialog([&](HWND dialog) {
         harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
-        EXPECT_EQ(calls.startDocs, 1);
-        EXPECT_EQ(calls.startPages, 0);
-        EXPECT_EQ(calls.endDocs, 0) << "no end for a document that never started";
+        EXPECT_EQ(Counts(calls), (std::vector<int>{1, 0, 0, 0})) << "no end for a document that never started";
         harness->Click(dialog, IDC_ADJUST_ENABLE);
         harness->Click(dialog, IDOK);
     });

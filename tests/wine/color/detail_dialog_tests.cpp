@@ -1,10 +1,10 @@
 // Office Color Details and the special toner details, opened from the
-// tests' Color page layout, which carries their buttons, and driven inside
-// their modal loops.
-#include "detail_page_ids.h"
+// plug-in's extended Color page layout, which carries their buttons, and
+// driven inside their modal loops.
 #include "support/import_hook.h"
 #include "support/page_fixture.h"
 
+#include "color/color_variant_ids.h"
 #include "core/oem_devmode.h"
 #include "resources/resource_ids.h"
 
@@ -59,9 +59,9 @@ protected:
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
         if (features.mirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXSpecialTonerInstalled", features.toner);
-        harness->colorTemplate = ProgramDialogTemplate(IDD_TEST_COLOR_DETAILS);
-        ASSERT_NE(harness->colorTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
+        harness->colorTemplate = ModuleDialogTemplate(harness->PluginModule(), IDD_COLOR_EXTENDED);
+        ASSERT_NE(harness->colorTemplate, nullptr);
         if (edit) edit(Record());
         ASSERT_TRUE(harness->AddPluginPages());
         ASSERT_TRUE(harness->Open());

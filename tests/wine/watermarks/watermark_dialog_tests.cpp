@@ -67,11 +67,11 @@ ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
 }
 
 void ExpectLines(HWND dialog, const std::vector<std::wstring> &lines, int selected) {
-    EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST), lines);
+    EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST), lines);
     EXPECT_EQ(ListSelection(dialog, IDC_WATERMARK_LIST), selected);
     const bool chosen = selected > 0;
-    EXPECT_EQ(IsEnabled(dialog, IDC_EDIT_WATERMARK), chosen);
-    EXPECT_EQ(IsEnabled(dialog, IDC_DELETE_WATERMARK), chosen);
+    EXPECT_EQ(Enabled(dialog, IDC_EDIT_WATERMARK), chosen);
+    EXPECT_EQ(Enabled(dialog, IDC_DELETE_WATERMARK), chosen);
 }
 
 TEST_F(WatermarksDialogTest, ListsTheStoredWatermarksAfterNoneAndSelectsTheRecordsChoice) {
@@ -101,7 +101,7 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
     printer.Store(values);
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
     Run([&](HWND dialog) {
-        const std::vector<std::wstring> lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        const std::vector<std::wstring> lines = ListBoxLines(dialog, IDC_WATERMARK_LIST);
         ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
         EXPECT_EQ(lines[1], longText.substr(0, 128));
         EXPECT_EQ(lines[16], L"W16");
@@ -155,7 +155,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
 
     Run([&](HWND dialog) {
         for (int i = 0; i < 10; ++i) {
-            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            PickLine(dialog, IDC_WATERMARK_LIST, 1);
             Press(dialog, IDC_DELETE_WATERMARK);
         }
     }, IDOK);
@@ -169,12 +169,12 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
     const std::vector<BYTE> recordBefore(page->Harness().Record(), page->Harness().Record() + kRecordBytes);
     Run([&](HWND dialog) {
-        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_DELETE_WATERMARK);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_WATERMARK));
         ExpectLines(dialog, {L"None", L"One", L"Three"}, 0);
         for (int i = 0; i < 2; ++i) {
-            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            PickLine(dialog, IDC_WATERMARK_LIST, 1);
             Press(dialog, IDC_DELETE_WATERMARK);
         }
         ExpectLines(dialog, {L"None"}, 0);
@@ -195,7 +195,7 @@ TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeep
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open();
     Run([&](HWND dialog) {
-        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
@@ -212,7 +212,7 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     Open();
     const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
         Press(dialog, IDC_NEW_WATERMARK);
-        EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
+        EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
     ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
     EXPECT_EQ(seen[1].caption, L"Warning");
@@ -228,10 +228,10 @@ TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
 
     Run([&](HWND dialog) {
-        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_FIRST_PAGE));
+        EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_FIRST_PAGE));
         Press(dialog, IDC_WATERMARK_FIRST_PAGE);
         Press(dialog, IDC_WATERMARK_BACKGROUND);
-        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_BACKGROUND));
+        EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
     const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
     EXPECT_EQ(none->bFirstPageOnly, 1);

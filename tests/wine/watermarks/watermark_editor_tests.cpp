@@ -56,7 +56,7 @@ protected:
         std::deque<ModalStep> steps;
         steps.push_back([line](const ModalWindow &modal) {
             if (line) {
-                SelectLine(modal.window, IDC_WATERMARK_LIST, line);
+                PickLine(modal.window, IDC_WATERMARK_LIST, line);
                 Press(modal.window, IDC_EDIT_WATERMARK);
             } else {
                 Press(modal.window, IDC_NEW_WATERMARK);
@@ -86,15 +86,15 @@ protected:
 TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsText) {
     Open();
     Edit(0, [&](HWND editor) {
-        EXPECT_FALSE(IsEnabled(editor, IDOK));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"72");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"45");
+        EXPECT_FALSE(Enabled(editor, IDOK));
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"72");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_ANGLE), L"45");
         EXPECT_EQ(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0), 3);
-        EXPECT_TRUE(IsChecked(editor, IDC_WATERMARK_BORDER_NONE));
+        EXPECT_TRUE(Checked(editor, IDC_WATERMARK_BORDER_NONE));
         Type(GetDlgItem(editor, IDC_WATERMARK_TEXT), L"A");
-        EXPECT_TRUE(IsEnabled(editor, IDOK));
+        EXPECT_TRUE(Enabled(editor, IDOK));
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"");
-        EXPECT_FALSE(IsEnabled(editor, IDOK));
+        EXPECT_FALSE(Enabled(editor, IDOK));
     }, IDCANCEL);
 }
 
@@ -103,12 +103,12 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
     Open();
     Edit(1, [&](HWND editor) {
         Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"12");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"12");
         EXPECT_EQ(Caret(GetDlgItem(editor, IDC_WATERMARK_OFFSET_X)), 2u);
         Retype(editor, IDC_WATERMARK_OFFSET_Y, L"1500");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"1000");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"1000");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"0");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"0");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
     });
     EXPECT_EQ(page->Record()->lWmOffsetX, 12);
@@ -122,12 +122,12 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
         Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"30");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"30");
         HWND list = GetDlgItem(editor, IDC_WATERMARK_POSITION);
         SendMessageW(list, CB_SETCURSEL, 6, 0);
         SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_POSITION, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"0");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
     const OemDevmode *record = page->Record();
     EXPECT_EQ(record->wWmBorder, 3);
@@ -143,9 +143,9 @@ TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
         HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
         for (int i = 0; i < 30; ++i)
             SendMessageW(editor, WM_HSCROLL, SB_PAGELEFT, reinterpret_cast<LPARAM>(angleBar));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"-180");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_ANGLE), L"-180");
         Retype(editor, IDC_WATERMARK_SIZE, L"999");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"600");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"600");
         EXPECT_EQ(GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL), 600);
     });
     EXPECT_EQ(page->Record()->sWmAngle, -180);
@@ -165,14 +165,14 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
     Open();
     Edit(1, [&](HWND editor) {
         Press(editor, IDC_WATERMARK_FONT);
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
-        EXPECT_EQ(ListLines(font, IDC_FONT_LIST), (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
+        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST), (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
             << "entries from DefaultNo on are for Japanese systems";
-        SelectLine(font, IDC_FONT_LIST, 1);
-        EXPECT_EQ(ControlText(font, IDC_FONT_NAME), L"Times");
-        SelectLine(font, IDC_STYLE_LIST, 3);
-        EXPECT_EQ(ControlText(font, IDC_STYLE_NAME), L"Bold Italic");
+        PickLine(font, IDC_FONT_LIST, 1);
+        EXPECT_EQ(Text(font, IDC_FONT_NAME), L"Times");
+        PickLine(font, IDC_STYLE_LIST, 3);
+        EXPECT_EQ(Text(font, IDC_STYLE_NAME), L"Bold Italic");
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
     })});
     const OemDevmode *record = page->Record();
@@ -190,8 +190,8 @@ TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
          {FontDialog([&](HWND font) {
               EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
-              SelectLine(font, IDC_FONT_LIST, 2);
-              SelectLine(font, IDC_SIZE_LIST, 0);
+              PickLine(font, IDC_FONT_LIST, 2);
+              PickLine(font, IDC_SIZE_LIST, 0);
           }, IDCANCEL)});
     EXPECT_EQ(page->Record()->dwWmFontIndex, 0u);
     EXPECT_EQ(page->Record()->dwWmSize, 48u);
@@ -350,9 +350,9 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
         Press(editor, IDC_WATERMARK_FONT);
     }, IDOK, {FontDialog([&](HWND font) {
-        EXPECT_EQ(ListLines(font, IDC_FONT_LIST).size(), 6u);
+        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST).size(), 6u);
         EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";
-        SelectLine(font, IDC_STYLE_LIST, 3);
+        PickLine(font, IDC_STYLE_LIST, 3);
     })});
     const OemDevmode *record = page->Record();
     EXPECT_EQ(record->dwWmFontIndex, 4u);

@@ -1,7 +1,6 @@
 #include "watermark_test_support.h"
 
-#include "watermark_page_ids.h"
-
+#include "core/gdi_holders.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
 
@@ -55,11 +54,9 @@ std::wstring WatermarkPrinter::Value(const WCHAR *section, const WCHAR *key) con
 WatermarkPage::WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust) {
     PageSetup setup;
     setup.printer = printer.Name();
-    setup.pageLayout = ProgramDialogTemplate(IDD_TEST_WATERMARK_JOB_OPTIONS);
     setup.withJobType = false;
     setup.withFinishing = false;
     if (adjust) adjust(setup);
-    if (!setup.pageLayout) return;
     opening_ = std::make_unique<PageOpening>(setup);
 }
 
@@ -82,37 +79,8 @@ std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> step
 
 void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
 
-void SelectLine(HWND dialog, UINT listId, int line) {
-    HWND list = GetDlgItem(dialog, listId);
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-std::vector<std::wstring> ListLines(HWND dialog, UINT listId) {
-    HWND list = GetDlgItem(dialog, listId);
-    std::vector<std::wstring> lines;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < kTextChars)
-            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        lines.push_back(text);
-    }
-    return lines;
-}
-
 int ListSelection(HWND dialog, UINT listId) {
     return static_cast<int>(SendDlgItemMessageW(dialog, listId, LB_GETCURSEL, 0, 0));
-}
-
-bool IsEnabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-
-bool IsChecked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-std::wstring ControlText(HWND dialog, UINT id) {
-    WCHAR text[kTextChars] = L"";
-    GetDlgItemTextW(dialog, id, text, kTextChars);
-    return text;
 }
 
 std::wstring StoredValue(const std::wstring &text, uint32_t size, int angle, uint32_t color,
@@ -133,8 +101,8 @@ PreviewPixels CapturePreview(HWND dialog) {
     // Read through the dialog's own surface, where the control lies.
     POINT origin = {0, 0};
     MapWindowPoints(control, dialog, &origin, 1);
-    HDC screen = GetDC(dialog);
-    HDC memory = CreateCompatibleDC(screen);
+    WindowDc screen(dialog);
+    MemoryDc memory(screen.Get());
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = shot.width;
@@ -142,16 +110,13 @@ PreviewPixels CapturePreview(HWND dialog) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void *bits = nullptr;
-    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, origin.x, origin.y, SRCCOPY);
+    GdiObject<HBITMAP> section(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section) return shot;
+    Selection selected(memory.Get(), section.Get());
+    BitBlt(memory.Get(), 0, 0, shot.width, shot.height, screen.Get(), origin.x, origin.y, SRCCOPY);
     GdiFlush();
     const auto *source = static_cast<const uint32_t *>(bits);
     for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(dialog, screen);
     return shot;
 }
 
