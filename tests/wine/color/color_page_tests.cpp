@@ -2,24 +2,23 @@
 // colour tuner files each test writes: the colour-mode and cartridge rules,
 // the gamma list, Default, the permission rule and the record fields
 // written when the page is left.
-#include "support/page_fixture.h"
+#include "color_sheet.h"
 
-#include "core/oem_devmode.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int kJobOptionsPage = 0;
-constexpr int kColorPage = 1;
 // The handle compstui gave the Color page: the second page the plug-in added.
 constexpr LPARAM kColorPageHandle = 2;
 constexpr uint32_t kGammaOn = 0x10000;
@@ -45,7 +44,7 @@ std::wstring HexTable(int bytes) {
     return text;
 }
 
-class ColorPageTest : public ::testing::Test {
+class ColorPageTest : public ColorSheetTest {
 protected:
     static void SetUpTestSuite() {
         Printer = new ModelPrinter(L"Color", {{L"CCMInfoFile", kTunerFile}});
@@ -64,17 +63,11 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Printer->Installed());
         RemoveColorFiles();
-        NewSheet();
-    }
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
+        ColorSheet();
     }
 
-    void NewSheet(LONG colorMode = 0) {
-        harness.reset();
-        harness = std::make_unique<SheetHarness>(Printer->Name());
-        DriverTree &tree = harness->tree;
+    void ColorSheet(LONG colorMode = 0) {
+        DriverTree &tree = NewSheet(Printer->Name());
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddRange(DMPUB_SCALE, 100, 25, 400);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
@@ -100,24 +93,11 @@ protected:
         WriteDriverProfile(kTunerFile, section, L"CCMNV3", nv.c_str());
     }
 
-    void Open(const std::function<void(OemDevmode *)> &edit = {}) {
-        ASSERT_TRUE(harness->PrepareRecord());
-        if (edit) edit(Record());
-        ASSERT_TRUE(harness->AddPluginPages());
-        ASSERT_TRUE(harness->Open());
-        ASSERT_TRUE(harness->SelectPage(kColorPage));
-        page = harness->Page(kColorPage);
-        state = harness->State();
-        ASSERT_NE(state, nullptr);
-        ASSERT_NE(GetDlgItem(page, IDC_GRAY_PRINT), nullptr);
-    }
+    void Open(const std::function<void(OemDevmode *)> &edit = {}) { OpenColorPage(edit); }
     void OpenWithGamma(uint32_t customGamma) {
         Open([customGamma](OemDevmode *record) { record->dwCustomGamma = customGamma; });
     }
-    void Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
 
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    uint32_t &Working(uint32_t slot) { return state->slots.working[slot]; }
     bool Enabled(UINT id) { return harness->Enabled(page, id); }
     bool Checked(UINT id) { return harness->Checked(page, id); }
     void Click(UINT id) { harness->Click(page, id); }
@@ -138,9 +118,6 @@ protected:
     }
 
     static ModelPrinter *Printer;
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    DocUiState *state = nullptr;
     DWORD control = 0;
 };
 
@@ -155,8 +132,8 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     EXPECT_TRUE(Enabled(IDC_DEFAULT));
     EXPECT_EQ(harness->Entries(page, IDC_PRINT_MODE),
               (std::vector<std::wstring>{L"Auto", L"Composite", L"True Black"}));
-    EXPECT_EQ(Send(IDC_PRINT_MODE, CB_GETCURSEL), 1);
-    EXPECT_EQ(Send(IDC_BLACK_FINISH, CB_GETCURSEL), 1);
+    EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 1);
+    EXPECT_EQ(Selection(page, IDC_BLACK_FINISH), 1);
     ExpectBlackControls(true, false);
 
     Click(IDC_CARTRIDGE_BLACK);
@@ -174,7 +151,7 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
 }
 
 TEST_F(ColorPageTest, ThirdColorModeChecksNeitherRadio) {
-    NewSheet(2);
+    ColorSheet(2);
     Open();
     EXPECT_FALSE(Checked(IDC_COLOR_PRINT));
     EXPECT_FALSE(Checked(IDC_GRAY_PRINT));
@@ -188,7 +165,7 @@ TEST_F(ColorPageTest, CustomGammaSwitchKeepsTheChosenId) {
     EXPECT_EQ(harness->Entries(page, IDC_GAMMA_LIST),
               (std::vector<std::wstring>{L"Soft", L"High", L"Dark"}));
     EXPECT_EQ(GammaIds(), (std::vector<LRESULT>{5, 3, 2}));
-    EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCURSEL), 2);
+    EXPECT_EQ(Selection(page, IDC_GAMMA_LIST), 2);
     EXPECT_EQ(Working(kSlotVXTone), 2u);
     EXPECT_TRUE(Enabled(IDC_CUSTOM_GAMMA));
     EXPECT_FALSE(Checked(IDC_CUSTOM_GAMMA));
@@ -231,7 +208,7 @@ TEST_F(ColorPageTest, DriverToneItemFillsTheGammaList) {
     OpenWithGamma(kGammaOn | 1);
     EXPECT_EQ(harness->Entries(page, IDC_GAMMA_LIST),
               (std::vector<std::wstring>{L"Normal", L"Light", L"Dark"}));
-    EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCURSEL), 2);
+    EXPECT_EQ(Selection(page, IDC_GAMMA_LIST), 2);
     EXPECT_EQ(Working(kSlotVXTone), 2u);
     harness->Choose(page, IDC_GAMMA_LIST, 1);
     EXPECT_EQ(Working(kSlotVXTone), 1u);
@@ -240,7 +217,7 @@ TEST_F(ColorPageTest, DriverToneItemFillsTheGammaList) {
 }
 
 TEST_F(ColorPageTest, DefaultClearsTheColorSlotsAndCartridgeButNotTheTuner) {
-    NewSheet(1);
+    ColorSheet(1);
     DriverTree &tree = harness->tree;
     tree.AddFeature("VXTone", 2, {L"Normal", L"Light", L"Dark"});
     tree.AddFeature("VXOutputMode", 1, {L"Off", L"On"});
@@ -258,7 +235,7 @@ TEST_F(ColorPageTest, DefaultClearsTheColorSlotsAndCartridgeButNotTheTuner) {
     EXPECT_EQ(state->dwColorTunerSetting, kTunerGamma3);
     EXPECT_TRUE(Checked(IDC_COLOR_PRINT));
     EXPECT_TRUE(Checked(IDC_CARTRIDGE_WHITE));
-    EXPECT_EQ(Send(IDC_PRINT_MODE, CB_GETCURSEL), 0);
+    EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 0);
     Leave();
     EXPECT_EQ(Record()->dwPrintCartridge, 0u);
 }
@@ -267,7 +244,7 @@ TEST_F(ColorPageTest, NoPermissionDisablesTheListedControls) {
     WriteHalftone({{1, L"Soft"}});
     for (DWORD cartridge : {0u, 1u}) {
         SCOPED_TRACE(cartridge);
-        NewSheet();
+        ColorSheet();
         harness->sheetFlags = DM_NOPERMISSION;
         Open([cartridge](OemDevmode *record) {
             record->dwPrintCartridge = cartridge;
@@ -318,7 +295,7 @@ TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
                           {kTunerGamma3Unused, 9, 9, {kUntouched}, {kUntouched, kUntouched}}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.setting);
-        NewSheet();
+        ColorSheet();
         Open([&c](OemDevmode *record) {
             record->dwColorTunerSetting = c.setting;
             record->wCcmNtSize = record->wCcmNvSize = 9;
@@ -345,13 +322,12 @@ TEST_F(ColorPageTest, OverlongTableIsCutAtItsField) {
     Leave();
     const OemDevmode *record = Record();
     ASSERT_EQ(record->wCcmNtSize, kNtCapacity);
-    for (size_t i = 0; i < kNtCapacity; ++i) EXPECT_EQ(record->abCcmNt[i], i) << i;
-    EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + kNvCapacity),
-              [] {
-                  Bytes expected(kNvCapacity, kUntouched);
-                  expected[0] = 1;
-                  return expected;
-              }());
+    Bytes counting(kNtCapacity);
+    std::iota(counting.begin(), counting.end(), 0);
+    EXPECT_EQ(Bytes(record->abCcmNt, record->abCcmNt + kNtCapacity), counting);
+    Bytes nv(kNvCapacity, kUntouched);
+    nv[0] = 1;
+    EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + kNvCapacity), nv);
     EXPECT_EQ(record->wCcmNvSize, 1);
 }
 
@@ -359,11 +335,9 @@ TEST_F(ColorPageTest, ApplyReportsOkForTheColorPage) {
     Open();
     harness->Apply();
     const std::vector<LPARAM> &pages = harness->ReportingPages();
-    size_t found = pages.size();
-    for (size_t i = 0; i < pages.size(); ++i)
-        if (pages[i] == kColorPageHandle) found = i;
-    ASSERT_LT(found, pages.size());
-    EXPECT_EQ(harness->ReportedResults()[found], CPSUI_OK);
+    const auto found = std::find(pages.rbegin(), pages.rend(), kColorPageHandle);
+    ASSERT_NE(found, pages.rend());
+    EXPECT_EQ(harness->ReportedResults()[static_cast<size_t>(pages.rend() - found - 1)], CPSUI_OK);
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // Office Color Details and the special toner details, opened from the
 // plug-in's extended Color page layout, which carries their buttons, and
 // driven inside their modal loops.
+#include "color_sheet.h"
 #include "support/import_hook.h"
-#include "support/page_fixture.h"
 
 #include "color/color_variant_ids.h"
-#include "core/oem_devmode.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +18,6 @@
 
 namespace {
 
-constexpr int kColorPage = 1;
-constexpr UINT kApplyButton = 0x3021;
 constexpr uint32_t kTunerOn = 0x10000;
 const wchar_t kInvalidSettings[] = L"One or more of your settings are invalid.";
 
@@ -37,17 +34,11 @@ struct Features {
     const char *toner = "White";
 };
 
-class DetailDialogTest : public ::testing::Test {
+class DetailDialogTest : public ColorSheetTest {
 protected:
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
-    }
-
     void Open(const Features &features = {}, const std::function<void(OemDevmode *)> &edit = {},
               const WCHAR *printer = kSamplePrinter) {
-        harness = std::make_unique<SheetHarness>(printer);
-        DriverTree &tree = harness->tree;
+        DriverTree &tree = NewSheet(printer);
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         tree.AddFeature("VXControl", 0, {L"Color Print", L"Gray Scale"});
@@ -59,52 +50,10 @@ protected:
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
         if (features.mirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXSpecialTonerInstalled", features.toner);
-        ASSERT_TRUE(harness->PrepareRecord());
-        harness->colorTemplate = ModuleDialogTemplate(harness->PluginModule(), IDD_COLOR_EXTENDED);
-        ASSERT_NE(harness->colorTemplate, nullptr);
-        if (edit) edit(Record());
-        ASSERT_TRUE(harness->AddPluginPages());
-        ASSERT_TRUE(harness->Open());
-        ASSERT_TRUE(harness->SelectPage(kColorPage));
-        page = harness->Page(kColorPage);
-        state = harness->State();
-        ASSERT_NE(state, nullptr);
-        ASSERT_NE(GetDlgItem(page, IDC_OFFICE_DETAILS), nullptr);
+        OpenColorPage(edit, IDD_COLOR_EXTENDED);
     }
 
-    // Presses a page button; `drive` works the dialog that opens and should
-    // end it. Message boxes are answered with OK and kept in `messages`.
-    void OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
-        const size_t before = harness->Modals().size();
-        bool opened = false;
-        harness->OnModal([&](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                messages.push_back(modal.text);
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            opened = true;
-            caption = modal.caption;
-            drive(modal.window);
-            if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-        });
-        harness->Click(page, button);
-        ASSERT_TRUE(opened);
-        ASSERT_GE(harness->Modals().size(), before + 1);
-    }
-
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    uint32_t &Working(uint32_t slot) { return state->slots.working[slot]; }
-    bool SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
     bool Exists(HWND dialog, UINT id) { return GetDlgItem(dialog, id) != nullptr; }
-    LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
-    void Type(HWND dialog, UINT id, const WCHAR *text) { SetDlgItemTextW(dialog, id, text); }
-
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    DocUiState *state = nullptr;
-    std::wstring caption;
-    std::vector<std::wstring> messages;
 };
 
 TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings) {
@@ -265,13 +214,13 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
 TEST_F(DetailDialogTest, WhiteTonerOkWritesSlotsAndRecord) {
     Open();
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
-        Type(dialog, IDC_LEVEL, L"40");
+        harness->SetText(dialog, IDC_LEVEL, L"40");
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_LEVEL_BAR, TBM_GETPOS, 0, 0), 40);
         harness->Click(dialog, IDC_ONE_PASS);
         harness->Click(dialog, IDC_ORDER_TOP);
         harness->Click(dialog, IDC_ORDER_BOTTOM);
-        Type(dialog, IDC_DENSITY_A, L"99.5");
-        Type(dialog, IDC_DENSITY_B, L"99.25");
+        harness->SetText(dialog, IDC_DENSITY_A, L"99.5");
+        harness->SetText(dialog, IDC_DENSITY_B, L"99.25");
         harness->Click(dialog, IDC_COLOR_CONTROL_FIRST + 4);
         EXPECT_FALSE(harness->Enabled(dialog, IDC_ORDER_TOP));
         EXPECT_FALSE(harness->Enabled(dialog, IDC_LEVEL));
@@ -293,14 +242,14 @@ TEST_F(DetailDialogTest, WhiteTonerOkWritesSlotsAndRecord) {
 TEST_F(DetailDialogTest, DensityOutOfRangeIsRefusedAtOkForWhiteToner) {
     Open();
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
-        Type(dialog, IDC_DENSITY_B, L"98.00");
+        harness->SetText(dialog, IDC_DENSITY_B, L"98.00");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_B), L"98.00") << "accepted while typing";
         harness->Click(dialog, IDOK);
         ASSERT_TRUE(IsWindow(dialog)) << "the dialog stays open";
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_DENSITY_B));
-        Type(dialog, IDC_DENSITY_A, L"100.01");
+        harness->SetText(dialog, IDC_DENSITY_A, L"100.01");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00") << "replaced at once";
-        Type(dialog, IDC_DENSITY_A, L"9x");
+        harness->SetText(dialog, IDC_DENSITY_A, L"9x");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         harness->Click(dialog, IDCANCEL);
     });
@@ -317,11 +266,11 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: Clear");
         EXPECT_FALSE(Exists(dialog, IDC_LEVEL)) << "the Clear layout has no level";
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT));
-        Type(dialog, IDC_DENSITY_A, L"98.00");
+        harness->SetText(dialog, IDC_DENSITY_A, L"98.00");
         harness->Click(dialog, IDOK);
         ASSERT_TRUE(IsWindow(dialog));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_DENSITY_A));
-        Type(dialog, IDC_DENSITY_A, L"99.00");
+        harness->SetText(dialog, IDC_DENSITY_A, L"99.00");
         harness->Click(dialog, IDOK);
     });
     EXPECT_EQ(messages, std::vector<std::wstring>{kInvalidSettings});
@@ -353,7 +302,7 @@ TEST_F(DetailDialogTest, LevelFollowsTrackBarAndStopsAtAHundred) {
     Open({}, [](OemDevmode *record) { record->dwSpecialLevel = 4000; });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100") << "a stored level beyond 100 comes in as 100";
-        Type(dialog, IDC_LEVEL, L"250");
+        harness->SetText(dialog, IDC_LEVEL, L"250");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         SendDlgItemMessageW(dialog, IDC_LEVEL_BAR, TBM_SETPOS, TRUE, 30);
         SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 30),

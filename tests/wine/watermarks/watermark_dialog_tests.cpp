@@ -245,8 +245,7 @@ TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
     ASSERT_EQ(page->State()->fWatermarksDirty, 1u);
     PropSheet_PressButton(page->Harness().Sheet(), PSBTN_CANCEL);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    dialog_input::RunPostedMessages();
     EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
     EXPECT_EQ(page->State()->watermarks.pWmWorking, nullptr);
     EXPECT_EQ(printer.Section(kSection).size(), 1u);

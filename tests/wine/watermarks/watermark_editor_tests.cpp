@@ -17,10 +17,7 @@ constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
 std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
 
-// Types into an edit as the keyboard does, one character at a time.
-void Type(HWND edit, const WCHAR *text) {
-    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
-}
+using dialog_input::Type;
 
 DWORD Caret(HWND edit) {
     DWORD start = 0, end = 0;
@@ -89,7 +86,7 @@ TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsTe
         EXPECT_FALSE(Enabled(editor, IDOK));
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"72");
         EXPECT_EQ(Text(editor, IDC_WATERMARK_ANGLE), L"45");
-        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0), 3);
+        EXPECT_EQ(dialog_input::Selection(editor, IDC_WATERMARK_POSITION), 3);
         EXPECT_TRUE(Checked(editor, IDC_WATERMARK_BORDER_NONE));
         Type(GetDlgItem(editor, IDC_WATERMARK_TEXT), L"A");
         EXPECT_TRUE(Enabled(editor, IDOK));
@@ -123,10 +120,7 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
         Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"30");
-        HWND list = GetDlgItem(editor, IDC_WATERMARK_POSITION);
-        SendMessageW(list, CB_SETCURSEL, 6, 0);
-        SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_POSITION, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
+        dialog_input::Choose(editor, IDC_WATERMARK_POSITION, 6);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
     const OemDevmode *record = page->Record();
@@ -222,8 +216,7 @@ PreviewPixels SettledPreview(HWND dialog) {
     constexpr DWORD kRoundMs = 20;
     PreviewPixels shot;
     for (int i = 0; i < kRounds; ++i) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        dialog_input::RunPostedMessages();
         RedrawWindow(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_UPDATENOW);
         shot = CapturePreview(dialog);
