@@ -30,7 +30,7 @@ const WCHAR kDialogClass[] = L"#32770";
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
 const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
-const char kPrintFileUnix[] = "sxt_position_print.ps";
+const char kPrintFileNarrow[] = "C:\\sxt_position_print.ps";
 
 bool IsDialog(HWND window) {
     WCHAR name[16] = L"";
@@ -65,16 +65,11 @@ public:
     }
     bool Installed() const { return installed_; }
     static std::string Output() {
-        std::ifstream file(PrintFilePath(), std::ios::binary);
+        std::ifstream file(kPrintFileNarrow, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
 private:
-    static std::string PrintFilePath() {
-        char path[MAX_PATH] = "";
-        WideCharToMultiByte(CP_ACP, 0, kPrintFile, -1, path, MAX_PATH, nullptr, nullptr);
-        return path;
-    }
     bool installed_ = false;
 };
 
@@ -457,7 +452,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
     EXPECT_EQ(Record()->adwAdjScale1[3], 9903u) << "the record itself waits for OK";
 
     const std::string output = FilePortPrinter::Output();
-    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileUnix;
+    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileNarrow;
     EXPECT_NE(output.find("Test Print"), std::string::npos);
     EXPECT_EQ(Count(output, "%%Page:"), 2u);
 }
