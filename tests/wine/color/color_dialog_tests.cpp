@@ -27,6 +27,9 @@ const std::vector<UINT> kSimulationControls = {IDC_SIMULATION_LABEL, IDC_SIMULAT
 const std::vector<UINT> kPictures = {IDC_RGB_PICTURE, IDC_CMYK_PICTURE, IDC_LINK_PICTURE,
                                      IDC_FLOW_PICTURE};
 
+const std::vector<UINT> kProfileLists = {IDC_CMYK_INPUT_PROFILE, IDC_CMYK_LINK_PROFILE};
+const std::vector<UINT> kHalftoneBoxes = {IDC_ALWAYS_PRINTER_HALFTONE, IDC_GRAY_HALFTONES};
+
 // The slots the Details dialog edits, in its copies' order.
 const std::vector<uint32_t> kDetailsSlots = {
     kSlotVXColorICMS,  kSlotVXCMYKProfile,     kSlotVXRGBProfile,   kSlotVXCMYKInputProfile,
@@ -100,11 +103,9 @@ TEST_F(ColorDialogTest, DetailsProfileKindSwitchesInputAndLinkLists) {
     Open();
     OpenDialog(IDC_COLOR_DETAILS, [&](HWND dialog) {
         EXPECT_TRUE(harness->Checked(dialog, IDC_USE_CMYK_INPUT_PROFILE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_CMYK_INPUT_PROFILE));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_CMYK_LINK_PROFILE));
+        EXPECT_EQ(Enabled(dialog, kProfileLists), (std::vector<bool>{true, false}));
         harness->Click(dialog, IDC_USE_CMYK_LINK_PROFILE);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_CMYK_INPUT_PROFILE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_CMYK_LINK_PROFILE));
+        EXPECT_EQ(Enabled(dialog, kProfileLists), (std::vector<bool>{false, true}));
         ExpectShown(dialog, {IDC_RGB_PICTURE, IDC_FLOW_PICTURE}, true);
         ExpectShown(dialog, {IDC_CMYK_PICTURE, IDC_LINK_PICTURE}, false);
         harness->Click(dialog, IDOK);
@@ -115,8 +116,8 @@ TEST_F(ColorDialogTest, DetailsProfileKindSwitchesInputAndLinkLists) {
 TEST_F(ColorDialogTest, DetailsFirstOutputProfileDisablesTheRenderingIntent) {
     Open(0);
     OpenDialog(IDC_COLOR_DETAILS, [&](HWND dialog) {
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_RENDERING_INTENT));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_RENDERING_INTENT_LABEL));
+        EXPECT_EQ(Enabled(dialog, {IDC_RENDERING_INTENT, IDC_RENDERING_INTENT_LABEL}),
+                  (std::vector<bool>{false, false}));
         harness->Choose(dialog, IDC_OUTPUT_PROFILE, 2);
         EXPECT_TRUE(harness->Enabled(dialog, IDC_RENDERING_INTENT));
         harness->Choose(dialog, IDC_OUTPUT_PROFILE, 0);
@@ -156,10 +157,9 @@ TEST_F(ColorDialogTest, AdvancedShowsAndWritesBothHalftoneChoices) {
     Open();
     OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
         EXPECT_EQ(caption, L"Advanced");
-        ExpectShown(dialog, {IDC_ALWAYS_PRINTER_HALFTONE, IDC_GRAY_HALFTONES}, true);
+        ExpectShown(dialog, kHalftoneBoxes, true);
         EXPECT_TRUE(harness->Enabled(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_FALSE(harness->Checked(dialog, IDC_GRAY_HALFTONES));
+        EXPECT_EQ(Checked(dialog, kHalftoneBoxes), (std::vector<bool>{true, false}));
         harness->Click(dialog, IDC_ALWAYS_PRINTER_HALFTONE);
         harness->Click(dialog, IDC_GRAY_HALFTONES);
         harness->Click(dialog, IDOK);
@@ -172,7 +172,7 @@ TEST_F(ColorDialogTest, AdvancedWithoutTheFeaturesHidesBothBoxes) {
     Open(1, false);
     Working(kSlotVXSpecialColorSpace) = 1;
     OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
-        ExpectShown(dialog, {IDC_ALWAYS_PRINTER_HALFTONE, IDC_GRAY_HALFTONES}, false);
+        ExpectShown(dialog, kHalftoneBoxes, false);
         ExpectShown(dialog, {IDC_COLOR_ADVANCED_GROUP}, true);
         harness->Click(dialog, IDOK);
     });
@@ -183,8 +183,7 @@ TEST_F(ColorDialogTest, AdvancedFirstResolutionDisablesPrinterHalftone) {
     Open(1, true, 0);
     OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
         EXPECT_TRUE(harness->Shown(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_GRAY_HALFTONES));
+        EXPECT_EQ(Enabled(dialog, kHalftoneBoxes), (std::vector<bool>{false, true}));
         harness->Click(dialog, IDCANCEL);
     });
 }
@@ -195,8 +194,7 @@ TEST_F(ColorDialogTest, AdvancedDefaultWritesOnlyOnOk) {
     OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
         EXPECT_FALSE(harness->Checked(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
         harness->Click(dialog, IDC_DEFAULT);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_GRAY_HALFTONES));
+        EXPECT_EQ(Checked(dialog, kHalftoneBoxes), (std::vector<bool>{true, true}));
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(Working({kSlotVXAlwaysPrnHT, kSlotVXScreenObo}), (std::vector<uint32_t>{1, 1}));

@@ -100,6 +100,8 @@ protected:
 
     bool Enabled(UINT id) { return harness->Enabled(page, id); }
     bool Checked(UINT id) { return harness->Checked(page, id); }
+    std::vector<bool> Enabled(const std::vector<UINT> &ids) { return ColorSheetTest::Enabled(page, ids); }
+    std::vector<bool> Checked(const std::vector<UINT> &ids) { return ColorSheetTest::Checked(page, ids); }
     void Click(UINT id) { harness->Click(page, id); }
     LRESULT Send(UINT id, UINT message, WPARAM wParam = 0) {
         return SendDlgItemMessageW(page, id, message, wParam, 0);
@@ -111,10 +113,8 @@ protected:
         return ids;
     }
     void ExpectBlackControls(bool printMode, bool blackFinish) {
-        EXPECT_EQ(Enabled(IDC_PRINT_MODE_LABEL), printMode);
-        EXPECT_EQ(Enabled(IDC_PRINT_MODE), printMode);
-        EXPECT_EQ(Enabled(IDC_BLACK_FINISH_LABEL), blackFinish);
-        EXPECT_EQ(Enabled(IDC_BLACK_FINISH), blackFinish);
+        EXPECT_EQ(Enabled({IDC_PRINT_MODE_LABEL, IDC_PRINT_MODE, IDC_BLACK_FINISH_LABEL, IDC_BLACK_FINISH}),
+                  (std::vector<bool>{printMode, printMode, blackFinish, blackFinish}));
     }
 
     static ModelPrinter *Printer;
@@ -125,15 +125,12 @@ ModelPrinter *ColorPageTest::Printer = nullptr;
 
 TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     Open();
-    EXPECT_TRUE(Checked(IDC_COLOR_PRINT));
-    EXPECT_TRUE(Checked(IDC_CARTRIDGE_WHITE));
-    EXPECT_TRUE(Enabled(IDC_COLOR_DETAILS));
-    EXPECT_TRUE(Enabled(IDC_COLOR_ADVANCED));
-    EXPECT_TRUE(Enabled(IDC_DEFAULT));
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_CARTRIDGE_WHITE}), (std::vector<bool>{true, true}));
+    EXPECT_EQ(Enabled({IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED, IDC_DEFAULT}), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(harness->Entries(page, IDC_PRINT_MODE),
               (std::vector<std::wstring>{L"Auto", L"Composite", L"True Black"}));
-    EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 1);
-    EXPECT_EQ(Selection(page, IDC_BLACK_FINISH), 1);
+    EXPECT_EQ(std::make_pair(Selection(page, IDC_PRINT_MODE), Selection(page, IDC_BLACK_FINISH)),
+              std::make_pair(LRESULT{1}, LRESULT{1}));
     ExpectBlackControls(true, false);
 
     Click(IDC_CARTRIDGE_BLACK);
@@ -153,8 +150,7 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
 TEST_F(ColorPageTest, ThirdColorModeChecksNeitherRadio) {
     ColorSheet(2);
     Open();
-    EXPECT_FALSE(Checked(IDC_COLOR_PRINT));
-    EXPECT_FALSE(Checked(IDC_GRAY_PRINT));
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_GRAY_PRINT}), (std::vector<bool>{false, false}));
     EXPECT_FALSE(Enabled(IDC_COLOR_DETAILS));
     ExpectBlackControls(true, false);
 }
@@ -167,14 +163,12 @@ TEST_F(ColorPageTest, CustomGammaSwitchKeepsTheChosenId) {
     EXPECT_EQ(GammaIds(), (std::vector<LRESULT>{5, 3, 2}));
     EXPECT_EQ(Selection(page, IDC_GAMMA_LIST), 2);
     EXPECT_EQ(Working(kSlotVXTone), 2u);
-    EXPECT_TRUE(Enabled(IDC_CUSTOM_GAMMA));
+    EXPECT_EQ(Enabled({IDC_CUSTOM_GAMMA, IDC_GAMMA_LIST}), (std::vector<bool>{true, false}));
     EXPECT_FALSE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_FALSE(Enabled(IDC_GAMMA_LIST));
 
     Click(IDC_CUSTOM_GAMMA);
     EXPECT_EQ(Working(kSlotVXTone), kGammaOn | 2);
-    EXPECT_TRUE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_TRUE(Enabled(IDC_GAMMA_LIST));
+    EXPECT_TRUE(Checked(IDC_CUSTOM_GAMMA) && Enabled(IDC_GAMMA_LIST));
     harness->Choose(page, IDC_GAMMA_LIST, 1);
     EXPECT_EQ(Working(kSlotVXTone), kGammaOn | 3);
     Click(IDC_CUSTOM_GAMMA);
@@ -188,9 +182,8 @@ TEST_F(ColorPageTest, GammaSettingsWithoutNamesLeaveTheListEmpty) {
     ASSERT_NE(GetDlgItem(page, IDC_GAMMA_LIST), nullptr);
     EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCOUNT), 0);
     EXPECT_EQ(Working(kSlotVXTone), kListErrorAnswer);
-    EXPECT_FALSE(Enabled(IDC_CUSTOM_GAMMA));
+    EXPECT_EQ(Enabled({IDC_CUSTOM_GAMMA, IDC_GAMMA_LIST}), (std::vector<bool>{false, false}));
     EXPECT_FALSE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_FALSE(Enabled(IDC_GAMMA_LIST));
 }
 
 TEST_F(ColorPageTest, HalftoneFileWithoutCountRemovesTheGammaControls) {
@@ -233,8 +226,7 @@ TEST_F(ColorPageTest, DefaultClearsTheColorSlotsAndCartridgeButNotTheTuner) {
         EXPECT_EQ(Working(slot), 0u) << "slot " << slot;
     EXPECT_EQ(Working(kSlotVXColorICMS), 1u);
     EXPECT_EQ(state->dwColorTunerSetting, kTunerGamma3);
-    EXPECT_TRUE(Checked(IDC_COLOR_PRINT));
-    EXPECT_TRUE(Checked(IDC_CARTRIDGE_WHITE));
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_CARTRIDGE_WHITE}), (std::vector<bool>{true, true}));
     EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 0);
     Leave();
     EXPECT_EQ(Record()->dwPrintCartridge, 0u);

@@ -60,3 +60,15 @@ std::vector<uint32_t> ColorSheetTest::Working(const std::vector<uint32_t> &slots
 }
 
 bool ColorSheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
+
+std::vector<bool> ColorSheetTest::Enabled(HWND dialog, const std::vector<UINT> &ids) {
+    std::vector<bool> states;
+    for (UINT id : ids) states.push_back(dialog_input::Enabled(dialog, id));
+    return states;
+}
+
+std::vector<bool> ColorSheetTest::Checked(HWND dialog, const std::vector<UINT> &ids) {
+    std::vector<bool> states;
+    for (UINT id : ids) states.push_back(dialog_input::Checked(dialog, id));
+    return states;
+}

@@ -38,6 +38,9 @@ protected:
     std::vector<uint32_t> Working(const std::vector<uint32_t> &slots) const;
     // Whether the sheet's Apply button says a page changed something.
     bool SheetChanged();
+    // Each control's state, in the order of `ids`.
+    static std::vector<bool> Enabled(HWND dialog, const std::vector<UINT> &ids);
+    static std::vector<bool> Checked(HWND dialog, const std::vector<UINT> &ids);
 
     std::unique_ptr<SheetHarness> harness;
     HWND page = nullptr;

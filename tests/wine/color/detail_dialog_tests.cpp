@@ -23,6 +23,8 @@ const wchar_t kInvalidSettings[] = L"One or more of your settings are invalid.";
 
 const std::vector<std::wstring> kRenderStyles = {L"Perceptual", L"Saturation", L"Colorimetric"};
 const std::vector<std::wstring> kTargets = {L"Standard", L"Vivid", L"Natural"};
+// The slots Office Color Details edits: target colour, RGB choice, black finish.
+const std::vector<uint32_t> kOfficeSlots = {kSlotVXTargetColor, kSlotVXColorRenderStyle, kSlotVXBlackSubstitution};
 const std::vector<std::wstring> kTuners = {L"Office Vivid", L"Corporate Blue", L"Gamma 1.8", L"Gamma 2.2"};
 
 // The features a test's printer description has.
@@ -33,6 +35,13 @@ struct Features {
     bool mirror = true;
     const char *toner = "White";
 };
+
+// The record's special toner fields: inactive colour, densities A and B,
+// level and one-pass series.
+std::vector<uint32_t> TonerFields(const OemDevmode *record) {
+    return {record->dwSpecialColorInactive, record->dwSpecialDensityA, record->dwSpecialDensityB,
+            record->dwSpecialLevel, record->dw1PassSeries};
+}
 
 class DetailDialogTest : public ColorSheetTest {
 protected:
@@ -66,11 +75,10 @@ TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings)
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_TUNER_SETTING, CB_GETITEMDATA, 2, 0), 0x103);
         EXPECT_EQ(Selection(dialog, IDC_RENDER_STYLE), 1);
         EXPECT_EQ(Selection(dialog, IDC_INK_SIMULATION), 2);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_BLACK_FINISH_COMPOSITE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_RENDER_STYLE));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_TUNER_SETTING));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_USE_TUNER_SETTING));
-        EXPECT_FALSE(harness->Checked(dialog, IDC_USE_TUNER_SETTING));
+        EXPECT_EQ(Checked(dialog, {IDC_BLACK_FINISH_COMPOSITE, IDC_USE_TUNER_SETTING}),
+                  (std::vector<bool>{true, false}));
+        EXPECT_EQ(Enabled(dialog, {IDC_RENDER_STYLE, IDC_TUNER_SETTING, IDC_USE_TUNER_SETTING}),
+                  (std::vector<bool>{true, false, true}));
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_FALSE(SheetChanged());
@@ -85,10 +93,8 @@ TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
             harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
             harness->Click(dialog, end);
         });
-        const bool kept = end == IDOK;
-        EXPECT_EQ(Working(kSlotVXTargetColor), kept ? 0u : 2u);
-        EXPECT_EQ(Working(kSlotVXColorRenderStyle), kept ? 2u : 1u);
-        EXPECT_EQ(Working(kSlotVXBlackSubstitution), kept ? 2u : 1u);
+        const std::vector<uint32_t> kept = {0, 2, 2}, dropped = {2, 1, 1};
+        EXPECT_EQ(Working(kOfficeSlots), end == IDOK ? kept : dropped);
     }
     EXPECT_TRUE(SheetChanged());
 }
@@ -97,8 +103,7 @@ TEST_F(DetailDialogTest, OfficeTunerSettingReplacesTheRgbChoiceAndReachesTheReco
     Open();
     OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
         harness->Click(dialog, IDC_USE_TUNER_SETTING);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_RENDER_STYLE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_TUNER_SETTING));
+        EXPECT_EQ(Enabled(dialog, {IDC_RENDER_STYLE, IDC_TUNER_SETTING}), (std::vector<bool>{false, true}));
         harness->Choose(dialog, IDC_TUNER_SETTING, 2);
         harness->Click(dialog, IDC_USE_TUNER_SETTING);
         EXPECT_TRUE(harness->Enabled(dialog, IDC_RENDER_STYLE));
@@ -124,9 +129,7 @@ TEST_F(DetailDialogTest, OfficeDefaultSwitchesEverythingOff) {
         EXPECT_TRUE(harness->Checked(dialog, IDC_BLACK_FINISH_AUTO));
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 0u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 0u);
+    EXPECT_EQ(Working(kOfficeSlots), (std::vector<uint32_t>{0, 0, 0}));
     EXPECT_EQ(state->dwColorTunerSetting, 1u) << "entry 0's id, switched off";
 }
 
@@ -146,9 +149,7 @@ TEST_F(DetailDialogTest, OfficeWithoutRgbChoiceKeepsOnlyInkAndBlackFinish) {
         harness->Click(dialog, IDC_BLACK_FINISH_AUTO);
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 1u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 7u) << "no RGB choice is written";
+    EXPECT_EQ(Working(kOfficeSlots), (std::vector<uint32_t>{1, 7, 0})) << "no RGB choice is written";
     EXPECT_EQ(state->dwColorTunerSetting, kTunerOn | 4) << "the tuner copy comes back unchanged";
 }
 
@@ -182,20 +183,15 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: White");
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT));
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT_LABEL));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_COLOR_CONTROL_FIRST + 1));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_BOTTOM));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_DENSITY_A));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_LEVEL));
+        EXPECT_EQ(Checked(dialog, {IDC_COLOR_CONTROL_FIRST + 1, IDC_ORDER_BOTTOM}), (std::vector<bool>{true, true}));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_DENSITY_A, IDC_LEVEL}), (std::vector<bool>{true, true, true}));
         EXPECT_TRUE(harness->Shown(dialog, IDC_TONER_LAYER));
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         EXPECT_FALSE(harness->Checked(dialog, IDC_MIRROR_PRINT)) << "mirror option 1 is normal print";
 
         harness->Click(dialog, IDC_COLOR_CONTROL_FIRST + 5);
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_LEVEL));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ONE_PASS));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_LEVEL, IDC_ONE_PASS}), (std::vector<bool>{true, false, false}));
 
         harness->Click(dialog, IDC_ORDER_TOP_PICTURE);
         EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_TOP));
@@ -207,8 +203,7 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
         EXPECT_FALSE(harness->Shown(dialog, IDC_TONER_LAYER));
         harness->Click(dialog, IDCANCEL);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 1u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 1u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder}), (std::vector<uint32_t>{1, 1}));
 }
 
 TEST_F(DetailDialogTest, WhiteTonerOkWritesSlotsAndRecord) {
@@ -222,20 +217,15 @@ TEST_F(DetailDialogTest, WhiteTonerOkWritesSlotsAndRecord) {
         harness->SetText(dialog, IDC_DENSITY_A, L"99.5");
         harness->SetText(dialog, IDC_DENSITY_B, L"99.25");
         harness->Click(dialog, IDC_COLOR_CONTROL_FIRST + 4);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_LEVEL));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_LEVEL}), (std::vector<bool>{false, false}));
         harness->Click(dialog, IDC_MIRROR_PRINT);
         EXPECT_TRUE(harness->Checked(dialog, IDC_MIRROR_PRINT));
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 4u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 1u);
-    EXPECT_EQ(Working(kSlotMirror), 0u) << "checked mirror print is option 0";
-    EXPECT_EQ(Record()->dwSpecialColorInactive, 1u);
-    EXPECT_EQ(Record()->dwSpecialDensityA, 9950u);
-    EXPECT_EQ(Record()->dwSpecialDensityB, 9925u);
-    EXPECT_EQ(Record()->dwSpecialLevel, 40u);
-    EXPECT_EQ(Record()->dw1PassSeries, 1u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder, kSlotMirror}),
+              (std::vector<uint32_t>{4, 1, 0}))
+        << "checked mirror print is option 0";
+    EXPECT_EQ(TonerFields(Record()), (std::vector<uint32_t>{1, 9950, 9925, 40, 1}));
     EXPECT_TRUE(SheetChanged());
 }
 
@@ -321,18 +311,15 @@ TEST_F(DetailDialogTest, SpecialTonerDefaultResetsTheCopies) {
     });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         harness->Click(dialog, IDC_DEFAULT);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_COLOR_CONTROL_FIRST));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_TOP));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_MIRROR_PRINT));
+        EXPECT_EQ(Checked(dialog, {IDC_COLOR_CONTROL_FIRST, IDC_ORDER_TOP, IDC_MIRROR_PRINT}),
+                  (std::vector<bool>{true, true, true}));
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         EXPECT_FALSE(harness->Checked(dialog, IDC_ONE_PASS)) << "the sample driver is no one-pass model";
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 0u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 0u);
-    EXPECT_EQ(Record()->dwSpecialDensityA, 10000u);
-    EXPECT_EQ(Record()->dw1PassSeries, 0u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(TonerFields(Record()), (std::vector<uint32_t>{1, 10000, 10000, 100, 0})) << "Off is inactive";
 }
 
 TEST_F(DetailDialogTest, WithoutOrderFeatureTheDialogIsWhiteWithoutOrderAndDensities) {
