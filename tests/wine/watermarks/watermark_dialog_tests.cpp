@@ -119,14 +119,12 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     }, IDOK, {EditorSetsText(L"a\\b,c;d")});
 
     OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWatermarkIndex, 2u);
+    EXPECT_EQ((Values{record->dwWatermarkIndex, record->dwWmSize, record->sWmAngle, record->dwWmColor,
+                      record->wWmPosition}),
+              (Values{2, 72, 45, 0xC0C0C0, 3}));
     EXPECT_EQ(Text(record->wszWmText), L"a\\b,c;d");
-    EXPECT_EQ(record->dwWmSize, 72u);
-    EXPECT_EQ(record->sWmAngle, 45);
-    EXPECT_EQ(record->dwWmColor, 0xC0C0C0u);
     EXPECT_STREQ(record->szWmPsColor, "0.75 0.75 0.75");
     EXPECT_EQ(Text(record->wszWmFontName), L"Helvetica") << "the sample list's first font, regular";
-    EXPECT_EQ(record->wWmPosition, 3);
     EXPECT_EQ(printer.Section(kSection).size(), 1u) << "nothing is written before Apply";
 
     page->Harness().Apply();
@@ -222,9 +220,8 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     Open();
     Run([&](HWND dialog) { Press(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
-    EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
-    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
-    EXPECT_EQ(page->Record()->wWmBackground, 0);
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ((Values{record->dwWatermarkIndex, record->bWmFirstPageOnly, record->wWmBackground}), (Values{0, 1, 0}));
     EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
 
     Run([&](HWND dialog) {
@@ -234,9 +231,7 @@ TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
         EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
     const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
-    EXPECT_EQ(none->bFirstPageOnly, 1);
-    EXPECT_EQ(none->wBackground, 0);
-    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
+    EXPECT_EQ((Values{none->bFirstPageOnly, none->wBackground, record->bWmFirstPageOnly}), (Values{1, 0, 1}));
 }
 
 TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {

@@ -108,8 +108,7 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"0");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
     });
-    EXPECT_EQ(page->Record()->lWmOffsetX, 12);
-    EXPECT_EQ(page->Record()->lWmOffsetY, -250);
+    EXPECT_EQ((Values{page->Record()->lWmOffsetX, page->Record()->lWmOffsetY}), (Values{12, -250}));
 }
 
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
@@ -124,10 +123,8 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->wWmBorder, 3);
-    EXPECT_EQ(record->wWmPosition, 6);
-    EXPECT_EQ(record->lWmOffsetX, 0);
-    EXPECT_EQ(record->lWmOffsetY, 0);
+    EXPECT_EQ((Values{record->wWmBorder, record->wWmPosition, record->lWmOffsetX, record->lWmOffsetY}),
+              (Values{3, 6, 0, 0}));
 }
 
 TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
@@ -142,8 +139,7 @@ TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"600");
         EXPECT_EQ(GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL), 600);
     });
-    EXPECT_EQ(page->Record()->sWmAngle, -180);
-    EXPECT_EQ(page->Record()->dwWmSize, 600u);
+    EXPECT_EQ((Values{page->Record()->sWmAngle, page->Record()->dwWmSize}), (Values{-180, 600}));
 }
 
 ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
@@ -161,7 +157,8 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
         Press(editor, IDC_WATERMARK_FONT);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
-        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST), (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
+        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST),
+                  (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
             << "entries from DefaultNo on are for Japanese systems";
         PickLine(font, IDC_FONT_LIST, 1);
         EXPECT_EQ(Text(font, IDC_FONT_NAME), L"Times");
@@ -170,12 +167,10 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
     })});
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWmFontIndex, 1u);
-    EXPECT_EQ(record->dwWmWeight, 700u);
-    EXPECT_EQ(record->bWmItalic, 1);
+    EXPECT_EQ((Values{record->dwWmFontIndex, record->dwWmWeight, record->bWmItalic, record->wWmStyleCode,
+                      record->dwWmSize}),
+              (Values{1, 700, 1, 5, 1}));
     EXPECT_EQ(Text(record->wszWmFontName), L"Times-BoldItalic");
-    EXPECT_EQ(record->wWmStyleCode, 5);
-    EXPECT_EQ(record->dwWmSize, 1u);
 }
 
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
@@ -187,8 +182,7 @@ TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
               PickLine(font, IDC_FONT_LIST, 2);
               PickLine(font, IDC_SIZE_LIST, 0);
           }, IDCANCEL)});
-    EXPECT_EQ(page->Record()->dwWmFontIndex, 0u);
-    EXPECT_EQ(page->Record()->dwWmSize, 48u);
+    EXPECT_EQ((Values{page->Record()->dwWmFontIndex, page->Record()->dwWmSize}), (Values{0, 48}));
     EXPECT_EQ(Text(page->Record()->wszWmFontName), L"Helvetica");
 }
 
@@ -348,9 +342,8 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
         PickLine(font, IDC_STYLE_LIST, 3);
     })});
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWmFontIndex, 4u);
+    EXPECT_EQ((Values{record->dwWmFontIndex, record->wWmStyleCode}), (Values{4, 3}));
     EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
-    EXPECT_EQ(record->wWmStyleCode, 3);
     EXPECT_EQ(Text(record->wszWmText), L"\u6975\u79D8");
 }
 

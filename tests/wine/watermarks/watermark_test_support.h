@@ -69,6 +69,9 @@ using dialog_input::Text;
 void Press(HWND dialog, UINT id);
 int ListSelection(HWND dialog, UINT listId);
 
+// Several numeric fields of a record, compared as one value.
+using Values = std::vector<long long>;
+
 // The stored value of a watermark made from its main fields.
 std::wstring StoredValue(const std::wstring &text, uint32_t size = 72, int angle = 45,
                          uint32_t color = 0xC0C0C0, unsigned position = 3, unsigned border = 0);
