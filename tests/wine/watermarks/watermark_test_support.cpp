@@ -1,7 +1,7 @@
 #include "watermark_test_support.h"
 
-#include "core/gdi_holders.h"
 #include "joboptions/job_options_variant_ids.h"
+#include "sheet/window_capture.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -91,32 +91,13 @@ std::wstring StoredValue(const std::wstring &text, uint32_t size, int angle, uin
 
 PreviewPixels CapturePreview(HWND dialog) {
     PreviewPixels shot;
-    HWND control = GetDlgItem(dialog, IDC_WATERMARK_PREVIEW);
-    RECT client = {};
-    GetClientRect(control, &client);
-    shot.width = client.right;
-    shot.height = client.bottom;
-    if (shot.width <= 0 || shot.height <= 0) return shot;
-    shot.pixels.assign(static_cast<size_t>(shot.width) * shot.height, 0);
-    // Read through the dialog's own surface, where the control lies.
-    POINT origin = {0, 0};
-    MapWindowPoints(control, dialog, &origin, 1);
-    WindowDc screen(dialog);
-    MemoryDc memory(screen.Get());
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    GdiObject<HBITMAP> section(CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section) return shot;
-    Selection selected(memory.Get(), section.Get());
-    BitBlt(memory.Get(), 0, 0, shot.width, shot.height, screen.Get(), origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto *source = static_cast<const uint32_t *>(bits);
-    for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
+    RgbImage image;
+    if (!CaptureWindow(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), &image)) return shot;
+    shot.width = static_cast<int>(image.width);
+    shot.height = static_cast<int>(image.height);
+    for (size_t i = 0; i + 2 < image.pixels.size(); i += 3)
+        shot.pixels.push_back(uint32_t{image.pixels[i]} << 16 | uint32_t{image.pixels[i + 1]} << 8 |
+                              image.pixels[i + 2]);
     return shot;
 }
 
