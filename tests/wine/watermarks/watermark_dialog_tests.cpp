@@ -12,50 +12,22 @@
 
 namespace {
 
-const WCHAR kSection[] = L"Watermark";
 const WCHAR kLimitText[] =
     L"A maximum number of 16 watermarks can be saved. \nPlease delete or edit one of your existing "
     L"watermarks\nbefore creating a new one";
 
-std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
-
-class WatermarksDialogTest : public ::testing::Test {
+class WatermarksDialogTest : public WatermarkTest {
 protected:
-    void TearDown() override {
-        page.reset();
-        CloseLeftoverWindows();
-    }
-
-    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
-        ASSERT_TRUE(printer.Installed());
-        page = std::make_unique<WatermarkPage>(printer, adjust);
-        ASSERT_TRUE(page->Opened());
-    }
-
-    // Opens the dialog, lets `act` work on it and ends it with `end`; every
-    // step must have met its window, or the checks inside never ran.
+    // Opens the dialog, lets `act` work on it and ends it with `end`; the
+    // further steps serve what it opens.
     std::vector<ModalWindow> Run(std::function<void(HWND)> act, UINT end, std::deque<ModalStep> nested = {}) {
-        std::deque<ModalStep> steps;
-        size_t ran = 0;
-        steps.push_back([&, act, end](const ModalWindow &modal) {
-            ++ran;
+        nested.push_front([act, end](const ModalWindow &modal) {
             EXPECT_EQ(modal.caption, kWatermarksCaption);
             act(modal.window);
             SendMessageW(modal.window, WM_COMMAND, end, 0);
         });
-        for (ModalStep &step : nested)
-            steps.push_back([&ran, step](const ModalWindow &modal) {
-                ++ran;
-                step(modal);
-            });
-        const size_t expected = steps.size();
-        const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
-        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
-        return seen;
+        return RunSteps(std::move(nested));
     }
-
-    WatermarkPrinter printer;
-    std::unique_ptr<WatermarkPage> page;
 };
 
 ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
@@ -125,10 +97,10 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     EXPECT_EQ(Text(record->wszWmText), L"a\\b,c;d");
     EXPECT_STREQ(record->szWmPsColor, "0.75 0.75 0.75");
     EXPECT_EQ(Text(record->wszWmFontName), L"Helvetica") << "the sample list's first font, regular";
-    EXPECT_EQ(printer.Section(kSection).size(), 1u) << "nothing is written before Apply";
+    EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u) << "nothing is written before Apply";
 
     page->Harness().Apply();
-    const auto stored = printer.Section(kSection);
+    const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].first, L"WTMK001");
     EXPECT_EQ(stored[1].first, L"WTMK002");
@@ -146,7 +118,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     Open();
     Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
     page->Harness().Apply();
-    const auto stored = printer.Section(kSection);
+    const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 10u);
     EXPECT_EQ(stored[8].first, L"WTMK009");
     EXPECT_EQ(stored[9].first, L"WTMK0010");
@@ -158,8 +130,8 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
         }
     }, IDOK);
     page->Harness().Apply();
-    EXPECT_TRUE(printer.Section(kSection).empty());
-    EXPECT_EQ(GetPrivateProfileSectionW(kSection, nullptr, 0, printer.Ini().c_str()), 0u);
+    EXPECT_TRUE(printer.Section(kWatermarkSection).empty());
+    EXPECT_EQ(GetPrivateProfileSectionW(kWatermarkSection, nullptr, 0, printer.Ini().c_str()), 0u);
 }
 
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
@@ -243,7 +215,7 @@ TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     dialog_input::RunPostedMessages();
     EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
     EXPECT_EQ(page->State()->watermarks.pWmWorking, nullptr);
-    EXPECT_EQ(printer.Section(kSection).size(), 1u);
+    EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u);
 }
 
 }  // namespace

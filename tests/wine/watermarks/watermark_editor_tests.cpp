@@ -15,8 +15,6 @@ const WCHAR kCustomColorSection[] = L"Custom Color";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
-std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
-
 using dialog_input::Type;
 
 DWORD Caret(HWND edit) {
@@ -31,27 +29,18 @@ void Retype(HWND dialog, UINT id, const WCHAR *text) {
     Type(edit, text);
 }
 
-class WatermarkEditorTest : public ::testing::Test {
+class WatermarkEditorTest : public WatermarkTest {
 protected:
-    void TearDown() override {
-        page.reset();
-        CloseLeftoverWindows();
-    }
-
-    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
-        ASSERT_TRUE(printer.Installed());
-        page = std::make_unique<WatermarkPage>(printer, adjust);
-        ASSERT_TRUE(page->Opened());
-    }
-
     // Opens the editor on line `line` of the list (0: New) and lets `act`
     // work on it before it is ended with `end`; the Watermarks dialog is
-    // then confirmed. Further steps serve what the editor opens. Every step
-    // must have met its window, or the checks inside never ran.
+    // then confirmed. Further steps serve what the editor opens.
     void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK, std::deque<ModalStep> nested = {}) {
-        size_t ran = 0;
-        std::deque<ModalStep> steps;
-        steps.push_back([line](const ModalWindow &modal) {
+        nested.push_front([act, end](const ModalWindow &modal) {
+            EXPECT_EQ(modal.caption, kEditorCaption);
+            act(modal.window);
+            SendMessageW(modal.window, WM_COMMAND, end, 0);
+        });
+        nested.push_front([line](const ModalWindow &modal) {
             if (line) {
                 PickLine(modal.window, IDC_WATERMARK_LIST, line);
                 Press(modal.window, IDC_EDIT_WATERMARK);
@@ -60,24 +49,8 @@ protected:
             }
             SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
         });
-        steps.push_back([act, end](const ModalWindow &modal) {
-            EXPECT_EQ(modal.caption, kEditorCaption);
-            act(modal.window);
-            SendMessageW(modal.window, WM_COMMAND, end, 0);
-        });
-        for (ModalStep &step : nested) steps.push_back(std::move(step));
-        for (ModalStep &step : steps)
-            step = [&ran, step](const ModalWindow &modal) {
-                ++ran;
-                step(modal);
-            };
-        const size_t expected = steps.size();
-        page->RunWatermarks(std::move(steps));
-        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
+        RunSteps(std::move(nested));
     }
-
-    WatermarkPrinter printer;
-    std::unique_ptr<WatermarkPage> page;
 };
 
 TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsText) {

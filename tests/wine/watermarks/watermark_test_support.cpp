@@ -7,7 +7,6 @@
 namespace {
 
 const WCHAR kFontListFile[] = L"sxwmfont.lst";
-const WCHAR kSection[] = L"Watermark";
 constexpr DWORD kSectionChars = 32768;
 constexpr int kTextChars = 512;
 constexpr uint32_t kReddishRed = 150;
@@ -17,6 +16,7 @@ std::wstring Number(long long n) { return std::to_wstring(n); }
 
 }  // namespace
 
+const WCHAR kWatermarkSection[] = L"Watermark";
 const WCHAR kWatermarksCaption[] = L"Watermarks";
 const WCHAR kEditorCaption[] = L"Watermark";
 const WCHAR kFontCaption[] = L"Font";
@@ -33,7 +33,7 @@ void WatermarkPrinter::Store(const std::vector<std::wstring> &values) {
 }
 
 void WatermarkPrinter::StoreKey(const WCHAR *key, const std::wstring &value) {
-    WritePrivateProfileStringW(kSection, key, value.c_str(), Ini().c_str());
+    WritePrivateProfileStringW(kWatermarkSection, key, value.c_str(), Ini().c_str());
 }
 
 std::vector<std::pair<std::wstring, std::wstring>> WatermarkPrinter::Section(const WCHAR *section) const {
@@ -76,6 +76,32 @@ std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> step
     const std::vector<ModalWindow> &all = Harness().Modals();
     return std::vector<ModalWindow>(all.begin() + static_cast<long>(seenBefore), all.end());
 }
+
+void WatermarkTest::TearDown() {
+    page.reset();
+    CloseLeftoverWindows();
+}
+
+void WatermarkTest::Open(std::function<void(PageSetup &)> adjust) {
+    ASSERT_TRUE(printer.Installed());
+    page = std::make_unique<WatermarkPage>(printer, adjust);
+    ASSERT_TRUE(page->Opened());
+}
+
+std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
+    size_t ran = 0;
+    for (ModalStep &step : steps)
+        step = [&ran, step](const ModalWindow &modal) {
+            ++ran;
+            step(modal);
+        };
+    const size_t expected = steps.size();
+    const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
+    EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
+    return seen;
+}
+
+std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
 
 void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
 

@@ -9,12 +9,15 @@
 
 #include "watermarks/watermark_record.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+extern const WCHAR kWatermarkSection[];
 extern const WCHAR kWatermarksCaption[];
 extern const WCHAR kEditorCaption[];
 extern const WCHAR kFontCaption[];
@@ -59,6 +62,21 @@ private:
     std::deque<ModalStep> steps_;
 };
 
+// The fixture both watermark test files share.
+class WatermarkTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+    void Open(std::function<void(PageSetup &)> adjust = nullptr);
+    // Clicks Watermarks and hands each modal window to the next step. Every
+    // step must meet its window, or the checks inside it never ran.
+    std::vector<ModalWindow> RunSteps(std::deque<ModalStep> steps);
+
+    WatermarkPrinter printer;
+    std::unique_ptr<WatermarkPage> page;
+};
+
+// A record's text field as a string.
+std::wstring Text(const char16_t *text);
 using dialog_input::Checked;
 using dialog_input::Enabled;
 using dialog_input::ListBoxLines;
