@@ -65,7 +65,7 @@ protected:
     bool Exists(HWND dialog, UINT id) { return GetDlgItem(dialog, id) != nullptr; }
 };
 
-TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings) {
+TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesTheTunerSettingsAndDefaultByPermission) {
     Open();
     OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
         EXPECT_EQ(caption, L"Office Color Details");
@@ -82,6 +82,11 @@ TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings)
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_FALSE(SheetChanged());
+
+    state->pOemUiPsParam->dwFlags |= DM_NOPERMISSION;
+    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Enabled(dialog, IDC_DEFAULT)) << "Default is refused without permission";
+    });
 }
 
 TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
@@ -151,15 +156,6 @@ TEST_F(DetailDialogTest, OfficeWithoutRgbChoiceKeepsOnlyInkAndBlackFinish) {
     });
     EXPECT_EQ(Working(kOfficeSlots), (std::vector<uint32_t>{1, 7, 0})) << "no RGB choice is written";
     EXPECT_EQ(state->dwColorTunerSetting, kTunerOn | 4) << "the tuner copy comes back unchanged";
-}
-
-TEST_F(DetailDialogTest, OfficeDefaultIsRefusedWithoutPermission) {
-    Open();
-    state->pOemUiPsParam->dwFlags |= DM_NOPERMISSION;
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_DEFAULT));
-        harness->Click(dialog, IDCANCEL);
-    });
 }
 
 // A dialog that cannot be made gives -1: the sheet stays unchanged.
