@@ -175,9 +175,8 @@ TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
             EXPECT_TRUE(BlockIs(before));
             continue;
         }
-        EXPECT_EQ(block.deleteAfterPrinting, 0u);
-        EXPECT_EQ(block.hideJobName, 0u);
-        EXPECT_EQ(block.holdHours, 8u);
+        EXPECT_EQ((std::vector<DWORD>{block.deleteAfterPrinting, block.hideJobName, block.holdHours}),
+                  (std::vector<DWORD>{0, 0, 8}));
         EXPECT_STREQ(block.password, "123456789012");
     }
 }
