@@ -4,6 +4,7 @@
 // geometry puts them.
 #include "watermark_test_support.h"
 
+#include "core/gdi_holders.h"
 #include "resources/resource_ids.h"
 #include "watermarks/preview_geometry.h"
 
@@ -206,17 +207,13 @@ WatermarkLayout ExpectedLayout(HWND dialog, const WatermarkRecord &record, const
     font.lfHeight = PreviewFontHeight(record.dwSize, page->scale);
     font.lfWeight = static_cast<LONG>(record.dwWeight);
     lstrcpyW(font.lfFaceName, L"Arial");
-    HDC screen = GetDC(dialog);
-    HDC memory = CreateCompatibleDC(screen);
-    HFONT handle = CreateFontIndirectW(&font);
-    HGDIOBJ previous = SelectObject(memory, handle);
+    WindowDc screen(dialog);
+    MemoryDc memory(screen.Get());
+    GdiObject<HFONT> handle(CreateFontIndirectW(&font));
+    Selection selected(memory.Get(), handle.Get());
     SIZE extent = {};
-    GetTextExtentPoint32W(memory, reinterpret_cast<const WCHAR *>(record.wszText),
+    GetTextExtentPoint32W(memory.Get(), reinterpret_cast<const WCHAR *>(record.wszText),
                           lstrlenW(reinterpret_cast<const WCHAR *>(record.wszText)), &extent);
-    SelectObject(memory, previous);
-    DeleteObject(handle);
-    DeleteDC(memory);
-    ReleaseDC(dialog, screen);
     const WatermarkShape shape = {record.dwSize, record.sAngle, record.lOffsetX, record.lOffsetY,
                                   record.wPosition, record.wBorder};
     return ComputeWatermarkLayout(*page, shape, extent.cx, extent.cy);
@@ -281,10 +278,9 @@ TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
     // Inside the sunken frame, whose lower and right edges are white too.
     constexpr int kFrameMargin = 2;
     const PixelBox white = FindPixels(shot, [](uint32_t pixel) { return pixel == kWhitePixel; }, kFrameMargin);
-    EXPECT_EQ(white.left, expected.rect.left);
-    EXPECT_EQ(white.top, expected.rect.top);
-    EXPECT_EQ(white.right, expected.rect.right - 1);
-    EXPECT_EQ(white.bottom, expected.rect.bottom - 1);
+    const PreviewRect &r = expected.rect;
+    EXPECT_EQ((Values{white.left, white.top, white.right, white.bottom}),
+              (Values{r.left, r.top, r.right - 1, r.bottom - 1}));
     EXPECT_GT(white.right - white.left, white.bottom - white.top);
 }
 
