@@ -339,8 +339,11 @@ TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
     });
 }
 
-TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
-    Open("DuplexTumble", [](OemDevmode *record) { record->dwAdjEnable = 1; });
+TEST_F(PositionTest, TypedValuesAndArrowsKeepTheirLimitsAndOkStoresThem) {
+    Open("DuplexTumble", [](OemDevmode *record) {
+        record->dwAdjEnable = 1;
+        record->alAdjShift1[4] = 19;
+    });
     OpenDialog([&](HWND dialog) {
         HWND front = ShownPage(dialog);
         Type(front, IDC_SCALE1, L"105");
@@ -358,37 +361,25 @@ TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
         EXPECT_EQ(harness->Text(back, IDC_SCALE1), L"100.00") << "an empty field stores the default";
         Type(back, IDC_FINE, L"-99999999999999999999");
         EXPECT_EQ(harness->Text(back, IDC_FINE), L"-0.50");
+
+        SetFocus(GetDlgItem(back, IDC_SHIFT1));
+        const auto press = [&](int position) {
+            SendMessageW(back, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(back, IDC_SHIFT1_SPIN)));
+            return harness->Text(back, IDC_SHIFT1);
+        };
+        EXPECT_EQ(press(0), L"2.0");
+        EXPECT_EQ(press(0), L"2.0") << "the arrows stop at the bound";
+        press(1);
+        EXPECT_EQ(press(1), L"1.8");
         harness->Click(dialog, IDOK);
     });
     EXPECT_EQ(PageValues(Record(), 3), (std::vector<long long>{10200, 9950, 0, -15, -25}));
-    EXPECT_EQ(Record()->alAdjFine[4], -50);
+    EXPECT_EQ((std::vector<long long>{Record()->alAdjFine[4], Record()->alAdjShift1[4]}),
+              (std::vector<long long>{-50, 18}));
     EXPECT_EQ(Record()->adwAdjScale1[0], 10000u);
     EXPECT_EQ(Record()->dwAdjEnable, 1u);
     EXPECT_TRUE(SheetChanged());
-}
-
-TEST_F(PositionTest, ArrowsStepTheFocusedField) {
-    Open("None", [](OemDevmode *record) {
-        record->dwAdjEnable = 1;
-        record->alAdjShift1[0] = 19;
-    });
-    OpenDialog([&](HWND dialog) {
-        HWND front = ShownPage(dialog);
-        SetFocus(GetDlgItem(front, IDC_SHIFT1));
-        const auto press = [&](int position) {
-            SendMessageW(front, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
-                         reinterpret_cast<LPARAM>(GetDlgItem(front, IDC_SHIFT1_SPIN)));
-        };
-        press(0);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
-        press(0);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
-        press(1);
-        press(1);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"1.8");
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Record()->alAdjShift1[0], 18);
 }
 
 TEST_F(PositionTest, CancelLeavesTheRecordAndRecordValuesOutOfRangeComeInAtTheBound) {

@@ -166,10 +166,19 @@ void CloseHelpWindows() {
     Pump();
 }
 
-std::wstring Caption(HWND window) {
-    WCHAR text[128] = {};
-    GetWindowTextW(window, text, 128);
-    return text;
+// The captions of the help windows a message to the page opened; they are
+// closed again.
+std::vector<std::wstring> HelpOpenedBy(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    SendMessageW(page, message, wParam, lParam);
+    Pump();
+    std::vector<std::wstring> captions;
+    for (HWND window : HelpWindows()) {
+        WCHAR text[128] = {};
+        GetWindowTextW(window, text, 128);
+        captions.push_back(text);
+    }
+    CloseHelpWindows();
+    return captions;
 }
 
 class JobOptionsPageTest : public ::testing::Test {
@@ -200,26 +209,16 @@ TEST_F(JobOptionsPageTest, F1AndWhatsThisOpenTheHelpFileOnlyForControlsWithACont
     info.iContextType = HELPINFO_WINDOW;
     info.iCtrlId = IDC_QUALITY_HIGH;
     info.hItemHandle = quality;
-    SendMessageW(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    Pump();
-    std::vector<HWND> windows = HelpWindows();
-    ASSERT_EQ(windows.size(), 1u) << "F1 opens the help window";
-    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
-    CloseHelpWindows();
-
-    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quality), MAKELPARAM(10, 10));
-    Pump();
-    windows = HelpWindows();
-    ASSERT_EQ(windows.size(), 1u) << "What's This? opens the help window";
-    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
-    CloseHelpWindows();
+    const std::vector<std::wstring> helpWindow = {kHelpTitle};
+    EXPECT_EQ(HelpOpenedBy(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), helpWindow) << "F1";
+    EXPECT_EQ(HelpOpenedBy(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quality), MAKELPARAM(10, 10)), helpWindow)
+        << "What's This?";
 
     HWND banner = GetWindow(page, GW_CHILD);
     while (banner && FindHelpContext(GetDlgCtrlID(banner))) banner = GetWindow(banner, GW_HWNDNEXT);
     ASSERT_NE(banner, nullptr);
-    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10));
-    Pump();
-    EXPECT_TRUE(HelpWindows().empty()) << "a control without a help context opens nothing";
+    EXPECT_TRUE(HelpOpenedBy(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10)).empty())
+        << "a control without a help context opens nothing";
 }
 
 // The plug-in's manifest puts its pages and dialogs on version 6 of the
