@@ -265,28 +265,22 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
 }
 
 
-TEST_F(DetailDialogTest, DensityArrowsStepOneHundredthWithinTheRange) {
-    Open({}, [](OemDevmode *record) { record->dwSpecialDensityA = 9999; });
+TEST_F(DetailDialogTest, DensityArrowsAndLevelTrackBarStayWithinTheirRanges) {
+    Open({}, [](OemDevmode *record) {
+        record->dwSpecialDensityA = 9999;
+        record->dwSpecialLevel = 4000;
+    });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         SetFocus(GetDlgItem(dialog, IDC_DENSITY_A));
-        HWND spin = GetDlgItem(dialog, IDC_DENSITY_A_SPIN);
         const auto press = [&](int position) {
-            SendMessageW(dialog, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(spin));
+            SendMessageW(dialog, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_DENSITY_A_SPIN)));
+            return harness->Text(dialog, IDC_DENSITY_A);
         };
-        press(0);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
-        press(0);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
-        press(1);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"99.99");
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Record()->dwSpecialDensityA, 9999u);
-}
+        EXPECT_EQ(press(0), L"100.00");
+        EXPECT_EQ(press(0), L"100.00") << "the arrows stop at the bound";
+        EXPECT_EQ(press(1), L"99.99");
 
-TEST_F(DetailDialogTest, LevelFollowsTrackBarAndStopsAtAHundred) {
-    Open({}, [](OemDevmode *record) { record->dwSpecialLevel = 4000; });
-    OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100") << "a stored level beyond 100 comes in as 100";
         harness->SetText(dialog, IDC_LEVEL, L"250");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
@@ -296,7 +290,8 @@ TEST_F(DetailDialogTest, LevelFollowsTrackBarAndStopsAtAHundred) {
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"30");
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Record()->dwSpecialLevel, 30u);
+    EXPECT_EQ((std::vector<uint32_t>{Record()->dwSpecialDensityA, Record()->dwSpecialLevel}),
+              (std::vector<uint32_t>{9999, 30}));
 }
 
 TEST_F(DetailDialogTest, SpecialTonerDefaultResetsTheCopies) {
