@@ -14,6 +14,7 @@
 #include <memory>
 #include <numeric>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -268,10 +269,9 @@ TEST_F(ColorPageTest, LeavingPushesAndWritesTheRecordsColorFields) {
     EXPECT_FALSE(harness->tree.calls.empty());
     EXPECT_EQ(harness->tree.Item(control).Sel, 1);
     const OemDevmode *record = Record();
-    EXPECT_EQ(record->wColorPageValue, 0);
-    EXPECT_EQ(record->dwColorTunerSetting, kTunerGamma3);
-    EXPECT_EQ(record->dwCustomGamma, kGammaOn | 4);
-    EXPECT_EQ(record->dwPrintCartridge, 1u);
+    EXPECT_EQ((std::vector<uint32_t>{record->wColorPageValue, record->dwColorTunerSetting, record->dwCustomGamma,
+                                     record->dwPrintCartridge}),
+              (std::vector<uint32_t>{0, kTunerGamma3, kGammaOn | 4, 1}));
 }
 
 TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
@@ -297,10 +297,9 @@ TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
         Leave();
         const OemDevmode *record = Record();
         EXPECT_EQ(record->dwColorTunerSetting, c.setting);
-        EXPECT_EQ(record->wCcmNtSize, c.ntSize);
-        EXPECT_EQ(Bytes(record->abCcmNt, record->abCcmNt + c.nt.size()), c.nt);
-        EXPECT_EQ(record->wCcmNvSize, c.nvSize);
-        EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + c.nv.size()), c.nv);
+        EXPECT_EQ(std::make_tuple(record->wCcmNtSize, Bytes(record->abCcmNt, record->abCcmNt + c.nt.size()),
+                                  record->wCcmNvSize, Bytes(record->abCcmNv, record->abCcmNv + c.nv.size())),
+                  std::make_tuple(c.ntSize, c.nt, c.nvSize, c.nv));
     }
 }
 

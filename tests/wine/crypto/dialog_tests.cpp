@@ -147,11 +147,11 @@ TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
     block.hideJobName = 1;
     const CryptoSettingBlock before = block;
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        EXPECT_EQ(Text(dialog, IDC_PASSWORD), L"Shown12");
-        EXPECT_EQ(Text(dialog, IDC_HOLD_HOURS), L"72");
-        EXPECT_FALSE(Checked(dialog, IDC_DELETE_AFTER));
-        EXPECT_FALSE(Checked(dialog, IDC_PASSWORD_AT_PANEL));
-        EXPECT_TRUE(Checked(dialog, IDC_HIDE_NAME));
+        EXPECT_EQ((std::vector<std::wstring>{Text(dialog, IDC_PASSWORD), Text(dialog, IDC_HOLD_HOURS)}),
+                  (std::vector<std::wstring>{L"Shown12", L"72"}));
+        EXPECT_EQ((std::vector<bool>{Checked(dialog, IDC_DELETE_AFTER), Checked(dialog, IDC_PASSWORD_AT_PANEL),
+                                     Checked(dialog, IDC_HIDE_NAME)}),
+                  (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
         EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
         Press(dialog, IDOK);
