@@ -1,10 +1,10 @@
-// The print position adjustment, opened from the tests' Job Options layout
-// and driven inside its modal loop: the mode and pages the driver's duplex
-// setting gives, the five pages' values with their limits, OK, Cancel and
+// The print position adjustment, opened from the plug-in's extended Job
+// Options layout and driven inside its modal loop: the mode and pages the
+// driver's duplex setting gives, the five pages' values with their limits, OK, Cancel and
 // Default, and the test print as a real job of a printer on a file port.
+#include "support/dialog_input.h"
 #include "support/import_hook.h"
 #include "support/page_fixture.h"
-#include "position_page_ids.h"
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -30,7 +30,7 @@ const WCHAR kDialogClass[] = L"#32770";
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
 const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
-const char kPrintFileUnix[] = "sxt_position_print.ps";
+const char kPrintFileNarrow[] = "C:\\sxt_position_print.ps";
 
 bool IsDialog(HWND window) {
     WCHAR name[16] = L"";
@@ -65,16 +65,11 @@ public:
     }
     bool Installed() const { return installed_; }
     static std::string Output() {
-        std::ifstream file(PrintFilePath(), std::ios::binary);
+        std::ifstream file(kPrintFileNarrow, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
 private:
-    static std::string PrintFilePath() {
-        char path[MAX_PATH] = "";
-        WideCharToMultiByte(CP_ACP, 0, kPrintFile, -1, path, MAX_PATH, nullptr, nullptr);
-        return path;
-    }
     bool installed_ = false;
 };
 
@@ -93,6 +88,11 @@ struct PrintCalls {
     bool failCreateDc = false;
 };
 PrintCalls *Calls;
+
+// StartDoc, StartPage, EndPage and EndDoc calls, in that order.
+std::vector<int> Counts(const PrintCalls &calls) {
+    return {calls.startDocs, calls.startPages, calls.endPages, calls.endDocs};
+}
 
 HDC WINAPI RecordingCreateDc(LPCWSTR driver, LPCWSTR device, LPCWSTR port, const DEVMODEW *devmode) {
     if (devmode) {
@@ -163,9 +163,9 @@ protected:
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
         tree.SetDriverSetting("InputSlot", "Tray3");
-        harness->jobOptionsTemplate = ProgramDialogTemplate(IDD_TEST_POSITION_JOB_OPTIONS);
-        ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         ASSERT_TRUE(harness->PrepareRecord());
+        harness->jobOptionsTemplate = ModuleDialogTemplate(harness->PluginModule(), IDD_JOB_OPTIONS_EXTENDED);
+        ASSERT_NE(harness->jobOptionsTemplate, nullptr);
         if (edit) edit(Record());
         ASSERT_TRUE(harness->AddPluginPages());
         ASSERT_TRUE(harness->Open());
@@ -207,13 +207,18 @@ protected:
             }
         return shown;
     }
+    // The one tab control of the three modes that is shown; 0 when none or
+    // more than one is.
+    UINT ShownTabs(HWND dialog) {
+        std::vector<UINT> shown;
+        for (UINT tabs : {IDC_ADJUST_SIMPLEX_TABS, IDC_ADJUST_LONG_EDGE_TABS, IDC_ADJUST_SHORT_EDGE_TABS})
+            if (harness->Shown(dialog, tabs)) shown.push_back(tabs);
+        return shown.size() == 1 ? shown[0] : 0;
+    }
     static std::vector<std::wstring> Texts(HWND page) {
         std::vector<std::wstring> texts;
-        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE}) {
-            WCHAR text[32] = L"";
-            GetDlgItemTextW(page, id, text, ARRAYSIZE(text));
-            texts.push_back(text);
-        }
+        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE})
+            texts.push_back(dialog_input::Text(page, id));
         return texts;
     }
     static std::wstring TabText(HWND dialog, UINT tabs, int index) {
@@ -258,6 +263,12 @@ void DistinctValues(OemDevmode *record) {
     record->dwAdjEnable = 1;
 }
 
+// One page's five stored values, scales first.
+std::vector<long long> PageValues(const OemDevmode *record, int p) {
+    return {record->adwAdjScale1[p], record->adwAdjScale2[p], record->alAdjShift1[p], record->alAdjShift2[p],
+            record->alAdjFine[p]};
+}
+
 TEST_F(PositionTest, OpensOnTheDriversDuplexModeSwitchedOff) {
     Open("DuplexTumble");
     OpenDialog([&](HWND dialog) {
@@ -265,14 +276,12 @@ TEST_F(PositionTest, OpensOnTheDriversDuplexModeSwitchedOff) {
         EXPECT_EQ(PageWindows(dialog).size(), 5u);
         EXPECT_TRUE(harness->Checked(dialog, IDC_ADJUST_SHORT_EDGE));
         EXPECT_FALSE(harness->Checked(dialog, IDC_ADJUST_ENABLE));
-        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
-        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_SIMPLEX_TABS));
-        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
+        EXPECT_EQ(ShownTabs(dialog), IDC_ADJUST_SHORT_EDGE_TABS);
         EXPECT_EQ(TabText(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 0), L"Front Side");
         EXPECT_EQ(TabText(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1), L"Back Side");
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_ADJUST_SIMPLEX_TABS, TCM_GETITEMCOUNT, 0, 0), 1);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ADJUST_SIMPLEX));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
+        EXPECT_FALSE(harness->Enabled(dialog, IDC_ADJUST_SIMPLEX) ||
+                     harness->Enabled(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
         HWND shown = ShownPage(dialog);
         ASSERT_NE(shown, nullptr);
         EXPECT_FALSE(harness->Enabled(shown, IDC_SCALE1));
@@ -300,7 +309,7 @@ TEST_F(PositionTest, EveryDuplexValueOfTheDriverOpensItsMode) {
         Open(c.duplex);
         OpenDialog([&](HWND dialog) {
             EXPECT_TRUE(harness->Checked(dialog, c.mode));
-            EXPECT_TRUE(harness->Shown(dialog, c.tabs));
+            EXPECT_EQ(ShownTabs(dialog), c.tabs);
             harness->Click(dialog, IDCANCEL);
         });
         harness.reset();
@@ -318,8 +327,7 @@ TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
         EXPECT_EQ(GetFocus(), GetDlgItem(back, IDC_SCALE1));
 
         harness->Click(dialog, IDC_ADJUST_LONG_EDGE);
-        EXPECT_TRUE(harness->Shown(dialog, IDC_ADJUST_LONG_EDGE_TABS));
-        EXPECT_FALSE(harness->Shown(dialog, IDC_ADJUST_SHORT_EDGE_TABS));
+        EXPECT_EQ(ShownTabs(dialog), IDC_ADJUST_LONG_EDGE_TABS);
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_ADJUST_LONG_EDGE_TABS, TCM_GETCURSEL, 0, 0), 1);
         EXPECT_EQ(Texts(ShownPage(dialog))[0], L"99.02");
 
@@ -331,8 +339,11 @@ TEST_F(PositionTest, EachTabShowsItsOwnPageAndModesKeepTheTab) {
     });
 }
 
-TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
-    Open("DuplexTumble", [](OemDevmode *record) { record->dwAdjEnable = 1; });
+TEST_F(PositionTest, TypedValuesAndArrowsKeepTheirLimitsAndOkStoresThem) {
+    Open("DuplexTumble", [](OemDevmode *record) {
+        record->dwAdjEnable = 1;
+        record->alAdjShift1[4] = 19;
+    });
     OpenDialog([&](HWND dialog) {
         HWND front = ShownPage(dialog);
         Type(front, IDC_SCALE1, L"105");
@@ -350,41 +361,25 @@ TEST_F(PositionTest, TypedValuesKeepTheirLimitsAndOkStoresThem) {
         EXPECT_EQ(harness->Text(back, IDC_SCALE1), L"100.00") << "an empty field stores the default";
         Type(back, IDC_FINE, L"-99999999999999999999");
         EXPECT_EQ(harness->Text(back, IDC_FINE), L"-0.50");
+
+        SetFocus(GetDlgItem(back, IDC_SHIFT1));
+        const auto press = [&](int position) {
+            SendMessageW(back, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(back, IDC_SHIFT1_SPIN)));
+            return harness->Text(back, IDC_SHIFT1);
+        };
+        EXPECT_EQ(press(0), L"2.0");
+        EXPECT_EQ(press(0), L"2.0") << "the arrows stop at the bound";
+        press(1);
+        EXPECT_EQ(press(1), L"1.8");
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Record()->adwAdjScale1[3], 10200u);
-    EXPECT_EQ(Record()->adwAdjScale2[3], 9950u);
-    EXPECT_EQ(Record()->alAdjShift1[3], 0);
-    EXPECT_EQ(Record()->alAdjShift2[3], -15);
-    EXPECT_EQ(Record()->alAdjFine[3], -25);
-    EXPECT_EQ(Record()->alAdjFine[4], -50);
+    EXPECT_EQ(PageValues(Record(), 3), (std::vector<long long>{10200, 9950, 0, -15, -25}));
+    EXPECT_EQ((std::vector<long long>{Record()->alAdjFine[4], Record()->alAdjShift1[4]}),
+              (std::vector<long long>{-50, 18}));
     EXPECT_EQ(Record()->adwAdjScale1[0], 10000u);
     EXPECT_EQ(Record()->dwAdjEnable, 1u);
     EXPECT_TRUE(SheetChanged());
-}
-
-TEST_F(PositionTest, ArrowsStepTheFocusedField) {
-    Open("None", [](OemDevmode *record) {
-        record->dwAdjEnable = 1;
-        record->alAdjShift1[0] = 19;
-    });
-    OpenDialog([&](HWND dialog) {
-        HWND front = ShownPage(dialog);
-        SetFocus(GetDlgItem(front, IDC_SHIFT1));
-        const auto press = [&](int position) {
-            SendMessageW(front, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
-                         reinterpret_cast<LPARAM>(GetDlgItem(front, IDC_SHIFT1_SPIN)));
-        };
-        press(0);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
-        press(0);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"2.0");
-        press(1);
-        press(1);
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"1.8");
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Record()->alAdjShift1[0], 18);
 }
 
 TEST_F(PositionTest, CancelLeavesTheRecordAndRecordValuesOutOfRangeComeInAtTheBound) {
@@ -419,13 +414,8 @@ TEST_F(PositionTest, DefaultResetsAllFivePagesAndTheDriversMode) {
             EXPECT_EQ(Texts(each), (std::vector<std::wstring>{L"100.00", L"100.00", L"0.0", L"0.0", L"0.00"}));
         harness->Click(dialog, IDOK);
     });
-    for (int p = 0; p < kPages; ++p) {
-        EXPECT_EQ(Record()->adwAdjScale1[p], 10000u) << p;
-        EXPECT_EQ(Record()->adwAdjScale2[p], 10000u) << p;
-        EXPECT_EQ(Record()->alAdjShift1[p], 0) << p;
-        EXPECT_EQ(Record()->alAdjShift2[p], 0) << p;
-        EXPECT_EQ(Record()->alAdjFine[p], 0) << p;
-    }
+    for (int p = 0; p < kPages; ++p)
+        EXPECT_EQ(PageValues(Record(), p), (std::vector<long long>{10000, 10000, 0, 0, 0})) << p;
     EXPECT_EQ(Record()->dwAdjEnable, 0u);
 }
 
@@ -444,10 +434,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_EQ(calls.device, kFilePortPrinter);
-    EXPECT_EQ(calls.startDocs, 1);
-    EXPECT_EQ(calls.startPages, 2);
-    EXPECT_EQ(calls.endPages, 2);
-    EXPECT_EQ(calls.endDocs, 1);
+    EXPECT_EQ(Counts(calls), (std::vector<int>{1, 2, 2, 1}));
     ASSERT_EQ(calls.devmode.size(), harness->PublicDevmode()->dmSize + harness->PublicDevmode()->dmDriverExtra);
     const auto *copy = reinterpret_cast<const DEVMODEW *>(calls.devmode.data());
     EXPECT_EQ(copy->dmDuplex, DMDUP_HORIZONTAL) << "the mode being edited, not the driver's";
@@ -461,7 +448,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
     EXPECT_EQ(Record()->adwAdjScale1[3], 9903u) << "the record itself waits for OK";
 
     const std::string output = FilePortPrinter::Output();
-    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileUnix;
+    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileNarrow;
     EXPECT_NE(output.find("Test Print"), std::string::npos);
     EXPECT_EQ(Count(output, "%%Page:"), 2u);
 }
@@ -473,9 +460,7 @@ TEST_F(PositionTest, RefusedDocumentPrintsNothingAndTheDialogGoesOn) {
     PrintHooks hooks(&calls);
     OpenDialog([&](HWND dialog) {
         harness->Click(dialog, IDC_ADJUST_TEST_PRINT);
-        EXPECT_EQ(calls.startDocs, 1);
-        EXPECT_EQ(calls.startPages, 0);
-        EXPECT_EQ(calls.endDocs, 0) << "no end for a document that never started";
+        EXPECT_EQ(Counts(calls), (std::vector<int>{1, 0, 0, 0})) << "no end for a document that never started";
         harness->Click(dialog, IDC_ADJUST_ENABLE);
         harness->Click(dialog, IDOK);
     });

@@ -2,24 +2,24 @@
 // colour tuner files each test writes: the colour-mode and cartridge rules,
 // the gamma list, Default, the permission rule and the record fields
 // written when the page is left.
-#include "support/page_fixture.h"
+#include "color_sheet.h"
 
-#include "core/oem_devmode.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int kJobOptionsPage = 0;
-constexpr int kColorPage = 1;
 // The handle compstui gave the Color page: the second page the plug-in added.
 constexpr LPARAM kColorPageHandle = 2;
 constexpr uint32_t kGammaOn = 0x10000;
@@ -45,7 +45,7 @@ std::wstring HexTable(int bytes) {
     return text;
 }
 
-class ColorPageTest : public ::testing::Test {
+class ColorPageTest : public ColorSheetTest {
 protected:
     static void SetUpTestSuite() {
         Printer = new ModelPrinter(L"Color", {{L"CCMInfoFile", kTunerFile}});
@@ -64,17 +64,11 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(Printer->Installed());
         RemoveColorFiles();
-        NewSheet();
-    }
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
+        ColorSheet();
     }
 
-    void NewSheet(LONG colorMode = 0) {
-        harness.reset();
-        harness = std::make_unique<SheetHarness>(Printer->Name());
-        DriverTree &tree = harness->tree;
+    void ColorSheet(LONG colorMode = 0) {
+        DriverTree &tree = NewSheet(Printer->Name());
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddRange(DMPUB_SCALE, 100, 25, 400);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
@@ -100,26 +94,15 @@ protected:
         WriteDriverProfile(kTunerFile, section, L"CCMNV3", nv.c_str());
     }
 
-    void Open(const std::function<void(OemDevmode *)> &edit = {}) {
-        ASSERT_TRUE(harness->PrepareRecord());
-        if (edit) edit(Record());
-        ASSERT_TRUE(harness->AddPluginPages());
-        ASSERT_TRUE(harness->Open());
-        ASSERT_TRUE(harness->SelectPage(kColorPage));
-        page = harness->Page(kColorPage);
-        state = harness->State();
-        ASSERT_NE(state, nullptr);
-        ASSERT_NE(GetDlgItem(page, IDC_GRAY_PRINT), nullptr);
-    }
+    void Open(const std::function<void(OemDevmode *)> &edit = {}) { OpenColorPage(edit); }
     void OpenWithGamma(uint32_t customGamma) {
         Open([customGamma](OemDevmode *record) { record->dwCustomGamma = customGamma; });
     }
-    void Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
 
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    uint32_t &Working(uint32_t slot) { return state->slots.working[slot]; }
     bool Enabled(UINT id) { return harness->Enabled(page, id); }
     bool Checked(UINT id) { return harness->Checked(page, id); }
+    std::vector<bool> Enabled(const std::vector<UINT> &ids) { return ColorSheetTest::Enabled(page, ids); }
+    std::vector<bool> Checked(const std::vector<UINT> &ids) { return ColorSheetTest::Checked(page, ids); }
     void Click(UINT id) { harness->Click(page, id); }
     LRESULT Send(UINT id, UINT message, WPARAM wParam = 0) {
         return SendDlgItemMessageW(page, id, message, wParam, 0);
@@ -131,16 +114,11 @@ protected:
         return ids;
     }
     void ExpectBlackControls(bool printMode, bool blackFinish) {
-        EXPECT_EQ(Enabled(IDC_PRINT_MODE_LABEL), printMode);
-        EXPECT_EQ(Enabled(IDC_PRINT_MODE), printMode);
-        EXPECT_EQ(Enabled(IDC_BLACK_FINISH_LABEL), blackFinish);
-        EXPECT_EQ(Enabled(IDC_BLACK_FINISH), blackFinish);
+        EXPECT_EQ(Enabled({IDC_PRINT_MODE_LABEL, IDC_PRINT_MODE, IDC_BLACK_FINISH_LABEL, IDC_BLACK_FINISH}),
+                  (std::vector<bool>{printMode, printMode, blackFinish, blackFinish}));
     }
 
     static ModelPrinter *Printer;
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    DocUiState *state = nullptr;
     DWORD control = 0;
 };
 
@@ -148,15 +126,12 @@ ModelPrinter *ColorPageTest::Printer = nullptr;
 
 TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     Open();
-    EXPECT_TRUE(Checked(IDC_COLOR_PRINT));
-    EXPECT_TRUE(Checked(IDC_CARTRIDGE_WHITE));
-    EXPECT_TRUE(Enabled(IDC_COLOR_DETAILS));
-    EXPECT_TRUE(Enabled(IDC_COLOR_ADVANCED));
-    EXPECT_TRUE(Enabled(IDC_DEFAULT));
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_CARTRIDGE_WHITE}), (std::vector<bool>{true, true}));
+    EXPECT_EQ(Enabled({IDC_COLOR_DETAILS, IDC_COLOR_ADVANCED, IDC_DEFAULT}), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(harness->Entries(page, IDC_PRINT_MODE),
               (std::vector<std::wstring>{L"Auto", L"Composite", L"True Black"}));
-    EXPECT_EQ(Send(IDC_PRINT_MODE, CB_GETCURSEL), 1);
-    EXPECT_EQ(Send(IDC_BLACK_FINISH, CB_GETCURSEL), 1);
+    EXPECT_EQ(std::make_pair(Selection(page, IDC_PRINT_MODE), Selection(page, IDC_BLACK_FINISH)),
+              std::make_pair(LRESULT{1}, LRESULT{1}));
     ExpectBlackControls(true, false);
 
     Click(IDC_CARTRIDGE_BLACK);
@@ -174,10 +149,9 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
 }
 
 TEST_F(ColorPageTest, ThirdColorModeChecksNeitherRadio) {
-    NewSheet(2);
+    ColorSheet(2);
     Open();
-    EXPECT_FALSE(Checked(IDC_COLOR_PRINT));
-    EXPECT_FALSE(Checked(IDC_GRAY_PRINT));
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_GRAY_PRINT}), (std::vector<bool>{false, false}));
     EXPECT_FALSE(Enabled(IDC_COLOR_DETAILS));
     ExpectBlackControls(true, false);
 }
@@ -188,16 +162,14 @@ TEST_F(ColorPageTest, CustomGammaSwitchKeepsTheChosenId) {
     EXPECT_EQ(harness->Entries(page, IDC_GAMMA_LIST),
               (std::vector<std::wstring>{L"Soft", L"High", L"Dark"}));
     EXPECT_EQ(GammaIds(), (std::vector<LRESULT>{5, 3, 2}));
-    EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCURSEL), 2);
+    EXPECT_EQ(Selection(page, IDC_GAMMA_LIST), 2);
     EXPECT_EQ(Working(kSlotVXTone), 2u);
-    EXPECT_TRUE(Enabled(IDC_CUSTOM_GAMMA));
+    EXPECT_EQ(Enabled({IDC_CUSTOM_GAMMA, IDC_GAMMA_LIST}), (std::vector<bool>{true, false}));
     EXPECT_FALSE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_FALSE(Enabled(IDC_GAMMA_LIST));
 
     Click(IDC_CUSTOM_GAMMA);
     EXPECT_EQ(Working(kSlotVXTone), kGammaOn | 2);
-    EXPECT_TRUE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_TRUE(Enabled(IDC_GAMMA_LIST));
+    EXPECT_TRUE(Checked(IDC_CUSTOM_GAMMA) && Enabled(IDC_GAMMA_LIST));
     harness->Choose(page, IDC_GAMMA_LIST, 1);
     EXPECT_EQ(Working(kSlotVXTone), kGammaOn | 3);
     Click(IDC_CUSTOM_GAMMA);
@@ -211,9 +183,8 @@ TEST_F(ColorPageTest, GammaSettingsWithoutNamesLeaveTheListEmpty) {
     ASSERT_NE(GetDlgItem(page, IDC_GAMMA_LIST), nullptr);
     EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCOUNT), 0);
     EXPECT_EQ(Working(kSlotVXTone), kListErrorAnswer);
-    EXPECT_FALSE(Enabled(IDC_CUSTOM_GAMMA));
+    EXPECT_EQ(Enabled({IDC_CUSTOM_GAMMA, IDC_GAMMA_LIST}), (std::vector<bool>{false, false}));
     EXPECT_FALSE(Checked(IDC_CUSTOM_GAMMA));
-    EXPECT_FALSE(Enabled(IDC_GAMMA_LIST));
 }
 
 TEST_F(ColorPageTest, HalftoneFileWithoutCountRemovesTheGammaControls) {
@@ -231,7 +202,7 @@ TEST_F(ColorPageTest, DriverToneItemFillsTheGammaList) {
     OpenWithGamma(kGammaOn | 1);
     EXPECT_EQ(harness->Entries(page, IDC_GAMMA_LIST),
               (std::vector<std::wstring>{L"Normal", L"Light", L"Dark"}));
-    EXPECT_EQ(Send(IDC_GAMMA_LIST, CB_GETCURSEL), 2);
+    EXPECT_EQ(Selection(page, IDC_GAMMA_LIST), 2);
     EXPECT_EQ(Working(kSlotVXTone), 2u);
     harness->Choose(page, IDC_GAMMA_LIST, 1);
     EXPECT_EQ(Working(kSlotVXTone), 1u);
@@ -240,7 +211,7 @@ TEST_F(ColorPageTest, DriverToneItemFillsTheGammaList) {
 }
 
 TEST_F(ColorPageTest, DefaultClearsTheColorSlotsAndCartridgeButNotTheTuner) {
-    NewSheet(1);
+    ColorSheet(1);
     DriverTree &tree = harness->tree;
     tree.AddFeature("VXTone", 2, {L"Normal", L"Light", L"Dark"});
     tree.AddFeature("VXOutputMode", 1, {L"Off", L"On"});
@@ -256,9 +227,8 @@ TEST_F(ColorPageTest, DefaultClearsTheColorSlotsAndCartridgeButNotTheTuner) {
         EXPECT_EQ(Working(slot), 0u) << "slot " << slot;
     EXPECT_EQ(Working(kSlotVXColorICMS), 1u);
     EXPECT_EQ(state->dwColorTunerSetting, kTunerGamma3);
-    EXPECT_TRUE(Checked(IDC_COLOR_PRINT));
-    EXPECT_TRUE(Checked(IDC_CARTRIDGE_WHITE));
-    EXPECT_EQ(Send(IDC_PRINT_MODE, CB_GETCURSEL), 0);
+    EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_CARTRIDGE_WHITE}), (std::vector<bool>{true, true}));
+    EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 0);
     Leave();
     EXPECT_EQ(Record()->dwPrintCartridge, 0u);
 }
@@ -267,7 +237,7 @@ TEST_F(ColorPageTest, NoPermissionDisablesTheListedControls) {
     WriteHalftone({{1, L"Soft"}});
     for (DWORD cartridge : {0u, 1u}) {
         SCOPED_TRACE(cartridge);
-        NewSheet();
+        ColorSheet();
         harness->sheetFlags = DM_NOPERMISSION;
         Open([cartridge](OemDevmode *record) {
             record->dwPrintCartridge = cartridge;
@@ -299,10 +269,9 @@ TEST_F(ColorPageTest, LeavingPushesAndWritesTheRecordsColorFields) {
     EXPECT_FALSE(harness->tree.calls.empty());
     EXPECT_EQ(harness->tree.Item(control).Sel, 1);
     const OemDevmode *record = Record();
-    EXPECT_EQ(record->wColorPageValue, 0);
-    EXPECT_EQ(record->dwColorTunerSetting, kTunerGamma3);
-    EXPECT_EQ(record->dwCustomGamma, kGammaOn | 4);
-    EXPECT_EQ(record->dwPrintCartridge, 1u);
+    EXPECT_EQ((std::vector<uint32_t>{record->wColorPageValue, record->dwColorTunerSetting, record->dwCustomGamma,
+                                     record->dwPrintCartridge}),
+              (std::vector<uint32_t>{0, kTunerGamma3, kGammaOn | 4, 1}));
 }
 
 TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
@@ -318,7 +287,7 @@ TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
                           {kTunerGamma3Unused, 9, 9, {kUntouched}, {kUntouched, kUntouched}}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.setting);
-        NewSheet();
+        ColorSheet();
         Open([&c](OemDevmode *record) {
             record->dwColorTunerSetting = c.setting;
             record->wCcmNtSize = record->wCcmNvSize = 9;
@@ -328,10 +297,9 @@ TEST_F(ColorPageTest, TunerSettingChoosesTheTablesSection) {
         Leave();
         const OemDevmode *record = Record();
         EXPECT_EQ(record->dwColorTunerSetting, c.setting);
-        EXPECT_EQ(record->wCcmNtSize, c.ntSize);
-        EXPECT_EQ(Bytes(record->abCcmNt, record->abCcmNt + c.nt.size()), c.nt);
-        EXPECT_EQ(record->wCcmNvSize, c.nvSize);
-        EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + c.nv.size()), c.nv);
+        EXPECT_EQ(std::make_tuple(record->wCcmNtSize, Bytes(record->abCcmNt, record->abCcmNt + c.nt.size()),
+                                  record->wCcmNvSize, Bytes(record->abCcmNv, record->abCcmNv + c.nv.size())),
+                  std::make_tuple(c.ntSize, c.nt, c.nvSize, c.nv));
     }
 }
 
@@ -345,13 +313,12 @@ TEST_F(ColorPageTest, OverlongTableIsCutAtItsField) {
     Leave();
     const OemDevmode *record = Record();
     ASSERT_EQ(record->wCcmNtSize, kNtCapacity);
-    for (size_t i = 0; i < kNtCapacity; ++i) EXPECT_EQ(record->abCcmNt[i], i) << i;
-    EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + kNvCapacity),
-              [] {
-                  Bytes expected(kNvCapacity, kUntouched);
-                  expected[0] = 1;
-                  return expected;
-              }());
+    Bytes counting(kNtCapacity);
+    std::iota(counting.begin(), counting.end(), 0);
+    EXPECT_EQ(Bytes(record->abCcmNt, record->abCcmNt + kNtCapacity), counting);
+    Bytes nv(kNvCapacity, kUntouched);
+    nv[0] = 1;
+    EXPECT_EQ(Bytes(record->abCcmNv, record->abCcmNv + kNvCapacity), nv);
     EXPECT_EQ(record->wCcmNvSize, 1);
 }
 
@@ -359,11 +326,9 @@ TEST_F(ColorPageTest, ApplyReportsOkForTheColorPage) {
     Open();
     harness->Apply();
     const std::vector<LPARAM> &pages = harness->ReportingPages();
-    size_t found = pages.size();
-    for (size_t i = 0; i < pages.size(); ++i)
-        if (pages[i] == kColorPageHandle) found = i;
-    ASSERT_LT(found, pages.size());
-    EXPECT_EQ(harness->ReportedResults()[found], CPSUI_OK);
+    const auto found = std::find(pages.rbegin(), pages.rend(), kColorPageHandle);
+    ASSERT_NE(found, pages.rend());
+    EXPECT_EQ(harness->ReportedResults()[static_cast<size_t>(pages.rend() - found - 1)], CPSUI_OK);
 }
 
 }  // namespace

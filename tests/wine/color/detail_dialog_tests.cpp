@@ -1,11 +1,10 @@
 // Office Color Details and the special toner details, opened from the
-// tests' Color page layout, which carries their buttons, and driven inside
-// their modal loops.
-#include "detail_page_ids.h"
+// plug-in's extended Color page layout, which carries their buttons, and
+// driven inside their modal loops.
+#include "color_sheet.h"
 #include "support/import_hook.h"
-#include "support/page_fixture.h"
 
-#include "core/oem_devmode.h"
+#include "color/color_variant_ids.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +18,13 @@
 
 namespace {
 
-constexpr int kColorPage = 1;
-constexpr UINT kApplyButton = 0x3021;
 constexpr uint32_t kTunerOn = 0x10000;
 const wchar_t kInvalidSettings[] = L"One or more of your settings are invalid.";
 
 const std::vector<std::wstring> kRenderStyles = {L"Perceptual", L"Saturation", L"Colorimetric"};
 const std::vector<std::wstring> kTargets = {L"Standard", L"Vivid", L"Natural"};
+// The slots Office Color Details edits: target colour, RGB choice, black finish.
+const std::vector<uint32_t> kOfficeSlots = {kSlotVXTargetColor, kSlotVXColorRenderStyle, kSlotVXBlackSubstitution};
 const std::vector<std::wstring> kTuners = {L"Office Vivid", L"Corporate Blue", L"Gamma 1.8", L"Gamma 2.2"};
 
 // The features a test's printer description has.
@@ -37,17 +36,18 @@ struct Features {
     const char *toner = "White";
 };
 
-class DetailDialogTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
-    }
+// The record's special toner fields: inactive colour, densities A and B,
+// level and one-pass series.
+std::vector<uint32_t> TonerFields(const OemDevmode *record) {
+    return {record->dwSpecialColorInactive, record->dwSpecialDensityA, record->dwSpecialDensityB,
+            record->dwSpecialLevel, record->dw1PassSeries};
+}
 
+class DetailDialogTest : public ColorSheetTest {
+protected:
     void Open(const Features &features = {}, const std::function<void(OemDevmode *)> &edit = {},
               const WCHAR *printer = kSamplePrinter) {
-        harness = std::make_unique<SheetHarness>(printer);
-        DriverTree &tree = harness->tree;
+        DriverTree &tree = NewSheet(printer);
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         tree.AddFeature("VXControl", 0, {L"Color Print", L"Gray Scale"});
@@ -59,55 +59,13 @@ protected:
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
         if (features.mirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXSpecialTonerInstalled", features.toner);
-        harness->colorTemplate = ProgramDialogTemplate(IDD_TEST_COLOR_DETAILS);
-        ASSERT_NE(harness->colorTemplate, nullptr);
-        ASSERT_TRUE(harness->PrepareRecord());
-        if (edit) edit(Record());
-        ASSERT_TRUE(harness->AddPluginPages());
-        ASSERT_TRUE(harness->Open());
-        ASSERT_TRUE(harness->SelectPage(kColorPage));
-        page = harness->Page(kColorPage);
-        state = harness->State();
-        ASSERT_NE(state, nullptr);
-        ASSERT_NE(GetDlgItem(page, IDC_OFFICE_DETAILS), nullptr);
+        OpenColorPage(edit, IDD_COLOR_EXTENDED);
     }
 
-    // Presses a page button; `drive` works the dialog that opens and should
-    // end it. Message boxes are answered with OK and kept in `messages`.
-    void OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
-        const size_t before = harness->Modals().size();
-        bool opened = false;
-        harness->OnModal([&](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                messages.push_back(modal.text);
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            opened = true;
-            caption = modal.caption;
-            drive(modal.window);
-            if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-        });
-        harness->Click(page, button);
-        ASSERT_TRUE(opened);
-        ASSERT_GE(harness->Modals().size(), before + 1);
-    }
-
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    uint32_t &Working(uint32_t slot) { return state->slots.working[slot]; }
-    bool SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
     bool Exists(HWND dialog, UINT id) { return GetDlgItem(dialog, id) != nullptr; }
-    LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
-    void Type(HWND dialog, UINT id, const WCHAR *text) { SetDlgItemTextW(dialog, id, text); }
-
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    DocUiState *state = nullptr;
-    std::wstring caption;
-    std::vector<std::wstring> messages;
 };
 
-TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings) {
+TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesTheTunerSettingsAndDefaultByPermission) {
     Open();
     OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
         EXPECT_EQ(caption, L"Office Color Details");
@@ -117,14 +75,18 @@ TEST_F(DetailDialogTest, OfficeDetailsShowsTheDriversChoicesAndTheTunerSettings)
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_TUNER_SETTING, CB_GETITEMDATA, 2, 0), 0x103);
         EXPECT_EQ(Selection(dialog, IDC_RENDER_STYLE), 1);
         EXPECT_EQ(Selection(dialog, IDC_INK_SIMULATION), 2);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_BLACK_FINISH_COMPOSITE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_RENDER_STYLE));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_TUNER_SETTING));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_USE_TUNER_SETTING));
-        EXPECT_FALSE(harness->Checked(dialog, IDC_USE_TUNER_SETTING));
+        EXPECT_EQ(Checked(dialog, {IDC_BLACK_FINISH_COMPOSITE, IDC_USE_TUNER_SETTING}),
+                  (std::vector<bool>{true, false}));
+        EXPECT_EQ(Enabled(dialog, {IDC_RENDER_STYLE, IDC_TUNER_SETTING, IDC_USE_TUNER_SETTING}),
+                  (std::vector<bool>{true, false, true}));
         harness->Click(dialog, IDCANCEL);
     });
     EXPECT_FALSE(SheetChanged());
+
+    state->pOemUiPsParam->dwFlags |= DM_NOPERMISSION;
+    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Enabled(dialog, IDC_DEFAULT)) << "Default is refused without permission";
+    });
 }
 
 TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
@@ -136,10 +98,8 @@ TEST_F(DetailDialogTest, OfficeDetailsOkWritesTheCopiesAndCancelDropsThem) {
             harness->Click(dialog, IDC_BLACK_FINISH_TRUE);
             harness->Click(dialog, end);
         });
-        const bool kept = end == IDOK;
-        EXPECT_EQ(Working(kSlotVXTargetColor), kept ? 0u : 2u);
-        EXPECT_EQ(Working(kSlotVXColorRenderStyle), kept ? 2u : 1u);
-        EXPECT_EQ(Working(kSlotVXBlackSubstitution), kept ? 2u : 1u);
+        const std::vector<uint32_t> kept = {0, 2, 2}, dropped = {2, 1, 1};
+        EXPECT_EQ(Working(kOfficeSlots), end == IDOK ? kept : dropped);
     }
     EXPECT_TRUE(SheetChanged());
 }
@@ -148,8 +108,7 @@ TEST_F(DetailDialogTest, OfficeTunerSettingReplacesTheRgbChoiceAndReachesTheReco
     Open();
     OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
         harness->Click(dialog, IDC_USE_TUNER_SETTING);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_RENDER_STYLE));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_TUNER_SETTING));
+        EXPECT_EQ(Enabled(dialog, {IDC_RENDER_STYLE, IDC_TUNER_SETTING}), (std::vector<bool>{false, true}));
         harness->Choose(dialog, IDC_TUNER_SETTING, 2);
         harness->Click(dialog, IDC_USE_TUNER_SETTING);
         EXPECT_TRUE(harness->Enabled(dialog, IDC_RENDER_STYLE));
@@ -175,9 +134,7 @@ TEST_F(DetailDialogTest, OfficeDefaultSwitchesEverythingOff) {
         EXPECT_TRUE(harness->Checked(dialog, IDC_BLACK_FINISH_AUTO));
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 0u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 0u);
+    EXPECT_EQ(Working(kOfficeSlots), (std::vector<uint32_t>{0, 0, 0}));
     EXPECT_EQ(state->dwColorTunerSetting, 1u) << "entry 0's id, switched off";
 }
 
@@ -197,19 +154,8 @@ TEST_F(DetailDialogTest, OfficeWithoutRgbChoiceKeepsOnlyInkAndBlackFinish) {
         harness->Click(dialog, IDC_BLACK_FINISH_AUTO);
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXTargetColor), 1u);
-    EXPECT_EQ(Working(kSlotVXBlackSubstitution), 0u);
-    EXPECT_EQ(Working(kSlotVXColorRenderStyle), 7u) << "no RGB choice is written";
+    EXPECT_EQ(Working(kOfficeSlots), (std::vector<uint32_t>{1, 7, 0})) << "no RGB choice is written";
     EXPECT_EQ(state->dwColorTunerSetting, kTunerOn | 4) << "the tuner copy comes back unchanged";
-}
-
-TEST_F(DetailDialogTest, OfficeDefaultIsRefusedWithoutPermission) {
-    Open();
-    state->pOemUiPsParam->dwFlags |= DM_NOPERMISSION;
-    OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_DEFAULT));
-        harness->Click(dialog, IDCANCEL);
-    });
 }
 
 // A dialog that cannot be made gives -1: the sheet stays unchanged.
@@ -233,20 +179,15 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: White");
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT));
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT_LABEL));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_COLOR_CONTROL_FIRST + 1));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_BOTTOM));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_DENSITY_A));
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_LEVEL));
+        EXPECT_EQ(Checked(dialog, {IDC_COLOR_CONTROL_FIRST + 1, IDC_ORDER_BOTTOM}), (std::vector<bool>{true, true}));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_DENSITY_A, IDC_LEVEL}), (std::vector<bool>{true, true, true}));
         EXPECT_TRUE(harness->Shown(dialog, IDC_TONER_LAYER));
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         EXPECT_FALSE(harness->Checked(dialog, IDC_MIRROR_PRINT)) << "mirror option 1 is normal print";
 
         harness->Click(dialog, IDC_COLOR_CONTROL_FIRST + 5);
-        EXPECT_TRUE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_LEVEL));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ONE_PASS));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_LEVEL, IDC_ONE_PASS}), (std::vector<bool>{true, false, false}));
 
         harness->Click(dialog, IDC_ORDER_TOP_PICTURE);
         EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_TOP));
@@ -258,49 +199,43 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
         EXPECT_FALSE(harness->Shown(dialog, IDC_TONER_LAYER));
         harness->Click(dialog, IDCANCEL);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 1u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 1u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder}), (std::vector<uint32_t>{1, 1}));
 }
 
 TEST_F(DetailDialogTest, WhiteTonerOkWritesSlotsAndRecord) {
     Open();
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
-        Type(dialog, IDC_LEVEL, L"40");
+        harness->SetText(dialog, IDC_LEVEL, L"40");
         EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_LEVEL_BAR, TBM_GETPOS, 0, 0), 40);
         harness->Click(dialog, IDC_ONE_PASS);
         harness->Click(dialog, IDC_ORDER_TOP);
         harness->Click(dialog, IDC_ORDER_BOTTOM);
-        Type(dialog, IDC_DENSITY_A, L"99.5");
-        Type(dialog, IDC_DENSITY_B, L"99.25");
+        harness->SetText(dialog, IDC_DENSITY_A, L"99.5");
+        harness->SetText(dialog, IDC_DENSITY_B, L"99.25");
         harness->Click(dialog, IDC_COLOR_CONTROL_FIRST + 4);
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_ORDER_TOP));
-        EXPECT_FALSE(harness->Enabled(dialog, IDC_LEVEL));
+        EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_LEVEL}), (std::vector<bool>{false, false}));
         harness->Click(dialog, IDC_MIRROR_PRINT);
         EXPECT_TRUE(harness->Checked(dialog, IDC_MIRROR_PRINT));
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 4u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 1u);
-    EXPECT_EQ(Working(kSlotMirror), 0u) << "checked mirror print is option 0";
-    EXPECT_EQ(Record()->dwSpecialColorInactive, 1u);
-    EXPECT_EQ(Record()->dwSpecialDensityA, 9950u);
-    EXPECT_EQ(Record()->dwSpecialDensityB, 9925u);
-    EXPECT_EQ(Record()->dwSpecialLevel, 40u);
-    EXPECT_EQ(Record()->dw1PassSeries, 1u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder, kSlotMirror}),
+              (std::vector<uint32_t>{4, 1, 0}))
+        << "checked mirror print is option 0";
+    EXPECT_EQ(TonerFields(Record()), (std::vector<uint32_t>{1, 9950, 9925, 40, 1}));
     EXPECT_TRUE(SheetChanged());
 }
 
 TEST_F(DetailDialogTest, DensityOutOfRangeIsRefusedAtOkForWhiteToner) {
     Open();
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
-        Type(dialog, IDC_DENSITY_B, L"98.00");
+        harness->SetText(dialog, IDC_DENSITY_B, L"98.00");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_B), L"98.00") << "accepted while typing";
         harness->Click(dialog, IDOK);
         ASSERT_TRUE(IsWindow(dialog)) << "the dialog stays open";
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_DENSITY_B));
-        Type(dialog, IDC_DENSITY_A, L"100.01");
+        harness->SetText(dialog, IDC_DENSITY_A, L"100.01");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00") << "replaced at once";
-        Type(dialog, IDC_DENSITY_A, L"9x");
+        harness->SetText(dialog, IDC_DENSITY_A, L"9x");
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         harness->Click(dialog, IDCANCEL);
     });
@@ -317,11 +252,11 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: Clear");
         EXPECT_FALSE(Exists(dialog, IDC_LEVEL)) << "the Clear layout has no level";
         EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT));
-        Type(dialog, IDC_DENSITY_A, L"98.00");
+        harness->SetText(dialog, IDC_DENSITY_A, L"98.00");
         harness->Click(dialog, IDOK);
         ASSERT_TRUE(IsWindow(dialog));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_DENSITY_A));
-        Type(dialog, IDC_DENSITY_A, L"99.00");
+        harness->SetText(dialog, IDC_DENSITY_A, L"99.00");
         harness->Click(dialog, IDOK);
     });
     EXPECT_EQ(messages, std::vector<std::wstring>{kInvalidSettings});
@@ -330,30 +265,24 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
 }
 
 
-TEST_F(DetailDialogTest, DensityArrowsStepOneHundredthWithinTheRange) {
-    Open({}, [](OemDevmode *record) { record->dwSpecialDensityA = 9999; });
+TEST_F(DetailDialogTest, DensityArrowsAndLevelTrackBarStayWithinTheirRanges) {
+    Open({}, [](OemDevmode *record) {
+        record->dwSpecialDensityA = 9999;
+        record->dwSpecialLevel = 4000;
+    });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         SetFocus(GetDlgItem(dialog, IDC_DENSITY_A));
-        HWND spin = GetDlgItem(dialog, IDC_DENSITY_A_SPIN);
         const auto press = [&](int position) {
-            SendMessageW(dialog, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position), reinterpret_cast<LPARAM>(spin));
+            SendMessageW(dialog, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, position),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_DENSITY_A_SPIN)));
+            return harness->Text(dialog, IDC_DENSITY_A);
         };
-        press(0);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
-        press(0);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
-        press(1);
-        EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"99.99");
-        harness->Click(dialog, IDOK);
-    });
-    EXPECT_EQ(Record()->dwSpecialDensityA, 9999u);
-}
+        EXPECT_EQ(press(0), L"100.00");
+        EXPECT_EQ(press(0), L"100.00") << "the arrows stop at the bound";
+        EXPECT_EQ(press(1), L"99.99");
 
-TEST_F(DetailDialogTest, LevelFollowsTrackBarAndStopsAtAHundred) {
-    Open({}, [](OemDevmode *record) { record->dwSpecialLevel = 4000; });
-    OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100") << "a stored level beyond 100 comes in as 100";
-        Type(dialog, IDC_LEVEL, L"250");
+        harness->SetText(dialog, IDC_LEVEL, L"250");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         SendDlgItemMessageW(dialog, IDC_LEVEL_BAR, TBM_SETPOS, TRUE, 30);
         SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 30),
@@ -361,7 +290,8 @@ TEST_F(DetailDialogTest, LevelFollowsTrackBarAndStopsAtAHundred) {
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"30");
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Record()->dwSpecialLevel, 30u);
+    EXPECT_EQ((std::vector<uint32_t>{Record()->dwSpecialDensityA, Record()->dwSpecialLevel}),
+              (std::vector<uint32_t>{9999, 30}));
 }
 
 TEST_F(DetailDialogTest, SpecialTonerDefaultResetsTheCopies) {
@@ -372,18 +302,15 @@ TEST_F(DetailDialogTest, SpecialTonerDefaultResetsTheCopies) {
     });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         harness->Click(dialog, IDC_DEFAULT);
-        EXPECT_TRUE(harness->Checked(dialog, IDC_COLOR_CONTROL_FIRST));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_ORDER_TOP));
-        EXPECT_TRUE(harness->Checked(dialog, IDC_MIRROR_PRINT));
+        EXPECT_EQ(Checked(dialog, {IDC_COLOR_CONTROL_FIRST, IDC_ORDER_TOP, IDC_MIRROR_PRINT}),
+                  (std::vector<bool>{true, true, true}));
         EXPECT_EQ(harness->Text(dialog, IDC_DENSITY_A), L"100.00");
         EXPECT_EQ(harness->Text(dialog, IDC_LEVEL), L"100");
         EXPECT_FALSE(harness->Checked(dialog, IDC_ONE_PASS)) << "the sample driver is no one-pass model";
         harness->Click(dialog, IDOK);
     });
-    EXPECT_EQ(Working(kSlotVXSpecialColorControl), 0u);
-    EXPECT_EQ(Working(kSlotVXSpecialColorOrder), 0u);
-    EXPECT_EQ(Record()->dwSpecialDensityA, 10000u);
-    EXPECT_EQ(Record()->dw1PassSeries, 0u);
+    EXPECT_EQ(Working({kSlotVXSpecialColorControl, kSlotVXSpecialColorOrder}), (std::vector<uint32_t>{0, 0}));
+    EXPECT_EQ(TonerFields(Record()), (std::vector<uint32_t>{1, 10000, 10000, 100, 0})) << "Off is inactive";
 }
 
 TEST_F(DetailDialogTest, WithoutOrderFeatureTheDialogIsWhiteWithoutOrderAndDensities) {

@@ -2,33 +2,7 @@
 
 #include "support/wine_test_support.h"
 
-namespace {
-
-const WCHAR kLibraryFileName[] = L"\\sxcrypt.dll";
-
-template <typename Fn>
-Fn ExportAs(HMODULE module, const char *name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void *>(GetProcAddress(module, name)));
-}
-
-}  // namespace
-
-CryptoLibrary::CryptoLibrary()
-    : module_(LoadLibraryW((ExeDirectory() + kLibraryFileName).c_str())) {
-    if (!module_) return;
-    getDefaultSetting = ExportAs<GetDefaultSettingFn>(module_, "GetDefaultSetting");
-    dispCryptoUi = ExportAs<DispCryptoUIExFn>(module_, "DispCryptoUIEx");
-    encryptPassword = ExportAs<EncryptPasswordFn>(module_, "EncryptPassword");
-    decryptPassword = ExportAs<DecryptPasswordFn>(module_, "DecryptPassword");
-}
-
-CryptoLibrary::~CryptoLibrary() {
-    if (module_) FreeLibrary(module_);
-}
-
-bool CryptoLibrary::Loaded() const {
-    return getDefaultSetting && dispCryptoUi && encryptPassword && decryptPassword;
-}
+CryptoLibrary::CryptoLibrary() : module_(LoadLibraryW((ExeDirectory() + L"\\sxcrypt.dll").c_str())) {}
 
 std::vector<BYTE> CryptoLibrary::Seal(const std::string &password) const {
     std::vector<BYTE> out(kRecordCipherBytes);

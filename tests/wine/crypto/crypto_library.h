@@ -2,6 +2,7 @@
 // calls the tests make through them.
 #pragma once
 
+#include "core/win_holders.h"
 #include "sxcrypt.h"
 
 #include <string>
@@ -16,22 +17,21 @@ constexpr DWORD kCallerPlainCapacity = 13;
 class CryptoLibrary {
 public:
     CryptoLibrary();
-    ~CryptoLibrary();
-    CryptoLibrary(const CryptoLibrary &) = delete;
-    CryptoLibrary &operator=(const CryptoLibrary &) = delete;
-    bool Loaded() const;
+    bool Loaded() const { return getDefaultSetting && dispCryptoUi && encryptPassword && decryptPassword; }
 
-    GetDefaultSettingFn getDefaultSetting = nullptr;
-    DispCryptoUIExFn dispCryptoUi = nullptr;
-    EncryptPasswordFn encryptPassword = nullptr;
-    DecryptPasswordFn decryptPassword = nullptr;
+private:
+    // Before the exports, which are read from it as the object is made.
+    LoadedLibrary module_;
+
+public:
+    GetDefaultSettingFn getDefaultSetting = module_.ExportAs<GetDefaultSettingFn>("GetDefaultSetting");
+    DispCryptoUIExFn dispCryptoUi = module_.ExportAs<DispCryptoUIExFn>("DispCryptoUIEx");
+    EncryptPasswordFn encryptPassword = module_.ExportAs<EncryptPasswordFn>("EncryptPassword");
+    DecryptPasswordFn decryptPassword = module_.ExportAs<DecryptPasswordFn>("DecryptPassword");
 
     // The stored form of password with the caller's capacity; empty when the
     // call fails.
     std::vector<BYTE> Seal(const std::string &password) const;
     // The password with the caller's capacity; false when the call fails.
     bool Open(const std::vector<BYTE> &sealed, std::string *password) const;
-
-private:
-    HMODULE module_;
 };

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -33,12 +35,12 @@ protected:
 
 TEST_F(DefaultsTest, FillsTheModelDefaultsWithoutPasswordAndNothingPastTheBlock) {
     ASSERT_TRUE(library.getDefaultSetting(area, kDefaultsOfModel));
-    EXPECT_EQ(Block().deleteAfterPrinting, 1u);
-    EXPECT_EQ(Block().holdHours, 24u);
-    EXPECT_EQ(Block().passwordAtPanel, 0u);
-    EXPECT_EQ(Block().hideJobName, 1u);
-    EXPECT_EQ(Block().reserved, 0u);
-    for (char c : Block().password) EXPECT_EQ(c, 0);
+    const CryptoSettingBlock &block = Block();
+    // Delete after printing, hold hours, password at the panel, hidden job name, reserved.
+    EXPECT_EQ((std::vector<DWORD>{block.deleteAfterPrinting, block.holdHours, block.passwordAtPanel, block.hideJobName,
+                                  block.reserved}),
+              (std::vector<DWORD>{1, 24, 0, 1, 0}));
+    EXPECT_EQ(std::string(block.password, sizeof(block.password)), std::string(sizeof(block.password), '\0'));
     EXPECT_EQ(UntouchedFrom(sizeof(CryptoSettingBlock)),
               kRecordAreaBytes - sizeof(CryptoSettingBlock));
 }

@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "resources/control_checks.h"
 #include "resources/text_rules.h"
+#include "support/dialog_input.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,12 @@ private:
 
 DialogScript *DialogScript::current_ = nullptr;
 
+using dialog_input::Checked;
+using dialog_input::Enabled;
+using dialog_input::Text;
+
+// Posted, so that OK and a following Cancel reach the dialog one after the
+// other from its own modal loop.
 void Press(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -101,12 +108,6 @@ void PressOkThenCancel(HWND dialog) {
 }
 
 void Click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
-bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
-
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-std::wstring ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
 
 void SetBlockPassword(CryptoSettingBlock *block, const char *password) {
     memset(block->password, 0, sizeof(block->password));
@@ -146,11 +147,11 @@ TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
     block.hideJobName = 1;
     const CryptoSettingBlock before = block;
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"Shown12");
-        EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"72");
-        EXPECT_FALSE(Checked(dialog, IDC_DELETE_AFTER));
-        EXPECT_FALSE(Checked(dialog, IDC_PASSWORD_AT_PANEL));
-        EXPECT_TRUE(Checked(dialog, IDC_HIDE_NAME));
+        EXPECT_EQ((std::vector<std::wstring>{Text(dialog, IDC_PASSWORD), Text(dialog, IDC_HOLD_HOURS)}),
+                  (std::vector<std::wstring>{L"Shown12", L"72"}));
+        EXPECT_EQ((std::vector<bool>{Checked(dialog, IDC_DELETE_AFTER), Checked(dialog, IDC_PASSWORD_AT_PANEL),
+                                     Checked(dialog, IDC_HIDE_NAME)}),
+                  (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
         EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
         Press(dialog, IDOK);
@@ -174,9 +175,8 @@ TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
             EXPECT_TRUE(BlockIs(before));
             continue;
         }
-        EXPECT_EQ(block.deleteAfterPrinting, 0u);
-        EXPECT_EQ(block.hideJobName, 0u);
-        EXPECT_EQ(block.holdHours, 8u);
+        EXPECT_EQ((std::vector<DWORD>{block.deleteAfterPrinting, block.hideJobName, block.holdHours}),
+                  (std::vector<DWORD>{0, 0, 8}));
         EXPECT_STREQ(block.password, "123456789012");
     }
 }
@@ -189,8 +189,8 @@ TEST_F(DialogTest, ShowsDamagedValuesAsTheDefaults) {
         block.holdHours = hours;
         memset(block.password, 'x', sizeof(block.password));
         Show(kLocal, [](HWND dialog) {
-            EXPECT_EQ(ItemText(dialog, IDC_HOLD_HOURS), L"24");
-            EXPECT_EQ(ItemText(dialog, IDC_PASSWORD), L"");
+            EXPECT_EQ(Text(dialog, IDC_HOLD_HOURS), L"24");
+            EXPECT_EQ(Text(dialog, IDC_PASSWORD), L"");
             Press(dialog, IDCANCEL);
         });
         EXPECT_TRUE(shown);
@@ -288,16 +288,10 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
     return order;
 }
 
-std::vector<HWND> Controls(HWND dialog) {
-    std::vector<HWND> controls;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        controls.push_back(child);
-    return controls;
-}
-
 // Tab walks the controls in reading order, each label leads to its field,
-// and every choice has a mnemonic of its own.
-TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonics) {
+// every choice has a mnemonic of its own, and every control with its text
+// fits inside the dialog.
+TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
     SetBlockPassword(&block, "pw");
     Show(kLocal, [](HWND dialog) {
         const std::vector<int> expected = {IDC_PASSWORD,     IDC_PASSWORD_AT_PANEL,
@@ -312,20 +306,13 @@ TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonics) {
         std::set<WCHAR> seen;
         for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
                        IDC_DELETE_AFTER, IDC_HIDE_NAME}) {
-            const WCHAR letter = towlower(MnemonicOf(ItemText(dialog, id)));
+            const WCHAR letter = towlower(MnemonicOf(Text(dialog, id)));
             EXPECT_NE(letter, 0) << id;
             EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
         }
-        Press(dialog, IDCANCEL);
-    });
-    EXPECT_TRUE(shown);
-}
-
-TEST_F(DialogTest, ControlsStayInsideTheDialogAndTheirTextsFit) {
-    Show(kLocal, [](HWND dialog) {
         RECT client;
         GetClientRect(dialog, &client);
-        for (HWND control : Controls(dialog)) {
+        for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             const int id = GetDlgCtrlID(control);
             RECT box;
             GetWindowRect(control, &box);

@@ -5,6 +5,7 @@
 #include "install/model_files.h"
 #include "support/wine_test_support.h"
 
+#include "core/win_holders.h"
 #include "sx_version.h"
 
 #include <gtest/gtest.h>
@@ -44,12 +45,11 @@ std::wstring Value(HINF inf, const WCHAR *section, const WCHAR *key) {
 std::set<std::wstring> FolderFiles(const std::wstring &folder) {
     std::set<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const FileSearch search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (search.Get() == INVALID_HANDLE_VALUE) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(Lower(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
     return names;
 }
 
@@ -137,11 +137,12 @@ TEST_F(DriverPackageTest, InstallsTheModelAsAPostScriptPrinterWithThePlugin) {
 
     // The plug-in description names the plug-in and the help file; both ship.
     const std::wstring ini = folder + L"\\" SX_PACKAGE_MODEL L".ini";
-    WCHAR name[MAX_PATH] = {};
-    GetPrivateProfileStringW(L"OEMFiles", L"OEMConfigFile1", L"", name, MAX_PATH, ini.c_str());
-    EXPECT_TRUE(CopiedFiles(install).count(Lower(name))) << "the plug-in";
-    GetPrivateProfileStringW(L"DependentFiles", L"HTMLHELP", L"", name, MAX_PATH, ini.c_str());
-    EXPECT_TRUE(CopiedFiles(install).count(Lower(name))) << "the help file";
+    for (const auto &key :
+         {std::make_pair(L"OEMFiles", L"OEMConfigFile1"), std::make_pair(L"DependentFiles", L"HTMLHELP")}) {
+        WCHAR name[MAX_PATH] = {};
+        GetPrivateProfileStringW(key.first, key.second, L"", name, MAX_PATH, ini.c_str());
+        EXPECT_TRUE(CopiedFiles(install).count(Lower(name))) << key.second;
+    }
 }
 
 TEST_F(DriverPackageTest, NamesExactlyTheFilesOfTheFolder) {

@@ -2,14 +2,15 @@
 // This?" on the plug-in's real Job Options page, and the common controls
 // version its pages and dialogs are made with.
 #include "its_storage.h"
+#include "support/dialog_input.h"
 #include "support/sheet_harness.h"
 
 #include "core/context_help_table.h"
+#include "core/win_holders.h"
 #include "docstate/feature_slots.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
-
 
 #include <set>
 #include <string>
@@ -36,38 +37,30 @@ std::set<uint32_t> ContextsAskedFor() {
 class HelpStorage {
 public:
     explicit HelpStorage(const std::wstring &helpFile) {
-        IItStorage *its = nullptr;
-        if (FAILED(CoCreateInstance(kClsidItStorage, nullptr, CLSCTX_INPROC_SERVER, kIidItStorage,
-                                    reinterpret_cast<void **>(&its))))
+        ComRef<IItStorage> its;
+        if (FAILED(CoCreateInstance(kClsidItStorage, nullptr, CLSCTX_INPROC_SERVER, kIidItStorage, its.Out())))
             return;
-        its->StgOpenStorage(helpFile.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr,
-                            0, &storage_);
-        its->Release();
+        its->StgOpenStorage(helpFile.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0,
+                            reinterpret_cast<IStorage **>(storage_.Out()));
     }
-    ~HelpStorage() {
-        if (storage_) storage_->Release();
-    }
-    HelpStorage(const HelpStorage &) = delete;
-    HelpStorage &operator=(const HelpStorage &) = delete;
-    bool Opened() const { return storage_ != nullptr; }
+    bool Opened() const { return static_cast<bool>(storage_); }
 
     // The stream's bytes; empty when it does not open.
     std::vector<BYTE> Read(const std::wstring &path) const {
-        IStream *stream = nullptr;
-        if (!storage_ || FAILED(storage_->OpenStream(path.c_str(), nullptr,
-                                                     STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &stream)))
+        ComRef<IStream> stream;
+        if (!storage_ || FAILED(storage_->OpenStream(path.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
+                                                     reinterpret_cast<IStream **>(stream.Out()))))
             return {};
         std::vector<BYTE> data;
         BYTE chunk[4096];
         ULONG read = 0;
         while (SUCCEEDED(stream->Read(chunk, sizeof(chunk), &read)) && read)
             data.insert(data.end(), chunk, chunk + read);
-        stream->Release();
         return data;
     }
 
 private:
-    IStorage *storage_ = nullptr;
+    ComRef<IStorage> storage_;
 };
 
 uint32_t DwordAt(const std::vector<BYTE> &data, size_t offset) {
@@ -153,13 +146,10 @@ std::vector<HWND> HelpWindows() {
     return found;
 }
 
+// The help control opens its window from messages it posts to itself.
 void Pump() {
-    MSG message;
     for (int round = 0; round < 20; ++round) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dialog_input::RunPostedMessages();
         Sleep(10);
     }
 }
@@ -176,10 +166,19 @@ void CloseHelpWindows() {
     Pump();
 }
 
-std::wstring Caption(HWND window) {
-    WCHAR text[128] = {};
-    GetWindowTextW(window, text, 128);
-    return text;
+// The captions of the help windows a message to the page opened; they are
+// closed again.
+std::vector<std::wstring> HelpOpenedBy(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+    SendMessageW(page, message, wParam, lParam);
+    Pump();
+    std::vector<std::wstring> captions;
+    for (HWND window : HelpWindows()) {
+        WCHAR text[128] = {};
+        GetWindowTextW(window, text, 128);
+        captions.push_back(text);
+    }
+    CloseHelpWindows();
+    return captions;
 }
 
 class JobOptionsPageTest : public ::testing::Test {
@@ -210,26 +209,16 @@ TEST_F(JobOptionsPageTest, F1AndWhatsThisOpenTheHelpFileOnlyForControlsWithACont
     info.iContextType = HELPINFO_WINDOW;
     info.iCtrlId = IDC_QUALITY_HIGH;
     info.hItemHandle = quality;
-    SendMessageW(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    Pump();
-    std::vector<HWND> windows = HelpWindows();
-    ASSERT_EQ(windows.size(), 1u) << "F1 opens the help window";
-    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
-    CloseHelpWindows();
-
-    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quality), MAKELPARAM(10, 10));
-    Pump();
-    windows = HelpWindows();
-    ASSERT_EQ(windows.size(), 1u) << "What's This? opens the help window";
-    EXPECT_EQ(Caption(windows[0]), kHelpTitle);
-    CloseHelpWindows();
+    const std::vector<std::wstring> helpWindow = {kHelpTitle};
+    EXPECT_EQ(HelpOpenedBy(page, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), helpWindow) << "F1";
+    EXPECT_EQ(HelpOpenedBy(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quality), MAKELPARAM(10, 10)), helpWindow)
+        << "What's This?";
 
     HWND banner = GetWindow(page, GW_CHILD);
     while (banner && FindHelpContext(GetDlgCtrlID(banner))) banner = GetWindow(banner, GW_HWNDNEXT);
     ASSERT_NE(banner, nullptr);
-    SendMessageW(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10));
-    Pump();
-    EXPECT_TRUE(HelpWindows().empty()) << "a control without a help context opens nothing";
+    EXPECT_TRUE(HelpOpenedBy(page, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(banner), MAKELPARAM(10, 10)).empty())
+        << "a control without a help context opens nothing";
 }
 
 // The plug-in's manifest puts its pages and dialogs on version 6 of the

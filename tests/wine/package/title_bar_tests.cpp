@@ -58,8 +58,6 @@ private:
     Selection fontSelection_;
 };
 
-using FontHolder = GdiObject<HFONT>;
-
 LOGFONTW CaptionFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
@@ -71,7 +69,7 @@ TEST(TitleBars, EveryCaptionOfEveryLanguageDrawsRealGlyphs) {
     PluginLibrary plugin;
     ASSERT_NE(plugin.Module(), nullptr);
     const LOGFONTW captionFont = CaptionFont();
-    FontHolder font(CreateFontIndirectW(&captionFont));
+    GdiObject<HFONT> font(CreateFontIndirectW(&captionFont));
     GlyphCanvas canvas(font.Get());
     const std::vector<DWORD> box = canvas.Draw(kMissingGlyph);
     std::map<wchar_t, bool> drawn;
@@ -102,13 +100,13 @@ TEST(TitleBars, CaptionButtonsHaveTheirSymbolFont) {
     symbols.lfHeight = -13;
     symbols.lfCharSet = SYMBOL_CHARSET;
     wcscpy(symbols.lfFaceName, L"Marlett");
-    FontHolder marlett(CreateFontIndirectW(&symbols));
+    GdiObject<HFONT> marlett(CreateFontIndirectW(&symbols));
     GlyphCanvas canvas(marlett.Get());
     EXPECT_EQ(canvas.Face(), L"Marlett");
     const std::vector<DWORD> close = canvas.Draw(L'r');
 
     const LOGFONTW text = CaptionFont();
-    FontHolder caption(CreateFontIndirectW(&text));
+    GdiObject<HFONT> caption(CreateFontIndirectW(&text));
     GlyphCanvas letters(caption.Get());
     EXPECT_NE(close, letters.Draw(L'r')) << "the close button would show the letter r";
 }

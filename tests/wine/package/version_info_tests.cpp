@@ -57,10 +57,7 @@ public:
 private:
     void *Query(const WCHAR *name, UINT *length) {
         void *value = nullptr;
-        if (data_.empty() ||
-            !VerQueryValueW(data_.data(), name, &value, length))
-            return nullptr;
-        return value;
+        return !data_.empty() && VerQueryValueW(data_.data(), name, &value, length) ? value : nullptr;
     }
     std::vector<BYTE> data_;
 };
@@ -82,15 +79,13 @@ bool HasCharIn(const std::wstring &text, WCHAR first, WCHAR last) {
 void ExpectFixedInfo(VersionBlock &block, DWORD type, DWORD subtype) {
     const VS_FIXEDFILEINFO *fixed = block.Fixed();
     ASSERT_NE(fixed, nullptr);
-    EXPECT_EQ(fixed->dwSignature, VS_FFI_SIGNATURE);
-    EXPECT_EQ(fixed->dwFileType, type);
-    EXPECT_EQ(fixed->dwFileSubtype, subtype);
-    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS_NT_WINDOWS32));
-    EXPECT_EQ(fixed->dwFileVersionMS, kVersionMs);
-    EXPECT_EQ(fixed->dwFileVersionLS, kVersionLs);
-    EXPECT_EQ(fixed->dwProductVersionMS, kVersionMs);
-    EXPECT_EQ(fixed->dwProductVersionLS, kVersionLs);
-    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0u) << "no debug or pre-release build";
+    // Signature, type, subtype, system, file and product versions, and no
+    // debug or pre-release flag.
+    EXPECT_EQ((std::vector<DWORD>{fixed->dwSignature, fixed->dwFileType, fixed->dwFileSubtype, fixed->dwFileOS,
+                                  fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                                  fixed->dwProductVersionLS, fixed->dwFileFlags & fixed->dwFileFlagsMask}),
+              (std::vector<DWORD>{VS_FFI_SIGNATURE, type, subtype, VOS_NT_WINDOWS32, kVersionMs, kVersionLs,
+                                  kVersionMs, kVersionLs, 0}));
 }
 
 TEST(PluginVersion, VersionedPrinterDriverFileOfTheBuildsVersion) {
@@ -124,8 +119,7 @@ TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
     ASSERT_TRUE(block.Present());
     const std::vector<Translation> translations = block.Translations();
     ASSERT_FALSE(translations.empty());
-    EXPECT_EQ(translations[0].language, 0);
-    EXPECT_EQ(translations[0].codePage, kUnicode);
+    EXPECT_EQ(std::make_pair(translations[0].language, translations[0].codePage), std::make_pair(WORD{0}, kUnicode));
     std::vector<WORD> languages;
     for (const Translation &t : translations) languages.push_back(t.language);
     std::sort(languages.begin(), languages.end());

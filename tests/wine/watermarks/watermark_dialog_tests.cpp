@@ -12,50 +12,22 @@
 
 namespace {
 
-const WCHAR kSection[] = L"Watermark";
 const WCHAR kLimitText[] =
     L"A maximum number of 16 watermarks can be saved. \nPlease delete or edit one of your existing "
     L"watermarks\nbefore creating a new one";
 
-std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
-
-class WatermarksDialogTest : public ::testing::Test {
+class WatermarksDialogTest : public WatermarkTest {
 protected:
-    void TearDown() override {
-        page.reset();
-        CloseLeftoverWindows();
-    }
-
-    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
-        ASSERT_TRUE(printer.Installed());
-        page = std::make_unique<WatermarkPage>(printer, adjust);
-        ASSERT_TRUE(page->Opened());
-    }
-
-    // Opens the dialog, lets `act` work on it and ends it with `end`; every
-    // step must have met its window, or the checks inside never ran.
+    // Opens the dialog, lets `act` work on it and ends it with `end`; the
+    // further steps serve what it opens.
     std::vector<ModalWindow> Run(std::function<void(HWND)> act, UINT end, std::deque<ModalStep> nested = {}) {
-        std::deque<ModalStep> steps;
-        size_t ran = 0;
-        steps.push_back([&, act, end](const ModalWindow &modal) {
-            ++ran;
+        nested.push_front([act, end](const ModalWindow &modal) {
             EXPECT_EQ(modal.caption, kWatermarksCaption);
             act(modal.window);
             SendMessageW(modal.window, WM_COMMAND, end, 0);
         });
-        for (ModalStep &step : nested)
-            steps.push_back([&ran, step](const ModalWindow &modal) {
-                ++ran;
-                step(modal);
-            });
-        const size_t expected = steps.size();
-        const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
-        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
-        return seen;
+        return RunSteps(std::move(nested));
     }
-
-    WatermarkPrinter printer;
-    std::unique_ptr<WatermarkPage> page;
 };
 
 ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
@@ -67,11 +39,11 @@ ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
 }
 
 void ExpectLines(HWND dialog, const std::vector<std::wstring> &lines, int selected) {
-    EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST), lines);
+    EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST), lines);
     EXPECT_EQ(ListSelection(dialog, IDC_WATERMARK_LIST), selected);
     const bool chosen = selected > 0;
-    EXPECT_EQ(IsEnabled(dialog, IDC_EDIT_WATERMARK), chosen);
-    EXPECT_EQ(IsEnabled(dialog, IDC_DELETE_WATERMARK), chosen);
+    EXPECT_EQ(Enabled(dialog, IDC_EDIT_WATERMARK), chosen);
+    EXPECT_EQ(Enabled(dialog, IDC_DELETE_WATERMARK), chosen);
 }
 
 TEST_F(WatermarksDialogTest, ListsTheStoredWatermarksAfterNoneAndSelectsTheRecordsChoice) {
@@ -101,7 +73,7 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
     printer.Store(values);
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
     Run([&](HWND dialog) {
-        const std::vector<std::wstring> lines = ListLines(dialog, IDC_WATERMARK_LIST);
+        const std::vector<std::wstring> lines = ListBoxLines(dialog, IDC_WATERMARK_LIST);
         ASSERT_EQ(lines.size(), 17u) << "None and the first 16";
         EXPECT_EQ(lines[1], longText.substr(0, 128));
         EXPECT_EQ(lines[16], L"W16");
@@ -119,18 +91,16 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     }, IDOK, {EditorSetsText(L"a\\b,c;d")});
 
     OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWatermarkIndex, 2u);
+    EXPECT_EQ((Values{record->dwWatermarkIndex, record->dwWmSize, record->sWmAngle, record->dwWmColor,
+                      record->wWmPosition}),
+              (Values{2, 72, 45, 0xC0C0C0, 3}));
     EXPECT_EQ(Text(record->wszWmText), L"a\\b,c;d");
-    EXPECT_EQ(record->dwWmSize, 72u);
-    EXPECT_EQ(record->sWmAngle, 45);
-    EXPECT_EQ(record->dwWmColor, 0xC0C0C0u);
     EXPECT_STREQ(record->szWmPsColor, "0.75 0.75 0.75");
     EXPECT_EQ(Text(record->wszWmFontName), L"Helvetica") << "the sample list's first font, regular";
-    EXPECT_EQ(record->wWmPosition, 3);
-    EXPECT_EQ(printer.Section(kSection).size(), 1u) << "nothing is written before Apply";
+    EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u) << "nothing is written before Apply";
 
     page->Harness().Apply();
-    const auto stored = printer.Section(kSection);
+    const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].first, L"WTMK001");
     EXPECT_EQ(stored[1].first, L"WTMK002");
@@ -148,20 +118,20 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     Open();
     Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
     page->Harness().Apply();
-    const auto stored = printer.Section(kSection);
+    const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 10u);
     EXPECT_EQ(stored[8].first, L"WTMK009");
     EXPECT_EQ(stored[9].first, L"WTMK0010");
 
     Run([&](HWND dialog) {
         for (int i = 0; i < 10; ++i) {
-            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            PickLine(dialog, IDC_WATERMARK_LIST, 1);
             Press(dialog, IDC_DELETE_WATERMARK);
         }
     }, IDOK);
     page->Harness().Apply();
-    EXPECT_TRUE(printer.Section(kSection).empty());
-    EXPECT_EQ(GetPrivateProfileSectionW(kSection, nullptr, 0, printer.Ini().c_str()), 0u);
+    EXPECT_TRUE(printer.Section(kWatermarkSection).empty());
+    EXPECT_EQ(GetPrivateProfileSectionW(kWatermarkSection, nullptr, 0, printer.Ini().c_str()), 0u);
 }
 
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
@@ -169,12 +139,12 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
     const std::vector<BYTE> recordBefore(page->Harness().Record(), page->Harness().Record() + kRecordBytes);
     Run([&](HWND dialog) {
-        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_DELETE_WATERMARK);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_WATERMARK));
         ExpectLines(dialog, {L"None", L"One", L"Three"}, 0);
         for (int i = 0; i < 2; ++i) {
-            SelectLine(dialog, IDC_WATERMARK_LIST, 1);
+            PickLine(dialog, IDC_WATERMARK_LIST, 1);
             Press(dialog, IDC_DELETE_WATERMARK);
         }
         ExpectLines(dialog, {L"None"}, 0);
@@ -195,7 +165,7 @@ TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeep
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open();
     Run([&](HWND dialog) {
-        SelectLine(dialog, IDC_WATERMARK_LIST, 2);
+        PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
         Press(dialog, IDC_EDIT_WATERMARK);
@@ -212,7 +182,7 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     Open();
     const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
         Press(dialog, IDC_NEW_WATERMARK);
-        EXPECT_EQ(ListLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
+        EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
     ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
     EXPECT_EQ(seen[1].caption, L"Warning");
@@ -222,21 +192,18 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     Open();
     Run([&](HWND dialog) { Press(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
-    EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
-    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
-    EXPECT_EQ(page->Record()->wWmBackground, 0);
+    const OemDevmode *record = page->Record();
+    EXPECT_EQ((Values{record->dwWatermarkIndex, record->bWmFirstPageOnly, record->wWmBackground}), (Values{0, 1, 0}));
     EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
 
     Run([&](HWND dialog) {
-        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_FIRST_PAGE));
+        EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_FIRST_PAGE));
         Press(dialog, IDC_WATERMARK_FIRST_PAGE);
         Press(dialog, IDC_WATERMARK_BACKGROUND);
-        EXPECT_TRUE(IsChecked(dialog, IDC_WATERMARK_BACKGROUND));
+        EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
     const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
-    EXPECT_EQ(none->bFirstPageOnly, 1);
-    EXPECT_EQ(none->wBackground, 0);
-    EXPECT_EQ(page->Record()->bWmFirstPageOnly, 1);
+    EXPECT_EQ((Values{none->bFirstPageOnly, none->wBackground, record->bWmFirstPageOnly}), (Values{1, 0, 1}));
 }
 
 TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
@@ -245,11 +212,10 @@ TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
     ASSERT_EQ(page->State()->fWatermarksDirty, 1u);
     PropSheet_PressButton(page->Harness().Sheet(), PSBTN_CANCEL);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    dialog_input::RunPostedMessages();
     EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
     EXPECT_EQ(page->State()->watermarks.pWmWorking, nullptr);
-    EXPECT_EQ(printer.Section(kSection).size(), 1u);
+    EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u);
 }
 
 }  // namespace

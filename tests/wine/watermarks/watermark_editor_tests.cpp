@@ -4,6 +4,7 @@
 // geometry puts them.
 #include "watermark_test_support.h"
 
+#include "core/gdi_holders.h"
 #include "resources/resource_ids.h"
 #include "watermarks/preview_geometry.h"
 
@@ -15,12 +16,7 @@ const WCHAR kCustomColorSection[] = L"Custom Color";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
-std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
-
-// Types into an edit as the keyboard does, one character at a time.
-void Type(HWND edit, const WCHAR *text) {
-    for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
-}
+using dialog_input::Type;
 
 DWORD Caret(HWND edit) {
     DWORD start = 0, end = 0;
@@ -34,67 +30,42 @@ void Retype(HWND dialog, UINT id, const WCHAR *text) {
     Type(edit, text);
 }
 
-class WatermarkEditorTest : public ::testing::Test {
+class WatermarkEditorTest : public WatermarkTest {
 protected:
-    void TearDown() override {
-        page.reset();
-        CloseLeftoverWindows();
-    }
-
-    void Open(std::function<void(PageSetup &)> adjust = nullptr) {
-        ASSERT_TRUE(printer.Installed());
-        page = std::make_unique<WatermarkPage>(printer, adjust);
-        ASSERT_TRUE(page->Opened());
-    }
-
     // Opens the editor on line `line` of the list (0: New) and lets `act`
     // work on it before it is ended with `end`; the Watermarks dialog is
-    // then confirmed. Further steps serve what the editor opens. Every step
-    // must have met its window, or the checks inside never ran.
+    // then confirmed. Further steps serve what the editor opens.
     void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK, std::deque<ModalStep> nested = {}) {
-        size_t ran = 0;
-        std::deque<ModalStep> steps;
-        steps.push_back([line](const ModalWindow &modal) {
+        nested.push_front([act, end](const ModalWindow &modal) {
+            EXPECT_EQ(modal.caption, kEditorCaption);
+            act(modal.window);
+            SendMessageW(modal.window, WM_COMMAND, end, 0);
+        });
+        nested.push_front([line](const ModalWindow &modal) {
             if (line) {
-                SelectLine(modal.window, IDC_WATERMARK_LIST, line);
+                PickLine(modal.window, IDC_WATERMARK_LIST, line);
                 Press(modal.window, IDC_EDIT_WATERMARK);
             } else {
                 Press(modal.window, IDC_NEW_WATERMARK);
             }
             SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
         });
-        steps.push_back([act, end](const ModalWindow &modal) {
-            EXPECT_EQ(modal.caption, kEditorCaption);
-            act(modal.window);
-            SendMessageW(modal.window, WM_COMMAND, end, 0);
-        });
-        for (ModalStep &step : nested) steps.push_back(std::move(step));
-        for (ModalStep &step : steps)
-            step = [&ran, step](const ModalWindow &modal) {
-                ++ran;
-                step(modal);
-            };
-        const size_t expected = steps.size();
-        page->RunWatermarks(std::move(steps));
-        EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
+        RunSteps(std::move(nested));
     }
-
-    WatermarkPrinter printer;
-    std::unique_ptr<WatermarkPage> page;
 };
 
 TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsText) {
     Open();
     Edit(0, [&](HWND editor) {
-        EXPECT_FALSE(IsEnabled(editor, IDOK));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"72");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"45");
-        EXPECT_EQ(SendDlgItemMessageW(editor, IDC_WATERMARK_POSITION, CB_GETCURSEL, 0, 0), 3);
-        EXPECT_TRUE(IsChecked(editor, IDC_WATERMARK_BORDER_NONE));
+        EXPECT_FALSE(Enabled(editor, IDOK));
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"72");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_ANGLE), L"45");
+        EXPECT_EQ(dialog_input::Selection(editor, IDC_WATERMARK_POSITION), 3);
+        EXPECT_TRUE(Checked(editor, IDC_WATERMARK_BORDER_NONE));
         Type(GetDlgItem(editor, IDC_WATERMARK_TEXT), L"A");
-        EXPECT_TRUE(IsEnabled(editor, IDOK));
+        EXPECT_TRUE(Enabled(editor, IDOK));
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"");
-        EXPECT_FALSE(IsEnabled(editor, IDOK));
+        EXPECT_FALSE(Enabled(editor, IDOK));
     }, IDCANCEL);
 }
 
@@ -103,16 +74,15 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
     Open();
     Edit(1, [&](HWND editor) {
         Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"12");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"12");
         EXPECT_EQ(Caret(GetDlgItem(editor, IDC_WATERMARK_OFFSET_X)), 2u);
         Retype(editor, IDC_WATERMARK_OFFSET_Y, L"1500");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"1000");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"1000");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_Y), L"0");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"0");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
     });
-    EXPECT_EQ(page->Record()->lWmOffsetX, 12);
-    EXPECT_EQ(page->Record()->lWmOffsetY, -250);
+    EXPECT_EQ((Values{page->Record()->lWmOffsetX, page->Record()->lWmOffsetY}), (Values{12, -250}));
 }
 
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
@@ -122,18 +92,13 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
         Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"30");
-        HWND list = GetDlgItem(editor, IDC_WATERMARK_POSITION);
-        SendMessageW(list, CB_SETCURSEL, 6, 0);
-        SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDC_WATERMARK_POSITION, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_OFFSET_X), L"0");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"30");
+        dialog_input::Choose(editor, IDC_WATERMARK_POSITION, 6);
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->wWmBorder, 3);
-    EXPECT_EQ(record->wWmPosition, 6);
-    EXPECT_EQ(record->lWmOffsetX, 0);
-    EXPECT_EQ(record->lWmOffsetY, 0);
+    EXPECT_EQ((Values{record->wWmBorder, record->wWmPosition, record->lWmOffsetX, record->lWmOffsetY}),
+              (Values{3, 6, 0, 0}));
 }
 
 TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
@@ -143,13 +108,12 @@ TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
         HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
         for (int i = 0; i < 30; ++i)
             SendMessageW(editor, WM_HSCROLL, SB_PAGELEFT, reinterpret_cast<LPARAM>(angleBar));
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_ANGLE), L"-180");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_ANGLE), L"-180");
         Retype(editor, IDC_WATERMARK_SIZE, L"999");
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"600");
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"600");
         EXPECT_EQ(GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL), 600);
     });
-    EXPECT_EQ(page->Record()->sWmAngle, -180);
-    EXPECT_EQ(page->Record()->dwWmSize, 600u);
+    EXPECT_EQ((Values{page->Record()->sWmAngle, page->Record()->dwWmSize}), (Values{-180, 600}));
 }
 
 ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
@@ -165,23 +129,22 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
     Open();
     Edit(1, [&](HWND editor) {
         Press(editor, IDC_WATERMARK_FONT);
-        EXPECT_EQ(ControlText(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
-        EXPECT_EQ(ListLines(font, IDC_FONT_LIST), (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
+        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST),
+                  (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
             << "entries from DefaultNo on are for Japanese systems";
-        SelectLine(font, IDC_FONT_LIST, 1);
-        EXPECT_EQ(ControlText(font, IDC_FONT_NAME), L"Times");
-        SelectLine(font, IDC_STYLE_LIST, 3);
-        EXPECT_EQ(ControlText(font, IDC_STYLE_NAME), L"Bold Italic");
+        PickLine(font, IDC_FONT_LIST, 1);
+        EXPECT_EQ(Text(font, IDC_FONT_NAME), L"Times");
+        PickLine(font, IDC_STYLE_LIST, 3);
+        EXPECT_EQ(Text(font, IDC_STYLE_NAME), L"Bold Italic");
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
     })});
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWmFontIndex, 1u);
-    EXPECT_EQ(record->dwWmWeight, 700u);
-    EXPECT_EQ(record->bWmItalic, 1);
+    EXPECT_EQ((Values{record->dwWmFontIndex, record->dwWmWeight, record->bWmItalic, record->wWmStyleCode,
+                      record->dwWmSize}),
+              (Values{1, 700, 1, 5, 1}));
     EXPECT_EQ(Text(record->wszWmFontName), L"Times-BoldItalic");
-    EXPECT_EQ(record->wWmStyleCode, 5);
-    EXPECT_EQ(record->dwWmSize, 1u);
 }
 
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
@@ -190,11 +153,10 @@ TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
          {FontDialog([&](HWND font) {
               EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
-              SelectLine(font, IDC_FONT_LIST, 2);
-              SelectLine(font, IDC_SIZE_LIST, 0);
+              PickLine(font, IDC_FONT_LIST, 2);
+              PickLine(font, IDC_SIZE_LIST, 0);
           }, IDCANCEL)});
-    EXPECT_EQ(page->Record()->dwWmFontIndex, 0u);
-    EXPECT_EQ(page->Record()->dwWmSize, 48u);
+    EXPECT_EQ((Values{page->Record()->dwWmFontIndex, page->Record()->dwWmSize}), (Values{0, 48}));
     EXPECT_EQ(Text(page->Record()->wszWmFontName), L"Helvetica");
 }
 
@@ -222,8 +184,7 @@ PreviewPixels SettledPreview(HWND dialog) {
     constexpr DWORD kRoundMs = 20;
     PreviewPixels shot;
     for (int i = 0; i < kRounds; ++i) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        dialog_input::RunPostedMessages();
         RedrawWindow(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_UPDATENOW);
         shot = CapturePreview(dialog);
@@ -246,17 +207,13 @@ WatermarkLayout ExpectedLayout(HWND dialog, const WatermarkRecord &record, const
     font.lfHeight = PreviewFontHeight(record.dwSize, page->scale);
     font.lfWeight = static_cast<LONG>(record.dwWeight);
     lstrcpyW(font.lfFaceName, L"Arial");
-    HDC screen = GetDC(dialog);
-    HDC memory = CreateCompatibleDC(screen);
-    HFONT handle = CreateFontIndirectW(&font);
-    HGDIOBJ previous = SelectObject(memory, handle);
+    WindowDc screen(dialog);
+    MemoryDc memory(screen.Get());
+    GdiObject<HFONT> handle(CreateFontIndirectW(&font));
+    Selection selected(memory.Get(), handle.Get());
     SIZE extent = {};
-    GetTextExtentPoint32W(memory, reinterpret_cast<const WCHAR *>(record.wszText),
+    GetTextExtentPoint32W(memory.Get(), reinterpret_cast<const WCHAR *>(record.wszText),
                           lstrlenW(reinterpret_cast<const WCHAR *>(record.wszText)), &extent);
-    SelectObject(memory, previous);
-    DeleteObject(handle);
-    DeleteDC(memory);
-    ReleaseDC(dialog, screen);
     const WatermarkShape shape = {record.dwSize, record.sAngle, record.lOffsetX, record.lOffsetY,
                                   record.wPosition, record.wBorder};
     return ComputeWatermarkLayout(*page, shape, extent.cx, extent.cy);
@@ -321,10 +278,9 @@ TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
     // Inside the sunken frame, whose lower and right edges are white too.
     constexpr int kFrameMargin = 2;
     const PixelBox white = FindPixels(shot, [](uint32_t pixel) { return pixel == kWhitePixel; }, kFrameMargin);
-    EXPECT_EQ(white.left, expected.rect.left);
-    EXPECT_EQ(white.top, expected.rect.top);
-    EXPECT_EQ(white.right, expected.rect.right - 1);
-    EXPECT_EQ(white.bottom, expected.rect.bottom - 1);
+    const PreviewRect &r = expected.rect;
+    EXPECT_EQ((Values{white.left, white.top, white.right, white.bottom}),
+              (Values{r.left, r.top, r.right - 1, r.bottom - 1}));
     EXPECT_GT(white.right - white.left, white.bottom - white.top);
 }
 
@@ -350,14 +306,13 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
         Press(editor, IDC_WATERMARK_FONT);
     }, IDOK, {FontDialog([&](HWND font) {
-        EXPECT_EQ(ListLines(font, IDC_FONT_LIST).size(), 6u);
+        EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST).size(), 6u);
         EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";
-        SelectLine(font, IDC_STYLE_LIST, 3);
+        PickLine(font, IDC_STYLE_LIST, 3);
     })});
     const OemDevmode *record = page->Record();
-    EXPECT_EQ(record->dwWmFontIndex, 4u);
+    EXPECT_EQ((Values{record->dwWmFontIndex, record->wWmStyleCode}), (Values{4, 3}));
     EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
-    EXPECT_EQ(record->wWmStyleCode, 3);
     EXPECT_EQ(Text(record->wszWmText), L"\u6975\u79D8");
 }
 

@@ -1,14 +1,12 @@
 #include "watermark_test_support.h"
 
-#include "watermark_page_ids.h"
-
 #include "joboptions/job_options_variant_ids.h"
+#include "sheet/window_capture.h"
 #include "resources/resource_ids.h"
 
 namespace {
 
 const WCHAR kFontListFile[] = L"sxwmfont.lst";
-const WCHAR kSection[] = L"Watermark";
 constexpr DWORD kSectionChars = 32768;
 constexpr int kTextChars = 512;
 constexpr uint32_t kReddishRed = 150;
@@ -18,6 +16,7 @@ std::wstring Number(long long n) { return std::to_wstring(n); }
 
 }  // namespace
 
+const WCHAR kWatermarkSection[] = L"Watermark";
 const WCHAR kWatermarksCaption[] = L"Watermarks";
 const WCHAR kEditorCaption[] = L"Watermark";
 const WCHAR kFontCaption[] = L"Font";
@@ -34,7 +33,7 @@ void WatermarkPrinter::Store(const std::vector<std::wstring> &values) {
 }
 
 void WatermarkPrinter::StoreKey(const WCHAR *key, const std::wstring &value) {
-    WritePrivateProfileStringW(kSection, key, value.c_str(), Ini().c_str());
+    WritePrivateProfileStringW(kWatermarkSection, key, value.c_str(), Ini().c_str());
 }
 
 std::vector<std::pair<std::wstring, std::wstring>> WatermarkPrinter::Section(const WCHAR *section) const {
@@ -55,11 +54,9 @@ std::wstring WatermarkPrinter::Value(const WCHAR *section, const WCHAR *key) con
 WatermarkPage::WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust) {
     PageSetup setup;
     setup.printer = printer.Name();
-    setup.pageLayout = ProgramDialogTemplate(IDD_TEST_WATERMARK_JOB_OPTIONS);
     setup.withJobType = false;
     setup.withFinishing = false;
     if (adjust) adjust(setup);
-    if (!setup.pageLayout) return;
     opening_ = std::make_unique<PageOpening>(setup);
 }
 
@@ -80,39 +77,36 @@ std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> step
     return std::vector<ModalWindow>(all.begin() + static_cast<long>(seenBefore), all.end());
 }
 
+void WatermarkTest::TearDown() {
+    page.reset();
+    CloseLeftoverWindows();
+}
+
+void WatermarkTest::Open(std::function<void(PageSetup &)> adjust) {
+    ASSERT_TRUE(printer.Installed());
+    page = std::make_unique<WatermarkPage>(printer, adjust);
+    ASSERT_TRUE(page->Opened());
+}
+
+std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
+    size_t ran = 0;
+    for (ModalStep &step : steps)
+        step = [&ran, step](const ModalWindow &modal) {
+            ++ran;
+            step(modal);
+        };
+    const size_t expected = steps.size();
+    const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
+    EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
+    return seen;
+}
+
+std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
+
 void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
-void SelectLine(HWND dialog, UINT listId, int line) {
-    HWND list = GetDlgItem(dialog, listId);
-    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-std::vector<std::wstring> ListLines(HWND dialog, UINT listId) {
-    HWND list = GetDlgItem(dialog, listId);
-    std::vector<std::wstring> lines;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < kTextChars)
-            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        lines.push_back(text);
-    }
-    return lines;
-}
 
 int ListSelection(HWND dialog, UINT listId) {
     return static_cast<int>(SendDlgItemMessageW(dialog, listId, LB_GETCURSEL, 0, 0));
-}
-
-bool IsEnabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-
-bool IsChecked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-std::wstring ControlText(HWND dialog, UINT id) {
-    WCHAR text[kTextChars] = L"";
-    GetDlgItemTextW(dialog, id, text, kTextChars);
-    return text;
 }
 
 std::wstring StoredValue(const std::wstring &text, uint32_t size, int angle, uint32_t color,
@@ -123,35 +117,13 @@ std::wstring StoredValue(const std::wstring &text, uint32_t size, int angle, uin
 
 PreviewPixels CapturePreview(HWND dialog) {
     PreviewPixels shot;
-    HWND control = GetDlgItem(dialog, IDC_WATERMARK_PREVIEW);
-    RECT client = {};
-    GetClientRect(control, &client);
-    shot.width = client.right;
-    shot.height = client.bottom;
-    if (shot.width <= 0 || shot.height <= 0) return shot;
-    shot.pixels.assign(static_cast<size_t>(shot.width) * shot.height, 0);
-    // Read through the dialog's own surface, where the control lies.
-    POINT origin = {0, 0};
-    MapWindowPoints(control, dialog, &origin, 1);
-    HDC screen = GetDC(dialog);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = shot.width;
-    info.bmiHeader.biHeight = -shot.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP section = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, section);
-    BitBlt(memory, 0, 0, shot.width, shot.height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto *source = static_cast<const uint32_t *>(bits);
-    for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
-    SelectObject(memory, previous);
-    DeleteObject(section);
-    DeleteDC(memory);
-    ReleaseDC(dialog, screen);
+    RgbImage image;
+    if (!CaptureWindow(GetDlgItem(dialog, IDC_WATERMARK_PREVIEW), &image)) return shot;
+    shot.width = static_cast<int>(image.width);
+    shot.height = static_cast<int>(image.height);
+    for (size_t i = 0; i + 2 < image.pixels.size(); i += 3)
+        shot.pixels.push_back(uint32_t{image.pixels[i]} << 16 | uint32_t{image.pixels[i + 1]} << 8 |
+                              image.pixels[i + 2]);
     return shot;
 }
 

@@ -1,12 +1,15 @@
 // What the watermark tests share: a printer of a model of its own whose
 // plug-in ini holds the watermark list and names the sample font list, the
-// Job Options page opened with the tests' layout, the dialogs driven step
-// by step as they appear, and the preview's pixels.
+// Job Options page opened with the plug-in's extended layout, the dialogs
+// driven step by step as they appear, and the preview's pixels.
 #pragma once
 
+#include "support/dialog_input.h"
 #include "support/page_fixture.h"
 
 #include "watermarks/watermark_record.h"
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+extern const WCHAR kWatermarkSection[];
 extern const WCHAR kWatermarksCaption[];
 extern const WCHAR kEditorCaption[];
 extern const WCHAR kFontCaption[];
@@ -58,14 +62,33 @@ private:
     std::deque<ModalStep> steps_;
 };
 
-// Acting on a dialog as a user does.
+// The fixture both watermark test files share.
+class WatermarkTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+    void Open(std::function<void(PageSetup &)> adjust = nullptr);
+    // Clicks Watermarks and hands each modal window to the next step. Every
+    // step must meet its window, or the checks inside it never ran.
+    std::vector<ModalWindow> RunSteps(std::deque<ModalStep> steps);
+
+    WatermarkPrinter printer;
+    std::unique_ptr<WatermarkPage> page;
+};
+
+// A record's text field as a string.
+std::wstring Text(const char16_t *text);
+using dialog_input::Checked;
+using dialog_input::Enabled;
+using dialog_input::ListBoxLines;
+using dialog_input::PickLine;
+using dialog_input::Text;
+// A click as the mouse gives it, so that check boxes and radio buttons
+// change their state before the dialog hears of it.
 void Press(HWND dialog, UINT id);
-void SelectLine(HWND dialog, UINT listId, int line);
-std::vector<std::wstring> ListLines(HWND dialog, UINT listId);
 int ListSelection(HWND dialog, UINT listId);
-bool IsEnabled(HWND dialog, UINT id);
-bool IsChecked(HWND dialog, UINT id);
-std::wstring ControlText(HWND dialog, UINT id);
+
+// Several numeric fields of a record, compared as one value.
+using Values = std::vector<long long>;
 
 // The stored value of a watermark made from its main fields.
 std::wstring StoredValue(const std::wstring &text, uint32_t size = 72, int angle = 45,
