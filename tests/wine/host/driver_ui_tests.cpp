@@ -292,6 +292,27 @@ protected:
         PostMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
     }
 
+    // Options that have OK store the DEVMODE in a fresh temporary file.
+    static SheetOptions StoringTo(const WCHAR *name) {
+        WCHAR folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        SheetOptions options;
+        options.outFile = std::wstring(folder) + name;
+        DeleteFileW(options.outFile.c_str());
+        return options;
+    }
+
+    // The DEVMODE the sheet stored, its file removed; empty when none.
+    std::vector<BYTE> StoredDevmode(const SheetOptions &options) {
+        std::vector<BYTE> stored;
+        std::string error;
+        EXPECT_TRUE(sheet_->Stored());
+        EXPECT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
+        DeleteFileW(options.outFile.c_str());
+        EXPECT_EQ(stored.size(), ui_->DevmodeSize());
+        return stored.size() == ui_->DevmodeSize() ? stored : std::vector<BYTE>();
+    }
+
     bool Logged(const std::string &line) {
         const std::vector<std::string> &lines = ui_->Log().Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -454,11 +475,7 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
     constexpr UINT kOfficeColor = 1610;
     constexpr UINT kSpecialToner = 4031;
     constexpr UINT kLinkLabel = 1392;
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-pro-color.dev";
-    DeleteFileW(options.outFile.c_str());
+    SheetOptions options = StoringTo(L"sx-driver-ui-pro-color.dev");
     OpenedDialog samples, office, toner;
     bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
     WCHAR link[128] = L"";
@@ -490,14 +507,10 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
     EXPECT_TRUE(toner.ownedBySheet);
     EXPECT_TRUE(linkShown);
     EXPECT_STREQ(link, L"https://support.sx-printing.example/c5200pro");
-    ASSERT_TRUE(sheet_->Stored());
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const std::vector<BYTE> stored = StoredDevmode(options);
+    ASSERT_FALSE(stored.empty());
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
     EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[Ppd().FindFeature("VXOutputMode")], 1);
-    DeleteFileW(options.outFile.c_str());
 }
 
 TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
@@ -543,11 +556,7 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
 }
 
 TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-ok.dev";
-    DeleteFileW(options.outFile.c_str());
+    SheetOptions options = StoringTo(L"sx-driver-ui-ok.dev");
     Run(
         [&](HWND sheet) {
             // A change on the driver's page, then OK.
@@ -561,12 +570,9 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
             Press(sheet, PSBTN_OK);
         },
         options);
-    EXPECT_TRUE(sheet_->Stored());
     EXPECT_TRUE(Logged("OEMCUIPCallback(reason 6) -> 0"));
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const std::vector<BYTE> stored = StoredDevmode(options);
+    ASSERT_FALSE(stored.empty());
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
     EXPECT_EQ(devmode->dmOrientation, DMORIENT_LANDSCAPE);
     EXPECT_EQ(devmode->dmPaperSize, DMPAPER_A4);
@@ -575,7 +581,6 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
     EXPECT_EQ(record->dwSignature, 0x32303030u);
     // The plug-in's orientation copy comes with the apply callback.
     EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
-    DeleteFileW(options.outFile.c_str());
 }
 
 TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {
@@ -602,12 +607,10 @@ TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff
 // Chinese scripts their own texts, other languages English.
 TEST(DriverTexts, FollowTheUsersLanguageAsThePluginsResourcesDo) {
     EXPECT_EQ(DriverTextsFor(0x0409).optionsPage, std::wstring(kOptionsPageTitle));
-    EXPECT_EQ(DriverTextsFor(0x0411).language, 0x0000) << "Japanese: English";
-    EXPECT_EQ(DriverTextsFor(0x0C07).language, 0x0407);
-    EXPECT_EQ(DriverTextsFor(0x0C0A).language, 0x000A);
-    EXPECT_EQ(DriverTextsFor(0x0C04).language, 0x0404) << "Hong Kong: Traditional";
-    EXPECT_EQ(DriverTextsFor(0x1004).language, 0x0804) << "Singapore: Simplified";
-    EXPECT_EQ(DriverTextsFor(0x0416).language, 0x0416);
+    // Japanese: English; Hong Kong: Traditional; Singapore: Simplified.
+    const std::pair<LANGID, LANGID> texts[] = {
+        {0x0411, 0x0000}, {0x0C07, 0x0407}, {0x0C0A, 0x000A}, {0x0C04, 0x0404}, {0x1004, 0x0804}, {0x0416, 0x0416}};
+    for (const auto &[user, language] : texts) EXPECT_EQ(DriverTextsFor(user).language, language) << std::hex << user;
     EXPECT_NE(std::wstring(DriverTextsFor(0x0412).optionsPage), kOptionsPageTitle);
     EXPECT_EQ(DriverTextsFor(0x0409).deviceSettingsPage, std::wstring(kDeviceSettingsTitle));
     EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0409).documentProperties, L"SX Color 4200 PS"),

@@ -100,6 +100,14 @@ protected:
     std::vector<std::wstring> dialogs;
 };
 
+// A page setup on the model's own printer.
+PageSetup On(const ModelPrinter &model) {
+    EXPECT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    return setup;
+}
+
 bool SystemIsVistaOrLater() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -107,7 +115,7 @@ bool SystemIsVistaOrLater() {
     return version.dwMajorVersion >= 6;
 }
 
-TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
+TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinButtonOpensTheDialog) {
     PageSetup setup;
     setup.jobType = 1;
     Open(setup);
@@ -121,47 +129,39 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
     EXPECT_FALSE(Enabled(IDC_COLLATE));
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
-}
 
-TEST_F(SecurePrintTest, ThreeDigitPinShowsMessage8000AndTheDialogStays) {
-    Open(PageSetup());
-    bool refused = false;
-    OnDialogs([&](HWND dialog, const std::wstring &) {
-        Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Report");
-        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"123");
-        Press(dialog, IDOK);
-        refused = opening->Record()->wszJobPin[0] == 0;
-        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"4");
-        Press(dialog, IDOK);
-    });
-    Click(IDC_JOB_TYPE_SECURE);
-    ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
-    EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Report");
-    EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(JobType(), 1u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
 }
 
-TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
+// Letters vanish with one beep each; three digits are refused with a
+// message and the dialog stays for the fourth.
+TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
     CountBeeps();
     std::wstring afterLetter, afterPaste, name;
     DWORD caret = 0;
-    int beepsAfterLetter = 0;
+    int beepsAfterLetter = 0, beepsAfterName = 0;
+    bool refused = false;
     OnDialogs([&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
-        afterLetter = Harness().Text(dialog, IDC_JOB_PIN);
+        afterLetter = Text(dialog, IDC_JOB_PIN);
         caret = Caret(pin);
         beepsAfterLetter = beeps->Count();
         SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
-        afterPaste = Harness().Text(dialog, IDC_JOB_PIN);
+        afterPaste = Text(dialog, IDC_JOB_PIN);
+        // A name pasted with a quote and a letter beyond ASCII: one beep for both.
         SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
-        name = Harness().Text(dialog, IDC_JOB_NAME);
-        Press(dialog, IDCANCEL);
+        name = Text(dialog, IDC_JOB_NAME);
+        beepsAfterName = beeps->Count();
+        Press(dialog, IDOK);
+        refused = opening->Record()->wszJobPin[0] == 0;
+        Type(pin, L"4");
+        Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
     EXPECT_EQ(afterLetter, L"12");
@@ -169,9 +169,15 @@ TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
     EXPECT_EQ(beepsAfterLetter, 1);
     EXPECT_EQ(beeps->LastType(), kRemovedBeep);
     EXPECT_EQ(afterPaste, L"123");
-    // A name pasted with a quote and a letter beyond ASCII: one beep for both.
     EXPECT_EQ(name, L"Q1");
-    EXPECT_EQ(beeps->Count(), 3);
+    EXPECT_EQ(beepsAfterName, 3);
+    ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
+    EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
+    EXPECT_EQ(JobType(), 1u);
+    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
@@ -278,7 +284,7 @@ TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(SecurePrintTest, JobLimitForcesJobTypeTwoWithTheRadiosDisabled) {
+TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoWithTheRadiosDisabled) {
     PageSetup setup;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
@@ -289,11 +295,8 @@ TEST_F(SecurePrintTest, JobLimitForcesJobTypeTwoWithTheRadiosDisabled) {
     EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
     // No password stored yet: it is to be typed at the printer.
     EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
-}
 
-TEST_F(SecurePrintTest, JobLimitNeedsTheStandardUiHidden) {
-    PageSetup setup;
-    setup.settings["VXJobLimit"] = "True";
+    // The limit needs the standard UI hidden.
     setup.hideStandardUI = false;
     Open(setup);
     EXPECT_EQ(JobType(), 0u);
@@ -371,7 +374,7 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
     std::wstring shown = L"?";
     bool atPrinter = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Harness().Text(dialog, kLibraryPassword);
+        shown = Text(dialog, kLibraryPassword);
         atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
         Press(dialog, IDCANCEL);
     });
@@ -399,8 +402,8 @@ TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
     Open(setup);
     std::wstring name, pin;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        name = Harness().Text(dialog, IDC_JOB_NAME);
-        pin = Harness().Text(dialog, IDC_JOB_PIN);
+        name = Text(dialog, IDC_JOB_NAME);
+        pin = Text(dialog, IDC_JOB_PIN);
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_PIN_BUTTON);
@@ -419,7 +422,7 @@ TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
     std::wstring shown = L"?";
     dialogs.clear();
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Harness().Text(dialog, kLibraryPassword);
+        shown = Text(dialog, kLibraryPassword);
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
@@ -430,9 +433,7 @@ TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
 
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 2;
     setup.editRecord = ForeignCipher(0);
     Open(setup);
@@ -443,8 +444,7 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     const std::vector<BYTE> before = opening->RecordBytes();
     OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     Notify(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(messages,
-              (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
+    EXPECT_EQ(messages, (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(JobType(), 0u);
     EXPECT_EQ(opening->RecordBytes(), before);
@@ -452,9 +452,7 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
 TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     ModelPrinter model(L"NoExports", {{L"CryptoDll", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 2;
     setup.editRecord = ForeignCipher(0);
     Open(setup);
@@ -511,9 +509,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     RogueLibrary rogue;
     ASSERT_NE(rogue.Log(), nullptr);
     ModelPrinter model(L"Rogue", {{L"CryptoDll", RogueLibrary::kName}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     Open(setup);
     std::vector<BYTE> before = opening->RecordBytes();
 
@@ -564,9 +560,7 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
         ASSERT_TRUE(CopyFileW((ExeDirectory() + L"\\" + library).c_str(),
                               DriverFilePath(library).c_str(), FALSE));
         ModelPrinter model(L"Fault", {{L"CryptoDll", library}});
-        ASSERT_TRUE(model.Installed());
-        PageSetup setup;
-        setup.printer = model.Name();
+        PageSetup setup = On(model);
         for (bool storedCipher : {false, true}) {
             setup.jobType = storedCipher ? 2 : 0;
             setup.editRecord = storedCipher ? ForeignCipher(0) : nullptr;
@@ -588,23 +582,11 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
     }
 }
 
-TEST_F(SecurePrintTest, PinButtonOfASecureJobOpensTheJobPinDialog) {
-    PageSetup setup;
-    setup.jobType = 1;
-    Open(setup);
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
-    EXPECT_EQ(JobType(), 1u);
-}
-
 class IcCardTest : public SecurePrintTest {};
 
 TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
     ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 1;
     setup.copies = 3;
     Open(setup);
@@ -636,9 +618,7 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
 
 TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
     ModelPrinter model(L"CardNoDisk", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.extendedLayout = false;
     setup.jobType = 2;
     setup.settings["VXHDD"] = "False";
@@ -650,9 +630,7 @@ TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
 TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
     for (const WCHAR *library : {L"sxt_nocard.dll", L"sxcrypt.dll"}) {
         ModelPrinter model(L"CardMissing", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", library}});
-        ASSERT_TRUE(model.Installed());
-        PageSetup setup;
-        setup.printer = model.Name();
+        PageSetup setup = On(model);
         setup.jobType = 1;
         Open(setup);
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
