@@ -349,22 +349,6 @@ PluginPageIds ReadPluginPages(HWND sheet) {
     return ids;
 }
 
-TEST_F(SheetFixture, WithoutALayoutKeyThePagesAreExactlyTheSystemsTemplates) {
-    PluginPageIds shown;
-    Run([&](HWND sheet) {
-        shown = ReadPluginPages(sheet);
-        Press(sheet, PSBTN_CANCEL);
-    });
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_NE(plugin, nullptr);
-    const std::vector<int> jobOptions = TemplateControlIds(plugin, 113);
-    const std::vector<int> color = TemplateControlIds(plugin, 111);
-    ASSERT_FALSE(jobOptions.empty());
-    ASSERT_FALSE(color.empty());
-    EXPECT_EQ(shown.jobOptions, jobOptions);
-    EXPECT_EQ(shown.color, color);
-}
-
 // The second sample model, whose capability section chooses the extended
 // layouts and switches the IC card, encryption, overlays and watermarks on.
 class ProSheetFixture : public SheetFixture {
@@ -411,25 +395,9 @@ TEST(SampleModels, EachPrinterHasItsOwnDriverWithOnlyItsOwnModelFiles) {
     EXPECT_FALSE(has(first, L"sxc5200.cap"));
 }
 
-TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
-    PluginPageIds shown;
-    std::wstring titles[2];
-    Run([&](HWND sheet) {
-        shown = ReadPluginPages(sheet);
-        titles[0] = PageTitle(sheet, kPluginJobOptionsPage);
-        titles[1] = PageTitle(sheet, kPluginColorPage);
-        Press(sheet, PSBTN_CANCEL);
-    });
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_NE(plugin, nullptr);
-    // Every feature of the model is there, so no control was removed.
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 2113));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 2111));
-    EXPECT_EQ(titles[0], L"Job Options");
-    EXPECT_EQ(titles[1], L"Color");
-}
-
-TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
+// The model's layout key gives both pages their extended layouts, whose
+// dormant dialogs open from their controls.
+TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRealInput) {
     constexpr UINT kOverlays = 1536;
     constexpr UINT kWatermarks = 1535;
     constexpr UINT kPrintPosition = 1900;
@@ -438,8 +406,12 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
     constexpr DWORD kNoDialogMs = 500;
     OpenedDialog overlays, watermarks, position, encryption, afterIcCard;
     bool pinEnabledBefore = true, icCardChecked = false;
-    std::wstring icCardText;
+    std::wstring icCardText, titles[2];
+    PluginPageIds shown;
     Run([&](HWND sheet) {
+        shown = ReadPluginPages(sheet);
+        titles[0] = PageTitle(sheet, kPluginJobOptionsPage);
+        titles[1] = PageTitle(sheet, kPluginColorPage);
         ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
         overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
@@ -455,6 +427,12 @@ TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
         encryption = PressAndCatchDialog(GetDlgItem(page, kJobPin), Press::SpaceBar);
         Press(sheet, PSBTN_CANCEL);
     });
+    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
+    // Every feature of the model is there, so no control was removed.
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 2113));
+    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 2111));
+    EXPECT_EQ(titles[0], L"Job Options");
+    EXPECT_EQ(titles[1], L"Color");
     EXPECT_EQ(overlays.caption, L"Overlays");
     EXPECT_TRUE(overlays.ownedBySheet);
     EXPECT_EQ(watermarks.caption, L"Watermarks");
@@ -513,6 +491,7 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
     EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[Ppd().FindFeature("VXOutputMode")], 1);
 }
 
+// Without a layout key the plug-in's pages are exactly the system's templates.
 TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
     OPTITEM *paper = Standard(DMPUB_FORMNAME);
     // An option hidden the way the plug-in hides paper names.
@@ -521,8 +500,10 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     std::vector<std::wstring> labels;
     std::vector<HWND> rowsOfHidden;
     LRESULT paperEntries = 0;
+    PluginPageIds shown;
     Run([&](HWND sheet) {
         pages = VisitPages(sheet);
+        shown = ReadPluginPages(sheet);
         labels = RowLabels(sheet_->Page());
         for (const OptionsPage::Row &row : sheet_->Page().Rows()) {
             if (row.item->Flags & OPTIF_HIDE) rowsOfHidden.push_back(row.choice);
@@ -536,6 +517,11 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     // The sample's description has a colour model, so the Color page follows.
     EXPECT_EQ(pages[2].title, L"Color");
     EXPECT_TRUE(rowsOfHidden.empty());
+    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
+    ASSERT_FALSE(TemplateControlIds(plugin, 113).empty());
+    ASSERT_FALSE(TemplateControlIds(plugin, 111).empty());
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 113));
+    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 111));
 
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {

@@ -51,48 +51,42 @@ std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
 }
 
 // Denies setting values on the printer's driver data, as for a user
-// without the right to write printer data; put back when it goes.
+// without the right to write printer data; allowed again when it goes.
 class PrinterDataDenied {
 public:
     explicit PrinterDataDenied(const std::wstring &printer) {
         const std::wstring path =
             L"System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer + L"\\PrinterDriverData";
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
-                            nullptr, &key_, nullptr) != ERROR_SUCCESS)
-            return;
-        DWORD size = 0;
-        RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, nullptr, &size);
-        original_.resize(size);
-        if (!size || RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data(), &size) !=
-                         ERROR_SUCCESS)
-            return;
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone_))
-            return;
-        acl_.resize(1024);
-        ACL *acl = reinterpret_cast<ACL *>(acl_.data());
-        SECURITY_DESCRIPTOR descriptor;
-        denied_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
-                  AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone_) &&
-                  AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone_) &&
-                  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-                  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-                  RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+        denied_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                                  nullptr, &key_, nullptr) == ERROR_SUCCESS &&
+                  SetAccess(false);
     }
     ~PrinterDataDenied() {
-        if (denied_) RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data());
+        if (denied_) SetAccess(true);
         if (key_) RegCloseKey(key_);
-        if (everyone_) FreeSid(everyone_);
     }
     PrinterDataDenied(const PrinterDataDenied &) = delete;
     PrinterDataDenied &operator=(const PrinterDataDenied &) = delete;
     bool Denied() const { return denied_; }
 
 private:
+    // Everyone may do anything, or anything but set values.
+    bool SetAccess(bool mayWrite) {
+        BYTE everyone[SECURITY_MAX_SID_SIZE];
+        DWORD bytes = sizeof(everyone);
+        alignas(DWORD) BYTE aclBytes[256];
+        PACL acl = reinterpret_cast<PACL>(aclBytes);
+        SECURITY_DESCRIPTOR descriptor;
+        return CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes) &&
+               InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION) &&
+               (mayWrite || AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone)) &&
+               AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
+               InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+               SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+               RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    }
+
     HKEY key_ = nullptr;
-    PSID everyone_ = nullptr;
-    std::vector<BYTE> original_;
-    std::vector<BYTE> acl_;
     bool denied_ = false;
 };
 
