@@ -63,28 +63,20 @@ protected:
     int warnings = 0;
 };
 
-TEST_F(XpJobPinTest, AskForNameBoxIsOfferedWithTheHelpButton) {
-    bool enabled = false;
-    LONG_PTR exStyle = 0;
-    WithPinDialog(
-        [&](HWND dialog) {
-            enabled = opening->Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
-            exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
-            Press(dialog, IDCANCEL);
-        },
-        [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_TRUE(enabled);
-    EXPECT_NE(exStyle & WS_EX_CONTEXTHELP, 0);
-}
-
-TEST_F(XpJobPinTest, TickingTheBoxWarnsUntilTheWarningIsTurnedOff) {
+// The box is offered with the title bar's help button; ticking it warns
+// until the warning is turned off.
+TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
     bool shownAgainBox = false, iconShown = false;
     UINT afterFirst = 99, afterSecond = 99;
     int warningsAfterFirst = 0, warningsAfterUntick = 0;
     int answer = 0;
+    bool enabled = false;
+    LONG_PTR exStyle = 0;
     WithPinDialog(
         [&](HWND dialog) {
             SheetHarness &harness = opening->Harness();
+            enabled = harness.Enabled(dialog, IDC_ASK_JOB_NAME);
+            exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
             harness.Click(dialog, IDC_ASK_JOB_NAME);
             warningsAfterFirst = warnings;
             afterFirst = RememberedWarning();
@@ -106,6 +98,8 @@ TEST_F(XpJobPinTest, TickingTheBoxWarnsUntilTheWarningIsTurnedOff) {
             }
             Press(warning, IDOK);
         });
+    EXPECT_TRUE(enabled);
+    EXPECT_NE(exStyle & WS_EX_CONTEXTHELP, 0);
     EXPECT_TRUE(shownAgainBox);
     EXPECT_TRUE(iconShown);
     EXPECT_EQ(warningsAfterFirst, 1);
