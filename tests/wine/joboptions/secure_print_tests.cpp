@@ -284,7 +284,7 @@ TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoWithTheRadiosDisabled) {
+TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherLayout) {
     PageSetup setup;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
@@ -302,12 +302,10 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoWithTheRa
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE));
     EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
-}
 
-TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
-    PageSetup setup;
+    // The system's own layout runs the start-up rule on the selection.
+    setup.hideStandardUI = true;
     setup.extendedLayout = false;
-    setup.settings["VXJobLimit"] = "True";
     Open(setup);
     EXPECT_EQ(JobType(), 2u);
     EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
@@ -365,34 +363,43 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
-TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
-    PageSetup setup;
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(1);
-    Open(setup);
-    const std::vector<BYTE> before = opening->RecordBytes();
-    std::wstring shown = L"?";
-    bool atPrinter = true;
-    OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Text(dialog, kLibraryPassword);
-        atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
-        Press(dialog, IDCANCEL);
-    });
-    Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(shown, L"");
-    EXPECT_FALSE(atPrinter);
-    EXPECT_EQ(opening->RecordBytes(), before);
-    EXPECT_EQ(JobType(), 2u);
+// A cipher the library cannot decrypt, or a stored length beyond the
+// field, which is not handed to the library: the password is asked for again.
+TEST_F(SecurePrintTest, PasswordTheLibraryCannotReadIsAskedForAgain) {
+    const std::function<void(OemDevmode *)> records[] = {
+        ForeignCipher(1), [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; }};
+    for (const auto &record : records) {
+        SCOPED_TRACE(&record - records);
+        PageSetup setup;
+        setup.jobType = 2;
+        setup.editRecord = record;
+        Open(setup);
+        dialogs.clear();
+        const std::vector<BYTE> before = opening->RecordBytes();
+        std::wstring shown = L"?";
+        bool atPrinter = true;
+        OnDialogs([&](HWND dialog, const std::wstring &) {
+            shown = Text(dialog, kLibraryPassword);
+            atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
+            Press(dialog, IDCANCEL);
+        });
+        Click(IDC_JOB_PIN_BUTTON);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+        EXPECT_EQ(shown, L"");
+        EXPECT_FALSE(atPrinter);
+        EXPECT_EQ(opening->RecordBytes(), before);
+        EXPECT_EQ(JobType(), 2u);
 
-    // The radio asks too; refusing it makes a normal job.
-    Click(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_EQ(opening->RecordBytes(), before);
+        // The radio asks too; refusing it makes a normal job.
+        Click(IDC_JOB_TYPE_ENCRYPTED);
+        EXPECT_EQ(dialogs.size(), 2u);
+        EXPECT_EQ(JobType(), 0u);
+        EXPECT_EQ(opening->RecordBytes(), before);
+    }
 }
 
-TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
+TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
     PageSetup setup;
     setup.jobType = 1;
     setup.editRecord = [](OemDevmode *record) {
@@ -413,22 +420,6 @@ TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
     // OK wrote both back terminated.
     EXPECT_EQ(opening->Record()->wszJobName[16], 0);
     EXPECT_EQ(opening->Record()->wszJobPin[4], 0);
-
-    // A stored length beyond the field is not handed to the library.
-    setup.jobType = 2;
-    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
-    Open(setup);
-    const std::vector<BYTE> before = opening->RecordBytes();
-    std::wstring shown = L"?";
-    dialogs.clear();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Text(dialog, kLibraryPassword);
-        Press(dialog, IDCANCEL);
-    });
-    Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_EQ(shown, L"");
-    EXPECT_EQ(opening->RecordBytes(), before);
 }
 
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
