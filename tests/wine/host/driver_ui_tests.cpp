@@ -15,6 +15,12 @@
 #include "sheet/sheet_pages.h"
 #include "support/page_layout.h"
 
+#include "color/color_variant_ids.h"
+#include "core/oem_devmode.h"
+#include "joboptions/job_options_variant_ids.h"
+#include "overlays/overlay_ids.h"
+#include "resources/dialog_ids.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -398,11 +404,6 @@ TEST(SampleModels, EachPrinterHasItsOwnDriverWithOnlyItsOwnModelFiles) {
 // The model's layout key gives both pages their extended layouts, whose
 // dormant dialogs open from their controls.
 TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRealInput) {
-    constexpr UINT kOverlays = 1536;
-    constexpr UINT kWatermarks = 1535;
-    constexpr UINT kPrintPosition = 1900;
-    constexpr UINT kIcCardJob = 1510;
-    constexpr UINT kJobPin = 1512;
     constexpr DWORD kNoDialogMs = 500;
     OpenedDialog overlays, watermarks, position, encryption, afterIcCard;
     bool pinEnabledBefore = true, icCardChecked = false;
@@ -414,23 +415,23 @@ TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRea
         titles[1] = PageTitle(sheet, kPluginColorPage);
         ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
-        overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
-        watermarks = PressAndCatchDialog(GetDlgItem(page, kWatermarks), Press::SpaceBar);
-        position = PressAndCatchDialog(GetDlgItem(page, kPrintPosition), Press::Mouse);
-        pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, kJobPin)) != 0;
+        overlays = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::Mouse);
+        watermarks = PressAndCatchDialog(GetDlgItem(page, IDC_WATERMARKS_BUTTON), Press::SpaceBar);
+        position = PressAndCatchDialog(GetDlgItem(page, IDC_POSITION_ADJUST), Press::Mouse);
+        pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, IDC_JOB_PIN_BUTTON)) != 0;
         WCHAR text[64] = L"";
-        GetDlgItemTextW(page, kIcCardJob, text, ARRAYSIZE(text));
+        GetDlgItemTextW(page, IDC_JOB_TYPE_ENCRYPTED, text, ARRAYSIZE(text));
         icCardText = text;
         // The IC-card job needs no password: the radio opens nothing.
-        afterIcCard = PressAndCatchDialog(GetDlgItem(page, kIcCardJob), Press::Mouse, kNoDialogMs);
-        icCardChecked = IsDlgButtonChecked(page, kIcCardJob) == BST_CHECKED;
-        encryption = PressAndCatchDialog(GetDlgItem(page, kJobPin), Press::SpaceBar);
+        afterIcCard = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), Press::Mouse, kNoDialogMs);
+        icCardChecked = IsDlgButtonChecked(page, IDC_JOB_TYPE_ENCRYPTED) == BST_CHECKED;
+        encryption = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::SpaceBar);
         Press(sheet, PSBTN_CANCEL);
     });
     const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
     // Every feature of the model is there, so no control was removed.
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 2113));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 2111));
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, IDD_JOB_OPTIONS_EXTENDED));
+    EXPECT_EQ(shown.color, TemplateControlIds(plugin, IDD_COLOR_EXTENDED));
     EXPECT_EQ(titles[0], L"Job Options");
     EXPECT_EQ(titles[1], L"Color");
     EXPECT_EQ(overlays.caption, L"Overlays");
@@ -448,11 +449,6 @@ TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRea
 }
 
 TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheDriver) {
-    constexpr UINT kPhotoMode = 1506;
-    constexpr UINT kColorSamples = 1614;
-    constexpr UINT kOfficeColor = 1610;
-    constexpr UINT kSpecialToner = 4031;
-    constexpr UINT kLinkLabel = 1392;
     SheetOptions options = StoringTo(L"sx-driver-ui-pro-color.dev");
     OpenedDialog samples, office, toner;
     bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
@@ -461,16 +457,16 @@ TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheD
         [&](HWND sheet) {
             ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
             HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
-            PressAndCatchDialog(GetDlgItem(page, kPhotoMode), Press::Mouse, 200);
-            photoChecked = IsDlgButtonChecked(page, kPhotoMode) == BST_CHECKED;
+            PressAndCatchDialog(GetDlgItem(page, IDC_OUTPUT_MODE), Press::Mouse, 200);
+            photoChecked = IsDlgButtonChecked(page, IDC_OUTPUT_MODE) == BST_CHECKED;
             // No colour-samples utility is registered in the test prefix.
-            samples = PressAndCatchDialog(GetDlgItem(page, kColorSamples), Press::SpaceBar);
-            officeEnabled = IsWindowEnabled(GetDlgItem(page, kOfficeColor)) != 0;
-            tonerEnabled = IsWindowEnabled(GetDlgItem(page, kSpecialToner)) != 0;
-            office = PressAndCatchDialog(GetDlgItem(page, kOfficeColor), Press::Mouse);
-            toner = PressAndCatchDialog(GetDlgItem(page, kSpecialToner), Press::SpaceBar);
-            linkShown = IsWindowVisible(GetDlgItem(page, kLinkLabel)) != 0;
-            GetDlgItemTextW(page, kLinkLabel, link, ARRAYSIZE(link));
+            samples = PressAndCatchDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar);
+            officeEnabled = IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)) != 0;
+            tonerEnabled = IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER)) != 0;
+            office = PressAndCatchDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse);
+            toner = PressAndCatchDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar);
+            linkShown = IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)) != 0;
+            GetDlgItemTextW(page, IDC_LINK_TEXT, link, ARRAYSIZE(link));
             Press(sheet, PSBTN_OK);
         },
         options);
@@ -518,10 +514,10 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     EXPECT_EQ(pages[2].title, L"Color");
     EXPECT_TRUE(rowsOfHidden.empty());
     const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_FALSE(TemplateControlIds(plugin, 113).empty());
-    ASSERT_FALSE(TemplateControlIds(plugin, 111).empty());
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 113));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 111));
+    ASSERT_FALSE(TemplateControlIds(plugin, IDD_JOB_OPTIONS_PAGE).empty());
+    ASSERT_FALSE(TemplateControlIds(plugin, IDD_COLOR_PAGE).empty());
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, IDD_JOB_OPTIONS_PAGE));
+    EXPECT_EQ(shown.color, TemplateControlIds(plugin, IDD_COLOR_PAGE));
 
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {
@@ -562,11 +558,10 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
     EXPECT_EQ(devmode->dmOrientation, DMORIENT_LANDSCAPE);
     EXPECT_EQ(devmode->dmPaperSize, DMPAPER_A4);
-    const OEM_DMEXTRAHEADER *record =
-        reinterpret_cast<const OEM_DMEXTRAHEADER *>(stored.data() + kPluginSectionOffset);
-    EXPECT_EQ(record->dwSignature, 0x32303030u);
+    const OemDevmode *record = reinterpret_cast<const OemDevmode *>(stored.data() + kPluginSectionOffset);
+    EXPECT_EQ(record->dwSignature, kOemSignature);
     // The plug-in's orientation copy comes with the apply callback.
-    EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
+    EXPECT_EQ(record->bOrientationSelection, 1);
 }
 
 TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {

@@ -97,6 +97,15 @@ void TypeFormName(HWND dialog, const WCHAR *text) {
     Type(edit, text);
 }
 
+void AddForm(HWND dialog, const WCHAR *name) {
+    TypeFormName(dialog, name);
+    Press(dialog, IDC_ADD_FORM);
+}
+
+// The names in the Overlays dialog's lists.
+Strings Defined(HWND overlays) { return ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0); }
+Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0); }
+
 class OverlayTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
@@ -232,8 +241,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"LETTERHEAD");
         EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
         Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"FOOTER");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FOOTER");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"LETTERHEAD", L"FOOTER"}));
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
         EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
@@ -253,13 +261,13 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"Letter"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (Strings{L"1,3-5,7-911"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
         EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"Letter"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         // A double click edits the row.
@@ -322,20 +330,20 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
         Press(define, IDCANCEL);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"C", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"C", L"B"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1),
                   (Strings{L"All Pages", L"First Page", L"2-3"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"B", L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1)[0], L"All Pages");
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
         // Deleting B leaves C active under its new index.
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {1});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"C"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"C"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"C"}));
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(IniSnapshot(Ini()), committed);
@@ -343,21 +351,20 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
 
     Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"D");
-        TypeFormName(define, L"FD");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FD");
         Press(define, IDOK);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"B", L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C"}));
         Press(overlays, IDC_NEW_OVERLAY);
         Press(overlays, IDOK);
     });
     // A later dialog that deletes everything and is cancelled changes nothing.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"B", L"C", L"D"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 1, 2, 3});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_TRUE(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0).empty());
+        EXPECT_TRUE(Defined(overlays).empty());
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"3");
@@ -386,7 +393,7 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
         DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
         RunPostedMessages();
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"B", L"A"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     const std::wstring eps = PluginString(IDS_CREATE_FORM_SETS_EPS);
@@ -401,8 +408,8 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
     // A second opening in the same sheet shows the committed definitions and
     // keeps the job's active list.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"B"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"B", L"A"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
@@ -424,15 +431,11 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"letter");
         Press(define, IDOK);
 
-        TypeFormName(define, L"FORM.");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FORM.");
         EXPECT_TRUE(ListBoxLines(define, IDC_DEFINED_FORMS).empty());
-        TypeFormName(define, L"FORM.A");
-        Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"F2");
-        Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"F3");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FORM.A");
+        AddForm(define, L"F2");
+        AddForm(define, L"F3");
         TypeFormName(define, L"F4");
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
 
@@ -468,7 +471,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     });
     OpenOverlays([](HWND overlays) {
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"Letter"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         Press(overlays, IDCANCEL);
     });
     EXPECT_TRUE(unexpected.empty());
@@ -488,7 +491,7 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
     Open({0, 1, 9, kEnd});
     OpenOverlays([](HWND overlays) {
         // The index past the definitions is dropped.
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"B"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
@@ -497,7 +500,7 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"A", L"B", L"C", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
 
@@ -507,12 +510,12 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         Press(overlays, IDC_REMOVE_ACTIVE_OVERLAY);
         // The button it disabled gives the keyboard focus to the definitions.
         EXPECT_EQ(GetFocus(), GetDlgItem(overlays, IDC_DEFINED_OVERLAYS));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"A", L"C", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"C", L"D"}));
         EXPECT_FALSE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
 
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"A", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"D"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, 2, kEnd, kEnd}));
@@ -528,15 +531,15 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
     EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
     Expect(kOverlaysCaption, [](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
                         IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})
             EXPECT_FALSE(Enabled(overlays, id)) << id;
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (Strings{L"A", L"B"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (Strings{L"B"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         Press(overlays, IDCANCEL);
     });
     // The page's button is disabled; other page layouts reach the dialog all the same.
