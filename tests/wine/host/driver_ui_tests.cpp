@@ -140,13 +140,10 @@ TEST_F(DocumentFixture, OneItemPerDocumentFeatureInFileOrderAtItsDefault) {
 }
 
 TEST_F(DocumentFixture, DriverSettingsAnswerTheCurrentOptionKeywords) {
-    EXPECT_EQ(Answer("PageSize"), "A4");
-    EXPECT_EQ(Answer("Duplex"), "None");
-    EXPECT_EQ(Answer("InputSlot"), "Auto");
-    EXPECT_EQ(Answer("VXResolution"), "Normal");
-    for (const char *installable : {"VXHDD", "VXFinisher", "VXJobLimit"})
-        EXPECT_EQ(Answer(installable), "False") << installable;
-    EXPECT_EQ(Answer("VXOptionDuplex"), "True");
+    const std::pair<const char *, const char *> answers[] = {
+        {"PageSize", "A4"},  {"Duplex", "None"},      {"InputSlot", "Auto"},       {"VXResolution", "Normal"},
+        {"VXHDD", "False"}, {"VXFinisher", "False"}, {"VXJobLimit", "False"}, {"VXOptionDuplex", "True"}};
+    for (const auto &[keyword, answer] : answers) EXPECT_EQ(Answer(keyword), answer) << keyword;
 
     BOOL ok = TRUE;
     Answer("NoSuchFeature", &ok);

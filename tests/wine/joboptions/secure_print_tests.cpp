@@ -245,6 +245,7 @@ TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
     EXPECT_FALSE(ticked);
     EXPECT_FALSE(enabled);
     EXPECT_EQ(opening->Record()->fAskJobName, 0u);
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Shared job");
     // No encryption library on this model: the third radio is gone.
     EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
 }
@@ -363,40 +364,32 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
-// A cipher the library cannot decrypt, or a stored length beyond the
-// field, which is not handed to the library: the password is asked for again.
-TEST_F(SecurePrintTest, PasswordTheLibraryCannotReadIsAskedForAgain) {
-    const std::function<void(OemDevmode *)> records[] = {
-        ForeignCipher(1), [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; }};
-    for (const auto &record : records) {
-        SCOPED_TRACE(&record - records);
-        PageSetup setup;
-        setup.jobType = 2;
-        setup.editRecord = record;
-        Open(setup);
-        dialogs.clear();
-        const std::vector<BYTE> before = opening->RecordBytes();
-        std::wstring shown = L"?";
-        bool atPrinter = true;
-        OnDialogs([&](HWND dialog, const std::wstring &) {
-            shown = Text(dialog, kLibraryPassword);
-            atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
-            Press(dialog, IDCANCEL);
-        });
-        Click(IDC_JOB_PIN_BUTTON);
-        EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-        EXPECT_EQ(shown, L"");
-        EXPECT_FALSE(atPrinter);
-        EXPECT_EQ(opening->RecordBytes(), before);
-        EXPECT_EQ(JobType(), 2u);
+TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
+    PageSetup setup;
+    setup.jobType = 2;
+    setup.editRecord = ForeignCipher(1);
+    Open(setup);
+    const std::vector<BYTE> before = opening->RecordBytes();
+    std::wstring shown = L"?";
+    bool atPrinter = true;
+    OnDialogs([&](HWND dialog, const std::wstring &) {
+        shown = Text(dialog, kLibraryPassword);
+        atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
+        Press(dialog, IDCANCEL);
+    });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
+    EXPECT_EQ(shown, L"");
+    EXPECT_FALSE(atPrinter);
+    EXPECT_EQ(opening->RecordBytes(), before);
+    EXPECT_EQ(JobType(), 2u);
 
-        // The radio asks too; refusing it makes a normal job.
-        Click(IDC_JOB_TYPE_ENCRYPTED);
-        EXPECT_EQ(dialogs.size(), 2u);
-        EXPECT_EQ(JobType(), 0u);
-        EXPECT_EQ(opening->RecordBytes(), before);
-    }
+    // The radio asks too; refusing it makes a normal job.
+    Click(IDC_JOB_TYPE_ENCRYPTED);
+    EXPECT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(JobType(), 0u);
+    EXPECT_EQ(opening->RecordBytes(), before);
 }
 
 TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
@@ -471,6 +464,7 @@ struct RogueCallLog {
     DWORD dialogMode;
     DWORD encryptLength;
     DWORD decryptCapacity;
+    DWORD decryptLength;
 };
 
 class RogueLibrary {
@@ -513,6 +507,13 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+
+    // A stored length beyond the field never reaches the library.
+    setup.jobType = 2;
+    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
+    Open(setup);
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(rogue.Log()->decryptLength, 0u);
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
@@ -575,7 +576,7 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
 
 class IcCardTest : public SecurePrintTest {};
 
-TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
+TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk) {
     ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
     PageSetup setup = On(model);
     setup.jobType = 1;
@@ -605,11 +606,8 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_FALSE(atPrinterOffered);
-}
 
-TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
-    ModelPrinter model(L"CardNoDisk", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    PageSetup setup = On(model);
+    // Without the disk a card job starts as a normal one.
     setup.extendedLayout = false;
     setup.jobType = 2;
     setup.settings["VXHDD"] = "False";
