@@ -13,6 +13,7 @@
 #include "driver/plugin_loader.h"
 #include "sheet/printer_sheet.h"
 #include "sheet/sheet_pages.h"
+#include "support/dialog_input.h"
 #include "support/page_layout.h"
 
 #include "color/color_variant_ids.h"
@@ -335,6 +336,15 @@ std::vector<std::wstring> RowLabels(const OptionsPage &page) {
     return labels;
 }
 
+HMODULE Plugin() { return GetModuleHandleW(L"sxoemui.dll"); }
+
+// The press opens the dialog of that caption as a modal window of the sheet.
+void ExpectSheetDialog(HWND control, Press press, const WCHAR *caption) {
+    const OpenedDialog opened = PressAndCatchDialog(control, press);
+    EXPECT_EQ(opened.caption, caption);
+    EXPECT_TRUE(opened.ownedBySheet) << Utf8(caption);
+}
+
 constexpr int kPluginJobOptionsPage = 1;
 constexpr int kPluginColorPage = 2;
 
@@ -402,82 +412,50 @@ TEST(SampleModels, EachPrinterHasItsOwnDriverWithOnlyItsOwnModelFiles) {
 // dormant dialogs open from their controls.
 TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRealInput) {
     constexpr DWORD kNoDialogMs = 500;
-    OpenedDialog overlays, watermarks, position, encryption, afterIcCard;
-    bool pinEnabledBefore = true, icCardChecked = false;
-    std::wstring icCardText, titles[2];
-    PluginPageIds shown;
     Run([&](HWND sheet) {
-        shown = ReadPluginPages(sheet);
-        titles[0] = PageTitle(sheet, kPluginJobOptionsPage);
-        titles[1] = PageTitle(sheet, kPluginColorPage);
+        const PluginPageIds shown = ReadPluginPages(sheet);
+        // Every feature of the model is there, so no control was removed.
+        EXPECT_EQ(shown.jobOptions, TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_EXTENDED));
+        EXPECT_EQ(shown.color, TemplateControlIds(Plugin(), IDD_COLOR_EXTENDED));
+        EXPECT_EQ(PageTitle(sheet, kPluginJobOptionsPage), L"Job Options");
+        EXPECT_EQ(PageTitle(sheet, kPluginColorPage), L"Color");
         ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
-        overlays = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::Mouse);
-        watermarks = PressAndCatchDialog(GetDlgItem(page, IDC_WATERMARKS_BUTTON), Press::SpaceBar);
-        position = PressAndCatchDialog(GetDlgItem(page, IDC_POSITION_ADJUST), Press::Mouse);
-        pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, IDC_JOB_PIN_BUTTON)) != 0;
-        WCHAR text[64] = L"";
-        GetDlgItemTextW(page, IDC_JOB_TYPE_ENCRYPTED, text, ARRAYSIZE(text));
-        icCardText = text;
+        ExpectSheetDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::Mouse, L"Overlays");
+        ExpectSheetDialog(GetDlgItem(page, IDC_WATERMARKS_BUTTON), Press::SpaceBar, L"Watermarks");
+        ExpectSheetDialog(GetDlgItem(page, IDC_POSITION_ADJUST), Press::Mouse, L"Print Position Adjustment");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_JOB_PIN_BUTTON))) << "a normal job has no PIN";
+        EXPECT_EQ(dialog_input::Text(page, IDC_JOB_TYPE_ENCRYPTED), L"IC Card Secure Print");
         // The IC-card job needs no password: the radio opens nothing.
-        afterIcCard = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), Press::Mouse, kNoDialogMs);
-        icCardChecked = IsDlgButtonChecked(page, IDC_JOB_TYPE_ENCRYPTED) == BST_CHECKED;
-        encryption = PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::SpaceBar);
+        HWND icCard = GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED);
+        EXPECT_EQ(PressAndCatchDialog(icCard, Press::Mouse, kNoDialogMs).caption, L"");
+        EXPECT_EQ(IsDlgButtonChecked(page, IDC_JOB_TYPE_ENCRYPTED), BST_CHECKED);
+        // For an IC-card job the button asks the encryption library.
+        EXPECT_EQ(PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::SpaceBar).caption,
+                  L"Encrypted Print Settings");
         Press(sheet, PSBTN_CANCEL);
     });
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    // Every feature of the model is there, so no control was removed.
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, IDD_JOB_OPTIONS_EXTENDED));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, IDD_COLOR_EXTENDED));
-    EXPECT_EQ(titles[0], L"Job Options");
-    EXPECT_EQ(titles[1], L"Color");
-    EXPECT_EQ(overlays.caption, L"Overlays");
-    EXPECT_TRUE(overlays.ownedBySheet);
-    EXPECT_EQ(watermarks.caption, L"Watermarks");
-    EXPECT_TRUE(watermarks.ownedBySheet);
-    EXPECT_EQ(position.caption, L"Print Position Adjustment");
-    EXPECT_TRUE(position.ownedBySheet);
-    EXPECT_FALSE(pinEnabledBefore) << "a normal job has no PIN";
-    EXPECT_EQ(icCardText, L"IC Card Secure Print");
-    EXPECT_EQ(afterIcCard.caption, L"");
-    EXPECT_TRUE(icCardChecked);
-    // For an IC-card job the button asks the encryption library.
-    EXPECT_EQ(encryption.caption, L"Encrypted Print Settings");
 }
 
 TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheDriver) {
     SheetOptions options = StoringTo(L"sx-driver-ui-pro-color.dev");
-    OpenedDialog samples, office, toner;
-    bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
-    WCHAR link[128] = L"";
     Run(
         [&](HWND sheet) {
             ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
             HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
             PressAndCatchDialog(GetDlgItem(page, IDC_OUTPUT_MODE), Press::Mouse, 200);
-            photoChecked = IsDlgButtonChecked(page, IDC_OUTPUT_MODE) == BST_CHECKED;
+            EXPECT_EQ(IsDlgButtonChecked(page, IDC_OUTPUT_MODE), BST_CHECKED);
             // No colour-samples utility is registered in the test prefix.
-            samples = PressAndCatchDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar);
-            officeEnabled = IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)) != 0;
-            tonerEnabled = IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER)) != 0;
-            office = PressAndCatchDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse);
-            toner = PressAndCatchDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar);
-            linkShown = IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)) != 0;
-            GetDlgItemTextW(page, IDC_LINK_TEXT, link, ARRAYSIZE(link));
+            ExpectSheetDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar, L"Error");
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)));
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER))) << "the model's printer has the white toner";
+            ExpectSheetDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse, L"Office Color Details");
+            ExpectSheetDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar, L"Special Toner Details");
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)));
+            EXPECT_EQ(dialog_input::Text(page, IDC_LINK_TEXT), L"https://support.sx-printing.example/c5200pro");
             Press(sheet, PSBTN_OK);
         },
         options);
-    EXPECT_TRUE(photoChecked);
-    EXPECT_EQ(samples.caption, L"Error");
-    EXPECT_TRUE(samples.ownedBySheet);
-    EXPECT_TRUE(officeEnabled);
-    EXPECT_TRUE(tonerEnabled) << "the model's printer has the white toner";
-    EXPECT_EQ(office.caption, L"Office Color Details");
-    EXPECT_TRUE(office.ownedBySheet);
-    EXPECT_EQ(toner.caption, L"Special Toner Details");
-    EXPECT_TRUE(toner.ownedBySheet);
-    EXPECT_TRUE(linkShown);
-    EXPECT_STREQ(link, L"https://support.sx-printing.example/c5200pro");
     const std::vector<BYTE> stored = StoredDevmode(options);
     ASSERT_FALSE(stored.empty());
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
@@ -510,11 +488,10 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     // The sample's description has a colour model, so the Color page follows.
     EXPECT_EQ(pages[2].title, L"Color");
     EXPECT_TRUE(rowsOfHidden.empty());
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_FALSE(TemplateControlIds(plugin, IDD_JOB_OPTIONS_PAGE).empty());
-    ASSERT_FALSE(TemplateControlIds(plugin, IDD_COLOR_PAGE).empty());
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, IDD_JOB_OPTIONS_PAGE));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, IDD_COLOR_PAGE));
+    ASSERT_FALSE(TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_PAGE).empty());
+    ASSERT_FALSE(TemplateControlIds(Plugin(), IDD_COLOR_PAGE).empty());
+    EXPECT_EQ(shown.jobOptions, TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_PAGE));
+    EXPECT_EQ(shown.color, TemplateControlIds(Plugin(), IDD_COLOR_PAGE));
 
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {
