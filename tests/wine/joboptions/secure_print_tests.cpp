@@ -141,39 +141,28 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
 TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
     CountBeeps();
-    std::wstring afterLetter, afterPaste, name;
-    DWORD caret = 0;
-    int beepsAfterLetter = 0, beepsAfterName = 0;
-    bool refused = false;
     OnDialogs([&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
-        afterLetter = Text(dialog, IDC_JOB_PIN);
-        caret = Caret(pin);
-        beepsAfterLetter = beeps->Count();
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"12");
+        EXPECT_EQ(Caret(pin), 2u);
+        EXPECT_EQ(beeps->Count(), 1);
+        EXPECT_EQ(beeps->LastType(), kRemovedBeep);
         SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
-        afterPaste = Text(dialog, IDC_JOB_PIN);
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"123");
         // A name pasted with a quote and a letter beyond ASCII: one beep for both.
         SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
-        name = Text(dialog, IDC_JOB_NAME);
-        beepsAfterName = beeps->Count();
+        EXPECT_EQ(Text(dialog, IDC_JOB_NAME), L"Q1");
+        EXPECT_EQ(beeps->Count(), 3);
         Press(dialog, IDOK);
-        refused = opening->Record()->wszJobPin[0] == 0;
+        EXPECT_EQ(opening->Record()->wszJobPin[0], 0) << "three digits refused";
         Type(pin, L"4");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_EQ(afterLetter, L"12");
-    EXPECT_EQ(caret, 2u);
-    EXPECT_EQ(beepsAfterLetter, 1);
-    EXPECT_EQ(beeps->LastType(), kRemovedBeep);
-    EXPECT_EQ(afterPaste, L"123");
-    EXPECT_EQ(name, L"Q1");
-    EXPECT_EQ(beepsAfterName, 3);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
-    EXPECT_TRUE(refused);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
     EXPECT_EQ(JobType(), 1u);
@@ -184,17 +173,14 @@ TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
     PageSetup setup;
     setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
     Open(setup);
-    bool ticked = false, enabled = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
-        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        EXPECT_TRUE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
+        // Systems from version 6 on ask for the name elsewhere.
+        EXPECT_EQ(Harness().Enabled(dialog, IDC_ASK_JOB_NAME), !SystemIsVistaOrLater());
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"0042");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_TRUE(ticked);
-    // Systems from version 6 on ask for the name elsewhere.
-    EXPECT_EQ(enabled, !SystemIsVistaOrLater());
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(opening->Record()->wszJobName[0], 0);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"0042");
@@ -233,17 +219,14 @@ TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
     setup.printer = shared.Name();
     setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
     Open(setup);
-    bool ticked = true, enabled = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
-        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        EXPECT_FALSE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
+        EXPECT_FALSE(Harness().Enabled(dialog, IDC_ASK_JOB_NAME));
         Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Shared job");
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"9876");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_FALSE(ticked);
-    EXPECT_FALSE(enabled);
     EXPECT_EQ(opening->Record()->fAskJobName, 0u);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Shared job");
     // No encryption library on this model: the third radio is gone.
@@ -323,17 +306,14 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherL
 
 TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(PageSetup());
-    bool passwordAsked = false;
     OnDialogs([&](HWND dialog, const std::wstring &caption) {
         if (caption != kLibraryCaption) return Press(dialog, IDCANCEL);
-        passwordAsked = Harness().Enabled(dialog, kLibraryPassword);
+        EXPECT_TRUE(Harness().Enabled(dialog, kLibraryPassword));
         SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
         Press(dialog, IDOK);
-
     });
     Click(IDC_JOB_TYPE_ENCRYPTED);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_TRUE(passwordAsked);
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
     const OemDevmode *record = opening->Record();
@@ -353,14 +333,14 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(again);
     dialogs.clear();
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    char shown[32] = "";
     OnDialogs([&](HWND dialog, const std::wstring &) {
+        char shown[32] = "";
         GetDlgItemTextA(dialog, kLibraryPassword, shown, sizeof(shown));
+        EXPECT_STREQ(shown, kPassword);
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_STREQ(shown, kPassword);
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
@@ -370,18 +350,14 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
     setup.editRecord = ForeignCipher(1);
     Open(setup);
     const std::vector<BYTE> before = opening->RecordBytes();
-    std::wstring shown = L"?";
-    bool atPrinter = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Text(dialog, kLibraryPassword);
-        atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
+        EXPECT_EQ(Text(dialog, kLibraryPassword), L"");
+        EXPECT_FALSE(Harness().Checked(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_EQ(shown, L"");
-    EXPECT_FALSE(atPrinter);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 2u);
 
@@ -400,15 +376,13 @@ TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
         for (char16_t &c : record->wszJobPin) c = u'7';
     };
     Open(setup);
-    std::wstring name, pin;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        name = Text(dialog, IDC_JOB_NAME);
-        pin = Text(dialog, IDC_JOB_PIN);
+        EXPECT_EQ(Text(dialog, IDC_JOB_NAME), std::wstring(16, L'N'));
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"7777");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(name, std::wstring(16, L'N'));
-    EXPECT_EQ(pin, L"7777");
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_TRUE(messages.empty());
     // OK wrote both back terminated.
     EXPECT_EQ(opening->Record()->wszJobName[16], 0);
@@ -598,14 +572,12 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 3u);
 
     // The library's own dialog opens in card mode: no password to type.
-    bool atPrinterOffered = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        atPrinterOffered = Harness().Enabled(dialog, kLibraryPasswordAtPrinter);
+        EXPECT_FALSE(Harness().Enabled(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_FALSE(atPrinterOffered);
 
     // Without the disk a card job starts as a normal one.
     setup.extendedLayout = false;
