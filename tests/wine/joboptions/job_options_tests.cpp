@@ -253,21 +253,16 @@ TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAwayAndMissingDiskTheSpool)
 
 TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
-    std::wstring driverName, driverVersion, ppdVersion, notice;
     harness.OnModal([&](const ModalWindow &modal) {
-        driverName = harness.Text(modal.window, IDC_DRIVER_NAME);
-        driverVersion = harness.Text(modal.window, IDC_DRIVER_VERSION);
-        ppdVersion = harness.Text(modal.window, IDC_PPD_VERSION);
-        notice = harness.Text(modal.window, IDC_PPD_NOTICE);
+        EXPECT_FALSE(harness.Text(modal.window, IDC_DRIVER_NAME).empty());
+        EXPECT_EQ(harness.Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
+        EXPECT_EQ(harness.Text(modal.window, IDC_PPD_VERSION), L"1.20");
+        EXPECT_EQ(harness.Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
         harness.Click(modal.window, IDOK);
     });
     harness.Click(page, IDC_ABOUT);
     ASSERT_EQ(harness.Modals().size(), 1u);
     EXPECT_EQ(harness.Modals()[0].caption, L"About");
-    EXPECT_FALSE(driverName.empty());
-    EXPECT_EQ(driverVersion, L"1.20.0.3");
-    EXPECT_EQ(ppdVersion, L"1.20");
-    EXPECT_EQ(notice, L"2026 SX Printing Systems. All rights reserved.");
 }
 
 }  // namespace
