@@ -424,12 +424,10 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
     Expect(kDefineCaption, [&beeps](HWND define) {
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
-        Press(define, IDOK);
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L" Letter ");
-        Press(define, IDOK);
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"letter");
-        Press(define, IDOK);
+        for (const WCHAR *name : {L"", L" Letter ", L"letter"}) {
+            SetDlgItemTextW(define, IDC_OVERLAY_NAME, name);
+            Press(define, IDOK);
+        }
 
         AddForm(define, L"FORM.");
         EXPECT_TRUE(ListBoxLines(define, IDC_DEFINED_FORMS).empty());
@@ -483,11 +481,9 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
 }
 
 TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
-    WriteCommitted({{L"A", kPagesAll, L"", {L"F"}},
-                    {L"B", kPagesAll, L"", {L"F"}},
-                    {L"C", kPagesAll, L"", {L"F"}},
-                    {L"D", kPagesAll, L"", {L"F"}},
-                    {L"E", kPagesAll, L"", {L"F"}}});
+    std::vector<Definition> five;
+    for (const WCHAR *name : {L"A", L"B", L"C", L"D", L"E"}) five.push_back({name, kPagesAll, L"", {L"F"}});
+    WriteCommitted(five);
     Open({0, 1, 9, kEnd});
     OpenOverlays([](HWND overlays) {
         // The index past the definitions is dropped.
