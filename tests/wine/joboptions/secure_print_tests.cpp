@@ -65,11 +65,6 @@ protected:
         page = opening->Page();
     }
 
-    void CountBeeps() {
-        beeps = std::make_unique<BeepCounter>();
-        ASSERT_TRUE(beeps->Installed());
-    }
-
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
         Harness().OnModal([this, dialog](const ModalWindow &modal) {
@@ -88,10 +83,6 @@ protected:
     bool Checked(UINT id) { return Harness().Checked(page, id); }
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     void Click(UINT id) { Harness().Click(page, id); }
-    void Notify(UINT id) {
-        SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-    }
 
     std::unique_ptr<PageOpening> opening;
     std::unique_ptr<BeepCounter> beeps;
@@ -140,7 +131,8 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
 // message and the dialog stays for the fourth.
 TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
-    CountBeeps();
+    beeps = std::make_unique<BeepCounter>();
+    ASSERT_TRUE(beeps->Installed());
     OnDialogs([&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
@@ -401,7 +393,9 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
     const std::vector<BYTE> before = opening->RecordBytes();
     OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Notify(IDC_JOB_TYPE_ENCRYPTED);
+    // The radio is disabled; a command sent all the same tells of the missing library.
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_JOB_TYPE_ENCRYPTED, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED)));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(JobType(), 0u);
