@@ -5,6 +5,7 @@
 #include "support/dialog_input.h"
 #include "support/page_fixture.h"
 
+#include "core/win_holders.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
 
@@ -435,33 +436,17 @@ struct RogueCallLog {
     DWORD decryptLength;
 };
 
-class RogueLibrary {
-public:
-    RogueLibrary() {
-        const std::wstring installed = DriverFilePath(kName);
-        CopyFileW((ExeDirectory() + L"\\" + kName).c_str(), installed.c_str(), FALSE);
-        module_ = LoadLibraryW(installed.c_str());
-        auto calls = reinterpret_cast<const RogueCallLog *(WINAPI *)()>(
-            reinterpret_cast<void *>(GetProcAddress(module_, "RogueCalls")));
-        log_ = calls ? calls() : nullptr;
-    }
-    ~RogueLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    RogueLibrary(const RogueLibrary &) = delete;
-    RogueLibrary &operator=(const RogueLibrary &) = delete;
-    const RogueCallLog *Log() const { return log_; }
-    static constexpr const WCHAR *kName = L"sxt_rogue_crypto.dll";
-
-private:
-    HMODULE module_ = nullptr;
-    const RogueCallLog *log_ = nullptr;
-};
+const WCHAR kRogueLibrary[] = L"sxt_rogue_crypto.dll";
 
 TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
-    RogueLibrary rogue;
-    ASSERT_NE(rogue.Log(), nullptr);
-    ModelPrinter model(L"Rogue", {{L"CryptoDll", RogueLibrary::kName}});
+    // Installed beside the driver and kept loaded for its call log.
+    const std::wstring installed = DriverFilePath(kRogueLibrary);
+    CopyFileW((ExeDirectory() + L"\\" + kRogueLibrary).c_str(), installed.c_str(), FALSE);
+    const LoadedLibrary rogue(LoadLibraryW(installed.c_str()));
+    const auto calls = rogue.ExportAs<const RogueCallLog *(WINAPI *)()>("RogueCalls");
+    ASSERT_NE(calls, nullptr);
+    const RogueCallLog *log = calls();
+    ModelPrinter model(L"Rogue", {{L"CryptoDll", kRogueLibrary}});
     PageSetup setup = On(model);
     Open(setup);
     std::vector<BYTE> before = opening->RecordBytes();
@@ -469,9 +454,9 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     // Its dialog accepts with a password that fills the block's field; its
     // cipher claims 4096 bytes.
     Click(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(rogue.Log()->encryptLength, 16u);
-    EXPECT_EQ(rogue.Log()->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
-    EXPECT_EQ(rogue.Log()->dialogMode & 4, 4u);
+    EXPECT_EQ(log->encryptLength, 16u);
+    EXPECT_EQ(log->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
+    EXPECT_EQ(log->dialogMode & 4, 4u);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
@@ -481,7 +466,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
     Open(setup);
     Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(rogue.Log()->decryptLength, 0u);
+    EXPECT_EQ(log->decryptLength, 0u);
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
@@ -490,8 +475,8 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     Open(setup);
     before = opening->RecordBytes();
     Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(rogue.Log()->decryptCapacity, 13u);
-    EXPECT_EQ(rogue.Log()->dialogPasswordLength, 12u);
+    EXPECT_EQ(log->decryptCapacity, 13u);
+    EXPECT_EQ(log->dialogPasswordLength, 12u);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_TRUE(Harness().Modals().empty());
 }
