@@ -1,4 +1,5 @@
 #include "core/dialog_utils.h"
+#include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
 
 #include <commctrl.h>
@@ -120,43 +121,38 @@ TEST_F(DialogTest, RestrictNeverEnablesAndRangesRunInclusively) {
     EXPECT_NE(nullptr, Control(kNumberEdit));
 }
 
-TEST_F(DialogTest, NumericFieldTypingSequences) {
-    Type(kNumberEdit, L"12");
-    EXPECT_EQ(L"12", Text(kNumberEdit));
-    Type(kNumberEdit, L"x");
-    EXPECT_EQ(L"12", Text(kNumberEdit));  // a letter beeps and the saved text returns
-    Type(kNumberEdit, L"34");
-    EXPECT_EQ(L"999", Text(kNumberEdit));  // 1234 is held to the maximum
+// One typing step: the field's text and caret set first when `start` is
+// given, then the keys typed, then the text shown.
+struct TypingStep {
+    UINT edit;
+    const WCHAR *start;
+    int caret;
+    const WCHAR *keys;
+    const WCHAR *shown;
+};
 
-    SetText(kNumberEdit, L"", 0);
-    Type(kNumberEdit, L"0");
-    EXPECT_EQ(L"1", Text(kNumberEdit));  // a lone zero passes, then rises to the minimum
-
-    SetText(kNumberEdit, L"5", 0);
-    Type(kNumberEdit, L"0");
-    EXPECT_EQ(L"5", Text(kNumberEdit));  // a leading zero is refused
-
-    SetText(kNumberEdit, L"100", 3);
-    Type(kNumberEdit, L"0");
-    EXPECT_EQ(L"999", Text(kNumberEdit));  // the fourth digit makes 1000
-
-    SetText(kNumberEdit, L"", 0);
+TEST_F(DialogTest, NumericFieldsTypedInSequence) {
+    const TypingStep steps[] = {
+        {kNumberEdit, nullptr, 0, L"12", L"12"},
+        {kNumberEdit, nullptr, 0, L"x", L"12"},    // a letter beeps and the saved text returns
+        {kNumberEdit, nullptr, 0, L"34", L"999"},  // 1234 is held to the maximum
+        {kNumberEdit, L"", 0, L"0", L"1"},         // a lone zero passes, then rises to the minimum
+        {kNumberEdit, L"5", 0, L"0", L"5"},        // a leading zero is refused
+        {kNumberEdit, L"100", 3, L"0", L"999"},    // the fourth digit makes 1000
+        {kSignedEdit, nullptr, 0, L"-4", L"-4"},   // a sign only first
+        {kSignedEdit, nullptr, 0, L"-", L"-4"},
+        {kSignedEdit, nullptr, 0, L"9", L"-49"},
+        {kSignedEdit, nullptr, 0, L"9", L"-50"},   // -499 is held to the minimum
+        {kNumberEdit, L"", 0, L"-", L""},          // unsigned fields take no sign
+    };
+    for (const TypingStep &step : steps) {
+        SCOPED_TRACE(testing::Message() << step.edit << " " << Utf8(step.keys));
+        if (step.start) SetText(step.edit, step.start, step.caret);
+        Type(step.edit, step.keys);
+        EXPECT_EQ(step.shown, Text(step.edit));
+    }
     SetFocus(Control(kSignedEdit));  // leaving an empty field puts the empty value in
     EXPECT_EQ(L"1", Text(kNumberEdit));
-}
-
-TEST_F(DialogTest, SignedFieldTakesASignOnlyFirst) {
-    Type(kSignedEdit, L"-4");
-    EXPECT_EQ(L"-4", Text(kSignedEdit));
-    Type(kSignedEdit, L"-");
-    EXPECT_EQ(L"-4", Text(kSignedEdit));
-    Type(kSignedEdit, L"9");
-    EXPECT_EQ(L"-49", Text(kSignedEdit));
-    Type(kSignedEdit, L"9");
-    EXPECT_EQ(L"-50", Text(kSignedEdit));  // -499 is held to the minimum
-    SetText(kNumberEdit, L"", 0);
-    Type(kNumberEdit, L"-");
-    EXPECT_EQ(L"", Text(kNumberEdit));  // unsigned fields take no sign
 }
 
 TEST_F(DialogTest, RevisitFlipsOnceAndOnlyWithoutPrinterDataRights) {

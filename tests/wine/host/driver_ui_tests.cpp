@@ -13,7 +13,14 @@
 #include "driver/plugin_loader.h"
 #include "sheet/printer_sheet.h"
 #include "sheet/sheet_pages.h"
+#include "support/dialog_input.h"
 #include "support/page_layout.h"
+
+#include "color/color_variant_ids.h"
+#include "core/oem_devmode.h"
+#include "joboptions/job_options_variant_ids.h"
+#include "overlays/overlay_ids.h"
+#include "resources/dialog_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -134,13 +141,10 @@ TEST_F(DocumentFixture, OneItemPerDocumentFeatureInFileOrderAtItsDefault) {
 }
 
 TEST_F(DocumentFixture, DriverSettingsAnswerTheCurrentOptionKeywords) {
-    EXPECT_EQ(Answer("PageSize"), "A4");
-    EXPECT_EQ(Answer("Duplex"), "None");
-    EXPECT_EQ(Answer("InputSlot"), "Auto");
-    EXPECT_EQ(Answer("VXResolution"), "Normal");
-    for (const char *installable : {"VXHDD", "VXFinisher", "VXJobLimit"})
-        EXPECT_EQ(Answer(installable), "False") << installable;
-    EXPECT_EQ(Answer("VXOptionDuplex"), "True");
+    const std::pair<const char *, const char *> answers[] = {
+        {"PageSize", "A4"},  {"Duplex", "None"},      {"InputSlot", "Auto"},       {"VXResolution", "Normal"},
+        {"VXHDD", "False"}, {"VXFinisher", "False"}, {"VXJobLimit", "False"}, {"VXOptionDuplex", "True"}};
+    for (const auto &[keyword, answer] : answers) EXPECT_EQ(Answer(keyword), answer) << keyword;
 
     BOOL ok = TRUE;
     Answer("NoSuchFeature", &ok);
@@ -292,6 +296,27 @@ protected:
         PostMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
     }
 
+    // Options that have OK store the DEVMODE in a fresh temporary file.
+    static SheetOptions StoringTo(const WCHAR *name) {
+        WCHAR folder[MAX_PATH];
+        GetTempPathW(MAX_PATH, folder);
+        SheetOptions options;
+        options.outFile = std::wstring(folder) + name;
+        DeleteFileW(options.outFile.c_str());
+        return options;
+    }
+
+    // The DEVMODE the sheet stored, its file removed; empty when none.
+    std::vector<BYTE> StoredDevmode(const SheetOptions &options) {
+        std::vector<BYTE> stored;
+        std::string error;
+        EXPECT_TRUE(sheet_->Stored());
+        EXPECT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
+        DeleteFileW(options.outFile.c_str());
+        EXPECT_EQ(stored.size(), ui_->DevmodeSize());
+        return stored.size() == ui_->DevmodeSize() ? stored : std::vector<BYTE>();
+    }
+
     bool Logged(const std::string &line) {
         const std::vector<std::string> &lines = ui_->Log().Lines();
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -311,6 +336,15 @@ std::vector<std::wstring> RowLabels(const OptionsPage &page) {
     return labels;
 }
 
+HMODULE Plugin() { return GetModuleHandleW(L"sxoemui.dll"); }
+
+// The press opens the dialog of that caption as a modal window of the sheet.
+void ExpectSheetDialog(HWND control, Press press, const WCHAR *caption) {
+    const OpenedDialog opened = PressAndCatchDialog(control, press);
+    EXPECT_EQ(opened.caption, caption);
+    EXPECT_TRUE(opened.ownedBySheet) << Utf8(caption);
+}
+
 constexpr int kPluginJobOptionsPage = 1;
 constexpr int kPluginColorPage = 2;
 
@@ -326,22 +360,6 @@ PluginPageIds ReadPluginPages(HWND sheet) {
     if (SelectPage(sheet, kPluginColorPage))
         ids.color = ChildControlIds(PropSheet_IndexToHwnd(sheet, kPluginColorPage));
     return ids;
-}
-
-TEST_F(SheetFixture, WithoutALayoutKeyThePagesAreExactlyTheSystemsTemplates) {
-    PluginPageIds shown;
-    Run([&](HWND sheet) {
-        shown = ReadPluginPages(sheet);
-        Press(sheet, PSBTN_CANCEL);
-    });
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_NE(plugin, nullptr);
-    const std::vector<int> jobOptions = TemplateControlIds(plugin, 113);
-    const std::vector<int> color = TemplateControlIds(plugin, 111);
-    ASSERT_FALSE(jobOptions.empty());
-    ASSERT_FALSE(color.empty());
-    EXPECT_EQ(shown.jobOptions, jobOptions);
-    EXPECT_EQ(shown.color, color);
 }
 
 // The second sample model, whose capability section chooses the extended
@@ -390,129 +408,78 @@ TEST(SampleModels, EachPrinterHasItsOwnDriverWithOnlyItsOwnModelFiles) {
     EXPECT_FALSE(has(first, L"sxc5200.cap"));
 }
 
-TEST_F(ProSheetFixture, TheModelsLayoutKeyGivesBothPagesTheirExtendedLayouts) {
-    PluginPageIds shown;
-    std::wstring titles[2];
-    Run([&](HWND sheet) {
-        shown = ReadPluginPages(sheet);
-        titles[0] = PageTitle(sheet, kPluginJobOptionsPage);
-        titles[1] = PageTitle(sheet, kPluginColorPage);
-        Press(sheet, PSBTN_CANCEL);
-    });
-    const HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-    ASSERT_NE(plugin, nullptr);
-    // Every feature of the model is there, so no control was removed.
-    EXPECT_EQ(shown.jobOptions, TemplateControlIds(plugin, 2113));
-    EXPECT_EQ(shown.color, TemplateControlIds(plugin, 2111));
-    EXPECT_EQ(titles[0], L"Job Options");
-    EXPECT_EQ(titles[1], L"Color");
-}
-
-TEST_F(ProSheetFixture, DormantDialogsOpenFromTheirControlsByRealInput) {
-    constexpr UINT kOverlays = 1536;
-    constexpr UINT kWatermarks = 1535;
-    constexpr UINT kPrintPosition = 1900;
-    constexpr UINT kIcCardJob = 1510;
-    constexpr UINT kJobPin = 1512;
+// The model's layout key gives both pages their extended layouts, whose
+// dormant dialogs open from their controls.
+TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRealInput) {
     constexpr DWORD kNoDialogMs = 500;
-    OpenedDialog overlays, watermarks, position, encryption, afterIcCard;
-    bool pinEnabledBefore = true, icCardChecked = false;
-    std::wstring icCardText;
     Run([&](HWND sheet) {
+        const PluginPageIds shown = ReadPluginPages(sheet);
+        // Every feature of the model is there, so no control was removed.
+        EXPECT_EQ(shown.jobOptions, TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_EXTENDED));
+        EXPECT_EQ(shown.color, TemplateControlIds(Plugin(), IDD_COLOR_EXTENDED));
+        EXPECT_EQ(PageTitle(sheet, kPluginJobOptionsPage), L"Job Options");
+        EXPECT_EQ(PageTitle(sheet, kPluginColorPage), L"Color");
         ASSERT_TRUE(SelectPage(sheet, kPluginJobOptionsPage));
         HWND page = PropSheet_IndexToHwnd(sheet, kPluginJobOptionsPage);
-        overlays = PressAndCatchDialog(GetDlgItem(page, kOverlays), Press::Mouse);
-        watermarks = PressAndCatchDialog(GetDlgItem(page, kWatermarks), Press::SpaceBar);
-        position = PressAndCatchDialog(GetDlgItem(page, kPrintPosition), Press::Mouse);
-        pinEnabledBefore = IsWindowEnabled(GetDlgItem(page, kJobPin)) != 0;
-        WCHAR text[64] = L"";
-        GetDlgItemTextW(page, kIcCardJob, text, ARRAYSIZE(text));
-        icCardText = text;
+        ExpectSheetDialog(GetDlgItem(page, IDC_JOB_OVERLAYS), Press::Mouse, L"Overlays");
+        ExpectSheetDialog(GetDlgItem(page, IDC_WATERMARKS_BUTTON), Press::SpaceBar, L"Watermarks");
+        ExpectSheetDialog(GetDlgItem(page, IDC_POSITION_ADJUST), Press::Mouse, L"Print Position Adjustment");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_JOB_PIN_BUTTON))) << "a normal job has no PIN";
+        EXPECT_EQ(dialog_input::Text(page, IDC_JOB_TYPE_ENCRYPTED), L"IC Card Secure Print");
         // The IC-card job needs no password: the radio opens nothing.
-        afterIcCard = PressAndCatchDialog(GetDlgItem(page, kIcCardJob), Press::Mouse, kNoDialogMs);
-        icCardChecked = IsDlgButtonChecked(page, kIcCardJob) == BST_CHECKED;
-        encryption = PressAndCatchDialog(GetDlgItem(page, kJobPin), Press::SpaceBar);
+        HWND icCard = GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED);
+        EXPECT_EQ(PressAndCatchDialog(icCard, Press::Mouse, kNoDialogMs).caption, L"");
+        EXPECT_EQ(IsDlgButtonChecked(page, IDC_JOB_TYPE_ENCRYPTED), BST_CHECKED);
+        // For an IC-card job the button asks the encryption library.
+        EXPECT_EQ(PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::SpaceBar).caption,
+                  L"Encrypted Print Settings");
         Press(sheet, PSBTN_CANCEL);
     });
-    EXPECT_EQ(overlays.caption, L"Overlays");
-    EXPECT_TRUE(overlays.ownedBySheet);
-    EXPECT_EQ(watermarks.caption, L"Watermarks");
-    EXPECT_TRUE(watermarks.ownedBySheet);
-    EXPECT_EQ(position.caption, L"Print Position Adjustment");
-    EXPECT_TRUE(position.ownedBySheet);
-    EXPECT_FALSE(pinEnabledBefore) << "a normal job has no PIN";
-    EXPECT_EQ(icCardText, L"IC Card Secure Print");
-    EXPECT_EQ(afterIcCard.caption, L"");
-    EXPECT_TRUE(icCardChecked);
-    // For an IC-card job the button asks the encryption library.
-    EXPECT_EQ(encryption.caption, L"Encrypted Print Settings");
 }
 
 TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheDriver) {
-    constexpr UINT kPhotoMode = 1506;
-    constexpr UINT kColorSamples = 1614;
-    constexpr UINT kOfficeColor = 1610;
-    constexpr UINT kSpecialToner = 4031;
-    constexpr UINT kLinkLabel = 1392;
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-pro-color.dev";
-    DeleteFileW(options.outFile.c_str());
-    OpenedDialog samples, office, toner;
-    bool photoChecked = false, officeEnabled = false, tonerEnabled = false, linkShown = false;
-    WCHAR link[128] = L"";
+    SheetOptions options = StoringTo(L"sx-driver-ui-pro-color.dev");
     Run(
         [&](HWND sheet) {
             ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
             HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
-            PressAndCatchDialog(GetDlgItem(page, kPhotoMode), Press::Mouse, 200);
-            photoChecked = IsDlgButtonChecked(page, kPhotoMode) == BST_CHECKED;
+            PressAndCatchDialog(GetDlgItem(page, IDC_OUTPUT_MODE), Press::Mouse, 200);
+            EXPECT_EQ(IsDlgButtonChecked(page, IDC_OUTPUT_MODE), BST_CHECKED);
             // No colour-samples utility is registered in the test prefix.
-            samples = PressAndCatchDialog(GetDlgItem(page, kColorSamples), Press::SpaceBar);
-            officeEnabled = IsWindowEnabled(GetDlgItem(page, kOfficeColor)) != 0;
-            tonerEnabled = IsWindowEnabled(GetDlgItem(page, kSpecialToner)) != 0;
-            office = PressAndCatchDialog(GetDlgItem(page, kOfficeColor), Press::Mouse);
-            toner = PressAndCatchDialog(GetDlgItem(page, kSpecialToner), Press::SpaceBar);
-            linkShown = IsWindowVisible(GetDlgItem(page, kLinkLabel)) != 0;
-            GetDlgItemTextW(page, kLinkLabel, link, ARRAYSIZE(link));
+            ExpectSheetDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar, L"Error");
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)));
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER))) << "the model's printer has the white toner";
+            ExpectSheetDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse, L"Office Color Details");
+            ExpectSheetDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar, L"Special Toner Details");
+            EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)));
+            EXPECT_EQ(dialog_input::Text(page, IDC_LINK_TEXT), L"https://support.sx-printing.example/c5200pro");
             Press(sheet, PSBTN_OK);
         },
         options);
-    EXPECT_TRUE(photoChecked);
-    EXPECT_EQ(samples.caption, L"Error");
-    EXPECT_TRUE(samples.ownedBySheet);
-    EXPECT_TRUE(officeEnabled);
-    EXPECT_TRUE(tonerEnabled) << "the model's printer has the white toner";
-    EXPECT_EQ(office.caption, L"Office Color Details");
-    EXPECT_TRUE(office.ownedBySheet);
-    EXPECT_EQ(toner.caption, L"Special Toner Details");
-    EXPECT_TRUE(toner.ownedBySheet);
-    EXPECT_TRUE(linkShown);
-    EXPECT_STREQ(link, L"https://support.sx-printing.example/c5200pro");
-    ASSERT_TRUE(sheet_->Stored());
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const std::vector<BYTE> stored = StoredDevmode(options);
+    ASSERT_FALSE(stored.empty());
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
     EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[Ppd().FindFeature("VXOutputMode")], 1);
-    DeleteFileW(options.outFile.c_str());
 }
 
+// Without a layout key the plug-in's pages are exactly the system's templates.
 TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPages) {
     OPTITEM *paper = Standard(DMPUB_FORMNAME);
     // An option hidden the way the plug-in hides paper names.
     prepared_ = [paper] { paper->pOptType->pOptParam[1].Flags |= OPTPF_HIDE; };
     std::vector<SheetPage> pages;
     std::vector<std::wstring> labels;
-    std::vector<HWND> rowsOfHidden;
     LRESULT paperEntries = 0;
+    ASSERT_FALSE(TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_PAGE).empty());
+    ASSERT_FALSE(TemplateControlIds(Plugin(), IDD_COLOR_PAGE).empty());
     Run([&](HWND sheet) {
         pages = VisitPages(sheet);
+        const PluginPageIds shown = ReadPluginPages(sheet);
+        EXPECT_EQ(shown.jobOptions, TemplateControlIds(Plugin(), IDD_JOB_OPTIONS_PAGE));
+        EXPECT_EQ(shown.color, TemplateControlIds(Plugin(), IDD_COLOR_PAGE));
         labels = RowLabels(sheet_->Page());
         for (const OptionsPage::Row &row : sheet_->Page().Rows()) {
-            if (row.item->Flags & OPTIF_HIDE) rowsOfHidden.push_back(row.choice);
+            EXPECT_FALSE(row.item->Flags & OPTIF_HIDE) << Utf8(ItemName(*row.item));
             if (row.item == paper) paperEntries = SendMessageW(row.choice, CB_GETCOUNT, 0, 0);
         }
         Press(sheet, PSBTN_CANCEL);
@@ -522,7 +489,6 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     EXPECT_EQ(pages[1].title, L"Job Options");
     // The sample's description has a colour model, so the Color page follows.
     EXPECT_EQ(pages[2].title, L"Color");
-    EXPECT_TRUE(rowsOfHidden.empty());
 
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {
@@ -543,11 +509,7 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
 }
 
 TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
-    WCHAR folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    SheetOptions options;
-    options.outFile = std::wstring(folder) + L"sx-driver-ui-ok.dev";
-    DeleteFileW(options.outFile.c_str());
+    SheetOptions options = StoringTo(L"sx-driver-ui-ok.dev");
     Run(
         [&](HWND sheet) {
             // A change on the driver's page, then OK.
@@ -561,38 +523,30 @@ TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
             Press(sheet, PSBTN_OK);
         },
         options);
-    EXPECT_TRUE(sheet_->Stored());
     EXPECT_TRUE(Logged("OEMCUIPCallback(reason 6) -> 0"));
-    std::vector<BYTE> stored;
-    std::string error;
-    ASSERT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-    ASSERT_EQ(stored.size(), ui_->DevmodeSize());
+    const std::vector<BYTE> stored = StoredDevmode(options);
+    ASSERT_FALSE(stored.empty());
     const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
     EXPECT_EQ(devmode->dmOrientation, DMORIENT_LANDSCAPE);
     EXPECT_EQ(devmode->dmPaperSize, DMPAPER_A4);
-    const OEM_DMEXTRAHEADER *record =
-        reinterpret_cast<const OEM_DMEXTRAHEADER *>(stored.data() + kPluginSectionOffset);
-    EXPECT_EQ(record->dwSignature, 0x32303030u);
+    const OemDevmode *record = reinterpret_cast<const OemDevmode *>(stored.data() + kPluginSectionOffset);
+    EXPECT_EQ(record->dwSignature, kOemSignature);
     // The plug-in's orientation copy comes with the apply callback.
-    EXPECT_EQ(stored[kPluginSectionOffset + 2569], 1);
-    DeleteFileW(options.outFile.c_str());
+    EXPECT_EQ(record->bOrientationSelection, 1);
 }
 
 TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {
     SheetOptions options;
     options.noPermission = true;
-    std::vector<bool> enabled;
     Run(
         [&](HWND sheet) {
-            for (const OptionsPage::Row &row : sheet_->Page().Rows())
-                enabled.push_back(IsWindowEnabled(row.choice) != 0);
+            EXPECT_FALSE(sheet_->Page().Rows().empty());
+            for (const OptionsPage::Row &row : sheet_->Page().Rows()) EXPECT_FALSE(IsWindowEnabled(row.choice));
             Press(sheet, PSBTN_OK);
         },
         options);
     EXPECT_EQ(sheet_->SheetParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
     EXPECT_EQ(sheet_->CommonUiParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
-    ASSERT_FALSE(enabled.empty());
-    EXPECT_EQ(std::count(enabled.begin(), enabled.end(), true), 0);
     EXPECT_FALSE(sheet_->Stored());
     EXPECT_TRUE(Logged("not stored: no permission to change the printer's settings"));
 }
@@ -602,12 +556,10 @@ TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff
 // Chinese scripts their own texts, other languages English.
 TEST(DriverTexts, FollowTheUsersLanguageAsThePluginsResourcesDo) {
     EXPECT_EQ(DriverTextsFor(0x0409).optionsPage, std::wstring(kOptionsPageTitle));
-    EXPECT_EQ(DriverTextsFor(0x0411).language, 0x0000) << "Japanese: English";
-    EXPECT_EQ(DriverTextsFor(0x0C07).language, 0x0407);
-    EXPECT_EQ(DriverTextsFor(0x0C0A).language, 0x000A);
-    EXPECT_EQ(DriverTextsFor(0x0C04).language, 0x0404) << "Hong Kong: Traditional";
-    EXPECT_EQ(DriverTextsFor(0x1004).language, 0x0804) << "Singapore: Simplified";
-    EXPECT_EQ(DriverTextsFor(0x0416).language, 0x0416);
+    // Japanese: English; Hong Kong: Traditional; Singapore: Simplified.
+    const std::pair<LANGID, LANGID> texts[] = {
+        {0x0411, 0x0000}, {0x0C07, 0x0407}, {0x0C0A, 0x000A}, {0x0C04, 0x0404}, {0x1004, 0x0804}, {0x0416, 0x0416}};
+    for (const auto &[user, language] : texts) EXPECT_EQ(DriverTextsFor(user).language, language) << std::hex << user;
     EXPECT_NE(std::wstring(DriverTextsFor(0x0412).optionsPage), kOptionsPageTitle);
     EXPECT_EQ(DriverTextsFor(0x0409).deviceSettingsPage, std::wstring(kDeviceSettingsTitle));
     EXPECT_EQ(WithPrinterName(DriverTextsFor(0x0409).documentProperties, L"SX Color 4200 PS"),

@@ -2,6 +2,7 @@
 // DEVMODE files it writes. The sample printer is installed by the test
 // setup with "drvhost install".
 #include "core/oem_devmode.h"
+#include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,13 @@ OemDevmode *RecordIn(std::vector<char> &devmode) {
     return reinterpret_cast<OemDevmode *>(devmode.data() + kSectionOffset);
 }
 
-bool Contains(const std::string &text, const std::string &part) {
-    return text.find(part) != std::string::npos;
+// Runs drvhost and checks its exit status and that its output holds
+// every one of `parts`.
+void ExpectRun(const std::wstring &arguments, DWORD exitCode, const std::vector<std::string> &parts = {}) {
+    const DriverHostRun run = RunDriverHost(arguments);
+    EXPECT_EQ(exitCode, run.exitCode) << Utf8(arguments) << "\n" << run.output;
+    for (const std::string &part : parts)
+        EXPECT_NE(run.output.find(part), std::string::npos) << part << " in\n" << run.output;
 }
 
 class HostTest : public ::testing::Test {
@@ -69,24 +75,16 @@ protected:
 };
 
 TEST_F(HostTest, DumpShowsEveryFieldByNameAsTextAndJson) {
-    const DriverHostRun text = RunDriverHost(L"dump " + Quoted(defaultFile_));
-    EXPECT_EQ(0u, text.exitCode) << text.output;
-    EXPECT_TRUE(Contains(text.output, " 3916  dwCollate = 0\n")) << text.output;
-    EXPECT_TRUE(Contains(text.output, "dwSignature = 842018864")) << text.output;
-    EXPECT_TRUE(Contains(text.output, "wszPluginIniPath = \"C:\\windows\\system32\\spool\\drivers"
-                                      "\\x64\\3\\sxc4200.ini\""))
-        << text.output;
     size_t count = 0;
     const OemFieldInfo *fields = OemDevmodeFields(&count);
-    for (size_t i = 0; i < count; ++i)
-        EXPECT_TRUE(Contains(text.output, std::string(" ") + fields[i].name + " = ")) << fields[i].name;
-
-    const DriverHostRun json = RunDriverHost(L"dump " + Quoted(defaultFile_) + L" --json");
-    EXPECT_EQ(0u, json.exitCode) << json.output;
-    EXPECT_TRUE(Contains(json.output, "\"printer-section-offset\": 732")) << json.output;
-    EXPECT_TRUE(Contains(json.output, "\"dwSize\": 4052")) << json.output;
-    EXPECT_TRUE(Contains(json.output, "\"wszPluginIniPath\": \"C:\\\\windows\\\\system32"))
-        << json.output;
+    std::vector<std::string> parts = {
+        " 3916  dwCollate = 0\n", "dwSignature = 842018864",
+        "wszPluginIniPath = \"C:\\windows\\system32\\spool\\drivers\\x64\\3\\sxc4200.ini\""};
+    for (size_t i = 0; i < count; ++i) parts.push_back(std::string(" ") + fields[i].name + " = ");
+    ExpectRun(L"dump " + Quoted(defaultFile_), 0, parts);
+    ExpectRun(L"dump " + Quoted(defaultFile_) + L" --json", 0,
+              {"\"printer-section-offset\": 732", "\"dwSize\": 4052",
+               "\"wszPluginIniPath\": \"C:\\\\windows\\\\system32"});
 }
 
 TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
@@ -108,67 +106,37 @@ TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
 }
 
 TEST_F(HostTest, FailuresAreReportedWithANonZeroStatus) {
-    const DriverHostRun missing =
-        RunDriverHost(L"dump " + Quoted(TempFile(L"sx-host-no-such-file.dev")));
-    EXPECT_EQ(1u, missing.exitCode) << missing.output;
-    EXPECT_TRUE(Contains(missing.output, "sx-host-no-such-file.dev")) << missing.output;
-
+    ExpectRun(L"dump " + Quoted(TempFile(L"sx-host-no-such-file.dev")), 1, {"sx-host-no-such-file.dev"});
     const std::wstring shortFile = Scratch(L"sx-host-short.dev");
     WriteBytes(shortFile, std::vector<char>(defaultDevmode_.begin(), defaultDevmode_.begin() + 10));
-    const DriverHostRun tooShort = RunDriverHost(L"dump " + Quoted(shortFile));
-    EXPECT_EQ(1u, tooShort.exitCode) << tooShort.output;
-    const DriverHostRun convertShort = RunDriverHost(L"convert --in " + Quoted(shortFile) +
-                                                     L" --out " + Quoted(Scratch(L"sx-x.dev")));
-    EXPECT_EQ(1u, convertShort.exitCode) << convertShort.output;
+    ExpectRun(L"dump " + Quoted(shortFile), 1);
+    ExpectRun(L"convert --in " + Quoted(shortFile) + L" --out " + Quoted(Scratch(L"sx-x.dev")), 1);
 
     std::vector<char> foreign = defaultDevmode_;
     RecordIn(foreign)->dwSignature = 0x12345678;
     const std::wstring foreignFile = Scratch(L"sx-host-foreign.dev");
     WriteBytes(foreignFile, foreign);
-    const DriverHostRun wrongSignature = RunDriverHost(L"dump " + Quoted(foreignFile));
-    EXPECT_EQ(1u, wrongSignature.exitCode) << wrongSignature.output;
-    EXPECT_TRUE(Contains(wrongSignature.output, "signature 0x12345678")) << wrongSignature.output;
-
-    const DriverHostRun noPrinter = RunDriverHost(L"info --printer \"No Such Printer\"");
-    EXPECT_EQ(1u, noPrinter.exitCode) << noPrinter.output;
-    EXPECT_TRUE(Contains(noPrinter.output, "No Such Printer")) << noPrinter.output;
-
-    EXPECT_EQ(2u, RunDriverHost(L"frobnicate").exitCode);
-    EXPECT_EQ(2u, RunDriverHost(L"default").exitCode);  // --out is required
+    ExpectRun(L"dump " + Quoted(foreignFile), 1, {"signature 0x12345678"});
+    ExpectRun(L"info --printer \"No Such Printer\"", 1, {"No Such Printer"});
+    ExpectRun(L"frobnicate", 2);
+    ExpectRun(L"default", 2);  // --out is required
 }
 
 TEST_F(HostTest, PrinterCommandsReportWhatTheyChanged) {
-    const DriverHostRun event = RunDriverHost(L"printer-event");
-    EXPECT_EQ(0u, event.exitCode) << event.output;
-    EXPECT_TRUE(Contains(event.output, "PrinterEvent(PRINTER_EVENT_INITIALIZE) -> S_OK")) << event.output;
-    EXPECT_TRUE(Contains(event.output, "FeatureKeyword after:\n  VXOptionTray=0")) << event.output;
-    EXPECT_TRUE(Contains(event.output, "InstalledMemory=512MB")) << event.output;
-    EXPECT_TRUE(Contains(event.output, "flags@224=0x0000002E")) << event.output;
-
-    const DriverHostRun refresh = RunDriverHost(L"config-device");
-    EXPECT_EQ(0u, refresh.exitCode) << refresh.output;
-    EXPECT_TRUE(Contains(refresh.output, "ConfigDeviceOptionExp -> 1")) << refresh.output;
-
-    const DriverHostRun properties = RunDriverHost(L"prnprops --detect --press ok");
-    EXPECT_EQ(0u, properties.exitCode) << properties.output;
-    EXPECT_TRUE(Contains(properties.output, "items after:\n  VXOptionTray: 0\n")) << properties.output;
-    EXPECT_TRUE(Contains(properties.output, "  InstalledMemory: 512MB\n")) << properties.output;
-
-    EXPECT_EQ(2u, RunDriverHost(L"docprops --detect").exitCode);
-    EXPECT_EQ(1u, RunDriverHost(L"config-device --printer \"No Such Printer\"").exitCode);
+    ExpectRun(L"printer-event", 0,
+              {"PrinterEvent(PRINTER_EVENT_INITIALIZE) -> S_OK", "FeatureKeyword after:\n  VXOptionTray=0",
+               "InstalledMemory=512MB", "flags@224=0x0000002E"});
+    ExpectRun(L"config-device", 0, {"ConfigDeviceOptionExp -> 1"});
+    ExpectRun(L"prnprops --detect --press ok", 0, {"items after:\n  VXOptionTray: 0\n", "  InstalledMemory: 512MB\n"});
+    ExpectRun(L"docprops --detect", 2);
+    ExpectRun(L"config-device --printer \"No Such Printer\"", 1);
 }
 
 TEST_F(HostTest, VariantPagesAndInstalledOptionsBelongToDocprops) {
-    const DriverHostRun elsewhere = RunDriverHost(L"info --variant-pages");
-    EXPECT_EQ(2u, elsewhere.exitCode) << elsewhere.output;
-    EXPECT_TRUE(Contains(elsewhere.output, "--variant-pages is an option of docprops only")) << elsewhere.output;
-    const DriverHostRun installedElsewhere =
-        RunDriverHost(L"show --installed VXSpecialTonerInstalled=White");
-    EXPECT_EQ(2u, installedElsewhere.exitCode) << installedElsewhere.output;
-    const DriverHostRun noOption =
-        RunDriverHost(L"docprops --installed VXSpecialTonerInstalled --press cancel");
-    EXPECT_EQ(2u, noOption.exitCode) << noOption.output;
-    EXPECT_TRUE(Contains(noOption.output, "--installed needs FEATURE=OPTION")) << noOption.output;
+    ExpectRun(L"info --variant-pages", 2, {"--variant-pages is an option of docprops only"});
+    ExpectRun(L"show --installed VXSpecialTonerInstalled=White", 2);
+    ExpectRun(L"docprops --installed VXSpecialTonerInstalled --press cancel", 2,
+              {"--installed needs FEATURE=OPTION"});
 }
 
 }  // namespace

@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr int kSystemJobOptions = 113;
-constexpr int kExtendedJobOptions = 2113;
-
 class ExtendedLayoutTest : public ::testing::Test {
 protected:
     void TearDown() override {
@@ -52,14 +49,14 @@ ModelPrinter &ExtendedModel() {
 
 TEST_F(ExtendedLayoutTest, TheLayoutKeyChoosesTheExtendedPageAndOnlyItsExactValue) {
     Open(ExtendedModel());
-    ASSERT_FALSE(Template(kExtendedJobOptions).empty());
+    ASSERT_FALSE(Template(IDD_JOB_OPTIONS_EXTENDED).empty());
     // Without an encryption library the third job type has nothing to offer.
     EXPECT_EQ(ChildControlIds(page),
-              WithoutIds(Template(kExtendedJobOptions), {IDC_JOB_TYPE_ENCRYPTED}));
+              WithoutIds(Template(IDD_JOB_OPTIONS_EXTENDED), {IDC_JOB_TYPE_ENCRYPTED}));
 
     static ModelPrinter standard(L"xlayoutstd", {{L"TabLayout", L"Standard"}});
     Open(standard);
-    EXPECT_EQ(ChildControlIds(page), Template(kSystemJobOptions));
+    EXPECT_EQ(ChildControlIds(page), Template(IDD_JOB_OPTIONS_PAGE));
 }
 
 TEST_F(ExtendedLayoutTest, ControlsOfAbsentFeaturesAreRemovedWithTheirFrames) {
@@ -69,7 +66,7 @@ TEST_F(ExtendedLayoutTest, ControlsOfAbsentFeaturesAreRemovedWithTheirFrames) {
     setup.withOutputBin = false;
     Open(ExtendedModel(), setup);
     EXPECT_EQ(ChildControlIds(page),
-              WithoutIds(Template(kExtendedJobOptions),
+              WithoutIds(Template(IDD_JOB_OPTIONS_EXTENDED),
                          {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED,
                           IDC_JOB_TYPE_GROUP, IDC_JOB_PIN_BUTTON, IDC_STAPLE_LABEL, IDC_STAPLE,
                           IDC_PUNCH_LABEL, IDC_PUNCH, IDC_BIND_POSITION_LABEL,

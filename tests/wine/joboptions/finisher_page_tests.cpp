@@ -77,7 +77,7 @@ TEST_F(FinisherPageTest, WithoutDuplexTheSameSheetIsClassOne) {
     EXPECT_EQ(opening->ListSelection(IDC_BIND_POSITION), L"Top Left");
 }
 
-TEST_F(FinisherPageTest, BookletA4DuplexForcesBindFourAndPunchZero) {
+TEST_F(FinisherPageTest, BookletA4DuplexForcesBindFourAndPunchZeroOnEitherLayout) {
     PageSetup setup;
     setup.layout = kBooklet;
     setup.bindPosition = 1;
@@ -97,6 +97,14 @@ TEST_F(FinisherPageTest, BookletA4DuplexForcesBindFourAndPunchZero) {
     ASSERT_TRUE(opening->Harness().SelectPage(1));
     EXPECT_EQ(opening->Harness().tree.Item(opening->Items().bindPosition).Sel, 4);
     EXPECT_EQ(opening->Harness().tree.Item(opening->Items().punch).Sel, 0);
+
+    // The system's own layout has no lists but corrects the selections all the same.
+    setup.extendedLayout = false;
+    Open(setup);
+    EXPECT_EQ(GetDlgItem(opening->Page(), IDC_BIND_POSITION), nullptr);
+    EXPECT_EQ(Bind(), 4u);
+    ASSERT_TRUE(opening->Harness().SelectPage(1));
+    EXPECT_EQ(opening->Harness().tree.Item(opening->Items().bindPosition).Sel, 4);
 }
 
 TEST_F(FinisherPageTest, OpeningTwiceWithoutAChangeKeepsTheUsersChoices) {
@@ -146,19 +154,6 @@ TEST_F(FinisherPageTest, TheOrientationItemAndLayoutTurnTheSheet) {
     EXPECT_EQ(opening->ListEntries(IDC_BIND_POSITION),
               (Entries{L"Top Left", L"Top Edge", L"Booklet"}));
     EXPECT_EQ(opening->Record()->bLastLayoutKey, 0x80 | kTwoUp);
-}
-
-TEST_F(FinisherPageTest, TheSystemsOwnLayoutCorrectsOnlyTheSelections) {
-    PageSetup setup;
-    setup.extendedLayout = false;
-    setup.layout = kBooklet;
-    setup.bindPosition = 1;
-    setup.editRecord = Remembered(DMPAPER_A4, kBooklet);
-    Open(setup);
-    EXPECT_EQ(GetDlgItem(opening->Page(), IDC_BIND_POSITION), nullptr);
-    EXPECT_EQ(Bind(), 4u);
-    ASSERT_TRUE(opening->Harness().SelectPage(1));
-    EXPECT_EQ(opening->Harness().tree.Item(opening->Items().bindPosition).Sel, 4);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class JobOptionsTest : public ::testing::Test {
 protected:
     // A tree like the sample model's: the features this page and its
     // dialogs show, with the driver's current selections.
-    void BuildTree(bool withMirror = true) {
+    void OpenSheet(bool withMirror = true, const char *hdd = "True") {
         DriverTree &tree = harness.tree;
         copies = tree.AddRange(DMPUB_COPIES_COLLATE, 2, 1, 9999);
         scale = tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
@@ -29,11 +29,7 @@ protected:
         drum = tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
         hairLine = tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
         if (withMirror) mirror = tree.AddMirror(1);
-        tree.SetDriverSetting("VXHDD", "True");
-    }
-
-    void OpenSheet(bool withMirror = true) {
-        BuildTree(withMirror);
+        tree.SetDriverSetting("VXHDD", hdd);
         ASSERT_TRUE(harness.AddPluginPages());
         ASSERT_TRUE(harness.Open());
         page = harness.JobOptions();
@@ -61,7 +57,7 @@ protected:
           hairLine = 0, mirror = 0;
 };
 
-TEST_F(JobOptionsTest, PageShowsTheDriversSelections) {
+TEST_F(JobOptionsTest, PageShowsTheDriversSelectionsAndTheModelsLinkPageFollows) {
     OpenSheet();
     EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 1u);
     EXPECT_FALSE(harness.Checked(page, IDC_IMAGE_SMOOTHING));
@@ -73,10 +69,7 @@ TEST_F(JobOptionsTest, PageShowsTheDriversSelections) {
     // The page limits copies to 999 in the driver's own item.
     EXPECT_EQ(harness.tree.Item(copies).pOptType->pOptParam[1].lParam, 999);
     EXPECT_TRUE(harness.Enabled(page, IDC_COPIES));
-}
 
-TEST_F(JobOptionsTest, ModelsLinkPageFollowsJobOptions) {
-    OpenSheet();
     ASSERT_EQ(harness.PageCount(), 2u);
     EXPECT_NE(GetModuleHandleW(L"sxlink.dll"), nullptr);
     ASSERT_TRUE(harness.SelectPage(1));
@@ -106,7 +99,7 @@ TEST_F(JobOptionsTest, ClicksChangeTheWorkingSelections) {
     EXPECT_EQ(Working(kSlotMirror), 1u);
 }
 
-TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThem) {
+TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThemAndEmptyCopiesBlockThePage) {
     OpenSheet();
     harness.SetText(page, IDC_COPIES, L"1a2");
     EXPECT_EQ(harness.Text(page, IDC_COPIES), L"12");
@@ -116,6 +109,12 @@ TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThem) {
                         reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 2u);
     EXPECT_EQ(end, 2u);
+
+    harness.SetText(page, IDC_COPIES, L"");
+    EXPECT_EQ(Working(kSlotCopiesCollate), 0u);
+    EXPECT_FALSE(harness.SelectPage(1));
+    EXPECT_EQ(harness.Modals().size(), 1u);
+    EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_COPIES));
 }
 
 TEST_F(JobOptionsTest, ScaleOutOfRangeIsClampedThenRefusedOnLeaving) {
@@ -131,16 +130,7 @@ TEST_F(JobOptionsTest, ScaleOutOfRangeIsClampedThenRefusedOnLeaving) {
     EXPECT_TRUE(harness.tree.calls.empty());
 }
 
-TEST_F(JobOptionsTest, EmptyCopiesBlockThePage) {
-    OpenSheet();
-    harness.SetText(page, IDC_COPIES, L"");
-    EXPECT_EQ(Working(kSlotCopiesCollate), 0u);
-    EXPECT_FALSE(harness.SelectPage(1));
-    EXPECT_EQ(harness.Modals().size(), 1u);
-    EXPECT_EQ(GetFocus(), GetDlgItem(page, IDC_COPIES));
-}
-
-TEST_F(JobOptionsTest, LeavingPushesSelectionsAndCopiesThemIntoTheRecord) {
+TEST_F(JobOptionsTest, LeavingPushesSelectionsIntoTheRecordAndComingBackShowsLaterChanges) {
     OpenSheet();
     harness.Click(page, IDC_COLLATE);
     harness.SetText(page, IDC_COPIES, L"7");
@@ -150,13 +140,9 @@ TEST_F(JobOptionsTest, LeavingPushesSelectionsAndCopiesThemIntoTheRecord) {
     EXPECT_EQ(harness.tree.Item(collate).Sel, 1);
     EXPECT_EQ(harness.tree.Item(copies).Sel, 7);
     EXPECT_FALSE(harness.tree.calls.empty());
-}
 
-// Only the activation that follows the page's creation takes the refresh
-// the creation made; every later one shows the selections as they are.
-TEST_F(JobOptionsTest, ComingBackShowsSelectionsChangedWhileAway) {
-    OpenSheet();
-    ASSERT_TRUE(harness.SelectPage(1));
+    // Only the activation that follows the page's creation takes the
+    // refresh the creation made; coming back shows the selections as they are.
     state->slots.working[kSlotVXResolution] = 0;
     state->slots.working[kSlotVXCollate] = 1;
     ASSERT_TRUE(harness.SelectPage(0));
@@ -182,20 +168,26 @@ TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     EXPECT_EQ(Working(kSlotVXErrorDiffusion), 1u);
 }
 
-TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAway) {
-    OpenSheet(false);
-    EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
-    EXPECT_EQ(GetDlgItem(page, IDC_SPECIAL_GROUP), nullptr);
-    EXPECT_NE(GetDlgItem(page, IDC_COLLATE), nullptr);
+void ChooseCompression(HWND dialog, int level) {
+    SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_SETCURSEL, level, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_COMPRESSION, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COMPRESSION)));
+}
+
+LRESULT ChosenCompression(HWND dialog) {
+    return SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCURSEL, 0, 0);
 }
 
 TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     OpenSheet();
+    // The sample model's "Compression" 0x501: selectable, default level 2.
+    ASSERT_EQ(Record()->wCompression, 2);
     harness.OnModal([&](const ModalWindow &modal) {
         EXPECT_TRUE(harness.Checked(modal.window, IDC_HDD_SPOOL));
         EXPECT_FALSE(harness.Checked(modal.window, IDC_HAIR_LINE));
         harness.Click(modal.window, IDC_HDD_SPOOL);
         harness.Click(modal.window, IDC_DRUM_CLEAN);
+        ChooseCompression(modal.window, 3);
         harness.Click(modal.window, IDCANCEL);
     });
     harness.Click(page, IDC_JOB_ADVANCED);
@@ -203,8 +195,12 @@ TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     EXPECT_EQ(harness.Modals()[0].caption, L"Advanced");
     EXPECT_EQ(Working(kSlotVXHDDSpool), 1u);
     EXPECT_EQ(Working(kSlotVXDrumClean), 0u);
+    EXPECT_EQ(Record()->wCompression, 2);
 
     harness.OnModal([&](const ModalWindow &modal) {
+        EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
+        EXPECT_EQ(ChosenCompression(modal.window), 2);
+        ChooseCompression(modal.window, 3);
         harness.Click(modal.window, IDC_HDD_SPOOL);
         harness.Click(modal.window, IDC_DRUM_CLEAN);
         harness.Click(modal.window, IDC_HAIR_LINE);
@@ -216,29 +212,6 @@ TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     EXPECT_EQ(Working(kSlotVXDrumClean), 1u);
     EXPECT_EQ(Working(kSlotVXHairLine), 0u);
     EXPECT_EQ(Working(kSlotMirror), 1u);
-}
-
-void ChooseCompression(HWND dialog, int level) {
-    SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_SETCURSEL, level, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_COMPRESSION, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COMPRESSION)));
-}
-
-LRESULT ChosenCompression(HWND dialog) {
-    return SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCURSEL, 0, 0);
-}
-
-TEST_F(JobOptionsTest, AdvancedCompressionLevelGoesIntoTheRecord) {
-    OpenSheet();
-    // The sample model's "Compression" 0x501: selectable, default level 2.
-    ASSERT_EQ(Record()->wCompression, 2);
-    harness.OnModal([&](const ModalWindow &modal) {
-        EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
-        EXPECT_EQ(ChosenCompression(modal.window), 2);
-        ChooseCompression(modal.window, 3);
-        harness.Click(modal.window, IDOK);
-    });
-    harness.Click(page, IDC_JOB_ADVANCED);
     EXPECT_EQ(Record()->wCompression, 3);
 }
 
@@ -264,13 +237,11 @@ TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     }
 }
 
-TEST_F(JobOptionsTest, AdvancedWithoutHddClearsAndDisablesSpool) {
-    BuildTree();
-    harness.tree.SetDriverSetting("VXHDD", "False");
-    ASSERT_TRUE(harness.AddPluginPages());
-    ASSERT_TRUE(harness.Open());
-    page = harness.JobOptions();
-    state = harness.State();
+TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAwayAndMissingDiskTheSpool) {
+    OpenSheet(false, "False");
+    EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
+    EXPECT_EQ(GetDlgItem(page, IDC_SPECIAL_GROUP), nullptr);
+    EXPECT_NE(GetDlgItem(page, IDC_COLLATE), nullptr);
     harness.OnModal([&](const ModalWindow &modal) {
         EXPECT_FALSE(harness.Checked(modal.window, IDC_HDD_SPOOL));
         EXPECT_FALSE(harness.Enabled(modal.window, IDC_HDD_SPOOL));
@@ -282,21 +253,16 @@ TEST_F(JobOptionsTest, AdvancedWithoutHddClearsAndDisablesSpool) {
 
 TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
-    std::wstring driverName, driverVersion, ppdVersion, notice;
     harness.OnModal([&](const ModalWindow &modal) {
-        driverName = harness.Text(modal.window, IDC_DRIVER_NAME);
-        driverVersion = harness.Text(modal.window, IDC_DRIVER_VERSION);
-        ppdVersion = harness.Text(modal.window, IDC_PPD_VERSION);
-        notice = harness.Text(modal.window, IDC_PPD_NOTICE);
+        EXPECT_FALSE(harness.Text(modal.window, IDC_DRIVER_NAME).empty());
+        EXPECT_EQ(harness.Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
+        EXPECT_EQ(harness.Text(modal.window, IDC_PPD_VERSION), L"1.20");
+        EXPECT_EQ(harness.Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
         harness.Click(modal.window, IDOK);
     });
     harness.Click(page, IDC_ABOUT);
     ASSERT_EQ(harness.Modals().size(), 1u);
     EXPECT_EQ(harness.Modals()[0].caption, L"About");
-    EXPECT_FALSE(driverName.empty());
-    EXPECT_EQ(driverVersion, L"1.20.0.3");
-    EXPECT_EQ(ppdVersion, L"1.20");
-    EXPECT_EQ(notice, L"2026 SX Printing Systems. All rights reserved.");
 }
 
 }  // namespace

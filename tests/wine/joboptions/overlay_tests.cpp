@@ -19,6 +19,8 @@ namespace {
 
 using namespace dialog_input;
 
+using Strings = std::vector<std::wstring>;
+
 const WCHAR kOverlaysCaption[] = L"Overlays";
 const WCHAR kDefineCaption[] = L"Define Overlays";
 const WCHAR kMissing[] = L"<missing>";
@@ -49,48 +51,42 @@ std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
 }
 
 // Denies setting values on the printer's driver data, as for a user
-// without the right to write printer data; put back when it goes.
+// without the right to write printer data; allowed again when it goes.
 class PrinterDataDenied {
 public:
     explicit PrinterDataDenied(const std::wstring &printer) {
         const std::wstring path =
             L"System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer + L"\\PrinterDriverData";
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
-                            nullptr, &key_, nullptr) != ERROR_SUCCESS)
-            return;
-        DWORD size = 0;
-        RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, nullptr, &size);
-        original_.resize(size);
-        if (!size || RegGetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data(), &size) !=
-                         ERROR_SUCCESS)
-            return;
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone_))
-            return;
-        acl_.resize(1024);
-        ACL *acl = reinterpret_cast<ACL *>(acl_.data());
-        SECURITY_DESCRIPTOR descriptor;
-        denied_ = InitializeAcl(acl, static_cast<DWORD>(acl_.size()), ACL_REVISION) &&
-                  AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone_) &&
-                  AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone_) &&
-                  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-                  SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-                  RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+        denied_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
+                                  nullptr, &key_, nullptr) == ERROR_SUCCESS &&
+                  SetAccess(false);
     }
     ~PrinterDataDenied() {
-        if (denied_) RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, original_.data());
+        if (denied_) SetAccess(true);
         if (key_) RegCloseKey(key_);
-        if (everyone_) FreeSid(everyone_);
     }
     PrinterDataDenied(const PrinterDataDenied &) = delete;
     PrinterDataDenied &operator=(const PrinterDataDenied &) = delete;
     bool Denied() const { return denied_; }
 
 private:
+    // Everyone may do anything, or anything but set values.
+    bool SetAccess(bool mayWrite) {
+        BYTE everyone[SECURITY_MAX_SID_SIZE];
+        DWORD bytes = sizeof(everyone);
+        alignas(DWORD) BYTE aclBytes[256];
+        PACL acl = reinterpret_cast<PACL>(aclBytes);
+        SECURITY_DESCRIPTOR descriptor;
+        return CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes) &&
+               InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION) &&
+               (mayWrite || AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone)) &&
+               AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
+               InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+               SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+               RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    }
+
     HKEY key_ = nullptr;
-    PSID everyone_ = nullptr;
-    std::vector<BYTE> original_;
-    std::vector<BYTE> acl_;
     bool denied_ = false;
 };
 
@@ -100,6 +96,15 @@ void TypeFormName(HWND dialog, const WCHAR *text) {
     SetWindowTextW(edit, L"");
     Type(edit, text);
 }
+
+void AddForm(HWND dialog, const WCHAR *name) {
+    TypeFormName(dialog, name);
+    Press(dialog, IDC_ADD_FORM);
+}
+
+// The names in the Overlays dialog's lists.
+Strings Defined(HWND overlays) { return ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0); }
+Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0); }
 
 class OverlayTest : public ::testing::Test {
 protected:
@@ -115,6 +120,7 @@ protected:
     }
     void TearDown() override {
         for (const auto &queue : scripts) EXPECT_TRUE(queue.second.empty()) << queue.first;
+        EXPECT_TRUE(unexpected.empty());
         opening.reset();
         CloseLeftoverWindows();
     }
@@ -131,6 +137,11 @@ protected:
         WCHAR text[kTextChars] = L"";
         GetPrivateProfileStringW(section, key, kMissing, text, kTextChars, Ini().c_str());
         return text;
+    }
+    static Strings Values(const WCHAR *section, const Strings &keys) {
+        Strings values;
+        for (const std::wstring &key : keys) values.push_back(Value(section, key.c_str()));
+        return values;
     }
 
     static void WriteCommitted(const std::vector<Definition> &definitions) {
@@ -222,8 +233,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), PluginString(IDS_NEW_OVERLAY_NAME));
         EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesAll);
         EXPECT_EQ(ComboEntries(define, IDC_PAGE_MODE).size(), kPageModeCount);
-        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM) || Enabled(define, IDC_RENAME_FORM) ||
-                     Enabled(define, IDC_DELETE_FORM));
+        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM) || Enabled(define, IDC_RENAME_FORM) || Enabled(define, IDC_DELETE_FORM));
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Letter");
         Type(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
         EXPECT_EQ(Text(define, IDC_CUSTOM_PAGES), L"1,3-5,7-911");
@@ -232,12 +242,11 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"LETTERHEAD");
         EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
         Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"FOOTER");
-        Press(define, IDC_ADD_FORM);
-        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"LETTERHEAD", L"FOOTER"}));
+        AddForm(define, L"FOOTER");
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"LETTERHEAD", L"FOOTER"}));
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
         EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
-        EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (std::vector<std::wstring>{L"FOOTER", L"LETTERHEAD"}));
+        EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (Strings{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
     Expect(kDefineCaption, [](HWND define) {
@@ -249,18 +258,17 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(overlays, IDC_ACTIVE_OVERLAYS_MAX), L"(Max. 4)");
         EXPECT_EQ(Text(overlays, IDC_DEFINED_OVERLAYS_MAX), L"(Max. 32)");
         // With the right to write printer data the last mode is not offered.
-        EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE),
-                  (std::vector<std::wstring>{L"Off", L"Print Overlay"}));
+        EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE), (Strings{L"Off", L"Print Overlay"}));
         EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (std::vector<std::wstring>{L"1,3-5,7-911"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
+        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (Strings{L"1,3-5,7-911"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
         EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         // A double click edits the row.
@@ -274,7 +282,6 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         Choose(overlays, IDC_OVERLAY_MODE, 1);
         Press(overlays, IDOK);
     });
-    EXPECT_TRUE(unexpected.empty());
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, kEnd, kEnd, kEnd}));
     EXPECT_EQ(opening->Working(kSlotVXOverlay), 1u);
@@ -286,16 +293,11 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
     EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), kMissing);
 
     Harness().Apply();
-    EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"1");
-    EXPECT_EQ(Value(L"OverlaySetting", L"History_Num"), L"2");
-    EXPECT_EQ(Value(L"OverlaySetting", L"History 0"), L"FOOTER");
-    EXPECT_EQ(Value(L"OverlaySetting", L"History 1"), L"LETTERHEAD");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"Overlay_Name"), L"Letter");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"PageMode"), L"4");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"CustomPage"), L"1,3-5,7-911");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Num"), L"2");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Name 0"), L"LETTERHEAD");
-    EXPECT_EQ(Value(L"Overlay_Info 0", L"Form_Name 1"), L"FOOTER");
+    EXPECT_EQ(Values(L"OverlaySetting", {L"Overlay_Num", L"History_Num", L"History 0", L"History 1"}),
+              (Strings{L"1", L"2", L"FOOTER", L"LETTERHEAD"}));
+    EXPECT_EQ(Values(L"Overlay_Info 0",
+                     {L"Overlay_Name", L"PageMode", L"CustomPage", L"Form_Num", L"Form_Name 0", L"Form_Name 1"}),
+              (Strings{L"Letter", L"4", L"1,3-5,7-911", L"2", L"LETTERHEAD", L"FOOTER"}));
     // The page's own result, then the commit's.
     EXPECT_EQ(Harness().ReportedResults(), (std::vector<LPARAM>{CPSUI_OK, CPSUI_OK}));
     EXPECT_EQ(Harness().ReportingPages(), (std::vector<LPARAM>{kSheetPage, kSheetPage}));
@@ -313,7 +315,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
     Open({2, 1, kEnd, kEnd});
     Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
-        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"FA"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FA");
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"Changed");
         Choose(define, IDC_PAGE_MODE, kPagesOdd);
@@ -324,24 +326,24 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
     // The Edit's Cancel put back the forms as well.
     Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
-        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"FA"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         Press(define, IDCANCEL);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"C", L"B"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1),
-                  (std::vector<std::wstring>{L"All Pages", L"First Page", L"2-3"}));
+                  (Strings{L"All Pages", L"First Page", L"2-3"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1)[0], L"All Pages");
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_EDIT_OVERLAY);
         // Deleting B leaves C active under its new index.
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {1});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"C"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"C"}));
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(IniSnapshot(Ini()), committed);
@@ -349,30 +351,26 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
 
     Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"D");
-        TypeFormName(define, L"FD");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FD");
         Press(define, IDOK);
     });
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B", L"C"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C"}));
         Press(overlays, IDC_NEW_OVERLAY);
         Press(overlays, IDOK);
     });
     // A later dialog that deletes everything and is cancelled changes nothing.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0),
-                  (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 1, 2, 3});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_TRUE(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0).empty());
+        EXPECT_TRUE(Defined(overlays).empty());
         Press(overlays, IDCANCEL);
     });
     EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"3");
     Harness().Apply();
-    EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(Value(L"OverlaySetting", L"Overlay_Num"), L"4");
-    EXPECT_EQ(Value(L"Overlay_Info 3", L"Overlay_Name"), L"D");
-    EXPECT_EQ(Value(L"Overlay_Info 3", L"Form_Name 0"), L"FD");
+    EXPECT_EQ(Values(L"Overlay_Info 3", {L"Overlay_Name", L"Form_Name 0"}), (Strings{L"D", L"FD"}));
     EXPECT_EQ(Value(L"Overlay_Info 2", L"CustomPage"), L"2-3");
 }
 
@@ -394,12 +392,12 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
         DoubleClick(overlays, IDC_DEFINED_OVERLAYS, 0);
         RunPostedMessages();
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     const std::wstring eps = PluginString(IDS_CREATE_FORM_SETS_EPS);
     ASSERT_FALSE(eps.empty());
-    EXPECT_EQ(messages, (std::vector<std::wstring>{eps, eps}));
+    EXPECT_EQ(messages, (Strings{eps, eps}));
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
     EXPECT_EQ(opening->Working(kSlotVXOverlay), 2u);
     // Creating a form switches the driver's PostScript output as announced.
@@ -409,13 +407,12 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
     // A second opening in the same sheet shows the committed definitions and
     // keeps the job's active list.
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B", L"A"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B", L"A"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, 0, kEnd, kEnd}));
     Harness().Apply();
-    EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(IniSnapshot(Ini()), before);
 }
 
@@ -425,22 +422,16 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
     Expect(kDefineCaption, [&beeps](HWND define) {
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"");
-        Press(define, IDOK);
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L" Letter ");
-        Press(define, IDOK);
-        SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"letter");
-        Press(define, IDOK);
+        for (const WCHAR *name : {L"", L" Letter ", L"letter"}) {
+            SetDlgItemTextW(define, IDC_OVERLAY_NAME, name);
+            Press(define, IDOK);
+        }
 
-        TypeFormName(define, L"FORM.");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FORM.");
         EXPECT_TRUE(ListBoxLines(define, IDC_DEFINED_FORMS).empty());
-        TypeFormName(define, L"FORM.A");
-        Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"F2");
-        Press(define, IDC_ADD_FORM);
-        TypeFormName(define, L"F3");
-        Press(define, IDC_ADD_FORM);
+        AddForm(define, L"FORM.A");
+        AddForm(define, L"F2");
+        AddForm(define, L"F3");
         TypeFormName(define, L"F4");
         EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
 
@@ -450,11 +441,10 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         TypeFormName(define, L"G2");
         EXPECT_TRUE(Enabled(define, IDC_RENAME_FORM));
         Press(define, IDC_RENAME_FORM);
-        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS),
-                  (std::vector<std::wstring>{L"FORM.A", L"G2", L"F3"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FORM.A", L"G2", L"F3"}));
         PickLine(define, IDC_DEFINED_FORMS, 0);
         Press(define, IDC_DELETE_FORM);
-        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (std::vector<std::wstring>{L"G2", L"F3"}));
+        EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"G2", L"F3"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FORM.A");
         EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
         EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
@@ -477,27 +467,24 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     });
     OpenOverlays([](HWND overlays) {
         Press(overlays, IDC_NEW_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"Letter"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         Press(overlays, IDCANCEL);
     });
-    EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(messages,
-              (std::vector<std::wstring>{PluginString(IDS_OVERLAY_NAME_MISSING),
+              (Strings{PluginString(IDS_OVERLAY_NAME_MISSING),
                                          PluginString(IDS_OVERLAY_NAME_EXISTS),
                                          PluginString(IDS_OVERLAY_NEEDS_FORM),
                                          PluginString(IDS_FORM_NAME_ENDS_WITH_DOT)}));
 }
 
 TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
-    WriteCommitted({{L"A", kPagesAll, L"", {L"F"}},
-                    {L"B", kPagesAll, L"", {L"F"}},
-                    {L"C", kPagesAll, L"", {L"F"}},
-                    {L"D", kPagesAll, L"", {L"F"}},
-                    {L"E", kPagesAll, L"", {L"F"}}});
+    std::vector<Definition> five;
+    for (const WCHAR *name : {L"A", L"B", L"C", L"D", L"E"}) five.push_back({name, kPagesAll, L"", {L"F"}});
+    WriteCommitted(five);
     Open({0, 1, 9, kEnd});
     OpenOverlays([](HWND overlays) {
         // The index past the definitions is dropped.
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"B"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
@@ -506,8 +493,7 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0),
-                  (std::vector<std::wstring>{L"A", L"B", L"C", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"B", L"C", L"D"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {4});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
 
@@ -517,12 +503,12 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         Press(overlays, IDC_REMOVE_ACTIVE_OVERLAY);
         // The button it disabled gives the keyboard focus to the definitions.
         EXPECT_EQ(GetFocus(), GetDlgItem(overlays, IDC_DEFINED_OVERLAYS));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"C", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"C", L"D"}));
         EXPECT_FALSE(Enabled(overlays, IDC_REMOVE_ACTIVE_OVERLAY));
 
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2});
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"D"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"A", L"D"}));
         Press(overlays, IDOK);
     });
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{0, 2, kEnd, kEnd}));
@@ -538,20 +524,19 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
     EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
     Expect(kOverlaysCaption, [](HWND overlays) {
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
                         IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})
             EXPECT_FALSE(Enabled(overlays, id)) << id;
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         Press(overlays, IDC_DELETE_OVERLAY);
-        EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0), (std::vector<std::wstring>{L"A", L"B"}));
-        EXPECT_EQ(ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0), (std::vector<std::wstring>{L"B"}));
+        EXPECT_EQ(Defined(overlays), (Strings{L"A", L"B"}));
+        EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         Press(overlays, IDCANCEL);
     });
     // The page's button is disabled; other page layouts reach the dialog all the same.
     SendMessageW(page, WM_COMMAND, IDC_JOB_OVERLAYS, 0);
-    EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{1, kEnd, kEnd, kEnd}));
 }
 

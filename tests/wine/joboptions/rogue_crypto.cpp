@@ -22,6 +22,7 @@ struct RogueCallLog {
     DWORD dialogMode;
     DWORD encryptLength;
     DWORD decryptCapacity;
+    DWORD decryptLength;
 };
 
 RogueCallLog Log;
@@ -45,7 +46,8 @@ BOOL WINAPI EncryptPassword(const char *, DWORD length, BYTE *out, DWORD *ioLeng
     return TRUE;
 }
 
-BOOL WINAPI DecryptPassword(const BYTE *, DWORD, char *out, DWORD *ioSize) {
+BOOL WINAPI DecryptPassword(const BYTE *, DWORD length, char *out, DWORD *ioSize) {
+    Log.decryptLength = length;
     Log.decryptCapacity = *ioSize;
     memset(out, kDecryptFill, *ioSize);
     *ioSize = kClaimedLength;

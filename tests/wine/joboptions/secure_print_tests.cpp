@@ -5,6 +5,7 @@
 #include "support/dialog_input.h"
 #include "support/page_fixture.h"
 
+#include "core/win_holders.h"
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
 
@@ -65,11 +66,6 @@ protected:
         page = opening->Page();
     }
 
-    void CountBeeps() {
-        beeps = std::make_unique<BeepCounter>();
-        ASSERT_TRUE(beeps->Installed());
-    }
-
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
         Harness().OnModal([this, dialog](const ModalWindow &modal) {
@@ -88,10 +84,6 @@ protected:
     bool Checked(UINT id) { return Harness().Checked(page, id); }
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     void Click(UINT id) { Harness().Click(page, id); }
-    void Notify(UINT id) {
-        SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-    }
 
     std::unique_ptr<PageOpening> opening;
     std::unique_ptr<BeepCounter> beeps;
@@ -100,6 +92,14 @@ protected:
     std::vector<std::wstring> dialogs;
 };
 
+// A page setup on the model's own printer.
+PageSetup On(const ModelPrinter &model) {
+    EXPECT_TRUE(model.Installed());
+    PageSetup setup;
+    setup.printer = model.Name();
+    return setup;
+}
+
 bool SystemIsVistaOrLater() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -107,7 +107,7 @@ bool SystemIsVistaOrLater() {
     return version.dwMajorVersion >= 6;
 }
 
-TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
+TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinButtonOpensTheDialog) {
     PageSetup setup;
     setup.jobType = 1;
     Open(setup);
@@ -121,74 +121,59 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControls) {
     EXPECT_FALSE(Enabled(IDC_COLLATE));
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
+
+    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
+    EXPECT_EQ(JobType(), 1u);
 }
 
-TEST_F(SecurePrintTest, ThreeDigitPinShowsMessage8000AndTheDialogStays) {
+// Letters vanish with one beep each; three digits are refused with a
+// message and the dialog stays for the fourth.
+TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
-    bool refused = false;
+    beeps = std::make_unique<BeepCounter>();
+    ASSERT_TRUE(beeps->Installed());
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Report");
-        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"123");
+        HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
+        Type(pin, L"12a");
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"12");
+        EXPECT_EQ(Caret(pin), 2u);
+        EXPECT_EQ(beeps->Count(), 1);
+        EXPECT_EQ(beeps->LastType(), kRemovedBeep);
+        SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"123");
+        // A name pasted with a quote and a letter beyond ASCII: one beep for both.
+        SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
+                     reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
+        EXPECT_EQ(Text(dialog, IDC_JOB_NAME), L"Q1");
+        EXPECT_EQ(beeps->Count(), 3);
         Press(dialog, IDOK);
-        refused = opening->Record()->wszJobPin[0] == 0;
-        Type(GetDlgItem(dialog, IDC_JOB_PIN), L"4");
+        EXPECT_EQ(opening->Record()->wszJobPin[0], 0) << "three digits refused";
+        Type(pin, L"4");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
-    EXPECT_TRUE(refused);
-    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Report");
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
     EXPECT_EQ(JobType(), 1u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
-}
-
-TEST_F(SecurePrintTest, LettersTypedIntoThePinVanishWithOneBeep) {
-    Open(PageSetup());
-    CountBeeps();
-    std::wstring afterLetter, afterPaste, name;
-    DWORD caret = 0;
-    int beepsAfterLetter = 0;
-    OnDialogs([&](HWND dialog, const std::wstring &) {
-        HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
-        Type(pin, L"12a");
-        afterLetter = Harness().Text(dialog, IDC_JOB_PIN);
-        caret = Caret(pin);
-        beepsAfterLetter = beeps->Count();
-        SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
-        afterPaste = Harness().Text(dialog, IDC_JOB_PIN);
-        SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
-                     reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
-        name = Harness().Text(dialog, IDC_JOB_NAME);
-        Press(dialog, IDCANCEL);
-    });
-    Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_EQ(afterLetter, L"12");
-    EXPECT_EQ(caret, 2u);
-    EXPECT_EQ(beepsAfterLetter, 1);
-    EXPECT_EQ(beeps->LastType(), kRemovedBeep);
-    EXPECT_EQ(afterPaste, L"123");
-    // A name pasted with a quote and a letter beyond ASCII: one beep for both.
-    EXPECT_EQ(name, L"Q1");
-    EXPECT_EQ(beeps->Count(), 3);
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
     PageSetup setup;
     setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
     Open(setup);
-    bool ticked = false, enabled = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
-        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        EXPECT_TRUE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
+        // Systems from version 6 on ask for the name elsewhere.
+        EXPECT_EQ(Harness().Enabled(dialog, IDC_ASK_JOB_NAME), !SystemIsVistaOrLater());
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"0042");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_TRUE(ticked);
-    // Systems from version 6 on ask for the name elsewhere.
-    EXPECT_EQ(enabled, !SystemIsVistaOrLater());
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(opening->Record()->wszJobName[0], 0);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"0042");
@@ -227,18 +212,16 @@ TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
     setup.printer = shared.Name();
     setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
     Open(setup);
-    bool ticked = true, enabled = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        ticked = Harness().Checked(dialog, IDC_ASK_JOB_NAME);
-        enabled = Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
+        EXPECT_FALSE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
+        EXPECT_FALSE(Harness().Enabled(dialog, IDC_ASK_JOB_NAME));
         Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Shared job");
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"9876");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_TYPE_SECURE);
-    EXPECT_FALSE(ticked);
-    EXPECT_FALSE(enabled);
     EXPECT_EQ(opening->Record()->fAskJobName, 0u);
+    EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Shared job");
     // No encryption library on this model: the third radio is gone.
     EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
 }
@@ -278,7 +261,7 @@ TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
     EXPECT_TRUE(dialogs.empty());
 }
 
-TEST_F(SecurePrintTest, JobLimitForcesJobTypeTwoWithTheRadiosDisabled) {
+TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherLayout) {
     PageSetup setup;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
@@ -289,22 +272,17 @@ TEST_F(SecurePrintTest, JobLimitForcesJobTypeTwoWithTheRadiosDisabled) {
     EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
     // No password stored yet: it is to be typed at the printer.
     EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
-}
 
-TEST_F(SecurePrintTest, JobLimitNeedsTheStandardUiHidden) {
-    PageSetup setup;
-    setup.settings["VXJobLimit"] = "True";
+    // The limit needs the standard UI hidden.
     setup.hideStandardUI = false;
     Open(setup);
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE));
     EXPECT_EQ(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), nullptr);
-}
 
-TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
-    PageSetup setup;
+    // The system's own layout runs the start-up rule on the selection.
+    setup.hideStandardUI = true;
     setup.extendedLayout = false;
-    setup.settings["VXJobLimit"] = "True";
     Open(setup);
     EXPECT_EQ(JobType(), 2u);
     EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
@@ -321,17 +299,14 @@ TEST_F(SecurePrintTest, SystemsOwnLayoutRunsTheStartUpRuleOnTheSelection) {
 
 TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(PageSetup());
-    bool passwordAsked = false;
     OnDialogs([&](HWND dialog, const std::wstring &caption) {
         if (caption != kLibraryCaption) return Press(dialog, IDCANCEL);
-        passwordAsked = Harness().Enabled(dialog, kLibraryPassword);
+        EXPECT_TRUE(Harness().Enabled(dialog, kLibraryPassword));
         SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
         Press(dialog, IDOK);
-
     });
     Click(IDC_JOB_TYPE_ENCRYPTED);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_TRUE(passwordAsked);
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
     const OemDevmode *record = opening->Record();
@@ -351,14 +326,14 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(again);
     dialogs.clear();
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    char shown[32] = "";
     OnDialogs([&](HWND dialog, const std::wstring &) {
+        char shown[32] = "";
         GetDlgItemTextA(dialog, kLibraryPassword, shown, sizeof(shown));
+        EXPECT_STREQ(shown, kPassword);
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_STREQ(shown, kPassword);
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
@@ -368,17 +343,14 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
     setup.editRecord = ForeignCipher(1);
     Open(setup);
     const std::vector<BYTE> before = opening->RecordBytes();
-    std::wstring shown = L"?";
-    bool atPrinter = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Harness().Text(dialog, kLibraryPassword);
-        atPrinter = Harness().Checked(dialog, kLibraryPasswordAtPrinter);
+        EXPECT_EQ(Text(dialog, kLibraryPassword), L"");
+        EXPECT_FALSE(Harness().Checked(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(shown, L"");
-    EXPECT_FALSE(atPrinter);
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 2u);
 
@@ -389,7 +361,7 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
     EXPECT_EQ(opening->RecordBytes(), before);
 }
 
-TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
+TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
     PageSetup setup;
     setup.jobType = 1;
     setup.editRecord = [](OemDevmode *record) {
@@ -397,42 +369,22 @@ TEST_F(SecurePrintTest, DamagedRecordFieldsAreReadWithinTheirBounds) {
         for (char16_t &c : record->wszJobPin) c = u'7';
     };
     Open(setup);
-    std::wstring name, pin;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        name = Harness().Text(dialog, IDC_JOB_NAME);
-        pin = Harness().Text(dialog, IDC_JOB_PIN);
+        EXPECT_EQ(Text(dialog, IDC_JOB_NAME), std::wstring(16, L'N'));
+        EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"7777");
         Press(dialog, IDOK);
     });
     Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(name, std::wstring(16, L'N'));
-    EXPECT_EQ(pin, L"7777");
+    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_TRUE(messages.empty());
     // OK wrote both back terminated.
     EXPECT_EQ(opening->Record()->wszJobName[16], 0);
     EXPECT_EQ(opening->Record()->wszJobPin[4], 0);
-
-    // A stored length beyond the field is not handed to the library.
-    setup.jobType = 2;
-    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
-    Open(setup);
-    const std::vector<BYTE> before = opening->RecordBytes();
-    std::wstring shown = L"?";
-    dialogs.clear();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
-        shown = Harness().Text(dialog, kLibraryPassword);
-        Press(dialog, IDCANCEL);
-    });
-    Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_EQ(shown, L"");
-    EXPECT_EQ(opening->RecordBytes(), before);
 }
 
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 2;
     setup.editRecord = ForeignCipher(0);
     Open(setup);
@@ -442,9 +394,10 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
     const std::vector<BYTE> before = opening->RecordBytes();
     OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Notify(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(messages,
-              (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
+    // The radio is disabled; a command sent all the same tells of the missing library.
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_JOB_TYPE_ENCRYPTED, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED)));
+    EXPECT_EQ(messages, (std::vector<std::wstring>{L"CCiperSet::DecryptPassword() : m_hModule is NULL"}));
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(JobType(), 0u);
     EXPECT_EQ(opening->RecordBytes(), before);
@@ -452,9 +405,7 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
 TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     ModelPrinter model(L"NoExports", {{L"CryptoDll", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 2;
     setup.editRecord = ForeignCipher(0);
     Open(setup);
@@ -482,50 +433,40 @@ struct RogueCallLog {
     DWORD dialogMode;
     DWORD encryptLength;
     DWORD decryptCapacity;
+    DWORD decryptLength;
 };
 
-class RogueLibrary {
-public:
-    RogueLibrary() {
-        const std::wstring installed = DriverFilePath(kName);
-        CopyFileW((ExeDirectory() + L"\\" + kName).c_str(), installed.c_str(), FALSE);
-        module_ = LoadLibraryW(installed.c_str());
-        auto calls = reinterpret_cast<const RogueCallLog *(WINAPI *)()>(
-            reinterpret_cast<void *>(GetProcAddress(module_, "RogueCalls")));
-        log_ = calls ? calls() : nullptr;
-    }
-    ~RogueLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    RogueLibrary(const RogueLibrary &) = delete;
-    RogueLibrary &operator=(const RogueLibrary &) = delete;
-    const RogueCallLog *Log() const { return log_; }
-    static constexpr const WCHAR *kName = L"sxt_rogue_crypto.dll";
-
-private:
-    HMODULE module_ = nullptr;
-    const RogueCallLog *log_ = nullptr;
-};
+const WCHAR kRogueLibrary[] = L"sxt_rogue_crypto.dll";
 
 TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
-    RogueLibrary rogue;
-    ASSERT_NE(rogue.Log(), nullptr);
-    ModelPrinter model(L"Rogue", {{L"CryptoDll", RogueLibrary::kName}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    // Installed beside the driver and kept loaded for its call log.
+    const std::wstring installed = DriverFilePath(kRogueLibrary);
+    CopyFileW((ExeDirectory() + L"\\" + kRogueLibrary).c_str(), installed.c_str(), FALSE);
+    const LoadedLibrary rogue(LoadLibraryW(installed.c_str()));
+    const auto calls = rogue.ExportAs<const RogueCallLog *(WINAPI *)()>("RogueCalls");
+    ASSERT_NE(calls, nullptr);
+    const RogueCallLog *log = calls();
+    ModelPrinter model(L"Rogue", {{L"CryptoDll", kRogueLibrary}});
+    PageSetup setup = On(model);
     Open(setup);
     std::vector<BYTE> before = opening->RecordBytes();
 
     // Its dialog accepts with a password that fills the block's field; its
     // cipher claims 4096 bytes.
     Click(IDC_JOB_TYPE_ENCRYPTED);
-    EXPECT_EQ(rogue.Log()->encryptLength, 16u);
-    EXPECT_EQ(rogue.Log()->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
-    EXPECT_EQ(rogue.Log()->dialogMode & 4, 4u);
+    EXPECT_EQ(log->encryptLength, 16u);
+    EXPECT_EQ(log->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
+    EXPECT_EQ(log->dialogMode & 4, 4u);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+
+    // A stored length beyond the field never reaches the library.
+    setup.jobType = 2;
+    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
+    Open(setup);
+    Click(IDC_JOB_PIN_BUTTON);
+    EXPECT_EQ(log->decryptLength, 0u);
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
@@ -534,8 +475,8 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     Open(setup);
     before = opening->RecordBytes();
     Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(rogue.Log()->decryptCapacity, 13u);
-    EXPECT_EQ(rogue.Log()->dialogPasswordLength, 12u);
+    EXPECT_EQ(log->decryptCapacity, 13u);
+    EXPECT_EQ(log->dialogPasswordLength, 12u);
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_TRUE(Harness().Modals().empty());
 }
@@ -564,9 +505,7 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
         ASSERT_TRUE(CopyFileW((ExeDirectory() + L"\\" + library).c_str(),
                               DriverFilePath(library).c_str(), FALSE));
         ModelPrinter model(L"Fault", {{L"CryptoDll", library}});
-        ASSERT_TRUE(model.Installed());
-        PageSetup setup;
-        setup.printer = model.Name();
+        PageSetup setup = On(model);
         for (bool storedCipher : {false, true}) {
             setup.jobType = storedCipher ? 2 : 0;
             setup.editRecord = storedCipher ? ForeignCipher(0) : nullptr;
@@ -588,23 +527,11 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
     }
 }
 
-TEST_F(SecurePrintTest, PinButtonOfASecureJobOpensTheJobPinDialog) {
-    PageSetup setup;
-    setup.jobType = 1;
-    Open(setup);
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
-    EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
-    EXPECT_EQ(JobType(), 1u);
-}
-
 class IcCardTest : public SecurePrintTest {};
 
-TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
+TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk) {
     ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    PageSetup setup = On(model);
     setup.jobType = 1;
     setup.copies = 3;
     Open(setup);
@@ -624,21 +551,14 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopies) {
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 3u);
 
     // The library's own dialog opens in card mode: no password to type.
-    bool atPrinterOffered = true;
     OnDialogs([&](HWND dialog, const std::wstring &) {
-        atPrinterOffered = Harness().Enabled(dialog, kLibraryPasswordAtPrinter);
+        EXPECT_FALSE(Harness().Enabled(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_FALSE(atPrinterOffered);
-}
 
-TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
-    ModelPrinter model(L"CardNoDisk", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    ASSERT_TRUE(model.Installed());
-    PageSetup setup;
-    setup.printer = model.Name();
+    // Without the disk a card job starts as a normal one.
     setup.extendedLayout = false;
     setup.jobType = 2;
     setup.settings["VXHDD"] = "False";
@@ -650,9 +570,7 @@ TEST_F(IcCardTest, CardWithoutTheDiskStartsANormalJob) {
 TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
     for (const WCHAR *library : {L"sxt_nocard.dll", L"sxcrypt.dll"}) {
         ModelPrinter model(L"CardMissing", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", library}});
-        ASSERT_TRUE(model.Installed());
-        PageSetup setup;
-        setup.printer = model.Name();
+        PageSetup setup = On(model);
         setup.jobType = 1;
         Open(setup);
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;

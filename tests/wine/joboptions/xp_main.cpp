@@ -2,6 +2,8 @@
 // version above 0, where the JOB PIN dialog offers the ask-for-name box and
 // warns about shared printers. Wine reports the version its AppDefaults
 // name for the program's file: the program names it and runs itself again.
+#include "core/win_holders.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -33,16 +35,12 @@ std::wstring ProgramFileName() {
 }
 
 bool NameTheSystemVersion() {
-    const std::wstring key = kAppDefaults + ProgramFileName();
-    HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &handle, nullptr) != ERROR_SUCCESS)
-        return false;
-    const LSTATUS set =
-        RegSetValueExW(handle, kVersionValue, 0, REG_SZ, reinterpret_cast<const BYTE *>(kSystemVersion),
-                       sizeof(kSystemVersion));
-    RegCloseKey(handle);
-    return set == ERROR_SUCCESS;
+    const std::wstring name = kAppDefaults + ProgramFileName();
+    RegistryKey key;
+    return RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                           key.Receive(), nullptr) == ERROR_SUCCESS &&
+           RegSetValueExW(key.Get(), kVersionValue, 0, REG_SZ, reinterpret_cast<const BYTE *>(kSystemVersion),
+                          sizeof(kSystemVersion)) == ERROR_SUCCESS;
 }
 
 // The same program with the same command line; its exit status.
@@ -54,11 +52,10 @@ int RunAgain() {
     if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process))
         return static_cast<int>(GetLastError());
-    WaitForSingleObject(process.hProcess, INFINITE);
+    const UniqueHandle thread(process.hThread), running(process.hProcess);
+    WaitForSingleObject(running.Get(), INFINITE);
     DWORD status = 1;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    GetExitCodeProcess(running.Get(), &status);
     return static_cast<int>(status);
 }
 

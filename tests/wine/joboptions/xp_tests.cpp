@@ -63,35 +63,24 @@ protected:
     int warnings = 0;
 };
 
-TEST_F(XpJobPinTest, AskForNameBoxIsOfferedWithTheHelpButton) {
-    bool enabled = false;
-    LONG_PTR exStyle = 0;
-    WithPinDialog(
-        [&](HWND dialog) {
-            enabled = opening->Harness().Enabled(dialog, IDC_ASK_JOB_NAME);
-            exStyle = GetWindowLongPtrW(dialog, GWL_EXSTYLE);
-            Press(dialog, IDCANCEL);
-        },
-        [](HWND dialog) { Press(dialog, IDCANCEL); });
-    EXPECT_TRUE(enabled);
-    EXPECT_NE(exStyle & WS_EX_CONTEXTHELP, 0);
-}
-
-TEST_F(XpJobPinTest, TickingTheBoxWarnsUntilTheWarningIsTurnedOff) {
-    bool shownAgainBox = false, iconShown = false;
-    UINT afterFirst = 99, afterSecond = 99;
-    int warningsAfterFirst = 0, warningsAfterUntick = 0;
+// The box is offered with the title bar's help button; ticking it warns
+// until the warning is turned off.
+TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
     int answer = 0;
     WithPinDialog(
         [&](HWND dialog) {
             SheetHarness &harness = opening->Harness();
+            EXPECT_TRUE(harness.Enabled(dialog, IDC_ASK_JOB_NAME));
+            EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
             harness.Click(dialog, IDC_ASK_JOB_NAME);
-            warningsAfterFirst = warnings;
-            afterFirst = RememberedWarning();
+            EXPECT_EQ(warnings, 1);
+            EXPECT_EQ(RememberedWarning(), 0u);
+            // Unticking the box warns about nothing.
             harness.Click(dialog, IDC_ASK_JOB_NAME);
-            warningsAfterUntick = warnings;
+            EXPECT_EQ(warnings, 1);
+            // Turned off the second time; the third tick stays silent.
             harness.Click(dialog, IDC_ASK_JOB_NAME);
-            afterSecond = RememberedWarning();
+            EXPECT_EQ(RememberedWarning(), 1u);
             harness.Click(dialog, IDC_ASK_JOB_NAME);
             harness.Click(dialog, IDC_ASK_JOB_NAME);
             Press(dialog, IDCANCEL);
@@ -99,21 +88,13 @@ TEST_F(XpJobPinTest, TickingTheBoxWarnsUntilTheWarningIsTurnedOff) {
         [&](HWND warning) {
             SheetHarness &harness = opening->Harness();
             if (answer++ == 0) {
-                shownAgainBox = harness.Checked(warning, IDC_NOTICE_AGAIN);
-                iconShown = SendDlgItemMessageW(warning, IDC_NOTICE_ICON, STM_GETICON, 0, 0) != 0;
+                EXPECT_TRUE(harness.Checked(warning, IDC_NOTICE_AGAIN));
+                EXPECT_NE(SendDlgItemMessageW(warning, IDC_NOTICE_ICON, STM_GETICON, 0, 0), 0);
             } else {
                 harness.Click(warning, IDC_NOTICE_AGAIN);
             }
             Press(warning, IDOK);
         });
-    EXPECT_TRUE(shownAgainBox);
-    EXPECT_TRUE(iconShown);
-    EXPECT_EQ(warningsAfterFirst, 1);
-    EXPECT_EQ(afterFirst, 0u);
-    // Unticking the box warns about nothing.
-    EXPECT_EQ(warningsAfterUntick, 1);
-    // Turned off the second time; the third tick stays silent.
-    EXPECT_EQ(afterSecond, 1u);
     EXPECT_EQ(warnings, 2);
 }
 

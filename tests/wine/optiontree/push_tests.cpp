@@ -53,10 +53,7 @@ TEST_F(PushTest, EachItemGetsItsWorkingSelectionUnhiddenForTheCall) {
     tree.AddStandard(DMPUB_ORIENTATION, 0);
     Scan();
     state.slots.working[kSlotVXHDDSpool] = 1;
-    PushedItems();
-    ASSERT_EQ(tree.calls.size(), 2u);
-    EXPECT_EQ(tree.calls[0].item, mirror);
-    EXPECT_EQ(tree.calls[1].item, hdd);
+    ASSERT_EQ(PushedItems(), (std::vector<DWORD>{mirror, hdd}));
     EXPECT_EQ(tree.calls[1].sel, 1);
     EXPECT_EQ(tree.calls[1].previous, 0u);
     EXPECT_EQ(tree.calls[1].mode, static_cast<DWORD>(OEMCUIP_DOCPROP));

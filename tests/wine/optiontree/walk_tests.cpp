@@ -1,6 +1,7 @@
 // The document step of CommonUIProp through the plug-in's exports, on a
 // driver tree built as the PostScript driver builds it.
 #include "support/driver_tree.h"
+#include "core/oem_devmode.h"
 #include "support/wine_test_support.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,6 @@
 
 namespace {
 
-constexpr size_t kRecordBytes = 4052;
-constexpr size_t kNupOffset = 2560;
-constexpr size_t kOrientationOffset = 2569;
-constexpr size_t kSpecialColorInactiveOffset = 4032;
 const WCHAR kJapaneseLetter[] = L"\x30EC\x30BF\x30FC";
 
 class DocumentWalkTest : public ::testing::Test {
@@ -36,7 +33,7 @@ protected:
         param.cbSize = sizeof(param);
         param.hPrinter = printer->Get();
         param.hOEMHeap = heap;
-        param.pOEMDM = record;
+        param.pOEMDM = &record;
         HRESULT hr = plugin->CommonUIProp(OEMCUIP_DOCPROP, &param);
         if (FAILED(hr)) return hr;
         memset(pluginItems, 0x5A, sizeof(pluginItems));
@@ -57,13 +54,20 @@ protected:
         return (tree.Item(item).Flags & OPTIF_HIDE) != 0;
     }
 
+    static std::vector<bool> HiddenOptions(DriverTree &tree, DWORD item, DWORD count) {
+        std::vector<bool> hidden;
+        for (DWORD option = 0; option < count; ++option)
+            hidden.push_back((tree.OptionFlags(item, option) & OPTPF_HIDE) != 0);
+        return hidden;
+    }
+
     PluginLibrary library;
     IPrintOemUI2 *plugin = nullptr;
     HANDLE heap = nullptr;
     std::unique_ptr<PrinterHandle> printer;
     OEMCUIPPARAM param = {};
     OPTITEM pluginItems[2];
-    BYTE record[kRecordBytes] = {};
+    OemDevmode record = {};
 };
 
 TEST_F(DocumentWalkTest, HidesThePluginsFeaturesAndLeavesTheRestVisible) {
@@ -130,23 +134,20 @@ TEST_F(DocumentWalkTest, ApplyStoresDriverSelectionsAndSpecialColourState) {
     tree.Item(orientation).Sel = 2;
 
     EXPECT_EQ(Callback(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
-    EXPECT_EQ(record[kNupOffset], 0);
+    EXPECT_EQ(record.bNupSelection, 0);
     EXPECT_EQ(Callback(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
-    EXPECT_EQ(record[kNupOffset], 0x05);
-    EXPECT_EQ(record[kOrientationOffset], 2);
-    DWORD inactive;
-    memcpy(&inactive, record + kSpecialColorInactiveOffset, sizeof(inactive));
-    EXPECT_EQ(inactive, 1u);
+    EXPECT_EQ(record.bNupSelection, 0x05);
+    EXPECT_EQ(record.bOrientationSelection, 2);
+    EXPECT_EQ(record.dwSpecialColorInactive, 1u);
 
     DriverTree other;
     other.AddFeature("VXSpecialColorControl", 5);
-    memset(record, 0xAA, sizeof(record));
+    memset(&record, 0xAA, sizeof(record));
     ASSERT_EQ(Walk(other), S_OK);
     EXPECT_EQ(Callback(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
-    memcpy(&inactive, record + kSpecialColorInactiveOffset, sizeof(inactive));
-    EXPECT_EQ(inactive, 0u);
-    EXPECT_EQ(record[kNupOffset], 0xAA);
-    EXPECT_EQ(record[kOrientationOffset], 0xAA);
+    EXPECT_EQ(record.dwSpecialColorInactive, 0u);
+    EXPECT_EQ(record.bNupSelection, 0xAA);
+    EXPECT_EQ(record.bOrientationSelection, 0xAA);
 }
 
 TEST_F(DocumentWalkTest, JapanesePaperListLosesTheConfiguredSizes) {
@@ -155,18 +156,13 @@ TEST_F(DocumentWalkTest, JapanesePaperListLosesTheConfiguredSizes) {
                                          {kJapaneseLetter, L"A4", L"Postcard", L"DoublePostcard",
                                           L"postcard"});
     ASSERT_EQ(Walk(tree), S_OK);
-    EXPECT_FALSE(tree.OptionFlags(paper, 0) & OPTPF_HIDE);
-    EXPECT_FALSE(tree.OptionFlags(paper, 1) & OPTPF_HIDE);
-    EXPECT_TRUE(tree.OptionFlags(paper, 2) & OPTPF_HIDE);
-    EXPECT_TRUE(tree.OptionFlags(paper, 3) & OPTPF_HIDE);
-    EXPECT_FALSE(tree.OptionFlags(paper, 4) & OPTPF_HIDE);
+    EXPECT_EQ(HiddenOptions(tree, paper, 5), (std::vector<bool>{false, false, true, true, false}));
 
     DriverTree western;
     const DWORD westernPaper =
         western.AddStandard(DMPUB_FORMNAME, 0, {L"Letter", L"A4", L"Postcard"});
     ASSERT_EQ(Walk(western), S_OK);
-    for (DWORD option = 0; option < 3; ++option)
-        EXPECT_FALSE(western.OptionFlags(westernPaper, option) & OPTPF_HIDE);
+    EXPECT_EQ(HiddenOptions(western, westernPaper, 3), (std::vector<bool>{false, false, false}));
 }
 
 class UserMediaTypeTest : public DocumentWalkTest {
