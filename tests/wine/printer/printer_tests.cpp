@@ -46,6 +46,18 @@ std::wstring ProfileText(const std::wstring &file, const WCHAR *section, const W
     return value;
 }
 
+using Settings = std::map<std::string, std::string>;
+
+// The settings of the named features; a missing one reads "(absent)".
+Settings Pick(const Settings &all, std::initializer_list<const char *> features) {
+    Settings picked;
+    for (const char *feature : features) {
+        const auto found = all.find(feature);
+        picked[feature] = found == all.end() ? "(absent)" : found->second;
+    }
+    return picked;
+}
+
 bool OsMajor6OrLater() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -75,10 +87,8 @@ protected:
         installed_ = true;
         if (ownDriver)
             WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
-        SetModel(L"NetExtDLL", L"sxnetopt.dll");
-        SetModel(L"USBExtDLL", L"sxusbopt.dll");
-        SetModel(L"USBExtDAT", L"sxusbopt.dat");
-        SetModel(L"CCMInfoFile", L"sxc4200.ccm");
+        SetModels({{L"NetExtDLL", L"sxnetopt.dll"}, {L"USBExtDLL", L"sxusbopt.dll"},
+                                             {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
         WCHAR temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         answers_ = std::wstring(temp) + L"sx_printer_tests.ans";
@@ -125,8 +135,19 @@ protected:
     void SetAnswer(const WCHAR *key, const WCHAR *value) {
         WritePrivateProfileStringW(printer_.c_str(), key, value, answers_.c_str());
     }
-    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
-        for (const auto &answer : answers) SetAnswer(answer.first.c_str(), answer.second.c_str());
+    using Setter = void (ModelPrinterTest::*)(const WCHAR *, const WCHAR *);
+    void SetAll(Setter set, const std::map<std::wstring, std::wstring> &values) {
+        for (const auto &value : values) (this->*set)(value.first.c_str(), value.second.c_str());
+    }
+    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) { SetAll(&ModelPrinterTest::SetAnswer, answers); }
+    void SetOptions(const std::map<std::wstring, std::wstring> &options) { SetAll(&ModelPrinterTest::SetOption, options); }
+    void SetModels(const std::map<std::wstring, std::wstring> &keys) { SetAll(&ModelPrinterTest::SetModel, keys); }
+
+    // A value of the printer's data, with its type.
+    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type) {
+        DWORD needed = 0;
+        return GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(name), type,
+                               reinterpret_cast<BYTE *>(value), bytes, &needed);
     }
 
     PluginSession &Session() {
@@ -170,6 +191,12 @@ protected:
                         static_cast<DWORD>(bytes.size()));
         SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeywordSize"), REG_DWORD,
                         reinterpret_cast<BYTE *>(&size), sizeof(size));
+    }
+
+    static std::map<std::string, std::string> SheetOptions(PrinterSheet &sheet) {
+        std::map<std::string, std::string> options;
+        for (DWORD i = 0; i < sheet.Items().Count(); ++i) options[sheet.Items().Keyword(i)] = sheet.Items().OptionKeyword(i);
+        return options;
     }
 
     std::map<std::string, std::string> Installed() {
@@ -216,16 +243,11 @@ protected:
 };
 
 TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOptionsFile) {
-    SetModel(L"PSOutputOpt", L"2");
-    SetModel(L"DEFAULT_PAPER_SIZE", L"9");
-    SetModel(L"DEFAULT_PAPER_SOURCE", L"7");
-    SetOption(L"Installed", L"90");
-    SetOption(L"Random Access Memory", L"0");
-    SetOption(L"PunchType", L"4");
-    SetOption(L"SpotColor", L"2");
-    SetOption(L"DrvInst_DuplexPrinting", L"2");
-    SetOption(L"USERTYPE1", L"Recycled");
-    SetOption(L"USERTYPE3", L"Glossy");
+    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"},
+                                         {L"DEFAULT_PAPER_SOURCE", L"7"}});
+    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"},
+                                          {L"SpotColor", L"2"}, {L"DrvInst_DuplexPrinting", L"2"},
+                                          {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
     std::string error;
     ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
     const std::vector<BYTE> before = DefaultDevmode();
@@ -235,11 +257,9 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(GetFileAttributesW(Ini().c_str()), iniAttributes & ~FILE_ATTRIBUTE_READONLY);
-    DWORD type = 0, needed = 0;
+    DWORD type = 0;
     WCHAR value[16] = L"x";
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
-                              reinterpret_cast<BYTE *>(value), sizeof(value), &needed),
-              ERROR_SUCCESS);
+    EXPECT_EQ(ReadData(kUserModeValue, value, sizeof(value), &type), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_STREQ(value, L"");
 
@@ -253,10 +273,8 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     EXPECT_EQ(devmode->dmDuplex, 2);
 
     // 0x5A: finisher and tray flags 8 and 2; memory 0 leaves the memory alone.
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXOptionTray"], "4");
-    EXPECT_EQ(installed["InstalledMemory"], "256MB");
-    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "Clear");
+    EXPECT_EQ(Pick(Installed(), {"VXOptionTray", "InstalledMemory", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXOptionTray", "4"}, {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}}));
     DWORD size = 0;
     EXPECT_EQ(StoredBytes(&size).size(), size);
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
@@ -274,8 +292,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     PRINTER_INFO_8W store = {changed};
     ASSERT_TRUE(SetPrinterW(Session().Printer(), kDefaultsLevel, reinterpret_cast<BYTE *>(&store), 0));
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
-                    reinterpret_cast<BYTE *>(value), sizeof(value), &needed);
+    ReadData(kUserModeValue, value, sizeof(value), &type);
     EXPECT_STREQ(value, kept);
     const std::vector<BYTE> again = DefaultDevmode();
     EXPECT_EQ(again[kOutputOptionOffset], 2);
@@ -320,9 +337,7 @@ TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCre
 }
 
 TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
-    SetOption(L"Installed", L"0");
-    SetOption(L"Random Access Memory", L"256");
-    SetOption(L"SpotColor", L"0");
+    SetOptions({{L"Installed", L"0"}, {L"Random Access Memory", L"256"}, {L"SpotColor", L"0"}});
     DWORD size = 0;
 
     // No size value: the data stays as it was.
@@ -369,12 +384,11 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
     ASSERT_NE(acl, nullptr);  // never a null DACL
     EXPECT_FALSE(defaulted);
     BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
-    DWORD bytes = sizeof(users);
-    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &bytes);
-    bytes = sizeof(admins);
-    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &bytes);
-    bytes = sizeof(system);
-    CreateWellKnownSid(WinLocalSystemSid, nullptr, system, &bytes);
+    for (const auto &sid : {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
+                            std::make_pair(WinLocalSystemSid, system)}) {
+        DWORD bytes = SECURITY_MAX_SID_SIZE;
+        CreateWellKnownSid(sid.first, nullptr, sid.second, &bytes);
+    }
     ASSERT_EQ(acl->AceCount, 3);
     std::map<std::string, ACCESS_MASK> granted;
     for (DWORD i = 0; i < acl->AceCount; ++i) {
@@ -444,12 +458,7 @@ protected:
         return nullptr;
     }
 
-    std::map<std::string, std::string> Options() {
-        std::map<std::string, std::string> options;
-        for (DWORD i = 0; i < sheet_->Items().Count(); ++i)
-            options[sheet_->Items().Keyword(i)] = sheet_->Items().OptionKeyword(i);
-        return options;
-    }
+    std::map<std::string, std::string> Options() { return SheetOptions(*sheet_); }
 
     LONG Notify(WORD reason, OPTITEM *item = nullptr) {
         return sheet_->NotifyPlugin(reason, nullptr, item, item ? item->Sel : 0);
@@ -533,11 +542,9 @@ TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZe
     Notify(CPSUICB_REASON_SETACTIVE);  // an activation counts only an answer of exactly 1
     EXPECT_EQ(Options()["VXSpecialTonerInstalled"], "None");
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
-    std::map<std::string, std::string> options = Options();
-    EXPECT_EQ(options["VXOptionDuplex"], "True");
-    EXPECT_EQ(options["InstalledMemory"], "1024MB");
-    EXPECT_EQ(options["VXPunchUnit"], "Type1");
-    EXPECT_EQ(options["VXSpecialTonerInstalled"], "Clear");
+    EXPECT_EQ(Pick(Options(), {"VXOptionDuplex", "InstalledMemory", "VXPunchUnit", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXOptionDuplex", "True"}, {"InstalledMemory", "1024MB"}, {"VXPunchUnit", "Type1"},
+                        {"VXSpecialTonerInstalled", "Clear"}}));
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(127, L'x'));
     for (const DriverCall &call : log_.Calls()) EXPECT_EQ(call.mode, OEMCUIP_PRNPROP);
@@ -564,12 +571,9 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
     SetAnswer(L"Installed", L"4");
     Button().Sel = 1;
     EXPECT_EQ(Notify(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
-    DWORD type = 0, value = 0, needed = 0;
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
-                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
-              ERROR_SUCCESS);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(value, 1u);
+    DWORD type = 0, value = 0;
+    EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
+    EXPECT_EQ(std::make_pair(type, value), std::make_pair(static_cast<DWORD>(REG_DWORD), 1ul));
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Options()["VXOptionTray"], "1");
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_OPTIF_CHANGED);
@@ -589,11 +593,9 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
                 {L"USERTYPE2", std::wstring(100, L'y')}});
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXFinisher"], "True");
-    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
-    EXPECT_EQ(installed["VXHDD"], "True");
-    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "White");
+    EXPECT_EQ(Pick(Installed(), {"VXFinisher", "InstalledMemory", "VXHDD", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXFinisher", "True"}, {"InstalledMemory", "2048MB"}, {"VXHDD", "True"},
+                        {"VXSpecialTonerInstalled", "White"}}));
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Card");
     EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(63, L'y'));
 
@@ -694,10 +696,8 @@ TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     const auto refresh = OptionsRefresh();
     ASSERT_NE(refresh, nullptr);
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXHDD"], "True");
-    EXPECT_EQ(installed["VXOptionTray"], "1");
-    EXPECT_EQ(installed["InstalledMemory"], "1024MB");
+    EXPECT_EQ(Pick(Installed(), {"VXHDD", "VXOptionTray", "InstalledMemory"}),
+              (Settings{{"VXHDD", "True"}, {"VXOptionTray", "1"}, {"InstalledMemory", "1024MB"}}));
 
     CallLog log;
     PrinterSheet sheet(Session(), log);
@@ -706,12 +706,8 @@ TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
     SetAnswer(L"Installed", L"2");
     sheet.NotifyPlugin(CPSUICB_REASON_SETACTIVE, nullptr, nullptr, 0);
-    std::map<std::string, std::string> options;
-    for (DWORD i = 0; i < sheet.Items().Count(); ++i)
-        options[sheet.Items().Keyword(i)] = sheet.Items().OptionKeyword(i);
-    EXPECT_EQ(options["VXOptionTray"], "2");
-    EXPECT_EQ(options["VXHDD"], "True");
-    EXPECT_EQ(options["InstalledMemory"], "1024MB");
+    EXPECT_EQ(Pick(SheetOptions(sheet), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
+              (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
     SetAnswer(L"USBReadable", L"0");
     SetAnswer(L"Installed", L"0");
@@ -736,14 +732,10 @@ TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
     std::string error;
     ASSERT_TRUE(sheet_->Show(&error)) << error;
     EXPECT_TRUE(clicked);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXFinisher"], "True");
-    EXPECT_EQ(installed["VXOptionTray"], "4");
-    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
-    DWORD type = 0, value = 5, needed = 0;
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
-                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
-              ERROR_SUCCESS);
+    EXPECT_EQ(Pick(Installed(), {"VXFinisher", "VXOptionTray", "InstalledMemory"}),
+              (Settings{{"VXFinisher", "True"}, {"VXOptionTray", "4"}, {"InstalledMemory", "2048MB"}}));
+    DWORD type = 0, value = 5;
+    EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
 }
 
 }  // namespace
