@@ -38,66 +38,65 @@ PrinterJobFacts RemoteSharedPrinter() {
     return facts;
 }
 
-PrinterJobFacts SharedLocalPrinter() {
+TEST(DocEventNames, PrinterNameWithReservedCharactersNamesTheJobObjects) {
+    const PrinterJobFacts facts = LocalPrinter(u"Office\\Floor:2", 0x1A);
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping), u"Local\\Office0Floor020000001aA");
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex), u"Local\\Office0Floor020000001aB");
+    EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\Office\\Floor:2\\0000001a\\AppInfo");
+}
+
+TEST(DocEventNames, EveryReservedCharacterBecomesZeroAndOthersStay) {
+    PrinterJobFacts facts = LocalPrinter(u"a\\b/c:d*e?f\"g<h>i|j k.l", 0xFFFFFFFF);
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping),
+              u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA");
+    facts.printerName = u"";
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex), u"Local\\ffffffffB");
+}
+
+TEST(DocEventNames, SharedLocalPrinterUsesItsShareName) {
     PrinterJobFacts facts = LocalPrinter(u"SX Color 4200 PS", 7);
     facts.shared = true;
     facts.shareName = u"SXC:4200";
-    return facts;
+    EXPECT_FALSE(IsRemoteCase(facts));
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping), u"Local\\SXC0420000000007A");
+    EXPECT_EQ(ChoosePipeCase(facts), PipeCase::Local);
+    EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\SXC:4200\\00000007\\AppInfo");
 }
 
-PrinterJobFacts With(PrinterJobFacts facts, bool raw, bool clientRendering, bool unshared) {
-    facts.rawDataType = raw;
-    facts.clientRendering = clientRendering;
-    if (unshared) facts.shared = false;
-    return facts;
-}
-
-// Each printer's job objects and pipe: reserved characters become '0' in
-// object names; a shared printer goes by its share name; a remote shared
-// printer's pipe is on its server unless the client renders or the job is
-// raw; a printer that is not shared gives an empty share name.
-TEST(DocEventNames, ObjectAndPipeNamesForEachKindOfPrinter) {
-    const struct {
-        const char *name;
-        PrinterJobFacts facts;
-        std::u16string mapping, mutex, pipe;
-        bool remote;
-        PipeCase pipeCase;
-    } rows[] = {
-        {"reserved characters", LocalPrinter(u"Office\\Floor:2", 0x1A), u"Local\\Office0Floor020000001aA",
-         u"Local\\Office0Floor020000001aB", u"\\\\.\\pipe\\Office\\Floor:2\\0000001a\\AppInfo", false, PipeCase::Local},
-        {"every reserved character", LocalPrinter(u"a\\b/c:d*e?f\"g<h>i|j k.l", 0xFFFFFFFF),
-         u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA", u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffB",
-         u"\\\\.\\pipe\\a\\b/c:d*e?f\"g<h>i|j k.l\\ffffffff\\AppInfo", false, PipeCase::Local},
-        {"empty name", LocalPrinter(u"", 0xFFFFFFFF), u"Local\\ffffffffA", u"Local\\ffffffffB",
-         u"\\\\.\\pipe\\\\ffffffff\\AppInfo", false, PipeCase::Local},
-        {"shared local", SharedLocalPrinter(), u"Local\\SXC0420000000007A", u"Local\\SXC0420000000007B",
-         u"\\\\.\\pipe\\SXC:4200\\00000007\\AppInfo", false, PipeCase::Local},
-        {"remote shared", RemoteSharedPrinter(), u"Local\\Office 30000001aA", u"Local\\Office 30000001aB",
-         u"\\\\print01\\pipe\\Office 3\\0000001a\\AppInfo", true, PipeCase::RemoteServer},
-        {"remote shared, client rendering", With(RemoteSharedPrinter(), false, true, false),
-         u"Local\\Office 30000001aA", u"Local\\Office 30000001aB", u"\\\\.\\pipe\\SX Color 4200 PS\\AppInfo", true,
-         PipeCase::RemoteClientRendering},
-        {"remote shared, raw", With(RemoteSharedPrinter(), true, true, false), u"Local\\Office 30000001aA",
-         u"Local\\Office 30000001aB", u"\\\\.\\pipe\\Office 3\\0000001a\\AppInfo", false, PipeCase::RemoteRaw},
-        {"remote, not shared", With(RemoteSharedPrinter(), false, false, true), u"Local\\00print010Office 30000001aA",
-         u"Local\\00print010Office 30000001aB", u"\\\\print01\\pipe\\\\0000001a\\AppInfo", false,
-         PipeCase::RemoteServer},
-        {"remote, not shared, raw", With(RemoteSharedPrinter(), true, false, true),
-         u"Local\\00print010Office 30000001aA", u"Local\\00print010Office 30000001aB",
-         u"\\\\.\\pipe\\\\0000001a\\AppInfo", false, PipeCase::RemoteRaw},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(ObjectName(row.facts, NamedObjectKind::Mapping), row.mapping);
-        EXPECT_EQ(ObjectName(row.facts, NamedObjectKind::Mutex), row.mutex);
-        EXPECT_EQ(PipeName(row.facts), row.pipe);
-        EXPECT_EQ(IsRemoteCase(row.facts), row.remote);
-        EXPECT_EQ(ChoosePipeCase(row.facts), row.pipeCase);
-    }
-    // Shared without a share name.
+TEST(DocEventNames, RemoteSharedPrinterGoesByPipeWhereItRendersOrNot) {
     PrinterJobFacts facts = RemoteSharedPrinter();
+    EXPECT_TRUE(IsRemoteCase(facts));
+    EXPECT_EQ(ChoosePipeCase(facts), PipeCase::RemoteServer);
+    EXPECT_EQ(PipeName(facts), u"\\\\print01\\pipe\\Office 3\\0000001a\\AppInfo");
+
+    facts.clientRendering = true;
+    EXPECT_EQ(ChoosePipeCase(facts), PipeCase::RemoteClientRendering);
+    EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\SX Color 4200 PS\\AppInfo");
+}
+
+TEST(DocEventNames, RawJobOnRemoteSharedPrinterUsesTheLocalPipeForm) {
+    PrinterJobFacts facts = RemoteSharedPrinter();
+    facts.rawDataType = true;
+    facts.clientRendering = true;
+    EXPECT_FALSE(IsRemoteCase(facts));
+    EXPECT_EQ(ChoosePipeCase(facts), PipeCase::RemoteRaw);
+    EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\Office 3\\0000001a\\AppInfo");
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping), u"Local\\Office 30000001aA");
+}
+
+TEST(DocEventNames, PrinterThatIsNotSharedGivesAnEmptyShareName) {
+    PrinterJobFacts facts = RemoteSharedPrinter();
+    facts.shared = false;
+    EXPECT_FALSE(IsRemoteCase(facts));
+    EXPECT_EQ(PipeName(facts), u"\\\\print01\\pipe\\\\0000001a\\AppInfo");
+    facts.rawDataType = true;
+    EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\\\0000001a\\AppInfo");
+    // The objects of a printer that is not shared go by its printer name.
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex), u"Local\\00print010Office 30000001aB");
+
+    facts.shared = true;
     facts.shareName = nullptr;
+    facts.rawDataType = false;
     EXPECT_EQ(PipeName(facts), u"\\\\print01\\pipe\\\\0000001a\\AppInfo");
 }
 

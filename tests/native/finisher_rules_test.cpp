@@ -149,6 +149,8 @@ struct Pass {
     uint32_t Bind() const { return features.bindPosition.selection; }
     uint32_t Staple() const { return features.staple.selection; }
     uint32_t Punch() const { return features.punch.selection; }
+    // Bind position, staple and punch as they stand.
+    std::vector<uint32_t> Choices() const { return {Bind(), Staple(), Punch()}; }
 
     Answer paper;
     FinisherSheet sheet;
@@ -230,12 +232,10 @@ TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
     booklet.Choose(kBindLeft, kStapleOne, 2);
     FinisherPlan plan = booklet.Run();
     EXPECT_EQ(plan.sheetClass, 0u);
-    EXPECT_EQ(plan.bindPosition.keep, Mask({kBindBooklet}));
-    EXPECT_EQ(booklet.Bind(), kBindBooklet);
-    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
-    EXPECT_EQ(booklet.Staple(), kStapleNone);
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry),
+              std::make_pair(Mask({kBindBooklet}), 0));
     EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
-    EXPECT_EQ(booklet.Punch(), kPunchNone);
+    EXPECT_EQ(booklet.Choices(), (std::vector<uint32_t>{kBindBooklet, kStapleNone, kPunchNone}));
 
     // A punch unit changes the key: every option, bind position 2.
     Pass withUnit("Legal", kLayoutBooklet, true, false, 2);
@@ -249,22 +249,19 @@ TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
     Pass none("A5", kLayoutOneUp, true, false);
     none.Choose(kBindLeftTop, kStapleTwo, kPunchNone);
     FinisherPlan plan = none.Run();
-    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone}), 0));
     EXPECT_EQ(none.Staple(), kStapleNone);
-    EXPECT_EQ(plan.staple.selectedEntry, 0);
 
     Pass booklet("A4", kLayoutBooklet, true, false);
     booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone);
     plan = booklet.Run();
-    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone, kStapleTwo}));
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
     EXPECT_EQ(booklet.Staple(), kStapleTwo);
-    EXPECT_EQ(plan.staple.selectedEntry, 1);
 
     Pass plain("A4", kLayoutOneUp, true, false);
     plain.Choose(kBindLeft, kStapleOne, kPunchNone);
     plan = plain.Run();
-    EXPECT_EQ(plan.staple.keep, 0x7u);
-    EXPECT_EQ(plan.staple.selectedEntry, 1);
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(0x7u, 1));
 }
 
 TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
@@ -309,25 +306,20 @@ TEST(FinisherPass, ChangedPaperOrKeyResetsTheChoicesOnce) {
     pass.memory = {0, 0};
     pass.Choose(kBindTop, kStapleOne, 2);
     pass.Run();
-    EXPECT_EQ(pass.memory.lastPaperSize, kA4PaperSize);
-    EXPECT_EQ(pass.memory.lastLayoutKey, LayoutKey(kLayoutOneUp, 0, 2));
-    EXPECT_EQ(pass.Bind(), kBindLeftTop);
-    EXPECT_EQ(pass.Staple(), kStapleNone);
-    EXPECT_EQ(pass.Punch(), kPunchNone);
+    EXPECT_EQ(std::make_pair(pass.memory.lastPaperSize, uint32_t{pass.memory.lastLayoutKey}),
+              std::make_pair(kA4PaperSize, uint32_t{LayoutKey(kLayoutOneUp, 0, 2)}));
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindLeftTop, kStapleNone, kPunchNone}));
 
     // The same sheet again keeps what the user chose meanwhile.
     pass.Choose(kBindTop, kStapleOne, 2);
     pass.Run();
-    EXPECT_EQ(pass.Bind(), kBindTop);
-    EXPECT_EQ(pass.Staple(), kStapleOne);
-    EXPECT_EQ(pass.Punch(), 2u);
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindTop, kStapleOne, 2}));
 
     // Only the orientation item changed: the key differs.
     pass.sheet.orientationSelection = kOrientationRotated;
     pass.Run();
     EXPECT_EQ(pass.memory.lastLayoutKey, 0x50);
-    EXPECT_EQ(pass.Bind(), kBindLeftTop);
-    EXPECT_EQ(pass.Staple(), kStapleNone);
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindLeftTop, kStapleNone, kPunchNone}));
 }
 
 TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
@@ -336,10 +328,8 @@ TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
     pass.features.punch.present = false;
     pass.Choose(kBindLeft, kStapleOne, 2);
     const FinisherPlan plan = pass.Run();
-    EXPECT_EQ(pass.Bind(), kBindLeft);
-    EXPECT_EQ(pass.Punch(), 2u);
-    EXPECT_EQ(plan.bindPosition.keep, 0u);
-    EXPECT_EQ(plan.staple.keep, 0x7u);
+    EXPECT_EQ(std::make_pair(pass.Bind(), pass.Punch()), std::make_pair(kBindLeft, 2u));
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.staple.keep), std::make_pair(0u, 0x7u));
 }
 
 TEST(FinisherPass, ItemsWithFewerOptionsKeepOnlyWhatTheyHave) {
@@ -347,8 +337,7 @@ TEST(FinisherPass, ItemsWithFewerOptionsKeepOnlyWhatTheyHave) {
     pass.features.bindPosition.optionCount = 3;
     pass.Choose(kBindTop, kStapleNone, kPunchNone);
     const FinisherPlan plan = pass.Run();
-    EXPECT_EQ(plan.bindPosition.keep, 0x7u);
-    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry), std::make_pair(0x7u, 0));
 
     Pass empty("A5", kLayoutOneUp, true, false);
     empty.features.staple.optionCount = 0;
