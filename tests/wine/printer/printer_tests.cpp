@@ -58,6 +58,14 @@ Settings Pick(const Settings &all, std::initializer_list<const char *> features)
     return picked;
 }
 
+// The DEVMODE's driver flags, output option, paper size, paper source and duplex.
+std::vector<int> Defaults(const std::vector<BYTE> &bytes) {
+    if (bytes.size() <= kOutputOptionOffset) return {};
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(bytes.data());
+    return {bytes[kDriverFlagsOffset], bytes[kOutputOptionOffset], devmode->dmPaperSize, devmode->dmDefaultSource,
+            devmode->dmDuplex};
+}
+
 bool OsMajor6OrLater() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -113,6 +121,14 @@ protected:
         if (printer.Open(printer_.c_str(), PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
         printer.Reset(nullptr);
         if (ownDriver_) DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
+    }
+
+    // The plug-in ini's first three user types.
+    std::vector<std::wstring> UserTypes() const {
+        std::vector<std::wstring> names;
+        for (const WCHAR *key : {L"USERTYPE1", L"USERTYPE2", L"USERTYPE3"})
+            names.push_back(ProfileText(Ini(), kUserTypeSection, key));
+        return names;
     }
 
     std::wstring Cap() const { return JoinPath(folder_, L"sxc4200.cap"); }
@@ -265,20 +281,15 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 
     const std::vector<BYTE> after = DefaultDevmode();
     ASSERT_EQ(after.size(), before.size());
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(after.data());
-    EXPECT_EQ(after[kDriverFlagsOffset], 0x2E);
-    EXPECT_EQ(after[kOutputOptionOffset], 2);
-    EXPECT_EQ(devmode->dmPaperSize, 9);
-    EXPECT_EQ(devmode->dmDefaultSource, 7);
-    EXPECT_EQ(devmode->dmDuplex, 2);
+    // Driver flags, output option, paper size, paper source and duplex.
+    EXPECT_EQ(Defaults(after), (std::vector<int>{0x2E, 2, 9, 7, 2}));
 
     // 0x5A: finisher and tray flags 8 and 2; memory 0 leaves the memory alone.
     EXPECT_EQ(Pick(Installed(), {"VXOptionTray", "InstalledMemory", "VXSpecialTonerInstalled"}),
               (Settings{{"VXOptionTray", "4"}, {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}}));
     DWORD size = 0;
     EXPECT_EQ(StoredBytes(&size).size(), size);
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE3"), L"");
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Recycled", L"", L""}));
 
     // A second initialisation keeps the value; other model values leave the DEVMODE.
     const WCHAR kept[] = L"kept";
@@ -294,10 +305,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     ReadData(kUserModeValue, value, sizeof(value), &type);
     EXPECT_STREQ(value, kept);
-    const std::vector<BYTE> again = DefaultDevmode();
-    EXPECT_EQ(again[kOutputOptionOffset], 2);
-    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmPaperSize, 9);
-    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmDuplex, 1);
+    EXPECT_EQ(Defaults(DefaultDevmode()), (std::vector<int>{0x2E, 2, 9, 7, 1}));
 
     // Every other event does nothing.
     SetOption(L"Installed", L"0");
@@ -370,8 +378,7 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
     SetOption(L"USERTYPE2", L"Second");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), std::wstring(127, L'u'));
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), L"Second");
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{std::wstring(127, L'u'), L"Second", L""}));
 }
 
 TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
@@ -486,13 +493,11 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     EXPECT_EQ(button.Flags & (OPTIF_CALLBACK | OPTIF_HAS_POIEXT | OPTIF_HIDE),
               static_cast<DWORD>(OPTIF_CALLBACK | OPTIF_HAS_POIEXT));
     EXPECT_STREQ(button.pName, L"&Get installed options automatically");
-    EXPECT_EQ(button.HelpIndex, 2210u);
-    EXPECT_EQ(button.UserItemID, kButtonItemId);
-    EXPECT_EQ(button.Level, 2);
     ASSERT_NE(button.pOptType, nullptr);
-    EXPECT_EQ(button.pOptType->Type, TVOT_PUSHBUTTON);
-    EXPECT_EQ(button.pOptType->Count, 1);
-    EXPECT_EQ(button.pOptType->pOptParam[1].lParam, 9999);
+    // Help, item id, level, type, option count and the second option's value.
+    EXPECT_EQ((std::vector<LONG_PTR>{static_cast<LONG_PTR>(button.HelpIndex), button.UserItemID, button.Level,
+                                     button.pOptType->Type, button.pOptType->Count, button.pOptType->pOptParam[1].lParam}),
+              (std::vector<LONG_PTR>{2210, kButtonItemId, 2, TVOT_PUSHBUTTON, 1, 9999}));
     ASSERT_NE(button.pOIExt, nullptr);
     EXPECT_EQ(button.pOIExt->cbSize, sizeof(OIEXT));
 
@@ -545,8 +550,7 @@ TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZe
     EXPECT_EQ(Pick(Options(), {"VXOptionDuplex", "InstalledMemory", "VXPunchUnit", "VXSpecialTonerInstalled"}),
               (Settings{{"VXOptionDuplex", "True"}, {"InstalledMemory", "1024MB"}, {"VXPunchUnit", "Type1"},
                         {"VXSpecialTonerInstalled", "Clear"}}));
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(127, L'x'));
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Recycled", std::wstring(127, L'x'), L""}));
     for (const DriverCall &call : log_.Calls()) EXPECT_EQ(call.mode, OEMCUIP_PRNPROP);
 
     // The job-limitation item is forced off on this system.
@@ -596,8 +600,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     EXPECT_EQ(Pick(Installed(), {"VXFinisher", "InstalledMemory", "VXHDD", "VXSpecialTonerInstalled"}),
               (Settings{{"VXFinisher", "True"}, {"InstalledMemory", "2048MB"}, {"VXHDD", "True"},
                         {"VXSpecialTonerInstalled", "White"}}));
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Card");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(63, L'y'));
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Card", std::wstring(63, L'y'), L""}));
 
     // A reading other than 1, a missing library: nothing is read or written.
     DWORD size = 0;
