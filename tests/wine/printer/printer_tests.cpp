@@ -188,17 +188,15 @@ protected:
         return key;
     }
 
-    // "FeatureKeyword" and its size; the size is -1 when absent.
-    std::string StoredBytes(DWORD *size) {
+    // "FeatureKeyword" ("(absent)" when absent) and its size (-1 when absent).
+    std::pair<std::string, DWORD> Stored() {
         BYTE data[512] = {};
-        DWORD type = 0, got = 0, sizeBytes = 0;
-        *size = static_cast<DWORD>(-1);
-        GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeywordSize"), &type,
-                        reinterpret_cast<BYTE *>(size), sizeof(*size), &sizeBytes);
+        DWORD type = 0, got = 0, size = static_cast<DWORD>(-1);
+        ReadData(L"FeatureKeywordSize", &size, sizeof(size), &type);
         if (GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), &type,
                             data, sizeof(data), &got) != ERROR_SUCCESS)
-            return "(absent)";
-        return std::string(reinterpret_cast<char *>(data), got);
+            return {"(absent)", size};
+        return {std::string(reinterpret_cast<char *>(data), got), size};
     }
 
     void Store(const std::string &bytes, DWORD size) {
@@ -287,8 +285,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     // 0x5A: finisher and tray flags 8 and 2; memory 0 leaves the memory alone.
     EXPECT_EQ(Pick(Installed(), {"VXOptionTray", "InstalledMemory", "VXSpecialTonerInstalled"}),
               (Settings{{"VXOptionTray", "4"}, {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}}));
-    DWORD size = 0;
-    EXPECT_EQ(StoredBytes(&size).size(), size);
+    EXPECT_EQ(Stored().first.size(), Stored().second);
     EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Recycled", L"", L""}));
 
     // A second initialisation keeps the value; other model values leave the DEVMODE.
@@ -309,11 +306,11 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 
     // Every other event does nothing.
     SetOption(L"Installed", L"0");
-    const std::string stored = StoredBytes(&size);
+    const auto stored = Stored();
     for (INT event : {PRINTER_EVENT_ADD_CONNECTION, PRINTER_EVENT_DELETE, PRINTER_EVENT_CACHE_REFRESH,
                       PRINTER_EVENT_ATTRIBUTES_CHANGED})
         EXPECT_EQ(SendEvent(event), S_OK) << event;
-    EXPECT_EQ(StoredBytes(&size), stored);
+    EXPECT_EQ(Stored(), stored);
 }
 
 // The driver data key's DACL: everyone may do anything, or anything but
@@ -346,7 +343,7 @@ TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCre
 
 TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     SetOptions({{L"Installed", L"0"}, {L"Random Access Memory", L"256"}, {L"SpotColor", L"0"}});
-    DWORD size = 0;
+    const DWORD absent = static_cast<DWORD>(-1);
 
     // No size value: the data stays as it was.
     const std::string list = Entry("VXFinisher", "True") + Entry("InstalledMemory", "512MB") + kListEnd;
@@ -355,24 +352,21 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     ASSERT_NE(key, nullptr);
     RegDeleteValueW(key, L"FeatureKeywordSize");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(StoredBytes(&size), list);
-    EXPECT_EQ(size, static_cast<DWORD>(-1));
+    EXPECT_EQ(Stored(), std::make_pair(list, absent));
 
     // A size beyond the data reads only the data; "True" to "False" grows it.
     Store(list, 4000);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     const std::string rewritten =
         Entry("VXFinisher", "False") + Entry("InstalledMemory", "256MB") + kListEnd;
-    EXPECT_EQ(StoredBytes(&size), rewritten);
-    EXPECT_EQ(size, rewritten.size());
+    EXPECT_EQ(Stored(), std::make_pair(rewritten, static_cast<DWORD>(rewritten.size())));
 
     // No data at all: nothing is written.
     RegDeleteValueW(key, L"FeatureKeyword");
     RegDeleteValueW(key, L"FeatureKeywordSize");
     RegCloseKey(key);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(StoredBytes(&size), "(absent)");
-    EXPECT_EQ(size, static_cast<DWORD>(-1));
+    EXPECT_EQ(Stored(), std::make_pair(std::string("(absent)"), absent));
 
     // User types: cut to 127 characters, up to the first one missing.
     SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
@@ -603,8 +597,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Card", std::wstring(63, L'y'), L""}));
 
     // A reading other than 1, a missing library: nothing is read or written.
-    DWORD size = 0;
-    const std::string before = StoredBytes(&size);
+    const auto before = Stored();
     SetAnswer(L"Installed", L"64");
     SetAnswer(L"ReadAnswer", L"2");
     EXPECT_EQ(refresh(Session().Printer()), 0);
@@ -614,7 +607,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     SetAnswer(L"LeavesDataFile", L"1");
     SetModel(L"NetExtDLL", L"");
     EXPECT_EQ(refresh(Session().Printer()), 0);
-    EXPECT_EQ(StoredBytes(&size), before);
+    EXPECT_EQ(Stored(), before);
     EXPECT_EQ(refresh(nullptr), 0);
 
     // Without stored data the export reads the printer and writes nothing.
@@ -623,7 +616,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     RegDeleteValueW(key, L"FeatureKeyword");
     RegCloseKey(key);
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    EXPECT_EQ(StoredBytes(&size), "(absent)");
+    EXPECT_EQ(Stored().first, "(absent)");
 }
 
 // A memory option as detection writes it: a positive size in MB.
@@ -645,8 +638,7 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     PrinterModel model;
     std::string error;
     ASSERT_TRUE(LoadPrinterModel(Session().Printer(), &model, &error)) << error;
-    DWORD initialSize = 0;
-    const std::string initial = StoredBytes(&initialSize);
+    const auto initial = Stored();
     std::map<std::string, std::string> keywords = Installed();
     ASSERT_FALSE(keywords.empty());
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
@@ -657,15 +649,13 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     const DWORD wholeBytes = data.nFileSizeLow;
     for (DWORD cut = 0; cut < wholeBytes; ++cut) {
         SCOPED_TRACE("data file cut at byte " + std::to_string(cut));
-        Store(initial, initialSize);
+        Store(initial.first, initial.second);
         DeleteFileW(dataFile.c_str());
         SetAnswer(L"CutsDataFileAt", std::to_wstring(cut).c_str());
         EXPECT_EQ(refresh(Session().Printer()), 1);
         ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
         EXPECT_EQ(data.nFileSizeLow, cut);
-        DWORD size = 0;
-        const std::string stored = StoredBytes(&size);
-        EXPECT_EQ(size, stored.size());
+        EXPECT_EQ(Stored().second, Stored().first.size());
         const std::vector<FeatureSetting> settings = ReadPrinterFeatureKeyword(Session().Printer());
         EXPECT_EQ(settings.size(), keywords.size());
         for (const FeatureSetting &setting : settings) {
