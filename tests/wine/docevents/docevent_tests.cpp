@@ -20,6 +20,7 @@
 #include <cwchar>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -104,6 +105,16 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
         EXPECT_EQ(call.hr, S_OK) << event;
         EXPECT_FALSE(call.resultSet) << event;
     }
+
+    // A job start without a usable job id or printer publishes nothing.
+    const DWORD jobId = 0x5A5A;
+    LONG id = jobId;
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, 0, nullptr, 0, nullptr).hr, S_OK);
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, sizeof(id) - 1, &id, 0, nullptr).hr, S_OK);
+    EXPECT_EQ(Call(nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr).hr, S_OK);
+    PublishedName published;
+    EXPECT_FALSE(ReadPublishedName(printer.Get(), jobId, &published));
+    EXPECT_FALSE(published.mappingOpened || published.mutexOpened);
 }
 
 TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
@@ -112,9 +123,7 @@ TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
     EXPECT_EQ(answer.call.result, DOCUMENTEVENT_SUCCESS);
     ASSERT_TRUE(answer.filtered);
     EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
-}
 
-TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) {
     // Header only, and a header whose element count promises room that the
     // buffer does not have: both report one needed element. A block too
     // small for its header, or none, is left alone.
@@ -142,20 +151,6 @@ TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) 
     call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr);
     EXPECT_EQ(call.hr, S_OK);
     EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
-}
-
-TEST_F(DocumentEventTest, JobStartWithoutUsableInputPublishesNothing) {
-    const PrinterHandle printer(kSamplePrinter);
-    const DWORD jobId = 0x5A5A;
-    LONG id = jobId;
-    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, 0, nullptr, 0, nullptr).hr, S_OK);
-    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, sizeof(id) - 1, &id, 0, nullptr).hr,
-              S_OK);
-    EXPECT_EQ(Call(nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr).hr, S_OK);
-    PublishedName published;
-    EXPECT_FALSE(ReadPublishedName(printer.Get(), jobId, &published));
-    EXPECT_FALSE(published.mappingOpened);
-    EXPECT_FALSE(published.mutexOpened);
 }
 
 TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
@@ -277,29 +272,24 @@ protected:
 
 TestPrinter *ProbeModelTest::printer_ = nullptr;
 
-TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerAndFreedAgain) {
+// Spooled jobs' events carry the spooled flag in their high word.
+TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAndFreedAgain) {
     StartJob(Printer(), 0x101);
     DWORD flags = 0, size = 0;
     BOOL hadBuffer = FALSE;
     EXPECT_EQ(readCall_(&flags, &size, &hadBuffer), 1);
-    EXPECT_EQ(flags, 0u);
-    EXPECT_EQ(size, 120u);
-    EXPECT_TRUE(hadBuffer);
+    EXPECT_EQ(std::make_tuple(flags, size, hadBuffer), std::make_tuple(0ul, 120ul, TRUE));
     EXPECT_EQ(Published(0x101), L"Writer");
+
+    LONG id = 0x10E;
+    EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr).hr,
+              S_OK);
+    EXPECT_EQ(Published(0x10E), L"Writer");
+    EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr).result,
+              DOCUMENTEVENT_SUCCESS);
     FreeLibrary(probe_);
     probe_ = nullptr;
     EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
-}
-
-TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
-    LONG id = 0x10E;
-    const DocumentEventCall start = Call(
-        Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr);
-    EXPECT_EQ(start.hr, S_OK);
-    EXPECT_EQ(Published(0x10E), L"Writer");
-    const DocumentEventCall create =
-        Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr);
-    EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
 }
 
 TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
@@ -397,18 +387,6 @@ TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
 }
 
-TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
-    const DWORD jobId = 0x10C;
-    const UniqueHandle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
-    StartJob(Printer(), jobId);
-    SetModelKey(L"COLORAPEXE", L"");
-    StartJob(Printer(), jobId);
-    std::string record;
-    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
-}
-
 TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     SetShare(L"Floor:2\\Office", true);
     const DWORD jobId = 0x1A;
@@ -427,18 +405,27 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     SetShare(L"", false);
 }
 
-// A share name whose pipe name would pass the platform's limit: no
-// companion starts with a cut one.
-TEST_F(ProbeModelTest, PipeNameBeyondTheLimitStartsNoCompanion) {
+// No companion starts when its program is missing or not named, nor with
+// a cut pipe name when the share name would pass the platform's limit.
+TEST_F(ProbeModelTest, NoCompanionWithoutItsProgramOrWithACutPipeName) {
+    const DWORD jobId = 0x10C;
+    const UniqueHandle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
+    StartJob(Printer(), jobId);
+    SetModelKey(L"COLORAPEXE", L"");
+    StartJob(Printer(), jobId);
+    SetModelKey(L"COLORAPEXE", kCompanionFile);
+
     std::wstring share, base;
     for (int i = 0; i < 100; ++i) {
         share += L"\\a:";
         base += L"0a0";
     }
     SetShare(share, true);
-    const DWORD jobId = 0x1D;
-    const UniqueHandle blocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, jobId, L'A').c_str()));
-    StartJob(Printer(), jobId);
+    const DWORD longJob = 0x1D;
+    const UniqueHandle longBlocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, longJob, L'A').c_str()));
+    StartJob(Printer(), longJob);
     std::string record;
     EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
     SetShare(L"", false);
