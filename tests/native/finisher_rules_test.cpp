@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -276,20 +277,16 @@ TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
         EXPECT_EQ(plan.punch.keep, kept ? 0x3Fu : Mask({kPunchNone})) << "bind " << bind;
         EXPECT_EQ(plan.punch.selectedEntry, kept ? 3 : 0);
     }
-    Pass landscape("A4", kLayoutOneUp, false, false, 3);
-    landscape.Choose(kBindLeft, kStapleNone, 2);
-    landscape.Run();
-    EXPECT_EQ(landscape.Punch(), 2u);
-
-    Pass noUnit("A4", kLayoutOneUp, true, false);
-    noUnit.Choose(kBindLeftTop, kStapleNone, 2);
-    noUnit.Run();
-    EXPECT_EQ(noUnit.Punch(), kPunchNone);
-
-    Pass classZero("A5", kLayoutOneUp, true, false, 2);
-    classZero.Choose(kBindLeftTop, kStapleNone, 2);
-    classZero.Run();
-    EXPECT_EQ(classZero.Punch(), kPunchNone);
+    // Type3 with A4 landscape at bind position 1 punches; no unit, or a class 0 sheet, never does.
+    const std::tuple<const char *, bool, uint32_t, uint32_t, uint32_t> sheets[] = {
+        {"A4", false, 3, kBindLeft, 2}, {"A4", true, kNoPunchUnit, kBindLeftTop, kPunchNone},
+        {"A5", true, 2, kBindLeftTop, kPunchNone}};
+    for (const auto &sheet : sheets) {
+        Pass pass(std::get<0>(sheet), kLayoutOneUp, std::get<1>(sheet), false, std::get<2>(sheet));
+        pass.Choose(std::get<3>(sheet), kStapleNone, 2);
+        pass.Run();
+        EXPECT_EQ(pass.Punch(), std::get<4>(sheet)) << std::get<0>(sheet) << " unit " << std::get<2>(sheet);
+    }
 }
 
 TEST(FinisherPass, ASheetPrintedOnOneSideTakesTheSmallerClass) {
