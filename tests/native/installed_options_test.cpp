@@ -64,11 +64,10 @@ TEST(ReplaceFeatureValue, RewritesEveryEntryOfTheKeywordAndFollowsTheLength) {
 TEST(ReplaceFeatureValue, AbsentOrPrefixKeywordsLeaveTheListAsItWas) {
     const std::string text = Entry("VXHDDSpool", "True") + Entry("VXFinisher", "True") + kListEnd;
     Buffer list(text);
-    EXPECT_EQ(list.Replace("VXHDD", "False"), text.size());
-    EXPECT_EQ(list.Text(), text);
-    EXPECT_EQ(list.Replace("vxfinisher", "False"), text.size());
-    EXPECT_EQ(list.Replace("", "False"), text.size());
-    EXPECT_EQ(list.Text(), text);
+    for (const char *keyword : {"VXHDD", "vxfinisher", ""}) {
+        EXPECT_EQ(list.Replace(keyword, "False"), text.size()) << keyword;
+        EXPECT_EQ(list.Text(), text) << keyword;
+    }
 }
 
 TEST(ReplaceFeatureValue, StopsAtTheListEndAndBoundsTheClaimedLength) {
