@@ -70,9 +70,7 @@ public:
 
 private:
     std::map<std::u16string, std::string>::iterator Lookup(const std::u16string &name) {
-        for (auto it = files_.begin(); it != files_.end(); ++it)
-            if (SameName(it->first, name)) return it;
-        return files_.end();
+        return std::find_if(files_.begin(), files_.end(), [&](const auto &file) { return SameName(file.first, name); });
     }
 };
 
