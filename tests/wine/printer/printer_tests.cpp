@@ -207,12 +207,6 @@ protected:
                         reinterpret_cast<BYTE *>(&size), sizeof(size));
     }
 
-    static std::map<std::string, std::string> SheetOptions(PrinterSheet &sheet) {
-        std::map<std::string, std::string> options;
-        for (DWORD i = 0; i < sheet.Items().Count(); ++i) options[sheet.Items().Keyword(i)] = sheet.Items().OptionKeyword(i);
-        return options;
-    }
-
     std::map<std::string, std::string> Installed() {
         std::map<std::string, std::string> settings;
         for (const FeatureSetting &setting : ReadPrinterFeatureKeyword(Session().Printer()))
@@ -459,7 +453,11 @@ protected:
         return nullptr;
     }
 
-    std::map<std::string, std::string> Options() { return SheetOptions(*sheet_); }
+    std::map<std::string, std::string> Options() {
+        std::map<std::string, std::string> options;
+        for (DWORD i = 0; i < sheet_->Items().Count(); ++i) options[sheet_->Items().Keyword(i)] = sheet_->Items().OptionKeyword(i);
+        return options;
+    }
 
     LONG Notify(WORD reason, OPTITEM *item = nullptr) {
         return sheet_->NotifyPlugin(reason, nullptr, item, item ? item->Sel : 0);
@@ -678,7 +676,7 @@ TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOpt
     ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
 }
 
-class UsbPrinterTest : public ModelPrinterTest {
+class UsbPrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
 };
@@ -692,14 +690,11 @@ TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     EXPECT_EQ(Pick(Installed(), {"VXHDD", "VXOptionTray", "InstalledMemory"}),
               (Settings{{"VXHDD", "True"}, {"VXOptionTray", "1"}, {"InstalledMemory", "1024MB"}}));
 
-    CallLog log;
-    PrinterSheet sheet(Session(), log);
-    std::string error;
-    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
+    Open();
     if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
     SetAnswer(L"Installed", L"2");
-    sheet.NotifyPlugin(CPSUICB_REASON_SETACTIVE, nullptr, nullptr, 0);
-    EXPECT_EQ(Pick(SheetOptions(sheet), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
+    Notify(CPSUICB_REASON_SETACTIVE);
+    EXPECT_EQ(Pick(Options(), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
               (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
     SetAnswer(L"USBReadable", L"0");
@@ -737,18 +732,15 @@ namespace {
 
 // A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
 // would name another printer, so the printer is not asked at all.
-class LongNamePrinterTest : public ModelPrinterTest {
+class LongNamePrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(std::wstring(230, L'N'), L"", false); }
 };
 
 TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
     WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
-    CallLog log;
-    PrinterSheet sheet(Session(), log);
-    std::string error;
-    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
-    EXPECT_TRUE(sheet.PluginItems()[0].Flags & OPTIF_HIDE);
+    Open();
+    EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
     const auto refresh = OptionsRefresh();
     ASSERT_NE(refresh, nullptr);
     EXPECT_EQ(refresh(Session().Printer()), 0);
