@@ -246,21 +246,19 @@ protected:
         return L"Local\\" + base + Hex8(jobId) + kind;
     }
     void SetShare(const std::wstring &shareName, bool shared) {
-        PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-        HANDLE handle = nullptr;
-        ASSERT_TRUE(OpenPrinterW(const_cast<WCHAR *>(kProbePrinter), &handle, &access));
+        SpoolerPrinter handle;
+        ASSERT_TRUE(handle.Open(kProbePrinter, PRINTER_ALL_ACCESS));
         DWORD needed = 0;
-        GetPrinterW(handle, 2, nullptr, 0, &needed);
+        GetPrinterW(handle.Get(), 2, nullptr, 0, &needed);
         std::vector<BYTE> info(needed);
-        ASSERT_TRUE(GetPrinterW(handle, 2, info.data(), needed, &needed));
+        ASSERT_TRUE(GetPrinterW(handle.Get(), 2, info.data(), needed, &needed));
         PRINTER_INFO_2W *printer = reinterpret_cast<PRINTER_INFO_2W *>(info.data());
         std::wstring share = shareName;
         printer->pShareName = &share[0];
         printer->Attributes = shared ? printer->Attributes | PRINTER_ATTRIBUTE_SHARED
                                      : printer->Attributes & ~PRINTER_ATTRIBUTE_SHARED;
         printer->pSecurityDescriptor = nullptr;
-        EXPECT_TRUE(SetPrinterW(handle, 2, info.data(), 0)) << GetLastError();
-        ClosePrinter(handle);
+        EXPECT_TRUE(SetPrinterW(handle.Get(), 2, info.data(), 0)) << GetLastError();
     }
 
     static TestPrinter *printer_;
