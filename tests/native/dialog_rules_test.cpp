@@ -8,7 +8,6 @@
 
 #include <set>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -42,16 +41,15 @@ TEST(NumericKey, ValueAndClamp) {
     EXPECT_EQ(-42, NumericTextValue(u"-42", 3));
     EXPECT_EQ(0, NumericTextValue(u"-", 1));
     EXPECT_EQ(12, NumericTextValue(u"12x9", 4));
-    const auto clamp = [](int64_t typed, int32_t low, int32_t high) {
-        int32_t value = 12345;
-        const bool clamped = ClampNumericValue(typed, low, high, &value);
-        return std::make_pair(clamped, value);
-    };
-    EXPECT_EQ(clamp(1000, 1, 999), std::make_pair(true, 999));
-    EXPECT_EQ(clamp(0, 1, 999), std::make_pair(true, 1));
-    EXPECT_FALSE(clamp(500, 1, 999).first);
+    int32_t value = 0;
+    EXPECT_TRUE(ClampNumericValue(1000, 1, 999, &value));
+    EXPECT_EQ(999, value);
+    EXPECT_TRUE(ClampNumericValue(0, 1, 999, &value));
+    EXPECT_EQ(1, value);
+    EXPECT_FALSE(ClampNumericValue(500, 1, 999, &value));
     const std::u16string huge(30, u'9');
-    EXPECT_EQ(clamp(NumericTextValue(huge.data(), huge.size()), -50, 50), std::make_pair(true, 50));
+    EXPECT_TRUE(ClampNumericValue(NumericTextValue(huge.data(), huge.size()), -50, 50, &value));
+    EXPECT_EQ(50, value);
 }
 
 TEST(ContextHelp, SharedRowsAndFirstPairWins) {

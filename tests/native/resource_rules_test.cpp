@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -64,12 +62,13 @@ std::vector<char16_t> Block(std::initializer_list<std::u16string> entries) {
 TEST(StringBlock, EntriesAreFoundByTheirPlaceAndCutToTheBuffer) {
     const std::u16string hundred(100, u'x');
     const std::vector<char16_t> block = Block({u"Warning", u"", hundred, u"Page"});
-    for (const auto &entry : {std::make_pair(0, std::u16string(u"Warning")), std::make_pair(2, hundred.substr(0, 49)),
-                              std::make_pair(3, std::u16string(u"Page"))}) {
-        char16_t out[50];
-        EXPECT_EQ(entry.second.size(), CopyStringBlockEntry(block.data(), block.size(), entry.first, out, 50));
-        EXPECT_EQ(entry.second, std::u16string(out));
-    }
+    char16_t out[50];
+    EXPECT_EQ(7u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 50));
+    EXPECT_EQ(std::u16string(u"Warning"), out);
+    EXPECT_EQ(49u, CopyStringBlockEntry(block.data(), block.size(), 2, out, 50));
+    EXPECT_EQ(hundred.substr(0, 49), std::u16string(out));
+    EXPECT_EQ(4u, CopyStringBlockEntry(block.data(), block.size(), 3, out, 50));
+    EXPECT_EQ(std::u16string(u"Page"), out);
 }
 
 TEST(StringBlock, EmptyOrMissingEntriesLeaveTheBufferAlone) {
