@@ -166,10 +166,9 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
         << error;
     ASSERT_GT(report.jobId, 0u);
     // The driver passed STARTDOCPOST (and nothing the filter left out).
-    ASSERT_EQ(report.calls.size(), 2u);
-    EXPECT_EQ(report.calls[0].event, DOCUMENTEVENT_CREATEDCPRE);
-    EXPECT_EQ(report.calls[1].event, DOCUMENTEVENT_STARTDOCPOST);
-    EXPECT_EQ(report.calls[1].hr, S_OK);
+    std::vector<std::pair<INT, HRESULT>> calls;
+    for (const auto &call : report.calls) calls.emplace_back(call.event, call.hr);
+    EXPECT_EQ(calls, (std::vector<std::pair<INT, HRESULT>>{{DOCUMENTEVENT_CREATEDCPRE, S_OK}, {DOCUMENTEVENT_STARTDOCPOST, S_OK}}));
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(output.c_str(), GetFileExInfoStandard, &data));
     EXPECT_GT(data.nFileSizeLow, 0u);
@@ -178,8 +177,7 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
     PublishedName published;
     ASSERT_TRUE(ReadPublishedName(printer.Get(), report.jobId, &published));
     const std::wstring base = std::wstring(L"Local\\SX Color 4200 PS") + Hex8(report.jobId);
-    EXPECT_EQ(published.mappingName, base + L"A");
-    EXPECT_EQ(published.mutexName, base + L"B");
+    EXPECT_EQ(std::make_pair(published.mappingName, published.mutexName), std::make_pair(base + L"A", base + L"B"));
     ASSERT_EQ(published.bytes.size(), kMappingBytes);
     // The stand-in library names the program by its file name when it
     // carries no description.
@@ -353,10 +351,10 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
 
     std::string record;
     ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
-    EXPECT_EQ(LineOf(record, "command line"), "0 \"Writer\" \"" + Utf8(pipeName) + "\"");
-    EXPECT_EQ(LineOf(record, "start-up flags"), "0x00000080");
-    EXPECT_EQ(LineOf(record, "fill attribute"), "0x00000088");
-    EXPECT_EQ(LineOf(record, "pipe served"), "connected, 14 bytes written");
+    EXPECT_EQ((std::vector<std::string>{LineOf(record, "command line"), LineOf(record, "start-up flags"),
+                                        LineOf(record, "fill attribute"), LineOf(record, "pipe served")}),
+              (std::vector<std::string>{"0 \"Writer\" \"" + Utf8(pipeName) + "\"", "0x00000080", "0x00000088",
+                                        "connected, 14 bytes written"}));
     WCHAR got[16] = {};
     DWORD read = 0;
     EXPECT_TRUE(ReadFile(pipe.Get(), got, sizeof(got), &read, nullptr));
