@@ -96,7 +96,7 @@ protected:
         if (ownDriver)
             WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
         SetModels({{L"NetExtDLL", L"sxnetopt.dll"}, {L"USBExtDLL", L"sxusbopt.dll"},
-                                             {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
+                   {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
         WCHAR temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         answers_ = std::wstring(temp) + L"sx_printer_tests.ans";
