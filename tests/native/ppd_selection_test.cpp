@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 const char kText[] =
@@ -32,10 +29,9 @@ protected:
 };
 
 TEST_F(PpdSelectionTest, StartsAtTheDefaults) {
-    std::vector<std::string> selected;
-    for (const char *feature : {"Finisher", "Staple", "Trays"})
-        selected.push_back(selection_.SelectedOption(Feature(feature)).keyword);
-    EXPECT_EQ(selected, (std::vector<std::string>{"False", "None", "1"}));
+    EXPECT_EQ(selection_.SelectedOption(Feature("Finisher")).keyword, "False");
+    EXPECT_EQ(selection_.SelectedOption(Feature("Staple")).keyword, "None");
+    EXPECT_EQ(selection_.SelectedOption(Feature("Trays")).keyword, "1");
 }
 
 TEST_F(PpdSelectionTest, SelectRefusesOptionsTheFeatureLacks) {

@@ -16,7 +16,6 @@
 #include <functional>
 #include <map>
 #include <set>
-#include <tuple>
 
 namespace {
 
@@ -151,8 +150,9 @@ TEST(DialogTemplates, EveryTemplateInTheNineLanguagesWithOneLayout) {
             DialogTemplate parsed;
             if (language == kEnglish || !ReadTemplate(id, language, &parsed)) continue;
             const std::string where = Where(id, language);
-            EXPECT_EQ(std::make_tuple(english.style, english.cx, english.cy), std::make_tuple(parsed.style, parsed.cx, parsed.cy))
-                << where << ": dialog style, width and height";
+            EXPECT_EQ(english.style, parsed.style) << where << ": dialog style";
+            EXPECT_EQ(english.cx, parsed.cx) << where << ": dialog width";
+            EXPECT_EQ(english.cy, parsed.cy) << where << ": dialog height";
             ASSERT_EQ(english.items.size(), parsed.items.size()) << where << ": controls";
             for (size_t i = 0; i < english.items.size(); ++i)
                 EXPECT_EQ("", SameLayoutProblem(english.items[i], parsed.items[i]))
