@@ -61,6 +61,11 @@ std::string LineOf(const std::string &record, const std::string &key) {
     return record.substr(from, record.find('\n', from) - from);
 }
 
+// What a call answered: its HRESULT, whether it set a result, and the result.
+std::tuple<HRESULT, bool, INT> Answer(const DocumentEventCall &call) {
+    return std::make_tuple(call.hr, call.resultSet, call.result);
+}
+
 class DocumentEventTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -91,9 +96,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
     DOCEVENT_CREATEDCPRE create = {nullptr, const_cast<WCHAR *>(kSamplePrinter), nullptr, FALSE};
     DocumentEventCall call =
         Call(printer.Get(), DOCUMENTEVENT_CREATEDCPRE, sizeof(create), &create, 0, nullptr);
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_TRUE(call.resultSet);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
+    EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
     EXPECT_EQ(plugin_->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
                                      nullptr, nullptr),
               S_OK);
@@ -102,8 +105,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
                       DOCUMENTEVENT_ENDDOCPOST, DOCUMENTEVENT_DELETEDC, DOCUMENTEVENT_ESCAPE, 0,
                       DOCUMENTEVENT_LAST, -1}) {
         call = Call(printer.Get(), event, 0, nullptr, 0, nullptr);
-        EXPECT_EQ(call.hr, S_OK) << event;
-        EXPECT_FALSE(call.resultSet) << event;
+        EXPECT_EQ(std::make_pair(call.hr, call.resultSet), std::make_pair(S_OK, false)) << event;
     }
 
     // A job start without a usable job id or printer publishes nothing.
@@ -119,8 +121,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
 
 TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
     const EventFilterAnswer answer = QueryEventFilter(plugin_, nullptr);
-    EXPECT_EQ(answer.call.hr, S_OK);
-    EXPECT_EQ(answer.call.result, DOCUMENTEVENT_SUCCESS);
+    EXPECT_EQ(std::make_pair(answer.call.hr, answer.call.result), std::make_pair(S_OK, INT{DOCUMENTEVENT_SUCCESS}));
     ASSERT_TRUE(answer.filtered);
     EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
 
@@ -136,21 +137,17 @@ TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
         filter->cElementsReturned = 0xFFFFFFFF;
         const DocumentEventCall call =
             Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, kFilterHeaderBytes, filter);
-        EXPECT_EQ(call.hr, S_OK);
-        EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
-        EXPECT_EQ(filter->cElementsNeeded, 1u);
-        EXPECT_EQ(filter->cElementsReturned, 0xFFFFFFFFu);
+        EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
+        EXPECT_EQ(std::make_pair(filter->cElementsNeeded, filter->cElementsReturned), std::make_pair(1u, 0xFFFFFFFFu));
         for (size_t i = kFilterHeaderBytes; i < block.size(); ++i) EXPECT_EQ(block[i], kGuard) << i;
     }
     std::vector<BYTE> block(kFilterHeaderBytes + 8, kGuard);
     DocumentEventCall call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr,
                                   kFilterHeaderBytes - 1, block.data());
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
+    EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_FAILURE));
     for (BYTE b : block) EXPECT_EQ(b, kGuard);
-    call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr);
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
+    EXPECT_EQ(Answer(Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr)),
+              std::make_tuple(S_OK, true, DOCUMENTEVENT_FAILURE));
 }
 
 TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {

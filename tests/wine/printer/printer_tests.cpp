@@ -395,13 +395,11 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
                           : EqualSid(sid, system) ? "system" : "other";
         granted[who] = ace->Mask;
     }
-    EXPECT_EQ(granted.count("other"), 0u);
-    EXPECT_EQ(granted["admins"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
-    EXPECT_EQ(granted["system"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
-    const ACCESS_MASK userRights = granted["users"];
-    EXPECT_EQ(userRights & (FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA),
-              static_cast<ACCESS_MASK>(FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA));
-    EXPECT_EQ(userRights & (DELETE | WRITE_DAC | WRITE_OWNER), 0u);
+    // Users may read, write and append data, but neither delete nor change the DACL or the owner.
+    constexpr ACCESS_MASK kUserData = FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA;
+    granted["users"] &= kUserData | DELETE | WRITE_DAC | WRITE_OWNER;
+    EXPECT_EQ(granted, (std::map<std::string, ACCESS_MASK>{
+                           {"admins", FILE_ALL_ACCESS}, {"system", FILE_ALL_ACCESS}, {"users", kUserData}}));
 
     WCHAR temp[MAX_PATH], file[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
