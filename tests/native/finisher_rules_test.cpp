@@ -211,15 +211,13 @@ TEST(FinisherPass, BindPositionByClassSelectionAndStaple) {
                 const uint32_t corrected = row.correctedFrom[bind];
                 uint32_t keep = row.keep;
                 if (row.dropsLeftWithTwoStaples && staple == kStapleTwo) keep &= ~Mask({kBindLeft});
-                EXPECT_EQ(plan.bindPosition.keep, keep)
-                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
-                EXPECT_EQ(pass.Bind(), corrected)
-                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
                 int entry = 0;
                 if (keep & Mask({corrected}))
                     for (uint32_t option = 0; option < corrected; ++option)
                         entry += (keep >> option) & 1;
-                EXPECT_EQ(plan.bindPosition.selectedEntry, entry)
+                // The options kept, the corrected selection and its entry in the list.
+                EXPECT_EQ(std::make_tuple(plan.bindPosition.keep, pass.Bind(), plan.bindPosition.selectedEntry),
+                          std::make_tuple(keep, corrected, entry))
                     << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
             }
         }
@@ -273,9 +271,9 @@ TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
         pass.Choose(bind, kStapleNone, 3);
         const FinisherPlan plan = pass.Run();
         const bool kept = bind == kBindLeftTop || bind == kBindTop;
-        EXPECT_EQ(pass.Punch(), kept ? 3u : kPunchNone) << "bind " << bind;
-        EXPECT_EQ(plan.punch.keep, kept ? 0x3Fu : Mask({kPunchNone})) << "bind " << bind;
-        EXPECT_EQ(plan.punch.selectedEntry, kept ? 3 : 0);
+        EXPECT_EQ(std::make_tuple(pass.Punch(), plan.punch.keep, plan.punch.selectedEntry),
+                  kept ? std::make_tuple(3u, 0x3Fu, 3) : std::make_tuple(kPunchNone, Mask({kPunchNone}), 0))
+            << "bind " << bind;
     }
     // Type3 with A4 landscape at bind position 1 punches; no unit, or a class 0 sheet, never does.
     const std::tuple<const char *, bool, uint32_t, uint32_t, uint32_t> sheets[] = {

@@ -187,11 +187,9 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
 
 TEST(OverlayState, StagingIsReadOnlyAfterAConfirmedDialogOfThisSheet) {
     const OverlayOpening first = OpenOverlayState(kOverlayStateFresh, true);
-    EXPECT_EQ(first.source, OverlayCopy::Committed);
-    EXPECT_EQ(first.state, kOverlayStateStaged);
+    EXPECT_EQ(std::make_pair(first.source, first.state), std::make_pair(OverlayCopy::Committed, kOverlayStateStaged));
     const OverlayOpening second = OpenOverlayState(kOverlayStateStaged, true);
-    EXPECT_EQ(second.source, OverlayCopy::Staging);
-    EXPECT_EQ(second.state, kOverlayStateSettled);
+    EXPECT_EQ(std::make_pair(second.source, second.state), std::make_pair(OverlayCopy::Staging, kOverlayStateSettled));
     EXPECT_EQ(OpenOverlayState(kOverlayStateSettled, true).source, OverlayCopy::Committed);
     // No staging copy was written without the right to write.
     EXPECT_EQ(OpenOverlayState(kOverlayStateStaged, false).source, OverlayCopy::Committed);

@@ -499,9 +499,9 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     for (const auto &entry : known) {
         const OPTITEM *item = Item(entry.first.c_str());
         ASSERT_NE(item, nullptr) << entry.first;
-        EXPECT_EQ(item->HelpIndex, entry.second.first) << entry.first;
-        EXPECT_EQ(item->UserItemID, entry.second.second) << entry.first;
-        EXPECT_EQ(item->pOIExt, button.pOIExt) << entry.first;
+        EXPECT_EQ(std::make_tuple(item->HelpIndex, item->UserItemID, item->pOIExt),
+                  std::make_tuple(entry.second.first, entry.second.second, button.pOIExt))
+            << entry.first;
     }
 
     // Without a library that says the printer can be asked, no button.
