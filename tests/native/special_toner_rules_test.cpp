@@ -66,16 +66,6 @@ TEST(FixedDecimal, FormatsWithAPointBeforeTheDecimals) {
     for (const auto &c : cases) EXPECT_EQ(Format(c.value, c.decimals), c.text) << c.value;
 }
 
-TEST(FixedDecimal, FormattedTextsParseBack) {
-    for (uint32_t value : {0u, 1u, 99u, 9900u, 9999u, 10000u, 99999u}) {
-        char16_t text[kFixedDecimalChars];
-        FormatFixedDecimal(text, static_cast<int32_t>(value), 2);
-        uint32_t back = 0;
-        EXPECT_EQ(ParseFixedDecimal(text, 2, &back), 0);
-        EXPECT_EQ(back, value);
-    }
-}
-
 TEST(SpecialToner, DensityTypingTakesUpToAHundredPercent) {
     // 98.00 is out of range, yet accepted while typing.
     const struct {
