@@ -218,14 +218,12 @@ TEST(PpdLint, TakesDamagedDescriptionsWithoutFailing) {
 
 TEST(NearNames, ProposeOnlyNamesASlipAway) {
     const std::vector<std::u16string> keys = {u"CryptoDll", u"USBExtDLL", u"USBExtDAT", u"HELP", u"HTMLHELP"};
-    EXPECT_EQ(NearestName(u"CryptoDl", keys), u"CryptoDll");
-    EXPECT_EQ(NearestName(u"CrpytoDll", keys), u"CryptoDll") << "neighbours swapped";
-    EXPECT_EQ(NearestName(u"usbextdll", keys), u"USBExtDLL") << "letter case only";
-    EXPECT_EQ(NearestName(u"HTMLHLP", keys), u"HTMLHELP");
-    EXPECT_EQ(NearestName(u"HLP", keys), u"HELP");
-    EXPECT_EQ(NearestName(u"HX", keys), u"") << "short names allow one edit";
-    EXPECT_EQ(NearestName(u"Compression", keys), u"");
-    EXPECT_EQ(NearestName(u"CryptoDll", keys), u"") << "the name itself is no suggestion";
+    // Neighbours swapped and letter case count as slips; short names allow one
+    // edit; the name itself is no suggestion.
+    const std::pair<const char16_t *, const char16_t *> slips[] = {
+        {u"CryptoDl", u"CryptoDll"}, {u"CrpytoDll", u"CryptoDll"}, {u"usbextdll", u"USBExtDLL"}, {u"HTMLHLP", u"HTMLHELP"},
+        {u"HLP", u"HELP"},           {u"HX", u""},                 {u"Compression", u""},       {u"CryptoDll", u""}};
+    for (const auto &slip : slips) EXPECT_EQ(NearestName(slip.first, keys), slip.second) << Utf8From(slip.first);
     EXPECT_EQ(NameDistance(u"VXresolution", u"VXResolution"), 0u);
 }
 

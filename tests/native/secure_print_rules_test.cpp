@@ -145,9 +145,11 @@ using Log = std::vector<std::string>;
 class JobTypeClickTest : public ::testing::Test {
 protected:
     void SetUp() override { page.flags = &flags; }
-    void Click(uint32_t clicked, bool crypto = true, bool icCard = false) {
+    // What the click asked of the page.
+    const Log &Click(uint32_t clicked, bool crypto = true, bool icCard = false) {
         page.log.clear();
         ClickJobType({clicked, crypto, icCard}, &flags, &jobType, page);
+        return page.log;
     }
     JobTypeFlags flags = kInitialJobTypeFlags;
     uint32_t jobType = kJobNormal;
@@ -156,8 +158,7 @@ protected:
 
 TEST_F(JobTypeClickTest, SecureAsksForThePinAndKeepsTheChoice) {
     page.copies = 3;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"warn+copies1", "pin-dialog", "check1", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"warn+copies1", "pin-dialog", "check1", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobSecure);
     ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
     EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed || page.flagsDuringDialog[0].fJobTypeAccepted);
@@ -166,26 +167,22 @@ TEST_F(JobTypeClickTest, SecureAsksForThePinAndKeepsTheChoice) {
     // Name and PIN are there now: no dialog, and the copies go silently.
     page.pinNeeded = false;
     page.copies = 2;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"copies1", "check1", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"copies1", "check1", "refresh", "changed"}));
 }
 
 TEST_F(JobTypeClickTest, CancelledPinReturnsToANormalJobAndBlocksTheNextTry) {
     page.pinDialogResult = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"pin-dialog", "check0", "check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"pin-dialog", "check0", "check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
     EXPECT_FALSE(flags.fJobTypeAccepted);
 
     // Until Normal is chosen again the secure radio only bounces back, and
     // the working selection follows the radio.
     page.pinDialogResult = true;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
 
-    Click(kJobNormal);
-    EXPECT_EQ(page.log, (Log{"refresh", "changed"}));
+    EXPECT_EQ(Click(kJobNormal), (Log{"refresh", "changed"}));
     EXPECT_TRUE(flags.fJobTypeAccepted);
     Click(kJobSecure);
     EXPECT_EQ(jobType, kJobSecure);
@@ -194,72 +191,59 @@ TEST_F(JobTypeClickTest, CancelledPinReturnsToANormalJobAndBlocksTheNextTry) {
 TEST_F(JobTypeClickTest, NormalRearmsTheCopiesWarning) {
     page.copies = 5;
     page.pinNeeded = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "warn+copies1");
     page.copies = 5;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "copies1");
     Click(kJobNormal);
     EXPECT_TRUE(flags.fWarnCopies);
     page.copies = 5;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "warn+copies1");
 }
 
 TEST_F(JobTypeClickTest, ClicksWhileADialogIsOpenAreNotActedOn) {
     flags.fJobTypeArmed = false;
     flags.fJobTypeAccepted = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"check0", "changed"}));
 
     flags.fJobTypeAccepted = true;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
 }
 
 TEST_F(JobTypeClickTest, EncryptedAsksTheLibraryWhenNoPasswordIsUsable) {
     page.copies = 2;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log,
-              (Log{"warn+copies1", "load", "crypto-dialog", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"warn+copies1", "load", "crypto-dialog", "free", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
     ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
     EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed);
     EXPECT_TRUE(flags.fJobTypeAccepted);
 
     page.passwordUsable = true;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"load", "free", "refresh", "changed"}));
 }
 
 TEST_F(JobTypeClickTest, RefusedEncryptionReturnsToANormalJob) {
     page.cryptoDialogResult = false;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"load", "crypto-dialog", "check0", "free", "check0", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"load", "crypto-dialog", "check0", "free", "check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
     EXPECT_FALSE(flags.fJobTypeAccepted);
 }
 
 TEST_F(JobTypeClickTest, IcCardNeedsNoDialogAndKeepsItsCopies) {
     page.copies = 4;
-    Click(kJobEncrypted, true, true);
-    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted, true, true), (Log{"load", "free", "refresh", "changed"}));
     EXPECT_EQ(page.copies, 4u);
     EXPECT_EQ(jobType, kJobEncrypted);
 
     // The secure job of a card printer still goes to one copy.
     page.pinNeeded = false;
-    Click(kJobSecure, true, true);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure, true, true).front(), "warn+copies1");
 }
 
 TEST_F(JobTypeClickTest, EncryptedWithoutLibraryIsAPinJob) {
-    Click(kJobEncrypted, false);
-    EXPECT_EQ(page.log, (Log{"pin-dialog", "check2", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted, false), (Log{"pin-dialog", "check2", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
 }
 
