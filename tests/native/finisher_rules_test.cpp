@@ -205,8 +205,7 @@ TEST(FinisherPass, BindPositionByClassSelectionAndStaple) {
         for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
             for (uint32_t staple = kStapleNone; staple <= kStapleTwo; ++staple) {
                 Pass pass(cs.paper, cs.layout, cs.portrait, false);
-                pass.Choose(bind, staple, kPunchNone);
-                const FinisherPlan plan = pass.Run();
+                const FinisherPlan plan = pass.Choose(bind, staple, kPunchNone).Run();
                 ASSERT_EQ(plan.sheetClass, cs.sheetClass) << cs.paper;
                 const uint32_t corrected = row.correctedFrom[bind];
                 uint32_t keep = row.keep;
@@ -228,8 +227,7 @@ TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
     // Class 0 by its paper, layout key 6: booklet layout, no orientation
     // bit, no punch unit.
     Pass booklet("Legal", kLayoutBooklet, true, false);
-    booklet.Choose(kBindLeft, kStapleOne, 2);
-    FinisherPlan plan = booklet.Run();
+    FinisherPlan plan = booklet.Choose(kBindLeft, kStapleOne, 2).Run();
     EXPECT_EQ(plan.sheetClass, 0u);
     EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry),
               std::make_pair(Mask({kBindBooklet}), 0));
@@ -238,28 +236,24 @@ TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
 
     // A punch unit changes the key: every option, bind position 2.
     Pass withUnit("Legal", kLayoutBooklet, true, false, 2);
-    withUnit.Choose(kBindLeft, kStapleNone, kPunchNone);
-    plan = withUnit.Run();
+    plan = withUnit.Choose(kBindLeft, kStapleNone, kPunchNone).Run();
     EXPECT_EQ(plan.bindPosition.keep, 0x1Fu);
     EXPECT_EQ(withUnit.Bind(), kBindLeftTop);
 }
 
 TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
     Pass none("A5", kLayoutOneUp, true, false);
-    none.Choose(kBindLeftTop, kStapleTwo, kPunchNone);
-    FinisherPlan plan = none.Run();
+    FinisherPlan plan = none.Choose(kBindLeftTop, kStapleTwo, kPunchNone).Run();
     EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone}), 0));
     EXPECT_EQ(none.Staple(), kStapleNone);
 
     Pass booklet("A4", kLayoutBooklet, true, false);
-    booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone);
-    plan = booklet.Run();
+    plan = booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone).Run();
     EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
     EXPECT_EQ(booklet.Staple(), kStapleTwo);
 
     Pass plain("A4", kLayoutOneUp, true, false);
-    plain.Choose(kBindLeft, kStapleOne, kPunchNone);
-    plan = plain.Run();
+    plan = plain.Choose(kBindLeft, kStapleOne, kPunchNone).Run();
     EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(0x7u, 1));
 }
 
@@ -268,8 +262,7 @@ TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
     // and bind position 4 still cuts it.
     for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
         Pass pass("A4", kLayoutOneUp, true, false, 1);
-        pass.Choose(bind, kStapleNone, 3);
-        const FinisherPlan plan = pass.Run();
+        const FinisherPlan plan = pass.Choose(bind, kStapleNone, 3).Run();
         const bool kept = bind == kBindLeftTop || bind == kBindTop;
         EXPECT_EQ(std::make_tuple(pass.Punch(), plan.punch.keep, plan.punch.selectedEntry),
                   kept ? std::make_tuple(3u, 0x3Fu, 3) : std::make_tuple(kPunchNone, Mask({kPunchNone}), 0))
@@ -281,16 +274,14 @@ TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
         {"A5", true, 2, kBindLeftTop, kPunchNone}};
     for (const auto &sheet : sheets) {
         Pass pass(std::get<0>(sheet), kLayoutOneUp, std::get<1>(sheet), false, std::get<2>(sheet));
-        pass.Choose(std::get<3>(sheet), kStapleNone, 2);
-        pass.Run();
+        pass.Choose(std::get<3>(sheet), kStapleNone, 2).Run();
         EXPECT_EQ(pass.Punch(), std::get<4>(sheet)) << std::get<0>(sheet) << " unit " << std::get<2>(sheet);
     }
 }
 
 TEST(FinisherPass, ASheetPrintedOnOneSideTakesTheSmallerClass) {
     Pass a4Simplex("A4", kLayoutOneUp, true, true);
-    a4Simplex.Choose(kBindBooklet, kStapleNone, kPunchNone);
-    EXPECT_EQ(a4Simplex.Run().sheetClass, 1u);
+    EXPECT_EQ(a4Simplex.Choose(kBindBooklet, kStapleNone, kPunchNone).Run().sheetClass, 1u);
     EXPECT_EQ(a4Simplex.Bind(), kBindLeftTop);
     EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, false).Run().sheetClass, 7u);
     EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, true).Run().sheetClass, 3u);
@@ -299,15 +290,13 @@ TEST(FinisherPass, ASheetPrintedOnOneSideTakesTheSmallerClass) {
 TEST(FinisherPass, ChangedPaperOrKeyResetsTheChoicesOnce) {
     Pass pass("A4", kLayoutOneUp, true, false, 2);
     pass.memory = {0, 0};
-    pass.Choose(kBindTop, kStapleOne, 2);
-    pass.Run();
+    pass.Choose(kBindTop, kStapleOne, 2).Run();
     EXPECT_EQ(std::make_pair(pass.memory.lastPaperSize, uint32_t{pass.memory.lastLayoutKey}),
               std::make_pair(kA4PaperSize, uint32_t{LayoutKey(kLayoutOneUp, 0, 2)}));
     EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindLeftTop, kStapleNone, kPunchNone}));
 
     // The same sheet again keeps what the user chose meanwhile.
-    pass.Choose(kBindTop, kStapleOne, 2);
-    pass.Run();
+    pass.Choose(kBindTop, kStapleOne, 2).Run();
     EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindTop, kStapleOne, 2}));
 
     // Only the orientation item changed: the key differs.
@@ -321,8 +310,7 @@ TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
     Pass pass("A4", kLayoutBooklet, true, false);
     pass.features.bindPosition.present = false;
     pass.features.punch.present = false;
-    pass.Choose(kBindLeft, kStapleOne, 2);
-    const FinisherPlan plan = pass.Run();
+    const FinisherPlan plan = pass.Choose(kBindLeft, kStapleOne, 2).Run();
     EXPECT_EQ(std::make_pair(pass.Bind(), pass.Punch()), std::make_pair(kBindLeft, 2u));
     EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.staple.keep), std::make_pair(0u, 0x7u));
 }
@@ -330,8 +318,7 @@ TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
 TEST(FinisherPass, ItemsWithFewerOptionsKeepOnlyWhatTheyHave) {
     Pass pass("A4", kLayoutOneUp, true, false);
     pass.features.bindPosition.optionCount = 3;
-    pass.Choose(kBindTop, kStapleNone, kPunchNone);
-    const FinisherPlan plan = pass.Run();
+    const FinisherPlan plan = pass.Choose(kBindTop, kStapleNone, kPunchNone).Run();
     EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry), std::make_pair(0x7u, 0));
 
     Pass empty("A5", kLayoutOneUp, true, false);
