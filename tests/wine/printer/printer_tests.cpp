@@ -286,8 +286,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     const WCHAR kept[] = L"kept";
     SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), REG_SZ,
                     reinterpret_cast<BYTE *>(const_cast<WCHAR *>(kept)), sizeof(kept));
-    SetModel(L"PSOutputOpt", L"4");
-    SetModel(L"DEFAULT_PAPER_SIZE", L"0");
+    SetModels({{L"PSOutputOpt", L"4"}, {L"DEFAULT_PAPER_SIZE", L"0"}});
     SetOption(L"DrvInst_DuplexPrinting", L"1");
     auto *changed = reinterpret_cast<DEVMODEW *>(const_cast<BYTE *>(after.data()));
     changed->dmDuplex = 1;
@@ -574,8 +573,7 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
     EXPECT_EQ(Options()["VXOptionTray"], "3");
 
     // A printer that cannot be asked leaves the items as they are.
-    SetAnswer(L"PortReachable", L"0");
-    SetAnswer(L"Installed", L"8");
+    SetAnswers({{L"PortReachable", L"0"}, {L"Installed", L"8"}});
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Options()["VXOptionTray"], "3");
 }
@@ -594,11 +592,9 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
 
     // A reading other than 1, a missing library: nothing is read or written.
     const auto before = Stored();
-    SetAnswer(L"Installed", L"64");
-    SetAnswer(L"ReadAnswer", L"2");
+    SetAnswers({{L"Installed", L"64"}, {L"ReadAnswer", L"2"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
-    SetAnswer(L"ReadAnswer", L"1");
-    SetAnswer(L"LeavesDataFile", L"0");
+    SetAnswers({{L"ReadAnswer", L"1"}, {L"LeavesDataFile", L"0"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
     SetAnswer(L"LeavesDataFile", L"1");
     SetModel(L"NetExtDLL", L"");
@@ -695,8 +691,7 @@ TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     EXPECT_EQ(Pick(Options(), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
               (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
-    SetAnswer(L"USBReadable", L"0");
-    SetAnswer(L"Installed", L"0");
+    SetAnswers({{L"USBReadable", L"0"}, {L"Installed", L"0"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
     EXPECT_EQ(Installed()["VXOptionTray"], "1");
 }
