@@ -78,9 +78,10 @@ TEST(AdjustRules, RecordValuesOutsideTheirRangesComeInAtTheBound) {
     record.dwAdjEnable = 7;
     AdjustValues values;
     LoadAdjustValues(record, &values);
-    EXPECT_EQ((std::vector<int64_t>{values.value[kAdjScale1][0], values.value[kAdjScale2][4], values.value[kAdjShift1][2],
-                                    values.value[kAdjFine][3], values.value[kAdjScale1][1], values.enable}),
-              (std::vector<int64_t>{10200, 9800, -20, 50, 10000, 1}));
+    EXPECT_EQ(
+        (std::vector<int64_t>{values.value[kAdjScale1][0], values.value[kAdjScale2][4], values.value[kAdjShift1][2],
+                              values.value[kAdjFine][3], values.value[kAdjScale1][1], values.enable}),
+        (std::vector<int64_t>{10200, 9800, -20, 50, 10000, 1}));
 }
 
 TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
@@ -91,8 +92,8 @@ TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
     values.value[kAdjShift2][3] = -7;
     values.enable = 1;
     StoreAdjustValues(values, &record);
-    EXPECT_EQ((std::vector<int64_t>{record.adwAdjScale1[4], record.alAdjShift2[3], record.alAdjFine[0], record.dwAdjEnable,
-                                    record.dwSpecialDensityB, record.dwSpecialColorInactive}),
+    EXPECT_EQ((std::vector<int64_t>{record.adwAdjScale1[4], record.alAdjShift2[3], record.alAdjFine[0],
+                                    record.dwAdjEnable, record.dwSpecialDensityB, record.dwSpecialColorInactive}),
               (std::vector<int64_t>{10000, -7, 0, 1, 0xABABABAB, 0xABABABAB}));
 }
 
@@ -151,11 +152,11 @@ TEST(AdjustRules, MeasuringSheetOfAnA4PageAt600Dpi) {
     TestSheet sheet;
     PlanTestSheet(W, H, 2, &sheet);
     // Frame, centre lines, and ticks 50 mm apart from the centre, 15 mm long across their line.
-    for (const SheetLine &line : {SheetLine{3, 3, W - 3, 3}, SheetLine{3, H - 3, 3, 3}, SheetLine{3, H / 2, W - 3, H / 2},
-                                  SheetLine{W / 2, 3, W / 2, H - 3},
-                                  SheetLine{W / 2 + 1181, H / 2 - 354, W / 2 + 1181, H / 2 + 354},
-                                  SheetLine{W / 2 - 2 * 1181, H / 2 - 354, W / 2 - 2 * 1181, H / 2 + 354},
-                                  SheetLine{W / 2 - 354, H / 2 - 2 * 1181, W / 2 + 354, H / 2 - 2 * 1181}})
+    for (const SheetLine &line :
+         {SheetLine{3, 3, W - 3, 3}, SheetLine{3, H - 3, 3, 3}, SheetLine{3, H / 2, W - 3, H / 2},
+          SheetLine{W / 2, 3, W / 2, H - 3}, SheetLine{W / 2 + 1181, H / 2 - 354, W / 2 + 1181, H / 2 + 354},
+          SheetLine{W / 2 - 2 * 1181, H / 2 - 354, W / 2 - 2 * 1181, H / 2 + 354},
+          SheetLine{W / 2 - 354, H / 2 - 2 * 1181, W / 2 + 354, H / 2 - 2 * 1181}})
         EXPECT_TRUE(HasLine(sheet, line)) << line.x1 << "," << line.y1 << " " << line.x2 << "," << line.y2;
     EXPECT_FALSE(HasLine(sheet, {W / 2 + 3 * 1181, H / 2 - 354, W / 2 + 3 * 1181, H / 2 + 354}));
     EXPECT_FALSE(HasLine(sheet, {W / 2 - 354, H / 2 - 3 * 1181, W / 2 + 354, H / 2 - 3 * 1181}));

@@ -47,10 +47,11 @@ TEST(CryptoBlock, StoredAllOrNothing) {
 
     ASSERT_TRUE(StoreCryptoSettings(block, cipher.data(), 32, &record));
     // Fields beside the crypto block stay.
-    EXPECT_EQ((std::vector<uint32_t>{record.dwCryptoSetting0, record.dwCryptoSetting1, record.dwCryptoSetting6,
-                                     record.dwCryptoSetting7, record.cbEncryptedPassword, record.abEncryptedPassword[31],
-                                     record.abEncryptedPassword[32], record.abEncryptedPassword[255], record.dwRecField3872}),
-              (std::vector<uint32_t>{1, 24, 0, 1, 32, 0x42, 0, 0, before.dwRecField3872}));
+    EXPECT_EQ(
+        (std::vector<uint32_t>{record.dwCryptoSetting0, record.dwCryptoSetting1, record.dwCryptoSetting6,
+                               record.dwCryptoSetting7, record.cbEncryptedPassword, record.abEncryptedPassword[31],
+                               record.abEncryptedPassword[32], record.abEncryptedPassword[255], record.dwRecField3872}),
+        (std::vector<uint32_t>{1, 24, 0, 1, 32, 0x42, 0, 0, before.dwRecField3872}));
 
     ASSERT_TRUE(StoreCryptoSettings(block, cipher.data(), kEncryptCapacity, &record));
     EXPECT_EQ(record.cbEncryptedPassword, kEncryptCapacity);

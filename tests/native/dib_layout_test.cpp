@@ -89,7 +89,8 @@ TEST(DibLayout, SizesThatOverflowOrDrawNothingAreRefused) {
         {1, 0, 32, 0}, {1, 1, 7, 0}, {1, 1, 8, 2}, {1, 1, 8, 4}};
     for (const auto &r : refused) {
         std::tie(h.width, h.height, h.bitCount, h.compression) = r;
-        EXPECT_FALSE(Read(Dib(h, 4096), &layout)) << h.width << "x" << h.height << " " << h.bitCount << " " << h.compression;
+        EXPECT_FALSE(Read(Dib(h, 4096), &layout))
+            << h.width << "x" << h.height << " " << h.bitCount << " " << h.compression;
     }
 }
 

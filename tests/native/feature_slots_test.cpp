@@ -114,7 +114,8 @@ TEST(HiddenPaperNames, SplitAtCommas) {
     char16_t names[kMaxHiddenPaperNames][kHiddenPaperNameChars];
     EXPECT_EQ(SplitHiddenPaperNames(u"", names), 0u);
     ASSERT_EQ(SplitHiddenPaperNames(u"A4,,Letter", names), 3u);
-    EXPECT_EQ((std::vector<std::u16string>{names[0], names[1], names[2]}), (std::vector<std::u16string>{u"A4", u"", u"Letter"}));
+    EXPECT_EQ((std::vector<std::u16string>{names[0], names[1], names[2]}),
+              (std::vector<std::u16string>{u"A4", u"", u"Letter"}));
 
     // A long name is cut and the next still found.
     const std::u16string longName(100, u'x');

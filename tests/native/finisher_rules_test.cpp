@@ -249,7 +249,8 @@ TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
 
     Pass booklet("A4", kLayoutBooklet, true, false);
     plan = booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone).Run();
-    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry),
+              std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
     EXPECT_EQ(booklet.Staple(), kStapleTwo);
 
     Pass plain("A4", kLayoutOneUp, true, false);

@@ -221,8 +221,9 @@ TEST(NearNames, ProposeOnlyNamesASlipAway) {
     // Neighbours swapped and letter case count as slips; short names allow one
     // edit; the name itself is no suggestion.
     const std::pair<const char16_t *, const char16_t *> slips[] = {
-        {u"CryptoDl", u"CryptoDll"}, {u"CrpytoDll", u"CryptoDll"}, {u"usbextdll", u"USBExtDLL"}, {u"HTMLHLP", u"HTMLHELP"},
-        {u"HLP", u"HELP"},           {u"HX", u""},                 {u"Compression", u""},       {u"CryptoDll", u""}};
+        {u"CryptoDl", u"CryptoDll"}, {u"CrpytoDll", u"CryptoDll"}, {u"usbextdll", u"USBExtDLL"},
+        {u"HTMLHLP", u"HTMLHELP"},   {u"HLP", u"HELP"},            {u"HX", u""},
+        {u"Compression", u""},       {u"CryptoDll", u""}};
     for (const auto &slip : slips) EXPECT_EQ(NearestName(slip.first, keys), slip.second) << Utf8From(slip.first);
     EXPECT_EQ(NameDistance(u"VXresolution", u"VXResolution"), 0u);
 }
@@ -429,7 +430,8 @@ TEST(PpdLint, ReportsKeywordsASlipAwayFromTheirSlotOrStandardName) {
     Replace(&ppd, "*OpenUI *VXResolution/", "*OpenUI *VXresolution/");
     Finding f = Only(LintPpd("sxc4200.ppd", ppd), kUnknownKeyword);
     EXPECT_EQ(std::make_tuple(f.key, f.suggestion, f.line),
-              std::make_tuple(std::string("VXresolution"), std::string("VXResolution"), LineOf(ppd, "*OpenUI *VXresolution/")));
+              std::make_tuple(std::string("VXresolution"), std::string("VXResolution"),
+                              LineOf(ppd, "*OpenUI *VXresolution/")));
     EXPECT_NE(f.consequence.find("slot absent"), std::string::npos);
 
     const std::string foreign =

@@ -109,9 +109,10 @@ TEST(OverlayStore, SaveWritesTheKeysInOrderAndLoadGivesTheSameSet) {
         u"Overlay_Info 1/Form_Num",         u"Overlay_Info 1/Form_Name 0",
         u"Overlay_Info 1/Form_Name 1"};
     EXPECT_EQ(ini.writes, order);
-    EXPECT_EQ((std::vector<std::u16string>{ini.Get(u"OverlaySetting", u"Overlay_Num"), ini.Get(u"OverlaySetting", u"History 0"),
-                                           ini.Get(u"Overlay_Info 0", u"PageMode"), ini.Get(u"Overlay_Info 0", u"CustomPage"),
-                                           ini.Get(u"Overlay_Info 1", u"CustomPage")}),
+    EXPECT_EQ((std::vector<std::u16string>{
+                  ini.Get(u"OverlaySetting", u"Overlay_Num"), ini.Get(u"OverlaySetting", u"History 0"),
+                  ini.Get(u"Overlay_Info 0", u"PageMode"), ini.Get(u"Overlay_Info 0", u"CustomPage"),
+                  ini.Get(u"Overlay_Info 1", u"CustomPage")}),
               (std::vector<std::u16string>{u"2", u"LETTERHEAD", u"4", u"1,3,5-12", u""}));
 
     WorkingSet loaded;
@@ -126,7 +127,8 @@ TEST(OverlayStore, StagingCopyUsesItsOwnSectionsAndCommitCopiesIt) {
     ini.Set(u"OverlaySetting", u"Overlay_Num", u"0");
     SaveOverlayStore(ini, SaveCopyForState(kOverlayStateStaged), edited.set, edited.defs);
     EXPECT_EQ((std::vector<std::u16string>{ini.Get(u"OverlaySetting_Sv", u"Overlay_Num"),
-                                           ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"), ini.Get(u"OverlaySetting", u"Overlay_Num")}),
+                                           ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"),
+                                           ini.Get(u"OverlaySetting", u"Overlay_Num")}),
               (std::vector<std::u16string>{u"1", u"Draft", u"0"}));
 
     // Apply: load the staging copy, then save it into the committed one.
@@ -168,7 +170,8 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     ini.Set(u"Overlay_Info 0", u"Form_Num", u"5");
     ini.Set(u"Overlay_Info 0", u"Overlay_Name", Repeat(u'N', 100));
     ini.Set(u"Overlay_Info 0", u"CustomPage", Repeat(u'1', 300));
-    for (int f = 0; f < 5; ++f) ini.Set(u"Overlay_Info 0", u"Form_Name " + Number(f), Repeat(static_cast<char16_t>(u'A' + f), 80));
+    for (int f = 0; f < 5; ++f)
+        ini.Set(u"Overlay_Info 0", u"Form_Name " + Number(f), Repeat(static_cast<char16_t>(u'A' + f), 80));
     ini.Set(u"Overlay_Info 1", u"Form_Num", u"-3");
     ini.Set(u"Overlay_Info 1", u"PageMode", u"9");
 
@@ -180,9 +183,11 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     const OverlayDef &first = *loaded.defs[0];
     EXPECT_EQ(std::u16string(first.szName), Repeat(u'N', kOverlayNameChars - 1));
     EXPECT_EQ(std::u16string(first.szCustomPages), Repeat(u'1', kCustomPagesChars - 1));
-    EXPECT_EQ(Forms(first), (std::vector<std::u16string>{Repeat(u'A', kFormNameChars - 1), Repeat(u'B', kFormNameChars - 1),
-                                                         Repeat(u'C', kFormNameChars - 1)}));
-    EXPECT_EQ(std::make_pair(loaded.defs[1]->cForms, loaded.defs[1]->wPageMode), std::make_pair(uint16_t{0}, uint16_t{9}));
+    EXPECT_EQ(Forms(first),
+              (std::vector<std::u16string>{Repeat(u'A', kFormNameChars - 1), Repeat(u'B', kFormNameChars - 1),
+                                           Repeat(u'C', kFormNameChars - 1)}));
+    EXPECT_EQ(std::make_pair(loaded.defs[1]->cForms, loaded.defs[1]->wPageMode),
+              std::make_pair(uint16_t{0}, uint16_t{9}));
 }
 
 TEST(OverlayState, StagingIsReadOnlyAfterAConfirmedDialogOfThisSheet) {
@@ -270,12 +275,14 @@ TEST(OverlayButtons, AddNeedsRoomAndNoDefinitionAlreadyActive) {
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 2, false).addActive);
     EXPECT_TRUE(PlanOverlayButtons(working.set, 0, 1, false).addActive);
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 1, true).addActive);
-    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 2, false)), (std::vector<bool>{true, true, false, false, true}));
+    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 2, false)),
+              (std::vector<bool>{true, true, false, false, true}));
     working.set.cDefined = kMaxOverlayDefinitions;
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 0, false).newDefinition);
     working.set.cDefined = 0;
     working.set.cActive = 0;
-    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 1, false)), (std::vector<bool>{false, true, false, false, false}));
+    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 1, false)),
+              (std::vector<bool>{false, true, false, false, false}));
 }
 
 std::u16string Filtered(const std::u16string &typed, size_t *removed = nullptr) {
@@ -340,7 +347,8 @@ TEST(Forms, AddRenameDeleteAndTheFullStopRule) {
     EXPECT_EQ(Forms(def), (std::vector<std::u16string>{u"FOUR", u"THREE"}));
     EXPECT_FALSE(RemoveForm(&def, 2));
 
-    for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t")) EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
+    for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t"))
+        EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
     for (char16_t c : std::u16string(u"AZaz09._-!#$&+,;=@^`~'")) EXPECT_TRUE(FormNameCharAllowed(c)) << int(c);
 }
 

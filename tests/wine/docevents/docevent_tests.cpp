@@ -165,7 +165,8 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
     // The driver passed STARTDOCPOST (and nothing the filter left out).
     std::vector<std::pair<INT, HRESULT>> calls;
     for (const auto &call : report.calls) calls.emplace_back(call.event, call.hr);
-    EXPECT_EQ(calls, (std::vector<std::pair<INT, HRESULT>>{{DOCUMENTEVENT_CREATEDCPRE, S_OK}, {DOCUMENTEVENT_STARTDOCPOST, S_OK}}));
+    EXPECT_EQ(calls, (std::vector<std::pair<INT, HRESULT>>{{DOCUMENTEVENT_CREATEDCPRE, S_OK},
+                                                           {DOCUMENTEVENT_STARTDOCPOST, S_OK}}));
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(output.c_str(), GetFileExInfoStandard, &data));
     EXPECT_GT(data.nFileSizeLow, 0u);

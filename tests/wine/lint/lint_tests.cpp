@@ -125,7 +125,8 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
         {"unknown-keyword", "sxc4200.ppd", "VXresolution"}, {"unknown-key", "sxc4200.ccm", "CCMNW2"},
         {"missing-setting", "sxc4200.hft", "SettingName7"}, {"bad-value", "sxc4200.ver", "DriverVer"},
         {"value-range", "sxwmfont.lst", "3"}};
-    for (const auto &e : expected) EXPECT_TRUE(HasFinding(f, e[0], e[1], e[2])) << e[0] << " " << e[2] << "\n" << run.output;
+    for (const auto &e : expected)
+        EXPECT_TRUE(HasFinding(f, e[0], e[1], e[2])) << e[0] << " " << e[2] << "\n" << run.output;
     EXPECT_TRUE(Contains(run.output, "it is a program, not a library")) << run.output;
     EXPECT_TRUE(Contains(run.output, "has no export \\\"QueryCardDriver\\\"")) << run.output;
     EXPECT_TRUE(Contains(run.output, Field("suggestion", "sxjobinf.dll"))) << run.output;
@@ -174,8 +175,8 @@ TEST_F(ModelCopy, TextFindingsNameTheLineTheConsequenceAndTheLikelySpelling) {
 // Each model's driver package, and the installed sample printer.
 TEST(LintPackage, EveryModelsDriverPackageAndTheInstalledSamplePrinterCheckClean) {
     const std::wstring packages = ExeDirectory() + L"\\..\\package\\";
-    for (const std::wstring &where : {L" --dir " + Quoted(packages + L"sxc4200"), L" --dir " + Quoted(packages + L"sxc5200"),
-                                      std::wstring()}) {
+    for (const std::wstring &where :
+         {L" --dir " + Quoted(packages + L"sxc4200"), L" --dir " + Quoted(packages + L"sxc5200"), std::wstring()}) {
         const DriverHostRun run = RunDriverHost(L"lint --json" + where);
         EXPECT_TRUE(Contains(run.output, "\"findings\":")) << run.output;
         EXPECT_TRUE(JsonFindings(run.output).empty()) << run.output;

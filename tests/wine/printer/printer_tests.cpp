@@ -155,8 +155,12 @@ protected:
     void SetAll(Setter set, const std::map<std::wstring, std::wstring> &values) {
         for (const auto &value : values) (this->*set)(value.first.c_str(), value.second.c_str());
     }
-    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) { SetAll(&ModelPrinterTest::SetAnswer, answers); }
-    void SetOptions(const std::map<std::wstring, std::wstring> &options) { SetAll(&ModelPrinterTest::SetOption, options); }
+    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
+        SetAll(&ModelPrinterTest::SetAnswer, answers);
+    }
+    void SetOptions(const std::map<std::wstring, std::wstring> &options) {
+        SetAll(&ModelPrinterTest::SetOption, options);
+    }
     void SetModels(const std::map<std::wstring, std::wstring> &keys) { SetAll(&ModelPrinterTest::SetModel, keys); }
 
     // A value of the printer's data, with its type.
@@ -378,8 +382,9 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
     ASSERT_NE(acl, nullptr);  // never a null DACL
     EXPECT_FALSE(defaulted);
     BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
-    for (const auto &sid : {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
-                            std::make_pair(WinLocalSystemSid, system)}) {
+    for (const auto &sid :
+         {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
+          std::make_pair(WinLocalSystemSid, system)}) {
         DWORD bytes = SECURITY_MAX_SID_SIZE;
         CreateWellKnownSid(sid.first, nullptr, sid.second, &bytes);
     }
@@ -452,7 +457,8 @@ protected:
 
     std::map<std::string, std::string> Options() {
         std::map<std::string, std::string> options;
-        for (DWORD i = 0; i < sheet_->Items().Count(); ++i) options[sheet_->Items().Keyword(i)] = sheet_->Items().OptionKeyword(i);
+        for (DWORD i = 0; i < sheet_->Items().Count(); ++i)
+            options[sheet_->Items().Keyword(i)] = sheet_->Items().OptionKeyword(i);
         return options;
     }
 
@@ -484,9 +490,10 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     EXPECT_STREQ(button.pName, L"&Get installed options automatically");
     ASSERT_NE(button.pOptType, nullptr);
     // Help, item id, level, type, option count and the second option's value.
-    EXPECT_EQ((std::vector<LONG_PTR>{static_cast<LONG_PTR>(button.HelpIndex), button.UserItemID, button.Level,
-                                     button.pOptType->Type, button.pOptType->Count, button.pOptType->pOptParam[1].lParam}),
-              (std::vector<LONG_PTR>{2210, kButtonItemId, 2, TVOT_PUSHBUTTON, 1, 9999}));
+    EXPECT_EQ(
+        (std::vector<LONG_PTR>{static_cast<LONG_PTR>(button.HelpIndex), button.UserItemID, button.Level,
+                               button.pOptType->Type, button.pOptType->Count, button.pOptType->pOptParam[1].lParam}),
+        (std::vector<LONG_PTR>{2210, kButtonItemId, 2, TVOT_PUSHBUTTON, 1, 9999}));
     ASSERT_NE(button.pOIExt, nullptr);
     EXPECT_EQ(button.pOIExt->cbSize, sizeof(OIEXT));
 
