@@ -7,6 +7,8 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -36,14 +38,14 @@ TEST(AdjustRules, TextsStoreTheValueTheNearerBoundOrTheDefault) {
 }
 
 TEST(AdjustRules, ParseFixedPointTellsEmptyFromInvalid) {
-    int64_t value = 7;
-    EXPECT_EQ(ParseFixedPoint(u"", 2, &value), FixedPointText::Empty);
-    EXPECT_EQ(ParseFixedPoint(u"1.2.", 1, &value), FixedPointText::Invalid);
-    EXPECT_EQ(value, 7);
-    EXPECT_EQ(ParseFixedPoint(u"-", 1, &value), FixedPointText::Valid);
-    EXPECT_EQ(value, 0);
-    EXPECT_EQ(ParseFixedPoint(u"12.", 2, &value), FixedPointText::Valid);
-    EXPECT_EQ(value, 1200);
+    const std::tuple<const char16_t *, int, FixedPointText, int64_t> rows[] = {
+        {u"", 2, FixedPointText::Empty, 7}, {u"1.2.", 1, FixedPointText::Invalid, 7},
+        {u"-", 1, FixedPointText::Valid, 0}, {u"12.", 2, FixedPointText::Valid, 1200}};
+    for (const auto &row : rows) {
+        int64_t value = 7;
+        EXPECT_EQ(ParseFixedPoint(std::get<0>(row), std::get<1>(row), &value), std::get<2>(row)) << std::get<3>(row);
+        EXPECT_EQ(value, std::get<3>(row));
+    }
 }
 
 TEST(AdjustRules, ArrowsMoveOneUnitOfTheLastDecimal) {
@@ -76,12 +78,10 @@ TEST(AdjustRules, RecordValuesOutsideTheirRangesComeInAtTheBound) {
     record.dwAdjEnable = 7;
     AdjustValues values;
     LoadAdjustValues(record, &values);
-    EXPECT_EQ(values.value[kAdjScale1][0], 10200);
-    EXPECT_EQ(values.value[kAdjScale2][4], 9800);
-    EXPECT_EQ(values.value[kAdjShift1][2], -20);
-    EXPECT_EQ(values.value[kAdjFine][3], 50);
-    EXPECT_EQ(values.value[kAdjScale1][1], 10000);
-    EXPECT_EQ(values.enable, 1u);
+    EXPECT_EQ(
+        (std::vector<int64_t>{values.value[kAdjScale1][0], values.value[kAdjScale2][4], values.value[kAdjShift1][2],
+                              values.value[kAdjFine][3], values.value[kAdjScale1][1], values.enable}),
+        (std::vector<int64_t>{10200, 9800, -20, 50, 10000, 1}));
 }
 
 TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
@@ -92,12 +92,9 @@ TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
     values.value[kAdjShift2][3] = -7;
     values.enable = 1;
     StoreAdjustValues(values, &record);
-    EXPECT_EQ(record.adwAdjScale1[4], 10000u);
-    EXPECT_EQ(record.alAdjShift2[3], -7);
-    EXPECT_EQ(record.alAdjFine[0], 0);
-    EXPECT_EQ(record.dwAdjEnable, 1u);
-    EXPECT_EQ(record.dwSpecialDensityB, 0xABABABABu);
-    EXPECT_EQ(record.dwSpecialColorInactive, 0xABABABABu);
+    EXPECT_EQ((std::vector<int64_t>{record.adwAdjScale1[4], record.alAdjShift2[3], record.alAdjFine[0],
+                                    record.dwAdjEnable, record.dwSpecialDensityB, record.dwSpecialColorInactive}),
+              (std::vector<int64_t>{10000, -7, 0, 1, 0xABABABAB, 0xABABABAB}));
 }
 
 TEST(AdjustRules, ModesPagesTestPrintsAndBins) {
@@ -123,21 +120,21 @@ TEST(AdjustRules, ModesPagesTestPrintsAndBins) {
     EXPECT_EQ(BinIndexForInputSlot(""), 5u);
 }
 
+// Scale, shift and fine-adjustment pictures.
+std::vector<uint32_t> Pictures(const AdjustValues &values, int page) {
+    const AdjustPictures pictures = AdjustPicturesFor(values, page);
+    return {pictures.scale, pictures.shift, pictures.fine};
+}
+
 TEST(AdjustRules, PicturesCompareWithTheDefaults) {
     AdjustValues values;
     DefaultAdjustValues(&values);
-    AdjustPictures pictures = AdjustPicturesFor(values, 0);
-    EXPECT_EQ(pictures.scale, 4061u + 4);
-    EXPECT_EQ(pictures.shift, 4061u + 9 + 4);
-    EXPECT_EQ(pictures.fine, 4061u + 18);
+    EXPECT_EQ(Pictures(values, 0), (std::vector<uint32_t>{4061 + 4, 4061 + 9 + 4, 4061 + 18}));
     values.value[kAdjScale1][2] = 9900;
     values.value[kAdjScale2][2] = 10100;
     values.value[kAdjShift1][2] = 5;
     values.value[kAdjShift2][2] = -5;
-    pictures = AdjustPicturesFor(values, 2);
-    EXPECT_EQ(pictures.scale, 4080u + 2);
-    EXPECT_EQ(pictures.shift, 4080u + 9 + 6);
-    EXPECT_EQ(pictures.fine, 4098u);
+    EXPECT_EQ(Pictures(values, 2), (std::vector<uint32_t>{4080 + 2, 4080 + 9 + 6, 4098}));
     EXPECT_EQ(AdjustPicturesFor(values, 3).scale, 4061u + 4);
     EXPECT_EQ(AdjustPicturesFor(values, 4).fine, 4098u);
 }
@@ -154,26 +151,22 @@ TEST(AdjustRules, MeasuringSheetOfAnA4PageAt600Dpi) {
     constexpr int W = 4960, H = 7016;
     TestSheet sheet;
     PlanTestSheet(W, H, 2, &sheet);
-    EXPECT_TRUE(HasLine(sheet, {3, 3, W - 3, 3}));
-    EXPECT_TRUE(HasLine(sheet, {3, H - 3, 3, 3}));
-    EXPECT_TRUE(HasLine(sheet, {3, H / 2, W - 3, H / 2}));
-    EXPECT_TRUE(HasLine(sheet, {W / 2, 3, W / 2, H - 3}));
-    // Ticks 50 mm apart from the centre, 15 mm long across their line.
-    EXPECT_TRUE(HasLine(sheet, {W / 2 + 1181, H / 2 - 354, W / 2 + 1181, H / 2 + 354}));
-    EXPECT_TRUE(HasLine(sheet, {W / 2 - 2 * 1181, H / 2 - 354, W / 2 - 2 * 1181, H / 2 + 354}));
+    // Frame, centre lines, and ticks 50 mm apart from the centre, 15 mm long across their line.
+    for (const SheetLine &line :
+         {SheetLine{3, 3, W - 3, 3}, SheetLine{3, H - 3, 3, 3}, SheetLine{3, H / 2, W - 3, H / 2},
+          SheetLine{W / 2, 3, W / 2, H - 3}, SheetLine{W / 2 + 1181, H / 2 - 354, W / 2 + 1181, H / 2 + 354},
+          SheetLine{W / 2 - 2 * 1181, H / 2 - 354, W / 2 - 2 * 1181, H / 2 + 354},
+          SheetLine{W / 2 - 354, H / 2 - 2 * 1181, W / 2 + 354, H / 2 - 2 * 1181}})
+        EXPECT_TRUE(HasLine(sheet, line)) << line.x1 << "," << line.y1 << " " << line.x2 << "," << line.y2;
     EXPECT_FALSE(HasLine(sheet, {W / 2 + 3 * 1181, H / 2 - 354, W / 2 + 3 * 1181, H / 2 + 354}));
-    EXPECT_TRUE(HasLine(sheet, {W / 2 - 354, H / 2 - 2 * 1181, W / 2 + 354, H / 2 - 2 * 1181}));
     EXPECT_FALSE(HasLine(sheet, {W / 2 - 354, H / 2 - 3 * 1181, W / 2 + 354, H / 2 - 3 * 1181}));
     // Frame and centre lines, arrow shafts, and two ticks each way on each
     // centre line: the third would leave the page.
     EXPECT_EQ(sheet.lineCount, 6u + 4u + 4u + 4u);
     const int x0 = W / 64, y0 = H / 64;
-    EXPECT_EQ(sheet.texts[0].text[0], u'2');
-    EXPECT_EQ(sheet.texts[0].x, x0);
-    EXPECT_EQ(sheet.texts[0].y, 3);
-    EXPECT_EQ(sheet.texts[2].text[0], u'X');
-    EXPECT_EQ(sheet.texts[5].text[0], u'Y');
-    EXPECT_EQ(sheet.texts[5].y, y0 + 600);
+    EXPECT_EQ((std::vector<int>{sheet.texts[0].text[0], sheet.texts[0].x, sheet.texts[0].y, sheet.texts[2].text[0],
+                                sheet.texts[5].text[0], sheet.texts[5].y}),
+              (std::vector<int>{u'2', x0, 3, u'X', u'Y', y0 + 600}));
     EXPECT_TRUE(HasLine(sheet, {x0 + 800, 100, x0 + 1100, 100}));
     EXPECT_TRUE(HasLine(sheet, {x0 + 40, y0 + 790, x0 + 40, y0 + 1090}));
     EXPECT_EQ(sheet.heads[3].y[0], y0 + 1110);

@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
-struct Parsed {
-    int result;
-    std::vector<uint8_t> bytes;
-};
+// The result and the bytes read.
+using Parsed = std::pair<int, std::vector<uint8_t>>;
 
 Parsed Parse(const std::u16string &text, size_t capacity = kCcmNtCapacity) {
     std::vector<uint8_t> bytes(capacity + 1, 0xEE);
@@ -20,36 +19,23 @@ Parsed Parse(const std::u16string &text, size_t capacity = kCcmNtCapacity) {
     const int result = ParseHexBytes(text.c_str(), bytes.data(), capacity, &count);
     EXPECT_EQ(bytes[capacity], 0xEE) << "written past the capacity";
     bytes.resize(count);
-    return {result, bytes};
+    return Parsed(result, bytes);
 }
 
 TEST(ParseHexBytes, PairsOfDigitsInEitherCase) {
-    const Parsed parsed = Parse(u"0aFf");
-    EXPECT_EQ(parsed.result, 0);
-    EXPECT_EQ(parsed.bytes, (std::vector<uint8_t>{0x0A, 0xFF}));
-    EXPECT_TRUE(Parse(u"").bytes.empty());
-    EXPECT_EQ(Parse(u"").result, 0);
-}
-
-TEST(ParseHexBytes, LoneLastDigitIsNotCounted) {
-    const Parsed parsed = Parse(u"ABC");
-    EXPECT_EQ(parsed.result, 0);
-    EXPECT_EQ(parsed.bytes, std::vector<uint8_t>{0xAB});
+    EXPECT_EQ(Parse(u"0aFf"), Parsed(0, {0x0A, 0xFF}));
+    EXPECT_EQ(Parse(u""), Parsed(0, {}));
+    // A lone last digit is not counted.
+    EXPECT_EQ(Parse(u"ABC"), Parsed(0, {0xAB}));
 }
 
 TEST(ParseHexBytes, StrayCharacters) {
     // A stray low digit keeps the high one; parsing goes on with the next pair.
-    const Parsed minus = Parse(u"A-01");
-    EXPECT_EQ(minus.result, 1);
-    EXPECT_EQ(minus.bytes, (std::vector<uint8_t>{0xA0, 0x01}));
+    EXPECT_EQ(Parse(u"A-01"), Parsed(1, {0xA0, 0x01}));
     // A stray high digit ends the table.
-    const Parsed space = Parse(u"12 345");
-    EXPECT_EQ(space.result, 1);
-    EXPECT_EQ(space.bytes, std::vector<uint8_t>{0x12});
-    const Parsed wide = Parse(u"12\u00e9\u00e9");
-    EXPECT_EQ(wide.result, 1);
-    EXPECT_EQ(wide.bytes, std::vector<uint8_t>{0x12});
-    EXPECT_EQ(Parse(u"0x12").bytes, (std::vector<uint8_t>{0x00, 0x12}));
+    EXPECT_EQ(Parse(u"12 345"), Parsed(1, {0x12}));
+    EXPECT_EQ(Parse(u"12\u00e9\u00e9"), Parsed(1, {0x12}));
+    EXPECT_EQ(Parse(u"0x12").second, (std::vector<uint8_t>{0x00, 0x12}));
 }
 
 TEST(TunerSetting, SectionIdAndUse) {

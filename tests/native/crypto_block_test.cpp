@@ -23,12 +23,9 @@ TEST(CryptoBlock, FilledFromTheRecordWithoutPassword) {
     CryptoSettingBlock block;
     std::memset(&block, 0xFF, sizeof(block));
     FillCryptoBlock(record, &block);
-    EXPECT_EQ(block.dwValue0, 10u);
-    EXPECT_EQ(block.dwValue1, 11u);
-    EXPECT_EQ(block.dwValue6, 16u);
-    EXPECT_EQ(block.dwValue7, 17u);
-    EXPECT_EQ(block.dwReserved, 0u);
-    EXPECT_EQ(CryptoPasswordLength(block), 0u);
+    EXPECT_EQ((std::vector<uint32_t>{block.dwValue0, block.dwValue1, block.dwValue6, block.dwValue7, block.dwReserved,
+                                     static_cast<uint32_t>(CryptoPasswordLength(block))}),
+              (std::vector<uint32_t>{10, 11, 16, 17, 0, 0}));
     for (char c : block.szPassword) EXPECT_EQ(c, 0);
 }
 
@@ -49,16 +46,12 @@ TEST(CryptoBlock, StoredAllOrNothing) {
     EXPECT_EQ(std::memcmp(&record, &before, sizeof(record)), 0);
 
     ASSERT_TRUE(StoreCryptoSettings(block, cipher.data(), 32, &record));
-    EXPECT_EQ(record.dwCryptoSetting0, 1u);
-    EXPECT_EQ(record.dwCryptoSetting1, 24u);
-    EXPECT_EQ(record.dwCryptoSetting6, 0u);
-    EXPECT_EQ(record.dwCryptoSetting7, 1u);
-    EXPECT_EQ(record.cbEncryptedPassword, 32u);
-    EXPECT_EQ(record.abEncryptedPassword[31], 0x42);
-    EXPECT_EQ(record.abEncryptedPassword[32], 0);
-    EXPECT_EQ(record.abEncryptedPassword[255], 0);
     // Fields beside the crypto block stay.
-    EXPECT_EQ(record.dwRecField3872, before.dwRecField3872);
+    EXPECT_EQ(
+        (std::vector<uint32_t>{record.dwCryptoSetting0, record.dwCryptoSetting1, record.dwCryptoSetting6,
+                               record.dwCryptoSetting7, record.cbEncryptedPassword, record.abEncryptedPassword[31],
+                               record.abEncryptedPassword[32], record.abEncryptedPassword[255], record.dwRecField3872}),
+        (std::vector<uint32_t>{1, 24, 0, 1, 32, 0x42, 0, 0, before.dwRecField3872}));
 
     ASSERT_TRUE(StoreCryptoSettings(block, cipher.data(), kEncryptCapacity, &record));
     EXPECT_EQ(record.cbEncryptedPassword, kEncryptCapacity);

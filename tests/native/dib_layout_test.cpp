@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -31,15 +32,15 @@ bool Read(const std::vector<uint8_t> &bytes, DibLayout *layout) {
     return ReadDibLayout(bytes.data(), bytes.size(), layout);
 }
 
+std::vector<size_t> Fields(const DibLayout &l) { return {l.colorCount, l.colorsOffset, l.bitsOffset, l.bitsBytes}; }
+
 TEST(DibLayout, PalettedAndTrueColourBitmapsFindTheirTableAndPixels) {
     DibLayout layout;
     Header h;
     h.colorsUsed = 2;
     ASSERT_TRUE(Read(Dib(h, 2 * 4 + 4 * 2), &layout));
-    EXPECT_EQ(layout.colorCount, 2u);
-    EXPECT_EQ(layout.colorsOffset, 40u);
-    EXPECT_EQ(layout.bitsOffset, 48u);
-    EXPECT_EQ(layout.bitsBytes, 8u);
+    // Colours, where they start, where the pixels start and how many bytes they take.
+    EXPECT_EQ(Fields(layout), (std::vector<size_t>{2, 40, 48, 8}));
 
     // No used-colours value: the whole table of the depth.
     h.colorsUsed = 0;
@@ -52,8 +53,7 @@ TEST(DibLayout, PalettedAndTrueColourBitmapsFindTheirTableAndPixels) {
     h.width = 3;
     h.height = -2;
     ASSERT_TRUE(Read(Dib(h, 12 * 2), &layout));
-    EXPECT_EQ(layout.colorCount, 0u);
-    EXPECT_EQ(layout.bitsBytes, 24u);
+    EXPECT_EQ(Fields(layout), (std::vector<size_t>{0, 40, 40, 24}));
 }
 
 TEST(DibLayout, HeadersOfAnotherSizeAndMasksThatAreNotThereAreRefused) {
@@ -83,28 +83,15 @@ TEST(DibLayout, HeadersOfAnotherSizeAndMasksThatAreNotThereAreRefused) {
 TEST(DibLayout, SizesThatOverflowOrDrawNothingAreRefused) {
     DibLayout layout;
     Header h;
-    h.bitCount = 32;
-    h.width = 0x7FFFFFFF;
-    h.height = 0x7FFFFFFF;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.height = INT32_MIN;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.width = -7;
-    h.height = 5;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.width = 0;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.width = 1;
-    h.height = 0;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.height = 1;
-    h.bitCount = 7;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.bitCount = 8;
-    h.compression = 2;  // four-bit run lengths at eight bits
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
-    h.compression = 4;
-    EXPECT_FALSE(Read(Dib(h, 4096), &layout));
+    // Width, height, bits per pixel, compression (2: four-bit run lengths at eight bits).
+    const std::tuple<int32_t, int32_t, uint16_t, uint32_t> refused[] = {
+        {0x7FFFFFFF, 0x7FFFFFFF, 32, 0}, {0x7FFFFFFF, INT32_MIN, 32, 0}, {-7, 5, 32, 0}, {0, 5, 32, 0},
+        {1, 0, 32, 0}, {1, 1, 7, 0}, {1, 1, 8, 2}, {1, 1, 8, 4}};
+    for (const auto &r : refused) {
+        std::tie(h.width, h.height, h.bitCount, h.compression) = r;
+        EXPECT_FALSE(Read(Dib(h, 4096), &layout))
+            << h.width << "x" << h.height << " " << h.bitCount << " " << h.compression;
+    }
 }
 
 }  // namespace

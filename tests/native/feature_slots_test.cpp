@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -26,15 +28,9 @@ SlotTable EmptyTable() {
 TEST(KeywordRules, MatchExactlyIncludingCase) {
     const KeywordRule *rule = FindKeywordRule("VXCollate");
     ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->slot, kSlotVXCollate);
-    EXPECT_TRUE(rule->hide);
-    EXPECT_EQ(rule->helpContext, 807u);
-
-    EXPECT_EQ(FindKeywordRule("vxcollate"), nullptr);
-    EXPECT_EQ(FindKeywordRule("VXCollate "), nullptr);
-    EXPECT_EQ(FindKeywordRule("VXCollat"), nullptr);
-    EXPECT_EQ(FindKeywordRule(""), nullptr);
-    EXPECT_EQ(FindKeywordRule(nullptr), nullptr);
+    EXPECT_EQ(std::make_tuple(rule->slot, rule->hide, rule->helpContext), std::make_tuple(kSlotVXCollate, true, 807u));
+    for (const char *other : {"vxcollate", "VXCollate ", "VXCollat", "", static_cast<const char *>(nullptr)})
+        EXPECT_EQ(FindKeywordRule(other), nullptr) << (other ? other : "(null)");
 }
 
 TEST(KeywordRules, HelpOnlyRowsStayVisibleWithoutSlot) {
@@ -42,8 +38,7 @@ TEST(KeywordRules, HelpOnlyRowsStayVisibleWithoutSlot) {
                                 "VXMPTPageSizeCheck", "VXEnvRotate", "VXPrintBlkTxt"}) {
         const KeywordRule *rule = FindKeywordRule(keyword);
         ASSERT_NE(rule, nullptr) << keyword;
-        EXPECT_FALSE(rule->hide) << keyword;
-        EXPECT_EQ(rule->slot, kSlotAbsent) << keyword;
+        EXPECT_EQ(std::make_pair(rule->hide, rule->slot), std::make_pair(false, kSlotAbsent)) << keyword;
         EXPECT_NE(rule->helpContext, 0u) << keyword;
     }
 }
@@ -99,32 +94,28 @@ TEST(SlotPush, EveryStepOnceFromColourToOverlay) {
     EXPECT_EQ(Position(order, kSlotPostScriptOutput), order.size());
 }
 
-TEST(UserMediaNames, TwoNamesGoToTheLastTwoOfTen) {
-    bool isDefault[10] = {false, false, true, true, true, true, true, true, true, true};
-    uint32_t targets[10];
-    ASSERT_EQ(PlanUserMediaNames(isDefault, 10, targets), 2u);
-    EXPECT_EQ(targets[0], 8u);
-    EXPECT_EQ(targets[1], 9u);
+std::vector<uint32_t> MediaTargets(std::vector<bool> isDefault) {
+    bool flags[16];
+    uint32_t targets[16];
+    std::copy(isDefault.begin(), isDefault.end(), flags);
+    const uint32_t count = PlanUserMediaNames(flags, static_cast<uint32_t>(isDefault.size()), targets);
+    return std::vector<uint32_t>(targets, targets + count);
 }
 
-TEST(UserMediaNames, NoFirstKeyNamesNothingAndAllKeysNameEverything) {
-    bool none[4] = {true, false, false, false};
-    uint32_t targets[4];
-    EXPECT_EQ(PlanUserMediaNames(none, 4, targets), 0u);
-
-    bool all[3] = {false, false, false};
-    ASSERT_EQ(PlanUserMediaNames(all, 3, targets), 3u);
-    EXPECT_EQ(targets[0], 0u);
-    EXPECT_EQ(targets[2], 2u);
+// Two names go to the last two of ten; no first key names nothing, all keys name everything.
+TEST(UserMediaNames, NamesGoToTheLastMediaOrToNone) {
+    EXPECT_EQ(MediaTargets({false, false, true, true, true, true, true, true, true, true}),
+              (std::vector<uint32_t>{8, 9}));
+    EXPECT_EQ(MediaTargets({true, false, false, false}), std::vector<uint32_t>{});
+    EXPECT_EQ(MediaTargets({false, false, false}), (std::vector<uint32_t>{0, 1, 2}));
 }
 
 TEST(HiddenPaperNames, SplitAtCommas) {
     char16_t names[kMaxHiddenPaperNames][kHiddenPaperNameChars];
     EXPECT_EQ(SplitHiddenPaperNames(u"", names), 0u);
     ASSERT_EQ(SplitHiddenPaperNames(u"A4,,Letter", names), 3u);
-    EXPECT_EQ(std::u16string(names[0]), u"A4");
-    EXPECT_EQ(std::u16string(names[1]), u"");
-    EXPECT_EQ(std::u16string(names[2]), u"Letter");
+    EXPECT_EQ((std::vector<std::u16string>{names[0], names[1], names[2]}),
+              (std::vector<std::u16string>{u"A4", u"", u"Letter"}));
 
     // A long name is cut and the next still found.
     const std::u16string longName(100, u'x');

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -149,6 +150,8 @@ struct Pass {
     uint32_t Bind() const { return features.bindPosition.selection; }
     uint32_t Staple() const { return features.staple.selection; }
     uint32_t Punch() const { return features.punch.selection; }
+    // Bind position, staple and punch as they stand.
+    std::vector<uint32_t> Choices() const { return {Bind(), Staple(), Punch()}; }
 
     Answer paper;
     FinisherSheet sheet;
@@ -202,21 +205,18 @@ TEST(FinisherPass, BindPositionByClassSelectionAndStaple) {
         for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
             for (uint32_t staple = kStapleNone; staple <= kStapleTwo; ++staple) {
                 Pass pass(cs.paper, cs.layout, cs.portrait, false);
-                pass.Choose(bind, staple, kPunchNone);
-                const FinisherPlan plan = pass.Run();
+                const FinisherPlan plan = pass.Choose(bind, staple, kPunchNone).Run();
                 ASSERT_EQ(plan.sheetClass, cs.sheetClass) << cs.paper;
                 const uint32_t corrected = row.correctedFrom[bind];
                 uint32_t keep = row.keep;
                 if (row.dropsLeftWithTwoStaples && staple == kStapleTwo) keep &= ~Mask({kBindLeft});
-                EXPECT_EQ(plan.bindPosition.keep, keep)
-                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
-                EXPECT_EQ(pass.Bind(), corrected)
-                    << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
                 int entry = 0;
                 if (keep & Mask({corrected}))
                     for (uint32_t option = 0; option < corrected; ++option)
                         entry += (keep >> option) & 1;
-                EXPECT_EQ(plan.bindPosition.selectedEntry, entry)
+                // The options kept, the corrected selection and its entry in the list.
+                EXPECT_EQ(std::make_tuple(plan.bindPosition.keep, pass.Bind(), plan.bindPosition.selectedEntry),
+                          std::make_tuple(keep, corrected, entry))
                     << "class " << cs.sheetClass << " bind " << bind << " staple " << staple;
             }
         }
@@ -227,44 +227,35 @@ TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
     // Class 0 by its paper, layout key 6: booklet layout, no orientation
     // bit, no punch unit.
     Pass booklet("Legal", kLayoutBooklet, true, false);
-    booklet.Choose(kBindLeft, kStapleOne, 2);
-    FinisherPlan plan = booklet.Run();
+    FinisherPlan plan = booklet.Choose(kBindLeft, kStapleOne, 2).Run();
     EXPECT_EQ(plan.sheetClass, 0u);
-    EXPECT_EQ(plan.bindPosition.keep, Mask({kBindBooklet}));
-    EXPECT_EQ(booklet.Bind(), kBindBooklet);
-    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
-    EXPECT_EQ(booklet.Staple(), kStapleNone);
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry),
+              std::make_pair(Mask({kBindBooklet}), 0));
     EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
-    EXPECT_EQ(booklet.Punch(), kPunchNone);
+    EXPECT_EQ(booklet.Choices(), (std::vector<uint32_t>{kBindBooklet, kStapleNone, kPunchNone}));
 
     // A punch unit changes the key: every option, bind position 2.
     Pass withUnit("Legal", kLayoutBooklet, true, false, 2);
-    withUnit.Choose(kBindLeft, kStapleNone, kPunchNone);
-    plan = withUnit.Run();
+    plan = withUnit.Choose(kBindLeft, kStapleNone, kPunchNone).Run();
     EXPECT_EQ(plan.bindPosition.keep, 0x1Fu);
     EXPECT_EQ(withUnit.Bind(), kBindLeftTop);
 }
 
 TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
     Pass none("A5", kLayoutOneUp, true, false);
-    none.Choose(kBindLeftTop, kStapleTwo, kPunchNone);
-    FinisherPlan plan = none.Run();
-    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone}));
+    FinisherPlan plan = none.Choose(kBindLeftTop, kStapleTwo, kPunchNone).Run();
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone}), 0));
     EXPECT_EQ(none.Staple(), kStapleNone);
-    EXPECT_EQ(plan.staple.selectedEntry, 0);
 
     Pass booklet("A4", kLayoutBooklet, true, false);
-    booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone);
-    plan = booklet.Run();
-    EXPECT_EQ(plan.staple.keep, Mask({kStapleNone, kStapleTwo}));
+    plan = booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone).Run();
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry),
+              std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
     EXPECT_EQ(booklet.Staple(), kStapleTwo);
-    EXPECT_EQ(plan.staple.selectedEntry, 1);
 
     Pass plain("A4", kLayoutOneUp, true, false);
-    plain.Choose(kBindLeft, kStapleOne, kPunchNone);
-    plan = plain.Run();
-    EXPECT_EQ(plan.staple.keep, 0x7u);
-    EXPECT_EQ(plan.staple.selectedEntry, 1);
+    plan = plain.Choose(kBindLeft, kStapleOne, kPunchNone).Run();
+    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(0x7u, 1));
 }
 
 TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
@@ -272,33 +263,26 @@ TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {
     // and bind position 4 still cuts it.
     for (uint32_t bind = kBindNone; bind <= kBindBooklet; ++bind) {
         Pass pass("A4", kLayoutOneUp, true, false, 1);
-        pass.Choose(bind, kStapleNone, 3);
-        const FinisherPlan plan = pass.Run();
+        const FinisherPlan plan = pass.Choose(bind, kStapleNone, 3).Run();
         const bool kept = bind == kBindLeftTop || bind == kBindTop;
-        EXPECT_EQ(pass.Punch(), kept ? 3u : kPunchNone) << "bind " << bind;
-        EXPECT_EQ(plan.punch.keep, kept ? 0x3Fu : Mask({kPunchNone})) << "bind " << bind;
-        EXPECT_EQ(plan.punch.selectedEntry, kept ? 3 : 0);
+        EXPECT_EQ(std::make_tuple(pass.Punch(), plan.punch.keep, plan.punch.selectedEntry),
+                  kept ? std::make_tuple(3u, 0x3Fu, 3) : std::make_tuple(kPunchNone, Mask({kPunchNone}), 0))
+            << "bind " << bind;
     }
-    Pass landscape("A4", kLayoutOneUp, false, false, 3);
-    landscape.Choose(kBindLeft, kStapleNone, 2);
-    landscape.Run();
-    EXPECT_EQ(landscape.Punch(), 2u);
-
-    Pass noUnit("A4", kLayoutOneUp, true, false);
-    noUnit.Choose(kBindLeftTop, kStapleNone, 2);
-    noUnit.Run();
-    EXPECT_EQ(noUnit.Punch(), kPunchNone);
-
-    Pass classZero("A5", kLayoutOneUp, true, false, 2);
-    classZero.Choose(kBindLeftTop, kStapleNone, 2);
-    classZero.Run();
-    EXPECT_EQ(classZero.Punch(), kPunchNone);
+    // Type3 with A4 landscape at bind position 1 punches; no unit, or a class 0 sheet, never does.
+    const std::tuple<const char *, bool, uint32_t, uint32_t, uint32_t> sheets[] = {
+        {"A4", false, 3, kBindLeft, 2}, {"A4", true, kNoPunchUnit, kBindLeftTop, kPunchNone},
+        {"A5", true, 2, kBindLeftTop, kPunchNone}};
+    for (const auto &sheet : sheets) {
+        Pass pass(std::get<0>(sheet), kLayoutOneUp, std::get<1>(sheet), false, std::get<2>(sheet));
+        pass.Choose(std::get<3>(sheet), kStapleNone, 2).Run();
+        EXPECT_EQ(pass.Punch(), std::get<4>(sheet)) << std::get<0>(sheet) << " unit " << std::get<2>(sheet);
+    }
 }
 
 TEST(FinisherPass, ASheetPrintedOnOneSideTakesTheSmallerClass) {
     Pass a4Simplex("A4", kLayoutOneUp, true, true);
-    a4Simplex.Choose(kBindBooklet, kStapleNone, kPunchNone);
-    EXPECT_EQ(a4Simplex.Run().sheetClass, 1u);
+    EXPECT_EQ(a4Simplex.Choose(kBindBooklet, kStapleNone, kPunchNone).Run().sheetClass, 1u);
     EXPECT_EQ(a4Simplex.Bind(), kBindLeftTop);
     EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, false).Run().sheetClass, 7u);
     EXPECT_EQ(Pass("A3", kLayoutTwoUp, true, true).Run().sheetClass, 3u);
@@ -307,48 +291,36 @@ TEST(FinisherPass, ASheetPrintedOnOneSideTakesTheSmallerClass) {
 TEST(FinisherPass, ChangedPaperOrKeyResetsTheChoicesOnce) {
     Pass pass("A4", kLayoutOneUp, true, false, 2);
     pass.memory = {0, 0};
-    pass.Choose(kBindTop, kStapleOne, 2);
-    pass.Run();
-    EXPECT_EQ(pass.memory.lastPaperSize, kA4PaperSize);
-    EXPECT_EQ(pass.memory.lastLayoutKey, LayoutKey(kLayoutOneUp, 0, 2));
-    EXPECT_EQ(pass.Bind(), kBindLeftTop);
-    EXPECT_EQ(pass.Staple(), kStapleNone);
-    EXPECT_EQ(pass.Punch(), kPunchNone);
+    pass.Choose(kBindTop, kStapleOne, 2).Run();
+    EXPECT_EQ(std::make_pair(pass.memory.lastPaperSize, uint32_t{pass.memory.lastLayoutKey}),
+              std::make_pair(kA4PaperSize, uint32_t{LayoutKey(kLayoutOneUp, 0, 2)}));
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindLeftTop, kStapleNone, kPunchNone}));
 
     // The same sheet again keeps what the user chose meanwhile.
-    pass.Choose(kBindTop, kStapleOne, 2);
-    pass.Run();
-    EXPECT_EQ(pass.Bind(), kBindTop);
-    EXPECT_EQ(pass.Staple(), kStapleOne);
-    EXPECT_EQ(pass.Punch(), 2u);
+    pass.Choose(kBindTop, kStapleOne, 2).Run();
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindTop, kStapleOne, 2}));
 
     // Only the orientation item changed: the key differs.
     pass.sheet.orientationSelection = kOrientationRotated;
     pass.Run();
     EXPECT_EQ(pass.memory.lastLayoutKey, 0x50);
-    EXPECT_EQ(pass.Bind(), kBindLeftTop);
-    EXPECT_EQ(pass.Staple(), kStapleNone);
+    EXPECT_EQ(pass.Choices(), (std::vector<uint32_t>{kBindLeftTop, kStapleNone, kPunchNone}));
 }
 
 TEST(FinisherPass, AbsentFeaturesGetNoListAndNoCorrection) {
     Pass pass("A4", kLayoutBooklet, true, false);
     pass.features.bindPosition.present = false;
     pass.features.punch.present = false;
-    pass.Choose(kBindLeft, kStapleOne, 2);
-    const FinisherPlan plan = pass.Run();
-    EXPECT_EQ(pass.Bind(), kBindLeft);
-    EXPECT_EQ(pass.Punch(), 2u);
-    EXPECT_EQ(plan.bindPosition.keep, 0u);
-    EXPECT_EQ(plan.staple.keep, 0x7u);
+    const FinisherPlan plan = pass.Choose(kBindLeft, kStapleOne, 2).Run();
+    EXPECT_EQ(std::make_pair(pass.Bind(), pass.Punch()), std::make_pair(kBindLeft, 2u));
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.staple.keep), std::make_pair(0u, 0x7u));
 }
 
 TEST(FinisherPass, ItemsWithFewerOptionsKeepOnlyWhatTheyHave) {
     Pass pass("A4", kLayoutOneUp, true, false);
     pass.features.bindPosition.optionCount = 3;
-    pass.Choose(kBindTop, kStapleNone, kPunchNone);
-    const FinisherPlan plan = pass.Run();
-    EXPECT_EQ(plan.bindPosition.keep, 0x7u);
-    EXPECT_EQ(plan.bindPosition.selectedEntry, 0);
+    const FinisherPlan plan = pass.Choose(kBindTop, kStapleNone, kPunchNone).Run();
+    EXPECT_EQ(std::make_pair(plan.bindPosition.keep, plan.bindPosition.selectedEntry), std::make_pair(0x7u, 0));
 
     Pass empty("A5", kLayoutOneUp, true, false);
     empty.features.staple.optionCount = 0;

@@ -29,6 +29,16 @@ struct Buffer {
     uint32_t length;
 };
 
+std::vector<std::pair<std::string, std::string>> Pairs(const FeatureValue *values, size_t count) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (size_t i = 0; i < count; ++i) pairs.emplace_back(values[i].keyword, values[i].setting);
+    return pairs;
+}
+
+std::vector<int64_t> Fields(const InstalledOptions &o) {
+    return {o.installed, o.memoryMb, o.storage, o.punchType, o.jobLimitation, o.spotColor};
+}
+
 ProfileLookup LookupOf(const std::map<std::string, std::string> &values) {
     return [values](const char *key) {
         const auto found = values.find(key);
@@ -54,11 +64,10 @@ TEST(ReplaceFeatureValue, RewritesEveryEntryOfTheKeywordAndFollowsTheLength) {
 TEST(ReplaceFeatureValue, AbsentOrPrefixKeywordsLeaveTheListAsItWas) {
     const std::string text = Entry("VXHDDSpool", "True") + Entry("VXFinisher", "True") + kListEnd;
     Buffer list(text);
-    EXPECT_EQ(list.Replace("VXHDD", "False"), text.size());
-    EXPECT_EQ(list.Text(), text);
-    EXPECT_EQ(list.Replace("vxfinisher", "False"), text.size());
-    EXPECT_EQ(list.Replace("", "False"), text.size());
-    EXPECT_EQ(list.Text(), text);
+    for (const char *keyword : {"VXHDD", "vxfinisher", ""}) {
+        EXPECT_EQ(list.Replace(keyword, "False"), text.size()) << keyword;
+        EXPECT_EQ(list.Text(), text) << keyword;
+    }
 }
 
 TEST(ReplaceFeatureValue, StopsAtTheListEndAndBoundsTheClaimedLength) {
@@ -112,10 +121,7 @@ TEST(InstalledFeatures, MapsTheOptionFlagsToTheNineKeywordsInOrder) {
         {"VXOptionMPF", "True"},  {"VXOptionDuplex", "False"}, {"VXFinisher", "True"},
         {"VXPunchUnit", "None"},  {"VXJobLimit", "True"},      {"VXOptionTray", "4"},
         {"VXHDD", "False"},       {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}};
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(values[i].keyword, expected[i].first);
-        EXPECT_EQ(values[i].setting, expected[i].second);
-    }
+    EXPECT_EQ(Pairs(values, 9), expected);
     options = {};
     options.installed = 0x23;
     options.punchType = 3;
@@ -123,12 +129,11 @@ TEST(InstalledFeatures, MapsTheOptionFlagsToTheNineKeywordsInOrder) {
     options.jobLimitation = 1;
     options.storage = 1;
     ASSERT_EQ(InstalledFeatureValues(options, true, values), 8u);
-    EXPECT_EQ(values[3].setting, "Type3");
-    EXPECT_EQ(values[4].setting, "False");  // never on from OS major version 6
-    EXPECT_EQ(values[5].setting, "2");
-    EXPECT_EQ(values[6].setting, "True");
-    EXPECT_EQ(values[7].keyword, std::string("VXSpecialTonerInstalled"));
-    EXPECT_EQ(values[7].setting, "None");
+    // No memory entry, and job limitation never on from OS major version 6.
+    EXPECT_EQ(Pairs(values, 8), (std::vector<std::pair<std::string, std::string>>{
+                                    {"VXOptionMPF", "False"}, {"VXOptionDuplex", "True"}, {"VXFinisher", "False"},
+                                    {"VXPunchUnit", "Type3"}, {"VXJobLimit", "False"}, {"VXOptionTray", "2"},
+                                    {"VXHDD", "True"}, {"VXSpecialTonerInstalled", "None"}}));
     options.memoryMb = -5;
     EXPECT_EQ(InstalledFeatureValues(options, true, values), 8u);
 }
@@ -154,21 +159,13 @@ TEST(OptionsFiles, ReadTheNetworkAndUsbColumns) {
                   {"PunchType", "2"}, {"JobLimitationMode", "1"}, {"SpotColor", "1"},
                   {"RAM", "999"}}),
         OptionsColumn::Network);
-    EXPECT_EQ(network.installed, 48u);
-    EXPECT_EQ(network.memoryMb, 512);
-    EXPECT_EQ(network.storage, 1u);
-    EXPECT_EQ(network.punchType, 2u);
-    EXPECT_EQ(network.jobLimitation, 1u);
-    EXPECT_EQ(network.spotColor, 1u);
+    EXPECT_EQ(Fields(network), (std::vector<int64_t>{48, 512, 1, 2, 1, 1}));
     const InstalledOptions usb = ReadInstalledOptions(
         LookupOf({{"Installed", "272"}, {"RAM", "  -12"}, {"SD Card", "0"}}), OptionsColumn::Usb);
-    EXPECT_EQ(usb.installed, 272u);
-    EXPECT_EQ(usb.storage, 1u);
-    EXPECT_EQ(usb.memoryMb, -12);
+    EXPECT_EQ(Fields(usb), (std::vector<int64_t>{272, -12, 1, 0, 0, 0}));
     EXPECT_EQ(ReadInstalledOptions(LookupOf({{"Installed", "16"}}), OptionsColumn::Usb).storage, 0u);
-    const InstalledOptions missing = ReadInstalledOptions(LookupOf({}), OptionsColumn::Network);
-    EXPECT_EQ(missing.installed, 0u);
-    EXPECT_EQ(missing.memoryMb, 0);
+    EXPECT_EQ(Fields(ReadInstalledOptions(LookupOf({}), OptionsColumn::Network)),
+              (std::vector<int64_t>{0, 0, 0, 0, 0, 0}));
 }
 
 TEST(OptionsFiles, IntegersReadAsTheProfileFunctionsReadThem) {
@@ -183,17 +180,13 @@ TEST(DetectedSelections, FollowTheItemsOptionOrder) {
     options.installed = 0x30;
     uint32_t vector[kDetectedSelectionCount];
     BuildDetectedSelections(options, false, 1, vector);
+    // Duplex and feeder installed, no storage, no finisher, job limitation on.
+    for (const auto &item : std::vector<std::pair<uint8_t, uint32_t>>{{5, 0}, {9, 1}, {3, 1}, {8, 0}, {7, 1}}) {
+        uint32_t sel = 99;
+        EXPECT_TRUE(DetectedSelectionFor(vector, item.first, &sel)) << int(item.first);
+        EXPECT_EQ(sel, item.second) << int(item.first);
+    }
     uint32_t sel = 99;
-    ASSERT_TRUE(DetectedSelectionFor(vector, 5, &sel));
-    EXPECT_EQ(sel, 0u);  // duplex installed
-    DetectedSelectionFor(vector, 9, &sel);
-    EXPECT_EQ(sel, 1u);  // feeder installed
-    DetectedSelectionFor(vector, 3, &sel);
-    EXPECT_EQ(sel, 1u);  // no storage
-    DetectedSelectionFor(vector, 8, &sel);
-    EXPECT_EQ(sel, 0u);  // no finisher
-    DetectedSelectionFor(vector, 7, &sel);
-    EXPECT_EQ(sel, 1u);
     EXPECT_FALSE(DetectedSelectionFor(vector, 13, &sel));
     EXPECT_FALSE(DetectedSelectionFor(vector, 2, &sel));
 
@@ -221,8 +214,7 @@ TEST(DetectedSelections, MemoryMatchesTheFirstOptionReadingAsTheSize) {
 TEST(InstallableItems, RecogniseTheKeywordsExactly) {
     const InstallableItemRule *rule = FindInstallableItemRule("InstalledMemory");
     ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->helpContext, 2207u);
-    EXPECT_EQ(rule->itemId, 7);
+    EXPECT_EQ(std::make_pair(rule->helpContext, int(rule->itemId)), std::make_pair(2207u, 7));
     ASSERT_NE(FindInstallableItemRule("VXOutputManagement"), nullptr);
     EXPECT_EQ(FindInstallableItemRule("VXOutputManagement")->helpContext, 1813u);
     EXPECT_EQ(FindInstallableItemRule("VXHDDSpool"), nullptr);

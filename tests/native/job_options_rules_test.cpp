@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -10,6 +11,9 @@ namespace {
 DigitFilter Filter(const std::u16string &text, uint32_t clampAt = kNoClamp) {
     return FilterDigits(text.data(), text.size(), clampAt);
 }
+
+// The value, the digits kept and whether the text is rewritten.
+std::tuple<uint32_t, size_t, bool> Judged(const DigitFilter &f) { return {f.value, f.digits, f.rewrite}; }
 
 std::u16string Version(const char16_t *option, const char16_t *driver, const char16_t *internal,
                        size_t capacity = kAboutTextChars) {
@@ -19,26 +23,13 @@ std::u16string Version(const char16_t *option, const char16_t *driver, const cha
 }
 
 TEST(DigitFilter, StrayCharactersAreDroppedAndTheTextRewritten) {
-    DigitFilter typed = Filter(u"1a2");
-    EXPECT_EQ(typed.value, 12u);
-    EXPECT_EQ(typed.digits, 2u);
-    EXPECT_TRUE(typed.rewrite);
-
-    DigitFilter clean = Filter(u"007");
-    EXPECT_EQ(clean.value, 7u);
-    EXPECT_EQ(clean.digits, 3u);
-    EXPECT_FALSE(clean.rewrite);
-
-    DigitFilter letters = Filter(u"ab");
-    EXPECT_EQ(letters.value, 0u);
-    EXPECT_EQ(letters.digits, 0u);
-    EXPECT_TRUE(letters.rewrite);
+    EXPECT_EQ(Judged(Filter(u"1a2")), std::make_tuple(12u, size_t{2}, true));
+    EXPECT_EQ(Judged(Filter(u"007")), std::make_tuple(7u, size_t{3}, false));
+    EXPECT_EQ(Judged(Filter(u"ab")), std::make_tuple(0u, size_t{0}, true));
 }
 
 TEST(DigitFilter, ScaleClampsAtItsCeilingAndLongInputSaturates) {
-    DigitFilter scale = Filter(u"5000", 1000);
-    EXPECT_EQ(scale.value, 1000u);
-    EXPECT_TRUE(scale.rewrite);
+    EXPECT_EQ(Judged(Filter(u"5000", 1000)), std::make_tuple(1000u, size_t{4}, true));
     EXPECT_FALSE(Filter(u"1000", 1000).rewrite);
     EXPECT_EQ(Filter(std::u16string(64, u'9')).value, 0xFFFFFFFFu);
 }

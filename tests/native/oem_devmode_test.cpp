@@ -46,37 +46,23 @@ TEST(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
     FakeRecordEnvironment env;
     env.compression = 0x0500;
     const OemDevmode rec = DefaultRecord(env);
-    EXPECT_EQ(rec.dwSize, 4052u);
     EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
-    EXPECT_EQ(rec.dwVersion, 1u);
-    EXPECT_EQ(rec.dwRecField3900, 2100u);
-    EXPECT_EQ(rec.dwRecField3904, 2970u);
-    EXPECT_EQ(rec.dwRecField3908, 1000u);
-    EXPECT_EQ(rec.dwRecField3884, 9u);
-    EXPECT_EQ(rec.dwRecField3888, 9u);
-    EXPECT_EQ(rec.dwRecField604, 1u);
-    EXPECT_EQ(rec.dwRecField4044, 1u);
-    EXPECT_EQ(rec.dwJobSlotCopy2, 100u);
-    EXPECT_EQ(rec.dwSpecialColorInactive, 1u);
-    EXPECT_EQ(rec.dwSpecialLevel, 100u);
-    EXPECT_EQ(rec.dwSpecialDensityA, 10000u);
+    const std::vector<int64_t> header = {rec.dwSize, rec.dwVersion, rec.dwRecField3900, rec.dwRecField3904,
+                                         rec.dwRecField3908, rec.dwRecField3884, rec.dwRecField3888,
+                                         rec.dwRecField604, rec.dwRecField4044, rec.dwJobSlotCopy2,
+                                         rec.dwSpecialColorInactive, rec.dwSpecialLevel, rec.dwSpecialDensityA,
+                                         rec.awActiveOverlay[0], rec.wCompression};
+    EXPECT_EQ(header, (std::vector<int64_t>{4052, 1, 2100, 2970, 1000, 9, 9, 1, 1, 100, 1, 100, 10000, 255, 2}));
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(rec.adwAdjScale1[i], 10000u);
-        EXPECT_EQ(rec.adwAdjScale2[i], 10000u);
-        EXPECT_EQ(rec.alAdjShift1[i], 0);
-        EXPECT_EQ(rec.alAdjFine[i], 0);
+        EXPECT_EQ(std::make_pair(rec.adwAdjScale1[i], rec.adwAdjScale2[i]), std::make_pair(10000u, 10000u)) << i;
+        EXPECT_EQ(std::make_pair(rec.alAdjShift1[i], rec.alAdjFine[i]), std::make_pair(0, 0)) << i;
     }
-    EXPECT_EQ(rec.awActiveOverlay[0], 255);
     EXPECT_EQ(Text(rec.wszPluginIniPath), env.iniPath);
     EXPECT_EQ(Text(rec.wszDriverDirectory), env.driverDirectory);
     EXPECT_EQ(Text(rec.wszCapabilityPath), env.capabilityPath);
-    EXPECT_EQ(rec.wCompression, 2);
-    EXPECT_EQ(rec.dwCryptoSetting0, 11u);
-    EXPECT_EQ(rec.dwCryptoSetting1, 12u);
-    EXPECT_EQ(rec.dwCryptoSetting6, 16u);
-    EXPECT_EQ(rec.dwCryptoSetting7, 17u);
-    EXPECT_EQ(rec.cbEncryptedPassword, 0u);
-    EXPECT_EQ(rec.abEncryptedPassword[0], 0);
+    const std::vector<int64_t> crypto = {rec.dwCryptoSetting0, rec.dwCryptoSetting1, rec.dwCryptoSetting6,
+                                         rec.dwCryptoSetting7, rec.cbEncryptedPassword, rec.abEncryptedPassword[0]};
+    EXPECT_EQ(crypto, (std::vector<int64_t>{11, 12, 16, 17, 0, 0}));
 }
 
 TEST(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
@@ -84,13 +70,9 @@ TEST(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
     RecordBuffer buffer;
     DefaultOemDevmode(buffer.rec(), env);
     const OemDevmode &rec = *buffer.rec();
-    EXPECT_EQ(rec.awActiveOverlay[1], 0xABAB);
-    EXPECT_EQ(rec.wCcmNtSize, 0xAB00);
-    EXPECT_EQ(rec.wCcmNvSize, 0xAB00);
-    EXPECT_EQ(rec.dwRecField84, 0xABABABABu);
-    EXPECT_EQ(rec.wszJobName[1], 0xABAB);
-    EXPECT_EQ(rec.dwWmSize, 0xABABABABu);
-    EXPECT_EQ(rec.abEncryptedPassword[1], kFill);
+    const std::vector<int64_t> untouched = {rec.awActiveOverlay[1], rec.wCcmNtSize, rec.wCcmNvSize, rec.dwRecField84,
+                                            rec.wszJobName[1], rec.dwWmSize, rec.abEncryptedPassword[1]};
+    EXPECT_EQ(untouched, (std::vector<int64_t>{0xABAB, 0xAB00, 0xAB00, 0xABABABAB, 0xABAB, 0xABABABAB, kFill}));
     for (size_t offset : {64u, 82u, 618u, 700u, 973u, 2561u, 3000u, 3876u})
         EXPECT_EQ(buffer.bytes[offset], kFill) << offset;
 }
@@ -105,12 +87,9 @@ TEST(OemDevmodeDefault, FailingSourcesKeepTheirFields) {
     RecordBuffer buffer;
     DefaultOemDevmode(buffer.rec(), env);
     const OemDevmode &rec = *buffer.rec();
-    EXPECT_EQ(rec.dwCryptoSetting0, 0xABABABABu);
-    EXPECT_EQ(rec.cbEncryptedPassword, 0xABABABABu);
-    EXPECT_EQ(rec.wszPluginIniPath[0], 0xABAB);
-    EXPECT_EQ(rec.dw1PassSeries, 0u);
-    EXPECT_EQ(rec.wszDriverDirectory[0], 0);
-    EXPECT_EQ(rec.wszCapabilityPath[0], 0);
+    const std::vector<int64_t> fields = {rec.dwCryptoSetting0, rec.cbEncryptedPassword, rec.wszPluginIniPath[0],
+                                         rec.dw1PassSeries, rec.wszDriverDirectory[0], rec.wszCapabilityPath[0]};
+    EXPECT_EQ(fields, (std::vector<int64_t>{0xABABABAB, 0xABABABAB, 0xABAB, 0, 0, 0}));
 }
 
 TEST(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
@@ -164,14 +143,10 @@ TEST_F(OemDevmodeConvert, ForeignSignatureIgnoresTheInput) {
     env.iniPath = u"C:\\new\\model.ini";
     ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
     const OemDevmode &o = *out.rec();
-    EXPECT_EQ(o.dwSignature, kOemSignature);
-    EXPECT_EQ(o.dwSize, kOemDevmodeSize);
-    EXPECT_EQ(o.dwRecField84, 0u);
-    EXPECT_EQ(o.dwCollate, 0u);
-    EXPECT_EQ(o.lRecField12, 0);
+    const std::vector<int64_t> fields = {o.dwSignature, o.dwSize,        o.dwRecField84, o.dwCollate,
+                                         o.lRecField12, o.wCompression, o.dwWmSize};
+    EXPECT_EQ(fields, (std::vector<int64_t>{kOemSignature, kOemDevmodeSize, 0, 0, 0, 1, 36}));
     EXPECT_EQ(Text(o.wszDriverDirectory), u"D:\\kept");
-    EXPECT_EQ(o.wCompression, 1);
-    EXPECT_EQ(o.dwWmSize, 36u);
     EXPECT_EQ(Text(o.wszPluginIniPath), u"C:\\new\\model.ini");
 }
 
@@ -186,12 +161,9 @@ TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
     ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
     for (size_t i = kOemHeaderSize; i < kShort; ++i) ASSERT_EQ(out.bytes[i], 0x22) << i;
     const OemDevmode &o = *out.rec();
-    EXPECT_EQ(o.dwSize, kOemDevmodeSize);
-    EXPECT_EQ(o.dwVersion, 1u);
-    EXPECT_EQ(o.wCompression, 1);
-    EXPECT_EQ(o.dwCollate, 0u);
-    EXPECT_EQ(o.dwRecField3900, 2100u);
-    EXPECT_EQ(o.dwCryptoSetting7, 17u);
+    const std::vector<int64_t> fields = {o.dwSize,     o.dwVersion,      o.wCompression,
+                                         o.dwCollate,  o.dwRecField3900, o.dwCryptoSetting7};
+    EXPECT_EQ(fields, (std::vector<int64_t>{kOemDevmodeSize, 1, 1, 0, 2100, 17}));
 }
 
 TEST_F(OemDevmodeConvert, HugeInputWithAHugeClaimStopsAtOneRecord) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -65,20 +66,27 @@ struct WorkingSet {
 
 std::u16string Repeat(char16_t c, size_t count) { return std::u16string(count, c); }
 
+std::u16string Number(int n) {
+    const std::string digits = std::to_string(n);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::vector<std::u16string> History(const OverlaySet &set) {
+    return std::vector<std::u16string>(set.aszHistory, set.aszHistory + set.cHistory);
+}
+
+std::vector<std::u16string> Forms(const OverlayDef &def) {
+    return std::vector<std::u16string>(def.aszForm, def.aszForm + def.cForms);
+}
+
 void ExpectSameSets(const WorkingSet &a, const WorkingSet &b) {
     ASSERT_EQ(a.set.cDefined, b.set.cDefined);
-    ASSERT_EQ(a.set.cHistory, b.set.cHistory);
-    for (unsigned i = 0; i < a.set.cHistory; ++i)
-        EXPECT_EQ(std::u16string(a.set.aszHistory[i]), std::u16string(b.set.aszHistory[i]));
+    EXPECT_EQ(History(a.set), History(b.set));
     for (unsigned i = 0; i < a.set.cDefined; ++i) {
         const OverlayDef &x = *a.defs[i];
         const OverlayDef &y = *b.defs[i];
-        EXPECT_EQ(std::u16string(x.szName), std::u16string(y.szName));
-        EXPECT_EQ(x.wPageMode, y.wPageMode);
-        EXPECT_EQ(std::u16string(x.szCustomPages), std::u16string(y.szCustomPages));
-        ASSERT_EQ(x.cForms, y.cForms);
-        for (unsigned f = 0; f < x.cForms; ++f)
-            EXPECT_EQ(std::u16string(x.aszForm[f]), std::u16string(y.aszForm[f]));
+        EXPECT_EQ(std::make_tuple(std::u16string(x.szName), x.wPageMode, std::u16string(x.szCustomPages), Forms(x)),
+                  std::make_tuple(std::u16string(y.szName), y.wPageMode, std::u16string(y.szCustomPages), Forms(y)));
     }
 }
 
@@ -101,11 +109,11 @@ TEST(OverlayStore, SaveWritesTheKeysInOrderAndLoadGivesTheSameSet) {
         u"Overlay_Info 1/Form_Num",         u"Overlay_Info 1/Form_Name 0",
         u"Overlay_Info 1/Form_Name 1"};
     EXPECT_EQ(ini.writes, order);
-    EXPECT_EQ(ini.Get(u"OverlaySetting", u"Overlay_Num"), u"2");
-    EXPECT_EQ(ini.Get(u"OverlaySetting", u"History 0"), u"LETTERHEAD");
-    EXPECT_EQ(ini.Get(u"Overlay_Info 0", u"PageMode"), u"4");
-    EXPECT_EQ(ini.Get(u"Overlay_Info 0", u"CustomPage"), u"1,3,5-12");
-    EXPECT_EQ(ini.Get(u"Overlay_Info 1", u"CustomPage"), u"");
+    EXPECT_EQ((std::vector<std::u16string>{
+                  ini.Get(u"OverlaySetting", u"Overlay_Num"), ini.Get(u"OverlaySetting", u"History 0"),
+                  ini.Get(u"Overlay_Info 0", u"PageMode"), ini.Get(u"Overlay_Info 0", u"CustomPage"),
+                  ini.Get(u"Overlay_Info 1", u"CustomPage")}),
+              (std::vector<std::u16string>{u"2", u"LETTERHEAD", u"4", u"1,3,5-12", u""}));
 
     WorkingSet loaded;
     ASSERT_TRUE(loaded.Load(ini, OverlayCopy::Committed));
@@ -118,9 +126,10 @@ TEST(OverlayStore, StagingCopyUsesItsOwnSectionsAndCommitCopiesIt) {
     MemoryProfile ini;
     ini.Set(u"OverlaySetting", u"Overlay_Num", u"0");
     SaveOverlayStore(ini, SaveCopyForState(kOverlayStateStaged), edited.set, edited.defs);
-    EXPECT_EQ(ini.Get(u"OverlaySetting_Sv", u"Overlay_Num"), u"1");
-    EXPECT_EQ(ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"), u"Draft");
-    EXPECT_EQ(ini.Get(u"OverlaySetting", u"Overlay_Num"), u"0");
+    EXPECT_EQ((std::vector<std::u16string>{ini.Get(u"OverlaySetting_Sv", u"Overlay_Num"),
+                                           ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"),
+                                           ini.Get(u"OverlaySetting", u"Overlay_Num")}),
+              (std::vector<std::u16string>{u"1", u"Draft", u"0"}));
 
     // Apply: load the staging copy, then save it into the committed one.
     ASSERT_TRUE(OverlayCommitDue(kOverlayStateStaged, true));
@@ -136,8 +145,7 @@ TEST(OverlayStore, MissingFileReadsEmptyAndDeletedSectionsStayUnread) {
     MemoryProfile ini;
     WorkingSet empty;
     ASSERT_TRUE(empty.Load(ini, OverlayCopy::Committed));
-    EXPECT_EQ(empty.set.cDefined, 0);
-    EXPECT_EQ(empty.set.cHistory, 0);
+    EXPECT_EQ(std::make_pair(empty.set.cDefined, empty.set.cHistory), std::make_pair(uint16_t{0}, uint16_t{0}));
 
     WorkingSet three;
     three.Add(u"A", {u"FA"});
@@ -157,18 +165,13 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     MemoryProfile ini;
     ini.Set(u"OverlaySetting", u"Overlay_Num", u"40");
     ini.Set(u"OverlaySetting", u"History_Num", u"12");
-    for (int i = 0; i < 12; ++i) {
-        const std::u16string n(1, static_cast<char16_t>(u'a' + i));
-        ini.Set(u"OverlaySetting", u"History " + std::u16string(i < 10 ? u"" : u"1") +
-                                       std::u16string(1, static_cast<char16_t>(u'0' + i % 10)),
-                n);
-    }
+    for (int i = 0; i < 12; ++i)
+        ini.Set(u"OverlaySetting", u"History " + Number(i), std::u16string(1, static_cast<char16_t>(u'a' + i)));
     ini.Set(u"Overlay_Info 0", u"Form_Num", u"5");
     ini.Set(u"Overlay_Info 0", u"Overlay_Name", Repeat(u'N', 100));
     ini.Set(u"Overlay_Info 0", u"CustomPage", Repeat(u'1', 300));
     for (int f = 0; f < 5; ++f)
-        ini.Set(u"Overlay_Info 0", u"Form_Name " + std::u16string(1, static_cast<char16_t>(u'0' + f)),
-                Repeat(static_cast<char16_t>(u'A' + f), 80));
+        ini.Set(u"Overlay_Info 0", u"Form_Name " + Number(f), Repeat(static_cast<char16_t>(u'A' + f), 80));
     ini.Set(u"Overlay_Info 1", u"Form_Num", u"-3");
     ini.Set(u"Overlay_Info 1", u"PageMode", u"9");
 
@@ -178,21 +181,20 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     EXPECT_EQ(loaded.set.cHistory, kMaxFormHistory);
     EXPECT_EQ(std::u16string(loaded.set.aszHistory[9]), u"j");
     const OverlayDef &first = *loaded.defs[0];
-    EXPECT_EQ(first.cForms, kMaxOverlayForms);
     EXPECT_EQ(std::u16string(first.szName), Repeat(u'N', kOverlayNameChars - 1));
     EXPECT_EQ(std::u16string(first.szCustomPages), Repeat(u'1', kCustomPagesChars - 1));
-    EXPECT_EQ(std::u16string(first.aszForm[2]), Repeat(u'C', kFormNameChars - 1));
-    EXPECT_EQ(loaded.defs[1]->cForms, 0);
-    EXPECT_EQ(loaded.defs[1]->wPageMode, 9);
+    EXPECT_EQ(Forms(first),
+              (std::vector<std::u16string>{Repeat(u'A', kFormNameChars - 1), Repeat(u'B', kFormNameChars - 1),
+                                           Repeat(u'C', kFormNameChars - 1)}));
+    EXPECT_EQ(std::make_pair(loaded.defs[1]->cForms, loaded.defs[1]->wPageMode),
+              std::make_pair(uint16_t{0}, uint16_t{9}));
 }
 
 TEST(OverlayState, StagingIsReadOnlyAfterAConfirmedDialogOfThisSheet) {
     const OverlayOpening first = OpenOverlayState(kOverlayStateFresh, true);
-    EXPECT_EQ(first.source, OverlayCopy::Committed);
-    EXPECT_EQ(first.state, kOverlayStateStaged);
+    EXPECT_EQ(std::make_pair(first.source, first.state), std::make_pair(OverlayCopy::Committed, kOverlayStateStaged));
     const OverlayOpening second = OpenOverlayState(kOverlayStateStaged, true);
-    EXPECT_EQ(second.source, OverlayCopy::Staging);
-    EXPECT_EQ(second.state, kOverlayStateSettled);
+    EXPECT_EQ(std::make_pair(second.source, second.state), std::make_pair(OverlayCopy::Staging, kOverlayStateSettled));
     EXPECT_EQ(OpenOverlayState(kOverlayStateSettled, true).source, OverlayCopy::Committed);
     // No staging copy was written without the right to write.
     EXPECT_EQ(OpenOverlayState(kOverlayStateStaged, false).source, OverlayCopy::Committed);
@@ -255,9 +257,13 @@ TEST(ActiveList, AddRemoveAndDeletingDefinitionsRenumbers) {
     const bool second[3] = {false, true, false};
     DeleteOverlayDefs(&three.set, three.defs, second);
     EXPECT_EQ(three.set.cDefined, 2);
-    EXPECT_EQ(three.defs[1], last);
-    EXPECT_EQ(three.defs[2], nullptr);
+    EXPECT_EQ(std::make_pair(three.defs[1], three.defs[2]), std::make_pair(last, static_cast<OverlayDef *>(nullptr)));
     EXPECT_EQ(three.Active(), (std::vector<uint16_t>{1}));
+}
+
+// Remove, New, Add, Edit, Delete.
+std::vector<bool> Enabled(const OverlayButtons &b) {
+    return {b.removeActive, b.newDefinition, b.addActive, b.editDefinition, b.deleteDefinition};
 }
 
 TEST(OverlayButtons, AddNeedsRoomAndNoDefinitionAlreadyActive) {
@@ -269,17 +275,14 @@ TEST(OverlayButtons, AddNeedsRoomAndNoDefinitionAlreadyActive) {
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 2, false).addActive);
     EXPECT_TRUE(PlanOverlayButtons(working.set, 0, 1, false).addActive);
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 1, true).addActive);
-    const OverlayButtons two = PlanOverlayButtons(working.set, 1, 2, false);
-    EXPECT_TRUE(two.removeActive);
-    EXPECT_FALSE(two.editDefinition);
-    EXPECT_TRUE(two.deleteDefinition);
-    EXPECT_TRUE(two.newDefinition);
+    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 2, false)),
+              (std::vector<bool>{true, true, false, false, true}));
     working.set.cDefined = kMaxOverlayDefinitions;
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 0, false).newDefinition);
     working.set.cDefined = 0;
     working.set.cActive = 0;
-    const OverlayButtons none = PlanOverlayButtons(working.set, 1, 1, false);
-    EXPECT_FALSE(none.removeActive || none.addActive || none.editDefinition || none.deleteDefinition);
+    EXPECT_EQ(Enabled(PlanOverlayButtons(working.set, 1, 1, false)),
+              (std::vector<bool>{false, true, false, false, false}));
 }
 
 std::u16string Filtered(const std::u16string &typed, size_t *removed = nullptr) {
@@ -314,16 +317,10 @@ TEST(FormHistory, MostRecentFirstAtMostTenAndARepeatMovesUp) {
         const char16_t name[] = {c, 0};
         PushFormHistory(&working.set, name);
     }
-    ASSERT_EQ(working.set.cHistory, kMaxFormHistory);
-    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), u"L");
-    EXPECT_EQ(std::u16string(working.set.aszHistory[9]), u"C");
+    using Names = std::vector<std::u16string>;
+    EXPECT_EQ(History(working.set), (Names{u"L", u"K", u"J", u"I", u"H", u"G", u"F", u"E", u"D", u"C"}));
     PushFormHistory(&working.set, u"G");
-    EXPECT_EQ(working.set.cHistory, kMaxFormHistory);
-    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), u"G");
-    EXPECT_EQ(std::u16string(working.set.aszHistory[1]), u"L");
-    EXPECT_EQ(std::u16string(working.set.aszHistory[5]), u"H");
-    EXPECT_EQ(std::u16string(working.set.aszHistory[6]), u"F");
-    EXPECT_EQ(std::u16string(working.set.aszHistory[9]), u"C");
+    EXPECT_EQ(History(working.set), (Names{u"G", u"L", u"K", u"J", u"I", u"H", u"F", u"E", u"D", u"C"}));
     const std::u16string longName = Repeat(u'X', 80);
     PushFormHistory(&working.set, longName.c_str());
     EXPECT_EQ(std::u16string(working.set.aszHistory[0]), Repeat(u'X', kFormNameChars - 1));
@@ -347,12 +344,11 @@ TEST(Forms, AddRenameDeleteAndTheFullStopRule) {
     EXPECT_FALSE(CanRenameForm(def, u"TWO", true));
     ASSERT_TRUE(RenameForm(&def, 1, u"FOUR"));
     ASSERT_TRUE(RemoveForm(&def, 0));
-    EXPECT_EQ(def.cForms, 2);
-    EXPECT_EQ(std::u16string(def.aszForm[0]), u"FOUR");
-    EXPECT_EQ(std::u16string(def.aszForm[1]), u"THREE");
+    EXPECT_EQ(Forms(def), (std::vector<std::u16string>{u"FOUR", u"THREE"}));
     EXPECT_FALSE(RemoveForm(&def, 2));
 
-    for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t")) EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
+    for (char16_t c : std::u16string(u" \"%()*/:<>?[\\]{|}\x7F\x00E9\t"))
+        EXPECT_FALSE(FormNameCharAllowed(c)) << int(c);
     for (char16_t c : std::u16string(u"AZaz09._-!#$&+,;=@^`~'")) EXPECT_TRUE(FormNameCharAllowed(c)) << int(c);
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,11 +29,9 @@ TEST(PpdMedia, PaperKeywordsAndDuplexModesHaveTheirPlatformNumbers) {
 TEST(PpdMedia, Resolutions) {
     int16_t x = 0, y = 0;
     ASSERT_TRUE(ReadResolution("600dpi", &x, &y));
-    EXPECT_EQ(x, 600);
-    EXPECT_EQ(y, 600);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(int16_t{600}, int16_t{600}));
     ASSERT_TRUE(ReadResolution("600x1200dpi", &x, &y));
-    EXPECT_EQ(x, 600);
-    EXPECT_EQ(y, 1200);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(int16_t{600}, int16_t{1200}));
     for (const char *bad : {"", "dpi", "600", "600x", "600xdpi", "0dpi", "x600dpi", "600dpix",
                             "99999dpi", "600 dpi"})
         EXPECT_FALSE(ReadResolution(bad, &x, &y)) << bad;
@@ -42,17 +41,22 @@ std::vector<uint8_t> Bytes(const std::string &text) {
     return std::vector<uint8_t>(text.begin(), text.end());
 }
 
+using Settings = std::vector<std::pair<std::string, std::string>>;
+
+Settings Pairs(const std::vector<FeatureSetting> &settings) {
+    Settings pairs;
+    for (const FeatureSetting &s : settings) pairs.emplace_back(s.feature, s.option);
+    return pairs;
+}
+
 TEST(FeatureKeywordData, RoundTripInOrder) {
     const std::vector<FeatureSetting> settings = {
         {"VXHDD", "False"}, {"VXFinisher", "True"}, {"VXOptionTray", "2"}};
     const std::vector<uint8_t> data = FormatFeatureKeywordData(settings, kFeatureKeywordCapacity);
     EXPECT_EQ(data, Bytes(std::string("VXHDD\0False\0\nVXFinisher\0True\0\nVXOptionTray\0" "2\0\n\0\0",
                                       48)));
-    const std::vector<FeatureSetting> back = ParseFeatureKeywordData(data.data(), data.size());
-    ASSERT_EQ(back.size(), 3u);
-    EXPECT_EQ(back[1].feature, "VXFinisher");
-    EXPECT_EQ(back[1].option, "True");
-    EXPECT_EQ(back[2].option, "2");
+    EXPECT_EQ(Pairs(ParseFeatureKeywordData(data.data(), data.size())),
+              (Settings{{"VXHDD", "False"}, {"VXFinisher", "True"}, {"VXOptionTray", "2"}}));
 }
 
 TEST(FeatureKeywordData, EntriesThatDoNotFitAreLeftOut) {
@@ -64,22 +68,13 @@ TEST(FeatureKeywordData, EntriesThatDoNotFitAreLeftOut) {
 }
 
 TEST(FeatureKeywordData, ReadsTheFormsOtherWritersLeave) {
-    const std::string withoutNul("A\0one\nB\0two\n\0\0", 15);
-    auto settings = ParseFeatureKeywordData(Bytes(withoutNul).data(), withoutNul.size());
-    ASSERT_EQ(settings.size(), 2u);
-    EXPECT_EQ(settings[1].option, "two");
-
-    const std::string endsAtOnce("A\0one\0\0", 7);
-    settings = ParseFeatureKeywordData(Bytes(endsAtOnce).data(), endsAtOnce.size());
-    ASSERT_EQ(settings.size(), 1u);
-
-    const std::string cut("A\0one\0\nB\0tw", 11);
-    settings = ParseFeatureKeywordData(Bytes(cut).data(), cut.size());
-    ASSERT_EQ(settings.size(), 1u);
-    EXPECT_EQ(settings[0].feature, "A");
-
-    const std::string noSeparator("Broken\n", 7);
-    EXPECT_TRUE(ParseFeatureKeywordData(Bytes(noSeparator).data(), noSeparator.size()).empty());
+    const std::pair<std::string, Settings> forms[] = {
+        {std::string("A\0one\nB\0two\n\0\0", 15), {{"A", "one"}, {"B", "two"}}},
+        {std::string("A\0one\0\0", 7), {{"A", "one"}}},
+        {std::string("A\0one\0\nB\0tw", 11), {{"A", "one"}}},
+        {std::string("Broken\n", 7), {}}};
+    for (const auto &form : forms)
+        EXPECT_EQ(Pairs(ParseFeatureKeywordData(Bytes(form.first).data(), form.first.size())), form.second);
     EXPECT_TRUE(ParseFeatureKeywordData(nullptr, 0).empty());
 }
 

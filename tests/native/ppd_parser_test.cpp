@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,48 +41,31 @@ std::string ReadSample() {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-TEST(PpdParser, ReadsHeaderValuesFeaturesOptionsAndDefaults) {
-    const PpdFile ppd = ParsePpd(kSmall);
-    EXPECT_TRUE(ppd.adobeHeader);
-    EXPECT_EQ(ppd.fileVersion, "1.20");
-    EXPECT_EQ(ppd.pcFileName, "SMALL.PPD");
-    EXPECT_EQ(ppd.modelName, "Small Model");
-    EXPECT_EQ(ppd.nickName, "Small Model PS");
-    EXPECT_TRUE(ppd.colorDevice);
-
-    ASSERT_EQ(ppd.features.size(), 2u);
-    const PpdFeature &pageSize = ppd.features[0];
-    EXPECT_EQ(pageSize.keyword, "PageSize");
-    EXPECT_EQ(pageSize.translation, "Page Size");
-    EXPECT_EQ(pageSize.group, "General");
-    ASSERT_EQ(pageSize.options.size(), 2u);
-    EXPECT_EQ(pageSize.options[0].keyword, "A4");
-    EXPECT_EQ(pageSize.options[0].translation, "A4 Paper");
-    EXPECT_EQ(pageSize.options[1].translation, "US Letter");
-    EXPECT_EQ(pageSize.defaultKeyword, "Letter");
-    EXPECT_EQ(pageSize.defaultIndex, 1u);
-
-    const PpdFeature &duplex = ppd.features[1];
-    EXPECT_EQ(duplex.translation, "Duplex");  // no translation: the keyword
-    EXPECT_EQ(duplex.options[0].translation, "None");
-    EXPECT_EQ(duplex.options[1].translation, "Long Edge");
-
-    ASSERT_EQ(ppd.groups.size(), 1u);
-    EXPECT_EQ(ppd.groups[0].keyword, "General");
-    EXPECT_EQ(ppd.groups[0].translation, "General Options");
+// A feature in one line: keyword/translation [group] (jcl) default keyword#index: options.
+std::string Outline(const PpdFeature &f) {
+    std::string text = f.keyword + "/" + f.translation + " [" + f.group + "]" + (f.jcl ? " jcl" : "") +
+                       " default " + f.defaultKeyword + "#" + std::to_string(f.defaultIndex) + ":";
+    for (const PpdOption &option : f.options) text += " " + option.keyword + "/" + option.translation;
+    return text;
 }
 
-TEST(PpdParser, ReadsUiConstraintsWithAndWithoutOptionsAndSkipsNonUiOnes) {
+TEST(PpdParser, ReadsHeaderValuesFeaturesOptionsDefaultsAndUiConstraints) {
     const PpdFile ppd = ParsePpd(kSmall);
-    ASSERT_EQ(ppd.constraints.size(), 2u);
-    EXPECT_EQ(ppd.constraints[0].feature1, "PageSize");
-    EXPECT_EQ(ppd.constraints[0].option1, "A4");
-    EXPECT_EQ(ppd.constraints[0].feature2, "Duplex");
-    EXPECT_EQ(ppd.constraints[0].option2, "DuplexNoTumble");
-    EXPECT_EQ(ppd.constraints[1].feature1, "Duplex");
-    EXPECT_EQ(ppd.constraints[1].option1, "");
-    EXPECT_EQ(ppd.constraints[1].feature2, "PageSize");
-    EXPECT_EQ(ppd.constraints[1].option2, "Letter");
+    EXPECT_TRUE(ppd.adobeHeader && ppd.colorDevice);
+    EXPECT_EQ((std::vector<std::string>{ppd.fileVersion, ppd.pcFileName, ppd.modelName, ppd.nickName}),
+              (std::vector<std::string>{"1.20", "SMALL.PPD", "Small Model", "Small Model PS"}));
+    ASSERT_EQ(ppd.features.size(), 2u);
+    EXPECT_EQ(Outline(ppd.features[0]), "PageSize/Page Size [General] default Letter#1: A4/A4 Paper Letter/US Letter");
+    // No translation: the keyword.
+    EXPECT_EQ(Outline(ppd.features[1]), "Duplex/Duplex [General] default None#0: None/None DuplexNoTumble/Long Edge");
+    ASSERT_EQ(ppd.groups.size(), 1u);
+    EXPECT_EQ(ppd.groups[0].keyword + "/" + ppd.groups[0].translation, "General/General Options");
+
+    // With and without options; the non-UI constraint is skipped.
+    std::vector<std::string> constraints;
+    for (const PpdConstraint &c : ppd.constraints)
+        constraints.push_back(c.feature1 + " " + c.option1 + " " + c.feature2 + " " + c.option2);
+    EXPECT_EQ(constraints, (std::vector<std::string>{"PageSize A4 Duplex DuplexNoTumble", "Duplex  PageSize Letter"}));
 }
 
 TEST(PpdParser, SampleModelHasItsFeaturesInFileOrderWithGroupsAndConstraints) {
@@ -122,9 +106,7 @@ TEST(PpdParser, AcceptsEveryLineEndingAndQuotedValuesOverSeveralLines) {
     for (const char *text : {crlf, cr}) {
         const PpdFile ppd = ParsePpd(text);
         ASSERT_EQ(ppd.features.size(), 1u);
-        ASSERT_EQ(ppd.features[0].options.size(), 2u) << text;
-        EXPECT_EQ(ppd.features[0].options[1].translation, "Second");
-        EXPECT_EQ(ppd.features[0].defaultIndex, 1u);
+        EXPECT_EQ(Outline(ppd.features[0]), "Tray/Tray [] default B#1: A/First B/Second") << text;
         EXPECT_EQ(ppd.Feature("not"), nullptr);
     }
 }
@@ -149,19 +131,14 @@ TEST(PpdParser, JclFeaturesRepeatedOptionsAndEmptyFeatures) {
         "*JCLEconomode True/Again: \"\"\n*JCLCloseUI: *JCLEconomode\n"
         "*OpenUI *Empty/Nothing: PickOne\n*CloseUI: *Empty\n");
     ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_TRUE(ppd.features[0].jcl);
-    EXPECT_EQ(ppd.features[0].keyword, "JCLEconomode");
-    ASSERT_EQ(ppd.features[0].options.size(), 2u);
-    EXPECT_EQ(ppd.features[0].options[1].translation, "On");
-    EXPECT_EQ(ppd.features[0].defaultIndex, 1u);
+    EXPECT_EQ(Outline(ppd.features[0]), "JCLEconomode/Toner Saver [] jcl default True#1: False/Off True/On");
 }
 
 TEST(PpdParser, DefaultNamingNoOptionFallsBackToTheFirst) {
     const PpdFile ppd =
         ParsePpd("*OpenUI *Bin: PickOne\n*DefaultBin: Unknown\n*Bin Up: \"\"\n*Bin Down: \"\"\n");
     ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_EQ(ppd.features[0].defaultKeyword, "Unknown");
-    EXPECT_EQ(ppd.features[0].defaultIndex, 0u);
+    EXPECT_EQ(Outline(ppd.features[0]), "Bin/Bin [] default Unknown#0: Up/Up Down/Down");
 }
 
 TEST(PpdParser, TranslationStringsKeepTheirBytesAndDecodeHex) {
@@ -169,9 +146,7 @@ TEST(PpdParser, TranslationStringsKeepTheirBytesAndDecodeHex) {
         "*OpenUI *Media/Papier \xE9pais: PickOne\n"
         "*Media Thick/Dick \xC3\xBC<62>er: \"\"\n*Media Thin/<41 42>: \"\"\n*CloseUI: *Media\n");
     ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_EQ(ppd.features[0].translation, "Papier \xE9pais");
-    EXPECT_EQ(ppd.features[0].options[0].translation, "Dick \xC3\xBC" "ber");
-    EXPECT_EQ(ppd.features[0].options[1].translation, "AB");
+    EXPECT_EQ(Outline(ppd.features[0]), "Media/Papier \xE9pais [] default #0: Thick/Dick \xC3\xBC" "ber Thin/AB");
 }
 
 TEST(PpdParser, AnUnclosedQuoteEndsWithItsLineAndAByteOrderMarkIsSkipped) {

@@ -7,14 +7,10 @@
 namespace {
 
 TEST(PpdText, HexSubstringsBecomeBytesAndMalformedOnesStay) {
-    EXPECT_EQ(DecodeHexSubstrings("<E9>t<e9>"), "\xE9t\xE9");
-    EXPECT_EQ(DecodeHexSubstrings("<41 42\t43>"), "ABC");
-    EXPECT_EQ(DecodeHexSubstrings("a < b"), "a < b");
-    EXPECT_EQ(DecodeHexSubstrings("<4G>"), "<4G>");
-    EXPECT_EQ(DecodeHexSubstrings("<414>"), "<414>");
-    EXPECT_EQ(DecodeHexSubstrings("<>"), "<>");
-    EXPECT_EQ(DecodeHexSubstrings("open <41"), "open <41");
-    EXPECT_EQ(DecodeHexSubstrings("<<41>>"), "<A>");
+    const std::pair<const char *, const char *> texts[] = {
+        {"<E9>t<e9>", "\xE9t\xE9"}, {"<41 42\t43>", "ABC"}, {"a < b", "a < b"},       {"<4G>", "<4G>"},
+        {"<414>", "<414>"},         {"<>", "<>"},        {"open <41", "open <41"}, {"<<41>>", "<A>"}};
+    for (const auto &t : texts) EXPECT_EQ(DecodeHexSubstrings(t.first), t.second) << t.first;
 }
 
 TEST(PpdText, Utf8IsCheckedStrictly) {

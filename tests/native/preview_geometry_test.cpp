@@ -6,13 +6,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr int16_t kLandscape = 2;
 
+using Pair = std::pair<int32_t, int32_t>;
+
 PaperSize Paper(const std::u16string &form, int16_t orientation = kPortrait) {
     return GetPreviewPaperSize(form.c_str(), orientation);
+}
+
+Pair Size(const PaperSize &size) { return {size.width, size.height}; }
+Pair At(const PreviewPoint &point) { return {point.x, point.y}; }
+Pair RectSize(const PreviewPage &page) {
+    return {page.rect.right - page.rect.left, page.rect.bottom - page.rect.top};
 }
 
 TEST(PreviewPaper, FirstCharactersChooseTheRowAndEverythingElseIsA4) {
@@ -32,11 +42,8 @@ TEST(PreviewPaper, FirstCharactersChooseTheRowAndEverythingElseIsA4) {
         // The seventh character of "Legal" is past its end.
         {u"Tabloid", 2100, 2970}, {u"A3", 2100, 2970}, {u"Legal", 2100, 2970}, {u"", 2100, 2970},
     };
-    for (const auto &row : rows) {
-        const PaperSize size = Paper(row.form);
-        EXPECT_EQ(size.width, row.width) << std::string(row.form.begin(), row.form.end());
-        EXPECT_EQ(size.height, row.height) << std::string(row.form.begin(), row.form.end());
-    }
+    for (const auto &row : rows)
+        EXPECT_EQ(Size(Paper(row.form)), Pair(row.width, row.height)) << std::string(row.form.begin(), row.form.end());
     EXPECT_EQ(GetPreviewPaperSize(nullptr, kPortrait).width, 2100);
     // A name filling all 32 characters without a terminator is read no further.
     std::u16string full(40, u'L');
@@ -46,9 +53,7 @@ TEST(PreviewPaper, FirstCharactersChooseTheRowAndEverythingElseIsA4) {
 }
 
 TEST(PreviewPaper, LandscapeExchangesWidthAndHeight) {
-    const PaperSize size = Paper(u"A5", kLandscape);
-    EXPECT_EQ(size.width, 2100);
-    EXPECT_EQ(size.height, 1480);
+    EXPECT_EQ(Size(Paper(u"A5", kLandscape)), Pair(2100, 1480));
     EXPECT_EQ(Paper(u"A5", 0).width, 2100) << "anything but portrait";
 }
 
@@ -56,16 +61,13 @@ TEST(PreviewPage, A4InA135PixelControl) {
     PreviewPage page;
     ASSERT_TRUE(ComputePreviewPage(135, 160, Paper(u"A4"), &page));
     EXPECT_EQ(page.scale, 698);
-    EXPECT_EQ(page.rect.right - page.rect.left, 84);
-    EXPECT_EQ(page.rect.bottom - page.rect.top, 119);
-    EXPECT_EQ(page.rect.left, (135 - 84) / 2);
-    EXPECT_EQ(page.rect.top, (160 - 119) / 2);
+    EXPECT_EQ(RectSize(page), Pair(84, 119));
+    EXPECT_EQ(Pair(page.rect.left, page.rect.top), Pair((135 - 84) / 2, (160 - 119) / 2));
     EXPECT_EQ(PreviewFontHeight(72, page.scale), 10);
 
     ASSERT_TRUE(ComputePreviewPage(135, 160, Paper(u"A4", kLandscape), &page));
     EXPECT_EQ(page.scale, 698);
-    EXPECT_EQ(page.rect.right - page.rect.left, 119);
-    EXPECT_EQ(page.rect.bottom - page.rect.top, 84);
+    EXPECT_EQ(RectSize(page), Pair(119, 84));
 }
 
 TEST(PreviewPage, TooSmallControlsAndWrappingScalesDrawNothing) {
@@ -96,6 +98,8 @@ PreviewPage A4Page() {
     return page;
 }
 
+Pair AnchorInBox(const WatermarkLayout &l) { return {l.anchor.x - l.textBox.x, l.anchor.y - l.textBox.y}; }
+
 WatermarkShape Shape(int16_t angle, uint16_t position = 3, uint16_t border = kBorderNone,
                      uint32_t size = 72) {
     return WatermarkShape{size, angle, 0, 0, position, border};
@@ -104,48 +108,32 @@ WatermarkShape Shape(int16_t angle, uint16_t position = 3, uint16_t border = kBo
 TEST(WatermarkLayoutTest, AngleZeroAnchorsAtTheBottomLeftOfTheTextBox) {
     const PreviewPage page = A4Page();
     const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(0), 50, 10);
-    EXPECT_EQ(l.textWidth, 50);
-    EXPECT_EQ(l.textHeight, 10);
-    EXPECT_EQ(l.anchor.x, l.textBox.x);
-    EXPECT_EQ(l.anchor.y, l.textBox.y + 10);
+    EXPECT_EQ(Pair(l.textWidth, l.textHeight), Pair(50, 10));
+    EXPECT_EQ(At(l.anchor), Pair(l.textBox.x, l.textBox.y + 10));
     // Centred in the page less two pixels on every side.
-    EXPECT_EQ(l.borderBox.x, page.rect.left + 2 + 80 / 2 - 25);
-    EXPECT_EQ(l.borderBox.y, page.rect.top + 2 + 115 / 2 - 5);
+    EXPECT_EQ(At(l.borderBox), Pair(page.rect.left + 2 + 80 / 2 - 25, page.rect.top + 2 + 115 / 2 - 5));
 }
 
 TEST(WatermarkLayoutTest, AnchorInEachQuadrant) {
     const PreviewPage page = A4Page();
     // -30: sn 5000, cs 8660.
     WatermarkLayout l = ComputeWatermarkLayout(page, Shape(-30), 50, 10);
-    EXPECT_EQ(l.textWidth, (8660 * 50 + 5000 * 10) / 10000);
-    EXPECT_EQ(l.textHeight, (5000 * 50 + 8660 * 10) / 10000);
-    EXPECT_EQ(l.anchor.x - l.textBox.x, 0);
-    EXPECT_EQ(l.anchor.y - l.textBox.y, 8660 * 10 / 10000);
-    // 30.
+    EXPECT_EQ(Pair(l.textWidth, l.textHeight), Pair((8660 * 50 + 5000 * 10) / 10000, (5000 * 50 + 8660 * 10) / 10000));
+    EXPECT_EQ(AnchorInBox(l), Pair(0, 8660 * 10 / 10000));
     l = ComputeWatermarkLayout(page, Shape(30), 50, 10);
-    EXPECT_EQ(l.anchor.x - l.textBox.x, 5000 * 10 / 10000);
-    EXPECT_EQ(l.anchor.y - l.textBox.y, l.textHeight);
+    EXPECT_EQ(AnchorInBox(l), Pair(5000 * 10 / 10000, l.textHeight));
     // 120: sn = sin 60, cs = sin 30.
     l = ComputeWatermarkLayout(page, Shape(120), 50, 10);
-    EXPECT_EQ(l.sn, 8660);
-    EXPECT_EQ(l.cs, 5000);
-    EXPECT_EQ(l.anchor.x - l.textBox.x, l.textWidth);
-    EXPECT_EQ(l.anchor.y - l.textBox.y, 8660 * 50 / 10000);
+    EXPECT_EQ(Pair(l.sn, l.cs), Pair(8660, 5000));
+    EXPECT_EQ(AnchorInBox(l), Pair(l.textWidth, 8660 * 50 / 10000));
     // -150: sn = sin 30, cs = sin 60.
     l = ComputeWatermarkLayout(page, Shape(-150), 50, 10);
-    EXPECT_EQ(l.sn, 5000);
-    EXPECT_EQ(l.cs, 8660);
-    EXPECT_EQ(l.anchor.x - l.textBox.x, 8660 * 50 / 10000);
-    EXPECT_EQ(l.anchor.y - l.textBox.y, 0);
-    // -180 and 180 read the table's ends.
-    l = ComputeWatermarkLayout(page, Shape(-180), 50, 10);
-    EXPECT_EQ(l.sn, 0);
-    EXPECT_EQ(l.cs, 10000);
-    // Angles beyond the range are held to it.
-    for (int16_t angle : {180, 300}) {
+    EXPECT_EQ(Pair(l.sn, l.cs), Pair(5000, 8660));
+    EXPECT_EQ(AnchorInBox(l), Pair(8660 * 50 / 10000, 0));
+    // -180 and 180 read the table's ends; angles beyond the range are held to it.
+    for (int16_t angle : {-180, 180, 300}) {
         l = ComputeWatermarkLayout(page, Shape(angle), 50, 10);
-        EXPECT_EQ(l.sn, 0);
-        EXPECT_EQ(l.cs, 10000);
+        EXPECT_EQ(Pair(l.sn, l.cs), Pair(0, 10000)) << angle;
     }
 }
 
@@ -153,14 +141,11 @@ TEST(WatermarkLayoutTest, CircleAtUpperLeftKeepsItsBoxInTheCornerWhileTheTextTur
     const PreviewPage page = A4Page();
     for (int16_t angle : {0, 30, 90, -120}) {
         const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(angle, 0, kBorderCircle), 50, 10);
-        EXPECT_EQ(l.borderWidth, 55) << angle;  // trunc(sqrt(2600)) = 50, × 11 / 10
-        EXPECT_EQ(l.borderHeight, 55);
-        EXPECT_EQ(l.borderBox.x, page.rect.left + 2);
-        EXPECT_EQ(l.borderBox.y, page.rect.top + 2);
-        EXPECT_EQ(l.textBox.x, l.borderBox.x + 27 - l.textWidth / 2);
-        EXPECT_EQ(l.centre.x, l.borderBox.x + 27);
-        EXPECT_EQ(l.innerRadius, 27);
-        EXPECT_EQ(l.outerRadius, 29);
+        SCOPED_TRACE(angle);
+        EXPECT_EQ(Pair(l.borderWidth, l.borderHeight), Pair(55, 55));  // trunc(sqrt(2600)) = 50, × 11 / 10
+        EXPECT_EQ(At(l.borderBox), Pair(page.rect.left + 2, page.rect.top + 2));
+        EXPECT_EQ(Pair(l.textBox.x, l.centre.x), Pair(l.borderBox.x + 27 - l.textWidth / 2, l.borderBox.x + 27));
+        EXPECT_EQ(Pair(l.innerRadius, l.outerRadius), Pair(27, 29));
     }
     const WatermarkLayout large = ComputeWatermarkLayout(page, Shape(0, 0, kBorderCircle, 222), 50, 10);
     EXPECT_EQ(large.outerRadius, 30);
@@ -170,8 +155,8 @@ TEST(WatermarkLayoutTest, LowerRightIsTwoPixelsInsideThePage) {
     const PreviewPage page = A4Page();
     for (uint16_t border : {kBorderNone, kBorderCircle, kBorderSingle, kBorderDouble}) {
         const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(45, 6, border), 40, 10);
-        EXPECT_EQ(l.borderBox.x + l.borderWidth, page.rect.right - 2) << border;
-        EXPECT_EQ(l.borderBox.y + l.borderHeight, page.rect.bottom - 2) << border;
+        EXPECT_EQ(Pair(l.borderBox.x + l.borderWidth, l.borderBox.y + l.borderHeight),
+                  Pair(page.rect.right - 2, page.rect.bottom - 2)) << border;
     }
 }
 
@@ -179,36 +164,30 @@ TEST(WatermarkLayoutTest, PositionsAndAdjustment) {
     const PreviewPage page = A4Page();
     const int32_t usableW = 80, usableH = 115;
     const WatermarkLayout upperCentre = ComputeWatermarkLayout(page, Shape(0, 1), 20, 10);
-    EXPECT_EQ(upperCentre.borderBox.x, page.rect.left + 2 + usableW / 2 - 10);
-    EXPECT_EQ(upperCentre.borderBox.y, page.rect.top + 2);
+    EXPECT_EQ(At(upperCentre.borderBox), Pair(page.rect.left + 2 + usableW / 2 - 10, page.rect.top + 2));
     const WatermarkLayout upperRight = ComputeWatermarkLayout(page, Shape(0, 2), 20, 10);
     EXPECT_EQ(upperRight.borderBox.x, page.rect.left + 2 + usableW - 20);
     const WatermarkLayout lowerLeft = ComputeWatermarkLayout(page, Shape(0, 4), 20, 10);
-    EXPECT_EQ(lowerLeft.borderBox.x, page.rect.left + 2);
-    EXPECT_EQ(lowerLeft.borderBox.y, page.rect.top + 2 + usableH - 10);
+    EXPECT_EQ(At(lowerLeft.borderBox), Pair(page.rect.left + 2, page.rect.top + 2 + usableH - 10));
     const WatermarkLayout lowerCentre = ComputeWatermarkLayout(page, Shape(0, 5), 20, 10);
-    EXPECT_EQ(lowerCentre.borderBox.x, upperCentre.borderBox.x);
-    EXPECT_EQ(lowerCentre.borderBox.y, lowerLeft.borderBox.y);
+    EXPECT_EQ(At(lowerCentre.borderBox), Pair(upperCentre.borderBox.x, lowerLeft.borderBox.y));
     const WatermarkLayout other = ComputeWatermarkLayout(page, Shape(0, 9), 20, 10);
     const WatermarkLayout centre = ComputeWatermarkLayout(page, Shape(0, 3), 20, 10);
-    EXPECT_EQ(other.borderBox.x, centre.borderBox.x);
-    EXPECT_EQ(other.borderBox.y, centre.borderBox.y);
+    EXPECT_EQ(At(other.borderBox), At(centre.borderBox));
 
     WatermarkShape moved = Shape(0, 3);
     moved.offsetX = 1000;
     moved.offsetY = -1000;
     const WatermarkLayout adjusted = ComputeWatermarkLayout(page, moved, 20, 10);
-    EXPECT_EQ(adjusted.borderBox.x - centre.borderBox.x, 1000 * 100 / 698);
-    EXPECT_EQ(adjusted.borderBox.y - centre.borderBox.y, -1000 * 100 / 698);
+    EXPECT_EQ(Pair(adjusted.borderBox.x - centre.borderBox.x, adjusted.borderBox.y - centre.borderBox.y),
+              Pair(1000 * 100 / 698, -1000 * 100 / 698));
 }
 
 TEST(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
     const PreviewPage page = A4Page();
     WatermarkLayout l = ComputeWatermarkLayout(page, Shape(0, 3, kBorderSingle), 50, 10);
-    EXPECT_EQ(l.frameHeight, 10 * 120 / 100 + 4);
-    EXPECT_EQ(l.frameWidth, 50 + 2 * (16 - 10) - 4);
-    EXPECT_EQ(l.borderWidth, l.frameWidth);
-    EXPECT_EQ(l.borderHeight, l.frameHeight);
+    EXPECT_EQ(Pair(l.frameWidth, l.frameHeight), Pair(50 + 2 * (16 - 10) - 4, 10 * 120 / 100 + 4));
+    EXPECT_EQ(Pair(l.borderWidth, l.borderHeight), Pair(l.frameWidth, l.frameHeight));
     EXPECT_EQ(l.thickness, 2);
     l = ComputeWatermarkLayout(page, Shape(45, 3, kBorderSingle), 50, 10);
     EXPECT_EQ(l.thickness, 3);
@@ -217,41 +196,28 @@ TEST(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
     EXPECT_EQ(ComputeWatermarkLayout(page, Shape(180, 3, kBorderSingle, 300), 50, 10).thickness, 3);
 
     l = ComputeWatermarkLayout(page, Shape(0, 3, kBorderDouble), 50, 10);
-    EXPECT_EQ(l.outerWidth, l.frameWidth + 6);
-    EXPECT_EQ(l.outerHeight, l.frameHeight + 6);
-    EXPECT_EQ(l.borderWidth, l.outerWidth);
-    EXPECT_EQ(l.thickness, 1);
+    EXPECT_EQ(Pair(l.outerWidth, l.outerHeight), Pair(l.frameWidth + 6, l.frameHeight + 6));
+    EXPECT_EQ(Pair(l.borderWidth, l.thickness), Pair(l.outerWidth, 1));
     l = ComputeWatermarkLayout(page, Shape(0, 3, kBorderDouble, 222), 50, 10);
-    EXPECT_EQ(l.outerWidth, l.frameWidth + 8);
-    EXPECT_EQ(l.thickness, 2);
+    EXPECT_EQ(Pair(l.outerWidth, l.thickness), Pair(l.frameWidth + 8, 2));
     EXPECT_EQ(ComputeWatermarkLayout(page, Shape(50, 3, kBorderDouble, 222), 50, 10).thickness, 3);
 }
 
 TEST(RotatedBox, CornersAtZeroAndNinety) {
     PreviewPoint c[4];
     RotatedBoxCorners({50, 50}, 20, 10, 0, c);
-    EXPECT_EQ(c[0].x, 40);
-    EXPECT_EQ(c[0].y, 45);
-    EXPECT_EQ(c[2].x, 60);
-    EXPECT_EQ(c[2].y, 55);
+    EXPECT_EQ((std::vector<Pair>{At(c[0]), At(c[2])}), (std::vector<Pair>{{40, 45}, {60, 55}}));
     RotatedBoxCorners({50, 50}, 20, 10, 90, c);
     // The text runs upwards: its start is at the bottom, its foot to the right.
-    EXPECT_EQ(c[0].x, 45);
-    EXPECT_EQ(c[0].y, 60);
-    EXPECT_EQ(c[1].x, 45);
-    EXPECT_EQ(c[1].y, 40);
-    EXPECT_EQ(c[2].x, 55);
-    EXPECT_EQ(c[2].y, 40);
+    EXPECT_EQ((std::vector<Pair>{At(c[0]), At(c[1]), At(c[2])}), (std::vector<Pair>{{45, 60}, {45, 40}, {55, 40}}));
 }
 
 TEST(RingSpanTest, RowsThroughTheHoleAndAboveIt) {
     int32_t first = 0, last = 0;
     ASSERT_TRUE(RingSpan(10, 12, 0, &first, &last));
-    EXPECT_EQ(first, 10);
-    EXPECT_EQ(last, 12);
+    EXPECT_EQ(Pair(first, last), Pair(10, 12));
     ASSERT_TRUE(RingSpan(10, 12, 11, &first, &last));
-    EXPECT_EQ(first, 0);
-    EXPECT_EQ(last, 4);
+    EXPECT_EQ(Pair(first, last), Pair(0, 4));
     EXPECT_FALSE(RingSpan(10, 12, 13, &first, &last));
     EXPECT_FALSE(RingSpan(0, 0, 0, &first, &last));
 }

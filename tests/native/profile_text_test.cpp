@@ -80,14 +80,10 @@ TEST(ProfileText, NumbersFollowThePlatformConversion) {
     const ProfileText profile =
         Parse(u"[N]\nDec=1281\nHex=0x0500\nNeg=-1\nOct=0o17\nBin=0b101\nText=12ab\n"
               u"Upper=0X10\nEmpty=\nLong=123456789012345678901234567890123\n");
-    EXPECT_EQ(1281u, profile.ReadInt(u"N", u"Dec", 7));
-    EXPECT_EQ(0x500u, profile.ReadInt(u"N", u"Hex", 7));
-    EXPECT_EQ(0xFFFFFFFFu, profile.ReadInt(u"N", u"Neg", 7));
-    EXPECT_EQ(15u, profile.ReadInt(u"N", u"Oct", 7));
-    EXPECT_EQ(5u, profile.ReadInt(u"N", u"Bin", 7));
-    EXPECT_EQ(12u, profile.ReadInt(u"N", u"Text", 7));
-    EXPECT_EQ(0u, profile.ReadInt(u"N", u"Upper", 7));
-    EXPECT_EQ(7u, profile.ReadInt(u"N", u"Empty", 7));
+    std::vector<uint32_t> read;
+    for (const char16_t *key : {u"Dec", u"Hex", u"Neg", u"Oct", u"Bin", u"Text", u"Upper", u"Empty"})
+        read.push_back(profile.ReadInt(u"N", key, 7));
+    EXPECT_EQ(read, (std::vector<uint32_t>{1281, 0x500, 0xFFFFFFFF, 15, 5, 12, 0, 7}));
     EXPECT_EQ(static_cast<uint32_t>(-1), profile.ReadInt(u"N", u"Missing", -1));
     // The value is read through a 30-character buffer before conversion.
     EXPECT_EQ(ProfileTextToNumber(u"12345678901234567890123456789"),
@@ -116,21 +112,22 @@ TEST(ProfileText, KeptSectionLinesAnswerAsTheFileDoes) {
 }
 
 TEST(ProfileEncoding, TheByteOrderMarkDecides) {
-    size_t mark = 9;
+    const auto detect = [](const uint8_t *bytes, size_t size) {
+        size_t mark = 9;
+        const ProfileEncoding encoding = DetectProfileEncoding(bytes, size, &mark);
+        return std::make_pair(encoding, mark);
+    };
     const uint8_t utf8[] = {0xEF, 0xBB, 0xBF, 'a'};
-    EXPECT_EQ(ProfileEncoding::Utf8, DetectProfileEncoding(utf8, sizeof(utf8), &mark));
-    EXPECT_EQ(3u, mark);
+    EXPECT_EQ(detect(utf8, sizeof(utf8)), std::make_pair(ProfileEncoding::Utf8, size_t{3}));
     const uint8_t little[] = {0xFF, 0xFE, '[', 0, 'S', 0, ']', 0, 0x41};
-    EXPECT_EQ(ProfileEncoding::Utf16Le, DetectProfileEncoding(little, sizeof(little), &mark));
-    EXPECT_EQ(2u, mark);
-    EXPECT_EQ(u"[S]", DecodeUtf16Profile(little + mark, sizeof(little) - mark, false));
+    EXPECT_EQ(detect(little, sizeof(little)), std::make_pair(ProfileEncoding::Utf16Le, size_t{2}));
+    EXPECT_EQ(u"[S]", DecodeUtf16Profile(little + 2, sizeof(little) - 2, false));
     const uint8_t big[] = {0xFE, 0xFF, 0, '[', 0x30, 0xEC};
-    EXPECT_EQ(ProfileEncoding::Utf16Be, DetectProfileEncoding(big, sizeof(big), &mark));
-    EXPECT_EQ(u"[\u30EC", DecodeUtf16Profile(big + mark, sizeof(big) - mark, true));
+    EXPECT_EQ(detect(big, sizeof(big)).first, ProfileEncoding::Utf16Be);
+    EXPECT_EQ(u"[\u30EC", DecodeUtf16Profile(big + 2, sizeof(big) - 2, true));
     const uint8_t plain[] = {'[', 'S', ']'};
-    EXPECT_EQ(ProfileEncoding::Ansi, DetectProfileEncoding(plain, sizeof(plain), &mark));
-    EXPECT_EQ(0u, mark);
-    EXPECT_EQ(ProfileEncoding::Ansi, DetectProfileEncoding(plain, 1, &mark));
+    EXPECT_EQ(detect(plain, sizeof(plain)), std::make_pair(ProfileEncoding::Ansi, size_t{0}));
+    EXPECT_EQ(detect(plain, 1).first, ProfileEncoding::Ansi);
 }
 
 }  // namespace

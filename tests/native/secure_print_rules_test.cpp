@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -17,33 +18,25 @@ TEST(JobLimit, NeedsEveryConditionAtOnce) {
     for (uint32_t limitation : {0u, 2u}) EXPECT_FALSE(JobLimitMode(DriverFlag::True, true, true, limitation));
 }
 
-struct StartUp {
-    uint32_t jobType;
-    uint32_t setting6;
-};
-
-StartUp RunStartUp(bool jobLimit, bool icCard, bool hdd, uint32_t cbEncrypted, uint32_t jobType) {
-    StartUp result = {jobType, 0};
-    ApplySecureStartUpRule(jobLimit, icCard, hdd, cbEncrypted, &result.jobType, &result.setting6);
-    return result;
+// The job type and crypto setting 6 after the start-up rule.
+std::pair<uint32_t, uint32_t> RunStartUp(bool jobLimit, bool icCard, bool hdd, uint32_t cbEncrypted, uint32_t jobType) {
+    uint32_t setting6 = 0;
+    ApplySecureStartUpRule(jobLimit, icCard, hdd, cbEncrypted, &jobType, &setting6);
+    return {jobType, setting6};
 }
 
 TEST(StartUpRule, JobLimitForcesEncryptionAndAPasswordAtThePrinter) {
-    const StartUp fresh = RunStartUp(true, false, true, 0, kJobSecure);
-    EXPECT_EQ(fresh.jobType, kJobEncrypted);
-    EXPECT_EQ(fresh.setting6, 1u);
-    const StartUp stored = RunStartUp(true, true, false, 40, kJobNormal);
-    EXPECT_EQ(stored.jobType, kJobEncrypted);
-    EXPECT_EQ(stored.setting6, 0u);
+    EXPECT_EQ(RunStartUp(true, false, true, 0, kJobSecure), std::make_pair(kJobEncrypted, 1u));
+    EXPECT_EQ(RunStartUp(true, true, false, 40, kJobNormal), std::make_pair(kJobEncrypted, 0u));
 }
 
 TEST(StartUpRule, IcCardNeedsTheDiskAndTurnsSecureIntoCard) {
-    EXPECT_EQ(RunStartUp(false, true, false, 0, kJobEncrypted).jobType, kJobNormal);
-    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobSecure).jobType, kJobEncrypted);
-    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobNormal).jobType, kJobNormal);
+    EXPECT_EQ(RunStartUp(false, true, false, 0, kJobEncrypted).first, kJobNormal);
+    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobSecure).first, kJobEncrypted);
+    EXPECT_EQ(RunStartUp(false, true, true, 0, kJobNormal).first, kJobNormal);
     // Without a card nothing changes here; the refresh handles the disk.
-    EXPECT_EQ(RunStartUp(false, false, false, 0, kJobSecure).jobType, kJobSecure);
-    EXPECT_EQ(RunStartUp(false, false, true, 0, kJobSecure).setting6, 0u);
+    EXPECT_EQ(RunStartUp(false, false, false, 0, kJobSecure).first, kJobSecure);
+    EXPECT_EQ(RunStartUp(false, false, true, 0, kJobSecure).second, 0u);
 }
 
 TEST(JobTypeRadios, ByJobLimitCardAndDisk) {
@@ -59,9 +52,9 @@ TEST(JobTypeRadios, ByJobLimitCardAndDisk) {
     };
     for (const auto &c : cases) {
         const JobTypeRadios radios = PlanJobTypeRadios(c.jobLimit, c.icCard, c.hdd);
-        EXPECT_EQ(radios.normal, c.normal) << c.jobLimit << c.icCard << c.hdd;
-        EXPECT_EQ(radios.secure, c.secure) << c.jobLimit << c.icCard << c.hdd;
-        EXPECT_EQ(radios.encrypted, c.encrypted) << c.jobLimit << c.icCard << c.hdd;
+        EXPECT_EQ((std::vector<ControlState>{radios.normal, radios.secure, radios.encrypted}),
+                  (std::vector<ControlState>{c.normal, c.secure, c.encrypted}))
+            << c.jobLimit << c.icCard << c.hdd;
     }
 }
 
@@ -86,39 +79,24 @@ TEST(JobPin, OkChecksFourDigitsThenTheName) {
         EXPECT_EQ(CheckJobPin(c.nameLength, c.pinLength, c.askJobName), c.check) << c.nameLength << c.pinLength;
 }
 
-struct Filtered {
-    std::u16string text;
-    TypedText result;
-};
+// The text kept, its length, the characters removed and the caret.
+using Filtered = std::tuple<std::u16string, size_t, size_t, size_t>;
 
 Filtered Filter(std::u16string text, size_t selectionEnd, bool (*allowed)(char16_t)) {
     text.push_back(0);
     const TypedText result = FilterTypedText(&text[0], text.size() - 1, selectionEnd, allowed);
-    return {std::u16string(text.c_str()), result};
+    return {std::u16string(text.c_str()), result.length, result.removed, result.caret};
 }
 
 TEST(TypedText, PinKeepsDigitsAndTheCaretFollows) {
-    const Filtered typed = Filter(u"12a", 3, PinCharAllowed);
-    EXPECT_EQ(typed.text, u"12");
-    EXPECT_EQ(typed.result.length, 2u);
-    EXPECT_EQ(typed.result.removed, 1u);
-    EXPECT_EQ(typed.result.caret, 2u);
-
-    const Filtered pasted = Filter(u"ab1", 1, PinCharAllowed);
-    EXPECT_EQ(pasted.text, u"1");
-    EXPECT_EQ(pasted.result.caret, 0u);
-
-    const Filtered clean = Filter(u"0042", 2, PinCharAllowed);
-    EXPECT_EQ(clean.text, u"0042");
-    EXPECT_EQ(clean.result.removed, 0u);
-    EXPECT_EQ(clean.result.caret, 2u);
+    EXPECT_EQ(Filter(u"12a", 3, PinCharAllowed), Filtered(u"12", 2, 1, 2));
+    EXPECT_EQ(Filter(u"ab1", 1, PinCharAllowed), Filtered(u"1", 1, 2, 0));
+    EXPECT_EQ(Filter(u"0042", 2, PinCharAllowed), Filtered(u"0042", 4, 0, 2));
 }
 
 TEST(TypedText, JobNameKeepsPrintableAsciiWithoutQuotes) {
-    const Filtered typed = Filter(u"Q3 \"final\" r\u00e9sum\u00e9~", 15, JobNameCharAllowed);
-    EXPECT_EQ(typed.text, u"Q3 final rsum~");
-    EXPECT_EQ(typed.result.removed, 4u);
-    EXPECT_EQ(typed.result.caret, 11u);
+    EXPECT_EQ(Filter(u"Q3 \"final\" r\u00e9sum\u00e9~", 15, JobNameCharAllowed),
+              Filtered(u"Q3 final rsum~", 14, 4, 11));
     EXPECT_FALSE(JobNameCharAllowed(u'\t'));
     EXPECT_FALSE(JobNameCharAllowed(u'\x7f'));
     EXPECT_TRUE(JobNameCharAllowed(u' '));
@@ -168,9 +146,11 @@ using Log = std::vector<std::string>;
 class JobTypeClickTest : public ::testing::Test {
 protected:
     void SetUp() override { page.flags = &flags; }
-    void Click(uint32_t clicked, bool crypto = true, bool icCard = false) {
+    // What the click asked of the page.
+    const Log &Click(uint32_t clicked, bool crypto = true, bool icCard = false) {
         page.log.clear();
         ClickJobType({clicked, crypto, icCard}, &flags, &jobType, page);
+        return page.log;
     }
     JobTypeFlags flags = kInitialJobTypeFlags;
     uint32_t jobType = kJobNormal;
@@ -179,39 +159,31 @@ protected:
 
 TEST_F(JobTypeClickTest, SecureAsksForThePinAndKeepsTheChoice) {
     page.copies = 3;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"warn+copies1", "pin-dialog", "check1", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"warn+copies1", "pin-dialog", "check1", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobSecure);
     ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
-    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed);
-    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeAccepted);
-    EXPECT_TRUE(flags.fJobTypeArmed);
-    EXPECT_TRUE(flags.fJobTypeAccepted);
-    EXPECT_FALSE(flags.fWarnCopies);
+    EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed || page.flagsDuringDialog[0].fJobTypeAccepted);
+    EXPECT_TRUE(flags.fJobTypeArmed && flags.fJobTypeAccepted && !flags.fWarnCopies);
 
     // Name and PIN are there now: no dialog, and the copies go silently.
     page.pinNeeded = false;
     page.copies = 2;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"copies1", "check1", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"copies1", "check1", "refresh", "changed"}));
 }
 
 TEST_F(JobTypeClickTest, CancelledPinReturnsToANormalJobAndBlocksTheNextTry) {
     page.pinDialogResult = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"pin-dialog", "check0", "check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"pin-dialog", "check0", "check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
     EXPECT_FALSE(flags.fJobTypeAccepted);
 
     // Until Normal is chosen again the secure radio only bounces back, and
     // the working selection follows the radio.
     page.pinDialogResult = true;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
 
-    Click(kJobNormal);
-    EXPECT_EQ(page.log, (Log{"refresh", "changed"}));
+    EXPECT_EQ(Click(kJobNormal), (Log{"refresh", "changed"}));
     EXPECT_TRUE(flags.fJobTypeAccepted);
     Click(kJobSecure);
     EXPECT_EQ(jobType, kJobSecure);
@@ -220,72 +192,59 @@ TEST_F(JobTypeClickTest, CancelledPinReturnsToANormalJobAndBlocksTheNextTry) {
 TEST_F(JobTypeClickTest, NormalRearmsTheCopiesWarning) {
     page.copies = 5;
     page.pinNeeded = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "warn+copies1");
     page.copies = 5;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "copies1");
     Click(kJobNormal);
     EXPECT_TRUE(flags.fWarnCopies);
     page.copies = 5;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure).front(), "warn+copies1");
 }
 
 TEST_F(JobTypeClickTest, ClicksWhileADialogIsOpenAreNotActedOn) {
     flags.fJobTypeArmed = false;
     flags.fJobTypeAccepted = false;
-    Click(kJobSecure);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobSecure), (Log{"check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"check0", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"check0", "changed"}));
 
     flags.fJobTypeAccepted = true;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
 }
 
 TEST_F(JobTypeClickTest, EncryptedAsksTheLibraryWhenNoPasswordIsUsable) {
     page.copies = 2;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log,
-              (Log{"warn+copies1", "load", "crypto-dialog", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"warn+copies1", "load", "crypto-dialog", "free", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
     ASSERT_EQ(page.flagsDuringDialog.size(), 1u);
     EXPECT_FALSE(page.flagsDuringDialog[0].fJobTypeArmed);
     EXPECT_TRUE(flags.fJobTypeAccepted);
 
     page.passwordUsable = true;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"load", "free", "refresh", "changed"}));
 }
 
 TEST_F(JobTypeClickTest, RefusedEncryptionReturnsToANormalJob) {
     page.cryptoDialogResult = false;
-    Click(kJobEncrypted);
-    EXPECT_EQ(page.log, (Log{"load", "crypto-dialog", "check0", "free", "check0", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted), (Log{"load", "crypto-dialog", "check0", "free", "check0", "changed"}));
     EXPECT_EQ(jobType, kJobNormal);
     EXPECT_FALSE(flags.fJobTypeAccepted);
 }
 
 TEST_F(JobTypeClickTest, IcCardNeedsNoDialogAndKeepsItsCopies) {
     page.copies = 4;
-    Click(kJobEncrypted, true, true);
-    EXPECT_EQ(page.log, (Log{"load", "free", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted, true, true), (Log{"load", "free", "refresh", "changed"}));
     EXPECT_EQ(page.copies, 4u);
     EXPECT_EQ(jobType, kJobEncrypted);
 
     // The secure job of a card printer still goes to one copy.
     page.pinNeeded = false;
-    Click(kJobSecure, true, true);
-    EXPECT_EQ(page.log.front(), "warn+copies1");
+    EXPECT_EQ(Click(kJobSecure, true, true).front(), "warn+copies1");
 }
 
 TEST_F(JobTypeClickTest, EncryptedWithoutLibraryIsAPinJob) {
-    Click(kJobEncrypted, false);
-    EXPECT_EQ(page.log, (Log{"pin-dialog", "check2", "refresh", "changed"}));
+    EXPECT_EQ(Click(kJobEncrypted, false), (Log{"pin-dialog", "check2", "refresh", "changed"}));
     EXPECT_EQ(jobType, kJobEncrypted);
 }
 

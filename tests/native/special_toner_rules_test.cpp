@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -30,8 +32,8 @@ TEST(FixedDecimal, ParsesWholeAndFractionDigits) {
     const std::pair<const char16_t *, uint32_t> texts[] = {
         {u"12.5", 1250}, {u"12", 1200}, {u"12.345", 1234}, {u".5", 50}, {u"", 0}};
     for (const auto &t : texts) {
-        EXPECT_EQ(Parse(t.first).value, t.second);
-        EXPECT_EQ(Parse(t.first).error, 0);
+        const Parsed parsed = Parse(t.first);
+        EXPECT_EQ(std::make_pair(parsed.error, parsed.value), std::make_pair(0, t.second));
     }
     EXPECT_EQ(Parse(u"100", 0).value, 100u);
 }
@@ -64,31 +66,20 @@ TEST(FixedDecimal, FormatsWithAPointBeforeTheDecimals) {
     for (const auto &c : cases) EXPECT_EQ(Format(c.value, c.decimals), c.text) << c.value;
 }
 
-TEST(FixedDecimal, FormattedTextsParseBack) {
-    for (uint32_t value : {0u, 1u, 99u, 9900u, 9999u, 10000u, 99999u}) {
-        char16_t text[kFixedDecimalChars];
-        FormatFixedDecimal(text, static_cast<int32_t>(value), 2);
-        uint32_t back = 0;
-        EXPECT_EQ(ParseFixedDecimal(text, 2, &back), 0);
-        EXPECT_EQ(back, value);
-    }
-}
-
 TEST(SpecialToner, DensityTypingTakesUpToAHundredPercent) {
-    uint32_t density = 9950;
-    EXPECT_EQ(DensityFromText(u"", &density), TypedValue::Empty);
-    EXPECT_EQ(density, 9950u);
-    EXPECT_EQ(DensityFromText(u"98.00", &density), TypedValue::Taken);
-    EXPECT_EQ(density, 9800u) << "out of range, yet accepted while typing";
-    EXPECT_EQ(DensityFromText(u"100.01", &density), TypedValue::Replaced);
-    EXPECT_EQ(density, 10000u);
-    density = 9950;
-    EXPECT_EQ(DensityFromText(u"9a", &density), TypedValue::Replaced);
-    EXPECT_EQ(density, 10000u);
-    density = 9950;
-    EXPECT_EQ(DensityFromText(u"-99", &density), TypedValue::Replaced);
-    EXPECT_EQ(DensityFromText(u"99999999999", &density), TypedValue::Replaced);
-    EXPECT_EQ(density, 10000u);
+    // 98.00 is out of range, yet accepted while typing.
+    const struct {
+        const char16_t *text;
+        TypedValue typed;
+        uint32_t density;
+    } rows[] = {{u"", TypedValue::Empty, 9950},         {u"98.00", TypedValue::Taken, 9800},
+                {u"100.01", TypedValue::Replaced, 10000}, {u"9a", TypedValue::Replaced, 10000},
+                {u"-99", TypedValue::Replaced, 10000},    {u"99999999999", TypedValue::Replaced, 10000}};
+    for (const auto &row : rows) {
+        uint32_t density = 9950;
+        EXPECT_EQ(DensityFromText(row.text, &density), row.typed) << row.density;
+        EXPECT_EQ(density, row.density);
+    }
     EXPECT_FALSE(DensityInRange(9800));
     EXPECT_TRUE(DensityInRange(9900));
     EXPECT_TRUE(DensityInRange(10000));
@@ -96,14 +87,15 @@ TEST(SpecialToner, DensityTypingTakesUpToAHundredPercent) {
 }
 
 TEST(SpecialToner, LevelTypingStopsAtAHundred) {
-    uint32_t level = 40;
-    EXPECT_EQ(LevelFromText(u"", &level), TypedValue::Empty);
-    EXPECT_EQ(LevelFromText(u"0", &level), TypedValue::Taken);
-    EXPECT_EQ(level, 0u);
-    EXPECT_EQ(LevelFromText(u"101", &level), TypedValue::Replaced);
-    EXPECT_EQ(level, 100u);
-    EXPECT_EQ(LevelFromText(u"5.5", &level), TypedValue::Taken) << "decimals beyond none are ignored";
-    EXPECT_EQ(level, 5u);
+    // Decimals beyond none are ignored.
+    const std::tuple<const char16_t *, TypedValue, uint32_t> rows[] = {
+        {u"", TypedValue::Empty, 40}, {u"0", TypedValue::Taken, 0}, {u"101", TypedValue::Replaced, 100},
+        {u"5.5", TypedValue::Taken, 5}};
+    for (const auto &row : rows) {
+        uint32_t level = 40;
+        EXPECT_EQ(LevelFromText(std::get<0>(row), &level), std::get<1>(row)) << std::get<2>(row);
+        EXPECT_EQ(level, std::get<2>(row));
+    }
     EXPECT_EQ(ClampLevel(4000000000u), 100u);
 }
 
@@ -117,33 +109,23 @@ TEST(SpecialToner, ArrowsStepInsideTheRange) {
     EXPECT_EQ(ClampDensity(0xFFFFFFFFu), 10000u);
 }
 
-TEST(SpecialToner, WhiteTonerGroupsFollowColourControlAndOrder) {
-    const SpecialTonerEnabling off = SpecialTonerEnablingFor(kTonerWhite, 0, 1);
-    EXPECT_EQ(off.order, Switch::Off);
-    EXPECT_EQ(off.density, Switch::Keep);
-    EXPECT_EQ(off.level, Switch::Off);
-    EXPECT_EQ(off.clearOutput, Switch::Keep);
-
-    const SpecialTonerEnabling top = SpecialTonerEnablingFor(kTonerWhite, 1, 0);
-    EXPECT_EQ(top.order, Switch::On);
-    EXPECT_EQ(top.density, Switch::Off);
-    EXPECT_EQ(top.level, Switch::On);
-
-    const SpecialTonerEnabling noLevel = SpecialTonerEnablingFor(kTonerWhite, 5, 1);
-    EXPECT_EQ(noLevel.order, Switch::On);
-    EXPECT_EQ(noLevel.density, Switch::On);
-    EXPECT_EQ(noLevel.level, Switch::Off);
-
-    EXPECT_EQ(SpecialTonerEnablingFor(kTonerWhite, 4, 1).order, Switch::Off);
-}
-
-TEST(SpecialToner, ClearTonerSwitchesOnlyItsOutputMode) {
-    const SpecialTonerEnabling active = SpecialTonerEnablingFor(kTonerClear, 2, 0);
-    EXPECT_EQ(active.clearOutput, Switch::On);
-    EXPECT_EQ(active.order, Switch::Keep);
-    EXPECT_EQ(active.density, Switch::Keep);
-    EXPECT_EQ(active.level, Switch::Keep);
-    EXPECT_EQ(SpecialTonerEnablingFor(kTonerClear, 4, 0).clearOutput, Switch::Off);
+// White toner's groups follow the colour control and the order; clear
+// toner switches only its output mode.
+TEST(SpecialToner, GroupsFollowTheTonerColourControlAndOrder) {
+    const Switch on = Switch::On, off = Switch::Off, keep = Switch::Keep;
+    const struct {
+        uint32_t kind, colorControl, order;
+        std::vector<Switch> clearOrderDensityLevel;
+    } rows[] = {
+        {kTonerWhite, 0, 1, {keep, off, keep, off}}, {kTonerWhite, 1, 0, {keep, on, off, on}},
+        {kTonerWhite, 5, 1, {keep, on, on, off}},    {kTonerWhite, 4, 1, {keep, off, keep, off}},
+        {kTonerClear, 2, 0, {on, keep, keep, keep}},  {kTonerClear, 4, 0, {off, keep, keep, keep}},
+    };
+    for (const auto &row : rows) {
+        const SpecialTonerEnabling e = SpecialTonerEnablingFor(row.kind, row.colorControl, row.order);
+        EXPECT_EQ((std::vector<Switch>{e.clearOutput, e.order, e.density, e.level}), row.clearOrderDensityLevel)
+            << row.kind << " " << row.colorControl << " " << row.order;
+    }
     EXPECT_TRUE(SpecialColorInactive(0));
     EXPECT_TRUE(SpecialColorInactive(4));
     EXPECT_FALSE(SpecialColorInactive(5));

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -42,76 +43,29 @@ TEST(WatermarkValue, WritesTheSixteenFieldsWithTheTextEscaped) {
               u"60,2,-30,100,-50,255,Copy\\, internal use,Helvetica-Bold,700,0,0,3,2,0,1,0");
 }
 
-TEST(WatermarkValue, RoundTripsEveryField) {
-    WatermarkRecord r = Sample();
-    CopyCut(r.wszText, kWatermarkTextChars, u"a\\b,c;d\\\\,;");
-    r.sAngle = -180;
-    r.crColor = 0x00FFEEDD;
-    r.bItalic = 1;
-    r.bCharSet = 128;
-    r.wBackground = 1;
-    r.wStyleCode = 5;
-    const std::u16string value = FormatWatermarkValue(r);
-    EXPECT_EQ(value,
-              u"60,2,-180,100,-50,16772829,a\\\\b\\,c\\;d\\\\\\\\\\,\\;,Helvetica-Bold,700,1,128,3,2,1,1,5")
-        << "each separator and backslash of the text preceded by one backslash";
-    EXPECT_EQ(FormatWatermarkValue(Parse(value)), value);
-    EXPECT_EQ(Text(Parse(value).wszText), Text(r.wszText));
-}
-
 TEST(WatermarkValue, NumberFieldsReadHexMinusAnywhereAndSkipOtherCharacters) {
-    size_t pos = 0;
-    EXPECT_EQ(ReadNumberField(u"0x1F", 4, &pos), 31);
-    pos = 0;
-    EXPECT_EQ(ReadNumberField(u"1-0", 3, &pos), -10);
-    pos = 0;
+    size_t pos = 0, hexPos = 0, minusPos = 0;
+    EXPECT_EQ(ReadNumberField(u"0x1F", 4, &hexPos), 31);
+    EXPECT_EQ(ReadNumberField(u"1-0", 3, &minusPos), -10);
     EXPECT_EQ(ReadNumberField(u" 4a2;9", 6, &pos), 42);
     EXPECT_EQ(pos, 4u) << "stops at the separator";
 }
 
-TEST(WatermarkValue, SemicolonsSeparateLikeCommas) {
-    const WatermarkRecord r = Parse(u"60;2;-30;100;-50;255;Text;Font;400;1;0;6;1;1;1;5");
-    EXPECT_EQ(r.dwSize, 60u);
-    EXPECT_EQ(Text(r.wszText), u"Text");
-    EXPECT_EQ(Text(r.wszFontName), u"Font");
-    EXPECT_EQ(r.wPosition, 6);
-    EXPECT_EQ(r.wStyleCode, 5);
-}
-
-TEST(WatermarkValue, SixteenBitFieldsKeepTheirLowByte) {
-    const WatermarkRecord r = Parse(u"72,0,65581,0,0,0,T,F,0,257,258,259,257,256,513,261");
-    EXPECT_EQ(r.sAngle, 45) << "the angle keeps 16 bits";
-    EXPECT_EQ(r.bItalic, 1);
-    EXPECT_EQ(r.bCharSet, 2);
-    EXPECT_EQ(r.wPosition, 3);
-    EXPECT_EQ(r.wBorder, 1);
-    EXPECT_EQ(r.wBackground, 0);
-    EXPECT_EQ(r.bFirstPageOnly, 1);
-    EXPECT_EQ(r.wStyleCode, 5);
-}
-
-TEST(WatermarkValue, AShortValueReadsItsMissingFieldsAsZeroOrEmpty) {
-    WatermarkRecord r = Parse(u"60,2");
-    EXPECT_EQ(r.dwSize, 60u);
-    EXPECT_EQ(r.dwFontIndex, 2u);
-    EXPECT_EQ(r.crColor, 0u);
-    EXPECT_EQ(r.wszText[0], 0);
-    EXPECT_EQ(r.wStyleCode, 0);
-    r = Parse(u"1,2,3,4,5,6,Text");
-    EXPECT_EQ(Text(r.wszText), u"Text");
-    EXPECT_EQ(r.wszFontName[0], 0);
-    EXPECT_EQ(r.dwWeight, 0u);
-    r = Parse(u"");
-    EXPECT_EQ(r.dwSize, 0u);
-}
-
-TEST(WatermarkValue, FieldsBehindAnOverlongTextStillRead) {
-    const std::u16string text(300, u'x');
-    const WatermarkRecord r = Parse(u"72,0,45,0,0,0," + text + u",Font,400,0,0,3,0,0,0,0");
-    EXPECT_EQ(Text(r.wszText), text.substr(0, kWatermarkTextChars - 1));
-    EXPECT_EQ(Text(r.wszFontName), u"Font");
-    EXPECT_EQ(r.dwWeight, 400u);
-    EXPECT_EQ(r.wPosition, 3);
+// Each stored value read and written back: the writer shows every field.
+TEST(WatermarkValue, ReadsSemicolonsShortValuesSixteenBitFieldsAndOverlongTexts) {
+    const std::u16string longText(300, u'x'), cutText(kWatermarkTextChars - 1, u'x');
+    const std::pair<std::u16string, std::u16string> rows[] = {
+        {u"60;2;-180;100;-50;16772829;Text;Font;400;1;128;6;1;1;1;5",
+         u"60,2,-180,100,-50,16772829,Text,Font,400,1,128,6,1,1,1,5"},
+        // The angle keeps 16 bits, the other small fields their low byte.
+        {u"72,0,65581,0,0,0,T,F,0,257,258,259,257,256,513,261", u"72,0,45,0,0,0,T,F,0,1,2,3,1,0,1,5"},
+        {u"60,2", u"60,2,0,0,0,0,,,0,0,0,0,0,0,0,0"},
+        {u"1,2,3,4,5,6,Text", u"1,2,3,4,5,6,Text,,0,0,0,0,0,0,0,0"},
+        {u"", u"0,0,0,0,0,0,,,0,0,0,0,0,0,0,0"},
+        {u"72,0,45,0,0,0," + longText + u",Font,400,0,0,3,0,0,0,0",
+         u"72,0,45,0,0,0," + cutText + u",Font,400,0,0,3,0,0,0,0"},
+    };
+    for (const auto &row : rows) EXPECT_EQ(FormatWatermarkValue(Parse(row.first)), row.second);
 }
 
 TEST(WatermarkKeys, NumberedFromOneAfterThePrefix) {
@@ -126,14 +80,7 @@ TEST(WatermarkDefaults, NoneEntryAndJapaneseDefaultFont) {
     WatermarkRecord r;
     std::memset(&r, 0x77, sizeof(r));
     SetWatermarkDefaults(&r, 4);
-    EXPECT_EQ(r.dwSize, 72u);
-    EXPECT_EQ(r.dwFontIndex, 4u);
-    EXPECT_EQ(r.sAngle, 45);
-    EXPECT_EQ(r.crColor, 0x00C0C0C0u);
-    EXPECT_EQ(r.wPosition, 3);
-    EXPECT_EQ(r.wBorder, 0);
-    EXPECT_EQ(r.dwWeight, 0u);
-    EXPECT_EQ(r.wszText[0], 0);
+    EXPECT_EQ(FormatWatermarkValue(r), u"72,4,45,0,0,12632256,,,0,0,0,3,0,0,0,0");
     EXPECT_EQ(DefaultWatermarkFontIndex(true, 20), 19u);
     EXPECT_EQ(DefaultWatermarkFontIndex(true, 0), 0u);
     EXPECT_EQ(DefaultWatermarkFontIndex(false, 20), 0u);
@@ -168,12 +115,12 @@ TEST(WatermarkStyle, IndexAndChoice) {
     uint32_t weight = 0;
     uint8_t italic = 0;
     ApplyWatermarkStyle(1, &weight, &italic);
-    EXPECT_EQ(weight, 400u);
-    EXPECT_EQ(italic, 1);
+    EXPECT_EQ(std::make_pair(weight, italic), std::make_pair(400u, uint8_t{1}));
     ApplyWatermarkStyle(2, &weight, &italic);
-    EXPECT_EQ(weight, 700u);
-    EXPECT_EQ(italic, 0);
+    EXPECT_EQ(std::make_pair(weight, italic), std::make_pair(700u, uint8_t{0}));
 }
+
+std::pair<std::u16string, int> Resolved(const WatermarkRecord &r) { return {Text(r.wszFontName), r.wStyleCode}; }
 
 FontEntry Entry(const std::u16string &value) {
     FontEntry entry;
@@ -189,18 +136,15 @@ TEST(FontEntries, WesternFontTakesTheFieldOfItsStyle) {
     r.dwWeight = 700;
     r.bItalic = 1;
     ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Text(r.wszFontName), u"Helvetica-BoldOblique");
-    EXPECT_EQ(r.wStyleCode, 5);
+    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"Helvetica-BoldOblique"), 5));
     r.dwWeight = 400;
     r.bItalic = 0;
     ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Text(r.wszFontName), u"Helvetica");
-    EXPECT_EQ(r.wStyleCode, 0);
+    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"Helvetica"), 0));
     char16_t face[kFaceNameChars];
     uint8_t charSet = 0;
     PreviewFaceName(entry, face, &charSet);
-    EXPECT_EQ(Text(face), u"Arial");
-    EXPECT_EQ(charSet, 0);
+    EXPECT_EQ(std::make_pair(Text(face), int(charSet)), std::make_pair(Text(u"Arial"), 0));
 }
 
 TEST(FontEntries, JapaneseFontKeepsFieldThreeAndCodesItsStyle) {
@@ -211,13 +155,11 @@ TEST(FontEntries, JapaneseFontKeepsFieldThreeAndCodesItsStyle) {
     r.dwWeight = 700;
     r.bItalic = 1;
     ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Text(r.wszFontName), u"HeiseiMin-W3-90ms-RKSJ-H");
-    EXPECT_EQ(r.wStyleCode, 3);
+    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"HeiseiMin-W3-90ms-RKSJ-H"), 3));
     char16_t face[kFaceNameChars];
     uint8_t charSet = 0;
     PreviewFaceName(entry, face, &charSet);
-    EXPECT_EQ(Text(face), u"MS Mincho");
-    EXPECT_EQ(charSet, 128);
+    EXPECT_EQ(std::make_pair(Text(face), int(charSet)), std::make_pair(Text(u"MS Mincho"), 128));
 }
 
 TEST(FontEntries, AMissingEntryClearsTheFontName) {
@@ -226,8 +168,7 @@ TEST(FontEntries, AMissingEntryClearsTheFontName) {
     CopyCut(r.wszFontName, kWatermarkFontNameChars, u"Old");
     r.bItalic = 1;
     ResolvePrinterFont(nullptr, &r);
-    EXPECT_EQ(r.wszFontName[0], 0);
-    EXPECT_EQ(r.wStyleCode, 5);
+    EXPECT_EQ(Resolved(r), std::make_pair(Text(u""), 5));
 }
 
 TEST(FontSizes, LinesOfTheSizeList) {
@@ -241,12 +182,9 @@ OffsetText Offset(const std::u16string &text) { return FilterOffsetText(text.c_s
 
 TEST(WatermarkOffsetText, KeepsDigitsAndALeadingMinusWithinRange) {
     OffsetText typed = Offset(u"12a");
-    EXPECT_EQ(typed.value, 12);
-    EXPECT_EQ(typed.kept, 2u);
-    EXPECT_TRUE(typed.dropped);
+    EXPECT_EQ(std::make_tuple(typed.value, typed.kept, typed.dropped), std::make_tuple(12, size_t{2}, true));
     typed = Offset(u"1500");
-    EXPECT_EQ(typed.value, 1000);
-    EXPECT_FALSE(typed.dropped);
+    EXPECT_EQ(std::make_pair(typed.value, typed.dropped), std::make_pair(1000, false));
     EXPECT_EQ(Offset(u"-").value, 0);
     EXPECT_EQ(Offset(u"-2500").value, -1000);
     typed = Offset(u"5-3");

@@ -3,6 +3,8 @@
 // printer side reads back by name, and, on a printer of a probe model, the
 // job-information library's answers, the companion program's start where
 // shared memory cannot serve, and the objects' security.
+#include "core/win_holders.h"
+#include "host_text.h"
 #include "install/print_job.h"
 #include "support/wine_test_support.h"
 
@@ -18,6 +20,7 @@
 #include <cwchar>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -58,28 +61,10 @@ std::string LineOf(const std::string &record, const std::string &key) {
     return record.substr(from, record.find('\n', from) - from);
 }
 
-std::string Utf8(const std::wstring &text) {
-    const int bytes =
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(bytes > 0 ? bytes - 1 : 0, '\0');
-    if (bytes > 1)
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], bytes, nullptr, nullptr);
-    return out;
+// What a call answered: its HRESULT, whether it set a result, and the result.
+std::tuple<HRESULT, bool, INT> Answer(const DocumentEventCall &call) {
+    return std::make_tuple(call.hr, call.resultSet, call.result);
 }
-
-class Handle {
-public:
-    explicit Handle(HANDLE handle = nullptr) : handle_(handle) {}
-    ~Handle() {
-        if (handle_ && handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    Handle(const Handle &) = delete;
-    Handle &operator=(const Handle &) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 class DocumentEventTest : public ::testing::Test {
 protected:
@@ -111,9 +96,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
     DOCEVENT_CREATEDCPRE create = {nullptr, const_cast<WCHAR *>(kSamplePrinter), nullptr, FALSE};
     DocumentEventCall call =
         Call(printer.Get(), DOCUMENTEVENT_CREATEDCPRE, sizeof(create), &create, 0, nullptr);
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_TRUE(call.resultSet);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
+    EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
     EXPECT_EQ(plugin_->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
                                      nullptr, nullptr),
               S_OK);
@@ -122,22 +105,29 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
                       DOCUMENTEVENT_ENDDOCPOST, DOCUMENTEVENT_DELETEDC, DOCUMENTEVENT_ESCAPE, 0,
                       DOCUMENTEVENT_LAST, -1}) {
         call = Call(printer.Get(), event, 0, nullptr, 0, nullptr);
-        EXPECT_EQ(call.hr, S_OK) << event;
-        EXPECT_FALSE(call.resultSet) << event;
+        EXPECT_EQ(std::make_pair(call.hr, call.resultSet), std::make_pair(S_OK, false)) << event;
     }
+
+    // A job start without a usable job id or printer publishes nothing.
+    const DWORD jobId = 0x5A5A;
+    LONG id = jobId;
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, 0, nullptr, 0, nullptr).hr, S_OK);
+    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, sizeof(id) - 1, &id, 0, nullptr).hr, S_OK);
+    EXPECT_EQ(Call(nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr).hr, S_OK);
+    PublishedName published;
+    EXPECT_FALSE(ReadPublishedName(printer.Get(), jobId, &published));
+    EXPECT_FALSE(published.mappingOpened || published.mutexOpened);
 }
 
 TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
     const EventFilterAnswer answer = QueryEventFilter(plugin_, nullptr);
-    EXPECT_EQ(answer.call.hr, S_OK);
-    EXPECT_EQ(answer.call.result, DOCUMENTEVENT_SUCCESS);
+    EXPECT_EQ(std::make_pair(answer.call.hr, answer.call.result), std::make_pair(S_OK, INT{DOCUMENTEVENT_SUCCESS}));
     ASSERT_TRUE(answer.filtered);
     EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
-}
 
-TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) {
     // Header only, and a header whose element count promises room that the
-    // buffer does not have: both report one needed element.
+    // buffer does not have: both report one needed element. A block too
+    // small for its header, or none, is left alone.
     for (UINT allocated : {0u, 4u}) {
         std::vector<BYTE> block(kFilterHeaderBytes + 16, kGuard);
         DOCEVENT_FILTER *filter = reinterpret_cast<DOCEVENT_FILTER *>(block.data());
@@ -147,38 +137,17 @@ TEST_F(DocumentEventTest, QueryFilterWithoutRoomAsksForOneElementAndWritesNone) 
         filter->cElementsReturned = 0xFFFFFFFF;
         const DocumentEventCall call =
             Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, kFilterHeaderBytes, filter);
-        EXPECT_EQ(call.hr, S_OK);
-        EXPECT_EQ(call.result, DOCUMENTEVENT_SUCCESS);
-        EXPECT_EQ(filter->cElementsNeeded, 1u);
-        EXPECT_EQ(filter->cElementsReturned, 0xFFFFFFFFu);
+        EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
+        EXPECT_EQ(std::make_pair(filter->cElementsNeeded, filter->cElementsReturned), std::make_pair(1u, 0xFFFFFFFFu));
         for (size_t i = kFilterHeaderBytes; i < block.size(); ++i) EXPECT_EQ(block[i], kGuard) << i;
     }
-}
-
-TEST_F(DocumentEventTest, QueryFilterTooSmallForItsHeaderIsLeftAlone) {
     std::vector<BYTE> block(kFilterHeaderBytes + 8, kGuard);
     DocumentEventCall call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr,
                                   kFilterHeaderBytes - 1, block.data());
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
+    EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_FAILURE));
     for (BYTE b : block) EXPECT_EQ(b, kGuard);
-    call = Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr);
-    EXPECT_EQ(call.hr, S_OK);
-    EXPECT_EQ(call.result, DOCUMENTEVENT_FAILURE);
-}
-
-TEST_F(DocumentEventTest, JobStartWithoutUsableInputPublishesNothing) {
-    const PrinterHandle printer(kSamplePrinter);
-    const DWORD jobId = 0x5A5A;
-    LONG id = jobId;
-    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, 0, nullptr, 0, nullptr).hr, S_OK);
-    EXPECT_EQ(Call(printer.Get(), DOCUMENTEVENT_STARTDOCPOST, sizeof(id) - 1, &id, 0, nullptr).hr,
-              S_OK);
-    EXPECT_EQ(Call(nullptr, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr).hr, S_OK);
-    PublishedName published;
-    EXPECT_FALSE(ReadPublishedName(printer.Get(), jobId, &published));
-    EXPECT_FALSE(published.mappingOpened);
-    EXPECT_FALSE(published.mutexOpened);
+    EXPECT_EQ(Answer(Call(nullptr, DOCUMENTEVENT_QUERYFILTER, 0, nullptr, 0, nullptr)),
+              std::make_tuple(S_OK, true, DOCUMENTEVENT_FAILURE));
 }
 
 TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
@@ -194,10 +163,10 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
         << error;
     ASSERT_GT(report.jobId, 0u);
     // The driver passed STARTDOCPOST (and nothing the filter left out).
-    ASSERT_EQ(report.calls.size(), 2u);
-    EXPECT_EQ(report.calls[0].event, DOCUMENTEVENT_CREATEDCPRE);
-    EXPECT_EQ(report.calls[1].event, DOCUMENTEVENT_STARTDOCPOST);
-    EXPECT_EQ(report.calls[1].hr, S_OK);
+    std::vector<std::pair<INT, HRESULT>> calls;
+    for (const auto &call : report.calls) calls.emplace_back(call.event, call.hr);
+    EXPECT_EQ(calls, (std::vector<std::pair<INT, HRESULT>>{{DOCUMENTEVENT_CREATEDCPRE, S_OK},
+                                                           {DOCUMENTEVENT_STARTDOCPOST, S_OK}}));
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(output.c_str(), GetFileExInfoStandard, &data));
     EXPECT_GT(data.nFileSizeLow, 0u);
@@ -206,8 +175,7 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
     PublishedName published;
     ASSERT_TRUE(ReadPublishedName(printer.Get(), report.jobId, &published));
     const std::wstring base = std::wstring(L"Local\\SX Color 4200 PS") + Hex8(report.jobId);
-    EXPECT_EQ(published.mappingName, base + L"A");
-    EXPECT_EQ(published.mutexName, base + L"B");
+    EXPECT_EQ(std::make_pair(published.mappingName, published.mutexName), std::make_pair(base + L"A", base + L"B"));
     ASSERT_EQ(published.bytes.size(), kMappingBytes);
     // The stand-in library names the program by its file name when it
     // carries no description.
@@ -274,21 +242,19 @@ protected:
         return L"Local\\" + base + Hex8(jobId) + kind;
     }
     void SetShare(const std::wstring &shareName, bool shared) {
-        PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-        HANDLE handle = nullptr;
-        ASSERT_TRUE(OpenPrinterW(const_cast<WCHAR *>(kProbePrinter), &handle, &access));
+        SpoolerPrinter handle;
+        ASSERT_TRUE(handle.Open(kProbePrinter, PRINTER_ALL_ACCESS));
         DWORD needed = 0;
-        GetPrinterW(handle, 2, nullptr, 0, &needed);
+        GetPrinterW(handle.Get(), 2, nullptr, 0, &needed);
         std::vector<BYTE> info(needed);
-        ASSERT_TRUE(GetPrinterW(handle, 2, info.data(), needed, &needed));
+        ASSERT_TRUE(GetPrinterW(handle.Get(), 2, info.data(), needed, &needed));
         PRINTER_INFO_2W *printer = reinterpret_cast<PRINTER_INFO_2W *>(info.data());
         std::wstring share = shareName;
         printer->pShareName = &share[0];
         printer->Attributes = shared ? printer->Attributes | PRINTER_ATTRIBUTE_SHARED
                                      : printer->Attributes & ~PRINTER_ATTRIBUTE_SHARED;
         printer->pSecurityDescriptor = nullptr;
-        EXPECT_TRUE(SetPrinterW(handle, 2, info.data(), 0)) << GetLastError();
-        ClosePrinter(handle);
+        EXPECT_TRUE(SetPrinterW(handle.Get(), 2, info.data(), 0)) << GetLastError();
     }
 
     static TestPrinter *printer_;
@@ -300,29 +266,24 @@ protected:
 
 TestPrinter *ProbeModelTest::printer_ = nullptr;
 
-TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerAndFreedAgain) {
+// Spooled jobs' events carry the spooled flag in their high word.
+TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAndFreedAgain) {
     StartJob(Printer(), 0x101);
     DWORD flags = 0, size = 0;
     BOOL hadBuffer = FALSE;
     EXPECT_EQ(readCall_(&flags, &size, &hadBuffer), 1);
-    EXPECT_EQ(flags, 0u);
-    EXPECT_EQ(size, 120u);
-    EXPECT_TRUE(hadBuffer);
+    EXPECT_EQ(std::make_tuple(flags, size, hadBuffer), std::make_tuple(0ul, 120ul, TRUE));
     EXPECT_EQ(Published(0x101), L"Writer");
+
+    LONG id = 0x10E;
+    EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr).hr,
+              S_OK);
+    EXPECT_EQ(Published(0x10E), L"Writer");
+    EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr).result,
+              DOCUMENTEVENT_SUCCESS);
     FreeLibrary(probe_);
     probe_ = nullptr;
     EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
-}
-
-TEST_F(ProbeModelTest, EventsOfASpooledJobCarryTheSpooledFlagInTheirHighWord) {
-    LONG id = 0x10E;
-    const DocumentEventCall start = Call(
-        Printer(), DOCUMENTEVENT_STARTDOCPOST | DOCUMENTEVENT_SPOOLED, sizeof(id), &id, 0, nullptr);
-    EXPECT_EQ(start.hr, S_OK);
-    EXPECT_EQ(Published(0x10E), L"Writer");
-    const DocumentEventCall create =
-        Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr);
-    EXPECT_EQ(create.result, DOCUMENTEVENT_SUCCESS);
 }
 
 TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
@@ -349,17 +310,14 @@ TEST_F(ProbeModelTest, NameIsConvertedWithTheUserDefaultCodePage) {
 }
 
 TEST_F(ProbeModelTest, MissingLibraryOrExportPublishesAnEmptyName) {
-    SetModelKey(L"JobInfoDLL", L"sxcard.dll");
-    StartJob(Printer(), 0x105);
-    EXPECT_EQ(Published(0x105), L"");
-    SetModelKey(L"JobInfoDLL", L"sxnosuch.dll");
-    StartJob(Printer(), 0x106);
-    EXPECT_EQ(Published(0x106), L"");
-    SetModelKey(L"JobInfoDLL", L"");
-    StartJob(Printer(), 0x107);
-    PublishedName published;
-    EXPECT_EQ(Published(0x107, &published), L"");
-    EXPECT_EQ(published.bytes, std::vector<BYTE>(kMappingBytes, 0));
+    DWORD jobId = 0x105;
+    for (const WCHAR *library : {L"sxcard.dll", L"sxnosuch.dll", L""}) {
+        SetModelKey(L"JobInfoDLL", library);
+        StartJob(Printer(), jobId);
+        PublishedName published;
+        EXPECT_EQ(Published(jobId++, &published), L"") << library;
+        EXPECT_EQ(published.bytes, std::vector<BYTE>(kMappingBytes, 0));
+    }
 }
 
 TEST_F(ProbeModelTest, EachEventReadsItsOwnPrintersModel) {
@@ -380,21 +338,21 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
         std::wstring(L"\\\\.\\pipe\\") + kProbePrinter + L"\\" + Hex8(jobId) + L"\\AppInfo";
     // An object of another kind holds the mapping's name; the test's own
     // handle to the mutex shows whether the plug-in released it.
-    const Handle blocker(CreateEventW(nullptr, TRUE, FALSE,
+    const UniqueHandle blocker(CreateEventW(nullptr, TRUE, FALSE,
                                       ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    const Handle mutex(
+    const UniqueHandle mutex(
         CreateMutexW(nullptr, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
-    const Handle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0,
+    const UniqueHandle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0,
                                        512, 0, nullptr));
     ASSERT_NE(pipe.Get(), INVALID_HANDLE_VALUE);
     StartJob(Printer(), jobId);
 
     std::string record;
     ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
-    EXPECT_EQ(LineOf(record, "command line"), "0 \"Writer\" \"" + Utf8(pipeName) + "\"");
-    EXPECT_EQ(LineOf(record, "start-up flags"), "0x00000080");
-    EXPECT_EQ(LineOf(record, "fill attribute"), "0x00000088");
-    EXPECT_EQ(LineOf(record, "pipe served"), "connected, 14 bytes written");
+    EXPECT_EQ((std::vector<std::string>{LineOf(record, "command line"), LineOf(record, "start-up flags"),
+                                        LineOf(record, "fill attribute"), LineOf(record, "pipe served")}),
+              (std::vector<std::string>{"0 \"Writer\" \"" + Utf8(pipeName) + "\"", "0x00000080", "0x00000088",
+                                        "connected, 14 bytes written"}));
     WCHAR got[16] = {};
     DWORD read = 0;
     EXPECT_TRUE(ReadFile(pipe.Get(), got, sizeof(got), &read, nullptr));
@@ -412,7 +370,7 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
 
 TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     const DWORD jobId = 0x10B;
-    const Handle blocker(
+    const UniqueHandle blocker(
         CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
     StartJob(Printer(), jobId);
     std::string record;
@@ -421,18 +379,6 @@ TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     EXPECT_EQ(LineOf(record, "pipe"),
               "\\\\.\\pipe\\" + Utf8(kProbePrinter) + "\\" + Utf8(Hex8(jobId)) + "\\AppInfo");
     EXPECT_EQ(LineOf(record, "pipe served"), "not served (error 2)");
-}
-
-TEST_F(ProbeModelTest, MissingCompanionProgramIsSilent) {
-    const DWORD jobId = 0x10C;
-    const Handle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
-    StartJob(Printer(), jobId);
-    SetModelKey(L"COLORAPEXE", L"");
-    StartJob(Printer(), jobId);
-    std::string record;
-    EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
 }
 
 TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
@@ -444,7 +390,7 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     EXPECT_EQ(published.mappingName, L"Local\\Floor020Office0000001aA");
 
     const DWORD blockedJob = 0x1B;
-    const Handle blocker(
+    const UniqueHandle blocker(
         CreateEventW(nullptr, TRUE, FALSE, L"Local\\Floor020Office0000001bA"));
     StartJob(Printer(), blockedJob);
     std::string record;
@@ -453,18 +399,27 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     SetShare(L"", false);
 }
 
-// A share name whose pipe name would pass the platform's limit: no
-// companion starts with a cut one.
-TEST_F(ProbeModelTest, PipeNameBeyondTheLimitStartsNoCompanion) {
+// No companion starts when its program is missing or not named, nor with
+// a cut pipe name when the share name would pass the platform's limit.
+TEST_F(ProbeModelTest, NoCompanionWithoutItsProgramOrWithACutPipeName) {
+    const DWORD jobId = 0x10C;
+    const UniqueHandle blocker(
+        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
+    StartJob(Printer(), jobId);
+    SetModelKey(L"COLORAPEXE", L"");
+    StartJob(Printer(), jobId);
+    SetModelKey(L"COLORAPEXE", kCompanionFile);
+
     std::wstring share, base;
     for (int i = 0; i < 100; ++i) {
         share += L"\\a:";
         base += L"0a0";
     }
     SetShare(share, true);
-    const DWORD jobId = 0x1D;
-    const Handle blocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, jobId, L'A').c_str()));
-    StartJob(Printer(), jobId);
+    const DWORD longJob = 0x1D;
+    const UniqueHandle longBlocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, longJob, L'A').c_str()));
+    StartJob(Printer(), longJob);
     std::string record;
     EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;
     SetShare(L"", false);
@@ -524,9 +479,9 @@ std::vector<std::wstring> ExpectedEntries(const WCHAR *full, const WCHAR *everyo
 TEST_F(ProbeModelTest, PublishedObjectsLetEveryoneOnlyReadAndCarryTheLowLabel) {
     const DWORD jobId = 0x10D;
     StartJob(Printer(), jobId);
-    const Handle mapping(OpenFileMappingW(READ_CONTROL | FILE_MAP_READ, FALSE,
+    const UniqueHandle mapping(OpenFileMappingW(READ_CONTROL | FILE_MAP_READ, FALSE,
                                           ObjectName(kProbePrinter, jobId, L'A').c_str()));
-    const Handle mutex(OpenMutexW(READ_CONTROL | SYNCHRONIZE, FALSE,
+    const UniqueHandle mutex(OpenMutexW(READ_CONTROL | SYNCHRONIZE, FALSE,
                                   ObjectName(kProbePrinter, jobId, L'B').c_str()));
     ASSERT_NE(mapping.Get(), nullptr);
     ASSERT_NE(mutex.Get(), nullptr);

@@ -1,5 +1,6 @@
 #include "sample_folder.h"
 
+#include "core/win_holders.h"
 #include "driver/driver_files.h"
 #include "file_io.h"
 #include "host_text.h"
@@ -16,23 +17,6 @@ const WCHAR kFolderVariable[] = L"SX_PPD_SAMPLE_DIR";
 const WCHAR kDescriptionPattern[] = L"*.ppd";
 // The largest description of the sample is well under a megabyte.
 constexpr LONGLONG kMaxDescriptionBytes = 16LL << 20;
-
-// FindFirstFileW's search handle, closed with FindClose.
-class FileSearch {
-public:
-    FileSearch(const std::wstring &pattern, WIN32_FIND_DATAW *found)
-        : handle_(FindFirstFileW(pattern.c_str(), found)) {}
-    ~FileSearch() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FileSearch(const FileSearch &) = delete;
-    FileSearch &operator=(const FileSearch &) = delete;
-    bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Next(WIN32_FIND_DATAW *found) { return FindNextFileW(handle_, found) != 0; }
-
-private:
-    HANDLE handle_;
-};
 
 std::string TestNameOf(const std::string &fileName) {
     std::string name = fileName;
@@ -55,13 +39,13 @@ std::vector<SampleDescription> SampleDescriptions() {
     const std::wstring folder = SampleFolder();
     if (folder.empty()) return descriptions;
     WIN32_FIND_DATAW found = {};
-    FileSearch search(JoinPath(folder, kDescriptionPattern), &found);
-    if (!search.Found()) return descriptions;
+    const FileSearch search(FindFirstFileW(JoinPath(folder, kDescriptionPattern).c_str(), &found));
+    if (search.Get() == INVALID_HANDLE_VALUE) return descriptions;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         const std::string fileName = Utf8(found.cFileName);
         descriptions.push_back({JoinPath(folder, found.cFileName), fileName, TestNameOf(fileName)});
-    } while (search.Next(&found));
+    } while (FindNextFileW(search.Get(), &found));
     std::sort(descriptions.begin(), descriptions.end(),
               [](const SampleDescription &a, const SampleDescription &b) {
                   return a.fileName < b.fileName;

@@ -46,6 +46,26 @@ std::wstring ProfileText(const std::wstring &file, const WCHAR *section, const W
     return value;
 }
 
+using Settings = std::map<std::string, std::string>;
+
+// The settings of the named features; a missing one reads "(absent)".
+Settings Pick(const Settings &all, std::initializer_list<const char *> features) {
+    Settings picked;
+    for (const char *feature : features) {
+        const auto found = all.find(feature);
+        picked[feature] = found == all.end() ? "(absent)" : found->second;
+    }
+    return picked;
+}
+
+// The DEVMODE's driver flags, output option, paper size, paper source and duplex.
+std::vector<int> Defaults(const std::vector<BYTE> &bytes) {
+    if (bytes.size() <= kOutputOptionOffset) return {};
+    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(bytes.data());
+    return {bytes[kDriverFlagsOffset], bytes[kOutputOptionOffset], devmode->dmPaperSize, devmode->dmDefaultSource,
+            devmode->dmDuplex};
+}
+
 bool OsMajor6OrLater() {
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -75,10 +95,8 @@ protected:
         installed_ = true;
         if (ownDriver)
             WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
-        SetModel(L"NetExtDLL", L"sxnetopt.dll");
-        SetModel(L"USBExtDLL", L"sxusbopt.dll");
-        SetModel(L"USBExtDAT", L"sxusbopt.dat");
-        SetModel(L"CCMInfoFile", L"sxc4200.ccm");
+        SetModels({{L"NetExtDLL", L"sxnetopt.dll"}, {L"USBExtDLL", L"sxusbopt.dll"},
+                   {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
         WCHAR temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
         answers_ = std::wstring(temp) + L"sx_printer_tests.ans";
@@ -105,6 +123,14 @@ protected:
         if (ownDriver_) DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(printer_.c_str()));
     }
 
+    // The plug-in ini's first three user types.
+    std::vector<std::wstring> UserTypes() const {
+        std::vector<std::wstring> names;
+        for (const WCHAR *key : {L"USERTYPE1", L"USERTYPE2", L"USERTYPE3"})
+            names.push_back(ProfileText(Ini(), kUserTypeSection, key));
+        return names;
+    }
+
     std::wstring Cap() const { return JoinPath(folder_, L"sxc4200.cap"); }
     std::wstring Ini() const { return JoinPath(folder_, L"sxc4200.ini"); }
 
@@ -125,8 +151,23 @@ protected:
     void SetAnswer(const WCHAR *key, const WCHAR *value) {
         WritePrivateProfileStringW(printer_.c_str(), key, value, answers_.c_str());
     }
+    using Setter = void (ModelPrinterTest::*)(const WCHAR *, const WCHAR *);
+    void SetAll(Setter set, const std::map<std::wstring, std::wstring> &values) {
+        for (const auto &value : values) (this->*set)(value.first.c_str(), value.second.c_str());
+    }
     void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
-        for (const auto &answer : answers) SetAnswer(answer.first.c_str(), answer.second.c_str());
+        SetAll(&ModelPrinterTest::SetAnswer, answers);
+    }
+    void SetOptions(const std::map<std::wstring, std::wstring> &options) {
+        SetAll(&ModelPrinterTest::SetOption, options);
+    }
+    void SetModels(const std::map<std::wstring, std::wstring> &keys) { SetAll(&ModelPrinterTest::SetModel, keys); }
+
+    // A value of the printer's data, with its type.
+    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type) {
+        DWORD needed = 0;
+        return GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(name), type,
+                               reinterpret_cast<BYTE *>(value), bytes, &needed);
     }
 
     PluginSession &Session() {
@@ -151,17 +192,15 @@ protected:
         return key;
     }
 
-    // "FeatureKeyword" and its size; the size is -1 when absent.
-    std::string StoredBytes(DWORD *size) {
+    // "FeatureKeyword" ("(absent)" when absent) and its size (-1 when absent).
+    std::pair<std::string, DWORD> Stored() {
         BYTE data[512] = {};
-        DWORD type = 0, got = 0, sizeBytes = 0;
-        *size = static_cast<DWORD>(-1);
-        GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeywordSize"), &type,
-                        reinterpret_cast<BYTE *>(size), sizeof(*size), &sizeBytes);
+        DWORD type = 0, got = 0, size = static_cast<DWORD>(-1);
+        ReadData(L"FeatureKeywordSize", &size, sizeof(size), &type);
         if (GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), &type,
                             data, sizeof(data), &got) != ERROR_SUCCESS)
-            return "(absent)";
-        return std::string(reinterpret_cast<char *>(data), got);
+            return {"(absent)", size};
+        return {std::string(reinterpret_cast<char *>(data), got), size};
     }
 
     void Store(const std::string &bytes, DWORD size) {
@@ -216,16 +255,11 @@ protected:
 };
 
 TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOptionsFile) {
-    SetModel(L"PSOutputOpt", L"2");
-    SetModel(L"DEFAULT_PAPER_SIZE", L"9");
-    SetModel(L"DEFAULT_PAPER_SOURCE", L"7");
-    SetOption(L"Installed", L"90");
-    SetOption(L"Random Access Memory", L"0");
-    SetOption(L"PunchType", L"4");
-    SetOption(L"SpotColor", L"2");
-    SetOption(L"DrvInst_DuplexPrinting", L"2");
-    SetOption(L"USERTYPE1", L"Recycled");
-    SetOption(L"USERTYPE3", L"Glossy");
+    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"},
+                                         {L"DEFAULT_PAPER_SOURCE", L"7"}});
+    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"},
+                                          {L"SpotColor", L"2"}, {L"DrvInst_DuplexPrinting", L"2"},
+                                          {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
     std::string error;
     ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
     const std::vector<BYTE> before = DefaultDevmode();
@@ -235,60 +269,45 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(GetFileAttributesW(Ini().c_str()), iniAttributes & ~FILE_ATTRIBUTE_READONLY);
-    DWORD type = 0, needed = 0;
+    DWORD type = 0;
     WCHAR value[16] = L"x";
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
-                              reinterpret_cast<BYTE *>(value), sizeof(value), &needed),
-              ERROR_SUCCESS);
+    EXPECT_EQ(ReadData(kUserModeValue, value, sizeof(value), &type), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_STREQ(value, L"");
 
     const std::vector<BYTE> after = DefaultDevmode();
     ASSERT_EQ(after.size(), before.size());
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(after.data());
-    EXPECT_EQ(after[kDriverFlagsOffset], 0x2E);
-    EXPECT_EQ(after[kOutputOptionOffset], 2);
-    EXPECT_EQ(devmode->dmPaperSize, 9);
-    EXPECT_EQ(devmode->dmDefaultSource, 7);
-    EXPECT_EQ(devmode->dmDuplex, 2);
+    // Driver flags, output option, paper size, paper source and duplex.
+    EXPECT_EQ(Defaults(after), (std::vector<int>{0x2E, 2, 9, 7, 2}));
 
     // 0x5A: finisher and tray flags 8 and 2; memory 0 leaves the memory alone.
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXOptionTray"], "4");
-    EXPECT_EQ(installed["InstalledMemory"], "256MB");
-    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "Clear");
-    DWORD size = 0;
-    EXPECT_EQ(StoredBytes(&size).size(), size);
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE3"), L"");
+    EXPECT_EQ(Pick(Installed(), {"VXOptionTray", "InstalledMemory", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXOptionTray", "4"}, {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}}));
+    EXPECT_EQ(Stored().first.size(), Stored().second);
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Recycled", L"", L""}));
 
     // A second initialisation keeps the value; other model values leave the DEVMODE.
     const WCHAR kept[] = L"kept";
     SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), REG_SZ,
                     reinterpret_cast<BYTE *>(const_cast<WCHAR *>(kept)), sizeof(kept));
-    SetModel(L"PSOutputOpt", L"4");
-    SetModel(L"DEFAULT_PAPER_SIZE", L"0");
+    SetModels({{L"PSOutputOpt", L"4"}, {L"DEFAULT_PAPER_SIZE", L"0"}});
     SetOption(L"DrvInst_DuplexPrinting", L"1");
     auto *changed = reinterpret_cast<DEVMODEW *>(const_cast<BYTE *>(after.data()));
     changed->dmDuplex = 1;
     PRINTER_INFO_8W store = {changed};
     ASSERT_TRUE(SetPrinterW(Session().Printer(), kDefaultsLevel, reinterpret_cast<BYTE *>(&store), 0));
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), &type,
-                    reinterpret_cast<BYTE *>(value), sizeof(value), &needed);
+    ReadData(kUserModeValue, value, sizeof(value), &type);
     EXPECT_STREQ(value, kept);
-    const std::vector<BYTE> again = DefaultDevmode();
-    EXPECT_EQ(again[kOutputOptionOffset], 2);
-    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmPaperSize, 9);
-    EXPECT_EQ(reinterpret_cast<const DEVMODEW *>(again.data())->dmDuplex, 1);
+    EXPECT_EQ(Defaults(DefaultDevmode()), (std::vector<int>{0x2E, 2, 9, 7, 1}));
 
     // Every other event does nothing.
     SetOption(L"Installed", L"0");
-    const std::string stored = StoredBytes(&size);
+    const auto stored = Stored();
     for (INT event : {PRINTER_EVENT_ADD_CONNECTION, PRINTER_EVENT_DELETE, PRINTER_EVENT_CACHE_REFRESH,
                       PRINTER_EVENT_ATTRIBUTES_CHANGED})
         EXPECT_EQ(SendEvent(event), S_OK) << event;
-    EXPECT_EQ(StoredBytes(&size), stored);
+    EXPECT_EQ(Stored(), stored);
 }
 
 // The driver data key's DACL: everyone may do anything, or anything but
@@ -320,10 +339,8 @@ TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCre
 }
 
 TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
-    SetOption(L"Installed", L"0");
-    SetOption(L"Random Access Memory", L"256");
-    SetOption(L"SpotColor", L"0");
-    DWORD size = 0;
+    SetOptions({{L"Installed", L"0"}, {L"Random Access Memory", L"256"}, {L"SpotColor", L"0"}});
+    const DWORD absent = static_cast<DWORD>(-1);
 
     // No size value: the data stays as it was.
     const std::string list = Entry("VXFinisher", "True") + Entry("InstalledMemory", "512MB") + kListEnd;
@@ -332,31 +349,27 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     ASSERT_NE(key, nullptr);
     RegDeleteValueW(key, L"FeatureKeywordSize");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(StoredBytes(&size), list);
-    EXPECT_EQ(size, static_cast<DWORD>(-1));
+    EXPECT_EQ(Stored(), std::make_pair(list, absent));
 
     // A size beyond the data reads only the data; "True" to "False" grows it.
     Store(list, 4000);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     const std::string rewritten =
         Entry("VXFinisher", "False") + Entry("InstalledMemory", "256MB") + kListEnd;
-    EXPECT_EQ(StoredBytes(&size), rewritten);
-    EXPECT_EQ(size, rewritten.size());
+    EXPECT_EQ(Stored(), std::make_pair(rewritten, static_cast<DWORD>(rewritten.size())));
 
     // No data at all: nothing is written.
     RegDeleteValueW(key, L"FeatureKeyword");
     RegDeleteValueW(key, L"FeatureKeywordSize");
     RegCloseKey(key);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(StoredBytes(&size), "(absent)");
-    EXPECT_EQ(size, static_cast<DWORD>(-1));
+    EXPECT_EQ(Stored(), std::make_pair(std::string("(absent)"), absent));
 
     // User types: cut to 127 characters, up to the first one missing.
     SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
     SetOption(L"USERTYPE2", L"Second");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), std::wstring(127, L'u'));
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), L"Second");
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{std::wstring(127, L'u'), L"Second", L""}));
 }
 
 TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
@@ -369,12 +382,12 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
     ASSERT_NE(acl, nullptr);  // never a null DACL
     EXPECT_FALSE(defaulted);
     BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
-    DWORD bytes = sizeof(users);
-    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &bytes);
-    bytes = sizeof(admins);
-    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &bytes);
-    bytes = sizeof(system);
-    CreateWellKnownSid(WinLocalSystemSid, nullptr, system, &bytes);
+    for (const auto &sid :
+         {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
+          std::make_pair(WinLocalSystemSid, system)}) {
+        DWORD bytes = SECURITY_MAX_SID_SIZE;
+        CreateWellKnownSid(sid.first, nullptr, sid.second, &bytes);
+    }
     ASSERT_EQ(acl->AceCount, 3);
     std::map<std::string, ACCESS_MASK> granted;
     for (DWORD i = 0; i < acl->AceCount; ++i) {
@@ -386,13 +399,11 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
                           : EqualSid(sid, system) ? "system" : "other";
         granted[who] = ace->Mask;
     }
-    EXPECT_EQ(granted.count("other"), 0u);
-    EXPECT_EQ(granted["admins"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
-    EXPECT_EQ(granted["system"], static_cast<ACCESS_MASK>(FILE_ALL_ACCESS));
-    const ACCESS_MASK userRights = granted["users"];
-    EXPECT_EQ(userRights & (FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA),
-              static_cast<ACCESS_MASK>(FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA));
-    EXPECT_EQ(userRights & (DELETE | WRITE_DAC | WRITE_OWNER), 0u);
+    // Users may read, write and append data, but neither delete nor change the DACL or the owner.
+    constexpr ACCESS_MASK kUserData = FILE_READ_DATA | FILE_WRITE_DATA | FILE_APPEND_DATA;
+    granted["users"] &= kUserData | DELETE | WRITE_DAC | WRITE_OWNER;
+    EXPECT_EQ(granted, (std::map<std::string, ACCESS_MASK>{
+                           {"admins", FILE_ALL_ACCESS}, {"system", FILE_ALL_ACCESS}, {"users", kUserData}}));
 
     WCHAR temp[MAX_PATH], file[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -477,13 +488,12 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     EXPECT_EQ(button.Flags & (OPTIF_CALLBACK | OPTIF_HAS_POIEXT | OPTIF_HIDE),
               static_cast<DWORD>(OPTIF_CALLBACK | OPTIF_HAS_POIEXT));
     EXPECT_STREQ(button.pName, L"&Get installed options automatically");
-    EXPECT_EQ(button.HelpIndex, 2210u);
-    EXPECT_EQ(button.UserItemID, kButtonItemId);
-    EXPECT_EQ(button.Level, 2);
     ASSERT_NE(button.pOptType, nullptr);
-    EXPECT_EQ(button.pOptType->Type, TVOT_PUSHBUTTON);
-    EXPECT_EQ(button.pOptType->Count, 1);
-    EXPECT_EQ(button.pOptType->pOptParam[1].lParam, 9999);
+    // Help, item id, level, type, option count and the second option's value.
+    EXPECT_EQ(
+        (std::vector<LONG_PTR>{static_cast<LONG_PTR>(button.HelpIndex), button.UserItemID, button.Level,
+                               button.pOptType->Type, button.pOptType->Count, button.pOptType->pOptParam[1].lParam}),
+        (std::vector<LONG_PTR>{2210, kButtonItemId, 2, TVOT_PUSHBUTTON, 1, 9999}));
     ASSERT_NE(button.pOIExt, nullptr);
     EXPECT_EQ(button.pOIExt->cbSize, sizeof(OIEXT));
 
@@ -495,9 +505,9 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     for (const auto &entry : known) {
         const OPTITEM *item = Item(entry.first.c_str());
         ASSERT_NE(item, nullptr) << entry.first;
-        EXPECT_EQ(item->HelpIndex, entry.second.first) << entry.first;
-        EXPECT_EQ(item->UserItemID, entry.second.second) << entry.first;
-        EXPECT_EQ(item->pOIExt, button.pOIExt) << entry.first;
+        EXPECT_EQ(std::make_tuple(item->HelpIndex, item->UserItemID, item->pOIExt),
+                  std::make_tuple(entry.second.first, entry.second.second, button.pOIExt))
+            << entry.first;
     }
 
     // Without a library that says the printer can be asked, no button.
@@ -533,13 +543,10 @@ TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZe
     Notify(CPSUICB_REASON_SETACTIVE);  // an activation counts only an answer of exactly 1
     EXPECT_EQ(Options()["VXSpecialTonerInstalled"], "None");
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
-    std::map<std::string, std::string> options = Options();
-    EXPECT_EQ(options["VXOptionDuplex"], "True");
-    EXPECT_EQ(options["InstalledMemory"], "1024MB");
-    EXPECT_EQ(options["VXPunchUnit"], "Type1");
-    EXPECT_EQ(options["VXSpecialTonerInstalled"], "Clear");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Recycled");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(127, L'x'));
+    EXPECT_EQ(Pick(Options(), {"VXOptionDuplex", "InstalledMemory", "VXPunchUnit", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXOptionDuplex", "True"}, {"InstalledMemory", "1024MB"}, {"VXPunchUnit", "Type1"},
+                        {"VXSpecialTonerInstalled", "Clear"}}));
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Recycled", std::wstring(127, L'x'), L""}));
     for (const DriverCall &call : log_.Calls()) EXPECT_EQ(call.mode, OEMCUIP_PRNPROP);
 
     // The job-limitation item is forced off on this system.
@@ -564,20 +571,16 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
     SetAnswer(L"Installed", L"4");
     Button().Sel = 1;
     EXPECT_EQ(Notify(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
-    DWORD type = 0, value = 0, needed = 0;
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
-                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
-              ERROR_SUCCESS);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(value, 1u);
+    DWORD type = 0, value = 0;
+    EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
+    EXPECT_EQ(std::make_pair(type, value), std::make_pair(static_cast<DWORD>(REG_DWORD), 1ul));
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Options()["VXOptionTray"], "1");
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_OPTIF_CHANGED);
     EXPECT_EQ(Options()["VXOptionTray"], "3");
 
     // A printer that cannot be asked leaves the items as they are.
-    SetAnswer(L"PortReachable", L"0");
-    SetAnswer(L"Installed", L"8");
+    SetAnswers({{L"PortReachable", L"0"}, {L"Installed", L"8"}});
     EXPECT_EQ(Notify(CPSUICB_REASON_SETACTIVE), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Options()["VXOptionTray"], "3");
 }
@@ -589,27 +592,21 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
                 {L"USERTYPE2", std::wstring(100, L'y')}});
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXFinisher"], "True");
-    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
-    EXPECT_EQ(installed["VXHDD"], "True");
-    EXPECT_EQ(installed["VXSpecialTonerInstalled"], "White");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE1"), L"Card");
-    EXPECT_EQ(ProfileText(Ini(), kUserTypeSection, L"USERTYPE2"), std::wstring(63, L'y'));
+    EXPECT_EQ(Pick(Installed(), {"VXFinisher", "InstalledMemory", "VXHDD", "VXSpecialTonerInstalled"}),
+              (Settings{{"VXFinisher", "True"}, {"InstalledMemory", "2048MB"}, {"VXHDD", "True"},
+                        {"VXSpecialTonerInstalled", "White"}}));
+    EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{L"Card", std::wstring(63, L'y'), L""}));
 
     // A reading other than 1, a missing library: nothing is read or written.
-    DWORD size = 0;
-    const std::string before = StoredBytes(&size);
-    SetAnswer(L"Installed", L"64");
-    SetAnswer(L"ReadAnswer", L"2");
+    const auto before = Stored();
+    SetAnswers({{L"Installed", L"64"}, {L"ReadAnswer", L"2"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
-    SetAnswer(L"ReadAnswer", L"1");
-    SetAnswer(L"LeavesDataFile", L"0");
+    SetAnswers({{L"ReadAnswer", L"1"}, {L"LeavesDataFile", L"0"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
     SetAnswer(L"LeavesDataFile", L"1");
     SetModel(L"NetExtDLL", L"");
     EXPECT_EQ(refresh(Session().Printer()), 0);
-    EXPECT_EQ(StoredBytes(&size), before);
+    EXPECT_EQ(Stored(), before);
     EXPECT_EQ(refresh(nullptr), 0);
 
     // Without stored data the export reads the printer and writes nothing.
@@ -618,7 +615,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     RegDeleteValueW(key, L"FeatureKeyword");
     RegCloseKey(key);
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    EXPECT_EQ(StoredBytes(&size), "(absent)");
+    EXPECT_EQ(Stored().first, "(absent)");
 }
 
 // A memory option as detection writes it: a positive size in MB.
@@ -640,8 +637,7 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     PrinterModel model;
     std::string error;
     ASSERT_TRUE(LoadPrinterModel(Session().Printer(), &model, &error)) << error;
-    DWORD initialSize = 0;
-    const std::string initial = StoredBytes(&initialSize);
+    const auto initial = Stored();
     std::map<std::string, std::string> keywords = Installed();
     ASSERT_FALSE(keywords.empty());
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
@@ -652,15 +648,13 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     const DWORD wholeBytes = data.nFileSizeLow;
     for (DWORD cut = 0; cut < wholeBytes; ++cut) {
         SCOPED_TRACE("data file cut at byte " + std::to_string(cut));
-        Store(initial, initialSize);
+        Store(initial.first, initial.second);
         DeleteFileW(dataFile.c_str());
         SetAnswer(L"CutsDataFileAt", std::to_wstring(cut).c_str());
         EXPECT_EQ(refresh(Session().Printer()), 1);
         ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
         EXPECT_EQ(data.nFileSizeLow, cut);
-        DWORD size = 0;
-        const std::string stored = StoredBytes(&size);
-        EXPECT_EQ(size, stored.size());
+        EXPECT_EQ(Stored().second, Stored().first.size());
         const std::vector<FeatureSetting> settings = ReadPrinterFeatureKeyword(Session().Printer());
         EXPECT_EQ(settings.size(), keywords.size());
         for (const FeatureSetting &setting : settings) {
@@ -683,7 +677,7 @@ TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOpt
     ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
 }
 
-class UsbPrinterTest : public ModelPrinterTest {
+class UsbPrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
 };
@@ -694,27 +688,17 @@ TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     const auto refresh = OptionsRefresh();
     ASSERT_NE(refresh, nullptr);
     EXPECT_EQ(refresh(Session().Printer()), 1);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXHDD"], "True");
-    EXPECT_EQ(installed["VXOptionTray"], "1");
-    EXPECT_EQ(installed["InstalledMemory"], "1024MB");
+    EXPECT_EQ(Pick(Installed(), {"VXHDD", "VXOptionTray", "InstalledMemory"}),
+              (Settings{{"VXHDD", "True"}, {"VXOptionTray", "1"}, {"InstalledMemory", "1024MB"}}));
 
-    CallLog log;
-    PrinterSheet sheet(Session(), log);
-    std::string error;
-    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
+    Open();
     if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
     SetAnswer(L"Installed", L"2");
-    sheet.NotifyPlugin(CPSUICB_REASON_SETACTIVE, nullptr, nullptr, 0);
-    std::map<std::string, std::string> options;
-    for (DWORD i = 0; i < sheet.Items().Count(); ++i)
-        options[sheet.Items().Keyword(i)] = sheet.Items().OptionKeyword(i);
-    EXPECT_EQ(options["VXOptionTray"], "2");
-    EXPECT_EQ(options["VXHDD"], "True");
-    EXPECT_EQ(options["InstalledMemory"], "1024MB");
+    Notify(CPSUICB_REASON_SETACTIVE);
+    EXPECT_EQ(Pick(Options(), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
+              (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
-    SetAnswer(L"USBReadable", L"0");
-    SetAnswer(L"Installed", L"0");
+    SetAnswers({{L"USBReadable", L"0"}, {L"Installed", L"0"}});
     EXPECT_EQ(refresh(Session().Printer()), 0);
     EXPECT_EQ(Installed()["VXOptionTray"], "1");
 }
@@ -736,14 +720,10 @@ TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
     std::string error;
     ASSERT_TRUE(sheet_->Show(&error)) << error;
     EXPECT_TRUE(clicked);
-    std::map<std::string, std::string> installed = Installed();
-    EXPECT_EQ(installed["VXFinisher"], "True");
-    EXPECT_EQ(installed["VXOptionTray"], "4");
-    EXPECT_EQ(installed["InstalledMemory"], "2048MB");
-    DWORD type = 0, value = 5, needed = 0;
-    EXPECT_EQ(GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kOemUiValue), &type,
-                              reinterpret_cast<BYTE *>(&value), sizeof(value), &needed),
-              ERROR_SUCCESS);
+    EXPECT_EQ(Pick(Installed(), {"VXFinisher", "VXOptionTray", "InstalledMemory"}),
+              (Settings{{"VXFinisher", "True"}, {"VXOptionTray", "4"}, {"InstalledMemory", "2048MB"}}));
+    DWORD type = 0, value = 5;
+    EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
 }
 
 }  // namespace
@@ -752,18 +732,15 @@ namespace {
 
 // A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
 // would name another printer, so the printer is not asked at all.
-class LongNamePrinterTest : public ModelPrinterTest {
+class LongNamePrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(std::wstring(230, L'N'), L"", false); }
 };
 
 TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
     WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
-    CallLog log;
-    PrinterSheet sheet(Session(), log);
-    std::string error;
-    ASSERT_TRUE(sheet.PrepareItems(&error)) << error;
-    EXPECT_TRUE(sheet.PluginItems()[0].Flags & OPTIF_HIDE);
+    Open();
+    EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
     const auto refresh = OptionsRefresh();
     ASSERT_NE(refresh, nullptr);
     EXPECT_EQ(refresh(Session().Printer()), 0);

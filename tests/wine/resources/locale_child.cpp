@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <memory>
 
 namespace {
 
@@ -18,22 +19,16 @@ constexpr DWORD kNoReport = 0xFFFFFFFF;
 constexpr DWORD kChildTimeoutMs = 120000;
 constexpr DWORD kValueChars = 1024;
 
-class StatusView {
-public:
-    explicit StatusView(HANDLE mapping)
-        : status_(mapping ? static_cast<DWORD *>(
-                                MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(DWORD)))
-                          : nullptr) {}
-    ~StatusView() {
-        if (status_) UnmapViewOfFile(status_);
-    }
-    StatusView(const StatusView &) = delete;
-    StatusView &operator=(const StatusView &) = delete;
-    DWORD *Get() const { return status_; }
-
-private:
-    DWORD *status_;
+// The status word of a mapping, unmapped when the holder goes.
+struct Unmap {
+    void operator()(DWORD *view) const { UnmapViewOfFile(view); }
 };
+using StatusView = std::unique_ptr<DWORD, Unmap>;
+
+StatusView MapStatus(HANDLE mapping) {
+    return StatusView(mapping ? static_cast<DWORD *>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(DWORD)))
+                              : nullptr);
+}
 
 std::wstring Variable(const WCHAR *name) {
     WCHAR value[kValueChars] = {};
@@ -100,9 +95,9 @@ DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra
     UniqueHandle mapping(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                       sizeof(DWORD), (report + kStatusSuffix).c_str()));
     UniqueHandle done(CreateEventW(nullptr, TRUE, FALSE, (report + kDoneSuffix).c_str()));
-    StatusView status(mapping.Get());
-    if (!status.Get() || !done.Get()) return GetLastError();
-    *status.Get() = kNoReport;
+    const StatusView status = MapStatus(mapping.Get());
+    if (!status.get() || !done.Get()) return GetLastError();
+    *status.get() = kNoReport;
 
     WCHAR self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -121,7 +116,7 @@ DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra
     if (process.hThread) CloseHandle(process.hThread);
     if (process.hProcess) CloseHandle(process.hProcess);
     if (WaitForSingleObject(done.Get(), kChildTimeoutMs) != WAIT_OBJECT_0) return WAIT_TIMEOUT;
-    return *status.Get();
+    return *status.get();
 }
 
 void ReportToParent(int status) {
@@ -129,7 +124,7 @@ void ReportToParent(int status) {
     if (report.empty()) return;
     UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, (report + kStatusSuffix).c_str()));
     UniqueHandle done(OpenEventW(EVENT_MODIFY_STATE, FALSE, (report + kDoneSuffix).c_str()));
-    StatusView view(mapping.Get());
-    if (view.Get()) *view.Get() = static_cast<DWORD>(status);
+    const StatusView view = MapStatus(mapping.Get());
+    if (view.get()) *view.get() = static_cast<DWORD>(status);
     if (done.Get()) SetEvent(done.Get());
 }
