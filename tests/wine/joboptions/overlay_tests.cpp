@@ -4,7 +4,7 @@
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "overlays/overlay_ids.h"
 #include "resources/resource_ids.h"
@@ -12,7 +12,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 
 namespace {
@@ -106,7 +105,7 @@ void AddForm(HWND dialog, const WCHAR *name) {
 Strings Defined(HWND overlays) { return ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0); }
 Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0); }
 
-class OverlayTest : public ::testing::Test {
+class OverlayTest : public PageTest {
 protected:
     static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
     static void TearDownTestSuite() {
@@ -119,10 +118,9 @@ protected:
         ClearOverlaySections();
     }
     void TearDown() override {
-        for (const auto &queue : scripts) EXPECT_TRUE(queue.second.empty()) << queue.first;
-        EXPECT_TRUE(unexpected.empty());
-        opening.reset();
-        CloseLeftoverWindows();
+        EXPECT_EQ(modals.Waiting(), 0u);
+        EXPECT_TRUE(modals.unexpected.empty());
+        PageTest::TearDown();
     }
 
     static void ClearOverlaySections() {
@@ -172,24 +170,18 @@ protected:
         setup.editRecord = [active](OemDevmode *record) {
             for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];
         };
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-        page = opening->Page();
-        Harness().OnModal([this](const ModalWindow &modal) { Dispatch(modal); });
+        PageTest::Open(setup);
+        modals.Attach(Harness());
     }
 
-    SheetHarness &Harness() { return opening->Harness(); }
-
-    // What to do with the next dialog of that caption; message boxes are
-    // kept and answered with OK.
     void Expect(const std::wstring &caption, std::function<void(HWND)> script) {
-        scripts[caption].push_back(std::move(script));
+        modals.Expect(caption, std::move(script));
     }
 
     void OpenOverlays(std::function<void(HWND)> script) {
         Expect(kOverlaysCaption, std::move(script));
         Harness().Click(page, IDC_JOB_OVERLAYS);
-        EXPECT_TRUE(scripts[kOverlaysCaption].empty());
+        EXPECT_EQ(modals.Waiting(kOverlaysCaption), 0u);
     }
 
     std::vector<uint16_t> ActiveRecord() {
@@ -198,31 +190,7 @@ protected:
     }
 
     static ModelPrinter *printer;
-    std::unique_ptr<PageOpening> opening;
-    HWND page = nullptr;
-    std::vector<std::wstring> messages;
-    std::vector<std::wstring> unexpected;
-
-private:
-    void Dispatch(const ModalWindow &modal) {
-        if (!modal.text.empty()) {
-            messages.push_back(modal.text);
-            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-            return;
-        }
-        std::deque<std::function<void(HWND)>> &queue = scripts[modal.caption];
-        if (!queue.empty()) {
-            std::function<void(HWND)> script = std::move(queue.front());
-            queue.pop_front();
-            script(modal.window);
-        } else {
-            unexpected.push_back(modal.caption);
-        }
-        // A script that failed half-way must not leave its dialog open.
-        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-    }
-
-    std::map<std::wstring, std::deque<std::function<void(HWND)>>> scripts;
+    std::vector<std::wstring> &messages = modals.messages;
 };
 
 ModelPrinter *OverlayTest::printer = nullptr;

@@ -3,7 +3,7 @@
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "core/win_holders.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -50,46 +50,33 @@ std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
     };
 }
 
-class SecurePrintTest : public ::testing::Test {
+class SecurePrintTest : public PageTest {
 protected:
+    // The beep hook goes before the plug-in it is set in.
     void TearDown() override {
         beeps.reset();
-        opening.reset();
-        CloseLeftoverWindows();
+        PageTest::TearDown();
     }
 
     void Open(const PageSetup &setup) {
         beeps.reset();
-        opening.reset();
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-        page = opening->Page();
+        PageTest::Open(setup);
     }
 
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
-        Harness().OnModal([this, dialog](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                messages.push_back(modal.text);
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            dialogs.push_back(modal.caption);
-            dialog(modal.window, modal.caption);
-        });
+        modals.Attach(Harness());
+        modals.Otherwise(std::move(dialog));
     }
 
-    SheetHarness &Harness() { return opening->Harness(); }
     uint32_t JobType() const { return opening->Working(kSlotVXJobType); }
     bool Checked(UINT id) { return Harness().Checked(page, id); }
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     void Click(UINT id) { Harness().Click(page, id); }
 
-    std::unique_ptr<PageOpening> opening;
     std::unique_ptr<BeepCounter> beeps;
-    HWND page = nullptr;
-    std::vector<std::wstring> messages;
-    std::vector<std::wstring> dialogs;
+    std::vector<std::wstring> &messages = modals.messages;
+    std::vector<std::wstring> &dialogs = modals.dialogs;
 };
 
 // A page setup on the model's own printer.

@@ -1,0 +1,55 @@
+// The base of the tests that open the Job Options page: one opening at a
+// time, the modal windows it opens answered by script, and the windows a
+// failed test left open closed after each test.
+#pragma once
+#include "support/page_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The modal windows of a sheet as a test expects them: message boxes kept
+// and answered with OK, each dialog handed to the next script queued for
+// its caption (and cancelled if the script left it open), any other dialog
+// to the fallback script, or kept as unexpected and cancelled.
+class ModalScript {
+public:
+    // The harness's modal windows come here from now on.
+    void Attach(SheetHarness &harness);
+    void Expect(const std::wstring &caption, std::function<void(HWND)> script);
+    // For the dialogs no queued script waits for; the script ends them.
+    void Otherwise(std::function<void(HWND, const std::wstring &)> script) {
+        otherwise_ = std::move(script);
+    }
+    // Scripts queued for `caption`, or for any caption, that no dialog has
+    // taken yet.
+    size_t Waiting(const std::wstring &caption) const;
+    size_t Waiting() const;
+
+    std::vector<std::wstring> messages;
+    std::vector<std::wstring> dialogs;
+    std::vector<std::wstring> unexpected;
+
+private:
+    void Dispatch(const ModalWindow &modal);
+
+    std::map<std::wstring, std::deque<std::function<void(HWND)>>> scripts_;
+    std::function<void(HWND, const std::wstring &)> otherwise_;
+};
+
+class PageTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+    // Replaces the opening; the test stops when the page did not open.
+    void Open(const PageSetup &setup);
+    SheetHarness &Harness() { return opening->Harness(); }
+
+    std::unique_ptr<PageOpening> opening;
+    HWND page = nullptr;
+    ModalScript modals;
+};
