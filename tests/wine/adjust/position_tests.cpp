@@ -2,9 +2,10 @@
 // Options layout and driven inside its modal loop: the mode and pages the
 // driver's duplex setting gives, the five pages' values with their limits, OK, Cancel and
 // Default, and the test print as a real job of a printer on a file port.
+#include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/import_hook.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -175,19 +176,7 @@ protected:
 
     // Presses the page's button; `drive` works the dialog and should end it.
     void OpenDialog(const std::function<void(HWND)> &drive) {
-        bool opened = false;
-        harness->OnModal([&](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            opened = true;
-            caption = modal.caption;
-            drive(modal.window);
-            if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-        });
-        harness->Click(page, IDC_POSITION_ADJUST);
-        ASSERT_TRUE(opened);
+        DriveDialog(*harness, page, IDC_POSITION_ADJUST, drive, &caption);
     }
 
     static std::vector<HWND> PageWindows(HWND dialog) {
@@ -216,10 +205,7 @@ protected:
         return shown.size() == 1 ? shown[0] : 0;
     }
     static std::vector<std::wstring> Texts(HWND page) {
-        std::vector<std::wstring> texts;
-        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE})
-            texts.push_back(dialog_input::Text(page, id));
-        return texts;
+        return dialog_input::Texts(page, {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE});
     }
     static std::wstring TabText(HWND dialog, UINT tabs, int index) {
         WCHAR text[64] = L"";

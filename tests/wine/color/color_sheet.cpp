@@ -35,20 +35,7 @@ void ColorSheetTest::OpenColorPage(const std::function<void(OemDevmode *)> &edit
 }
 
 void ColorSheetTest::OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
-    bool opened = false;
-    harness->OnModal([&](const ModalWindow &modal) {
-        if (!modal.text.empty()) {
-            messages.push_back(modal.text);
-            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-            return;
-        }
-        opened = true;
-        caption = modal.caption;
-        drive(modal.window);
-        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-    });
-    harness->Click(page, button);
-    ASSERT_TRUE(opened);
+    DriveDialog(*harness, page, button, drive, &caption, &messages);
 }
 
 void ColorSheetTest::Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
@@ -60,15 +47,3 @@ std::vector<uint32_t> ColorSheetTest::Working(const std::vector<uint32_t> &slots
 }
 
 bool ColorSheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
-
-std::vector<bool> ColorSheetTest::Enabled(HWND dialog, const std::vector<UINT> &ids) {
-    std::vector<bool> states;
-    for (UINT id : ids) states.push_back(dialog_input::Enabled(dialog, id));
-    return states;
-}
-
-std::vector<bool> ColorSheetTest::Checked(HWND dialog, const std::vector<UINT> &ids) {
-    std::vector<bool> states;
-    for (UINT id : ids) states.push_back(dialog_input::Checked(dialog, id));
-    return states;
-}

@@ -2,8 +2,9 @@
 // and the page's dialogs driven inside their modal loops.
 #pragma once
 
+#include "support/control_states.h"
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "core/oem_devmode.h"
 
@@ -14,6 +15,8 @@
 #include <string>
 #include <vector>
 
+using dialog_input::Checked;
+using dialog_input::Enabled;
 using dialog_input::Selection;
 
 class ColorSheetTest : public ::testing::Test {
@@ -38,9 +41,6 @@ protected:
     std::vector<uint32_t> Working(const std::vector<uint32_t> &slots) const;
     // Whether the sheet's Apply button says a page changed something.
     bool SheetChanged();
-    // Each control's state, in the order of `ids`.
-    static std::vector<bool> Enabled(HWND dialog, const std::vector<UINT> &ids);
-    static std::vector<bool> Checked(HWND dialog, const std::vector<UINT> &ids);
 
     std::unique_ptr<SheetHarness> harness;
     HWND page = nullptr;

@@ -3,6 +3,7 @@
 // dialogs on real controls, the job's active list and overlay mode, and the
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
+#include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/page_test.h"
 
@@ -212,8 +213,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         Press(define, IDC_ADD_FORM);
         AddForm(define, L"FOOTER");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"LETTERHEAD", L"FOOTER"}));
-        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
-        EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
+        EXPECT_EQ(Enabled(define, {IDC_ADD_FORM, IDC_DELETE_FORM}), (std::vector<bool>{false, true}));
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (Strings{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
@@ -227,14 +227,12 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(overlays, IDC_DEFINED_OVERLAYS_MAX), L"(Max. 32)");
         // With the right to write printer data the last mode is not offered.
         EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE), (Strings{L"Off", L"Print Overlay"}));
-        EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
-        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_NEW_OVERLAY, IDC_ADD_ACTIVE_OVERLAY}), (std::vector<bool>{true, false}));
         Press(overlays, IDC_NEW_OVERLAY);
         EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (Strings{L"1,3-5,7-911"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
-        EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
-        EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_EDIT_OVERLAY, IDC_ADD_ACTIVE_OVERLAY}), (std::vector<bool>{true, true}));
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         EXPECT_EQ(Active(overlays), (Strings{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
@@ -414,8 +412,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         Press(define, IDC_DELETE_FORM);
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"G2", L"F3"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FORM.A");
-        EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
-        EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
+        EXPECT_EQ(Enabled(define, {IDC_ADD_FORM, IDC_DELETE_FORM}), (std::vector<bool>{true, false}));
 
         beeps.Reset();
         SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
@@ -454,9 +451,8 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         // The index past the definitions is dropped.
         EXPECT_EQ(Active(overlays), (Strings{L"A", L"B"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
-        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
-        EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
-        EXPECT_TRUE(Enabled(overlays, IDC_DELETE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_ADD_ACTIVE_OVERLAY, IDC_EDIT_OVERLAY, IDC_DELETE_OVERLAY}),
+                  (std::vector<bool>{false, false, true}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 2});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});

@@ -45,6 +45,24 @@ void ModalScript::Dispatch(const ModalWindow &modal) {
     PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
 }
 
+void DriveDialog(SheetHarness &harness, HWND page, UINT button, const std::function<void(HWND)> &drive,
+                 std::wstring *caption, std::vector<std::wstring> *messages) {
+    bool opened = false;
+    harness.OnModal([&](const ModalWindow &modal) {
+        if (!modal.text.empty()) {
+            if (messages) messages->push_back(modal.text);
+            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        opened = true;
+        *caption = modal.caption;
+        drive(modal.window);
+        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+    });
+    harness.Click(page, button);
+    EXPECT_TRUE(opened) << "no dialog opened";
+}
+
 void PageTest::TearDown() {
     opening.reset();
     CloseLeftoverWindows();

@@ -42,6 +42,13 @@ private:
     std::function<void(HWND, const std::wstring &)> otherwise_;
 };
 
+// Presses `button` of `page`; `drive` works the modal dialog that opens and
+// should end it, else it is cancelled. The dialog's caption is in `caption`
+// before `drive` runs. Message boxes are answered with OK and kept in
+// `messages` when given. The test fails when no dialog opened.
+void DriveDialog(SheetHarness &harness, HWND page, UINT button, const std::function<void(HWND)> &drive,
+                 std::wstring *caption, std::vector<std::wstring> *messages = nullptr);
+
 class PageTest : public ::testing::Test {
 protected:
     void TearDown() override;

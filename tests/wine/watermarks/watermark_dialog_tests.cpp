@@ -86,7 +86,7 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     printer.Store({StoredValue(L"Draft")});
     Open();
     Run([&](HWND dialog) {
-        Press(dialog, IDC_NEW_WATERMARK);
+        Click(dialog, IDC_NEW_WATERMARK);
         ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2);
     }, IDOK, {EditorSetsText(L"a\\b,c;d")});
 
@@ -116,7 +116,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     for (int i = 1; i <= 9; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
     page->Harness().Apply();
     const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 10u);
@@ -126,7 +126,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     Run([&](HWND dialog) {
         for (int i = 0; i < 10; ++i) {
             PickLine(dialog, IDC_WATERMARK_LIST, 1);
-            Press(dialog, IDC_DELETE_WATERMARK);
+            Click(dialog, IDC_DELETE_WATERMARK);
         }
     }, IDOK);
     page->Harness().Apply();
@@ -140,12 +140,12 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
     const std::vector<BYTE> recordBefore(page->Harness().Record(), page->Harness().Record() + kRecordBytes);
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
-        Press(dialog, IDC_DELETE_WATERMARK);
+        Click(dialog, IDC_DELETE_WATERMARK);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_WATERMARK));
         ExpectLines(dialog, {L"None", L"One", L"Three"}, 0);
         for (int i = 0; i < 2; ++i) {
             PickLine(dialog, IDC_WATERMARK_LIST, 1);
-            Press(dialog, IDC_DELETE_WATERMARK);
+            Click(dialog, IDC_DELETE_WATERMARK);
         }
         ExpectLines(dialog, {L"None"}, 0);
     }, IDCANCEL);
@@ -156,7 +156,7 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
 TEST_F(WatermarksDialogTest, OkAfterDeletingTheChosenOneLeavesNoneInTheRecord) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
-    Run([&](HWND dialog) { Press(dialog, IDC_DELETE_WATERMARK); }, IDOK);
+    Run([&](HWND dialog) { Click(dialog, IDC_DELETE_WATERMARK); }, IDOK);
     EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
     EXPECT_EQ(Text(page->Record()->wszWmText), L"None");
 }
@@ -166,9 +166,9 @@ TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeep
     Open();
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
-        Press(dialog, IDC_EDIT_WATERMARK);
+        Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
-        Press(dialog, IDC_EDIT_WATERMARK);
+        Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Second"}, 2);
     }, IDOK, {EditorSetsText(L"Changed", IDCANCEL), EditorSetsText(L"Second")});
     EXPECT_EQ(page->Record()->dwWatermarkIndex, 2u);
@@ -181,7 +181,7 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     printer.Store(values);
     Open();
     const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
-        Press(dialog, IDC_NEW_WATERMARK);
+        Click(dialog, IDC_NEW_WATERMARK);
         EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
     ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
@@ -191,15 +191,15 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
 
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
+    Run([&](HWND dialog) { Click(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
     const OemDevmode *record = page->Record();
     EXPECT_EQ((Values{record->dwWatermarkIndex, record->bWmFirstPageOnly, record->wWmBackground}), (Values{0, 1, 0}));
     EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
 
     Run([&](HWND dialog) {
         EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_FIRST_PAGE));
-        Press(dialog, IDC_WATERMARK_FIRST_PAGE);
-        Press(dialog, IDC_WATERMARK_BACKGROUND);
+        Click(dialog, IDC_WATERMARK_FIRST_PAGE);
+        Click(dialog, IDC_WATERMARK_BACKGROUND);
         EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
     const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
@@ -209,7 +209,7 @@ TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
 TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     printer.Store({StoredValue(L"One")});
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
     ASSERT_EQ(page->State()->fWatermarksDirty, 1u);
     PropSheet_PressButton(page->Harness().Sheet(), PSBTN_CANCEL);
     dialog_input::RunPostedMessages();

@@ -44,9 +44,9 @@ protected:
         nested.push_front([line](const ModalWindow &modal) {
             if (line) {
                 PickLine(modal.window, IDC_WATERMARK_LIST, line);
-                Press(modal.window, IDC_EDIT_WATERMARK);
+                Click(modal.window, IDC_EDIT_WATERMARK);
             } else {
-                Press(modal.window, IDC_NEW_WATERMARK);
+                Click(modal.window, IDC_NEW_WATERMARK);
             }
             SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
         });
@@ -91,7 +91,7 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
     Edit(1, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
-        Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
+        Click(editor, IDC_WATERMARK_BORDER_DOUBLE);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"30");
         dialog_input::Choose(editor, IDC_WATERMARK_POSITION, 6);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
@@ -128,7 +128,7 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
     printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
-        Press(editor, IDC_WATERMARK_FONT);
+        Click(editor, IDC_WATERMARK_FONT);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST),
@@ -150,7 +150,7 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     printer.Store({StoredValue(L"One", 48)});
     Open();
-    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_FONT); }, IDOK,
          {FontDialog([&](HWND font) {
               EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
               PickLine(font, IDC_FONT_LIST, 2);
@@ -165,7 +165,7 @@ TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
     WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
     WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
     Open();
-    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_COLOR); }, IDOK,
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_COLOR); }, IDOK,
          {[&](const ModalWindow &modal) { SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0); }});
     const auto colors = printer.Section(kCustomColorSection);
     ASSERT_EQ(colors.size(), 16u);
@@ -304,7 +304,7 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
     Open();
     Edit(0, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
-        Press(editor, IDC_WATERMARK_FONT);
+        Click(editor, IDC_WATERMARK_FONT);
     }, IDOK, {FontDialog([&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST).size(), 6u);
         EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";

@@ -103,8 +103,6 @@ std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
 
 std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
 
-void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
 int ListSelection(HWND dialog, UINT listId) {
     return static_cast<int>(SendDlgItemMessageW(dialog, listId, LB_GETCURSEL, 0, 0));
 }

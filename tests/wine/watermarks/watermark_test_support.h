@@ -4,6 +4,7 @@
 // driven step by step as they appear, and the preview's pixels.
 #pragma once
 
+#include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/page_fixture.h"
 
@@ -78,13 +79,11 @@ protected:
 // A record's text field as a string.
 std::wstring Text(const char16_t *text);
 using dialog_input::Checked;
+using dialog_input::Click;
 using dialog_input::Enabled;
 using dialog_input::ListBoxLines;
 using dialog_input::PickLine;
 using dialog_input::Text;
-// A click as the mouse gives it, so that check boxes and radio buttons
-// change their state before the dialog hears of it.
-void Press(HWND dialog, UINT id);
 int ListSelection(HWND dialog, UINT listId);
 
 // Several numeric fields of a record, compared as one value.
