@@ -41,9 +41,7 @@ void ColorSheetTest::OpenDialog(UINT button, const std::function<void(HWND)> &dr
 void ColorSheetTest::Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
 
 std::vector<uint32_t> ColorSheetTest::Working(const std::vector<uint32_t> &slots) const {
-    std::vector<uint32_t> values;
-    for (uint32_t slot : slots) values.push_back(state->slots.working[slot]);
-    return values;
+    return WorkingSlots(state, slots);
 }
 
 bool ColorSheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }

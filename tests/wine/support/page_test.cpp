@@ -63,6 +63,12 @@ void DriveDialog(SheetHarness &harness, HWND page, UINT button, const std::funct
     EXPECT_TRUE(opened) << "no dialog opened";
 }
 
+std::vector<uint32_t> WorkingSlots(const DocUiState *state, const std::vector<uint32_t> &slots) {
+    std::vector<uint32_t> values;
+    for (uint32_t slot : slots) values.push_back(state->slots.working[slot]);
+    return values;
+}
+
 void PageTest::TearDown() {
     opening.reset();
     CloseLeftoverWindows();

@@ -49,6 +49,9 @@ private:
 void DriveDialog(SheetHarness &harness, HWND page, UINT button, const std::function<void(HWND)> &drive,
                  std::wstring *caption, std::vector<std::wstring> *messages = nullptr);
 
+// The working selections of `slots`, in that order.
+std::vector<uint32_t> WorkingSlots(const DocUiState *state, const std::vector<uint32_t> &slots);
+
 class PageTest : public ::testing::Test {
 protected:
     void TearDown() override;
