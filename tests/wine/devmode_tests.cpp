@@ -1,7 +1,7 @@
 // The private record through DevMode, against Wine's spooler and the
 // configuration files of installed printers.
 #include "support/sheet_visit.h"
-#include "support/wine_test_support.h"
+#include "support/plugin_object_test.h"
 #include "core/oem_devmode.h"
 #include "core/win_holders.h"
 
@@ -37,15 +37,8 @@ struct DriverDevmode {
     std::vector<BYTE> bytes;
 };
 
-class DevModeTest : public ::testing::Test {
+class DevModeTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        plugin = library.CreatePlugin();
-        ASSERT_NE(plugin, nullptr);
-    }
-    void TearDown() override {
-        if (plugin) plugin->Release();
-    }
     HRESULT Run(DWORD mode, HANDLE printer, DriverDevmode *in, DriverDevmode &out) {
         OEMDMPARAM param = {};
         param.cbSize = sizeof(param);
@@ -69,8 +62,6 @@ protected:
         return handle->Get();
     }
 
-    PluginLibrary library;
-    IPrintOemUI2 *plugin = nullptr;
     std::unique_ptr<TestPrinter> installed;
     std::unique_ptr<PrinterHandle> handle;
 };
