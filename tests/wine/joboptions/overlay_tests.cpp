@@ -6,6 +6,7 @@
 #include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/page_test.h"
+#include "support/printer_data_denied.h"
 
 #include "overlays/overlay_ids.h"
 #include "resources/resource_ids.h"
@@ -49,46 +50,6 @@ std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
     }
     return sections;
 }
-
-// Denies setting values on the printer's driver data, as for a user
-// without the right to write printer data; allowed again when it goes.
-class PrinterDataDenied {
-public:
-    explicit PrinterDataDenied(const std::wstring &printer) {
-        const std::wstring path =
-            L"System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer + L"\\PrinterDriverData";
-        denied_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
-                                  nullptr, &key_, nullptr) == ERROR_SUCCESS &&
-                  SetAccess(false);
-    }
-    ~PrinterDataDenied() {
-        if (denied_) SetAccess(true);
-        if (key_) RegCloseKey(key_);
-    }
-    PrinterDataDenied(const PrinterDataDenied &) = delete;
-    PrinterDataDenied &operator=(const PrinterDataDenied &) = delete;
-    bool Denied() const { return denied_; }
-
-private:
-    // Everyone may do anything, or anything but set values.
-    bool SetAccess(bool mayWrite) {
-        BYTE everyone[SECURITY_MAX_SID_SIZE];
-        DWORD bytes = sizeof(everyone);
-        alignas(DWORD) BYTE aclBytes[256];
-        PACL acl = reinterpret_cast<PACL>(aclBytes);
-        SECURITY_DESCRIPTOR descriptor;
-        return CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes) &&
-               InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION) &&
-               (mayWrite || AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone)) &&
-               AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
-               InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-               SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-               RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    }
-
-    HKEY key_ = nullptr;
-    bool denied_ = false;
-};
 
 // The form-name box's own edit, emptied and typed into.
 void TypeFormName(HWND dialog, const WCHAR *text) {
