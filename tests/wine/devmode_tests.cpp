@@ -1,6 +1,7 @@
 // The private record through DevMode, against Wine's spooler and the
 // configuration files of installed printers.
 #include "support/sheet_visit.h"
+#include "support/devmode_param.h"
 #include "support/plugin_object_test.h"
 #include "core/oem_devmode.h"
 #include "core/win_holders.h"
@@ -40,15 +41,9 @@ struct DriverDevmode {
 class DevModeTest : public PluginObjectTest {
 protected:
     HRESULT Run(DWORD mode, HANDLE printer, DriverDevmode *in, DriverDevmode &out) {
-        OEMDMPARAM param = {};
-        param.cbSize = sizeof(param);
-        param.hPrinter = printer;
-        param.hModule = library.Module();
-        param.pPublicDMIn = in ? in->publicPart() : nullptr;
-        param.pOEMDMIn = in ? in->record() : nullptr;
-        param.pPublicDMOut = out.publicPart();
-        param.pOEMDMOut = out.record();
-        param.cbBufSize = kOemDevmodeSize;
+        OEMDMPARAM param = DevModeParam(printer, library.Module(), in ? in->publicPart() : nullptr,
+                                        in ? in->record() : nullptr, out.publicPart(), out.record(),
+                                        kOemDevmodeSize);
         return plugin->DevMode(mode, &param);
     }
     // A printer of its own driver on `files`, replacing the last one, and

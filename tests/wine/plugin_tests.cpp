@@ -1,5 +1,6 @@
 // The plug-in library through its exports and its IPrintOemUI2 object, as
 // the driver calls them.
+#include "support/devmode_param.h"
 #include "support/plugin_object_test.h"
 
 #include "core/win_holders.h"
@@ -217,9 +218,7 @@ TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
 
     BYTE record[4052];
     std::memset(record, 0x5C, sizeof(record));
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    param.pOEMDMOut = record;
+    OEMDMPARAM param = DevModeParam(nullptr, nullptr, nullptr, nullptr, nullptr, record, 0);
     for (DWORD mode : {0u, 5u, 0x100u})
         EXPECT_TRUE(Refused([&] { return plugin->DevMode(mode, &param); })) << mode;
     EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, &param), S_OK);
