@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr UINT kApplyButton = 0x3021;
 constexpr int kPages = 5;
 const WCHAR kDialogClass[] = L"#32770";
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
@@ -149,17 +148,11 @@ private:
     std::vector<std::unique_ptr<ImportHook>> hooks_;
 };
 
-class PositionTest : public ::testing::Test {
+class PositionTest : public SheetTest {
 protected:
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
-    }
-
     void Open(const char *duplex = "DuplexTumble", const std::function<void(OemDevmode *)> &edit = {},
               const WCHAR *printer = kSamplePrinter) {
-        harness = std::make_unique<SheetHarness>(printer);
-        DriverTree &tree = harness->tree;
+        DriverTree &tree = NewSheet(printer);
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
@@ -175,9 +168,7 @@ protected:
     }
 
     // Presses the page's button; `drive` works the dialog and should end it.
-    void OpenDialog(const std::function<void(HWND)> &drive) {
-        DriveDialog(*harness, page, IDC_POSITION_ADJUST, drive, &caption);
-    }
+    void OpenDialog(const std::function<void(HWND)> &drive) { SheetTest::OpenDialog(IDC_POSITION_ADJUST, drive); }
 
     static std::vector<HWND> PageWindows(HWND dialog) {
         std::vector<HWND> pages;
@@ -228,13 +219,6 @@ protected:
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
                          reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
     }
-
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    bool SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
-
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    std::wstring caption;
 };
 
 // Each page's values tell the pages apart.

@@ -4,20 +4,8 @@ namespace {
 
 constexpr int kJobOptionsPage = 0;
 constexpr int kColorPage = 1;
-constexpr UINT kApplyButton = 0x3021;
 
 }  // namespace
-
-void ColorSheetTest::TearDown() {
-    harness.reset();
-    CloseLeftoverWindows();
-}
-
-DriverTree &ColorSheetTest::NewSheet(const WCHAR *printer) {
-    harness.reset();
-    harness = std::make_unique<SheetHarness>(printer);
-    return harness->tree;
-}
 
 void ColorSheetTest::OpenColorPage(const std::function<void(OemDevmode *)> &edit, UINT layout) {
     ASSERT_TRUE(harness->PrepareRecord());
@@ -34,14 +22,8 @@ void ColorSheetTest::OpenColorPage(const std::function<void(OemDevmode *)> &edit
     ASSERT_NE(state, nullptr);
 }
 
-void ColorSheetTest::OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
-    DriveDialog(*harness, page, button, drive, &caption, &messages);
-}
-
 void ColorSheetTest::Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
 
 std::vector<uint32_t> ColorSheetTest::Working(const std::vector<uint32_t> &slots) const {
     return WorkingSlots(state, slots);
 }
-
-bool ColorSheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+constexpr UINT kApplyButton = 0x3021;
+
+}  // namespace
+
 void ModalScript::Attach(SheetHarness &harness) {
     harness.OnModal([this](const ModalWindow &modal) { Dispatch(modal); });
 }
@@ -68,6 +74,19 @@ std::vector<uint32_t> WorkingSlots(const DocUiState *state, const std::vector<ui
     for (uint32_t slot : slots) values.push_back(state->slots.working[slot]);
     return values;
 }
+
+void SheetTest::TearDown() {
+    harness.reset();
+    CloseLeftoverWindows();
+}
+
+DriverTree &SheetTest::NewSheet(const WCHAR *printer) {
+    harness.reset();
+    harness = std::make_unique<SheetHarness>(printer);
+    return harness->tree;
+}
+
+bool SheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
 
 void PageTest::TearDown() {
     opening.reset();

@@ -52,6 +52,28 @@ void DriveDialog(SheetHarness &harness, HWND page, UINT button, const std::funct
 // The working selections of `slots`, in that order.
 std::vector<uint32_t> WorkingSlots(const DocUiState *state, const std::vector<uint32_t> &slots);
 
+// The base of the tests that fill the driver tree of a sheet themselves:
+// one sheet at a time, its page buttons' dialogs driven, and the windows a
+// failed test left open closed after each test.
+class SheetTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+    // A new sheet of `printer`, whose driver tree the test then fills.
+    DriverTree &NewSheet(const WCHAR *printer = kSamplePrinter);
+    // DriveDialog on `page`, the caption and messages kept.
+    void OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
+        DriveDialog(*harness, page, button, drive, &caption, &messages);
+    }
+    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
+    // Whether the sheet's Apply button says a page changed something.
+    bool SheetChanged();
+
+    std::unique_ptr<SheetHarness> harness;
+    HWND page = nullptr;
+    std::wstring caption;
+    std::vector<std::wstring> messages;
+};
+
 class PageTest : public ::testing::Test {
 protected:
     void TearDown() override;
