@@ -147,8 +147,7 @@ TEST_F(JobOptionsTest, LeavingPushesSelectionsIntoTheRecordAndComingBackShowsLat
     state->slots.working[kSlotVXResolution] = 0;
     state->slots.working[kSlotVXCollate] = 1;
     ASSERT_TRUE(harness.SelectPage(0));
-    EXPECT_TRUE(harness.Checked(page, IDC_QUALITY_HIGH));
-    EXPECT_TRUE(harness.Checked(page, IDC_COLLATE));
+    EXPECT_EQ(dialog_input::Checked(page, {IDC_QUALITY_HIGH, IDC_COLLATE}), (std::vector<bool>{true, true}));
 }
 
 TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
