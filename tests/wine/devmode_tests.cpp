@@ -1,7 +1,8 @@
 // The private record through DevMode, against Wine's spooler and the
 // configuration files of installed printers.
 #include "support/sheet_visit.h"
-#include "support/wine_test_support.h"
+#include "support/devmode_param.h"
+#include "support/plugin_object_test.h"
 #include "core/oem_devmode.h"
 #include "core/win_holders.h"
 
@@ -37,25 +38,12 @@ struct DriverDevmode {
     std::vector<BYTE> bytes;
 };
 
-class DevModeTest : public ::testing::Test {
+class DevModeTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        plugin = library.CreatePlugin();
-        ASSERT_NE(plugin, nullptr);
-    }
-    void TearDown() override {
-        if (plugin) plugin->Release();
-    }
     HRESULT Run(DWORD mode, HANDLE printer, DriverDevmode *in, DriverDevmode &out) {
-        OEMDMPARAM param = {};
-        param.cbSize = sizeof(param);
-        param.hPrinter = printer;
-        param.hModule = library.Module();
-        param.pPublicDMIn = in ? in->publicPart() : nullptr;
-        param.pOEMDMIn = in ? in->record() : nullptr;
-        param.pPublicDMOut = out.publicPart();
-        param.pOEMDMOut = out.record();
-        param.cbBufSize = kOemDevmodeSize;
+        OEMDMPARAM param = DevModeParam(printer, library.Module(), in ? in->publicPart() : nullptr,
+                                        in ? in->record() : nullptr, out.publicPart(), out.record(),
+                                        kOemDevmodeSize);
         return plugin->DevMode(mode, &param);
     }
     // A printer of its own driver on `files`, replacing the last one, and
@@ -69,8 +57,6 @@ protected:
         return handle->Get();
     }
 
-    PluginLibrary library;
-    IPrintOemUI2 *plugin = nullptr;
     std::unique_ptr<TestPrinter> installed;
     std::unique_ptr<PrinterHandle> handle;
 };

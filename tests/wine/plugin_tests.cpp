@@ -1,6 +1,7 @@
 // The plug-in library through its exports and its IPrintOemUI2 object, as
 // the driver calls them.
-#include "support/wine_test_support.h"
+#include "support/devmode_param.h"
+#include "support/plugin_object_test.h"
 
 #include "core/win_holders.h"
 #include "driver/driver_helper.h"
@@ -43,15 +44,10 @@ template <typename Call>
                                          << std::dec << got;
 }
 
-class PluginTest : public ::testing::Test {
+class PluginTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        ASSERT_NE(library.Module(), nullptr);
-        plugin = library.CreatePlugin();
-        ASSERT_NE(plugin, nullptr);
-    }
     void TearDown() override {
-        if (plugin) plugin->Release();
+        PluginObjectTest::TearDown();
         EXPECT_EQ(library.CanUnloadNow(), S_OK);
     }
     template <typename T>
@@ -60,9 +56,6 @@ protected:
         std::memcpy(&value, reinterpret_cast<BYTE *>(plugin) + offset, sizeof(value));
         return value;
     }
-
-    PluginLibrary library;
-    IPrintOemUI2 *plugin = nullptr;
 };
 
 TEST(PluginExports, ClassObjectOnlyForTheServedClassAndItsFactory) {
@@ -225,9 +218,7 @@ TEST_F(PluginTest, DevModeRefusesMissingParametersAndUnknownModes) {
 
     BYTE record[4052];
     std::memset(record, 0x5C, sizeof(record));
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    param.pOEMDMOut = record;
+    OEMDMPARAM param = DevModeParam(nullptr, nullptr, nullptr, nullptr, nullptr, record, 0);
     for (DWORD mode : {0u, 5u, 0x100u})
         EXPECT_TRUE(Refused([&] { return plugin->DevMode(mode, &param); })) << mode;
     EXPECT_EQ(plugin->DevMode(OEMDM_SIZE, &param), S_OK);

@@ -2,9 +2,10 @@
 // Options layout and driven inside its modal loop: the mode and pages the
 // driver's duplex setting gives, the five pages' values with their limits, OK, Cancel and
 // Default, and the test print as a real job of a printer on a file port.
+#include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/import_hook.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "core/oem_devmode.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -24,7 +25,6 @@
 
 namespace {
 
-constexpr UINT kApplyButton = 0x3021;
 constexpr int kPages = 5;
 const WCHAR kDialogClass[] = L"#32770";
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
@@ -148,17 +148,11 @@ private:
     std::vector<std::unique_ptr<ImportHook>> hooks_;
 };
 
-class PositionTest : public ::testing::Test {
+class PositionTest : public SheetTest {
 protected:
-    void TearDown() override {
-        harness.reset();
-        CloseLeftoverWindows();
-    }
-
     void Open(const char *duplex = "DuplexTumble", const std::function<void(OemDevmode *)> &edit = {},
               const WCHAR *printer = kSamplePrinter) {
-        harness = std::make_unique<SheetHarness>(printer);
-        DriverTree &tree = harness->tree;
+        DriverTree &tree = NewSheet(printer);
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         if (duplex) tree.SetDriverSetting("Duplex", duplex);
@@ -174,21 +168,7 @@ protected:
     }
 
     // Presses the page's button; `drive` works the dialog and should end it.
-    void OpenDialog(const std::function<void(HWND)> &drive) {
-        bool opened = false;
-        harness->OnModal([&](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            opened = true;
-            caption = modal.caption;
-            drive(modal.window);
-            if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-        });
-        harness->Click(page, IDC_POSITION_ADJUST);
-        ASSERT_TRUE(opened);
-    }
+    void OpenDialog(const std::function<void(HWND)> &drive) { SheetTest::OpenDialog(IDC_POSITION_ADJUST, drive); }
 
     static std::vector<HWND> PageWindows(HWND dialog) {
         std::vector<HWND> pages;
@@ -216,10 +196,7 @@ protected:
         return shown.size() == 1 ? shown[0] : 0;
     }
     static std::vector<std::wstring> Texts(HWND page) {
-        std::vector<std::wstring> texts;
-        for (UINT id : {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE})
-            texts.push_back(dialog_input::Text(page, id));
-        return texts;
+        return dialog_input::Texts(page, {IDC_SCALE1, IDC_SCALE2, IDC_SHIFT1, IDC_SHIFT2, IDC_FINE});
     }
     static std::wstring TabText(HWND dialog, UINT tabs, int index) {
         WCHAR text[64] = L"";
@@ -242,13 +219,6 @@ protected:
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
                          reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
     }
-
-    OemDevmode *Record() { return reinterpret_cast<OemDevmode *>(harness->Record()); }
-    bool SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
-
-    std::unique_ptr<SheetHarness> harness;
-    HWND page = nullptr;
-    std::wstring caption;
 };
 
 // Each page's values tell the pages apart.

@@ -101,8 +101,8 @@ protected:
 
     bool Enabled(UINT id) { return harness->Enabled(page, id); }
     bool Checked(UINT id) { return harness->Checked(page, id); }
-    std::vector<bool> Enabled(const std::vector<UINT> &ids) { return ColorSheetTest::Enabled(page, ids); }
-    std::vector<bool> Checked(const std::vector<UINT> &ids) { return ColorSheetTest::Checked(page, ids); }
+    std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
+    std::vector<bool> Checked(const std::vector<UINT> &ids) { return dialog_input::Checked(page, ids); }
     void Click(UINT id) { harness->Click(page, id); }
     LRESULT Send(UINT id, UINT message, WPARAM wParam = 0) {
         return SendDlgItemMessageW(page, id, message, wParam, 0);

@@ -4,20 +4,8 @@ namespace {
 
 constexpr int kJobOptionsPage = 0;
 constexpr int kColorPage = 1;
-constexpr UINT kApplyButton = 0x3021;
 
 }  // namespace
-
-void ColorSheetTest::TearDown() {
-    harness.reset();
-    CloseLeftoverWindows();
-}
-
-DriverTree &ColorSheetTest::NewSheet(const WCHAR *printer) {
-    harness.reset();
-    harness = std::make_unique<SheetHarness>(printer);
-    return harness->tree;
-}
 
 void ColorSheetTest::OpenColorPage(const std::function<void(OemDevmode *)> &edit, UINT layout) {
     ASSERT_TRUE(harness->PrepareRecord());
@@ -34,41 +22,8 @@ void ColorSheetTest::OpenColorPage(const std::function<void(OemDevmode *)> &edit
     ASSERT_NE(state, nullptr);
 }
 
-void ColorSheetTest::OpenDialog(UINT button, const std::function<void(HWND)> &drive) {
-    bool opened = false;
-    harness->OnModal([&](const ModalWindow &modal) {
-        if (!modal.text.empty()) {
-            messages.push_back(modal.text);
-            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-            return;
-        }
-        opened = true;
-        caption = modal.caption;
-        drive(modal.window);
-        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-    });
-    harness->Click(page, button);
-    ASSERT_TRUE(opened);
-}
-
 void ColorSheetTest::Leave() { ASSERT_TRUE(harness->SelectPage(kJobOptionsPage)); }
 
 std::vector<uint32_t> ColorSheetTest::Working(const std::vector<uint32_t> &slots) const {
-    std::vector<uint32_t> values;
-    for (uint32_t slot : slots) values.push_back(state->slots.working[slot]);
-    return values;
-}
-
-bool ColorSheetTest::SheetChanged() { return harness->Enabled(harness->Sheet(), kApplyButton); }
-
-std::vector<bool> ColorSheetTest::Enabled(HWND dialog, const std::vector<UINT> &ids) {
-    std::vector<bool> states;
-    for (UINT id : ids) states.push_back(dialog_input::Enabled(dialog, id));
-    return states;
-}
-
-std::vector<bool> ColorSheetTest::Checked(HWND dialog, const std::vector<UINT> &ids) {
-    std::vector<bool> states;
-    for (UINT id : ids) states.push_back(dialog_input::Checked(dialog, id));
-    return states;
+    return WorkingSlots(state, slots);
 }

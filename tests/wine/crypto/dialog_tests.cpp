@@ -4,6 +4,7 @@
 #include "resource.h"
 #include "resources/control_checks.h"
 #include "resources/text_rules.h"
+#include "support/control_states.h"
 #include "support/dialog_input.h"
 
 #include <gtest/gtest.h>
@@ -234,8 +235,7 @@ TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
     SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         Click(dialog, IDC_PASSWORD_AT_PANEL);
-        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD));
-        EXPECT_TRUE(Enabled(dialog, IDOK));
+        EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDOK}), (std::vector<bool>{false, true}));
         Press(dialog, IDOK);
     }));
     EXPECT_EQ(block.passwordAtPanel, 1u);
@@ -245,10 +245,8 @@ TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
 TEST_F(DialogTest, IcCardModeAsksForNoPasswordAndStartsInTheHours) {
     SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kIcCard, [](HWND dialog) {
-        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD));
-        EXPECT_FALSE(Enabled(dialog, IDC_PASSWORD_AT_PANEL));
+        EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDOK}), (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
-        EXPECT_TRUE(Enabled(dialog, IDOK));
         Press(dialog, IDOK);
     }));
     EXPECT_STREQ(block.password, "");

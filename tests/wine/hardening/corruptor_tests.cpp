@@ -8,6 +8,7 @@
 #include "devmode_corruptor.h"
 #include "fault_report.h"
 #include "guarded_buffer.h"
+#include "support/devmode_param.h"
 #include "support/sheet_visit.h"
 
 #include "core/oem_devmode.h"
@@ -99,15 +100,8 @@ std::string CallOnCorrupted(DevmodeCorruptor &corruptor, const std::vector<BYTE>
     if (corruptor.Chance(30)) corruptor.CorruptRecord(outRecord, bufferSize);
     const std::vector<BYTE> before(output.Data(), output.Data() + output.Size());
 
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    param.hPrinter = session.Printer();
-    param.hModule = session.Module();
-    param.pPublicDMIn = input.Public();
-    param.pOEMDMIn = inRecord;
-    param.pPublicDMOut = reinterpret_cast<DEVMODEW *>(output.Data());
-    param.pOEMDMOut = outRecord;
-    param.cbBufSize = bufferSize;
+    OEMDMPARAM param = DevModeParam(session.Printer(), session.Module(), input.Public(), inRecord,
+                                    reinterpret_cast<DEVMODEW *>(output.Data()), outRecord, bufferSize);
     SetLastError(0);
     const HRESULT hr = session.Plugin()->DevMode(mode, &param);
     const DWORD lastError = GetLastError();

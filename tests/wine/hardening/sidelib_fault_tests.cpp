@@ -9,6 +9,7 @@
 // fails it, and turns the library's feature off.
 #include "fault_printer.h"
 #include "guarded_buffer.h"
+#include "support/devmode_param.h"
 #include "support/sheet_visit.h"
 
 #include "core/oem_devmode.h"
@@ -41,13 +42,8 @@ HRESULT CallDevMode(PluginSession &session, DWORD mode, const BYTE *inRecord,
                     std::vector<BYTE> *record) {
     GuardedBuffer out(kOemDevmodeSize);
     std::memset(out.Data(), kFill, kOemDevmodeSize);
-    OEMDMPARAM param = {};
-    param.cbSize = sizeof(param);
-    param.hPrinter = session.Printer();
-    param.hModule = session.Module();
-    param.pOEMDMIn = const_cast<BYTE *>(inRecord);
-    param.pOEMDMOut = out.Data();
-    param.cbBufSize = kOemDevmodeSize;
+    OEMDMPARAM param =
+        DevModeParam(session.Printer(), session.Module(), nullptr, inRecord, nullptr, out.Data(), kOemDevmodeSize);
     const HRESULT hr = session.Plugin()->DevMode(mode, &param);
     record->assign(out.Data(), out.Data() + kOemDevmodeSize);
     return hr;

@@ -2,7 +2,7 @@
 // section: the page is made from it through the plug-in's own registration,
 // the controls of absent features are removed and the finishing lists hand
 // the user's choice to the driver's items.
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "docstate/feature_slots.h"
@@ -15,31 +15,20 @@
 
 namespace {
 
-class ExtendedLayoutTest : public ::testing::Test {
+class ExtendedLayoutTest : public PageTest {
 protected:
-    void TearDown() override {
-        opening.reset();
-        CloseLeftoverWindows();
-    }
-
     // The page as the plug-in registers it for the model: no test layout.
     void Open(const ModelPrinter &model, PageSetup setup = {}) {
         ASSERT_TRUE(model.Installed());
-        opening.reset();
         setup.printer = model.Name();
         setup.extendedLayout = false;
         setup.withOverlay = true;
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-        page = opening->Page();
+        PageTest::Open(setup);
     }
 
     static std::vector<int> Template(int id) {
         return TemplateControlIds(GetModuleHandleW(L"sxoemui.dll"), id);
     }
-
-    std::unique_ptr<PageOpening> opening;
-    HWND page = nullptr;
 };
 
 ModelPrinter &ExtendedModel() {

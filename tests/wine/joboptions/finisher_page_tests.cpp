@@ -1,7 +1,7 @@
 // The finisher rule pass as the Job Options page runs it when it opens:
 // the sheet read from the driver, the selections corrected and kept in the
 // record, and the lists of a page layout that carries them.
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "joboptions/job_options_variant_ids.h"
 
@@ -14,19 +14,8 @@ using Entries = std::vector<std::wstring>;
 constexpr BYTE kOneUp = 0, kTwoUp = 1, kBooklet = 6;
 constexpr BYTE kLayoutKeyTypeTwoUnit = 2 << 3;
 
-class FinisherPageTest : public ::testing::Test {
+class FinisherPageTest : public PageTest {
 protected:
-    void TearDown() override {
-        opening.reset();
-        CloseLeftoverWindows();
-    }
-
-    void Open(const PageSetup &setup) {
-        opening.reset();
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-    }
-
     // The record of an opening that already saw this sheet, so that only
     // the class corrections act.
     static std::function<void(OemDevmode *)> Remembered(uint32_t paperSize, BYTE layoutKey) {
@@ -39,8 +28,6 @@ protected:
     uint32_t Bind() const { return opening->Working(kSlotVXBindPosition); }
     uint32_t Staple() const { return opening->Working(kSlotVXStaple); }
     uint32_t Punch() const { return opening->Working(kSlotVXPunch); }
-
-    std::unique_ptr<PageOpening> opening;
 };
 
 TEST_F(FinisherPageTest, A4PortraitOneUpDuplexIsClassFiveWithoutCorrection) {

@@ -3,8 +3,10 @@
 // dialogs on real controls, the job's active list and overlay mode, and the
 // definitions in the printer's plug-in ini, with and without the right to
 // write printer data.
+#include "support/control_states.h"
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
+#include "support/printer_data_denied.h"
 
 #include "overlays/overlay_ids.h"
 #include "resources/resource_ids.h"
@@ -12,7 +14,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 
 namespace {
@@ -50,46 +51,6 @@ std::map<std::wstring, std::wstring> IniSnapshot(const std::wstring &ini) {
     return sections;
 }
 
-// Denies setting values on the printer's driver data, as for a user
-// without the right to write printer data; allowed again when it goes.
-class PrinterDataDenied {
-public:
-    explicit PrinterDataDenied(const std::wstring &printer) {
-        const std::wstring path =
-            L"System\\CurrentControlSet\\Control\\Print\\Printers\\" + printer + L"\\PrinterDriverData";
-        denied_ = RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, READ_CONTROL | WRITE_DAC,
-                                  nullptr, &key_, nullptr) == ERROR_SUCCESS &&
-                  SetAccess(false);
-    }
-    ~PrinterDataDenied() {
-        if (denied_) SetAccess(true);
-        if (key_) RegCloseKey(key_);
-    }
-    PrinterDataDenied(const PrinterDataDenied &) = delete;
-    PrinterDataDenied &operator=(const PrinterDataDenied &) = delete;
-    bool Denied() const { return denied_; }
-
-private:
-    // Everyone may do anything, or anything but set values.
-    bool SetAccess(bool mayWrite) {
-        BYTE everyone[SECURITY_MAX_SID_SIZE];
-        DWORD bytes = sizeof(everyone);
-        alignas(DWORD) BYTE aclBytes[256];
-        PACL acl = reinterpret_cast<PACL>(aclBytes);
-        SECURITY_DESCRIPTOR descriptor;
-        return CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes) &&
-               InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION) &&
-               (mayWrite || AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone)) &&
-               AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone) &&
-               InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
-               SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
-               RegSetKeySecurity(key_, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
-    }
-
-    HKEY key_ = nullptr;
-    bool denied_ = false;
-};
-
 // The form-name box's own edit, emptied and typed into.
 void TypeFormName(HWND dialog, const WCHAR *text) {
     HWND edit = FindWindowExW(GetDlgItem(dialog, IDC_FORM_NAME), nullptr, L"Edit", nullptr);
@@ -106,7 +67,7 @@ void AddForm(HWND dialog, const WCHAR *name) {
 Strings Defined(HWND overlays) { return ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 0); }
 Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERLAYS, 0); }
 
-class OverlayTest : public ::testing::Test {
+class OverlayTest : public PageTest {
 protected:
     static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
     static void TearDownTestSuite() {
@@ -119,10 +80,9 @@ protected:
         ClearOverlaySections();
     }
     void TearDown() override {
-        for (const auto &queue : scripts) EXPECT_TRUE(queue.second.empty()) << queue.first;
-        EXPECT_TRUE(unexpected.empty());
-        opening.reset();
-        CloseLeftoverWindows();
+        EXPECT_EQ(modals.Waiting(), 0u);
+        EXPECT_TRUE(modals.unexpected.empty());
+        PageTest::TearDown();
     }
 
     static void ClearOverlaySections() {
@@ -172,24 +132,18 @@ protected:
         setup.editRecord = [active](OemDevmode *record) {
             for (size_t i = 0; i < kMaxActiveOverlays; ++i) record->awActiveOverlay[i] = active[i];
         };
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-        page = opening->Page();
-        Harness().OnModal([this](const ModalWindow &modal) { Dispatch(modal); });
+        PageTest::Open(setup);
+        modals.Attach(Harness());
     }
 
-    SheetHarness &Harness() { return opening->Harness(); }
-
-    // What to do with the next dialog of that caption; message boxes are
-    // kept and answered with OK.
     void Expect(const std::wstring &caption, std::function<void(HWND)> script) {
-        scripts[caption].push_back(std::move(script));
+        modals.Expect(caption, std::move(script));
     }
 
     void OpenOverlays(std::function<void(HWND)> script) {
         Expect(kOverlaysCaption, std::move(script));
         Harness().Click(page, IDC_JOB_OVERLAYS);
-        EXPECT_TRUE(scripts[kOverlaysCaption].empty());
+        EXPECT_EQ(modals.Waiting(kOverlaysCaption), 0u);
     }
 
     std::vector<uint16_t> ActiveRecord() {
@@ -198,31 +152,7 @@ protected:
     }
 
     static ModelPrinter *printer;
-    std::unique_ptr<PageOpening> opening;
-    HWND page = nullptr;
-    std::vector<std::wstring> messages;
-    std::vector<std::wstring> unexpected;
-
-private:
-    void Dispatch(const ModalWindow &modal) {
-        if (!modal.text.empty()) {
-            messages.push_back(modal.text);
-            PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-            return;
-        }
-        std::deque<std::function<void(HWND)>> &queue = scripts[modal.caption];
-        if (!queue.empty()) {
-            std::function<void(HWND)> script = std::move(queue.front());
-            queue.pop_front();
-            script(modal.window);
-        } else {
-            unexpected.push_back(modal.caption);
-        }
-        // A script that failed half-way must not leave its dialog open.
-        if (IsWindow(modal.window)) PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
-    }
-
-    std::map<std::wstring, std::deque<std::function<void(HWND)>>> scripts;
+    std::vector<std::wstring> &messages = modals.messages;
 };
 
 ModelPrinter *OverlayTest::printer = nullptr;
@@ -244,8 +174,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         Press(define, IDC_ADD_FORM);
         AddForm(define, L"FOOTER");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"LETTERHEAD", L"FOOTER"}));
-        EXPECT_FALSE(Enabled(define, IDC_ADD_FORM));
-        EXPECT_TRUE(Enabled(define, IDC_DELETE_FORM));
+        EXPECT_EQ(Enabled(define, {IDC_ADD_FORM, IDC_DELETE_FORM}), (std::vector<bool>{false, true}));
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (Strings{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
@@ -259,14 +188,12 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(Text(overlays, IDC_DEFINED_OVERLAYS_MAX), L"(Max. 32)");
         // With the right to write printer data the last mode is not offered.
         EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE), (Strings{L"Off", L"Print Overlay"}));
-        EXPECT_TRUE(Enabled(overlays, IDC_NEW_OVERLAY));
-        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_NEW_OVERLAY, IDC_ADD_ACTIVE_OVERLAY}), (std::vector<bool>{true, false}));
         Press(overlays, IDC_NEW_OVERLAY);
         EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         EXPECT_EQ(ListViewColumn(overlays, IDC_DEFINED_OVERLAYS, 1), (Strings{L"1,3-5,7-911"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
-        EXPECT_TRUE(Enabled(overlays, IDC_EDIT_OVERLAY));
-        EXPECT_TRUE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_EDIT_OVERLAY, IDC_ADD_ACTIVE_OVERLAY}), (std::vector<bool>{true, true}));
         Press(overlays, IDC_ADD_ACTIVE_OVERLAY);
         EXPECT_EQ(Active(overlays), (Strings{L"Letter"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0});
@@ -446,8 +373,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         Press(define, IDC_DELETE_FORM);
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"G2", L"F3"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FORM.A");
-        EXPECT_TRUE(Enabled(define, IDC_ADD_FORM));
-        EXPECT_FALSE(Enabled(define, IDC_DELETE_FORM));
+        EXPECT_EQ(Enabled(define, {IDC_ADD_FORM, IDC_DELETE_FORM}), (std::vector<bool>{true, false}));
 
         beeps.Reset();
         SetDlgItemTextW(define, IDC_CUSTOM_PAGES, L"01,3--5,,7-9-11");
@@ -486,9 +412,8 @@ TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {
         // The index past the definitions is dropped.
         EXPECT_EQ(Active(overlays), (Strings{L"A", L"B"}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3, 4});
-        EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
-        EXPECT_FALSE(Enabled(overlays, IDC_EDIT_OVERLAY));
-        EXPECT_TRUE(Enabled(overlays, IDC_DELETE_OVERLAY));
+        EXPECT_EQ(Enabled(overlays, {IDC_ADD_ACTIVE_OVERLAY, IDC_EDIT_OVERLAY, IDC_DELETE_OVERLAY}),
+                  (std::vector<bool>{false, false, true}));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {0, 2});
         EXPECT_FALSE(Enabled(overlays, IDC_ADD_ACTIVE_OVERLAY));
         SelectRows(overlays, IDC_DEFINED_OVERLAYS, {2, 3});

@@ -2,8 +2,9 @@
 // layout that carries the job-type radios and the JOB PIN button: the
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
+#include "support/control_states.h"
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "core/win_holders.h"
 #include "joboptions/job_options_variant_ids.h"
@@ -50,46 +51,34 @@ std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
     };
 }
 
-class SecurePrintTest : public ::testing::Test {
+class SecurePrintTest : public PageTest {
 protected:
+    // The beep hook goes before the plug-in it is set in.
     void TearDown() override {
         beeps.reset();
-        opening.reset();
-        CloseLeftoverWindows();
+        PageTest::TearDown();
     }
 
     void Open(const PageSetup &setup) {
         beeps.reset();
-        opening.reset();
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-        page = opening->Page();
+        PageTest::Open(setup);
     }
 
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
-        Harness().OnModal([this, dialog](const ModalWindow &modal) {
-            if (!modal.text.empty()) {
-                messages.push_back(modal.text);
-                PostMessageW(modal.window, WM_COMMAND, IDOK, 0);
-                return;
-            }
-            dialogs.push_back(modal.caption);
-            dialog(modal.window, modal.caption);
-        });
+        modals.Attach(Harness());
+        modals.Otherwise(std::move(dialog));
     }
 
-    SheetHarness &Harness() { return opening->Harness(); }
     uint32_t JobType() const { return opening->Working(kSlotVXJobType); }
     bool Checked(UINT id) { return Harness().Checked(page, id); }
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
+    std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
     void Click(UINT id) { Harness().Click(page, id); }
 
-    std::unique_ptr<PageOpening> opening;
     std::unique_ptr<BeepCounter> beeps;
-    HWND page = nullptr;
-    std::vector<std::wstring> messages;
-    std::vector<std::wstring> dialogs;
+    std::vector<std::wstring> &messages = modals.messages;
+    std::vector<std::wstring> &dialogs = modals.dialogs;
 };
 
 // A page setup on the model's own printer.
@@ -113,12 +102,9 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
     Open(setup);
     EXPECT_EQ(JobType(), 1u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
-    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE));
-    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
-    EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
     // A secure job without IC card keeps one copy.
-    EXPECT_FALSE(Enabled(IDC_COPIES));
-    EXPECT_FALSE(Enabled(IDC_COLLATE));
+    EXPECT_EQ(Enabled({IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON, IDC_COPIES, IDC_COLLATE}),
+              (std::vector<bool>{true, true, true, false, false}));
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
 
@@ -193,8 +179,8 @@ TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheR
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a Job Name."}));
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
-    EXPECT_FALSE(Checked(IDC_JOB_TYPE_SECURE));
+    EXPECT_EQ(dialog_input::Checked(page, {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE}),
+              (std::vector<bool>{true, false}));
 
     // After a cancel the secure radio bounces back until Normal is chosen.
     dialogs.clear();
@@ -240,9 +226,7 @@ TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
     EXPECT_EQ(Harness().Modals().back().caption, L"Warning");
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
     EXPECT_EQ(Harness().Text(page, IDC_COPIES), L"1");
-    EXPECT_FALSE(Enabled(IDC_COPIES));
-    EXPECT_FALSE(Enabled(IDC_COPIES_LABEL));
-    EXPECT_FALSE(Enabled(IDC_COLLATE));
+    EXPECT_EQ(Enabled({IDC_COPIES, IDC_COPIES_LABEL, IDC_COLLATE}), (std::vector<bool>{false, false, false}));
     EXPECT_EQ(JobType(), 1u);
 
     Harness().SetText(page, IDC_COPIES, L"4");
@@ -267,9 +251,8 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherL
     Open(setup);
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    for (UINT id : {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED})
-        EXPECT_FALSE(Enabled(id)) << id;
-    EXPECT_TRUE(Enabled(IDC_JOB_PIN_BUTTON));
+    EXPECT_EQ(Enabled({IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON}),
+              (std::vector<bool>{false, false, false, true}));
     // No password stored yet: it is to be typed at the printer.
     EXPECT_EQ(opening->Record()->dwCryptoSetting6, 1u);
 
@@ -540,9 +523,7 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
     // A secure job becomes a card job; the card keeps copies free.
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    EXPECT_FALSE(Enabled(IDC_JOB_TYPE_SECURE));
-    EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
-    EXPECT_TRUE(Enabled(IDC_COPIES));
+    EXPECT_EQ(Enabled({IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_COPIES}), (std::vector<bool>{false, true, true}));
 
     Click(IDC_JOB_TYPE_NORMAL);
     Click(IDC_JOB_TYPE_ENCRYPTED);

@@ -3,7 +3,7 @@
 // button, and ticking the box warns about shared printers until the user
 // turns the warning off, which the plug-in ini remembers.
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "joboptions/job_options_variant_ids.h"
 #include "resources/resource_ids.h"
@@ -19,39 +19,31 @@ const WCHAR kWarningCaption[] = L"Warning:";
 const WCHAR kWarningSection[] = L"DisplayAllert";
 const WCHAR kWarningKey[] = L"AllertFlag1";
 
-class XpJobPinTest : public ::testing::Test {
+class XpJobPinTest : public PageTest {
 protected:
     void SetUp() override {
         model = std::make_unique<ModelPrinter>(L"XpLocal", std::vector<std::pair<std::wstring, std::wstring>>{});
         ASSERT_TRUE(model->Installed());
         PageSetup setup;
         setup.printer = model->Name();
-        opening = std::make_unique<PageOpening>(setup);
-        ASSERT_TRUE(opening->Opened());
-    }
-
-    void TearDown() override {
-        opening.reset();
-        model.reset();
-        CloseLeftoverWindows();
+        Open(setup);
     }
 
     // Opens the JOB PIN dialog through the secure radio; `pin` drives it,
     // `warning` each shared-printer warning that appears.
     void WithPinDialog(std::function<void(HWND)> pin, std::function<void(HWND)> warning) {
-        opening->Harness().OnModal([=](const ModalWindow &modal) {
-            if (modal.caption == kWarningCaption) {
+        modals.Attach(Harness());
+        modals.Otherwise([=](HWND dialog, const std::wstring &caption) {
+            if (caption == kWarningCaption) {
                 ++warnings;
-                warning(modal.window);
-                return;
+                warning(dialog);
+            } else if (caption == kPinCaption) {
+                pin(dialog);
+            } else {
+                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
             }
-            if (modal.caption == kPinCaption) {
-                pin(modal.window);
-                return;
-            }
-            PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
         });
-        opening->Harness().Click(opening->Page(), IDC_JOB_TYPE_SECURE);
+        Harness().Click(page, IDC_JOB_TYPE_SECURE);
     }
 
     UINT RememberedWarning() const {
@@ -59,7 +51,6 @@ protected:
     }
 
     std::unique_ptr<ModelPrinter> model;
-    std::unique_ptr<PageOpening> opening;
     int warnings = 0;
 };
 
@@ -69,7 +60,7 @@ TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
     int answer = 0;
     WithPinDialog(
         [&](HWND dialog) {
-            SheetHarness &harness = opening->Harness();
+            SheetHarness &harness = Harness();
             EXPECT_TRUE(harness.Enabled(dialog, IDC_ASK_JOB_NAME));
             EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
             harness.Click(dialog, IDC_ASK_JOB_NAME);
@@ -86,7 +77,7 @@ TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
             Press(dialog, IDCANCEL);
         },
         [&](HWND warning) {
-            SheetHarness &harness = opening->Harness();
+            SheetHarness &harness = Harness();
             if (answer++ == 0) {
                 EXPECT_TRUE(harness.Checked(warning, IDC_NOTICE_AGAIN));
                 EXPECT_NE(SendDlgItemMessageW(warning, IDC_NOTICE_ICON, STM_GETICON, 0, 0), 0);
@@ -101,9 +92,9 @@ TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
 TEST_F(XpJobPinTest, CancelledWarningIsNotShownAgain) {
     WithPinDialog(
         [&](HWND dialog) {
-            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
-            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
-            opening->Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
             Press(dialog, IDCANCEL);
         },
         [](HWND warning) { Press(warning, IDCANCEL); });

@@ -2,7 +2,7 @@
 // driver tree built as the PostScript driver builds it.
 #include "support/driver_tree.h"
 #include "core/oem_devmode.h"
-#include "support/wine_test_support.h"
+#include "support/plugin_object_test.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +13,14 @@ namespace {
 
 const WCHAR kJapaneseLetter[] = L"\x30EC\x30BF\x30FC";
 
-class DocumentWalkTest : public ::testing::Test {
+class DocumentWalkTest : public PluginObjectTest {
 protected:
     void SetUp() override {
-        ASSERT_NE(library.Module(), nullptr);
-        plugin = library.CreatePlugin();
-        ASSERT_NE(plugin, nullptr);
+        PluginObjectTest::SetUp();
         heap = HeapCreate(0, 0, 0);
     }
     void TearDown() override {
-        if (plugin) plugin->Release();
+        PluginObjectTest::TearDown();
         HeapDestroy(heap);
     }
 
@@ -61,8 +59,6 @@ protected:
         return hidden;
     }
 
-    PluginLibrary library;
-    IPrintOemUI2 *plugin = nullptr;
     HANDLE heap = nullptr;
     std::unique_ptr<PrinterHandle> printer;
     OEMCUIPPARAM param = {};

@@ -3,7 +3,7 @@
 // version its pages and dialogs are made with.
 #include "its_storage.h"
 #include "support/dialog_input.h"
-#include "support/sheet_harness.h"
+#include "support/page_test.h"
 
 #include "core/context_help_table.h"
 #include "core/win_holders.h"
@@ -181,22 +181,21 @@ std::vector<std::wstring> HelpOpenedBy(HWND page, UINT message, WPARAM wParam, L
     return captions;
 }
 
-class JobOptionsPageTest : public ::testing::Test {
+class JobOptionsPageTest : public SheetTest {
 protected:
     void SetUp() override {
-        harness.tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
-        harness.tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
-        ASSERT_TRUE(harness.AddPluginPages());
-        ASSERT_TRUE(harness.Open());
-        page = harness.JobOptions();
+        DriverTree &tree = NewSheet();
+        tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
+        tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
+        ASSERT_TRUE(harness->AddPluginPages());
+        ASSERT_TRUE(harness->Open());
+        page = harness->JobOptions();
         ASSERT_NE(page, nullptr);
     }
     void TearDown() override {
         CloseHelpWindows();
-        harness.Close();
+        SheetTest::TearDown();
     }
-    SheetHarness harness;
-    HWND page = nullptr;
 };
 
 TEST_F(JobOptionsPageTest, F1AndWhatsThisOpenTheHelpFileOnlyForControlsWithAContext) {
@@ -232,21 +231,21 @@ bool FromCommonControls6(HWND button) {
 // Pages ask the sheet for the plug-in's activation context (Wine's sheets
 // do not honour it; Windows' do); dialogs are made within it.
 TEST_F(JobOptionsPageTest, PagesAndDialogsAreMadeWithVersion6) {
-    ASSERT_FALSE(harness.DescribedPages().empty());
-    for (const PROPSHEETPAGEW &described : harness.DescribedPages()) {
+    ASSERT_FALSE(harness->DescribedPages().empty());
+    for (const PROPSHEETPAGEW &described : harness->DescribedPages()) {
         EXPECT_EQ(described.dwFlags & PSP_USEFUSIONCONTEXT, static_cast<DWORD>(PSP_USEFUSIONCONTEXT));
         EXPECT_NE(described.hActCtx, nullptr);
         EXPECT_NE(described.hActCtx, INVALID_HANDLE_VALUE);
     }
-    EXPECT_FALSE(FromCommonControls6(GetDlgItem(harness.Sheet(), IDOK)))
+    EXPECT_FALSE(FromCommonControls6(GetDlgItem(harness->Sheet(), IDOK)))
         << "the sheet itself is this program's, on version 5";
     bool dialogOnVersion6 = false;
-    harness.OnModal([&](const ModalWindow &modal) {
+    harness->OnModal([&](const ModalWindow &modal) {
         dialogOnVersion6 = FromCommonControls6(GetDlgItem(modal.window, IDOK));
         PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
     });
-    harness.Click(page, IDC_JOB_ADVANCED);
-    ASSERT_EQ(harness.Modals().size(), 1u);
+    harness->Click(page, IDC_JOB_ADVANCED);
+    ASSERT_EQ(harness->Modals().size(), 1u);
     EXPECT_TRUE(dialogOnVersion6);
 }
 

@@ -78,19 +78,19 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
         EXPECT_EQ(lines[1], longText.substr(0, 128));
         EXPECT_EQ(lines[16], L"W16");
     }, IDOK);
-    EXPECT_EQ(Text(page->Record()->wszWmText), longText.substr(0, 128));
-    EXPECT_EQ(page->Record()->wWmPosition, 6) << "the fields behind the long text still read";
+    EXPECT_EQ(Text(Record()->wszWmText), longText.substr(0, 128));
+    EXPECT_EQ(Record()->wWmPosition, 6) << "the fields behind the long text still read";
 }
 
 TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     printer.Store({StoredValue(L"Draft")});
     Open();
     Run([&](HWND dialog) {
-        Press(dialog, IDC_NEW_WATERMARK);
+        Click(dialog, IDC_NEW_WATERMARK);
         ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2);
     }, IDOK, {EditorSetsText(L"a\\b,c;d")});
 
-    OemDevmode *record = page->Record();
+    OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWatermarkIndex, record->dwWmSize, record->sWmAngle, record->dwWmColor,
                       record->wWmPosition}),
               (Values{2, 72, 45, 0xC0C0C0, 3}));
@@ -99,13 +99,13 @@ TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     EXPECT_EQ(Text(record->wszWmFontName), L"Helvetica") << "the sample list's first font, regular";
     EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u) << "nothing is written before Apply";
 
-    page->Harness().Apply();
+    Harness().Apply();
     const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].first, L"WTMK001");
     EXPECT_EQ(stored[1].first, L"WTMK002");
     EXPECT_EQ(stored[1].second, L"72,0,45,0,0,12632256,a\\\\b\\,c\\;d,Helvetica,0,0,0,3,0,0,0,0");
-    EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
+    EXPECT_EQ(State()->fWatermarksDirty, 0u);
 
     // The next opening reads the file again.
     Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2); }, IDCANCEL);
@@ -116,8 +116,8 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     for (int i = 1; i <= 9; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
-    page->Harness().Apply();
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
+    Harness().Apply();
     const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 10u);
     EXPECT_EQ(stored[8].first, L"WTMK009");
@@ -126,10 +126,10 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     Run([&](HWND dialog) {
         for (int i = 0; i < 10; ++i) {
             PickLine(dialog, IDC_WATERMARK_LIST, 1);
-            Press(dialog, IDC_DELETE_WATERMARK);
+            Click(dialog, IDC_DELETE_WATERMARK);
         }
     }, IDOK);
-    page->Harness().Apply();
+    Harness().Apply();
     EXPECT_TRUE(printer.Section(kWatermarkSection).empty());
     EXPECT_EQ(GetPrivateProfileSectionW(kWatermarkSection, nullptr, 0, printer.Ini().c_str()), 0u);
 }
@@ -137,28 +137,28 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two"), StoredValue(L"Three")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
-    const std::vector<BYTE> recordBefore(page->Harness().Record(), page->Harness().Record() + kRecordBytes);
+    const std::vector<BYTE> recordBefore(Harness().Record(), Harness().Record() + kRecordBytes);
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
-        Press(dialog, IDC_DELETE_WATERMARK);
+        Click(dialog, IDC_DELETE_WATERMARK);
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_NEW_WATERMARK));
         ExpectLines(dialog, {L"None", L"One", L"Three"}, 0);
         for (int i = 0; i < 2; ++i) {
             PickLine(dialog, IDC_WATERMARK_LIST, 1);
-            Press(dialog, IDC_DELETE_WATERMARK);
+            Click(dialog, IDC_DELETE_WATERMARK);
         }
         ExpectLines(dialog, {L"None"}, 0);
     }, IDCANCEL);
-    EXPECT_EQ(std::vector<BYTE>(page->Harness().Record(), page->Harness().Record() + kRecordBytes), recordBefore);
+    EXPECT_EQ(std::vector<BYTE>(Harness().Record(), Harness().Record() + kRecordBytes), recordBefore);
     Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"One", L"Two", L"Three"}, 3); }, IDCANCEL);
 }
 
 TEST_F(WatermarksDialogTest, OkAfterDeletingTheChosenOneLeavesNoneInTheRecord) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 1; }; });
-    Run([&](HWND dialog) { Press(dialog, IDC_DELETE_WATERMARK); }, IDOK);
-    EXPECT_EQ(page->Record()->dwWatermarkIndex, 0u);
-    EXPECT_EQ(Text(page->Record()->wszWmText), L"None");
+    Run([&](HWND dialog) { Click(dialog, IDC_DELETE_WATERMARK); }, IDOK);
+    EXPECT_EQ(Record()->dwWatermarkIndex, 0u);
+    EXPECT_EQ(Text(Record()->wszWmText), L"None");
 }
 
 TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeepsIt) {
@@ -166,13 +166,13 @@ TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeep
     Open();
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
-        Press(dialog, IDC_EDIT_WATERMARK);
+        Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
-        Press(dialog, IDC_EDIT_WATERMARK);
+        Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Second"}, 2);
     }, IDOK, {EditorSetsText(L"Changed", IDCANCEL), EditorSetsText(L"Second")});
-    EXPECT_EQ(page->Record()->dwWatermarkIndex, 2u);
-    EXPECT_EQ(Text(page->Record()->wszWmText), L"Second");
+    EXPECT_EQ(Record()->dwWatermarkIndex, 2u);
+    EXPECT_EQ(Text(Record()->wszWmText), L"Second");
 }
 
 TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
@@ -181,7 +181,7 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     printer.Store(values);
     Open();
     const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
-        Press(dialog, IDC_NEW_WATERMARK);
+        Click(dialog, IDC_NEW_WATERMARK);
         EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
     ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
@@ -191,30 +191,30 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
 
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
-    const OemDevmode *record = page->Record();
+    Run([&](HWND dialog) { Click(dialog, IDC_WATERMARK_FIRST_PAGE); }, IDOK);
+    const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWatermarkIndex, record->bWmFirstPageOnly, record->wWmBackground}), (Values{0, 1, 0}));
-    EXPECT_EQ(page->State()->watermarks.dwNoneFirstPageOnly, 1u);
+    EXPECT_EQ(State()->watermarks.dwNoneFirstPageOnly, 1u);
 
     Run([&](HWND dialog) {
         EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_FIRST_PAGE));
-        Press(dialog, IDC_WATERMARK_FIRST_PAGE);
-        Press(dialog, IDC_WATERMARK_BACKGROUND);
+        Click(dialog, IDC_WATERMARK_FIRST_PAGE);
+        Click(dialog, IDC_WATERMARK_BACKGROUND);
         EXPECT_TRUE(Checked(dialog, IDC_WATERMARK_BACKGROUND));
     }, IDCANCEL);
-    const WatermarkRecord *none = page->State()->watermarks.apWatermarks[0];
+    const WatermarkRecord *none = State()->watermarks.apWatermarks[0];
     EXPECT_EQ((Values{none->bFirstPageOnly, none->wBackground, record->bWmFirstPageOnly}), (Values{1, 0, 1}));
 }
 
 TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     printer.Store({StoredValue(L"One")});
     Open();
-    Run([&](HWND dialog) { Press(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
-    ASSERT_EQ(page->State()->fWatermarksDirty, 1u);
-    PropSheet_PressButton(page->Harness().Sheet(), PSBTN_CANCEL);
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
+    ASSERT_EQ(State()->fWatermarksDirty, 1u);
+    PropSheet_PressButton(Harness().Sheet(), PSBTN_CANCEL);
     dialog_input::RunPostedMessages();
-    EXPECT_EQ(page->State()->fWatermarksDirty, 0u);
-    EXPECT_EQ(page->State()->watermarks.pWmWorking, nullptr);
+    EXPECT_EQ(State()->fWatermarksDirty, 0u);
+    EXPECT_EQ(State()->watermarks.pWmWorking, nullptr);
     EXPECT_EQ(printer.Section(kWatermarkSection).size(), 1u);
 }
 

@@ -44,9 +44,9 @@ protected:
         nested.push_front([line](const ModalWindow &modal) {
             if (line) {
                 PickLine(modal.window, IDC_WATERMARK_LIST, line);
-                Press(modal.window, IDC_EDIT_WATERMARK);
+                Click(modal.window, IDC_EDIT_WATERMARK);
             } else {
-                Press(modal.window, IDC_NEW_WATERMARK);
+                Click(modal.window, IDC_NEW_WATERMARK);
             }
             SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
         });
@@ -82,7 +82,7 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_Y), L"0");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"-250");
     });
-    EXPECT_EQ((Values{page->Record()->lWmOffsetX, page->Record()->lWmOffsetY}), (Values{12, -250}));
+    EXPECT_EQ((Values{Record()->lWmOffsetX, Record()->lWmOffsetY}), (Values{12, -250}));
 }
 
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
@@ -91,12 +91,12 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
     Edit(1, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_Y, L"40");
-        Press(editor, IDC_WATERMARK_BORDER_DOUBLE);
+        Click(editor, IDC_WATERMARK_BORDER_DOUBLE);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"30");
         dialog_input::Choose(editor, IDC_WATERMARK_POSITION, 6);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_OFFSET_X), L"0");
     });
-    const OemDevmode *record = page->Record();
+    const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->wWmBorder, record->wWmPosition, record->lWmOffsetX, record->lWmOffsetY}),
               (Values{3, 6, 0, 0}));
 }
@@ -113,7 +113,7 @@ TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"600");
         EXPECT_EQ(GetScrollPos(GetDlgItem(editor, IDC_WATERMARK_SIZE_BAR), SB_CTL), 600);
     });
-    EXPECT_EQ((Values{page->Record()->sWmAngle, page->Record()->dwWmSize}), (Values{-180, 600}));
+    EXPECT_EQ((Values{Record()->sWmAngle, Record()->dwWmSize}), (Values{-180, 600}));
 }
 
 ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
@@ -128,7 +128,7 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
     printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
-        Press(editor, IDC_WATERMARK_FONT);
+        Click(editor, IDC_WATERMARK_FONT);
         EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
     }, IDOK, {FontDialog([&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST),
@@ -140,7 +140,7 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
         EXPECT_EQ(Text(font, IDC_STYLE_NAME), L"Bold Italic");
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
     })});
-    const OemDevmode *record = page->Record();
+    const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWmFontIndex, record->dwWmWeight, record->bWmItalic, record->wWmStyleCode,
                       record->dwWmSize}),
               (Values{1, 700, 1, 5, 1}));
@@ -150,14 +150,14 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     printer.Store({StoredValue(L"One", 48)});
     Open();
-    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_FONT); }, IDOK,
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_FONT); }, IDOK,
          {FontDialog([&](HWND font) {
               EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
               PickLine(font, IDC_FONT_LIST, 2);
               PickLine(font, IDC_SIZE_LIST, 0);
           }, IDCANCEL)});
-    EXPECT_EQ((Values{page->Record()->dwWmFontIndex, page->Record()->dwWmSize}), (Values{0, 48}));
-    EXPECT_EQ(Text(page->Record()->wszWmFontName), L"Helvetica");
+    EXPECT_EQ((Values{Record()->dwWmFontIndex, Record()->dwWmSize}), (Values{0, 48}));
+    EXPECT_EQ(Text(Record()->wszWmFontName), L"Helvetica");
 }
 
 TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
@@ -165,14 +165,14 @@ TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
     WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
     WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
     Open();
-    Edit(1, [&](HWND editor) { Press(editor, IDC_WATERMARK_COLOR); }, IDOK,
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_COLOR); }, IDOK,
          {[&](const ModalWindow &modal) { SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0); }});
     const auto colors = printer.Section(kCustomColorSection);
     ASSERT_EQ(colors.size(), 16u);
     EXPECT_EQ(colors[0], (std::pair<std::wstring, std::wstring>{L"Color0", L"255,0,0"}));
     EXPECT_EQ(colors[1].second, L"0,0,44");
     EXPECT_EQ(colors[15], (std::pair<std::wstring, std::wstring>{L"Color15", L"192,192,192"}));
-    EXPECT_EQ(page->Record()->dwWmColor, 0xC0C0C0u) << "a cancelled choice keeps the colour";
+    EXPECT_EQ(Record()->dwWmColor, 0xC0C0C0u) << "a cancelled choice keeps the colour";
 }
 
 // The preview as the screen shows it. A modal dialog is shown only once its
@@ -227,11 +227,11 @@ TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
     PreviewPage pageRect = {};
     Edit(1, [&](HWND editor) {
         lowerRight = SettledPreview(editor);
-        textLayout = ExpectedLayout(editor, *page->State()->watermarks.pWmWorking, L"Letter", &pageRect);
+        textLayout = ExpectedLayout(editor, *State()->watermarks.pWmWorking, L"Letter", &pageRect);
     }, IDCANCEL);
     Edit(2, [&](HWND editor) {
         circled = SettledPreview(editor);
-        circleLayout = ExpectedLayout(editor, *page->State()->watermarks.pWmWorking, L"Letter", &pageRect);
+        circleLayout = ExpectedLayout(editor, *State()->watermarks.pWmWorking, L"Letter", &pageRect);
     }, IDCANCEL);
 
     ASSERT_GT(lowerRight.width, 0);
@@ -304,13 +304,13 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
     Open();
     Edit(0, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
-        Press(editor, IDC_WATERMARK_FONT);
+        Click(editor, IDC_WATERMARK_FONT);
     }, IDOK, {FontDialog([&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST).size(), 6u);
         EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";
         PickLine(font, IDC_STYLE_LIST, 3);
     })});
-    const OemDevmode *record = page->Record();
+    const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWmFontIndex, record->wWmStyleCode}), (Values{4, 3}));
     EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";
     EXPECT_EQ(Text(record->wszWmText), L"\u6975\u79D8");

@@ -51,16 +51,24 @@ std::wstring WatermarkPrinter::Value(const WCHAR *section, const WCHAR *key) con
     return value;
 }
 
-WatermarkPage::WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust) {
+void WatermarkTest::Open(std::function<void(PageSetup &)> adjust) {
+    ASSERT_TRUE(printer.Installed());
     PageSetup setup;
     setup.printer = printer.Name();
     setup.withJobType = false;
     setup.withFinishing = false;
     if (adjust) adjust(setup);
-    opening_ = std::make_unique<PageOpening>(setup);
+    PageTest::Open(setup);
 }
 
-std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> steps) {
+std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
+    size_t ran = 0;
+    for (ModalStep &step : steps)
+        step = [&ran, step](const ModalWindow &modal) {
+            ++ran;
+            step(modal);
+        };
+    const size_t expected = steps.size();
     steps_ = std::move(steps);
     const size_t seenBefore = Harness().Modals().size();
     Harness().OnModal([this](const ModalWindow &modal) {
@@ -72,38 +80,13 @@ std::vector<ModalWindow> WatermarkPage::RunWatermarks(std::deque<ModalStep> step
         }
         PostMessageW(modal.window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);
     });
-    Harness().Click(Page(), IDC_WATERMARKS_BUTTON);
+    Harness().Click(page, IDC_WATERMARKS_BUTTON);
+    EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
     const std::vector<ModalWindow> &all = Harness().Modals();
     return std::vector<ModalWindow>(all.begin() + static_cast<long>(seenBefore), all.end());
 }
 
-void WatermarkTest::TearDown() {
-    page.reset();
-    CloseLeftoverWindows();
-}
-
-void WatermarkTest::Open(std::function<void(PageSetup &)> adjust) {
-    ASSERT_TRUE(printer.Installed());
-    page = std::make_unique<WatermarkPage>(printer, adjust);
-    ASSERT_TRUE(page->Opened());
-}
-
-std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
-    size_t ran = 0;
-    for (ModalStep &step : steps)
-        step = [&ran, step](const ModalWindow &modal) {
-            ++ran;
-            step(modal);
-        };
-    const size_t expected = steps.size();
-    const std::vector<ModalWindow> seen = page->RunWatermarks(std::move(steps));
-    EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
-    return seen;
-}
-
 std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }
-
-void Press(HWND dialog, UINT id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
 
 int ListSelection(HWND dialog, UINT listId) {
     return static_cast<int>(SendDlgItemMessageW(dialog, listId, LB_GETCURSEL, 0, 0));

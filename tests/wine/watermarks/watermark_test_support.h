@@ -4,8 +4,9 @@
 // driven step by step as they appear, and the preview's pixels.
 #pragma once
 
+#include "support/control_states.h"
 #include "support/dialog_input.h"
-#include "support/page_fixture.h"
+#include "support/page_test.h"
 
 #include "watermarks/watermark_record.h"
 
@@ -43,48 +44,31 @@ private:
 // One modal window as it appears: the step must end it.
 using ModalStep = std::function<void(const ModalWindow &)>;
 
-class WatermarkPage {
-public:
-    WatermarkPage(const WatermarkPrinter &printer, std::function<void(PageSetup &)> adjust = nullptr);
-    bool Opened() const { return opening_ && opening_->Opened(); }
-    SheetHarness &Harness() { return opening_->Harness(); }
-    HWND Page() const { return opening_->Page(); }
-    DocUiState *State() const { return opening_->State(); }
-    OemDevmode *Record() { return opening_->Record(); }
-
-    // Clicks the page's Watermarks button; each dialog or message box that
-    // then appears is handed to the next step (without one, message boxes
-    // get OK and dialogs Cancel). Returns the modal windows seen.
-    std::vector<ModalWindow> RunWatermarks(std::deque<ModalStep> steps);
-
-private:
-    std::unique_ptr<PageOpening> opening_;
-    std::deque<ModalStep> steps_;
-};
-
-// The fixture both watermark test files share.
-class WatermarkTest : public ::testing::Test {
+// The fixture both watermark test files share: the Job Options page of
+// the watermark printer, without the job-type and finishing features.
+class WatermarkTest : public PageTest {
 protected:
-    void TearDown() override;
     void Open(std::function<void(PageSetup &)> adjust = nullptr);
-    // Clicks Watermarks and hands each modal window to the next step. Every
-    // step must meet its window, or the checks inside it never ran.
+    // Clicks the page's Watermarks button and hands each dialog or message
+    // box that then appears to the next step (without one, message boxes get
+    // OK and dialogs Cancel). Every step must meet its window, or the checks
+    // inside it never ran. Returns the modal windows seen.
     std::vector<ModalWindow> RunSteps(std::deque<ModalStep> steps);
+    OemDevmode *Record() { return opening->Record(); }
+    DocUiState *State() const { return opening->State(); }
 
     WatermarkPrinter printer;
-    std::unique_ptr<WatermarkPage> page;
+    std::deque<ModalStep> steps_;
 };
 
 // A record's text field as a string.
 std::wstring Text(const char16_t *text);
 using dialog_input::Checked;
+using dialog_input::Click;
 using dialog_input::Enabled;
 using dialog_input::ListBoxLines;
 using dialog_input::PickLine;
 using dialog_input::Text;
-// A click as the mouse gives it, so that check boxes and radio buttons
-// change their state before the dialog hears of it.
-void Press(HWND dialog, UINT id);
 int ListSelection(HWND dialog, UINT listId);
 
 // Several numeric fields of a record, compared as one value.
