@@ -8,6 +8,7 @@
 #include "install/printer_install.h"
 #include "sheet/printer_sheet.h"
 #include "printer/file_security.h"
+#include "support/printer_data_denied.h"
 
 #include <gtest/gtest.h>
 
@@ -310,32 +311,17 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     EXPECT_EQ(Stored(), stored);
 }
 
-// The driver data key's DACL: everyone may do anything, or anything but
-// set values.
-void SetDriverDataAccess(HKEY key, bool mayWrite) {
-    BYTE everyone[SECURITY_MAX_SID_SIZE];
-    DWORD bytes = sizeof(everyone);
-    CreateWellKnownSid(WinWorldSid, nullptr, everyone, &bytes);
-    alignas(DWORD) BYTE aclBytes[256];
-    PACL acl = reinterpret_cast<PACL>(aclBytes);
-    InitializeAcl(acl, sizeof(aclBytes), ACL_REVISION);
-    if (!mayWrite) AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE, everyone);
-    AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
-    SECURITY_DESCRIPTOR descriptor;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-    RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
-}
-
 TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCreation) {
     HKEY key = OpenDriverData();
     ASSERT_NE(key, nullptr);
     RegDeleteValueW(key, kUserModeValue);
-    SetDriverDataAccess(key, false);
-    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), E_FAIL);
-    SetDriverDataAccess(key, true);
-    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     RegCloseKey(key);
+    {
+        PrinterDataDenied denied(printer_);
+        ASSERT_TRUE(denied.Denied());
+        EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), E_FAIL);
+    }
+    EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
 }
 
 TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
