@@ -1,7 +1,7 @@
 #include "support/page_fixture.h"
 
+#include "driver/driver_private.h"
 #include "resources/dialog_ids.h"
-#include "support/dialog_input.h"
 
 #include <cstring>
 
@@ -17,7 +17,6 @@ const std::vector<std::wstring> kPunches = {L"Off",     L"2 Holes",      L"3 Hol
 const std::vector<std::wstring> kOrientations = {L"Portrait", L"Landscape", L"Rotated"};
 const std::vector<std::wstring> kOutputBins = {L"Standard", L"Face Up", L"Finisher 1",
                                                L"Finisher 2"};
-constexpr DWORD kLayoutOffset = 356;
 constexpr LONG kCopiesUpper = 9999;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
@@ -51,7 +50,7 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     lstrcpynW(dm->dmFormName, setup.formName.c_str(), CCHFORMNAME);
     dm->dmPaperSize = setup.paperSize;
     dm->dmOrientation = setup.documentOrientation;
-    reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
+    PrivatePartOf(dm)->bPageLayout = setup.layout;
 }
 
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {

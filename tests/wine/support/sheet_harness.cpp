@@ -1,12 +1,11 @@
 #include "support/sheet_harness.h"
 
-#include "support/dialog_input.h"
+#include "driver/devmode_builder.h"
 
 #include <commctrl.h>
 
 namespace {
 
-constexpr size_t kDriverPrivateBytes = 512;
 constexpr UINT kMessageBoxTextId = 0xFFFF;
 constexpr UINT kModalDelayMs = 10;
 constexpr int kTextChars = 512;
@@ -45,12 +44,9 @@ SheetHarness::SheetHarness(const WCHAR *printerName) : printerName_(printerName)
     heap_ = HeapCreate(0, 0, 0);
     plugin_ = library_.CreatePlugin();
     printer_ = std::make_unique<PrinterHandle>(printerName_.c_str());
-    devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes + kRecordBytes, 0);
-    record_ = devmode_.data() + sizeof(DEVMODEW) + kDriverPrivateBytes;
-    DEVMODEW *dm = reinterpret_cast<DEVMODEW *>(devmode_.data());
-    dm->dmSize = sizeof(DEVMODEW);
-    dm->dmDriverExtra = static_cast<WORD>(kDriverPrivateBytes + kRecordBytes);
-    dm->dmOrientation = DMORIENT_PORTRAIT;
+    devmode_ = NewDevmode(kRecordBytes);
+    record_ = devmode_.Bytes() + kPluginSectionOffset;
+    PublicDevmode()->dmOrientation = DMORIENT_PORTRAIT;
     hook_ = SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
 }
 
@@ -68,7 +64,7 @@ bool SheetHarness::PrepareRecord() {
     dm.cbSize = sizeof(dm);
     dm.hPrinter = printer_->Get();
     dm.hModule = library_.Module();
-    dm.pPublicDMOut = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    dm.pPublicDMOut = PublicDevmode();
     dm.pOEMDMOut = record_;
     dm.cbBufSize = kRecordBytes;
     recordReady_ = plugin_->DevMode(OEMDM_DEFAULT, &dm) == S_OK;
@@ -83,7 +79,7 @@ bool SheetHarness::AddPluginPages() {
     cuip_.hPrinter = printer_->Get();
     cuip_.pPrinterName = const_cast<WCHAR *>(printerName_.c_str());
     cuip_.hOEMHeap = heap_;
-    cuip_.pPublicDM = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    cuip_.pPublicDM = PublicDevmode();
     cuip_.pOEMDM = record_;
     if (plugin_->CommonUIProp(OEMCUIP_DOCPROP, &cuip_) != S_OK) return false;
     tree.Attach(&cuip_);
@@ -146,28 +142,6 @@ DocUiState *SheetHarness::State() const {
 bool SheetHarness::SelectPage(int index) {
     SendMessageW(sheet_, PSM_SETCURSEL, index, 0);
     return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)) == Page(index);
-}
-
-void SheetHarness::Apply() { PropSheet_Apply(sheet_); }
-
-void SheetHarness::Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
-
-void SheetHarness::SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
-
-std::wstring SheetHarness::Text(HWND page, UINT id) { return dialog_input::Text(page, id); }
-
-bool SheetHarness::Checked(HWND page, UINT id) { return dialog_input::Checked(page, id); }
-
-bool SheetHarness::Enabled(HWND page, UINT id) { return dialog_input::Enabled(page, id); }
-
-bool SheetHarness::Shown(HWND page, UINT id) {
-    return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void SheetHarness::Choose(HWND page, UINT id, int index) { dialog_input::Choose(page, id, index); }
-
-std::vector<std::wstring> SheetHarness::Entries(HWND page, UINT id) {
-    return dialog_input::ComboEntries(page, id);
 }
 
 LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {

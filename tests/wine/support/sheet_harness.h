@@ -4,8 +4,11 @@
 // and message boxes the pages open are handed to a callback as they appear.
 #pragma once
 
-#include "support/driver_tree.h"
 #include "core/doc_ui_state.h"
+#include "core/oem_devmode.h"
+#include "core/win_holders.h"
+#include "support/dialog_input.h"
+#include "support/driver_tree.h"
 #include "support/wine_test_support.h"
 
 #include <functional>
@@ -13,7 +16,7 @@
 #include <string>
 #include <vector>
 
-constexpr size_t kRecordBytes = 4052;
+constexpr size_t kRecordBytes = kOemDevmodeSize;
 
 // A modal window that appeared: its caption, its message text when it is a
 // message box, and its window for the callback to drive.
@@ -57,7 +60,7 @@ public:
     BYTE *Record() { return record_; }
     // The driver's DEVMODE, public part and private part, that the pages see;
     // the private record is its last part, as the driver lays it out.
-    DEVMODEW *PublicDevmode() { return reinterpret_cast<DEVMODEW *>(devmode_.data()); }
+    DEVMODEW *PublicDevmode() { return devmode_.As<DEVMODEW>(); }
     size_t PageCount() const { return pages_.size(); }
     const std::vector<LPARAM> &ReportedResults() const { return results_; }
     // The page handle each result came with: the 1-based order in which the
@@ -74,17 +77,21 @@ public:
     // Selects page `index` of the sheet; false when the current page refused.
     bool SelectPage(int index);
     // The sheet's Apply: every page is left and applied.
-    void Apply();
-    void Click(HWND page, UINT id);
-    void SetText(HWND page, UINT id, const WCHAR *text);
-    std::wstring Text(HWND page, UINT id);
-    bool Checked(HWND page, UINT id);
-    bool Enabled(HWND page, UINT id);
-    bool Shown(HWND page, UINT id);
+    void Apply() { PropSheet_Apply(sheet_); }
+    void Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
+    void SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
+    std::wstring Text(HWND page, UINT id) { return dialog_input::Text(page, id); }
+    bool Checked(HWND page, UINT id) { return dialog_input::Checked(page, id); }
+    bool Enabled(HWND page, UINT id) { return dialog_input::Enabled(page, id); }
+    bool Shown(HWND page, UINT id) {
+        return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
+    }
     // Selects entry `index` of a drop-down list as a user does, with the
     // selection-change notification.
-    void Choose(HWND page, UINT id, int index);
-    std::vector<std::wstring> Entries(HWND page, UINT id);
+    void Choose(HWND page, UINT id, int index) { dialog_input::Choose(page, id, index); }
+    std::vector<std::wstring> Entries(HWND page, UINT id) {
+        return dialog_input::ComboEntries(page, id);
+    }
 
 private:
     static LONG_PTR CALLBACK ComPropSheet(HANDLE sheet, UINT function, LPARAM lParam1,
@@ -103,7 +110,7 @@ private:
     OEMUIPSPARAM psParam_ = {};
     OPTITEM pluginItems_[1] = {};
     BYTE *record_ = nullptr;
-    std::vector<BYTE> devmode_;
+    HeapBlock devmode_;
     std::vector<HPROPSHEETPAGE> pages_;
     std::vector<PROPSHEETPAGEW> described_;
     std::vector<LPARAM> results_;
