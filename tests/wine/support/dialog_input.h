@@ -48,11 +48,15 @@ public:
     BeepCounter(const BeepCounter &) = delete;
     BeepCounter &operator=(const BeepCounter &) = delete;
     bool Installed() const;
-    int Count() const;
-    UINT LastType() const;
-    void Reset();
+    int Count() const { return beeps_; }
+    UINT LastType() const { return lastType_; }
+    void Reset() { beeps_ = 0, lastType_ = 0; }
 
 private:
+    static BOOL WINAPI CountBeep(UINT type);
+
+    static inline int beeps_ = 0;
+    static inline UINT lastType_ = 0;
     std::unique_ptr<ImportHook> hook_;
 };
 

@@ -53,6 +53,12 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     PrivatePartOf(dm)->bPageLayout = setup.layout;
 }
 
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
+    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
+
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
@@ -89,14 +95,6 @@ PageOpening::PageOpening(const PageSetup &setup)
     if (!state_) page_ = nullptr;
 }
 
-std::vector<std::wstring> PageOpening::ListEntries(UINT id) const {
-    return dialog_input::ComboEntries(page_, id);
-}
-
-std::wstring PageOpening::ListSelection(UINT id) const {
-    return dialog_input::ComboSelection(page_, id);
-}
-
 ModelPrinter::ModelPrinter(const std::wstring &tag,
                            const std::vector<std::pair<std::wstring, std::wstring>> &keys)
     : name_(L"SX Test " + tag) {
@@ -130,12 +128,6 @@ bool ModelPrinter::Share() {
     }
     ClosePrinter(handle);
     return shared;
-}
-
-const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
-    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
 
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {

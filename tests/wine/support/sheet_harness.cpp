@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
 constexpr UINT kMessageBoxTextId = 0xFFFF;
@@ -31,10 +33,12 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-bool IsDialog(HWND window) {
+// A top-level dialog that is not a property sheet.
+bool IsModalDialog(HWND window) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
-    return lstrcmpW(name, kDialogClass) == 0;
+    return lstrcmpW(name, kDialogClass) == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD) &&
+           !FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
 }
 
 }  // namespace
@@ -47,12 +51,10 @@ SheetHarness::SheetHarness(const WCHAR *printerName) : printerName_(printerName)
     devmode_ = NewDevmode(kRecordBytes);
     record_ = devmode_.Bytes() + kPluginSectionOffset;
     PublicDevmode()->dmOrientation = DMORIENT_PORTRAIT;
-    hook_ = SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
 }
 
 SheetHarness::~SheetHarness() {
     Close();
-    if (hook_) UnhookWindowsHookEx(hook_);
     if (plugin_) plugin_->Release();
     HeapDestroy(heap_);
     Current = nullptr;
@@ -171,34 +173,40 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     }
 }
 
-LRESULT CALLBACK SheetHarness::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    SheetHarness *self = Current;
+ModalWatch::ModalWatch()
+    : previous_(std::exchange(current_, this)),
+      hook_(SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {}
+
+ModalWatch::~ModalWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    current_ = previous_;
+}
+
+LRESULT CALLBACK ModalWatch::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && self && self->sheet_ && window != self->sheet_ && IsDialog(window) &&
-        !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
-        self->pending_.push_back(window);
-        SetTimer(nullptr, 0, kModalDelayMs, ModalTimer);
+    if (code == HCBT_ACTIVATE && current_ && IsModalDialog(window)) {
+        current_->pending_.push_back(window);
+        SetTimer(nullptr, 0, kModalDelayMs, Timer);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK SheetHarness::ModalTimer(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK ModalWatch::Timer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    SheetHarness *self = Current;
-    if (!self) return;
+    if (!current_) return;
     std::vector<HWND> windows;
-    windows.swap(self->pending_);
+    windows.swap(current_->pending_);
     for (HWND window : windows)
-        if (IsWindow(window)) self->HandleModal(window);
+        if (IsWindow(window)) current_->Handle(window);
 }
 
-void SheetHarness::HandleModal(HWND window) {
-    for (const ModalWindow &seen : modals_)
+void ModalWatch::Handle(HWND window) {
+    for (const ModalWindow &seen : seen_)
         if (seen.window == window) return;
     ModalWindow modal = {window, WindowText(window), WindowText(GetDlgItem(window, kMessageBoxTextId))};
-    modals_.push_back(modal);
-    if (modal_) {
-        modal_(modal);
+    seen_.push_back(modal);
+    if (handler_) {
+        handler_(modal);
         return;
     }
     PostMessageW(window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);

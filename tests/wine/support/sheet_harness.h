@@ -26,6 +26,33 @@ struct ModalWindow {
     std::wstring text;
 };
 
+// The modal windows of this thread as they activate: every top-level dialog
+// that is not a property sheet, handed to the handler once, a moment after
+// it appears so that its controls exist. Without a handler, message boxes
+// are answered with OK and dialogs cancelled.
+class ModalWatch {
+public:
+    ModalWatch();
+    ~ModalWatch();
+    ModalWatch(const ModalWatch &) = delete;
+    ModalWatch &operator=(const ModalWatch &) = delete;
+    // The handler must end the window.
+    void OnModal(std::function<void(const ModalWindow &)> handler) { handler_ = std::move(handler); }
+    const std::vector<ModalWindow> &Seen() const { return seen_; }
+
+private:
+    static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK Timer(HWND, UINT, UINT_PTR, DWORD);
+    void Handle(HWND window);
+
+    static inline ModalWatch *current_ = nullptr;
+    ModalWatch *previous_;
+    HHOOK hook_;
+    std::vector<HWND> pending_;
+    std::vector<ModalWindow> seen_;
+    std::function<void(const ModalWindow &)> handler_;
+};
+
 class SheetHarness {
 public:
     explicit SheetHarness(const WCHAR *printerName = kSamplePrinter);
@@ -69,10 +96,11 @@ public:
     // The pages as the plug-in described them, in the order it added them.
     const std::vector<PROPSHEETPAGEW> &DescribedPages() const { return described_; }
 
-    // Called for each modal window as it activates; it must end the window.
-    // Without one, message boxes are answered with OK and dialogs cancelled.
-    void OnModal(std::function<void(const ModalWindow &)> handler) { modal_ = std::move(handler); }
-    const std::vector<ModalWindow> &Modals() const { return modals_; }
+    // The modal windows the pages open, as ModalWatch hands them over.
+    void OnModal(std::function<void(const ModalWindow &)> handler) {
+        modals_.OnModal(std::move(handler));
+    }
+    const std::vector<ModalWindow> &Modals() const { return modals_.Seen(); }
 
     // Selects page `index` of the sheet; false when the current page refused.
     bool SelectPage(int index);
@@ -96,16 +124,12 @@ public:
 private:
     static LONG_PTR CALLBACK ComPropSheet(HANDLE sheet, UINT function, LPARAM lParam1,
                                           LPARAM lParam2);
-    static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD);
-    void HandleModal(HWND window);
 
     PluginLibrary library_;
     IPrintOemUI2 *plugin_ = nullptr;
     std::wstring printerName_;
     std::unique_ptr<PrinterHandle> printer_;
     HANDLE heap_ = nullptr;
-    HHOOK hook_ = nullptr;
     OEMCUIPPARAM cuip_ = {};
     OEMUIPSPARAM psParam_ = {};
     OPTITEM pluginItems_[1] = {};
@@ -115,9 +139,7 @@ private:
     std::vector<PROPSHEETPAGEW> described_;
     std::vector<LPARAM> results_;
     std::vector<LPARAM> reportingPages_;
-    std::vector<ModalWindow> modals_;
-    std::vector<HWND> pending_;
-    std::function<void(const ModalWindow &)> modal_;
+    ModalWatch modals_;
     bool recordReady_ = false;
     HWND sheet_ = nullptr;
 };
