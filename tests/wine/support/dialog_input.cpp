@@ -40,10 +40,6 @@ std::wstring Text(HWND dialog, UINT id) {
     return text;
 }
 
-bool Enabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-
-bool Checked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 void Press(HWND dialog, UINT id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -53,15 +49,11 @@ void Type(HWND edit, const WCHAR *text) {
     for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
 }
 
-void Type(HWND dialog, UINT id, const WCHAR *text) { Type(GetDlgItem(dialog, id), text); }
-
 void Choose(HWND dialog, UINT id, int index) {
     HWND list = GetDlgItem(dialog, id);
     SendMessageW(list, CB_SETCURSEL, index, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
-
-LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
 
 std::vector<std::wstring> ComboEntries(HWND dialog, UINT id) {
     return RowTexts(GetDlgItem(dialog, id), kComboMessages);

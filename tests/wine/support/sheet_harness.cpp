@@ -1,6 +1,7 @@
 #include "support/sheet_harness.h"
 
 #include "driver/devmode_builder.h"
+#include "sheet/sheet_pages.h"
 
 #include <commctrl.h>
 
@@ -127,24 +128,7 @@ bool SheetHarness::Open() {
     return sheet_ != nullptr && JobOptions() != nullptr;
 }
 
-void SheetHarness::Close() {
-    if (!sheet_) return;
-    DestroyWindow(sheet_);
-    sheet_ = nullptr;
-}
-
-HWND SheetHarness::Page(int index) const {
-    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_INDEXTOHWND, index, 0));
-}
-
-DocUiState *SheetHarness::State() const {
-    return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(JobOptions(), DWLP_USER));
-}
-
-bool SheetHarness::SelectPage(int index) {
-    SendMessageW(sheet_, PSM_SETCURSEL, index, 0);
-    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)) == Page(index);
-}
+bool SheetHarness::SelectPage(int index) { return ::SelectPage(sheet_, index); }
 
 LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {
     SheetHarness *self = Current;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 constexpr size_t kRecordBytes = kOemDevmodeSize;
@@ -77,13 +78,17 @@ public:
     bool AddPluginPages();
     // The modeless sheet with the plug-in's pages and a blank last page.
     bool Open();
-    void Close();
+    void Close() {
+        if (sheet_) DestroyWindow(std::exchange(sheet_, nullptr));
+    }
 
     HMODULE PluginModule() const { return library_.Module(); }
     HWND Sheet() const { return sheet_; }
-    HWND Page(int index) const;
+    HWND Page(int index) const { return PropSheet_IndexToHwnd(sheet_, index); }
     HWND JobOptions() const { return Page(0); }
-    DocUiState *State() const;
+    DocUiState *State() const {
+        return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(JobOptions(), DWLP_USER));
+    }
     BYTE *Record() { return record_; }
     // The driver's DEVMODE, public part and private part, that the pages see;
     // the private record is its last part, as the driver lays it out.

@@ -39,14 +39,6 @@ PluginLibrary::PluginLibrary()
       getClassObject_(module_.ExportAs<decltype(getClassObject_)>("DllGetClassObject")),
       canUnloadNow_(module_.ExportAs<decltype(canUnloadNow_)>("DllCanUnloadNow")) {}
 
-HRESULT PluginLibrary::GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const {
-    return getClassObject_ ? getClassObject_(clsid, iid, ppv) : E_UNEXPECTED;
-}
-
-HRESULT PluginLibrary::CanUnloadNow() const {
-    return canUnloadNow_ ? canUnloadNow_() : E_UNEXPECTED;
-}
-
 IPrintOemUI2 *PluginLibrary::CreatePlugin() const {
     ComRef<IClassFactory> factory;
     ComRef<IUnknown> unknown;

@@ -21,8 +21,10 @@ class PluginLibrary {
 public:
     PluginLibrary();
 
-    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const;
-    HRESULT CanUnloadNow() const;
+    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const {
+        return getClassObject_ ? getClassObject_(clsid, iid, ppv) : E_UNEXPECTED;
+    }
+    HRESULT CanUnloadNow() const { return canUnloadNow_ ? canUnloadNow_() : E_UNEXPECTED; }
     // A fresh plug-in object through the factory, as the driver creates it;
     // null on failure.
     IPrintOemUI2 *CreatePlugin() const;
