@@ -113,21 +113,16 @@ ModelPrinter::ModelPrinter(const std::wstring &tag,
 }
 
 bool ModelPrinter::Share() {
-    HANDLE handle = nullptr;
-    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (!OpenPrinterW(const_cast<WCHAR *>(name_.c_str()), &handle, &access)) return false;
+    SpoolerPrinter printer;
+    if (!printer.Open(name_.c_str(), PRINTER_ALL_ACCESS)) return false;
     DWORD needed = 0;
-    GetPrinterW(handle, 2, nullptr, 0, &needed);
+    GetPrinterW(printer.Get(), 2, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    bool shared = false;
-    if (needed && GetPrinterW(handle, 2, buffer.data(), needed, &needed)) {
-        auto *info = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
-        info->Attributes |= PRINTER_ATTRIBUTE_SHARED;
-        info->pShareName = const_cast<WCHAR *>(kSharedName);
-        shared = SetPrinterW(handle, 2, buffer.data(), 0) != 0;
-    }
-    ClosePrinter(handle);
-    return shared;
+    if (!needed || !GetPrinterW(printer.Get(), 2, buffer.data(), needed, &needed)) return false;
+    auto *info = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
+    info->Attributes |= PRINTER_ATTRIBUTE_SHARED;
+    info->pShareName = const_cast<WCHAR *>(kSharedName);
+    return SetPrinterW(printer.Get(), 2, buffer.data(), 0) != 0;
 }
 
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {
