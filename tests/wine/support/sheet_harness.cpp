@@ -39,7 +39,7 @@ bool IsModalDialog(HWND window) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
     return lstrcmpW(name, kDialogClass) == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD) &&
-           !FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
+           !PropSheet_GetTabControl(window);
 }
 
 }  // namespace
