@@ -43,17 +43,25 @@ void BoundInputCopy(DEVMODEW *input, size_t present) {
 
 }  // namespace
 
+HeapBlock NewDevmode(DWORD sectionSize) {
+    HeapBlock block(kPluginSectionOffset + sectionSize);
+    if (!block) return block;
+    auto *publicPart = block.As<DEVMODEW>();
+    publicPart->dmSize = kPublicDevmodeSize;
+    publicPart->dmDriverExtra = static_cast<WORD>(kDriverPrivateSize + sectionSize);
+    return block;
+}
+
 bool BuildDefaultDevmode(PluginSession &session, const DocumentSettings &settings,
                          HeapBlock *devmode, std::string *error) {
     DWORD sectionSize = 0;
     if (!QuerySectionSize(session, &sectionSize, error)) return false;
-    HeapBlock block(kPluginSectionOffset + sectionSize);
+    HeapBlock block = NewDevmode(sectionSize);
     if (!block) {
         *error = "out of memory for a DEVMODE";
         return false;
     }
     auto *publicPart = block.As<DEVMODEW>();
-    publicPart->dmDriverExtra = static_cast<WORD>(kDriverPrivateSize + sectionSize);
     settings.WriteDevmode(publicPart, session.PrinterName());
     OEMDMPARAM param = BaseParam(session);
     param.pPublicDMIn = publicPart;

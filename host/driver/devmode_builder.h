@@ -10,6 +10,11 @@
 #include <string>
 #include <vector>
 
+// A zeroed DEVMODE in the host's layout with room for a plug-in section of
+// `sectionSize` bytes: dmSize and dmDriverExtra set, the section at
+// kPluginSectionOffset. Empty when memory runs out.
+HeapBlock NewDevmode(DWORD sectionSize);
+
 // A whole DEVMODE for the session's printer: the settings in the public
 // and driver parts, the plug-in's default section after them.
 bool BuildDefaultDevmode(PluginSession &session, const DocumentSettings &settings,

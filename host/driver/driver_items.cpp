@@ -2,9 +2,6 @@
 
 namespace {
 
-// Both range bounds sit in the second option parameter of an up-down item.
-constexpr size_t kRangeParam = 1;
-constexpr WORD kRangeParams = 2;
 constexpr StandardFeature kNoFeature = StandardFeature::Count;
 
 struct StandardItem {
@@ -65,28 +62,7 @@ const std::vector<std::wstring> &OptionsOf(ItemRole role) {
     }
 }
 
-bool IsRange(const OPTITEM &item) {
-    if (!item.pOptType) return false;
-    const BYTE type = item.pOptType->Type;
-    return type == TVOT_UDARROW || type == TVOT_TRACKBAR || type == TVOT_SCROLLBAR;
-}
-
 }  // namespace
-
-bool ItemRange(const OPTITEM &item, LONG *lower, LONG *upper) {
-    if (!IsRange(item) || item.pOptType->Count <= kRangeParam || !item.pOptType->pOptParam)
-        return false;
-    const OPTPARAM &range = item.pOptType->pOptParam[kRangeParam];
-    *lower = static_cast<LONG>(range.IconID);
-    *upper = static_cast<LONG>(range.lParam);
-    return true;
-}
-
-bool SelectionFits(const OPTITEM &item, LONG sel) {
-    LONG lower = 0, upper = 0;
-    if (ItemRange(item, &lower, &upper)) return sel >= lower && sel <= upper;
-    return item.pOptType && sel >= 0 && sel < item.pOptType->Count;
-}
 
 const WCHAR *DriverString(UINT id) {
     return id == kMirroredOutputNameId ? kMirroredOutputName : nullptr;
@@ -100,64 +76,11 @@ std::wstring ItemName(const OPTITEM &item) {
 
 DriverItems::DriverItems(const DocumentSettings &settings) {
     const PpdFile &ppd = settings.Ppd();
-    items_.reserve(sizeof(kStandardItems) / sizeof(kStandardItems[0]) + ppd.features.size());
+    store_.Reserve(sizeof(kStandardItems) / sizeof(kStandardItems[0]) + ppd.features.size());
     for (const StandardItem &standard : kStandardItems) AddStandard(standard.role, settings);
     for (size_t i = 0; i < ppd.features.size(); ++i)
         if (settings.IsDocumentFeature(i)) AddFeature(i, settings);
     Refresh(settings);
-}
-
-LPWSTR DriverItems::Text(std::wstring text) { return texts_.emplace_back(std::move(text)).data(); }
-
-OPTITEM &DriverItems::NewItem(ItemRole role, size_t feature, BYTE dmPubId, ULONG_PTR itemId,
-                              LPWSTR name, const char *keyword) {
-    USERDATA &data = userData_.emplace_back();
-    data = {};
-    data.dwSize = sizeof(USERDATA);
-    data.dwItemID = itemId;
-    if (keyword) data.pKeyWordName = keywords_.emplace_back(keyword).data();
-    OPTITEM &item = items_.emplace_back();
-    item = {};
-    item.cbSize = sizeof(OPTITEM);
-    item.DMPubID = dmPubId;
-    item.pName = name;
-    item.UserData = reinterpret_cast<ULONG_PTR>(&data);
-    bindings_.push_back({role, feature});
-    return item;
-}
-
-OPTTYPE *DriverItems::ListType(const std::vector<std::wstring> &options) {
-    std::vector<OPTPARAM> &params = params_.emplace_back(options.size());
-    for (size_t i = 0; i < options.size(); ++i) {
-        params[i] = {};
-        params[i].cbSize = sizeof(OPTPARAM);
-        params[i].pData = Text(options[i]);
-    }
-    OPTTYPE &type = types_.emplace_back();
-    type = {};
-    type.cbSize = sizeof(OPTTYPE);
-    type.Type = TVOT_LISTBOX;
-    type.Count = static_cast<WORD>(options.size());
-    type.pOptParam = params.data();
-    return &type;
-}
-
-OPTTYPE *DriverItems::RangeType(const WCHAR *unit, LONG lower, LONG upper) {
-    std::vector<OPTPARAM> &params = params_.emplace_back(kRangeParams);
-    for (OPTPARAM &param : params) {
-        param = {};
-        param.cbSize = sizeof(OPTPARAM);
-    }
-    params[0].pData = Text(unit);
-    params[kRangeParam].IconID = static_cast<ULONG_PTR>(lower);
-    params[kRangeParam].lParam = upper;
-    OPTTYPE &type = types_.emplace_back();
-    type = {};
-    type.cbSize = sizeof(OPTTYPE);
-    type.Type = TVOT_UDARROW;
-    type.Count = kRangeParams;
-    type.pOptParam = params.data();
-    return &type;
 }
 
 std::vector<std::wstring> DriverItems::FeatureOptionNames(const DocumentSettings &settings,
@@ -185,41 +108,45 @@ void DriverItems::AddStandard(ItemRole role, const DocumentSettings &settings) {
         if (!settings.Resolution(&x, &y)) return;
         options = {ModelText(settings.Model(), settings.Ppd().defaultResolution)};
     }
-    LPWSTR name = IS_INTRESOURCE(standard->name) ? const_cast<LPWSTR>(standard->name)
-                                                 : Text(standard->name);
-    const char *keyword =
-        feature == kPpdNotFound ? nullptr : settings.Ppd().features[feature].keyword.c_str();
-    OPTITEM &item = NewItem(role, feature, standard->dmPubId, standard->itemId, name, keyword);
+    ItemDescription item;
+    item.dmPubId = standard->dmPubId;
+    item.itemId = standard->itemId;
+    item.name = IS_INTRESOURCE(standard->name) ? const_cast<LPWSTR>(standard->name)
+                                               : store_.Text(standard->name);
+    if (feature != kPpdNotFound) item.keyword = settings.Ppd().features[feature].keyword.c_str();
+    bindings_.push_back({role, feature});
     if (role == ItemRole::Copies) {
-        item.pOptType = RangeType(kCopiesUnit, kMinCopies, kMaxCopies);
+        const DWORD index = store_.AddRange(item, kCopiesUnit, kMinCopies, kMaxCopies);
         collate_.cbSize = sizeof(collate_);
         collate_.pTitle = const_cast<LPWSTR>(kCollateTitle);
-        item.pExtChkBox = &collate_;
+        store_.Item(index).pExtChkBox = &collate_;
         return;
     }
     if (role == ItemRole::Scale) {
-        item.pOptType = RangeType(kScaleUnit, kMinScale, kMaxScale);
+        store_.AddRange(item, kScaleUnit, kMinScale, kMaxScale);
         return;
     }
-    item.pOptType = ListType(options);
+    item.options = std::move(options);
+    store_.AddList(item);
 }
 
 void DriverItems::AddFeature(size_t feature, const DocumentSettings &settings) {
     const PpdFeature &ppdFeature = settings.Ppd().features[feature];
-    OPTITEM &item = NewItem(ItemRole::Feature, feature, DMPUB_NONE, kFeatureItemIdBase + feature,
-                            Text(ModelText(settings.Model(), ppdFeature.translation)),
-                            ppdFeature.keyword.c_str());
-    item.pOptType = ListType(FeatureOptionNames(settings, feature));
+    ItemDescription item;
+    item.itemId = kFeatureItemIdBase + feature;
+    item.name = store_.Text(ModelText(settings.Model(), ppdFeature.translation));
+    item.keyword = ppdFeature.keyword.c_str();
+    item.options = FeatureOptionNames(settings, feature);
+    bindings_.push_back({ItemRole::Feature, feature});
+    store_.AddList(item);
 }
 
 size_t DriverItems::IndexOf(const void *item) const {
-    const OPTITEM *first = items_.data();
-    const OPTITEM *candidate = static_cast<const OPTITEM *>(item);
-    if (!item || candidate < first || candidate >= first + items_.size()) return kPpdNotFound;
-    return static_cast<size_t>(candidate - first);
+    const size_t index = store_.IndexOf(item);
+    return index < store_.Count() ? index : kPpdNotFound;
 }
 
-bool DriverItems::Accepts(size_t index, LONG sel) const { return SelectionFits(items_[index], sel); }
+bool DriverItems::Accepts(size_t index, LONG sel) const { return SelectionFits(store_.Item(index), sel); }
 
 LONG DriverItems::CurrentSelection(size_t index, const DocumentSettings &settings) const {
     const ItemBinding &binding = bindings_[index];
@@ -241,16 +168,17 @@ LONG DriverItems::CurrentSelection(size_t index, const DocumentSettings &setting
 }
 
 void DriverItems::Refresh(const DocumentSettings &settings) {
-    for (size_t i = 0; i < items_.size(); ++i) {
-        items_[i].Sel = CurrentSelection(i, settings);
+    for (size_t i = 0; i < store_.Count(); ++i) {
+        OPTITEM &item = store_.Item(i);
+        item.Sel = CurrentSelection(i, settings);
         if (bindings_[i].role != ItemRole::Copies) continue;
-        if (settings.Standard().collate) items_[i].Flags |= OPTIF_ECB_CHECKED;
-        else items_[i].Flags &= ~OPTIF_ECB_CHECKED;
+        if (settings.Standard().collate) item.Flags |= OPTIF_ECB_CHECKED;
+        else item.Flags &= ~OPTIF_ECB_CHECKED;
     }
 }
 
 bool DriverItems::Apply(size_t index, DocumentSettings *settings) const {
-    const OPTITEM &item = items_[index];
+    const OPTITEM &item = store_.Item(index);
     if (!Accepts(index, item.Sel)) return false;
     const ItemBinding &binding = bindings_[index];
     if (binding.feature != kPpdNotFound)

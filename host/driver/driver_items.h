@@ -8,8 +8,8 @@
 
 #include "core/platform_oem.h"
 #include "driver/document_settings.h"
+#include "driver/option_items.h"
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -47,8 +47,8 @@ public:
     DriverItems(const DriverItems &) = delete;
     DriverItems &operator=(const DriverItems &) = delete;
 
-    OPTITEM *Items() { return items_.data(); }
-    DWORD Count() const { return static_cast<DWORD>(items_.size()); }
+    OPTITEM *Items() { return store_.Items(); }
+    DWORD Count() const { return store_.Count(); }
     const ItemBinding &Binding(size_t index) const { return bindings_[index]; }
     // The item's position, or kPpdNotFound for a pointer outside the array.
     size_t IndexOf(const void *item) const;
@@ -65,21 +65,11 @@ public:
 private:
     void AddStandard(ItemRole role, const DocumentSettings &settings);
     void AddFeature(size_t feature, const DocumentSettings &settings);
-    OPTITEM &NewItem(ItemRole role, size_t feature, BYTE dmPubId, ULONG_PTR itemId, LPWSTR name,
-                     const char *keyword);
-    OPTTYPE *ListType(const std::vector<std::wstring> &options);
-    OPTTYPE *RangeType(const WCHAR *unit, LONG lower, LONG upper);
-    LPWSTR Text(std::wstring text);
     std::vector<std::wstring> FeatureOptionNames(const DocumentSettings &settings,
                                                  size_t feature) const;
 
-    std::vector<OPTITEM> items_;
+    ItemStore store_;
     std::vector<ItemBinding> bindings_;
-    std::deque<USERDATA> userData_;
-    std::deque<OPTTYPE> types_;
-    std::deque<std::vector<OPTPARAM>> params_;
-    std::deque<std::wstring> texts_;
-    std::deque<std::string> keywords_;
     EXTCHKBOX collate_ = {};
 };
 
@@ -89,9 +79,3 @@ const WCHAR *DriverString(UINT id);
 
 // The item's name as the user sees it.
 std::wstring ItemName(const OPTITEM &item);
-
-// A numeric item's bounds, from its second option parameter; false for an
-// item that is not numeric.
-bool ItemRange(const OPTITEM &item, LONG *lower, LONG *upper);
-// Whether `sel` is one of the item's options, or lies in its range.
-bool SelectionFits(const OPTITEM &item, LONG sel);

@@ -80,19 +80,8 @@ std::vector<WCHAR> MultiString(const std::vector<std::wstring> &names) {
 }
 
 bool AddDriver(const std::wstring &driverName, const CopiedFiles &files, std::string *error) {
-    std::vector<WCHAR> dependent = MultiString(files.dependent);
-    DRIVER_INFO_3W driver = {};
-    driver.cVersion = kDriverVersion;
-    driver.pName = const_cast<WCHAR *>(driverName.c_str());
-    driver.pDriverPath = const_cast<WCHAR *>(files.plugin.c_str());
-    driver.pConfigFile = const_cast<WCHAR *>(files.description.c_str());
-    driver.pDataFile = const_cast<WCHAR *>(files.description.c_str());
-    driver.pDependentFiles = dependent.data();
-    if (!AddPrinterDriverExW(nullptr, kDriverInfoLevel, reinterpret_cast<BYTE *>(&driver),
-                             APD_COPY_NEW_FILES)) {
-        *error = "AddPrinterDriverExW failed: " + Win32ErrorText(GetLastError());
+    if (!AddSpoolerDriver({driverName, files.plugin, files.description, files.dependent}, error))
         return false;
-    }
     PrintOut("driver \"" + Utf8(driverName) + "\"\n  driver file: " +
              Utf8(files.plugin) + "\n  config file: " + Utf8(files.description) +
              "\n  data file: " + Utf8(files.description) + "\n");
@@ -116,7 +105,41 @@ bool RemoveExistingPrinter(const std::wstring &name, std::string *error) {
 
 bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName,
                      const std::wstring &port, std::string *error) {
-    if (!RemoveExistingPrinter(name, error)) return false;
+    if (!RemoveExistingPrinter(name, error) || !AddSpoolerPrinter(name, driverName, port, error))
+        return false;
+    SpoolerPrinter check;
+    if (!check.Open(name.c_str(), PRINTER_ALL_ACCESS)) {
+        *error = "printer \"" + Utf8(name) + "\" was added but does not open: " +
+                 Win32ErrorText(GetLastError());
+        return false;
+    }
+    PrintOut("printer \"" + Utf8(name) + "\" on " + Utf8(port.empty() ? kPrinterPort : port) +
+             "\n");
+    PrinterModel model;
+    if (!LoadPrinterModel(check.Get(), &model, error)) return false;
+    return StoreInstalledDefaults(check.Get(), model.ppd, error);
+}
+
+}  // namespace
+
+bool AddSpoolerDriver(const SpoolerDriver &files, std::string *error) {
+    std::vector<WCHAR> dependent = MultiString(files.dependent);
+    DRIVER_INFO_3W driver = {};
+    driver.cVersion = kDriverVersion;
+    driver.pName = const_cast<WCHAR *>(files.name.c_str());
+    driver.pDriverPath = const_cast<WCHAR *>(files.driverPath.c_str());
+    driver.pConfigFile = const_cast<WCHAR *>(files.description.c_str());
+    driver.pDataFile = const_cast<WCHAR *>(files.description.c_str());
+    driver.pDependentFiles = dependent.data();
+    if (AddPrinterDriverExW(nullptr, kDriverInfoLevel, reinterpret_cast<BYTE *>(&driver),
+                            APD_COPY_NEW_FILES))
+        return true;
+    *error = "AddPrinterDriverExW failed: " + Win32ErrorText(GetLastError());
+    return false;
+}
+
+bool AddSpoolerPrinter(const std::wstring &name, const std::wstring &driverName,
+                       const std::wstring &port, std::string *error) {
     PRINTER_INFO_2W info = {};
     info.pPrinterName = const_cast<WCHAR *>(name.c_str());
     info.pPortName = const_cast<WCHAR *>(port.empty() ? kPrinterPort : port.c_str());
@@ -129,19 +152,8 @@ bool AddModelPrinter(const std::wstring &name, const std::wstring &driverName,
         return false;
     }
     ClosePrinter(added);
-    SpoolerPrinter check;
-    if (!check.Open(name.c_str(), PRINTER_ALL_ACCESS)) {
-        *error = "printer \"" + Utf8(name) + "\" was added but does not open: " +
-                 Win32ErrorText(GetLastError());
-        return false;
-    }
-    PrintOut("printer \"" + Utf8(name) + "\" on " + Utf8(info.pPortName) + "\n");
-    PrinterModel model;
-    if (!LoadPrinterModel(check.Get(), &model, error)) return false;
-    return StoreInstalledDefaults(check.Get(), model.ppd, error);
+    return true;
 }
-
-}  // namespace
 
 bool InstallModelPrinter(const InstallRequest &request, std::string *error) {
     const std::wstring folder = DriverFilesFolder(error);

@@ -11,20 +11,25 @@ namespace {
 constexpr int kTextChars = 512;
 const WCHAR kPluginFileName[] = L"sxoemui.dll";
 
-int Beeps;
-UINT LastBeep;
+// The messages by which a list control gives its rows' texts.
+struct ListMessages {
+    UINT count, length, text;
+};
+constexpr ListMessages kComboMessages = {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT};
+constexpr ListMessages kListBoxMessages = {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT};
 
-BOOL WINAPI CountBeep(UINT type) {
-    ++Beeps;
-    LastBeep = type;
-    return TRUE;
+std::wstring RowText(HWND list, const ListMessages &messages, LRESULT row) {
+    WCHAR text[kTextChars] = L"";
+    if (SendMessageW(list, messages.length, row, 0) < kTextChars)
+        SendMessageW(list, messages.text, row, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
-std::wstring ComboText(HWND list, LRESULT index) {
-    WCHAR text[kTextChars] = L"";
-    if (SendMessageW(list, CB_GETLBTEXTLEN, index, 0) < kTextChars)
-        SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    return text;
+std::vector<std::wstring> RowTexts(HWND list, const ListMessages &messages) {
+    std::vector<std::wstring> rows;
+    const LRESULT count = SendMessageW(list, messages.count, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) rows.push_back(RowText(list, messages, row));
+    return rows;
 }
 
 }  // namespace
@@ -35,10 +40,6 @@ std::wstring Text(HWND dialog, UINT id) {
     return text;
 }
 
-bool Enabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
-
-bool Checked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
 void Press(HWND dialog, UINT id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
@@ -48,39 +49,23 @@ void Type(HWND edit, const WCHAR *text) {
     for (const WCHAR *c = text; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 1);
 }
 
-void Type(HWND dialog, UINT id, const WCHAR *text) { Type(GetDlgItem(dialog, id), text); }
-
 void Choose(HWND dialog, UINT id, int index) {
     HWND list = GetDlgItem(dialog, id);
     SendMessageW(list, CB_SETCURSEL, index, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-LRESULT Selection(HWND dialog, UINT id) { return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0); }
-
 std::vector<std::wstring> ComboEntries(HWND dialog, UINT id) {
-    HWND list = GetDlgItem(dialog, id);
-    std::vector<std::wstring> entries;
-    const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) entries.push_back(ComboText(list, i));
-    return entries;
+    return RowTexts(GetDlgItem(dialog, id), kComboMessages);
 }
 
 std::wstring ComboSelection(HWND dialog, UINT id) {
     const LRESULT selected = Selection(dialog, id);
-    return selected == CB_ERR ? L"" : ComboText(GetDlgItem(dialog, id), selected);
+    return selected == CB_ERR ? L"" : RowText(GetDlgItem(dialog, id), kComboMessages, selected);
 }
 
 std::vector<std::wstring> ListBoxLines(HWND dialog, UINT id) {
-    std::vector<std::wstring> lines;
-    const LRESULT count = SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        WCHAR text[kTextChars] = L"";
-        if (SendDlgItemMessageW(dialog, id, LB_GETTEXTLEN, i, 0) < kTextChars)
-            SendDlgItemMessageW(dialog, id, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        lines.push_back(text);
-    }
-    return lines;
+    return RowTexts(GetDlgItem(dialog, id), kListBoxMessages);
 }
 
 void PickLine(HWND dialog, UINT id, int row) {
@@ -137,6 +122,12 @@ std::wstring PluginString(UINT id) {
     return text;
 }
 
+BOOL WINAPI BeepCounter::CountBeep(UINT type) {
+    ++beeps_;
+    lastType_ = type;
+    return TRUE;
+}
+
 BeepCounter::BeepCounter()
     : hook_(std::make_unique<ImportHook>(GetModuleHandleW(kPluginFileName), "user32.dll",
                                          "MessageBeep", reinterpret_cast<void *>(CountBeep))) {
@@ -146,14 +137,5 @@ BeepCounter::BeepCounter()
 BeepCounter::~BeepCounter() = default;
 
 bool BeepCounter::Installed() const { return hook_->Installed(); }
-
-int BeepCounter::Count() const { return Beeps; }
-
-UINT BeepCounter::LastType() const { return LastBeep; }
-
-void BeepCounter::Reset() {
-    Beeps = 0;
-    LastBeep = 0;
-}
 
 }  // namespace dialog_input

@@ -14,16 +14,18 @@ class ImportHook;
 namespace dialog_input {
 
 std::wstring Text(HWND dialog, UINT id);
-bool Enabled(HWND dialog, UINT id);
-bool Checked(HWND dialog, UINT id);
+inline bool Enabled(HWND dialog, UINT id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+inline bool Checked(HWND dialog, UINT id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 // The control's BN_CLICKED, as its parent receives it.
 void Press(HWND dialog, UINT id);
 // One WM_CHAR per character, as the keyboard sends them.
 void Type(HWND edit, const WCHAR *text);
-void Type(HWND dialog, UINT id, const WCHAR *text);
+inline void Type(HWND dialog, UINT id, const WCHAR *text) { Type(GetDlgItem(dialog, id), text); }
 // A drop-down list's entry chosen, with the selection-change notification.
 void Choose(HWND dialog, UINT id, int index);
-LRESULT Selection(HWND dialog, UINT id);
+inline LRESULT Selection(HWND dialog, UINT id) {
+    return SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+}
 std::vector<std::wstring> ComboEntries(HWND dialog, UINT id);
 std::wstring ComboSelection(HWND dialog, UINT id);
 std::vector<std::wstring> ListBoxLines(HWND dialog, UINT id);
@@ -48,11 +50,15 @@ public:
     BeepCounter(const BeepCounter &) = delete;
     BeepCounter &operator=(const BeepCounter &) = delete;
     bool Installed() const;
-    int Count() const;
-    UINT LastType() const;
-    void Reset();
+    int Count() const { return beeps_; }
+    UINT LastType() const { return lastType_; }
+    void Reset() { beeps_ = 0, lastType_ = 0; }
 
 private:
+    static BOOL WINAPI CountBeep(UINT type);
+
+    static inline int beeps_ = 0;
+    static inline UINT lastType_ = 0;
     std::unique_ptr<ImportHook> hook_;
 };
 

@@ -14,21 +14,9 @@ public:
     Reader(const uint8_t *data, size_t size) : data_(data), size_(size) {}
     bool ok() const { return ok_; }
 
-    uint16_t Word() {
-        uint16_t value = 0;
-        Take(&value, sizeof(value));
-        return value;
-    }
-    uint32_t Dword() {
-        uint32_t value = 0;
-        Take(&value, sizeof(value));
-        return value;
-    }
-    uint8_t Byte() {
-        uint8_t value = 0;
-        Take(&value, sizeof(value));
-        return value;
-    }
+    uint16_t Word() { return Take<uint16_t>(); }
+    uint32_t Dword() { return Take<uint32_t>(); }
+    uint8_t Byte() { return Take<uint8_t>(); }
     int Short() { return static_cast<int16_t>(Word()); }
 
     std::u16string String() {
@@ -54,13 +42,16 @@ public:
     }
 
 private:
-    void Take(void *out, size_t bytes) {
-        if (!ok_ || bytes > size_ - offset_) {
+    template <typename T>
+    T Take() {
+        T value = 0;
+        if (!ok_ || sizeof(T) > size_ - offset_) {
             ok_ = false;
-            return;
+            return value;
         }
-        std::memcpy(out, data_ + offset_, bytes);
-        offset_ += bytes;
+        std::memcpy(&value, data_ + offset_, sizeof(T));
+        offset_ += sizeof(T);
+        return value;
     }
 
     const uint8_t *data_;

@@ -1,7 +1,7 @@
 #include "support/page_fixture.h"
 
+#include "driver/driver_private.h"
 #include "resources/dialog_ids.h"
-#include "support/dialog_input.h"
 
 #include <cstring>
 
@@ -17,7 +17,6 @@ const std::vector<std::wstring> kPunches = {L"Off",     L"2 Holes",      L"3 Hol
 const std::vector<std::wstring> kOrientations = {L"Portrait", L"Landscape", L"Rotated"};
 const std::vector<std::wstring> kOutputBins = {L"Standard", L"Face Up", L"Finisher 1",
                                                L"Finisher 2"};
-constexpr DWORD kLayoutOffset = 356;
 constexpr LONG kCopiesUpper = 9999;
 const WCHAR kCardLibrary[] = L"sxcard.dll";
 const WCHAR kSharedName[] = L"sxtshared";
@@ -51,7 +50,13 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     lstrcpynW(dm->dmFormName, setup.formName.c_str(), CCHFORMNAME);
     dm->dmPaperSize = setup.paperSize;
     dm->dmOrientation = setup.documentOrientation;
-    reinterpret_cast<BYTE *>(dm)[kLayoutOffset] = setup.layout;
+    PrivatePartOf(dm)->bPageLayout = setup.layout;
+}
+
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
+    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
 }
 
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
@@ -90,14 +95,6 @@ PageOpening::PageOpening(const PageSetup &setup)
     if (!state_) page_ = nullptr;
 }
 
-std::vector<std::wstring> PageOpening::ListEntries(UINT id) const {
-    return dialog_input::ComboEntries(page_, id);
-}
-
-std::wstring PageOpening::ListSelection(UINT id) const {
-    return dialog_input::ComboSelection(page_, id);
-}
-
 ModelPrinter::ModelPrinter(const std::wstring &tag,
                            const std::vector<std::pair<std::wstring, std::wstring>> &keys)
     : name_(L"SX Test " + tag) {
@@ -116,27 +113,16 @@ ModelPrinter::ModelPrinter(const std::wstring &tag,
 }
 
 bool ModelPrinter::Share() {
-    HANDLE handle = nullptr;
-    PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (!OpenPrinterW(const_cast<WCHAR *>(name_.c_str()), &handle, &access)) return false;
+    SpoolerPrinter printer;
+    if (!printer.Open(name_.c_str(), PRINTER_ALL_ACCESS)) return false;
     DWORD needed = 0;
-    GetPrinterW(handle, 2, nullptr, 0, &needed);
+    GetPrinterW(printer.Get(), 2, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    bool shared = false;
-    if (needed && GetPrinterW(handle, 2, buffer.data(), needed, &needed)) {
-        auto *info = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
-        info->Attributes |= PRINTER_ATTRIBUTE_SHARED;
-        info->pShareName = const_cast<WCHAR *>(kSharedName);
-        shared = SetPrinterW(handle, 2, buffer.data(), 0) != 0;
-    }
-    ClosePrinter(handle);
-    return shared;
-}
-
-const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
-    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+    if (!needed || !GetPrinterW(printer.Get(), 2, buffer.data(), needed, &needed)) return false;
+    auto *info = reinterpret_cast<PRINTER_INFO_2W *>(buffer.data());
+    info->Attributes |= PRINTER_ATTRIBUTE_SHARED;
+    info->pShareName = const_cast<WCHAR *>(kSharedName);
+    return SetPrinterW(printer.Get(), 2, buffer.data(), 0) != 0;
 }
 
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id) {

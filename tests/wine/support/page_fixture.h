@@ -74,8 +74,10 @@ public:
     uint32_t Working(uint32_t slot) const { return state_->slots.working[slot]; }
     const TreeItems &Items() const { return items_; }
     // The entries of a drop-down list, in order.
-    std::vector<std::wstring> ListEntries(UINT id) const;
-    std::wstring ListSelection(UINT id) const;
+    std::vector<std::wstring> ListEntries(UINT id) const {
+        return dialog_input::ComboEntries(page_, id);
+    }
+    std::wstring ListSelection(UINT id) const { return dialog_input::ComboSelection(page_, id); }
 
 private:
     std::unique_ptr<SheetHarness> harness_;
@@ -102,8 +104,7 @@ private:
     std::unique_ptr<TestPrinter> printer_;
 };
 
-// A dialog template among a module's resources; null when absent.
-const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id);
+// A dialog template among the test program's resources; null when absent.
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
 // Dialogs that a failed test left open on this thread are closed, so the

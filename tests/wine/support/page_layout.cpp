@@ -1,5 +1,6 @@
 #include "support/page_layout.h"
 
+#include "support/dialog_input.h"
 #include "support/dialog_template.h"
 
 #include <algorithm>
@@ -117,11 +118,7 @@ std::vector<int> WithoutIds(const std::vector<int> &all, const std::vector<int> 
 void PumpMessages(DWORD ms) {
     const DWORD start = GetTickCount();
     do {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dialog_input::RunPostedMessages();
         Sleep(1);
     } while (GetTickCount() - start < ms);
 }

@@ -61,10 +61,6 @@ ResourceBytes ExactResource(HMODULE module, LPCWSTR type, LPCWSTR name, LANGID l
     return bytes;
 }
 
-ResourceBytes ExactTemplate(HMODULE module, int templateId, LANGID language) {
-    return ExactResource(module, RT_DIALOG, MAKEINTRESOURCEW(templateId), language);
-}
-
 UINT StringBlockOf(UINT stringId) { return stringId / kStringsPerBlock + 1; }
 
 bool HasStringBlock(HMODULE module, UINT stringId, LANGID language) {

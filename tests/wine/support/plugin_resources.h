@@ -27,7 +27,9 @@ struct ResourceBytes {
 };
 // Only the copy in exactly `language`: empty when that language lacks it.
 ResourceBytes ExactResource(HMODULE module, LPCWSTR type, LPCWSTR name, LANGID language);
-ResourceBytes ExactTemplate(HMODULE module, int templateId, LANGID language);
+inline ResourceBytes ExactTemplate(HMODULE module, int templateId, LANGID language) {
+    return ExactResource(module, RT_DIALOG, MAKEINTRESOURCEW(templateId), language);
+}
 
 UINT StringBlockOf(UINT stringId);
 bool HasStringBlock(HMODULE module, UINT stringId, LANGID language);

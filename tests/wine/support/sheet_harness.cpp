@@ -1,12 +1,14 @@
 #include "support/sheet_harness.h"
 
-#include "support/dialog_input.h"
+#include "driver/devmode_builder.h"
+#include "sheet/sheet_pages.h"
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
-constexpr size_t kDriverPrivateBytes = 512;
 constexpr UINT kMessageBoxTextId = 0xFFFF;
 constexpr UINT kModalDelayMs = 10;
 constexpr int kTextChars = 512;
@@ -32,10 +34,12 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-bool IsDialog(HWND window) {
+// A top-level dialog that is not a property sheet.
+bool IsModalDialog(HWND window) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
-    return lstrcmpW(name, kDialogClass) == 0;
+    return lstrcmpW(name, kDialogClass) == 0 && !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD) &&
+           !PropSheet_GetTabControl(window);
 }
 
 }  // namespace
@@ -45,18 +49,13 @@ SheetHarness::SheetHarness(const WCHAR *printerName) : printerName_(printerName)
     heap_ = HeapCreate(0, 0, 0);
     plugin_ = library_.CreatePlugin();
     printer_ = std::make_unique<PrinterHandle>(printerName_.c_str());
-    devmode_.assign(sizeof(DEVMODEW) + kDriverPrivateBytes + kRecordBytes, 0);
-    record_ = devmode_.data() + sizeof(DEVMODEW) + kDriverPrivateBytes;
-    DEVMODEW *dm = reinterpret_cast<DEVMODEW *>(devmode_.data());
-    dm->dmSize = sizeof(DEVMODEW);
-    dm->dmDriverExtra = static_cast<WORD>(kDriverPrivateBytes + kRecordBytes);
-    dm->dmOrientation = DMORIENT_PORTRAIT;
-    hook_ = SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    devmode_ = NewDevmode(kRecordBytes);
+    record_ = devmode_.Bytes() + kPluginSectionOffset;
+    PublicDevmode()->dmOrientation = DMORIENT_PORTRAIT;
 }
 
 SheetHarness::~SheetHarness() {
     Close();
-    if (hook_) UnhookWindowsHookEx(hook_);
     if (plugin_) plugin_->Release();
     HeapDestroy(heap_);
     Current = nullptr;
@@ -68,7 +67,7 @@ bool SheetHarness::PrepareRecord() {
     dm.cbSize = sizeof(dm);
     dm.hPrinter = printer_->Get();
     dm.hModule = library_.Module();
-    dm.pPublicDMOut = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    dm.pPublicDMOut = PublicDevmode();
     dm.pOEMDMOut = record_;
     dm.cbBufSize = kRecordBytes;
     recordReady_ = plugin_->DevMode(OEMDM_DEFAULT, &dm) == S_OK;
@@ -83,7 +82,7 @@ bool SheetHarness::AddPluginPages() {
     cuip_.hPrinter = printer_->Get();
     cuip_.pPrinterName = const_cast<WCHAR *>(printerName_.c_str());
     cuip_.hOEMHeap = heap_;
-    cuip_.pPublicDM = reinterpret_cast<DEVMODEW *>(devmode_.data());
+    cuip_.pPublicDM = PublicDevmode();
     cuip_.pOEMDM = record_;
     if (plugin_->CommonUIProp(OEMCUIP_DOCPROP, &cuip_) != S_OK) return false;
     tree.Attach(&cuip_);
@@ -129,46 +128,7 @@ bool SheetHarness::Open() {
     return sheet_ != nullptr && JobOptions() != nullptr;
 }
 
-void SheetHarness::Close() {
-    if (!sheet_) return;
-    DestroyWindow(sheet_);
-    sheet_ = nullptr;
-}
-
-HWND SheetHarness::Page(int index) const {
-    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_INDEXTOHWND, index, 0));
-}
-
-DocUiState *SheetHarness::State() const {
-    return reinterpret_cast<DocUiState *>(GetWindowLongPtrW(JobOptions(), DWLP_USER));
-}
-
-bool SheetHarness::SelectPage(int index) {
-    SendMessageW(sheet_, PSM_SETCURSEL, index, 0);
-    return reinterpret_cast<HWND>(SendMessageW(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0)) == Page(index);
-}
-
-void SheetHarness::Apply() { PropSheet_Apply(sheet_); }
-
-void SheetHarness::Click(HWND page, UINT id) { SendDlgItemMessageW(page, id, BM_CLICK, 0, 0); }
-
-void SheetHarness::SetText(HWND page, UINT id, const WCHAR *text) { SetDlgItemTextW(page, id, text); }
-
-std::wstring SheetHarness::Text(HWND page, UINT id) { return dialog_input::Text(page, id); }
-
-bool SheetHarness::Checked(HWND page, UINT id) { return dialog_input::Checked(page, id); }
-
-bool SheetHarness::Enabled(HWND page, UINT id) { return dialog_input::Enabled(page, id); }
-
-bool SheetHarness::Shown(HWND page, UINT id) {
-    return (GetWindowLongW(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
-void SheetHarness::Choose(HWND page, UINT id, int index) { dialog_input::Choose(page, id, index); }
-
-std::vector<std::wstring> SheetHarness::Entries(HWND page, UINT id) {
-    return dialog_input::ComboEntries(page, id);
-}
+bool SheetHarness::SelectPage(int index) { return ::SelectPage(sheet_, index); }
 
 LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lParam1, LPARAM lParam2) {
     SheetHarness *self = Current;
@@ -197,34 +157,40 @@ LONG_PTR CALLBACK SheetHarness::ComPropSheet(HANDLE, UINT function, LPARAM lPara
     }
 }
 
-LRESULT CALLBACK SheetHarness::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
-    SheetHarness *self = Current;
+ModalWatch::ModalWatch()
+    : previous_(std::exchange(current_, this)),
+      hook_(SetWindowsHookExW(WH_CBT, CbtHook, nullptr, GetCurrentThreadId())) {}
+
+ModalWatch::~ModalWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    current_ = previous_;
+}
+
+LRESULT CALLBACK ModalWatch::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
     HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_ACTIVATE && self && self->sheet_ && window != self->sheet_ && IsDialog(window) &&
-        !(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
-        self->pending_.push_back(window);
-        SetTimer(nullptr, 0, kModalDelayMs, ModalTimer);
+    if (code == HCBT_ACTIVATE && current_ && IsModalDialog(window)) {
+        current_->pending_.push_back(window);
+        SetTimer(nullptr, 0, kModalDelayMs, Timer);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void CALLBACK SheetHarness::ModalTimer(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK ModalWatch::Timer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    SheetHarness *self = Current;
-    if (!self) return;
+    if (!current_) return;
     std::vector<HWND> windows;
-    windows.swap(self->pending_);
+    windows.swap(current_->pending_);
     for (HWND window : windows)
-        if (IsWindow(window)) self->HandleModal(window);
+        if (IsWindow(window)) current_->Handle(window);
 }
 
-void SheetHarness::HandleModal(HWND window) {
-    for (const ModalWindow &seen : modals_)
+void ModalWatch::Handle(HWND window) {
+    for (const ModalWindow &seen : seen_)
         if (seen.window == window) return;
     ModalWindow modal = {window, WindowText(window), WindowText(GetDlgItem(window, kMessageBoxTextId))};
-    modals_.push_back(modal);
-    if (modal_) {
-        modal_(modal);
+    seen_.push_back(modal);
+    if (handler_) {
+        handler_(modal);
         return;
     }
     PostMessageW(window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);

@@ -1,5 +1,7 @@
 #include "support/sheet_visit.h"
 
+#include "support/sheet_harness.h"
+
 #include "core/oem_devmode.h"
 #include "sheet/document_sheet.h"
 #include "file_io.h"
@@ -10,54 +12,13 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <cwchar>
 
 namespace {
 
 // A page that refuses to be left keeps the sheet open after OK; Cancel
 // follows after this long.
 constexpr UINT kRefusedOkMs = 1500;
-const WCHAR kDialogClass[] = L"#32770";
 const WCHAR kOutFileName[] = L"sx-hardening.dev";
-
-// Answers every modal window a page opens while the sheet is up with
-// Cancel (OK for a message box with OK alone), and counts them.
-class ModalCloser {
-public:
-    ModalCloser() {
-        current_ = this;
-        hook_ = SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-    }
-    ~ModalCloser() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    ModalCloser(const ModalCloser &) = delete;
-    ModalCloser &operator=(const ModalCloser &) = delete;
-    uint32_t Closed() const { return closed_; }
-
-private:
-    static bool IsSheet(HWND window) {
-        return FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr) != nullptr;
-    }
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        if (code == HCBT_ACTIVATE && current_) {
-            HWND window = reinterpret_cast<HWND>(wParam);
-            WCHAR name[16] = L"";
-            GetClassNameW(window, name, ARRAYSIZE(name));
-            if (std::wcscmp(name, kDialogClass) == 0 && !IsSheet(window)) {
-                ++current_->closed_;
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-            }
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static ModalCloser *current_;
-    HHOOK hook_ = nullptr;
-    uint32_t closed_ = 0;
-};
-ModalCloser *ModalCloser::current_ = nullptr;
 
 HWND g_openSheet = nullptr;
 
@@ -85,7 +46,10 @@ void InitControls() {
 bool VisitDocumentProperties(PluginSession &session, DocumentUi &ui, SheetVisit *visit,
                              std::string *error) {
     InitControls();
-    ModalCloser closer;
+    ModalWatch closer;
+    closer.OnModal([](const ModalWindow &modal) {
+        PostMessageW(modal.window, WM_COMMAND, IDCANCEL, 0);
+    });
     const std::wstring outFile = OutFile();
     DeleteFileW(outFile.c_str());
     DocumentSheet sheet(session, ui);
@@ -108,7 +72,7 @@ bool VisitDocumentProperties(PluginSession &session, DocumentUi &ui, SheetVisit 
     };
     const bool shown = sheet.PrepareItems(options, error) && sheet.Show(error);
     g_openSheet = nullptr;
-    visit->modals = closer.Closed();
+    visit->modals = static_cast<uint32_t>(closer.Seen().size());
     visit->stored = sheet.Stored();
     if (shown && visit->stored && !ReadWholeFile(outFile, &visit->devmode, error)) return false;
     DeleteFileW(outFile.c_str());

@@ -1,7 +1,7 @@
 // One opening of the document properties through the driver host, as a
 // user makes it in a hurry: every page shown and left, then OK. Modal
-// windows the pages open are answered at once and counted; a page that
-// refuses to be left keeps the sheet open, and Cancel follows.
+// windows the pages open are cancelled as they appear, each counted once;
+// a page that refuses to be left keeps the sheet open, and Cancel follows.
 #pragma once
 
 #include "driver/document_ui.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/platform_oem.h"
+#include "core/win_holders.h"
 
 #include <string>
 #include <vector>
@@ -19,33 +20,26 @@ std::wstring DriverFilesFolder();
 class PluginLibrary {
 public:
     PluginLibrary();
-    ~PluginLibrary();
-    PluginLibrary(const PluginLibrary &) = delete;
-    PluginLibrary &operator=(const PluginLibrary &) = delete;
 
-    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const;
-    HRESULT CanUnloadNow() const;
+    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void **ppv) const {
+        return getClassObject_ ? getClassObject_(clsid, iid, ppv) : E_UNEXPECTED;
+    }
+    HRESULT CanUnloadNow() const { return canUnloadNow_ ? canUnloadNow_() : E_UNEXPECTED; }
     // A fresh plug-in object through the factory, as the driver creates it;
     // null on failure.
     IPrintOemUI2 *CreatePlugin() const;
-    HMODULE Module() const { return module_; }
+    HMODULE Module() const { return module_.Get(); }
 
 private:
-    HMODULE module_;
-    HRESULT(STDAPICALLTYPE *getClassObject_)(REFCLSID, REFIID, void **) = nullptr;
-    HRESULT(STDAPICALLTYPE *canUnloadNow_)() = nullptr;
+    LoadedLibrary module_;
+    HRESULT(STDAPICALLTYPE *getClassObject_)(REFCLSID, REFIID, void **);
+    HRESULT(STDAPICALLTYPE *canUnloadNow_)();
 };
 
-class PrinterHandle {
+// A printer opened by name with the spooler's default rights.
+class PrinterHandle : public SpoolerPrinter {
 public:
-    explicit PrinterHandle(const WCHAR *name);
-    ~PrinterHandle();
-    PrinterHandle(const PrinterHandle &) = delete;
-    PrinterHandle &operator=(const PrinterHandle &) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_ = nullptr;
+    explicit PrinterHandle(const WCHAR *name) { Open(name, 0); }
 };
 
 // A printer of its own driver whose dependent files are the given names in
