@@ -53,12 +53,6 @@ void PrepareDevmode(DEVMODEW *dm, const PageSetup &setup) {
     PrivatePartOf(dm)->bPageLayout = setup.layout;
 }
 
-const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
-    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
-}
-
 BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
     WCHAR name[16] = L"";
     GetClassNameW(window, name, ARRAYSIZE(name));
@@ -67,6 +61,12 @@ BOOL CALLBACK CloseDialog(HWND window, LPARAM) {
 }
 
 }  // namespace
+
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id) {
+    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), RT_DIALOG) : nullptr;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    return loaded ? static_cast<const DLGTEMPLATE *>(LockResource(loaded)) : nullptr;
+}
 
 PageOpening::PageOpening(const PageSetup &setup)
     : harness_(std::make_unique<SheetHarness>(setup.printer.c_str())) {

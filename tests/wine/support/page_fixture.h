@@ -104,6 +104,10 @@ private:
     std::unique_ptr<TestPrinter> printer_;
 };
 
+// A dialog template among a module's resources (the plug-in's own layouts);
+// null when absent.
+const DLGTEMPLATE *ModuleDialogTemplate(HMODULE module, UINT id);
+
 // A dialog template among the test program's resources; null when absent.
 const DLGTEMPLATE *ProgramDialogTemplate(UINT id);
 
