@@ -318,6 +318,10 @@ void SheetScreenshots::Advance() {
     case Step::SelectPage:
         if (HandleStrayWindow()) return;
         if (page_ >= pageCount_) {
+            if (helpPage_ == kNoHelpPage) {
+                step_ = Step::Close;
+                return;
+            }
             if (!SelectPage(sheet_, helpPage_))
                 problems_.push_back("the Job Options page could not be selected again");
             step_ = Step::AskHelp;

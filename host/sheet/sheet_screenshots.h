@@ -13,6 +13,8 @@
 
 class SheetScreenshots {
 public:
+    static constexpr int kNoHelpPage = -1;
+
     explicit SheetScreenshots(const std::wstring &folder);
     ~SheetScreenshots();
     SheetScreenshots(const SheetScreenshots &) = delete;
@@ -66,7 +68,9 @@ private:
     int waited_ = 0;
     int strays_ = 0;
     size_t helpRequest_ = 0;
-    int helpPage_ = 0;  // the page with the print-quality buttons
+    // The page with the print-quality buttons; none on the printer properties,
+    // which then close without asking for help.
+    int helpPage_ = kNoHelpPage;
     std::vector<std::wstring> written_;
     std::vector<std::string> problems_;
 };
