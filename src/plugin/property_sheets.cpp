@@ -10,14 +10,13 @@
 #include "core/oem_ui_plugin.h"
 #include "core/page_layout_rules.h"
 #include "core/plugin_module.h"
+#include "core/win_holders.h"
 #include "joboptions/job_options_page.h"
 #include "printer/printer_ui.h"
 #include "printer/prn_ui_state.h"
 #include "resources/resource_ids.h"
 
 #include <shellapi.h>
-
-#include <optional>
 
 namespace {
 
@@ -43,26 +42,6 @@ HRESULT FailWith(DWORD error) {
 bool ValidSheetInfo(const PROPSHEETUI_INFO *info) {
     return info && info->Version == kSheetInfoVersion;
 }
-
-class OpenedPrinter {
-public:
-    OpenedPrinter(const WCHAR *name, HANDLE fallback) {
-        PRINTER_DEFAULTSW defaults = {nullptr, nullptr, PRINTER_ACCESS_USE};
-        if (name && OpenPrinterW(const_cast<WCHAR *>(name), &opened_, &defaults)) return;
-        opened_ = nullptr;
-        fallback_ = fallback;
-    }
-    ~OpenedPrinter() {
-        if (opened_) ClosePrinter(opened_);
-    }
-    OpenedPrinter(const OpenedPrinter &) = delete;
-    OpenedPrinter &operator=(const OpenedPrinter &) = delete;
-    HANDLE Get() const { return opened_ ? opened_ : fallback_; }
-
-private:
-    HANDLE opened_ = nullptr;
-    HANDLE fallback_ = nullptr;
-};
 
 // Every page is created within the plug-in's activation context, as its
 // dialogs are.
@@ -129,11 +108,11 @@ void AddLinkPage(DocUiState *state) {
     const POEMUIPSPARAM sheet = state->pOemUiPsParam;
     // The model keys and the plug-in ini path the sheet kept answer without
     // the printer; it is opened by name only when one of them is missing.
-    std::optional<OpenedPrinter> printer;
+    SpoolerPrinter printer;
     HANDLE lookup = nullptr;
     if (!state->pModelKeys || !state->pPluginIni) {
-        printer.emplace(sheet ? sheet->pPrinterName : nullptr, sheet ? sheet->hPrinter : nullptr);
-        lookup = printer->Get();
+        const bool opened = sheet && printer.Open(sheet->pPrinterName, PRINTER_ACCESS_USE);
+        lookup = opened ? printer.Get() : (sheet ? sheet->hPrinter : nullptr);
     }
     WCHAR address[kLinkValueChars] = L"";
     WCHAR library[kLinkValueChars] = L"";
