@@ -232,6 +232,28 @@ bool Contains(const std::vector<Finding> &findings, const Finding &finding) {
     return false;
 }
 
+// One of the model's files, as the plug-in takes it: a later match
+// replaces an earlier one.
+void LoadModelFile(DependentFileKind kind, const std::wstring &path, ModelInput *input,
+                   ModelPaths *paths) {
+    ConfigFile file;
+    switch (kind) {
+    case DependentFileKind::PluginIni:
+        if (LoadConfig(path, &file) && IsPluginIni(file)) {
+            input->pluginIni = std::move(file);
+            paths->ini = path;
+        }
+        break;
+    case DependentFileKind::Capability:
+        if (LoadConfig(path, &file)) input->capability = std::move(file);
+        break;
+    case DependentFileKind::Version:
+        if (LoadConfig(path, &file)) input->version = std::move(file);
+        break;
+    case DependentFileKind::Other: break;
+    }
+}
+
 }  // namespace
 
 bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *findings, std::string *error) {
@@ -250,22 +272,7 @@ bool CheckInstalledPrinter(const std::wstring &printer, std::vector<Finding> *fi
     ModelPaths paths;
     // As the plug-in finds them: in list order, a later match replaces an earlier one.
     for (const std::wstring &path : driver.dependentFiles) {
-        ConfigFile file;
-        switch (ClassifyDependentFile(AsText(path))) {
-        case DependentFileKind::PluginIni:
-            if (LoadConfig(path, &file) && IsPluginIni(file)) {
-                input.pluginIni = std::move(file);
-                paths.ini = path;
-            }
-            break;
-        case DependentFileKind::Capability:
-            if (LoadConfig(path, &file)) input.capability = std::move(file);
-            break;
-        case DependentFileKind::Version:
-            if (LoadConfig(path, &file)) input.version = std::move(file);
-            break;
-        case DependentFileKind::Other: break;
-        }
+        LoadModelFile(ClassifyDependentFile(AsText(path)), path, &input, &paths);
     }
     LoadDescription(driver.dataFile, &input);
     const std::wstring iniFolder = paths.ini.empty() ? driverFolder : FolderOf(paths.ini);
@@ -287,22 +294,7 @@ bool CheckModelFolder(const std::wstring &folderPath, const std::wstring &driver
     const std::vector<std::wstring> names = ListFiles(folderPath);
     for (const std::wstring &name : names) {
         const std::wstring path = JoinPath(folderPath, name);
-        ConfigFile file;
-        switch (ClassifyDependentFile(AsText(name))) {
-        case DependentFileKind::PluginIni:
-            if (LoadConfig(path, &file) && IsPluginIni(file)) {
-                input.pluginIni = std::move(file);
-                paths.ini = path;
-            }
-            break;
-        case DependentFileKind::Capability:
-            if (LoadConfig(path, &file)) input.capability = std::move(file);
-            break;
-        case DependentFileKind::Version:
-            if (LoadConfig(path, &file)) input.version = std::move(file);
-            break;
-        case DependentFileKind::Other: break;
-        }
+        LoadModelFile(ClassifyDependentFile(AsText(name)), path, &input, &paths);
     }
     const std::wstring description = FolderDescription(names, FileNameOf(paths.ini));
     if (!description.empty()) LoadDescription(JoinPath(folderPath, description), &input);
