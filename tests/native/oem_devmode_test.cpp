@@ -109,6 +109,17 @@ TEST(OemDevmodeCompression, IndexesTheTableWithBitsEightToEleven) {
         EXPECT_EQ(CompressionFromCapability(index << 8), 0) << index;
 }
 
+// Bytes of one fill behind a header of this plug-in's own that claims a size.
+std::vector<uint8_t> OwnInput(size_t bytes, uint8_t fill, uint32_t claimed, uint32_t version = 0) {
+    std::vector<uint8_t> in(bytes, fill);
+    OemDevmode header{};
+    header.dwSize = claimed;
+    header.dwSignature = kOemSignature;
+    header.dwVersion = version;
+    std::memcpy(in.data(), &header, kOemHeaderSize);
+    return in;
+}
+
 class OemDevmodeConvert : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -152,12 +163,7 @@ TEST_F(OemDevmodeConvert, ForeignSignatureIgnoresTheInput) {
 
 TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
     constexpr size_t kShort = 2000;
-    std::vector<uint8_t> in(kShort, 0x22);
-    OemDevmode header{};
-    header.dwSize = kShort;
-    header.dwSignature = kOemSignature;
-    header.dwVersion = 7;
-    std::memcpy(in.data(), &header, kOemHeaderSize);
+    const std::vector<uint8_t> in = OwnInput(kShort, 0x22, kShort, 7);
     ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
     for (size_t i = kOemHeaderSize; i < kShort; ++i) ASSERT_EQ(out.bytes[i], 0x22) << i;
     const OemDevmode &o = *out.rec();
@@ -167,11 +173,7 @@ TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
 }
 
 TEST_F(OemDevmodeConvert, HugeInputWithAHugeClaimStopsAtOneRecord) {
-    OemDevmode header{};
-    header.dwSize = 0xFFFFFFFF;
-    header.dwSignature = kOemSignature;
-    std::vector<uint8_t> big(3 * kOemDevmodeSize, 0x33);
-    std::memcpy(big.data(), &header, kOemHeaderSize);
+    const std::vector<uint8_t> big = OwnInput(3 * kOemDevmodeSize, 0x33, 0xFFFFFFFF);
     std::vector<uint8_t> wide(kOemDevmodeSize + 64, 0x44);
     OemDevmode *target = reinterpret_cast<OemDevmode *>(wide.data());
     target->dwSize = 0xFFFFFFFF;
@@ -181,18 +183,13 @@ TEST_F(OemDevmodeConvert, HugeInputWithAHugeClaimStopsAtOneRecord) {
 }
 
 TEST_F(OemDevmodeConvert, RecordShorterThanItsHeaderIsForeign) {
-    std::vector<uint8_t> in(kOemDevmodeSize, 0x66);
-    OemDevmode header{};
-    header.dwSize = 8;
-    header.dwSignature = kOemSignature;
-    std::memcpy(in.data(), &header, kOemHeaderSize);
+    std::vector<uint8_t> in = OwnInput(kOemDevmodeSize, 0x66, 8);
     ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
     EXPECT_EQ(out.rec()->dwRecField84, 0u);
     EXPECT_EQ(out.rec()->dwWmSize, 36u);
 
     // Fewer bytes than a header, whatever they claim.
-    header.dwSize = kOemDevmodeSize;
-    std::memcpy(in.data(), &header, kOemHeaderSize);
+    in = OwnInput(kOemDevmodeSize, 0x66, kOemDevmodeSize);
     SetUp();
     ConvertOemDevmode(in.data(), 6, out.rec(), env);
     EXPECT_EQ(out.rec()->dwRecField84, 0u);

@@ -120,56 +120,50 @@ TEST(WatermarkStyle, IndexAndChoice) {
     EXPECT_EQ(std::make_pair(weight, italic), std::make_pair(700u, uint8_t{0}));
 }
 
-std::pair<std::u16string, int> Resolved(const WatermarkRecord &r) { return {Text(r.wszFontName), r.wStyleCode}; }
-
 FontEntry Entry(const std::u16string &value) {
     FontEntry entry;
     ParseFontEntry(value.c_str(), value.size(), &entry);
     return entry;
 }
 
-TEST(FontEntries, WesternFontTakesTheFieldOfItsStyle) {
-    const FontEntry entry = Entry(u"Helvetica,Helvetica-Oblique,Helvetica-Bold,Helvetica-BoldOblique,Arial");
-    EXPECT_FALSE(IsJapaneseFont(entry));
+using Font = std::pair<std::u16string, int>;
+
+// The font name and style code a record of this weight and slant takes from
+// the entry, replacing the name it had.
+Font Resolved(const FontEntry *entry, uint32_t weight, uint8_t italic) {
     WatermarkRecord r;
     SetWatermarkDefaults(&r, 0);
-    r.dwWeight = 700;
-    r.bItalic = 1;
-    ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"Helvetica-BoldOblique"), 5));
-    r.dwWeight = 400;
-    r.bItalic = 0;
-    ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"Helvetica"), 0));
+    CopyCut(r.wszFontName, kWatermarkFontNameChars, u"Old");
+    r.dwWeight = weight;
+    r.bItalic = italic;
+    ResolvePrinterFont(entry, &r);
+    return {Text(r.wszFontName), r.wStyleCode};
+}
+
+// The preview's face name and character set.
+Font Face(const FontEntry &entry) {
     char16_t face[kFaceNameChars];
     uint8_t charSet = 0;
     PreviewFaceName(entry, face, &charSet);
-    EXPECT_EQ(std::make_pair(Text(face), int(charSet)), std::make_pair(Text(u"Arial"), 0));
+    return {Text(face), charSet};
+}
+
+TEST(FontEntries, WesternFontTakesTheFieldOfItsStyle) {
+    const FontEntry entry = Entry(u"Helvetica,Helvetica-Oblique,Helvetica-Bold,Helvetica-BoldOblique,Arial");
+    EXPECT_FALSE(IsJapaneseFont(entry));
+    EXPECT_EQ(Resolved(&entry, 700, 1), Font(u"Helvetica-BoldOblique", 5));
+    EXPECT_EQ(Resolved(&entry, 400, 0), Font(u"Helvetica", 0));
+    EXPECT_EQ(Face(entry), Font(u"Arial", 0));
 }
 
 TEST(FontEntries, JapaneseFontKeepsFieldThreeAndCodesItsStyle) {
     const FontEntry entry = Entry(u"Mincho,MS Mincho;HeiseiMin-W3-90ms-RKSJ-H,\u65E5\u672C\u8A9E");
     EXPECT_TRUE(IsJapaneseFont(entry));
-    WatermarkRecord r;
-    SetWatermarkDefaults(&r, 0);
-    r.dwWeight = 700;
-    r.bItalic = 1;
-    ResolvePrinterFont(&entry, &r);
-    EXPECT_EQ(Resolved(r), std::make_pair(Text(u"HeiseiMin-W3-90ms-RKSJ-H"), 3));
-    char16_t face[kFaceNameChars];
-    uint8_t charSet = 0;
-    PreviewFaceName(entry, face, &charSet);
-    EXPECT_EQ(std::make_pair(Text(face), int(charSet)), std::make_pair(Text(u"MS Mincho"), 128));
+    EXPECT_EQ(Resolved(&entry, 700, 1), Font(u"HeiseiMin-W3-90ms-RKSJ-H", 3));
+    EXPECT_EQ(Face(entry), Font(u"MS Mincho", 128));
 }
 
-TEST(FontEntries, AMissingEntryClearsTheFontName) {
-    WatermarkRecord r;
-    SetWatermarkDefaults(&r, 0);
-    CopyCut(r.wszFontName, kWatermarkFontNameChars, u"Old");
-    r.bItalic = 1;
-    ResolvePrinterFont(nullptr, &r);
-    EXPECT_EQ(Resolved(r), std::make_pair(Text(u""), 5));
-}
+TEST(FontEntries, AMissingEntryClearsTheFontName) { EXPECT_EQ(Resolved(nullptr, 0, 1), Font(u"", 5)); }
 
 TEST(FontSizes, LinesOfTheSizeList) {
     for (const auto &size : {std::pair<uint32_t, int>{8, 0}, {14, 5}, {72, 15}, {13, -1}})
