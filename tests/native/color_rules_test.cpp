@@ -63,20 +63,17 @@ TEST(BlackControls, ModeAndCartridge) {
     EXPECT_FALSE(click.printMode || click.blackFinish);
 }
 
+// Matching, CMYK and simulation controls, the RGB, CMYK, link and flow
+// pictures, and the link list enabled rather than the input list.
+std::vector<bool> Shown(const DetailsLayout &l) {
+    return {l.matching, l.cmyk, l.simulation, l.rgbPicture, l.cmykPicture, l.linkPicture, l.flowPicture, l.linkList};
+}
+
 TEST(DetailsLayout, MatchingMethodAndProfileKind) {
-    const DetailsLayout input = DetailsLayoutFor(0, 0);
-    EXPECT_TRUE(input.matching && input.cmyk && !input.simulation);
-    EXPECT_TRUE(input.rgbPicture && input.cmykPicture && !input.linkPicture && !input.flowPicture);
-    EXPECT_FALSE(input.linkList);
-    const DetailsLayout link = DetailsLayoutFor(0, 1);
-    EXPECT_TRUE(link.rgbPicture && !link.cmykPicture && link.flowPicture && link.linkList);
-    const DetailsLayout simulation = DetailsLayoutFor(1, 1);
-    EXPECT_TRUE(simulation.matching && !simulation.cmyk && simulation.simulation);
-    EXPECT_TRUE(!simulation.rgbPicture && simulation.cmykPicture && simulation.linkPicture);
-    EXPECT_FALSE(simulation.flowPicture || simulation.linkList);
-    const DetailsLayout other = DetailsLayoutFor(2, 0);
-    EXPECT_FALSE(other.matching || other.cmyk || other.simulation || other.rgbPicture ||
-                 other.cmykPicture || other.linkPicture || other.flowPicture);
+    EXPECT_EQ(Shown(DetailsLayoutFor(0, 0)), (std::vector<bool>{true, true, false, true, true, false, false, false}));
+    EXPECT_EQ(Shown(DetailsLayoutFor(0, 1)), (std::vector<bool>{true, true, false, true, false, false, true, true}));
+    EXPECT_EQ(Shown(DetailsLayoutFor(1, 1)), (std::vector<bool>{true, false, true, false, true, true, false, false}));
+    EXPECT_EQ(Shown(DetailsLayoutFor(2, 0)), std::vector<bool>(8, false));
 }
 
 }  // namespace

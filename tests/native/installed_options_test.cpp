@@ -109,12 +109,8 @@ TEST(ReplaceFeatureValue, AMatchRestartsAtTheKeywordsFirstCharacter) {
 }
 
 TEST(InstalledFeatures, MapsTheOptionFlagsToTheNineKeywordsInOrder) {
-    InstalledOptions options;
-    options.installed = 0x5A;
-    options.memoryMb = 256;
-    options.punchType = 4;
-    options.spotColor = 2;
-    options.jobLimitation = 1;
+    // Installed flags, memory, storage, punch type, job limitation, spot colour.
+    InstalledOptions options = {0x5A, 256, 0, 4, 1, 2};
     FeatureValue values[kInstalledFeatureCount];
     ASSERT_EQ(InstalledFeatureValues(options, false, values), 9u);
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -122,12 +118,7 @@ TEST(InstalledFeatures, MapsTheOptionFlagsToTheNineKeywordsInOrder) {
         {"VXPunchUnit", "None"},  {"VXJobLimit", "True"},      {"VXOptionTray", "4"},
         {"VXHDD", "False"},       {"InstalledMemory", "256MB"}, {"VXSpecialTonerInstalled", "Clear"}};
     EXPECT_EQ(Pairs(values, 9), expected);
-    options = {};
-    options.installed = 0x23;
-    options.punchType = 3;
-    options.spotColor = 7;
-    options.jobLimitation = 1;
-    options.storage = 1;
+    options = {0x23, 0, 1, 3, 1, 7};
     ASSERT_EQ(InstalledFeatureValues(options, true, values), 8u);
     // No memory entry, and job limitation never on from OS major version 6.
     EXPECT_EQ(Pairs(values, 8), (std::vector<std::pair<std::string, std::string>>{
@@ -142,8 +133,7 @@ TEST(InstalledFeatures, RewriteLeavesMemoryAloneWhenNoneIsReported) {
     const std::string start = Entry("InstalledMemory", "128MB") + Entry("VXOptionDuplex", "True") +
                               Entry("VXOptionTray", "0") + kListEnd;
     Buffer list(start);
-    InstalledOptions options;
-    options.installed = 0x01;
+    InstalledOptions options = {0x01};
     list.length = RewriteInstalledFeatures(list.bytes.data(), list.length, options, false);
     EXPECT_EQ(list.Text(), Entry("InstalledMemory", "128MB") + Entry("VXOptionDuplex", "False") +
                                Entry("VXOptionTray", "1") + kListEnd);
@@ -176,8 +166,7 @@ TEST(OptionsFiles, IntegersReadAsTheProfileFunctionsReadThem) {
 }
 
 TEST(DetectedSelections, FollowTheItemsOptionOrder) {
-    InstalledOptions options;
-    options.installed = 0x30;
+    InstalledOptions options = {0x30};
     uint32_t vector[kDetectedSelectionCount];
     BuildDetectedSelections(options, false, 1, vector);
     // Duplex and feeder installed, no storage, no finisher, job limitation on.
@@ -190,11 +179,7 @@ TEST(DetectedSelections, FollowTheItemsOptionOrder) {
     EXPECT_FALSE(DetectedSelectionFor(vector, 13, &sel));
     EXPECT_FALSE(DetectedSelectionFor(vector, 2, &sel));
 
-    options.installed = 0x0F | kInstalledFinisher;
-    options.jobLimitation = 1;
-    options.punchType = 2;
-    options.spotColor = 2;
-    options.storage = 1;
+    options = {0x0F | kInstalledFinisher, 0, 1, 2, 1, 2};
     BuildDetectedSelections(options, false, 0, vector);
     EXPECT_EQ(std::vector<uint32_t>(vector, vector + 9),
               (std::vector<uint32_t>{0, 1, 4, 0, 1, 0, 1, 0, 2}));
