@@ -98,19 +98,18 @@ TEST(AdjustRules, StoreWritesOnlyTheAdjustmentFields) {
 }
 
 TEST(AdjustRules, ModesPagesTestPrintsAndBins) {
-    EXPECT_EQ(DuplexModeFromSetting("None"), kAdjustSimplex);
-    EXPECT_EQ(DuplexModeFromSetting("DuplexNoTumble"), kAdjustLongEdge);
-    EXPECT_EQ(DuplexModeFromSetting("DuplexTumble"), kAdjustShortEdge);
-    EXPECT_EQ(DuplexModeFromSetting(""), kAdjustLongEdge);
-    EXPECT_EQ(DuplexModeFromSetting("none"), kAdjustShortEdge) << "byte order, case-sensitive";
+    // The names compare byte by byte, case included: "none" is not "None".
+    const std::pair<const char *, uint32_t> duplex[] = {{"None", kAdjustSimplex}, {"DuplexNoTumble", kAdjustLongEdge},
+                                                        {"DuplexTumble", kAdjustShortEdge}, {"", kAdjustLongEdge},
+                                                        {"none", kAdjustShortEdge}};
+    for (const auto &d : duplex) EXPECT_EQ(DuplexModeFromSetting(d.first), d.second) << d.first;
 
     // Per mode: the pages of the front and back tabs, the job's duplex and page count.
     const int pages[][4] = {{0, 0, 1, 1}, {1, 2, 2, 2}, {3, 4, 3, 2}};
     for (uint32_t mode = kAdjustSimplex; mode <= kAdjustShortEdge; ++mode) {
-        EXPECT_EQ(AdjustPageOf(mode, 0), pages[mode][0]) << mode;
-        EXPECT_EQ(AdjustPageOf(mode, 1), pages[mode][1]) << mode;
-        EXPECT_EQ(TestPrintDuplex(mode), pages[mode][2]) << mode;
-        EXPECT_EQ(TestPrintPages(mode), pages[mode][3]) << mode;
+        const std::vector<int> found = {AdjustPageOf(mode, 0), AdjustPageOf(mode, 1), TestPrintDuplex(mode),
+                                        TestPrintPages(mode)};
+        EXPECT_EQ(found, std::vector<int>(pages[mode], pages[mode] + 4)) << mode;
     }
     EXPECT_EQ(AdjustPageOf(kAdjustShortEdge, -1), 3);
 

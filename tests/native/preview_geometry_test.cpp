@@ -162,25 +162,22 @@ TEST(WatermarkLayoutTest, LowerRightIsTwoPixelsInsideThePage) {
 
 TEST(WatermarkLayoutTest, PositionsAndAdjustment) {
     const PreviewPage page = A4Page();
-    const int32_t usableW = 80, usableH = 115;
-    const WatermarkLayout upperCentre = ComputeWatermarkLayout(page, Shape(0, 1), 20, 10);
-    EXPECT_EQ(At(upperCentre.borderBox), Pair(page.rect.left + 2 + usableW / 2 - 10, page.rect.top + 2));
-    const WatermarkLayout upperRight = ComputeWatermarkLayout(page, Shape(0, 2), 20, 10);
-    EXPECT_EQ(upperRight.borderBox.x, page.rect.left + 2 + usableW - 20);
-    const WatermarkLayout lowerLeft = ComputeWatermarkLayout(page, Shape(0, 4), 20, 10);
-    EXPECT_EQ(At(lowerLeft.borderBox), Pair(page.rect.left + 2, page.rect.top + 2 + usableH - 10));
-    const WatermarkLayout lowerCentre = ComputeWatermarkLayout(page, Shape(0, 5), 20, 10);
-    EXPECT_EQ(At(lowerCentre.borderBox), Pair(upperCentre.borderBox.x, lowerLeft.borderBox.y));
-    const WatermarkLayout other = ComputeWatermarkLayout(page, Shape(0, 9), 20, 10);
-    const WatermarkLayout centre = ComputeWatermarkLayout(page, Shape(0, 3), 20, 10);
-    EXPECT_EQ(At(other.borderBox), At(centre.borderBox));
+    const int32_t usableW = 80, usableH = 115, left = page.rect.left + 2, top = page.rect.top + 2;
+    const int32_t columns[] = {left, left + usableW / 2 - 10, left + usableW - 20};
+    const int32_t rows[] = {top, top + usableH / 2 - 5, top + usableH - 10};
+    // Position, then the column and row of its box; an unknown position is centred.
+    const uint16_t boxes[][3] = {{0, 0, 0}, {1, 1, 0}, {2, 2, 0}, {3, 1, 1},
+                                 {4, 0, 2}, {5, 1, 2}, {6, 2, 2}, {9, 1, 1}};
+    for (const auto &box : boxes) {
+        const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(0, box[0]), 20, 10);
+        EXPECT_EQ(At(l.borderBox), Pair(columns[box[1]], rows[box[2]])) << box[0];
+    }
 
     WatermarkShape moved = Shape(0, 3);
     moved.offsetX = 1000;
     moved.offsetY = -1000;
     const WatermarkLayout adjusted = ComputeWatermarkLayout(page, moved, 20, 10);
-    EXPECT_EQ(Pair(adjusted.borderBox.x - centre.borderBox.x, adjusted.borderBox.y - centre.borderBox.y),
-              Pair(1000 * 100 / 698, -1000 * 100 / 698));
+    EXPECT_EQ(At(adjusted.borderBox), Pair(columns[1] + 1000 * 100 / 698, rows[1] - 1000 * 100 / 698));
 }
 
 TEST(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
