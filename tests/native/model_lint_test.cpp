@@ -3,27 +3,16 @@
 #include "../../host/lint/pe_header.h"
 #include "../../host/lint/ppd_lint.h"
 #include "core/config_keys.h"
+#include "sample_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace {
-
-std::string SamplePath(const std::string &name) {
-    std::string path = __FILE__;
-    path.resize(path.rfind("tests/native/"));
-    return path + "samples/" + name;
-}
-
-std::string ReadSample(const std::string &name) {
-    std::ifstream file(SamplePath(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 // The sample model's folder, with its side libraries answering as a
 // complete build would; tests take files away, add them or change them.

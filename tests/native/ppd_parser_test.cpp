@@ -1,10 +1,10 @@
 #include "../../host/ppd/ppd_file.h"
+#include "sample_files.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,14 +32,6 @@ const char kSmall[] =
     "*UIConstraints: *PageSize A4 *Duplex DuplexNoTumble\n"
     "*NonUIConstraints: *PageSize Letter *Duplex DuplexNoTumble\n"
     "*UIConstraints: *Duplex *PageSize Letter\n";
-
-// The sample model's description, found from this file's own place.
-std::string ReadSample() {
-    std::string path = __FILE__;
-    path.resize(path.rfind("tests/native/"));
-    std::ifstream file(path + "samples/sxc4200.ppd", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 // A feature in one line: keyword/translation [group] (jcl) default keyword#index: options.
 std::string Outline(const PpdFeature &f) {
@@ -69,7 +61,7 @@ TEST(PpdParser, ReadsHeaderValuesFeaturesOptionsDefaultsAndUiConstraints) {
 }
 
 TEST(PpdParser, SampleModelHasItsFeaturesInFileOrderWithGroupsAndConstraints) {
-    const std::string text = ReadSample();
+    const std::string text = ReadSample("sxc4200.ppd");
     ASSERT_FALSE(text.empty());
     const PpdFile ppd = ParsePpd(text);
     EXPECT_EQ(ppd.modelName, "SX Color 4200 PS");
@@ -124,29 +116,28 @@ TEST(PpdParser, MissingCloseUiEndsTheFeatureAtTheNextOpenUi) {
     EXPECT_FALSE(ppd.adobeHeader);
 }
 
-TEST(PpdParser, JclFeaturesRepeatedOptionsAndEmptyFeatures) {
-    const PpdFile ppd = ParsePpd(
-        "*JCLOpenUI *JCLEconomode/Toner Saver: Boolean\n*DefaultJCLEconomode: True\n"
-        "*JCLEconomode False/Off: \"\"\n*JCLEconomode True/On: \"\"\n"
-        "*JCLEconomode True/Again: \"\"\n*JCLCloseUI: *JCLEconomode\n"
-        "*OpenUI *Empty/Nothing: PickOne\n*CloseUI: *Empty\n");
-    ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_EQ(Outline(ppd.features[0]), "JCLEconomode/Toner Saver [] jcl default True#1: False/Off True/On");
-}
-
-TEST(PpdParser, DefaultNamingNoOptionFallsBackToTheFirst) {
-    const PpdFile ppd =
-        ParsePpd("*OpenUI *Bin: PickOne\n*DefaultBin: Unknown\n*Bin Up: \"\"\n*Bin Down: \"\"\n");
-    ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_EQ(Outline(ppd.features[0]), "Bin/Bin [] default Unknown#0: Up/Up Down/Down");
-}
-
-TEST(PpdParser, TranslationStringsKeepTheirBytesAndDecodeHex) {
-    const PpdFile ppd = ParsePpd(
-        "*OpenUI *Media/Papier \xE9pais: PickOne\n"
-        "*Media Thick/Dick \xC3\xBC<62>er: \"\"\n*Media Thin/<41 42>: \"\"\n*CloseUI: *Media\n");
-    ASSERT_EQ(ppd.features.size(), 1u);
-    EXPECT_EQ(Outline(ppd.features[0]), "Media/Papier \xE9pais [] default #0: Thick/Dick \xC3\xBC" "ber Thin/AB");
+// Descriptions of one feature each and the feature read from them.
+TEST(PpdParser, JclFeaturesRepeatedOptionsEmptyFeaturesDefaultsAndTranslations) {
+    const std::pair<const char *, const char *> descriptions[] = {
+        // A repeated option keeps its first translation; a feature without options is left out.
+        {"*JCLOpenUI *JCLEconomode/Toner Saver: Boolean\n*DefaultJCLEconomode: True\n"
+         "*JCLEconomode False/Off: \"\"\n*JCLEconomode True/On: \"\"\n"
+         "*JCLEconomode True/Again: \"\"\n*JCLCloseUI: *JCLEconomode\n"
+         "*OpenUI *Empty/Nothing: PickOne\n*CloseUI: *Empty\n",
+         "JCLEconomode/Toner Saver [] jcl default True#1: False/Off True/On"},
+        // A default naming no option falls back to the first.
+        {"*OpenUI *Bin: PickOne\n*DefaultBin: Unknown\n*Bin Up: \"\"\n*Bin Down: \"\"\n",
+         "Bin/Bin [] default Unknown#0: Up/Up Down/Down"},
+        // Translation strings keep their bytes and decode hex.
+        {"*OpenUI *Media/Papier \xE9pais: PickOne\n"
+         "*Media Thick/Dick \xC3\xBC<62>er: \"\"\n*Media Thin/<41 42>: \"\"\n*CloseUI: *Media\n",
+         "Media/Papier \xE9pais [] default #0: Thick/Dick \xC3\xBC" "ber Thin/AB"},
+    };
+    for (const auto &description : descriptions) {
+        const PpdFile ppd = ParsePpd(description.first);
+        ASSERT_EQ(ppd.features.size(), 1u) << description.second;
+        EXPECT_EQ(Outline(ppd.features[0]), description.second);
+    }
 }
 
 TEST(PpdParser, AnUnclosedQuoteEndsWithItsLineAndAByteOrderMarkIsSkipped) {
