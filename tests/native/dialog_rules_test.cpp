@@ -8,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -53,15 +54,12 @@ TEST(NumericKey, ValueAndClamp) {
 }
 
 TEST(ContextHelp, SharedRowsAndFirstPairWins) {
-    EXPECT_EQ(3u, FindHelpContext(1));
-    EXPECT_EQ(4u, FindHelpContext(2));
-    EXPECT_EQ(1u, FindHelpContext(10000));
-    EXPECT_EQ(839u, FindHelpContext(1392));
+    // Control, then its help context; 0 for a control the table lacks.
+    const std::pair<uint32_t, uint32_t> controls[] = {{1, 3},       {2, 4},    {10000, 1}, {1392, 839},
+                                                      {4111, 1770}, {4110, 0}, {10001, 0}};
+    for (const auto &control : controls) EXPECT_EQ(control.second, FindHelpContext(control.first)) << control.first;
     for (uint32_t id = 1586; id <= 1589; ++id) EXPECT_EQ(853u, FindHelpContext(id));
     for (uint32_t id = 4005; id <= 4020; ++id) EXPECT_EQ(2501u, FindHelpContext(id));
-    EXPECT_EQ(1770u, FindHelpContext(4111));
-    EXPECT_EQ(0u, FindHelpContext(4110));
-    EXPECT_EQ(0u, FindHelpContext(10001));
 
     size_t count = 0;
     const HelpPair *table = ContextHelpTable(&count);

@@ -19,14 +19,6 @@ struct RecordBuffer {
 
 std::u16string Text(const char16_t *s) { return std::u16string(s); }
 
-OemDevmode DefaultRecord(FakeRecordEnvironment &env) {
-    RecordBuffer buffer;
-    DefaultOemDevmode(buffer.rec(), env);
-    OemDevmode copy;
-    std::memcpy(&copy, buffer.bytes.data(), sizeof(copy));
-    return copy;
-}
-
 TEST(OemDevmodeLayout, FieldsAreOrderedDisjointAndFillTheRecordToItsEnd) {
     size_t count = 0;
     const OemFieldInfo *fields = OemDevmodeFields(&count);
@@ -42,10 +34,20 @@ TEST(OemDevmodeLayout, FieldsAreOrderedDisjointAndFillTheRecordToItsEnd) {
     EXPECT_STREQ(fields[0].name, "dwSize");
 }
 
-TEST(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
+// Defaults written over a filled record from the answers of the environment.
+class OemDevmodeDefault : public ::testing::Test {
+protected:
+    const OemDevmode &Default() {
+        DefaultOemDevmode(buffer.rec(), env);
+        return *buffer.rec();
+    }
     FakeRecordEnvironment env;
+    RecordBuffer buffer;
+};
+
+TEST_F(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
     env.compression = 0x0500;
-    const OemDevmode rec = DefaultRecord(env);
+    const OemDevmode &rec = Default();
     EXPECT_EQ(std::memcmp(&rec.dwSignature, "0002", 4), 0);
     const std::vector<int64_t> header = {rec.dwSize, rec.dwVersion, rec.dwRecField3900, rec.dwRecField3904,
                                          rec.dwRecField3908, rec.dwRecField3884, rec.dwRecField3888,
@@ -65,11 +67,8 @@ TEST(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
     EXPECT_EQ(crypto, (std::vector<int64_t>{11, 12, 16, 17, 0, 0}));
 }
 
-TEST(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
-    FakeRecordEnvironment env;
-    RecordBuffer buffer;
-    DefaultOemDevmode(buffer.rec(), env);
-    const OemDevmode &rec = *buffer.rec();
+TEST_F(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
+    const OemDevmode &rec = Default();
     const std::vector<int64_t> untouched = {rec.awActiveOverlay[1], rec.wCcmNtSize, rec.wCcmNvSize, rec.dwRecField84,
                                             rec.wszJobName[1], rec.dwWmSize, rec.abEncryptedPassword[1]};
     EXPECT_EQ(untouched, (std::vector<int64_t>{0xABAB, 0xAB00, 0xAB00, 0xABABABAB, 0xABAB, 0xABABABAB, kFill}));
@@ -77,27 +76,23 @@ TEST(OemDevmodeDefault, LeavesGapsUnsetFieldsAndHighBytesAlone) {
         EXPECT_EQ(buffer.bytes[offset], kFill) << offset;
 }
 
-TEST(OemDevmodeDefault, FailingSourcesKeepTheirFields) {
-    FakeRecordEnvironment env;
+TEST_F(OemDevmodeDefault, FailingSourcesKeepTheirFields) {
     env.cryptoAvailable = false;
     env.iniQualifies = false;
     env.directoryReadable = false;
     env.capabilityPath.clear();
     env.onePassSeries = 2;
-    RecordBuffer buffer;
-    DefaultOemDevmode(buffer.rec(), env);
-    const OemDevmode &rec = *buffer.rec();
+    const OemDevmode &rec = Default();
     const std::vector<int64_t> fields = {rec.dwCryptoSetting0, rec.cbEncryptedPassword, rec.wszPluginIniPath[0],
                                          rec.dw1PassSeries, rec.wszDriverDirectory[0], rec.wszCapabilityPath[0]};
     EXPECT_EQ(fields, (std::vector<int64_t>{0xABABABAB, 0xABABABAB, 0xABAB, 0, 0, 0}));
 }
 
-TEST(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
-    FakeRecordEnvironment env;
+TEST_F(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
     env.onePassSeries = 1;
-    EXPECT_EQ(DefaultRecord(env).dw1PassSeries, 1u);
+    EXPECT_EQ(Default().dw1PassSeries, 1u);
     env.onePassSeries = -1;
-    EXPECT_EQ(DefaultRecord(env).dw1PassSeries, 0u);
+    EXPECT_EQ(Default().dw1PassSeries, 0u);
 }
 
 TEST(OemDevmodeCompression, IndexesTheTableWithBitsEightToEleven) {
