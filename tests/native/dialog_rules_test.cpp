@@ -38,10 +38,9 @@ TEST(NumericKey, DigitsZerosAndSigns) {
 }
 
 TEST(NumericKey, ValueAndClamp) {
-    EXPECT_EQ(1000, NumericTextValue(u"1000", 4));
-    EXPECT_EQ(-42, NumericTextValue(u"-42", 3));
-    EXPECT_EQ(0, NumericTextValue(u"-", 1));
-    EXPECT_EQ(12, NumericTextValue(u"12x9", 4));
+    for (const auto &text : std::vector<std::pair<std::u16string, int64_t>>{
+             {u"1000", 1000}, {u"-42", -42}, {u"-", 0}, {u"12x9", 12}})
+        EXPECT_EQ(text.second, NumericTextValue(text.first.data(), text.first.size()));
     int32_t value = 0;
     EXPECT_TRUE(ClampNumericValue(1000, 1, 999, &value));
     EXPECT_EQ(999, value);

@@ -79,8 +79,7 @@ TEST(ReplaceFeatureValue, StopsAtTheListEndAndBoundsTheClaimedLength) {
     Buffer claimed(Entry("VXHDD", "True") + kListEnd);
     EXPECT_EQ(ReplaceFeatureValue(claimed.bytes.data(), 100000, "VXHDD", "False"), listBytes + 1);
     // A zero length reads nothing.
-    Buffer empty(Entry("VXHDD", "True") + kListEnd);
-    EXPECT_EQ(ReplaceFeatureValue(empty.bytes.data(), 0, "VXHDD", "False"), 0u);
+    EXPECT_EQ(ReplaceFeatureValue(claimed.bytes.data(), 0, "VXHDD", "False"), 0u);
 }
 
 TEST(ReplaceFeatureValue, NeverGrowsPastTheBufferAndKeepsTheLaterSteps) {
@@ -189,10 +188,8 @@ TEST(DetectedSelections, FollowTheItemsOptionOrder) {
 
 TEST(DetectedSelections, MemoryMatchesTheFirstOptionReadingAsTheSize) {
     const char16_t *texts[] = {u"128 MB", nullptr, u"MB", u"", u"256 MB", u"256 MB", u"1024 MB"};
-    EXPECT_EQ(MatchMemoryOption(texts, 7, 256), 4u);
-    EXPECT_EQ(MatchMemoryOption(texts, 7, 1024), 6u);
-    EXPECT_EQ(MatchMemoryOption(texts, 7, 512), 0u);
-    EXPECT_EQ(MatchMemoryOption(texts, 7, 0), 0u);
+    for (const auto &memory : std::vector<std::pair<int32_t, uint32_t>>{{256, 4}, {1024, 6}, {512, 0}, {0, 0}})
+        EXPECT_EQ(MatchMemoryOption(texts, 7, memory.first), memory.second) << memory.first;
     EXPECT_EQ(MatchMemoryOption(nullptr, 3, 128), 0u);
 }
 

@@ -72,10 +72,9 @@ TEST(PreviewPage, A4InA135PixelControl) {
 
 TEST(PreviewPage, TooSmallControlsAndWrappingScalesDrawNothing) {
     PreviewPage page;
-    EXPECT_FALSE(ComputePreviewPage(16, 200, Paper(u"A4"), &page));
-    EXPECT_FALSE(ComputePreviewPage(0, 0, Paper(u"A4"), &page));
-    EXPECT_FALSE(ComputePreviewPage(-5, 100, Paper(u"A4"), &page));
-    EXPECT_FALSE(ComputePreviewPage(17, 17, Paper(u"A4"), &page)) << "83160 does not fit 16 bits";
+    // At 17 by 17 pixels the scale, 83160, does not fit 16 bits.
+    for (const Pair &control : {Pair(16, 200), Pair(0, 0), Pair(-5, 100), Pair(17, 17)})
+        EXPECT_FALSE(ComputePreviewPage(control.first, control.second, Paper(u"A4"), &page)) << control.first;
     ASSERT_TRUE(ComputePreviewPage(20, 20, Paper(u"A4"), &page));
     EXPECT_GT(page.rect.right, page.rect.left);
     EXPECT_GT(page.rect.bottom, page.rect.top);

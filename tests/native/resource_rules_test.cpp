@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,22 +24,20 @@ uint16_t Choose(uint16_t wanted, const std::vector<uint16_t> &order) {
 }
 
 TEST(ResourceLanguage, RegionalVariantsFallToTheShippedLanguage) {
-    EXPECT_EQ(0x0407, Choose(0x0C07, kShipped));  // German (Austria)
-    EXPECT_EQ(0x000A, Choose(0x0C0A, kShipped));  // Spanish (modern sort)
-    EXPECT_EQ(0x0416, Choose(0x0816, kShipped));  // Portuguese (Portugal)
-    EXPECT_EQ(0x040C, Choose(0x040C, kShipped));
-    EXPECT_EQ(0, Choose(0x0411, kShipped));       // Japanese: ordinary lookup
+    // German (Austria), Spanish (modern sort), Portuguese (Portugal), French,
+    // and Japanese, which the ordinary lookup finds.
+    const std::pair<uint16_t, uint16_t> wanted[] = {
+        {0x0C07, 0x0407}, {0x0C0A, 0x000A}, {0x0816, 0x0416}, {0x040C, 0x040C}, {0x0411, 0}};
+    for (const auto &w : wanted) EXPECT_EQ(w.second, Choose(w.first, kShipped)) << w.first;
     EXPECT_EQ(0, Choose(0x0409, {0x0407, 0x040C}));
 }
 
 TEST(ResourceLanguage, ChineseScriptDecidesInEitherOrder) {
-    for (const std::vector<uint16_t> &order : {kShipped, ChineseSwapped()}) {
-        EXPECT_EQ(0x0404, Choose(0x0C04, order));  // Hong Kong
-        EXPECT_EQ(0x0404, Choose(0x1404, order));  // Macao
-        EXPECT_EQ(0x0804, Choose(0x1004, order));  // Singapore
-        EXPECT_EQ(0x0404, Choose(0x0404, order));
-        EXPECT_EQ(0x0804, Choose(0x0804, order));
-    }
+    // Hong Kong, Macao, Singapore, and the two scripts themselves.
+    const std::pair<uint16_t, uint16_t> wanted[] = {
+        {0x0C04, 0x0404}, {0x1404, 0x0404}, {0x1004, 0x0804}, {0x0404, 0x0404}, {0x0804, 0x0804}};
+    for (const std::vector<uint16_t> &order : {kShipped, ChineseSwapped()})
+        for (const auto &w : wanted) EXPECT_EQ(w.second, Choose(w.first, order)) << w.first;
 }
 
 TEST(ResourceLanguage, ExactMatchStopsTheEnumeration) {

@@ -97,10 +97,8 @@ TEST(TypedText, PinKeepsDigitsAndTheCaretFollows) {
 TEST(TypedText, JobNameKeepsPrintableAsciiWithoutQuotes) {
     EXPECT_EQ(Filter(u"Q3 \"final\" r\u00e9sum\u00e9~", 15, JobNameCharAllowed),
               Filtered(u"Q3 final rsum~", 14, 4, 11));
-    EXPECT_FALSE(JobNameCharAllowed(u'\t'));
-    EXPECT_FALSE(JobNameCharAllowed(u'\x7f'));
-    EXPECT_TRUE(JobNameCharAllowed(u' '));
-    EXPECT_TRUE(JobNameCharAllowed(u'\''));
+    for (char16_t c : {u'\t', u'\x7f'}) EXPECT_FALSE(JobNameCharAllowed(c)) << int(c);
+    for (char16_t c : {u' ', u'\''}) EXPECT_TRUE(JobNameCharAllowed(c)) << int(c);
 }
 
 // A page that logs what the click logic asks of it.

@@ -80,10 +80,8 @@ TEST(SpecialToner, DensityTypingTakesUpToAHundredPercent) {
         EXPECT_EQ(DensityFromText(row.text, &density), row.typed) << row.density;
         EXPECT_EQ(density, row.density);
     }
-    EXPECT_FALSE(DensityInRange(9800));
-    EXPECT_TRUE(DensityInRange(9900));
-    EXPECT_TRUE(DensityInRange(10000));
-    EXPECT_FALSE(DensityInRange(10001));
+    for (uint32_t density : {9800u, 10001u}) EXPECT_FALSE(DensityInRange(density)) << density;
+    for (uint32_t density : {9900u, 10000u}) EXPECT_TRUE(DensityInRange(density)) << density;
 }
 
 TEST(SpecialToner, LevelTypingStopsAtAHundred) {
@@ -126,8 +124,7 @@ TEST(SpecialToner, GroupsFollowTheTonerColourControlAndOrder) {
         EXPECT_EQ((std::vector<Switch>{e.clearOutput, e.order, e.density, e.level}), row.clearOrderDensityLevel)
             << row.kind << " " << row.colorControl << " " << row.order;
     }
-    EXPECT_TRUE(SpecialColorInactive(0));
-    EXPECT_TRUE(SpecialColorInactive(4));
+    for (uint32_t colorControl : {0u, 4u}) EXPECT_TRUE(SpecialColorInactive(colorControl)) << colorControl;
     EXPECT_FALSE(SpecialColorInactive(5));
 }
 
