@@ -242,20 +242,18 @@ TEST(FinisherPass, ClassZeroOfABookletKeyBindsAsBooklet) {
 }
 
 TEST(FinisherPass, StapleListNarrowsByClassAndBooklet) {
-    Pass none("A5", kLayoutOneUp, true, false);
-    FinisherPlan plan = none.Choose(kBindLeftTop, kStapleTwo, kPunchNone).Run();
-    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(Mask({kStapleNone}), 0));
-    EXPECT_EQ(none.Staple(), kStapleNone);
-
-    Pass booklet("A4", kLayoutBooklet, true, false);
-    plan = booklet.Choose(kBindBooklet, kStapleTwo, kPunchNone).Run();
-    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry),
-              std::make_pair(Mask({kStapleNone, kStapleTwo}), 1));
-    EXPECT_EQ(booklet.Staple(), kStapleTwo);
-
-    Pass plain("A4", kLayoutOneUp, true, false);
-    plan = plain.Choose(kBindLeft, kStapleOne, kPunchNone).Run();
-    EXPECT_EQ(std::make_pair(plan.staple.keep, plan.staple.selectedEntry), std::make_pair(0x7u, 1));
+    // Paper, layout, bind position and staple chosen; the staple options kept,
+    // the entry of the selection and the staple after the pass.
+    const std::tuple<const char *, uint8_t, uint32_t, uint32_t, std::tuple<uint32_t, int, uint32_t>> sheets[] = {
+        {"A5", kLayoutOneUp, kBindLeftTop, kStapleTwo, {Mask({kStapleNone}), 0, kStapleNone}},
+        {"A4", kLayoutBooklet, kBindBooklet, kStapleTwo, {Mask({kStapleNone, kStapleTwo}), 1, kStapleTwo}},
+        {"A4", kLayoutOneUp, kBindLeft, kStapleOne, {0x7u, 1, kStapleOne}}};
+    for (const auto &sheet : sheets) {
+        Pass pass(std::get<0>(sheet), std::get<1>(sheet), true, false);
+        const FinisherPlan plan = pass.Choose(std::get<2>(sheet), std::get<3>(sheet), kPunchNone).Run();
+        EXPECT_EQ(std::make_tuple(plan.staple.keep, plan.staple.selectedEntry, pass.Staple()), std::get<4>(sheet))
+            << std::get<0>(sheet) << " layout " << int(std::get<1>(sheet));
+    }
 }
 
 TEST(FinisherPass, PunchKeptOnlyWhereTheUnitCanPunch) {

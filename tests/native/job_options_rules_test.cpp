@@ -58,11 +58,8 @@ TEST(AboutTexts, PpdLinesGiveVersionAndNotice) {
     EXPECT_EQ(std::u16string(out), u"Copyright 2026 SX Printing Systems");
 }
 
-TEST(AboutTexts, OptionVersionWinsUnchanged) {
+TEST(AboutTexts, OptionVersionWinsElseTheDriverVersionTakesFiveCharactersAndTheInternalSuffix) {
     EXPECT_EQ(Version(u"Custom 7-b", u"12/01/2026,1.20.0.3", u"A-B-C"), u"Custom 7-b");
-}
-
-TEST(AboutTexts, DriverVersionTakesFiveCharactersAndTheInternalSuffix) {
     EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u""), u"1.20.");
     EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u"SXC4200-\"PS-L3\"-0.3"), u"1.20.0.3");
     EXPECT_EQ(Version(u"", u"12/01/2026,1.20.0.3", u"SXC4200-PS-\"L3\""), u"1.20.L3");

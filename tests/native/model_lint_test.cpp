@@ -141,11 +141,11 @@ TEST(ConfigKeys, KnowEveryKeyOfTheSampleModelSectionWithoutRegardToCase) {
 }
 
 TEST(ConfigKeys, ClassifyDependentFilesByExtensionInAnyCase) {
-    EXPECT_EQ(ClassifyDependentFile(u"C:\\d\\OEMUI.INI"), DependentFileKind::PluginIni);
-    EXPECT_EQ(ClassifyDependentFile(u"model.Cap"), DependentFileKind::Capability);
-    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.VER"), DependentFileKind::Version);
-    EXPECT_EQ(ClassifyDependentFile(u"sxc4200.ini.bak"), DependentFileKind::Other);
-    EXPECT_EQ(ClassifyDependentFile(u"cap"), DependentFileKind::Other);
+    const std::pair<const char16_t *, DependentFileKind> files[] = {
+        {u"C:\\d\\OEMUI.INI", DependentFileKind::PluginIni}, {u"model.Cap", DependentFileKind::Capability},
+        {u"sxc4200.VER", DependentFileKind::Version}, {u"sxc4200.ini.bak", DependentFileKind::Other},
+        {u"cap", DependentFileKind::Other}};
+    for (const auto &file : files) EXPECT_EQ(ClassifyDependentFile(file.first), file.second) << Utf8From(file.first);
 }
 
 TEST(NumberedProfile, ReadsAsTheProfileFunctionsDo) {

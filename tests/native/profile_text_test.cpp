@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -57,14 +58,13 @@ TEST(ProfileText, DefaultsLoseTrailingSpacesAndEverythingIsCutToTheBuffer) {
 
 TEST(ProfileText, EnclosingQuotesGoOnlyWhenTheValueFits) {
     const ProfileText profile = Parse(u"[S]\nA=\"a b\"\nB='x\"\nC=\"\nD=''\n");
-    EXPECT_EQ(u"a b", Read(profile, u"S", u"A"));
-    EXPECT_EQ(u"'x\"", Read(profile, u"S", u"B"));
-    EXPECT_EQ(u"\"", Read(profile, u"S", u"C"));
-    EXPECT_EQ(u"", Read(profile, u"S", u"D"));
-    // Cut: the platform drops the last character kept instead of the quote.
-    EXPECT_EQ(u"a ", Read(profile, u"S", u"A", u"", 4));
-    EXPECT_EQ(u"a ", Read(profile, u"S", u"A", u"", 3));
-    EXPECT_EQ(u"a b", Read(profile, u"S", u"A", u"", 5));
+    // Key, buffer size, value read. Cut, the platform drops the last character
+    // kept instead of the quote.
+    const std::tuple<const char16_t *, size_t, std::u16string> reads[] = {
+        {u"A", 64, u"a b"}, {u"B", 64, u"'x\""}, {u"C", 64, u"\""}, {u"D", 64, u""},
+        {u"A", 4, u"a "},   {u"A", 3, u"a "},     {u"A", 5, u"a b"}};
+    for (const auto &r : reads)
+        EXPECT_EQ(std::get<2>(r), Read(profile, u"S", std::get<0>(r), u"", std::get<1>(r))) << std::get<1>(r);
 }
 
 TEST(ProfileText, HeadersRunToTheLastBracketAndBrokenHeadersAreEntries) {
