@@ -199,8 +199,7 @@ TEST(InstallableItems, RecogniseTheKeywordsExactly) {
     EXPECT_EQ(std::make_pair(rule->helpContext, int(rule->itemId)), std::make_pair(2207u, 7));
     ASSERT_NE(FindInstallableItemRule("VXOutputManagement"), nullptr);
     EXPECT_EQ(FindInstallableItemRule("VXOutputManagement")->helpContext, 1813u);
-    EXPECT_EQ(FindInstallableItemRule("VXHDDSpool"), nullptr);
-    EXPECT_EQ(FindInstallableItemRule("vxhdd"), nullptr);
-    EXPECT_EQ(FindInstallableItemRule(nullptr), nullptr);
+    for (const char *keyword : {"VXHDDSpool", "vxhdd", static_cast<const char *>(nullptr)})
+        EXPECT_EQ(FindInstallableItemRule(keyword), nullptr) << (keyword ? keyword : "(null)");
     EXPECT_EQ(UserTypeKey(3), "USERTYPE3");
 }

@@ -91,11 +91,12 @@ TEST(PreviewSine, TableEntries) {
         EXPECT_EQ(SineTableEntry(a), static_cast<int>(std::lround(10000 * std::sin(a * M_PI / 180))));
 }
 
-PreviewPage A4Page() {
+// Watermarks on an A4 page in a 135 by 160 pixel control.
+class WatermarkLayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(ComputePreviewPage(135, 160, Paper(u"A4"), &page)); }
     PreviewPage page;
-    EXPECT_TRUE(ComputePreviewPage(135, 160, Paper(u"A4"), &page));
-    return page;
-}
+};
 
 Pair AnchorInBox(const WatermarkLayout &l) { return {l.anchor.x - l.textBox.x, l.anchor.y - l.textBox.y}; }
 
@@ -104,8 +105,7 @@ WatermarkShape Shape(int16_t angle, uint16_t position = 3, uint16_t border = kBo
     return WatermarkShape{size, angle, 0, 0, position, border};
 }
 
-TEST(WatermarkLayoutTest, AngleZeroAnchorsAtTheBottomLeftOfTheTextBox) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, AngleZeroAnchorsAtTheBottomLeftOfTheTextBox) {
     const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(0), 50, 10);
     EXPECT_EQ(Pair(l.textWidth, l.textHeight), Pair(50, 10));
     EXPECT_EQ(At(l.anchor), Pair(l.textBox.x, l.textBox.y + 10));
@@ -113,8 +113,7 @@ TEST(WatermarkLayoutTest, AngleZeroAnchorsAtTheBottomLeftOfTheTextBox) {
     EXPECT_EQ(At(l.borderBox), Pair(page.rect.left + 2 + 80 / 2 - 25, page.rect.top + 2 + 115 / 2 - 5));
 }
 
-TEST(WatermarkLayoutTest, AnchorInEachQuadrant) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, AnchorInEachQuadrant) {
     // -30: sn 5000, cs 8660.
     WatermarkLayout l = ComputeWatermarkLayout(page, Shape(-30), 50, 10);
     EXPECT_EQ(Pair(l.textWidth, l.textHeight), Pair((8660 * 50 + 5000 * 10) / 10000, (5000 * 50 + 8660 * 10) / 10000));
@@ -136,8 +135,7 @@ TEST(WatermarkLayoutTest, AnchorInEachQuadrant) {
     }
 }
 
-TEST(WatermarkLayoutTest, CircleAtUpperLeftKeepsItsBoxInTheCornerWhileTheTextTurns) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, CircleAtUpperLeftKeepsItsBoxInTheCornerWhileTheTextTurns) {
     for (int16_t angle : {0, 30, 90, -120}) {
         const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(angle, 0, kBorderCircle), 50, 10);
         SCOPED_TRACE(angle);
@@ -150,8 +148,7 @@ TEST(WatermarkLayoutTest, CircleAtUpperLeftKeepsItsBoxInTheCornerWhileTheTextTur
     EXPECT_EQ(large.outerRadius, 30);
 }
 
-TEST(WatermarkLayoutTest, LowerRightIsTwoPixelsInsideThePage) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, LowerRightIsTwoPixelsInsideThePage) {
     for (uint16_t border : {kBorderNone, kBorderCircle, kBorderSingle, kBorderDouble}) {
         const WatermarkLayout l = ComputeWatermarkLayout(page, Shape(45, 6, border), 40, 10);
         EXPECT_EQ(Pair(l.borderBox.x + l.borderWidth, l.borderBox.y + l.borderHeight),
@@ -159,8 +156,7 @@ TEST(WatermarkLayoutTest, LowerRightIsTwoPixelsInsideThePage) {
     }
 }
 
-TEST(WatermarkLayoutTest, PositionsAndAdjustment) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, PositionsAndAdjustment) {
     const int32_t usableW = 80, usableH = 115, left = page.rect.left + 2, top = page.rect.top + 2;
     const int32_t columns[] = {left, left + usableW / 2 - 10, left + usableW - 20};
     const int32_t rows[] = {top, top + usableH / 2 - 5, top + usableH - 10};
@@ -179,8 +175,7 @@ TEST(WatermarkLayoutTest, PositionsAndAdjustment) {
     EXPECT_EQ(At(adjusted.borderBox), Pair(columns[1] + 1000 * 100 / 698, rows[1] - 1000 * 100 / 698));
 }
 
-TEST(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
-    const PreviewPage page = A4Page();
+TEST_F(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
     WatermarkLayout l = ComputeWatermarkLayout(page, Shape(0, 3, kBorderSingle), 50, 10);
     EXPECT_EQ(Pair(l.frameWidth, l.frameHeight), Pair(50 + 2 * (16 - 10) - 4, 10 * 120 / 100 + 4));
     EXPECT_EQ(Pair(l.borderWidth, l.borderHeight), Pair(l.frameWidth, l.frameHeight));
