@@ -148,9 +148,7 @@ TEST(OverlayStore, MissingFileReadsEmptyAndDeletedSectionsStayUnread) {
     EXPECT_EQ(std::make_pair(empty.set.cDefined, empty.set.cHistory), std::make_pair(uint16_t{0}, uint16_t{0}));
 
     WorkingSet three;
-    three.Add(u"A", {u"FA"});
-    three.Add(u"B", {u"FB"});
-    three.Add(u"C", {u"FC"});
+    for (const char16_t *name : {u"A", u"B", u"C"}) three.Add(name, {u"F"});
     SaveOverlayStore(ini, OverlayCopy::Committed, three.set, three.defs);
     const bool last[] = {false, false, true};
     DeleteOverlayDefs(&three.set, three.defs, last);
