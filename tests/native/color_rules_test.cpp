@@ -22,14 +22,11 @@ Parsed Parse(const std::u16string &text, size_t capacity = kCcmNtCapacity) {
     return Parsed(result, bytes);
 }
 
-TEST(ParseHexBytes, PairsOfDigitsInEitherCase) {
+TEST(ParseHexBytes, PairsOfDigitsInEitherCaseAndStrayCharacters) {
     EXPECT_EQ(Parse(u"0aFf"), Parsed(0, {0x0A, 0xFF}));
     EXPECT_EQ(Parse(u""), Parsed(0, {}));
     // A lone last digit is not counted.
     EXPECT_EQ(Parse(u"ABC"), Parsed(0, {0xAB}));
-}
-
-TEST(ParseHexBytes, StrayCharacters) {
     // A stray low digit keeps the high one; parsing goes on with the next pair.
     EXPECT_EQ(Parse(u"A-01"), Parsed(1, {0xA0, 0x01}));
     // A stray high digit ends the table.

@@ -32,11 +32,8 @@ TEST(CryptoBlock, FilledFromTheRecordWithoutPassword) {
 TEST(CryptoBlock, StoredAllOrNothing) {
     OemDevmode record = RecordWithSettings();
     const OemDevmode before = record;
-    CryptoSettingBlock block = {};
-    block.dwValue0 = 1;
-    block.dwValue1 = 24;
-    block.dwValue6 = 0;
-    block.dwValue7 = 1;
+    // Values 0 and 1, no password, values 6 and 7.
+    const CryptoSettingBlock block = {1, 24, "", 0, 1, 0};
     const std::vector<uint8_t> cipher(kEncryptCapacity + 1, 0x42);
 
     // A length beyond what the library was allowed leaves every field.

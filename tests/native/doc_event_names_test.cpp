@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <string>
-#include <utility>
 
 namespace {
 

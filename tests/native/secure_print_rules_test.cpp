@@ -25,12 +25,10 @@ std::pair<uint32_t, uint32_t> RunStartUp(bool jobLimit, bool icCard, bool hdd, u
     return {jobType, setting6};
 }
 
-TEST(StartUpRule, JobLimitForcesEncryptionAndAPasswordAtThePrinter) {
+TEST(StartUpRule, JobLimitForcesEncryptionAndACardNeedsTheDiskAndTurnsSecureIntoCard) {
+    // A job limit forces encryption and a password at the printer.
     EXPECT_EQ(RunStartUp(true, false, true, 0, kJobSecure), std::make_pair(kJobEncrypted, 1u));
     EXPECT_EQ(RunStartUp(true, true, false, 40, kJobNormal), std::make_pair(kJobEncrypted, 0u));
-}
-
-TEST(StartUpRule, IcCardNeedsTheDiskAndTurnsSecureIntoCard) {
     EXPECT_EQ(RunStartUp(false, true, false, 0, kJobEncrypted).first, kJobNormal);
     EXPECT_EQ(RunStartUp(false, true, true, 0, kJobSecure).first, kJobEncrypted);
     EXPECT_EQ(RunStartUp(false, true, true, 0, kJobNormal).first, kJobNormal);
