@@ -22,13 +22,10 @@ std::u16string Version(const char16_t *option, const char16_t *driver, const cha
     return out;
 }
 
-TEST(DigitFilter, StrayCharactersAreDroppedAndTheTextRewritten) {
+TEST(DigitFilter, StrayCharactersAreDroppedTheScaleClampsAtItsCeilingAndLongInputSaturates) {
     EXPECT_EQ(Judged(Filter(u"1a2")), std::make_tuple(12u, size_t{2}, true));
     EXPECT_EQ(Judged(Filter(u"007")), std::make_tuple(7u, size_t{3}, false));
     EXPECT_EQ(Judged(Filter(u"ab")), std::make_tuple(0u, size_t{0}, true));
-}
-
-TEST(DigitFilter, ScaleClampsAtItsCeilingAndLongInputSaturates) {
     EXPECT_EQ(Judged(Filter(u"5000", 1000)), std::make_tuple(1000u, size_t{4}, true));
     EXPECT_FALSE(Filter(u"1000", 1000).rewrite);
     EXPECT_EQ(Filter(std::u16string(64, u'9')).value, 0xFFFFFFFFu);
