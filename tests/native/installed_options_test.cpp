@@ -178,6 +178,7 @@ TEST(DetectedSelections, FollowTheItemsOptionOrder) {
     EXPECT_FALSE(DetectedSelectionFor(vector, 13, &sel));
     EXPECT_FALSE(DetectedSelectionFor(vector, 2, &sel));
 
+    // Installed flags, memory, storage, punch type, job limitation, spot colour.
     options = {0x0F | kInstalledFinisher, 0, 1, 2, 1, 2};
     BuildDetectedSelections(options, false, 0, vector);
     EXPECT_EQ(std::vector<uint32_t>(vector, vector + 9),

@@ -58,8 +58,8 @@ TEST(ProfileText, DefaultsLoseTrailingSpacesAndEverythingIsCutToTheBuffer) {
 
 TEST(ProfileText, EnclosingQuotesGoOnlyWhenTheValueFits) {
     const ProfileText profile = Parse(u"[S]\nA=\"a b\"\nB='x\"\nC=\"\nD=''\n");
-    // Key, buffer size, value read. Cut, the platform drops the last character
-    // kept instead of the quote.
+    // Key, buffer size and value read; when the value is cut, the platform
+    // drops the last character kept instead of the quote.
     const std::tuple<const char16_t *, size_t, std::u16string> reads[] = {
         {u"A", 64, u"a b"}, {u"B", 64, u"'x\""}, {u"C", 64, u"\""}, {u"D", 64, u""},
         {u"A", 4, u"a "},   {u"A", 3, u"a "},     {u"A", 5, u"a b"}};

@@ -29,6 +29,7 @@ TEST(StartUpRule, JobLimitForcesEncryptionAndACardNeedsTheDiskAndTurnsSecureInto
     // A job limit forces encryption and a password at the printer.
     EXPECT_EQ(RunStartUp(true, false, true, 0, kJobSecure), std::make_pair(kJobEncrypted, 1u));
     EXPECT_EQ(RunStartUp(true, true, false, 40, kJobNormal), std::make_pair(kJobEncrypted, 0u));
+    // A card needs the disk and turns a secure job into a card job.
     EXPECT_EQ(RunStartUp(false, true, false, 0, kJobEncrypted).first, kJobNormal);
     EXPECT_EQ(RunStartUp(false, true, true, 0, kJobSecure).first, kJobEncrypted);
     EXPECT_EQ(RunStartUp(false, true, true, 0, kJobNormal).first, kJobNormal);
