@@ -30,8 +30,11 @@ void Retype(HWND dialog, UINT id, const WCHAR *text) {
     Type(edit, text);
 }
 
+// Every test's printer starts with one stored watermark, "One".
 class WatermarkEditorTest : public WatermarkTest {
 protected:
+    void SetUp() override { printer.Store({StoredValue(L"One")}); }
+
     // Opens the editor on line `line` of the list (0: New) and lets `act`
     // work on it before it is ended with `end`; the Watermarks dialog is
     // then confirmed. Further steps serve what the editor opens.
@@ -70,7 +73,6 @@ TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsTe
 }
 
 TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
@@ -86,7 +88,6 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
 }
 
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
@@ -102,7 +103,6 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
 }
 
 TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
@@ -125,7 +125,6 @@ ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
 }
 
 TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrinterFont) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         Click(editor, IDC_WATERMARK_FONT);
@@ -161,7 +160,6 @@ TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
 }
 
 TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
-    printer.Store({StoredValue(L"One")});
     WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
     WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
     Open();
@@ -262,7 +260,6 @@ TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
 }
 
 TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
-    printer.Store({StoredValue(L"One")});
     Open([](PageSetup &setup) {
         setup.formName = L"A5";
         setup.documentOrientation = DMORIENT_LANDSCAPE;
@@ -283,10 +280,6 @@ TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
               (Values{r.left, r.top, r.right - 1, r.bottom - 1}));
     EXPECT_GT(white.right - white.left, white.bottom - white.top);
 }
-
-}  // namespace
-
-namespace {
 
 // Restores the thread's locale when the test ends.
 class ThreadLocale {
