@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <vector>
 
 namespace {

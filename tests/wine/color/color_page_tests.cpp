@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <memory>
 #include <numeric>
 #include <string>
 #include <tuple>

@@ -12,7 +12,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -263,7 +262,6 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
     EXPECT_EQ(Record()->dwSpecialDensityA, 9900u);
     EXPECT_TRUE(SheetChanged());
 }
-
 
 TEST_F(DetailDialogTest, DensityArrowsAndLevelTrackBarStayWithinTheirRanges) {
     Open({}, [](OemDevmode *record) {

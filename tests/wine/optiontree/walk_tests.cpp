@@ -161,33 +161,22 @@ TEST_F(DocumentWalkTest, JapanesePaperListLosesTheConfiguredSizes) {
     EXPECT_EQ(HiddenOptions(western, westernPaper, 3), (std::vector<bool>{false, false, false}));
 }
 
-class UserMediaTypeTest : public DocumentWalkTest {
-protected:
-    void Install(const WCHAR *name, const WCHAR *ini) {
-        WriteDriverProfile(L"sxt_media.cap", L"Capability", name, L"MediaModel");
-        WriteDriverProfile(L"sxt_media.cap", L"MediaModel", L"Compression", L"0");
-        WriteDriverProfile(ini, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
-        testPrinter = std::make_unique<TestPrinter>(name, std::vector<std::wstring>{
-                                                              L"sxt_media.cap", ini});
-    }
-    static std::vector<std::wstring> TenMedia() {
-        std::vector<std::wstring> media;
-        for (int i = 0; i < 10; ++i) media.push_back(L"M" + std::to_wstring(i));
-        return media;
-    }
-    std::unique_ptr<TestPrinter> testPrinter;
-};
-
-TEST_F(UserMediaTypeTest, NamedTypesTakeTheLastEntriesWhateverTheirLength) {
+TEST_F(DocumentWalkTest, UserMediaTypesNameTheLastEntriesWhateverTheirLength) {
     const WCHAR name[] = L"SX Test Media Names";
+    const WCHAR ini[] = L"sxt_media_named.ini";
     const std::wstring longName(100, L'T');
-    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE1", longName.c_str());
-    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE2", L"Recycled");
-    Install(name, L"sxt_media_named.ini");
-    ASSERT_TRUE(testPrinter->Installed());
+    WriteDriverProfile(ini, L"Usertype", L"USERTYPE1", longName.c_str());
+    WriteDriverProfile(ini, L"Usertype", L"USERTYPE2", L"Recycled");
+    WriteDriverProfile(ini, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+    WriteDriverProfile(L"sxt_media.cap", L"Capability", name, L"MediaModel");
+    WriteDriverProfile(L"sxt_media.cap", L"MediaModel", L"Compression", L"0");
+    TestPrinter testPrinter(name, {L"sxt_media.cap", ini});
+    ASSERT_TRUE(testPrinter.Installed());
 
     DriverTree tree;
-    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
+    std::vector<std::wstring> tenMedia;
+    for (int i = 0; i < 10; ++i) tenMedia.push_back(L"M" + std::to_wstring(i));
+    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, tenMedia);
     ASSERT_EQ(Walk(tree, name), S_OK);
     EXPECT_STREQ(tree.OptionName(media, 7), L"M7");
     EXPECT_EQ(std::wstring(tree.OptionName(media, 8)), longName);

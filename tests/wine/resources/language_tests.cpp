@@ -22,7 +22,6 @@ constexpr int kSmallBuffer = 50;
 constexpr int kLargeBuffer = 1024;
 constexpr WCHAR kUntouched = L'*';
 constexpr int kHexBase = 16;
-constexpr DWORD kVariableChars = 16;
 
 const WCHAR kUserLanguageVariable[] = L"SX_USER_LANGUAGE";
 const WCHAR kTemplateLanguageVariable[] = L"SX_TEMPLATE_LANGUAGE";
@@ -61,12 +60,6 @@ std::string Hex(LANGID id) {
     return text;
 }
 
-std::wstring Variable(const WCHAR *name) {
-    WCHAR value[kVariableChars] = {};
-    const DWORD length = GetEnvironmentVariableW(name, value, kVariableChars);
-    return length && length < kVariableChars ? value : L"";
-}
-
 // This program as a child under the locale, with the user language the
 // locale must give and the template language it must lead to.
 DWORD RunChild(const ChildLocale &child) {
@@ -96,10 +89,10 @@ class InUserLanguage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
-        user_ = static_cast<LANGID>(std::wcstoul(Variable(kUserLanguageVariable).c_str(),
+        user_ = static_cast<LANGID>(std::wcstoul(EnvironmentVariable(kUserLanguageVariable).c_str(),
                                                  nullptr, kHexBase));
         templateLanguage_ = static_cast<LANGID>(
-            std::wcstoul(Variable(kTemplateLanguageVariable).c_str(), nullptr, kHexBase));
+            std::wcstoul(EnvironmentVariable(kTemplateLanguageVariable).c_str(), nullptr, kHexBase));
         ASSERT_EQ(LanguageName(user_), LanguageName(GetUserDefaultLangID()))
             << "the locale did not give the user language";
         english_ = StringTable(PluginModule, kEnglish);
@@ -187,4 +180,4 @@ TEST_F(InUserLanguage, LongStringIsCutToTheBuffer) {
 
 }  // namespace
 
-bool IsUserLanguageChild() { return !Variable(kUserLanguageVariable).empty(); }
+bool IsUserLanguageChild() { return !EnvironmentVariable(kUserLanguageVariable).empty(); }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 const WCHAR kLimitText[] =
