@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -150,13 +151,9 @@ TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
 }
 
 TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
-    const std::wstring names = SX_SIDE_LIBRARIES;
+    std::wistringstream names(SX_SIDE_LIBRARIES);
     size_t checked = 0;
-    for (size_t start = 0; start < names.size();) {
-        size_t end = names.find(L'|', start);
-        if (end == std::wstring::npos) end = names.size();
-        const std::wstring file = names.substr(start, end - start);
-        start = end + 1;
+    for (std::wstring file; std::getline(names, file, L'|');) {
         SCOPED_TRACE(testing::Message() << std::string(file.begin(), file.end()));
         VersionBlock block(BinaryPath(file));
         ASSERT_TRUE(block.Present());
@@ -164,8 +161,7 @@ TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
         ExpectFixedInfo(block, program ? VFT_APP : VFT_DLL, VFT2_UNKNOWN);
         const std::vector<Translation> translations = block.Translations();
         ASSERT_EQ(translations.size(), 1u);
-        EXPECT_EQ(translations[0].language, 0);
-        EXPECT_EQ(translations[0].codePage, kUnicode);
+        EXPECT_EQ(std::make_pair(translations[0].language, translations[0].codePage), std::make_pair(WORD{0}, kUnicode));
         EXPECT_EQ(block.Text(translations[0], L"OriginalFilename"), file);
         EXPECT_EQ(block.Text(translations[0], L"CompanyName"), Widen(SX_COMPANY_NAME));
         EXPECT_EQ(block.Text(translations[0], L"ProductVersion"), Widen(SX_VERSION_TEXT));

@@ -105,10 +105,6 @@ std::string Lower(std::string text) {
     return text;
 }
 
-bool Contains(const std::string &text, const std::string &part) {
-    return text.find(part) != std::string::npos;
-}
-
 std::wstring OptionText(const OPTPARAM &option) {
     return IS_INTRESOURCE(option.pData) ? std::wstring() : std::wstring(option.pData);
 }
@@ -166,22 +162,21 @@ const DocUiState *StateOf(DocumentSheet &sheet) {
 
 bool DocumentStepSucceeded(CallLog &log) {
     for (const std::string &line : log.Lines())
-        if (line.rfind(kDocumentStepLine, 0) == 0) return Contains(line, kSucceeded);
+        if (line.rfind(kDocumentStepLine, 0) == 0) return line.find(kSucceeded) != std::string::npos;
     return false;
-}
-
-BOOL CALLBACK CountShownWindow(HWND window, LPARAM count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window))
-        ++*reinterpret_cast<int *>(count);
-    return TRUE;
 }
 
 // The process's visible top-level windows.
 int ShownWindows() {
     int count = 0;
-    EnumWindows(CountShownWindow, reinterpret_cast<LPARAM>(&count));
+    EnumWindows(
+        [](HWND window, LPARAM count) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            *reinterpret_cast<int *>(count) += process == GetCurrentProcessId() && IsWindowVisible(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

@@ -5,7 +5,6 @@
 // this program started under other locales.
 #include "core/localized_resources.h"
 #include "core/plugin_module.h"
-#include "resources/language_tests.h"
 #include "resources/locale_child.h"
 #include "support/plugin_resources.h"
 

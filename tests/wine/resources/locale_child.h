@@ -24,3 +24,7 @@ std::wstring EnvironmentVariable(const WCHAR *name);
 
 // In a child: hands the status to the parent that waits for it.
 void ReportToParent(int status);
+
+// True in a child started by the user-language cases (language_tests.cpp):
+// only the InUserLanguage cases make sense there.
+bool IsUserLanguageChild();
