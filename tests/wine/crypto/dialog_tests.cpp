@@ -258,16 +258,9 @@ TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
             EXPECT_NE(letter, 0) << id;
             EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
         }
-        RECT client;
-        GetClientRect(dialog, &client);
         for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             const int id = GetDlgCtrlID(control);
-            RECT box;
-            GetWindowRect(control, &box);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&box), 2);
-            EXPECT_TRUE(box.left >= client.left && box.top >= client.top &&
-                        box.right <= client.right && box.bottom <= client.bottom)
-                << "control " << id << " leaves the dialog";
+            EXPECT_TRUE(InsideDialog(dialog, control)) << "control " << id << " leaves the dialog";
             const TextFit fit = MeasureTextFit(control);
             EXPECT_TRUE(fit.fits) << "control " << id << " needs " << fit.needed.cx << "x"
                                   << fit.needed.cy << " pixels of " << fit.room.cx << "x"

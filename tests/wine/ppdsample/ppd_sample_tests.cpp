@@ -32,6 +32,7 @@
 #include <cctype>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -121,14 +122,8 @@ std::set<std::wstring> HiddenPaperNames(const std::wstring &ini) {
     GetPrivateProfileStringW(kFeatureSection, kHidePaperNameKey, L"", value, kHidePaperNameChars,
                              ini.c_str());
     std::set<std::wstring> names;
-    const std::wstring list = value;
-    if (list.empty()) return names;
-    for (size_t start = 0;;) {
-        const size_t comma = list.find(L',', start);
-        names.insert(list.substr(start, comma - start));
-        if (comma == std::wstring::npos) break;
-        start = comma + 1;
-    }
+    std::wistringstream list(value);
+    for (std::wstring name; std::getline(list, name, L',');) names.insert(name);
     return names;
 }
 

@@ -53,20 +53,17 @@ const ChildLocale kChildLocales[] = {
     {L"de_AT.UTF-8", 0x0C07, 0x0407, "InUserLanguage.*-InUserLanguage.EmptyEntry*"},
 };
 
-std::string Hex(LANGID id) {
-    char text[8];
-    std::snprintf(text, sizeof(text), "%04X", id);
+std::wstring Hex(LANGID id) {
+    WCHAR text[8];
+    std::swprintf(text, 8, L"%04X", id);
     return text;
 }
 
 // This program as a child under the locale, with the user language the
 // locale must give and the template language it must lead to.
 DWORD RunChild(const ChildLocale &child) {
-    const std::string user = Hex(child.user), pick = Hex(child.templateLanguage);
-    const EnvironmentEntries expectations = {
-        {kUserLanguageVariable, std::wstring(user.begin(), user.end())},
-        {kTemplateLanguageVariable, std::wstring(pick.begin(), pick.end())},
-    };
+    const EnvironmentEntries expectations = {{kUserLanguageVariable, Hex(child.user)},
+                                             {kTemplateLanguageVariable, Hex(child.templateLanguage)}};
     return RunUnderLocale(child.locale, expectations, child.filter);
 }
 
