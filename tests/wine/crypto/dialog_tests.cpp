@@ -242,15 +242,12 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
 TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
     SetBlockPassword(&block, "pw");
     Show(kLocal, [](HWND dialog) {
-        const std::vector<int> expected = {IDC_PASSWORD,     IDC_PASSWORD_AT_PANEL,
-                                           IDC_HOLD_HOURS,   IDC_DELETE_AFTER,
-                                           IDC_HIDE_NAME,    IDOK,
-                                           IDCANCEL};
-        EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD), expected);
-        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_PASSWORD_LABEL), GW_HWNDNEXT),
-                  GetDlgItem(dialog, IDC_PASSWORD));
-        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_HOLD_LABEL), GW_HWNDNEXT),
-                  GetDlgItem(dialog, IDC_HOLD_HOURS));
+        EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD),
+                  (std::vector<int>{IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDC_HOLD_HOURS, IDC_DELETE_AFTER,
+                                    IDC_HIDE_NAME, IDOK, IDCANCEL}));
+        for (const auto &[label, field] : {std::make_pair(IDC_PASSWORD_LABEL, IDC_PASSWORD),
+                                           std::make_pair(IDC_HOLD_LABEL, IDC_HOLD_HOURS)})
+            EXPECT_EQ(GetWindow(GetDlgItem(dialog, label), GW_HWNDNEXT), GetDlgItem(dialog, field)) << label;
         std::set<WCHAR> seen;
         for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
                        IDC_DELETE_AFTER, IDC_HIDE_NAME}) {

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -68,25 +69,19 @@ protected:
 
 TEST_F(DocumentWalkTest, HidesThePluginsFeaturesAndLeavesTheRestVisible) {
     DriverTree tree;
-    const DWORD orientation = tree.AddStandard(DMPUB_ORIENTATION, 0);
-    const DWORD scale = tree.AddStandard(DMPUB_SCALE, 100);
-    const DWORD copies = tree.AddStandard(DMPUB_COPIES_COLLATE, 1);
-    const DWORD quality = tree.AddStandard(DMPUB_PRINTQUALITY, 0);
-    const DWORD source = tree.AddStandard(DMPUB_DEFSOURCE, 0);
-    const DWORD mirror = tree.AddMirror(0);
-    const DWORD collate = tree.AddFeature("VXCollate", 1);
-    const DWORD lowerCase = tree.AddFeature("vxcollate", 0);
-    const DWORD media = tree.AddFeature("VXMediaType", 0);
-    const DWORD toneA = tree.AddFeature("VXTone", 0);
-    const DWORD toneB = tree.AddFeature("VXTone", 1);
-    const DWORD duplex = tree.AddFeature("Duplex", 0);
-    const DWORD plain = tree.AddFeature(nullptr, 0);
+    // Each item with whether the plug-in hides it.
+    const std::pair<DWORD, bool> items[] = {
+        {tree.AddStandard(DMPUB_ORIENTATION, 0), false},  {tree.AddStandard(DMPUB_SCALE, 100), true},
+        {tree.AddStandard(DMPUB_COPIES_COLLATE, 1), true}, {tree.AddStandard(DMPUB_PRINTQUALITY, 0), true},
+        {tree.AddStandard(DMPUB_DEFSOURCE, 0), false},     {tree.AddMirror(0), true},
+        {tree.AddFeature("VXCollate", 1), true},           {tree.AddFeature("vxcollate", 0), false},
+        {tree.AddFeature("VXMediaType", 0), false},        {tree.AddFeature("VXTone", 0), true},
+        {tree.AddFeature("VXTone", 1), true},              {tree.AddFeature("Duplex", 0), false},
+        {tree.AddFeature(nullptr, 0), false},
+    };
     ASSERT_EQ(Walk(tree), S_OK);
 
-    for (DWORD item : {scale, copies, quality, mirror, collate, toneA, toneB})
-        EXPECT_TRUE(Hidden(tree, item)) << item;
-    for (DWORD item : {orientation, source, lowerCase, media, duplex, plain})
-        EXPECT_FALSE(Hidden(tree, item)) << item;
+    for (const auto &[item, hidden] : items) EXPECT_EQ(Hidden(tree, item), hidden) << "item " << item;
 
     EXPECT_EQ(param.pOEMUserData, static_cast<void *>(plugin));
     EXPECT_NE(param.OEMCUIPCallback, nullptr);

@@ -129,19 +129,21 @@ TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicAndPopup) {
     }
 }
 
-std::vector<HWND> HelpWindows() {
-    std::vector<HWND> found;
+// The captions of this thread's shown help windows.
+std::vector<std::wstring> HelpWindowCaptions() {
+    std::vector<std::wstring> captions;
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM list) {
-            WCHAR name[64];
-            if (GetClassNameW(window, name, 64) && !wcscmp(name, kHelpWindowClass) &&
-                IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            WCHAR name[64], caption[128] = {};
+            if (!GetClassNameW(window, name, 64) || wcscmp(name, kHelpWindowClass) || !IsWindowVisible(window))
+                return TRUE;
+            GetWindowTextW(window, caption, 128);
+            reinterpret_cast<std::vector<std::wstring> *>(list)->push_back(caption);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&captions));
+    return captions;
 }
 
 // The help control opens its window from messages it posts to itself.
@@ -164,12 +166,7 @@ void CloseHelpWindows() {
 std::vector<std::wstring> HelpOpenedBy(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     SendMessageW(page, message, wParam, lParam);
     PumpMessages(kHelpSettleMs);
-    std::vector<std::wstring> captions;
-    for (HWND window : HelpWindows()) {
-        WCHAR text[128] = {};
-        GetWindowTextW(window, text, 128);
-        captions.push_back(text);
-    }
+    const std::vector<std::wstring> captions = HelpWindowCaptions();
     CloseHelpWindows();
     return captions;
 }
@@ -194,7 +191,7 @@ protected:
 TEST_F(JobOptionsPageTest, F1AndWhatsThisOpenTheHelpFileOnlyForControlsWithAContext) {
     const HWND quality = GetDlgItem(page, IDC_QUALITY_HIGH);
     ASSERT_NE(quality, nullptr);
-    ASSERT_TRUE(HelpWindows().empty());
+    ASSERT_TRUE(HelpWindowCaptions().empty());
 
     HELPINFO info = {};
     info.cbSize = sizeof(info);
