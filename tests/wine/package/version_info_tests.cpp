@@ -72,9 +72,7 @@ std::wstring Widen(const char *text) {
 }
 
 bool HasCharIn(const std::wstring &text, WCHAR first, WCHAR last) {
-    for (WCHAR c : text)
-        if (c >= first && c <= last) return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), [=](WCHAR c) { return c >= first && c <= last; });
 }
 
 void ExpectFixedInfo(VersionBlock &block, DWORD type, DWORD subtype) {

@@ -19,11 +19,8 @@ constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
 using dialog_input::Type;
 
-DWORD Caret(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
+// Where the selection ends.
+DWORD Caret(HWND edit) { return HIWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
 
 void Retype(HWND dialog, UINT id, const WCHAR *text) {
     HWND edit = GetDlgItem(dialog, id);
