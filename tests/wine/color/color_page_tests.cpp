@@ -145,9 +145,8 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     EXPECT_EQ(Working(kSlotVXControl), 0u);
     EXPECT_TRUE(Enabled(IDC_COLOR_DETAILS));
     ExpectBlackControls(true, false);
-}
 
-TEST_F(ColorPageTest, ThirdColorModeChecksNeitherRadio) {
+    // The third colour mode checks neither radio.
     ColorSheet(2);
     Open();
     EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_GRAY_PRINT}), (std::vector<bool>{false, false}));

@@ -285,17 +285,13 @@ TEST_P(ForeignDescription, OpensWithThePluginsPagesAndClosesAgain) {
     const bool colour = HasColourItem(ui.Items());
 
     std::vector<SheetPage> pages;
-    std::vector<std::wstring> rowLabels;
+    size_t rows = 0;
     {
         DocumentSheet sheet(session, ui);
         SheetOptions options;
         options.onShown = [&](HWND window) {
             pages = VisitPages(window);
-            for (const OptionsPage::Row &row : sheet.Page().Rows()) {
-                WCHAR text[128] = L"";
-                GetWindowTextW(row.label, text, ARRAYSIZE(text));
-                rowLabels.push_back(text);
-            }
+            rows = sheet.Page().Rows().size();
             PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
         };
         ASSERT_TRUE(sheet.PrepareItems(options, &error)) << error;
@@ -326,7 +322,7 @@ TEST_P(ForeignDescription, OpensWithThePluginsPagesAndClosesAgain) {
     size_t visible = 0;
     for (DWORD i = 0; i < ui.Items().Count(); ++i)
         visible += !(ui.Items().Items()[i].Flags & OPTIF_HIDE);
-    EXPECT_EQ(rowLabels.size(), visible) << "rows on the driver's page";
+    EXPECT_EQ(rows, visible) << "rows on the driver's page";
 
     LONG leaked = 0;
     session.Unload(&leaked);
