@@ -127,25 +127,19 @@ std::set<std::wstring> HiddenPaperNames(const std::wstring &ini) {
     return names;
 }
 
-const char *KeywordOf(const OPTITEM &item) {
-    const USERDATA *data = reinterpret_cast<const USERDATA *>(item.UserData);
-    return data ? data->pKeyWordName : nullptr;
-}
-
 // The items the plug-in governs itself and so hides from the driver's page.
 bool PluginGoverns(const OPTITEM &item) {
     if (item.DMPubID == DMPUB_SCALE || item.DMPubID == DMPUB_COPIES_COLLATE ||
         item.DMPubID == DMPUB_PRINTQUALITY)
         return true;
     if (item.pName == MAKEINTRESOURCEW(kMirroredOutputNameId)) return true;
-    const char *keyword = KeywordOf(item);
-    return keyword && std::string(keyword) == kOutputBinKeyword;
+    const USERDATA *data = reinterpret_cast<const USERDATA *>(item.UserData);
+    return data && data->pKeyWordName && std::string(data->pKeyWordName) == kOutputBinKeyword;
 }
 
 bool HasColourItem(DriverItems &items) {
-    for (DWORD i = 0; i < items.Count(); ++i)
-        if (items.Items()[i].DMPubID == DMPUB_COLOR) return true;
-    return false;
+    return std::any_of(items.Items(), items.Items() + items.Count(),
+                       [](const OPTITEM &item) { return item.DMPubID == DMPUB_COLOR; });
 }
 
 // The plug-in's state of this opening, through the object it left as the
