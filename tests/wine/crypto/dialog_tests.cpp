@@ -66,7 +66,9 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(library.Loaded());
+        // The model's defaults with a password stored earlier.
         ASSERT_TRUE(library.getDefaultSetting(&block, kDefaultsOfModel));
+        SetBlockPassword(&block, "Old1");
         DialogEndedByForce = false;
     }
     void TearDown() override { EXPECT_FALSE(DialogEndedByForce) << "the dialog ignored its script"; }
@@ -113,7 +115,6 @@ TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
 TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
     for (const bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
-        SetBlockPassword(&block, "Old1");
         const CryptoSettingBlock before = block;
         EXPECT_EQ(ok, Show(kLocal, [ok](HWND dialog) {
             SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
@@ -166,7 +167,6 @@ TEST_F(DialogTest, RefusesPasswordsItCannotStore) {
 }
 
 TEST_F(DialogTest, RefusesHoursOutOfRange) {
-    SetBlockPassword(&block, "pw");
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         for (const WCHAR *hours : {L"", L"0", L"169"}) {
             SetDlgItemTextW(dialog, IDC_HOLD_HOURS, hours);
@@ -182,7 +182,6 @@ TEST_F(DialogTest, RefusesHoursOutOfRange) {
 // Where no password is typed
 
 TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
-    SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         Click(dialog, IDC_PASSWORD_AT_PANEL);
         EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDOK}), (std::vector<bool>{false, true}));
@@ -193,7 +192,6 @@ TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
 }
 
 TEST_F(DialogTest, IcCardModeAsksForNoPasswordAndStartsInTheHours) {
-    SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kIcCard, [](HWND dialog) {
         EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDOK}), (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
@@ -240,7 +238,6 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
 // every choice has a mnemonic of its own, and every control with its text
 // fits inside the dialog.
 TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
-    SetBlockPassword(&block, "pw");
     Show(kLocal, [](HWND dialog) {
         EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD),
                   (std::vector<int>{IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDC_HOLD_HOURS, IDC_DELETE_AFTER,

@@ -1,5 +1,6 @@
 // The version information of the built modules, read back through the
 // platform's version functions as an installer reads it.
+#include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
 
 #include "sx_version.h"
@@ -93,11 +94,6 @@ TEST(PluginVersion, VersionedPrinterDriverFileOfTheBuildsVersion) {
     ExpectFixedInfo(block, VFT_DRV, VFT2_DRV_VERSIONED_PRINTER);
 }
 
-BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
-    reinterpret_cast<std::vector<WORD> *>(list)->push_back(language);
-    return TRUE;
-}
-
 // Whether the code page holds every character of the text, as an installer
 // that shows it in that code page needs.
 bool FitsCodePage(const std::wstring &text, WORD codePage) {
@@ -111,9 +107,7 @@ bool FitsCodePage(const std::wstring &text, WORD codePage) {
 // in a code page that holds its texts.
 TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
     PluginLibrary plugin;
-    std::vector<WORD> dialogLanguages;
-    EnumResourceLanguagesW(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage),
-                           CollectLanguage, reinterpret_cast<LONG_PTR>(&dialogLanguages));
+    std::vector<LANGID> dialogLanguages = LanguagesOf(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage));
     VersionBlock block(BinaryPath(L"sxoemui.dll"));
     ASSERT_TRUE(block.Present());
     const std::vector<Translation> translations = block.Translations();

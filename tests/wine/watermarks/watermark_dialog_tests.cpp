@@ -129,7 +129,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two"), StoredValue(L"Three")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
-    const std::vector<BYTE> recordBefore(Harness().Record(), Harness().Record() + kRecordBytes);
+    const std::vector<BYTE> recordBefore = opening->RecordBytes();
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Click(dialog, IDC_DELETE_WATERMARK);
@@ -141,7 +141,7 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
         }
         ExpectLines(dialog, {L"None"}, 0);
     }, IDCANCEL);
-    EXPECT_EQ(std::vector<BYTE>(Harness().Record(), Harness().Record() + kRecordBytes), recordBefore);
+    EXPECT_EQ(opening->RecordBytes(), recordBefore);
     Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"One", L"Two", L"Three"}, 3); }, IDCANCEL);
 }
 
