@@ -94,11 +94,11 @@ protected:
 };
 
 TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
+    // Against the model's defaults, which hide the job name and ask for no
+    // password at the panel.
     SetBlockPassword(&block, "Shown12");
     block.deleteAfterPrinting = 0;
     block.holdHours = 72;
-    block.passwordAtPanel = 0;
-    block.hideJobName = 1;
     const CryptoSettingBlock before = block;
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         EXPECT_EQ(dialog_input::Texts(dialog, {IDC_PASSWORD, IDC_HOLD_HOURS}),

@@ -2,7 +2,6 @@
 #include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/plugin_resources.h"
-#include "support/wine_test_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
