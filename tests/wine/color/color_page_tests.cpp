@@ -117,11 +117,9 @@ protected:
                   (std::vector<bool>{printMode, printMode, blackFinish, blackFinish}));
     }
 
-    static ModelPrinter *Printer;
+    static inline ModelPrinter *Printer = nullptr;
     DWORD control = 0;
 };
-
-ModelPrinter *ColorPageTest::Printer = nullptr;
 
 TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     Open();

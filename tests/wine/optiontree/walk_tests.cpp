@@ -16,10 +16,6 @@ const WCHAR kJapaneseLetter[] = L"\x30EC\x30BF\x30FC";
 
 class DocumentWalkTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        PluginObjectTest::SetUp();
-        heap = HeapCreate(0, 0, 0);
-    }
     void TearDown() override {
         PluginObjectTest::TearDown();
         HeapDestroy(heap);
@@ -60,7 +56,7 @@ protected:
         return hidden;
     }
 
-    HANDLE heap = nullptr;
+    HANDLE heap = HeapCreate(0, 0, 0);
     std::unique_ptr<PrinterHandle> printer;
     OEMCUIPPARAM param = {};
     OPTITEM pluginItems[2];

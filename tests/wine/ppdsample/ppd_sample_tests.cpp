@@ -179,10 +179,9 @@ bool InstallSamplePrinter(const SampleDescription &description, std::string *err
 }
 
 void RemoveSamplePrinter() {
-    {
-        SpoolerPrinter printer;
-        if (printer.Open(kPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
-    }
+    SpoolerPrinter printer;
+    if (printer.Open(kPrinterName, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
+    printer.Reset(nullptr);
     DeletePrinterDriverW(nullptr, nullptr, const_cast<WCHAR *>(kPrinterName));
 }
 
