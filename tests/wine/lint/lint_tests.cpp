@@ -54,7 +54,8 @@ std::string Field(const char *name, const std::string &value) {
 }
 
 // A finding of that kind for that file and key, with a consequence.
-bool HasFinding(const DriverHostRun &run, const std::string &kind, const std::string &file, const std::string &key) {
+bool HasFinding(const DriverHostRun &run, const std::string &kind, const std::string &file,
+                const std::string &key) {
     for (const std::string &f : JsonFindings(run.output))
         if (Contains(f, Field("kind", kind)) && Contains(f, Field("file", file)) &&
             Contains(f, Field("key", key)) && !Contains(f, Field("consequence", "")))
@@ -153,7 +154,8 @@ TEST_F(ModelCopy, WithoutModelEveryMappedDriverIsCheckedAndSharedFilesReportedOn
     EXPECT_EQ(run.exitCode, 1u) << run.output;
     EXPECT_TRUE(HasFinding(run, "missing-model", "sxc4200.cap", "SX Color 4200 PS Duplex")) << run.output;
     size_t typos = 0;
-    for (const std::string &finding : JsonFindings(run.output)) typos += Contains(finding, Field("key", "HTMLHLP"));
+    for (const std::string &finding : JsonFindings(run.output))
+        typos += Contains(finding, Field("key", "HTMLHLP"));
     EXPECT_EQ(typos, 1u) << run.output;
 }
 

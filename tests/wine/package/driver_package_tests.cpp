@@ -142,7 +142,8 @@ TEST_F(DriverPackageTest, InstallsTheModelAsAPostScriptPrinterWithThePlugin) {
     // The plug-in description names the plug-in and the help file; both ship.
     for (const auto &key :
          {std::make_pair(L"OEMFiles", L"OEMConfigFile1"), std::make_pair(L"DependentFiles", L"HTMLHELP")})
-        EXPECT_TRUE(CopiedFiles(install).count(Lower(ModelFileValue(L".ini", key.first, key.second)))) << key.second;
+        EXPECT_TRUE(CopiedFiles(install).count(Lower(ModelFileValue(L".ini", key.first, key.second))))
+            << key.second;
 }
 
 TEST_F(DriverPackageTest, NamesExactlyTheFilesOfTheFolder) {

@@ -107,7 +107,8 @@ bool FitsCodePage(const std::wstring &text, WORD codePage) {
 // in a code page that holds its texts.
 TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
     PluginLibrary plugin;
-    std::vector<LANGID> dialogLanguages = LanguagesOf(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage));
+    std::vector<LANGID> dialogLanguages =
+        LanguagesOf(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage));
     VersionBlock block(BinaryPath(L"sxoemui.dll"));
     ASSERT_TRUE(block.Present());
     const std::vector<Translation> translations = block.Translations();
@@ -153,7 +154,8 @@ TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
         ExpectFixedInfo(block, program ? VFT_APP : VFT_DLL, VFT2_UNKNOWN);
         const std::vector<Translation> translations = block.Translations();
         ASSERT_EQ(translations.size(), 1u);
-        EXPECT_EQ(std::make_pair(translations[0].language, translations[0].codePage), std::make_pair(WORD{0}, kUnicode));
+        EXPECT_EQ(std::make_pair(translations[0].language, translations[0].codePage),
+                  std::make_pair(WORD{0}, kUnicode));
         EXPECT_EQ(block.Text(translations[0], L"OriginalFilename"), file);
         EXPECT_EQ(block.Text(translations[0], L"CompanyName"), Widen(SX_COMPANY_NAME));
         EXPECT_EQ(block.Text(translations[0], L"ProductVersion"), Widen(SX_VERSION_TEXT));
