@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -153,7 +152,7 @@ TEST_F(ColorDialogTest, DetailsDefaultIsWrittenOnlyOnOk) {
     EXPECT_EQ(Selection(page, IDC_PRINT_MODE), 0);
 }
 
-TEST_F(ColorDialogTest, AdvancedShowsAndWritesBothHalftoneChoices) {
+TEST_F(ColorDialogTest, AdvancedShowsBothHalftoneChoicesByResolutionAndWritesThem) {
     Open();
     OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
         EXPECT_EQ(caption, L"Advanced");
@@ -166,6 +165,13 @@ TEST_F(ColorDialogTest, AdvancedShowsAndWritesBothHalftoneChoices) {
     });
     EXPECT_EQ(Working({kSlotVXAlwaysPrnHT, kSlotVXScreenObo}), (std::vector<uint32_t>{1, 0}));
     EXPECT_TRUE(SheetChanged());
+
+    // The first resolution takes the printer halftone away.
+    Open(1, true, 0);
+    OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
+        EXPECT_TRUE(harness->Shown(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
+        EXPECT_EQ(Enabled(dialog, kHalftoneBoxes), (std::vector<bool>{false, true}));
+    });
 }
 
 TEST_F(ColorDialogTest, AdvancedWithoutTheFeaturesHidesBothBoxes) {
@@ -177,15 +183,6 @@ TEST_F(ColorDialogTest, AdvancedWithoutTheFeaturesHidesBothBoxes) {
         harness->Click(dialog, IDOK);
     });
     EXPECT_EQ(Working(kSlotVXSpecialColorSpace), 0u);
-}
-
-TEST_F(ColorDialogTest, AdvancedFirstResolutionDisablesPrinterHalftone) {
-    Open(1, true, 0);
-    OpenDialog(IDC_COLOR_ADVANCED, [&](HWND dialog) {
-        EXPECT_TRUE(harness->Shown(dialog, IDC_ALWAYS_PRINTER_HALFTONE));
-        EXPECT_EQ(Enabled(dialog, kHalftoneBoxes), (std::vector<bool>{false, true}));
-        harness->Click(dialog, IDCANCEL);
-    });
 }
 
 TEST_F(ColorDialogTest, AdvancedDefaultWritesOnlyOnOk) {

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <memory>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -118,11 +117,9 @@ protected:
                   (std::vector<bool>{printMode, printMode, blackFinish, blackFinish}));
     }
 
-    static ModelPrinter *Printer;
+    static inline ModelPrinter *Printer = nullptr;
     DWORD control = 0;
 };
-
-ModelPrinter *ColorPageTest::Printer = nullptr;
 
 TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     Open();
@@ -146,9 +143,8 @@ TEST_F(ColorPageTest, ColorModeAndCartridgeChooseTheBlackControls) {
     EXPECT_EQ(Working(kSlotVXControl), 0u);
     EXPECT_TRUE(Enabled(IDC_COLOR_DETAILS));
     ExpectBlackControls(true, false);
-}
 
-TEST_F(ColorPageTest, ThirdColorModeChecksNeitherRadio) {
+    // The third colour mode checks neither radio.
     ColorSheet(2);
     Open();
     EXPECT_EQ(Checked({IDC_COLOR_PRINT, IDC_GRAY_PRINT}), (std::vector<bool>{false, false}));

@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
-#include <string>
 #include <vector>
 
 using dialog_input::Checked;

@@ -12,7 +12,6 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,6 @@ const std::vector<std::wstring> kTuners = {L"Office Vivid", L"Corporate Blue", L
 // The features a test's printer description has.
 struct Features {
     bool renderStyle = true;
-    bool blackSubstitution = true;
     bool specialOrder = true;
     bool mirror = true;
     const char *toner = "White";
@@ -45,15 +43,19 @@ std::vector<uint32_t> TonerFields(const OemDevmode *record) {
 
 class DetailDialogTest : public ColorSheetTest {
 protected:
-    void Open(const Features &features = {}, const std::function<void(OemDevmode *)> &edit = {},
-              const WCHAR *printer = kSamplePrinter) {
+    // The sheet of `printer` on the extended Color page, with the features
+    // `adjust` leaves and the record `edit` changed.
+    void Open(const std::function<void(Features &)> &adjust = {},
+              const std::function<void(OemDevmode *)> &edit = {}, const WCHAR *printer = kSamplePrinter) {
+        Features features;
+        if (adjust) adjust(features);
         DriverTree &tree = NewSheet(printer);
         tree.AddRange(DMPUB_COPIES_COLLATE, 1, 1, 9999);
         tree.AddStandard(DMPUB_COLOR, 1, {L"Monochrome", L"Color"});
         tree.AddFeature("VXControl", 0, {L"Color Print", L"Gray Scale"});
         if (features.renderStyle) tree.AddFeature("VXColorRenderStyle", 1, kRenderStyles);
         tree.AddFeature("VXTargetColor", 2, kTargets);
-        if (features.blackSubstitution) tree.AddFeature("VXBlackSubstitution", 1, {L"Off", L"Text", L"All"});
+        tree.AddFeature("VXBlackSubstitution", 1, {L"Off", L"Text", L"All"});
         tree.AddFeature("VXSpecialColorControl", 1, {L"Off", L"Whole", L"Spot", L"Image", L"Disabled", L"Full"});
         if (features.specialOrder) tree.AddFeature("VXSpecialColorOrder", 1, {L"Top", L"Bottom"});
         tree.AddFeature("VXClearOutputMode", 1, {L"Gloss", L"Matte"});
@@ -139,9 +141,8 @@ TEST_F(DetailDialogTest, OfficeDefaultSwitchesEverythingOff) {
 }
 
 TEST_F(DetailDialogTest, OfficeWithoutRgbChoiceKeepsOnlyInkAndBlackFinish) {
-    Features features;
-    features.renderStyle = false;
-    Open(features, [](OemDevmode *record) { record->dwColorTunerSetting = kTunerOn | 4; });
+    Open([](Features &features) { features.renderStyle = false; },
+         [](OemDevmode *record) { record->dwColorTunerSetting = kTunerOn | 4; });
     Working(kSlotVXColorRenderStyle) = 7;
     OpenDialog(IDC_OFFICE_DETAILS, [&](HWND dialog) {
         for (UINT id : {IDC_RGB_GROUP, IDC_RENDER_STYLE_LABEL, IDC_INK_SIMULATION_GROUP, IDC_RENDER_STYLE,
@@ -245,9 +246,7 @@ TEST_F(DetailDialogTest, DensityOutOfRangeIsRefusedAtOkForWhiteToner) {
 }
 
 TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
-    Features features;
-    features.toner = "Clear";
-    Open(features);
+    Open([](Features &features) { features.toner = "Clear"; });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: Clear");
         EXPECT_FALSE(Exists(dialog, IDC_LEVEL)) << "the Clear layout has no level";
@@ -263,7 +262,6 @@ TEST_F(DetailDialogTest, ClearTonerDensitiesAreCheckedAsWell) {
     EXPECT_EQ(Record()->dwSpecialDensityA, 9900u);
     EXPECT_TRUE(SheetChanged());
 }
-
 
 TEST_F(DetailDialogTest, DensityArrowsAndLevelTrackBarStayWithinTheirRanges) {
     Open({}, [](OemDevmode *record) {
@@ -314,11 +312,11 @@ TEST_F(DetailDialogTest, SpecialTonerDefaultResetsTheCopies) {
 }
 
 TEST_F(DetailDialogTest, WithoutOrderFeatureTheDialogIsWhiteWithoutOrderAndDensities) {
-    Features features;
-    features.specialOrder = false;
-    features.mirror = false;
-    features.toner = "Clear";
-    Open(features, [](OemDevmode *record) { record->dwSpecialDensityA = 500; });
+    Open([](Features &features) {
+        features.specialOrder = false;
+        features.mirror = false;
+        features.toner = "Clear";
+    }, [](OemDevmode *record) { record->dwSpecialDensityA = 500; });
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: White");
         for (UINT id : {IDC_ORDER_RESULT, IDC_ORDER_GROUP, IDC_ORDER_TOP, IDC_ORDER_BOTTOM_PICTURE,
@@ -348,9 +346,7 @@ TEST_F(DetailDialogTest, DefaultTurnsOnePassOnForTheOnePassDrivers) {
 }
 
 TEST_F(DetailDialogTest, NoSpecialTonerDisablesTheButton) {
-    Features features;
-    features.toner = "None";
-    Open(features);
+    Open([](Features &features) { features.toner = "None"; });
     EXPECT_FALSE(harness->Enabled(page, IDC_SPECIAL_TONER));
 }
 

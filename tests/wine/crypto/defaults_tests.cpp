@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -21,9 +22,7 @@ protected:
         memset(area, kGuard, sizeof(area));
     }
     size_t UntouchedFrom(size_t start) const {
-        size_t untouched = 0;
-        for (size_t i = start; i < kRecordAreaBytes; ++i) untouched += area[i] == kGuard;
-        return untouched;
+        return static_cast<size_t>(std::count(area + start, area + kRecordAreaBytes, kGuard));
     }
     const CryptoSettingBlock &Block() const {
         return *reinterpret_cast<const CryptoSettingBlock *>(area);

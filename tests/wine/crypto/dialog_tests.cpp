@@ -6,6 +6,7 @@
 #include "resources/text_rules.h"
 #include "support/control_states.h"
 #include "support/dialog_input.h"
+#include "support/sheet_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,10 @@ namespace {
 
 static_assert(kModeExtendedBlock == 4, "the plug-in always adds 4 to the mode");
 
-constexpr UINT kPollMilliseconds = 50;
-// Ticks a dialog may stay open after its script ran before it is ended by
-// force; a forced end fails the test.
-constexpr int kTicksBeforeForcedEnd = 40;
-const WCHAR kDialogClass[] = L"#32770";
-constexpr int kClassNameChars = 16;
+// A dialog still open this long after its script ran is ended by force,
+// which fails the test.
+constexpr UINT kForcedEndMs = 2000;
+constexpr UINT_PTR kForcedEndTimer = 0x5845;
 // More than the dialog has: a tab order that never returns to its start ends here.
 constexpr size_t kMostTabStops = 32;
 constexpr DWORD kLocal = kModeLocalPrinter | kModeExtendedBlock;
@@ -33,65 +32,15 @@ constexpr DWORD kIcCard = kModeIcCard | kModeExtendedBlock;
 constexpr DWORD kUnknownModes[] = {kModeBaseMask | kModeExtendedBlock,
                                    kLocal | (kModeExtendedBlock << 1), kModeExtendedBlock << 2};
 
-BOOL CALLBACK TakeVisibleDialog(HWND window, LPARAM found) {
-    WCHAR name[kClassNameChars] = {};
-    GetClassNameW(window, name, kClassNameChars);
-    if (wcscmp(name, kDialogClass) != 0 || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND *>(found) = window;
-    return FALSE;
+bool DialogEndedByForce = false;
+
+void CALLBACK EndByForce(HWND dialog, UINT, UINT_PTR, DWORD) {
+    DialogEndedByForce = true;
+    EndDialog(dialog, IDABORT);
 }
-
-HWND ThreadDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), TakeVisibleDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-// Runs its action once on the first dialog this thread shows.
-class DialogScript {
-public:
-    using Action = std::function<void(HWND)>;
-    explicit DialogScript(Action action) : action_(std::move(action)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, kPollMilliseconds, OnTimer);
-    }
-    ~DialogScript() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    DialogScript(const DialogScript &) = delete;
-    DialogScript &operator=(const DialogScript &) = delete;
-    bool Ran() const { return ran_; }
-    bool EndedByForce() const { return endedByForce_; }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_) current_->Tick();
-    }
-    void Tick() {
-        HWND dialog = ThreadDialog();
-        if (!dialog) return;
-        if (!ran_) {
-            ran_ = true;
-            action_(dialog);
-            return;
-        }
-        if (++ticksAfterAction_ < kTicksBeforeForcedEnd) return;
-        endedByForce_ = true;
-        EndDialog(dialog, IDABORT);
-    }
-
-    static DialogScript *current_;
-    Action action_;
-    UINT_PTR timer_ = 0;
-    bool ran_ = false;
-    bool endedByForce_ = false;
-    int ticksAfterAction_ = 0;
-};
-
-DialogScript *DialogScript::current_ = nullptr;
 
 using dialog_input::Checked;
+using dialog_input::Click;
 using dialog_input::Enabled;
 using dialog_input::Text;
 
@@ -108,8 +57,6 @@ void PressOkThenCancel(HWND dialog) {
     Press(dialog, IDCANCEL);
 }
 
-void Click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
 void SetBlockPassword(CryptoSettingBlock *block, const char *password) {
     memset(block->password, 0, sizeof(block->password));
     strncpy(block->password, password, sizeof(block->password) - 1);
@@ -119,15 +66,22 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(library.Loaded());
+        // The model's defaults with a password stored earlier.
         ASSERT_TRUE(library.getDefaultSetting(&block, kDefaultsOfModel));
+        SetBlockPassword(&block, "Old1");
+        DialogEndedByForce = false;
     }
-    void TearDown() override { EXPECT_FALSE(endedByForce) << "the dialog ignored its script"; }
+    void TearDown() override { EXPECT_FALSE(DialogEndedByForce) << "the dialog ignored its script"; }
 
-    BOOL Show(DWORD mode, DialogScript::Action action) {
-        DialogScript script(std::move(action));
+    // The dialog shown with `action` run on it once it is up.
+    BOOL Show(DWORD mode, const std::function<void(HWND)> &action) {
+        ModalWatch watch;
+        watch.OnModal([&action](const ModalWindow &modal) {
+            action(modal.window);
+            SetTimer(modal.window, kForcedEndTimer, kForcedEndMs, EndByForce);
+        });
         const BOOL accepted = library.dispCryptoUi(nullptr, &block, mode);
-        shown = script.Ran();
-        endedByForce = endedByForce || script.EndedByForce();
+        shown = !watch.Seen().empty();
         return accepted;
     }
     bool BlockIs(const CryptoSettingBlock &expected) const {
@@ -137,21 +91,19 @@ protected:
     CryptoLibrary library;
     CryptoSettingBlock block = {};
     bool shown = false;
-    bool endedByForce = false;
 };
 
 TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
+    // Against the model's defaults, which hide the job name and ask for no
+    // password at the panel.
     SetBlockPassword(&block, "Shown12");
     block.deleteAfterPrinting = 0;
     block.holdHours = 72;
-    block.passwordAtPanel = 0;
-    block.hideJobName = 1;
     const CryptoSettingBlock before = block;
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
-        EXPECT_EQ((std::vector<std::wstring>{Text(dialog, IDC_PASSWORD), Text(dialog, IDC_HOLD_HOURS)}),
+        EXPECT_EQ(dialog_input::Texts(dialog, {IDC_PASSWORD, IDC_HOLD_HOURS}),
                   (std::vector<std::wstring>{L"Shown12", L"72"}));
-        EXPECT_EQ((std::vector<bool>{Checked(dialog, IDC_DELETE_AFTER), Checked(dialog, IDC_PASSWORD_AT_PANEL),
-                                     Checked(dialog, IDC_HIDE_NAME)}),
+        EXPECT_EQ(Checked(dialog, {IDC_DELETE_AFTER, IDC_PASSWORD_AT_PANEL, IDC_HIDE_NAME}),
                   (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_PASSWORD));
         EXPECT_EQ(LOWORD(SendMessageW(dialog, DM_GETDEFID, 0, 0)), IDOK);
@@ -163,7 +115,6 @@ TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
 TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
     for (const bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
-        SetBlockPassword(&block, "Old1");
         const CryptoSettingBlock before = block;
         EXPECT_EQ(ok, Show(kLocal, [ok](HWND dialog) {
             SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
@@ -216,7 +167,6 @@ TEST_F(DialogTest, RefusesPasswordsItCannotStore) {
 }
 
 TEST_F(DialogTest, RefusesHoursOutOfRange) {
-    SetBlockPassword(&block, "pw");
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         for (const WCHAR *hours : {L"", L"0", L"169"}) {
             SetDlgItemTextW(dialog, IDC_HOLD_HOURS, hours);
@@ -232,7 +182,6 @@ TEST_F(DialogTest, RefusesHoursOutOfRange) {
 // Where no password is typed
 
 TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
-    SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kLocal, [](HWND dialog) {
         Click(dialog, IDC_PASSWORD_AT_PANEL);
         EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDOK}), (std::vector<bool>{false, true}));
@@ -243,7 +192,6 @@ TEST_F(DialogTest, PasswordAtThePrinterNeedsNoneHere) {
 }
 
 TEST_F(DialogTest, IcCardModeAsksForNoPasswordAndStartsInTheHours) {
-    SetBlockPassword(&block, "Old1");
     EXPECT_TRUE(Show(kIcCard, [](HWND dialog) {
         EXPECT_EQ(Enabled(dialog, {IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDOK}), (std::vector<bool>{false, false, true}));
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_HOLD_HOURS));
@@ -268,9 +216,9 @@ TEST_F(DialogTest, RefusesUnknownModesAndANullBlockWithoutADialog) {
         EXPECT_FALSE(shown) << mode;
         EXPECT_TRUE(BlockIs(before)) << mode;
     }
-    DialogScript script([](HWND dialog) { Press(dialog, IDCANCEL); });
+    ModalWatch watch;
     EXPECT_FALSE(library.dispCryptoUi(nullptr, nullptr, kLocal));
-    EXPECT_FALSE(script.Ran());
+    EXPECT_TRUE(watch.Seen().empty());
 }
 
 // Keyboard
@@ -290,17 +238,13 @@ std::vector<int> TabOrderFrom(HWND dialog, int firstId) {
 // every choice has a mnemonic of its own, and every control with its text
 // fits inside the dialog.
 TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
-    SetBlockPassword(&block, "pw");
     Show(kLocal, [](HWND dialog) {
-        const std::vector<int> expected = {IDC_PASSWORD,     IDC_PASSWORD_AT_PANEL,
-                                           IDC_HOLD_HOURS,   IDC_DELETE_AFTER,
-                                           IDC_HIDE_NAME,    IDOK,
-                                           IDCANCEL};
-        EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD), expected);
-        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_PASSWORD_LABEL), GW_HWNDNEXT),
-                  GetDlgItem(dialog, IDC_PASSWORD));
-        EXPECT_EQ(GetWindow(GetDlgItem(dialog, IDC_HOLD_LABEL), GW_HWNDNEXT),
-                  GetDlgItem(dialog, IDC_HOLD_HOURS));
+        EXPECT_EQ(TabOrderFrom(dialog, IDC_PASSWORD),
+                  (std::vector<int>{IDC_PASSWORD, IDC_PASSWORD_AT_PANEL, IDC_HOLD_HOURS, IDC_DELETE_AFTER,
+                                    IDC_HIDE_NAME, IDOK, IDCANCEL}));
+        for (const auto &[label, field] : {std::make_pair(IDC_PASSWORD_LABEL, IDC_PASSWORD),
+                                           std::make_pair(IDC_HOLD_LABEL, IDC_HOLD_HOURS)})
+            EXPECT_EQ(GetWindow(GetDlgItem(dialog, label), GW_HWNDNEXT), GetDlgItem(dialog, field)) << label;
         std::set<WCHAR> seen;
         for (int id : {IDC_PASSWORD_LABEL, IDC_PASSWORD_AT_PANEL, IDC_HOLD_LABEL,
                        IDC_DELETE_AFTER, IDC_HIDE_NAME}) {
@@ -308,16 +252,9 @@ TEST_F(DialogTest, KeyboardWalksInReadingOrderWithOwnMnemonicsAndControlsFit) {
             EXPECT_NE(letter, 0) << id;
             EXPECT_TRUE(seen.insert(letter).second) << "control " << id << " repeats a mnemonic";
         }
-        RECT client;
-        GetClientRect(dialog, &client);
         for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             const int id = GetDlgCtrlID(control);
-            RECT box;
-            GetWindowRect(control, &box);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&box), 2);
-            EXPECT_TRUE(box.left >= client.left && box.top >= client.top &&
-                        box.right <= client.right && box.bottom <= client.bottom)
-                << "control " << id << " leaves the dialog";
+            EXPECT_TRUE(InsideDialog(dialog, control)) << "control " << id << " leaves the dialog";
             const TextFit fit = MeasureTextFit(control);
             EXPECT_TRUE(fit.fits) << "control " << id << " needs " << fit.needed.cx << "x"
                                   << fit.needed.cy << " pixels of " << fit.room.cx << "x"

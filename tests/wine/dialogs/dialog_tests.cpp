@@ -1,16 +1,18 @@
 #include "core/dialog_utils.h"
+#include "support/control_states.h"
+#include "support/dialog_input.h"
 #include "support/plugin_resources.h"
-#include "support/wine_test_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr UINT kFirstButton = 100;
-constexpr UINT kButtonCount = 4;
+const std::vector<UINT> kButtons = {kFirstButton, kFirstButton + 1, kFirstButton + 2, kFirstButton + 3};
 constexpr UINT kNumberEdit = 200;
 constexpr UINT kSignedEdit = 201;
 constexpr int kMinimum = 1;
@@ -56,8 +58,7 @@ protected:
         ASSERT_NE(nullptr, test_.window);
         ShowWindow(test_.window, SW_SHOWNOACTIVATE);
         Current = &test_;
-        for (UINT i = 0; i < kButtonCount; ++i)
-            CreateChild(L"BUTTON", kFirstButton + i, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+        for (UINT id : kButtons) CreateChild(L"BUTTON", id, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
         CreateChild(L"EDIT", kNumberEdit, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL);
         CreateChild(L"EDIT", kSignedEdit, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL);
     }
@@ -76,11 +77,10 @@ protected:
         SetFocus(Control(id));
         for (WCHAR key : keys) SendMessageW(Control(id), WM_CHAR, key, 0);
     }
-    std::wstring Text(UINT id) const {
-        WCHAR text[64] = {};
-        GetWindowTextW(Control(id), text, 64);
-        return text;
-    }
+    std::wstring Text(UINT id) const { return dialog_input::Text(test_.window, id); }
+    // Each button's state, in id order.
+    std::vector<bool> ButtonsEnabled() const { return dialog_input::Enabled(test_.window, kButtons); }
+    std::vector<bool> ButtonsShown() const { return dialog_input::Shown(test_.window, kButtons); }
     void SetText(UINT id, const WCHAR *text, int caret) {
         SetWindowTextW(Control(id), text);
         SetFocus(Control(id));
@@ -93,27 +93,24 @@ protected:
 TEST_F(DialogTest, RestrictNeverEnablesAndRangesRunInclusively) {
     EnableWindow(Control(kFirstButton + 1), FALSE);
     RestrictControlRange(test_.window, kFirstButton, kFirstButton + 2, TRUE);
-    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton)));
-    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 1)));
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{true, false, true, true}));
     RestrictControlRange(test_.window, kFirstButton, kFirstButton + 2, FALSE);
-    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton)));
-    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 2)));
-    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + 3)));
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, false, true}));
 
     EnableControlRange(test_.window, kFirstButton, kFirstButton + 3, TRUE);
-    for (UINT i = 0; i < kButtonCount; ++i) EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + i)));
+    EXPECT_EQ(ButtonsEnabled(), std::vector<bool>(kButtons.size(), true));
 
     // A first id above the last changes nothing.
     ShowControlRange(test_.window, kFirstButton + 2, kFirstButton, FALSE);
     DestroyControlRange(test_.window, kFirstButton + 2, kFirstButton);
-    for (UINT i = 0; i < kButtonCount; ++i) EXPECT_TRUE(IsWindowVisible(Control(kFirstButton + i)));
+    EXPECT_EQ(ButtonsShown(), std::vector<bool>(kButtons.size(), true));
 
     ShowControlRange(test_.window, kFirstButton, kFirstButton + 1, FALSE);
-    EXPECT_FALSE(IsWindowVisible(Control(kFirstButton)));
-    EXPECT_FALSE(IsWindowEnabled(Control(kFirstButton + 1)));
+    EXPECT_EQ(ButtonsShown(), (std::vector<bool>{false, false, true, true}));
+    EXPECT_EQ(ButtonsEnabled(), (std::vector<bool>{false, false, true, true}));
     ShowControlRange(test_.window, kFirstButton, kFirstButton + 1, TRUE);
-    EXPECT_TRUE(IsWindowVisible(Control(kFirstButton)));
-    EXPECT_TRUE(IsWindowEnabled(Control(kFirstButton + 1)));
+    EXPECT_EQ(ButtonsShown(), std::vector<bool>(kButtons.size(), true));
+    EXPECT_EQ(ButtonsEnabled(), std::vector<bool>(kButtons.size(), true));
 
     // Ids without a control in the range are passed over.
     DestroyControlRange(test_.window, kFirstButton + 3, kNumberEdit - 1);

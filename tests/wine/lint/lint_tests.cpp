@@ -8,7 +8,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -55,9 +54,9 @@ std::string Field(const char *name, const std::string &value) {
 }
 
 // A finding of that kind for that file and key, with a consequence.
-bool HasFinding(const std::vector<std::string> &findings, const std::string &kind, const std::string &file,
+bool HasFinding(const DriverHostRun &run, const std::string &kind, const std::string &file,
                 const std::string &key) {
-    for (const std::string &f : findings)
+    for (const std::string &f : JsonFindings(run.output))
         if (Contains(f, Field("kind", kind)) && Contains(f, Field("file", file)) &&
             Contains(f, Field("key", key)) && !Contains(f, Field("consequence", "")))
             return true;
@@ -117,7 +116,6 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
 
     const DriverHostRun run = Lint();
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    const std::vector<std::string> f = JsonFindings(run.output);
     const char *const expected[][3] = {
         {"bad-library", "sxc4200.cap", "CryptoDll"}, {"missing-export", "sxc4200.cap", "CARD_DLL"},
         {"missing-file", "sxc4200.cap", "JobInfoDLL"}, {"missing-resource", "sxc4200.cap", "AskTvxRES"},
@@ -126,7 +124,7 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
         {"missing-setting", "sxc4200.hft", "SettingName7"}, {"bad-value", "sxc4200.ver", "DriverVer"},
         {"value-range", "sxwmfont.lst", "3"}};
     for (const auto &e : expected)
-        EXPECT_TRUE(HasFinding(f, e[0], e[1], e[2])) << e[0] << " " << e[2] << "\n" << run.output;
+        EXPECT_TRUE(HasFinding(run, e[0], e[1], e[2])) << e[0] << " " << e[2] << "\n" << run.output;
     EXPECT_TRUE(Contains(run.output, "it is a program, not a library")) << run.output;
     EXPECT_TRUE(Contains(run.output, "has no export \\\"QueryCardDriver\\\"")) << run.output;
     EXPECT_TRUE(Contains(run.output, Field("suggestion", "sxjobinf.dll"))) << run.output;
@@ -137,8 +135,7 @@ TEST_F(ModelCopy, ADescriptionNamedUnlikeThePluginIniLeavesTheAboutDialogWithout
     ASSERT_TRUE(MoveFileW(Path(L"sxc4200.ppd").c_str(), Path(L"sxc4200a.ppd").c_str()));
     const DriverHostRun run = Lint();
     MoveFileW(Path(L"sxc4200a.ppd").c_str(), Path(L"sxc4200.ppd").c_str());
-    const std::vector<std::string> f = JsonFindings(run.output);
-    EXPECT_TRUE(HasFinding(f, "missing-file", "sxc4200.ini", "sxc4200.PPD")) << run.output;
+    EXPECT_TRUE(HasFinding(run, "missing-file", "sxc4200.ini", "sxc4200.PPD")) << run.output;
     EXPECT_TRUE(Contains(run.output, "About dialog shows no description version")) << run.output;
     EXPECT_FALSE(Contains(run.output, "no printer description")) << "the folder's one description is read";
 }
@@ -146,8 +143,7 @@ TEST_F(ModelCopy, ADescriptionNamedUnlikeThePluginIniLeavesTheAboutDialogWithout
 TEST_F(ModelCopy, AModelNamedForAnotherDriverGetsTheNearestDriverName) {
     const DriverHostRun run = Lint(L" --model " + Quoted(L"SX Colour 4200 PS"));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    const std::vector<std::string> f = JsonFindings(run.output);
-    EXPECT_TRUE(HasFinding(f, "missing-model", "sxc4200.cap", "SX Colour 4200 PS")) << run.output;
+    EXPECT_TRUE(HasFinding(run, "missing-model", "sxc4200.cap", "SX Colour 4200 PS")) << run.output;
     EXPECT_TRUE(Contains(run.output, Field("suggestion", "SX Color 4200 PS"))) << run.output;
 }
 
@@ -156,10 +152,10 @@ TEST_F(ModelCopy, WithoutModelEveryMappedDriverIsCheckedAndSharedFilesReportedOn
     Plant(L"sxc4200.ini", "HTMLHELP=", "HTMLHLP=");
     const DriverHostRun run = Lint();
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    const std::vector<std::string> f = JsonFindings(run.output);
-    EXPECT_TRUE(HasFinding(f, "missing-model", "sxc4200.cap", "SX Color 4200 PS Duplex")) << run.output;
+    EXPECT_TRUE(HasFinding(run, "missing-model", "sxc4200.cap", "SX Color 4200 PS Duplex")) << run.output;
     size_t typos = 0;
-    for (const std::string &finding : f) typos += Contains(finding, Field("key", "HTMLHLP"));
+    for (const std::string &finding : JsonFindings(run.output))
+        typos += Contains(finding, Field("key", "HTMLHLP"));
     EXPECT_EQ(typos, 1u) << run.output;
 }
 
@@ -189,8 +185,7 @@ TEST(LintInstalled, APrinterWhoseDriverTheModelDoesNotKnowReadsNoModelKey) {
     ASSERT_TRUE(printer.Installed());
     const DriverHostRun run = RunDriverHost(L"lint --json --printer " + Quoted(kLintPrinter));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    EXPECT_TRUE(HasFinding(JsonFindings(run.output), "missing-model", "sxc4200.cap", "SX Lint Foreign Driver"))
-        << run.output;
+    EXPECT_TRUE(HasFinding(run, "missing-model", "sxc4200.cap", "SX Lint Foreign Driver")) << run.output;
 }
 
 TEST(LintInstalled, NamedFilesThatAreNotTheDriversOwnAreReported) {
@@ -203,10 +198,9 @@ TEST(LintInstalled, NamedFilesThatAreNotTheDriversOwnAreReported) {
         TestPrinter printer(partialDriver, {L"sxc4200.ini", capability, L"sxc4200.ver", L"sxjobinf.dll"});
         ASSERT_TRUE(printer.Installed());
         const DriverHostRun run = RunDriverHost(L"lint --json --printer " + Quoted(partialDriver));
-        const std::vector<std::string> f = JsonFindings(run.output);
-        EXPECT_TRUE(HasFinding(f, "not-dependent-file", "sxlint.cap", "CCMInfoFile")) << run.output;
-        EXPECT_TRUE(HasFinding(f, "not-dependent-file", "sxc4200.ini", "HALFTONE")) << run.output;
-        EXPECT_FALSE(HasFinding(f, "not-dependent-file", "sxlint.cap", "JobInfoDLL")) << run.output;
+        EXPECT_TRUE(HasFinding(run, "not-dependent-file", "sxlint.cap", "CCMInfoFile")) << run.output;
+        EXPECT_TRUE(HasFinding(run, "not-dependent-file", "sxc4200.ini", "HALFTONE")) << run.output;
+        EXPECT_FALSE(HasFinding(run, "not-dependent-file", "sxlint.cap", "JobInfoDLL")) << run.output;
     }
     DeleteFileW(DriverFilePath(capability).c_str());
 }

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -15,10 +16,6 @@ const WCHAR kJapaneseLetter[] = L"\x30EC\x30BF\x30FC";
 
 class DocumentWalkTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        PluginObjectTest::SetUp();
-        heap = HeapCreate(0, 0, 0);
-    }
     void TearDown() override {
         PluginObjectTest::TearDown();
         HeapDestroy(heap);
@@ -59,7 +56,7 @@ protected:
         return hidden;
     }
 
-    HANDLE heap = nullptr;
+    HANDLE heap = HeapCreate(0, 0, 0);
     std::unique_ptr<PrinterHandle> printer;
     OEMCUIPPARAM param = {};
     OPTITEM pluginItems[2];
@@ -68,25 +65,19 @@ protected:
 
 TEST_F(DocumentWalkTest, HidesThePluginsFeaturesAndLeavesTheRestVisible) {
     DriverTree tree;
-    const DWORD orientation = tree.AddStandard(DMPUB_ORIENTATION, 0);
-    const DWORD scale = tree.AddStandard(DMPUB_SCALE, 100);
-    const DWORD copies = tree.AddStandard(DMPUB_COPIES_COLLATE, 1);
-    const DWORD quality = tree.AddStandard(DMPUB_PRINTQUALITY, 0);
-    const DWORD source = tree.AddStandard(DMPUB_DEFSOURCE, 0);
-    const DWORD mirror = tree.AddMirror(0);
-    const DWORD collate = tree.AddFeature("VXCollate", 1);
-    const DWORD lowerCase = tree.AddFeature("vxcollate", 0);
-    const DWORD media = tree.AddFeature("VXMediaType", 0);
-    const DWORD toneA = tree.AddFeature("VXTone", 0);
-    const DWORD toneB = tree.AddFeature("VXTone", 1);
-    const DWORD duplex = tree.AddFeature("Duplex", 0);
-    const DWORD plain = tree.AddFeature(nullptr, 0);
+    // Each item with whether the plug-in hides it.
+    const std::pair<DWORD, bool> items[] = {
+        {tree.AddStandard(DMPUB_ORIENTATION, 0), false},  {tree.AddStandard(DMPUB_SCALE, 100), true},
+        {tree.AddStandard(DMPUB_COPIES_COLLATE, 1), true}, {tree.AddStandard(DMPUB_PRINTQUALITY, 0), true},
+        {tree.AddStandard(DMPUB_DEFSOURCE, 0), false},     {tree.AddMirror(0), true},
+        {tree.AddFeature("VXCollate", 1), true},           {tree.AddFeature("vxcollate", 0), false},
+        {tree.AddFeature("VXMediaType", 0), false},        {tree.AddFeature("VXTone", 0), true},
+        {tree.AddFeature("VXTone", 1), true},              {tree.AddFeature("Duplex", 0), false},
+        {tree.AddFeature(nullptr, 0), false},
+    };
     ASSERT_EQ(Walk(tree), S_OK);
 
-    for (DWORD item : {scale, copies, quality, mirror, collate, toneA, toneB})
-        EXPECT_TRUE(Hidden(tree, item)) << item;
-    for (DWORD item : {orientation, source, lowerCase, media, duplex, plain})
-        EXPECT_FALSE(Hidden(tree, item)) << item;
+    for (const auto &[item, hidden] : items) EXPECT_EQ(Hidden(tree, item), hidden) << "item " << item;
 
     EXPECT_EQ(param.pOEMUserData, static_cast<void *>(plugin));
     EXPECT_NE(param.OEMCUIPCallback, nullptr);
@@ -161,33 +152,22 @@ TEST_F(DocumentWalkTest, JapanesePaperListLosesTheConfiguredSizes) {
     EXPECT_EQ(HiddenOptions(western, westernPaper, 3), (std::vector<bool>{false, false, false}));
 }
 
-class UserMediaTypeTest : public DocumentWalkTest {
-protected:
-    void Install(const WCHAR *name, const WCHAR *ini) {
-        WriteDriverProfile(L"sxt_media.cap", L"Capability", name, L"MediaModel");
-        WriteDriverProfile(L"sxt_media.cap", L"MediaModel", L"Compression", L"0");
-        WriteDriverProfile(ini, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
-        testPrinter = std::make_unique<TestPrinter>(name, std::vector<std::wstring>{
-                                                              L"sxt_media.cap", ini});
-    }
-    static std::vector<std::wstring> TenMedia() {
-        std::vector<std::wstring> media;
-        for (int i = 0; i < 10; ++i) media.push_back(L"M" + std::to_wstring(i));
-        return media;
-    }
-    std::unique_ptr<TestPrinter> testPrinter;
-};
-
-TEST_F(UserMediaTypeTest, NamedTypesTakeTheLastEntriesWhateverTheirLength) {
+TEST_F(DocumentWalkTest, UserMediaTypesNameTheLastEntriesWhateverTheirLength) {
     const WCHAR name[] = L"SX Test Media Names";
+    const WCHAR ini[] = L"sxt_media_named.ini";
     const std::wstring longName(100, L'T');
-    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE1", longName.c_str());
-    WriteDriverProfile(L"sxt_media_named.ini", L"Usertype", L"USERTYPE2", L"Recycled");
-    Install(name, L"sxt_media_named.ini");
-    ASSERT_TRUE(testPrinter->Installed());
+    WriteDriverProfile(ini, L"Usertype", L"USERTYPE1", longName.c_str());
+    WriteDriverProfile(ini, L"Usertype", L"USERTYPE2", L"Recycled");
+    WriteDriverProfile(ini, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
+    WriteDriverProfile(L"sxt_media.cap", L"Capability", name, L"MediaModel");
+    WriteDriverProfile(L"sxt_media.cap", L"MediaModel", L"Compression", L"0");
+    TestPrinter testPrinter(name, {L"sxt_media.cap", ini});
+    ASSERT_TRUE(testPrinter.Installed());
 
     DriverTree tree;
-    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, TenMedia());
+    std::vector<std::wstring> tenMedia;
+    for (int i = 0; i < 10; ++i) tenMedia.push_back(L"M" + std::to_wstring(i));
+    const DWORD media = tree.AddStandard(DMPUB_MEDIATYPE, 0, tenMedia);
     ASSERT_EQ(Walk(tree, name), S_OK);
     EXPECT_STREQ(tree.OptionName(media, 7), L"M7");
     EXPECT_EQ(std::wstring(tree.OptionName(media, 8)), longName);

@@ -102,6 +102,15 @@ protected:
         return names;
     }
 
+    // A key of one of the model's profile files in the folder, named by its
+    // extension.
+    std::wstring ModelFileValue(const WCHAR *extension, const WCHAR *section, const WCHAR *key) const {
+        WCHAR value[MAX_PATH] = {};
+        GetPrivateProfileStringW(section, key, L"", value, MAX_PATH,
+                                 (folder + L"\\" SX_PACKAGE_MODEL + extension).c_str());
+        return value;
+    }
+
     const std::wstring folder = PackageFolder();
     const std::wstring infPath = folder + L"\\" SX_PACKAGE_MODEL L".inf";
     HINF inf = INVALID_HANDLE_VALUE;
@@ -113,10 +122,7 @@ TEST_F(DriverPackageTest, InstallsTheModelAsAPostScriptPrinterWithThePlugin) {
     const std::wstring driverVer = Value(inf, L"Version", L"DriverVer");
     EXPECT_NE(driverVer.find(L"," SX_VERSION_TEXT_W), std::wstring::npos) << driverVer.size();
     // The About dialog shows the version file's driver version.
-    WCHAR shown[128] = {};
-    GetPrivateProfileStringW(L"Version", L"DriverVer", L"", shown, 128,
-                             (folder + L"\\" SX_PACKAGE_MODEL L".ver").c_str());
-    EXPECT_EQ(driverVer, shown);
+    EXPECT_EQ(driverVer, ModelFileValue(L".ver", L"Version", L"DriverVer"));
 
     const auto models = Models();
     ASSERT_EQ(models.size(), 1u);
@@ -130,19 +136,14 @@ TEST_F(DriverPackageTest, InstallsTheModelAsAPostScriptPrinterWithThePlugin) {
 
     // The plug-in reads its model section under the driver's name, which is
     // the INF's model name.
-    WCHAR section[128] = {};
-    GetPrivateProfileStringW(L"Capability", models[0].first.c_str(), L"", section, 128,
-                             (folder + L"\\" SX_PACKAGE_MODEL L".cap").c_str());
-    EXPECT_NE(section[0], L'\0') << "the capability file has no section for the model";
+    EXPECT_NE(ModelFileValue(L".cap", L"Capability", models[0].first.c_str()), L"")
+        << "the capability file has no section for the model";
 
     // The plug-in description names the plug-in and the help file; both ship.
-    const std::wstring ini = folder + L"\\" SX_PACKAGE_MODEL L".ini";
     for (const auto &key :
-         {std::make_pair(L"OEMFiles", L"OEMConfigFile1"), std::make_pair(L"DependentFiles", L"HTMLHELP")}) {
-        WCHAR name[MAX_PATH] = {};
-        GetPrivateProfileStringW(key.first, key.second, L"", name, MAX_PATH, ini.c_str());
-        EXPECT_TRUE(CopiedFiles(install).count(Lower(name))) << key.second;
-    }
+         {std::make_pair(L"OEMFiles", L"OEMConfigFile1"), std::make_pair(L"DependentFiles", L"HTMLHELP")})
+        EXPECT_TRUE(CopiedFiles(install).count(Lower(ModelFileValue(L".ini", key.first, key.second))))
+            << key.second;
 }
 
 TEST_F(DriverPackageTest, NamesExactlyTheFilesOfTheFolder) {

@@ -2,7 +2,7 @@
 // This?" on the plug-in's real Job Options page, and the common controls
 // version its pages and dialogs are made with.
 #include "its_storage.h"
-#include "support/dialog_input.h"
+#include "support/page_layout.h"
 #include "support/page_test.h"
 
 #include "core/context_help_table.h"
@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,12 +47,12 @@ public:
     bool Opened() const { return static_cast<bool>(storage_); }
 
     // The stream's bytes; empty when it does not open.
-    std::vector<BYTE> Read(const std::wstring &path) const {
+    std::string Read(const std::wstring &path) const {
         ComRef<IStream> stream;
         if (!storage_ || FAILED(storage_->OpenStream(path.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0,
                                                      reinterpret_cast<IStream **>(stream.Out()))))
             return {};
-        std::vector<BYTE> data;
+        std::string data;
         BYTE chunk[4096];
         ULONG read = 0;
         while (SUCCEEDED(stream->Read(chunk, sizeof(chunk), &read)) && read)
@@ -63,9 +64,10 @@ private:
     ComRef<IStorage> storage_;
 };
 
-uint32_t DwordAt(const std::vector<BYTE> &data, size_t offset) {
-    return data[offset] | data[offset + 1] << 8 | data[offset + 2] << 16 |
-           static_cast<uint32_t>(data[offset + 3]) << 24;
+uint32_t DwordAt(const std::string &data, size_t offset) {
+    uint32_t value = 0;
+    std::memcpy(&value, data.data() + offset, sizeof(value));
+    return value;
 }
 
 class HelpFileTest : public ::testing::Test {
@@ -81,8 +83,8 @@ protected:
 TEST_F(HelpFileTest, EveryContextOfTheHelpTablesOpensItsOwnTopic) {
     const HelpStorage help(helpFile);
     ASSERT_TRUE(help.Opened());
-    const std::vector<BYTE> contexts = help.Read(L"#IVB");
-    const std::vector<BYTE> strings = help.Read(L"#STRINGS");
+    const std::string contexts = help.Read(L"#IVB");
+    const std::string strings = help.Read(L"#STRINGS");
     ASSERT_GE(contexts.size(), 4u);
     ASSERT_FALSE(strings.empty());
     ASSERT_EQ(DwordAt(contexts, 0), contexts.size() - 4);
@@ -92,14 +94,13 @@ TEST_F(HelpFileTest, EveryContextOfTheHelpTablesOpensItsOwnTopic) {
         const uint32_t id = DwordAt(contexts, at);
         const uint32_t offset = DwordAt(contexts, at + 4);
         ASSERT_LT(offset, strings.size()) << "context " << id;
-        const std::string path(reinterpret_cast<const char *>(strings.data()) + offset);
+        const std::string path(strings.c_str() + offset);
         const std::string topic = "/topics/h" + std::to_string(id) + ".htm";
         EXPECT_TRUE(path.size() >= topic.size() &&
                     path.compare(path.size() - topic.size(), topic.size(), topic) == 0)
             << "context " << id << " leads to " << path;
-        const std::vector<BYTE> page = help.Read(std::wstring(path.begin(), path.end()));
-        const std::string html(page.begin(), page.end());
-        EXPECT_NE(html.find("<title>"), std::string::npos) << "context " << id << ": " << path;
+        const std::string page = help.Read(std::wstring(path.begin(), path.end()));
+        EXPECT_NE(page.find("<title>"), std::string::npos) << "context " << id << ": " << path;
         EXPECT_EQ(page, help.Read(std::wstring(topic.begin(), topic.end())))
             << "context " << id;
         unmapped.erase(id);
@@ -114,12 +115,9 @@ TEST_F(HelpFileTest, EveryContextOfTheHelpTablesOpensItsOwnTopic) {
 // "What's This?" finds a text popup for every context.
 TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicAndPopup) {
     const HelpStorage help(helpFile);
-    const std::vector<BYTE> index = help.Read(L"/index.htm");
-    EXPECT_NE(std::string(index.begin(), index.end()).find(kHelpTitleUtf8), std::string::npos);
-    const std::vector<BYTE> contents = help.Read(L"/contents.hhc");
-    const std::string list(contents.begin(), contents.end());
-    const std::vector<BYTE> popups = help.Read(L"/cshelp.txt");
-    const std::string text(popups.begin(), popups.end());
+    EXPECT_NE(help.Read(L"/index.htm").find(kHelpTitleUtf8), std::string::npos);
+    const std::string list = help.Read(L"/contents.hhc");
+    const std::string text = help.Read(L"/cshelp.txt");
     EXPECT_NE(list.find("\"index.htm\""), std::string::npos);
     for (uint32_t id : ContextsAskedFor()) {
         EXPECT_NE(list.find("\"topics/h" + std::to_string(id) + ".htm\""), std::string::npos) << id;
@@ -131,28 +129,25 @@ TEST_F(HelpFileTest, OpensWithItsOverviewAndListsEveryTopicAndPopup) {
     }
 }
 
-std::vector<HWND> HelpWindows() {
-    std::vector<HWND> found;
+// The captions of this thread's shown help windows.
+std::vector<std::wstring> HelpWindowCaptions() {
+    std::vector<std::wstring> captions;
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND window, LPARAM list) {
-            WCHAR name[64];
-            if (GetClassNameW(window, name, 64) && !wcscmp(name, kHelpWindowClass) &&
-                IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            WCHAR name[64], caption[128] = {};
+            if (!GetClassNameW(window, name, 64) || wcscmp(name, kHelpWindowClass) || !IsWindowVisible(window))
+                return TRUE;
+            GetWindowTextW(window, caption, 128);
+            reinterpret_cast<std::vector<std::wstring> *>(list)->push_back(caption);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&captions));
+    return captions;
 }
 
 // The help control opens its window from messages it posts to itself.
-void Pump() {
-    for (int round = 0; round < 20; ++round) {
-        dialog_input::RunPostedMessages();
-        Sleep(10);
-    }
-}
+constexpr DWORD kHelpSettleMs = 200;
 
 // Through the HTML Help control itself, which keeps a list of its windows.
 void CloseHelpWindows() {
@@ -163,20 +158,15 @@ void CloseHelpWindows() {
     auto htmlHelp = reinterpret_cast<HWND(WINAPI *)(HWND, LPCWSTR, UINT, DWORD_PTR)>(
         reinterpret_cast<void *>(GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpOrdinal))));
     if (htmlHelp) htmlHelp(nullptr, nullptr, kCloseAll, 0);
-    Pump();
+    PumpMessages(kHelpSettleMs);
 }
 
 // The captions of the help windows a message to the page opened; they are
 // closed again.
 std::vector<std::wstring> HelpOpenedBy(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     SendMessageW(page, message, wParam, lParam);
-    Pump();
-    std::vector<std::wstring> captions;
-    for (HWND window : HelpWindows()) {
-        WCHAR text[128] = {};
-        GetWindowTextW(window, text, 128);
-        captions.push_back(text);
-    }
+    PumpMessages(kHelpSettleMs);
+    const std::vector<std::wstring> captions = HelpWindowCaptions();
     CloseHelpWindows();
     return captions;
 }
@@ -201,7 +191,7 @@ protected:
 TEST_F(JobOptionsPageTest, F1AndWhatsThisOpenTheHelpFileOnlyForControlsWithAContext) {
     const HWND quality = GetDlgItem(page, IDC_QUALITY_HIGH);
     ASSERT_NE(quality, nullptr);
-    ASSERT_TRUE(HelpWindows().empty());
+    ASSERT_TRUE(HelpWindowCaptions().empty());
 
     HELPINFO info = {};
     info.cbSize = sizeof(info);

@@ -58,18 +58,17 @@ private:
     Selection fontSelection_;
 };
 
-LOGFONTW CaptionFont() {
+GdiObject<HFONT> CaptionFont() {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return metrics.lfCaptionFont;
+    return GdiObject<HFONT>(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 TEST(TitleBars, EveryCaptionOfEveryLanguageDrawsRealGlyphs) {
     PluginLibrary plugin;
     ASSERT_NE(plugin.Module(), nullptr);
-    const LOGFONTW captionFont = CaptionFont();
-    GdiObject<HFONT> font(CreateFontIndirectW(&captionFont));
+    const GdiObject<HFONT> font = CaptionFont();
     GlyphCanvas canvas(font.Get());
     const std::vector<DWORD> box = canvas.Draw(kMissingGlyph);
     std::map<wchar_t, bool> drawn;
@@ -105,8 +104,7 @@ TEST(TitleBars, CaptionButtonsHaveTheirSymbolFont) {
     EXPECT_EQ(canvas.Face(), L"Marlett");
     const std::vector<DWORD> close = canvas.Draw(L'r');
 
-    const LOGFONTW text = CaptionFont();
-    GdiObject<HFONT> caption(CreateFontIndirectW(&text));
+    const GdiObject<HFONT> caption = CaptionFont();
     GlyphCanvas letters(caption.Get());
     EXPECT_NE(close, letters.Draw(L'r')) << "the close button would show the letter r";
 }

@@ -1,5 +1,6 @@
 // The version information of the built modules, read back through the
 // platform's version functions as an installer reads it.
+#include "support/plugin_resources.h"
 #include "support/wine_test_support.h"
 
 #include "sx_version.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -71,9 +73,7 @@ std::wstring Widen(const char *text) {
 }
 
 bool HasCharIn(const std::wstring &text, WCHAR first, WCHAR last) {
-    for (WCHAR c : text)
-        if (c >= first && c <= last) return true;
-    return false;
+    return std::any_of(text.begin(), text.end(), [=](WCHAR c) { return c >= first && c <= last; });
 }
 
 void ExpectFixedInfo(VersionBlock &block, DWORD type, DWORD subtype) {
@@ -94,11 +94,6 @@ TEST(PluginVersion, VersionedPrinterDriverFileOfTheBuildsVersion) {
     ExpectFixedInfo(block, VFT_DRV, VFT2_DRV_VERSIONED_PRINTER);
 }
 
-BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) {
-    reinterpret_cast<std::vector<WORD> *>(list)->push_back(language);
-    return TRUE;
-}
-
 // Whether the code page holds every character of the text, as an installer
 // that shows it in that code page needs.
 bool FitsCodePage(const std::wstring &text, WORD codePage) {
@@ -112,9 +107,8 @@ bool FitsCodePage(const std::wstring &text, WORD codePage) {
 // in a code page that holds its texts.
 TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
     PluginLibrary plugin;
-    std::vector<WORD> dialogLanguages;
-    EnumResourceLanguagesW(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage),
-                           CollectLanguage, reinterpret_cast<LONG_PTR>(&dialogLanguages));
+    std::vector<LANGID> dialogLanguages =
+        LanguagesOf(plugin.Module(), RT_DIALOG, MAKEINTRESOURCEW(kJobOptionsPage));
     VersionBlock block(BinaryPath(L"sxoemui.dll"));
     ASSERT_TRUE(block.Present());
     const std::vector<Translation> translations = block.Translations();
@@ -150,13 +144,9 @@ TEST(PluginVersion, TextsInTheNeutralLanguageAndEachLanguagesCodePage) {
 }
 
 TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
-    const std::wstring names = SX_SIDE_LIBRARIES;
+    std::wistringstream names(SX_SIDE_LIBRARIES);
     size_t checked = 0;
-    for (size_t start = 0; start < names.size();) {
-        size_t end = names.find(L'|', start);
-        if (end == std::wstring::npos) end = names.size();
-        const std::wstring file = names.substr(start, end - start);
-        start = end + 1;
+    for (std::wstring file; std::getline(names, file, L'|');) {
         SCOPED_TRACE(testing::Message() << std::string(file.begin(), file.end()));
         VersionBlock block(BinaryPath(file));
         ASSERT_TRUE(block.Present());
@@ -164,8 +154,8 @@ TEST(SideLibraryVersion, EverySideModuleCarriesTheProductVersion) {
         ExpectFixedInfo(block, program ? VFT_APP : VFT_DLL, VFT2_UNKNOWN);
         const std::vector<Translation> translations = block.Translations();
         ASSERT_EQ(translations.size(), 1u);
-        EXPECT_EQ(translations[0].language, 0);
-        EXPECT_EQ(translations[0].codePage, kUnicode);
+        EXPECT_EQ(std::make_pair(translations[0].language, translations[0].codePage),
+                  std::make_pair(WORD{0}, kUnicode));
         EXPECT_EQ(block.Text(translations[0], L"OriginalFilename"), file);
         EXPECT_EQ(block.Text(translations[0], L"CompanyName"), Widen(SX_COMPANY_NAME));
         EXPECT_EQ(block.Text(translations[0], L"ProductVersion"), Widen(SX_VERSION_TEXT));

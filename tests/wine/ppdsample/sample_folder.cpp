@@ -30,8 +30,7 @@ std::string TestNameOf(const std::string &fileName) {
 std::wstring SampleFolder() {
     WCHAR folder[MAX_PATH] = L"";
     const DWORD length = GetEnvironmentVariableW(kFolderVariable, folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::wstring();
-    return folder;
+    return length && length < MAX_PATH ? folder : L"";
 }
 
 std::vector<SampleDescription> SampleDescriptions() {

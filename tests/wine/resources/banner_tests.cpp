@@ -26,8 +26,6 @@ constexpr WORD kPixelBits = 32;
 // Pixels as COLORREF values, top row first.
 using Pixels = std::vector<COLORREF>;
 
-COLORREF FromQuad(const RGBQUAD &quad) { return RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue); }
-
 BITMAPINFO TopDownInfo(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -45,7 +43,7 @@ Pixels BitmapPixels(HBITMAP bitmap, int width, int height) {
     WindowDc screen(nullptr);
     GetDIBits(screen.Get(), bitmap, 0, height, quads.data(), &info, DIB_RGB_COLORS);
     Pixels pixels;
-    for (const RGBQUAD &quad : quads) pixels.push_back(FromQuad(quad));
+    for (const RGBQUAD &quad : quads) pixels.push_back(RGB(quad.rgbRed, quad.rgbGreen, quad.rgbBlue));
     return pixels;
 }
 

@@ -96,6 +96,20 @@ std::wstring WindowText(HWND window) {
     return text.data();
 }
 
+RECT PlaceInDialog(HWND dialog, HWND control) {
+    RECT box = {};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&box), 2);
+    return box;
+}
+
+bool InsideDialog(HWND dialog, HWND control) {
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    const RECT box = PlaceInDialog(dialog, control);
+    return box.left >= 0 && box.top >= 0 && box.right <= client.right && box.bottom <= client.bottom;
+}
+
 bool IsGroupBox(HWND control) {
     return IsClass(control, L"Button") && ButtonType(Style(control)) == BS_GROUPBOX;
 }

@@ -30,3 +30,8 @@ struct TextFit {
 TextFit MeasureTextFit(HWND control);
 
 std::wstring WindowText(HWND window);
+
+// The control's window rectangle in its dialog's client coordinates.
+RECT PlaceInDialog(HWND dialog, HWND control);
+// Whether the control lies wholly inside its dialog's client area.
+bool InsideDialog(HWND dialog, HWND control);

@@ -5,7 +5,6 @@
 // this program started under other locales.
 #include "core/localized_resources.h"
 #include "core/plugin_module.h"
-#include "resources/language_tests.h"
 #include "resources/locale_child.h"
 #include "support/plugin_resources.h"
 
@@ -22,7 +21,6 @@ constexpr int kSmallBuffer = 50;
 constexpr int kLargeBuffer = 1024;
 constexpr WCHAR kUntouched = L'*';
 constexpr int kHexBase = 16;
-constexpr DWORD kVariableChars = 16;
 
 const WCHAR kUserLanguageVariable[] = L"SX_USER_LANGUAGE";
 const WCHAR kTemplateLanguageVariable[] = L"SX_TEMPLATE_LANGUAGE";
@@ -55,26 +53,17 @@ const ChildLocale kChildLocales[] = {
     {L"de_AT.UTF-8", 0x0C07, 0x0407, "InUserLanguage.*-InUserLanguage.EmptyEntry*"},
 };
 
-std::string Hex(LANGID id) {
-    char text[8];
-    std::snprintf(text, sizeof(text), "%04X", id);
+std::wstring Hex(LANGID id) {
+    WCHAR text[8];
+    std::swprintf(text, 8, L"%04X", id);
     return text;
-}
-
-std::wstring Variable(const WCHAR *name) {
-    WCHAR value[kVariableChars] = {};
-    const DWORD length = GetEnvironmentVariableW(name, value, kVariableChars);
-    return length && length < kVariableChars ? value : L"";
 }
 
 // This program as a child under the locale, with the user language the
 // locale must give and the template language it must lead to.
 DWORD RunChild(const ChildLocale &child) {
-    const std::string user = Hex(child.user), pick = Hex(child.templateLanguage);
-    const EnvironmentEntries expectations = {
-        {kUserLanguageVariable, std::wstring(user.begin(), user.end())},
-        {kTemplateLanguageVariable, std::wstring(pick.begin(), pick.end())},
-    };
+    const EnvironmentEntries expectations = {{kUserLanguageVariable, Hex(child.user)},
+                                             {kTemplateLanguageVariable, Hex(child.templateLanguage)}};
     return RunUnderLocale(child.locale, expectations, child.filter);
 }
 
@@ -96,10 +85,10 @@ class InUserLanguage : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(nullptr, PluginModule) << "sxoemui.dll did not load";
-        user_ = static_cast<LANGID>(std::wcstoul(Variable(kUserLanguageVariable).c_str(),
+        user_ = static_cast<LANGID>(std::wcstoul(EnvironmentVariable(kUserLanguageVariable).c_str(),
                                                  nullptr, kHexBase));
         templateLanguage_ = static_cast<LANGID>(
-            std::wcstoul(Variable(kTemplateLanguageVariable).c_str(), nullptr, kHexBase));
+            std::wcstoul(EnvironmentVariable(kTemplateLanguageVariable).c_str(), nullptr, kHexBase));
         ASSERT_EQ(LanguageName(user_), LanguageName(GetUserDefaultLangID()))
             << "the locale did not give the user language";
         english_ = StringTable(PluginModule, kEnglish);
@@ -187,4 +176,4 @@ TEST_F(InUserLanguage, LongStringIsCutToTheBuffer) {
 
 }  // namespace
 
-bool IsUserLanguageChild() { return !Variable(kUserLanguageVariable).empty(); }
+bool IsUserLanguageChild() { return !EnvironmentVariable(kUserLanguageVariable).empty(); }

@@ -30,12 +30,6 @@ StatusView MapStatus(HANDLE mapping) {
                               : nullptr);
 }
 
-std::wstring Variable(const WCHAR *name) {
-    WCHAR value[kValueChars] = {};
-    const DWORD length = GetEnvironmentVariableW(name, value, kValueChars);
-    return length && length < kValueChars ? value : L"";
-}
-
 std::wstring Name(const std::wstring &entry) { return entry.substr(0, entry.find(L'=')); }
 
 bool IsReplaced(const std::wstring &entry, const EnvironmentEntries &extra) {
@@ -70,7 +64,7 @@ std::vector<WCHAR> ChildEnvironment(const std::wstring &locale, EnvironmentEntri
 
 // Wine's loader, a Unix program, by its path on the drive of the Unix root.
 std::wstring LoaderPath() {
-    std::wstring path = Variable(kLoaderVariable);
+    std::wstring path = EnvironmentVariable(kLoaderVariable);
     if (path.empty() || path[0] != L'/') return std::wstring();
     for (WCHAR &c : path)
         if (c == L'/') c = L'\\';
@@ -86,6 +80,12 @@ std::wstring UniqueReportName() {
 }
 
 }  // namespace
+
+std::wstring EnvironmentVariable(const WCHAR *name) {
+    WCHAR value[kValueChars] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, kValueChars);
+    return length && length < kValueChars ? value : L"";
+}
 
 DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra,
                      const std::string &filter) {
@@ -120,7 +120,7 @@ DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra
 }
 
 void ReportToParent(int status) {
-    const std::wstring report = Variable(kReportVariable);
+    const std::wstring report = EnvironmentVariable(kReportVariable);
     if (report.empty()) return;
     UniqueHandle mapping(OpenFileMappingW(FILE_MAP_WRITE, FALSE, (report + kStatusSuffix).c_str()));
     UniqueHandle done(OpenEventW(EVENT_MODIFY_STATE, FALSE, (report + kDoneSuffix).c_str()));

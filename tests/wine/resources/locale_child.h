@@ -19,5 +19,12 @@ using EnvironmentEntries = std::vector<std::pair<std::wstring, std::wstring>>;
 DWORD RunUnderLocale(const std::wstring &locale, const EnvironmentEntries &extra,
                      const std::string &filter);
 
+// The variable's value; empty when it is not set or is too long.
+std::wstring EnvironmentVariable(const WCHAR *name);
+
 // In a child: hands the status to the parent that waits for it.
 void ReportToParent(int status);
+
+// True in a child started by the user-language cases (language_tests.cpp):
+// only the InUserLanguage cases make sense there.
+bool IsUserLanguageChild();

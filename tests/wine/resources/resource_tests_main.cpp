@@ -1,6 +1,5 @@
 // The resource checks: the real plug-in library's templates, strings and
 // bitmaps in all of its languages.
-#include "resources/language_tests.h"
 #include "resources/locale_child.h"
 
 #include <windows.h>

@@ -7,23 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
 constexpr LANGID kEnglish = 0x0000;
 
-struct LanguageGap {
-    LANGID language;
-    size_t missing;
-};
-
 // Italian and Simplified Chinese go without one of the English strings.
-const LanguageGap kGaps[] = {{0x0410, 1}, {0x0804, 1}};
+const std::map<LANGID, size_t> kMissingStrings = {{0x0410, 1}, {0x0804, 1}};
 
 size_t MissingStrings(LANGID language) {
-    for (const LanguageGap &gap : kGaps)
-        if (gap.language == language) return gap.missing;
-    return 0;
+    const auto gap = kMissingStrings.find(language);
+    return gap == kMissingStrings.end() ? 0 : gap->second;
 }
 
 std::string Joined(const std::vector<std::wstring> &parts) {

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace {
 
 const WCHAR kLimitText[] =
@@ -19,24 +17,16 @@ const WCHAR kLimitText[] =
 class WatermarksDialogTest : public WatermarkTest {
 protected:
     // Opens the dialog, lets `act` work on it and ends it with `end`; the
-    // further steps serve what it opens.
-    std::vector<ModalWindow> Run(std::function<void(HWND)> act, UINT end, std::deque<ModalStep> nested = {}) {
-        nested.push_front([act, end](const ModalWindow &modal) {
-            EXPECT_EQ(modal.caption, kWatermarksCaption);
-            act(modal.window);
-            SendMessageW(modal.window, WM_COMMAND, end, 0);
-        });
-        return RunSteps(std::move(nested));
+    // dialogs it opens go to the scripts queued for them.
+    void Run(std::function<void(HWND)> act, UINT end) {
+        Expect(kWatermarksCaption, std::move(act), end);
+        RunWatermarks();
+    }
+    // The editor's next opening takes `text` and is ended with `end`.
+    void ExpectEditor(const WCHAR *text, UINT end = IDOK) {
+        Expect(kEditorCaption, [text](HWND editor) { SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, text); }, end);
     }
 };
-
-ModalStep EditorSetsText(const WCHAR *text, UINT end = IDOK) {
-    return [=](const ModalWindow &modal) {
-        EXPECT_EQ(modal.caption, kEditorCaption);
-        SetDlgItemTextW(modal.window, IDC_WATERMARK_TEXT, text);
-        SendMessageW(modal.window, WM_COMMAND, end, 0);
-    };
-}
 
 void ExpectLines(HWND dialog, const std::vector<std::wstring> &lines, int selected) {
     EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST), lines);
@@ -85,10 +75,11 @@ TEST_F(WatermarksDialogTest, HandEditedFilesAreHeldToSixteenWatermarksAndToTheir
 TEST_F(WatermarksDialogTest, NewAppendsAndSelectsOkCommitsAndApplyStores) {
     printer.Store({StoredValue(L"Draft")});
     Open();
+    ExpectEditor(L"a\\b,c;d");
     Run([&](HWND dialog) {
         Click(dialog, IDC_NEW_WATERMARK);
         ExpectLines(dialog, {L"None", L"Draft", L"a\\b,c;d"}, 2);
-    }, IDOK, {EditorSetsText(L"a\\b,c;d")});
+    }, IDOK);
 
     OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWatermarkIndex, record->dwWmSize, record->sWmAngle, record->dwWmColor,
@@ -116,7 +107,8 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
     for (int i = 1; i <= 9; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open();
-    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"Tenth")});
+    ExpectEditor(L"Tenth");
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK);
     Harness().Apply();
     const auto stored = printer.Section(kWatermarkSection);
     ASSERT_EQ(stored.size(), 10u);
@@ -137,7 +129,7 @@ TEST_F(WatermarksDialogTest, TenWatermarksAreStoredUpToWTMK0010AndAnEmptyListLea
 TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelection) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two"), StoredValue(L"Three")});
     Open([](PageSetup &setup) { setup.editRecord = [](OemDevmode *r) { r->dwWatermarkIndex = 3; }; });
-    const std::vector<BYTE> recordBefore(Harness().Record(), Harness().Record() + kRecordBytes);
+    const std::vector<BYTE> recordBefore = opening->RecordBytes();
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Click(dialog, IDC_DELETE_WATERMARK);
@@ -149,7 +141,7 @@ TEST_F(WatermarksDialogTest, CancelAfterDeletingEverythingRestoresListAndSelecti
         }
         ExpectLines(dialog, {L"None"}, 0);
     }, IDCANCEL);
-    EXPECT_EQ(std::vector<BYTE>(Harness().Record(), Harness().Record() + kRecordBytes), recordBefore);
+    EXPECT_EQ(opening->RecordBytes(), recordBefore);
     Run([&](HWND dialog) { ExpectLines(dialog, {L"None", L"One", L"Two", L"Three"}, 3); }, IDCANCEL);
 }
 
@@ -164,13 +156,15 @@ TEST_F(WatermarksDialogTest, OkAfterDeletingTheChosenOneLeavesNoneInTheRecord) {
 TEST_F(WatermarksDialogTest, EditChangesTheSelectedEntryAndCancelInTheEditorKeepsIt) {
     printer.Store({StoredValue(L"One"), StoredValue(L"Two")});
     Open();
+    ExpectEditor(L"Changed", IDCANCEL);
+    ExpectEditor(L"Second");
     Run([&](HWND dialog) {
         PickLine(dialog, IDC_WATERMARK_LIST, 2);
         Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Two"}, 2);
         Click(dialog, IDC_EDIT_WATERMARK);
         ExpectLines(dialog, {L"None", L"One", L"Second"}, 2);
-    }, IDOK, {EditorSetsText(L"Changed", IDCANCEL), EditorSetsText(L"Second")});
+    }, IDOK);
     EXPECT_EQ(Record()->dwWatermarkIndex, 2u);
     EXPECT_EQ(Text(Record()->wszWmText), L"Second");
 }
@@ -180,13 +174,13 @@ TEST_F(WatermarksDialogTest, TheSeventeenthIsRefusedWithTheLimitMessage) {
     for (int i = 1; i <= 16; ++i) values.push_back(StoredValue(L"W" + std::to_wstring(i)));
     printer.Store(values);
     Open();
-    const std::vector<ModalWindow> seen = Run([&](HWND dialog) {
+    Run([&](HWND dialog) {
         Click(dialog, IDC_NEW_WATERMARK);
         EXPECT_EQ(ListBoxLines(dialog, IDC_WATERMARK_LIST).size(), 17u);
     }, IDOK);
-    ASSERT_EQ(seen.size(), 2u) << "the limit message and no editor";
-    EXPECT_EQ(seen[1].caption, L"Warning");
-    EXPECT_EQ(seen[1].text, kLimitText);
+    EXPECT_EQ(modals.dialogs, std::vector<std::wstring>{kWatermarksCaption}) << "no editor";
+    EXPECT_EQ(modals.messages, std::vector<std::wstring>{kLimitText});
+    EXPECT_EQ(Harness().Modals().back().caption, L"Warning");
 }
 
 TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
@@ -209,7 +203,8 @@ TEST_F(WatermarksDialogTest, NoneTicksReachTheRecordOnOkAndCancelRestoresThem) {
 TEST_F(WatermarksDialogTest, ResetDropsTheListWithoutWritingIt) {
     printer.Store({StoredValue(L"One")});
     Open();
-    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK, {EditorSetsText(L"New")});
+    ExpectEditor(L"New");
+    Run([&](HWND dialog) { Click(dialog, IDC_NEW_WATERMARK); }, IDOK);
     ASSERT_EQ(State()->fWatermarksDirty, 1u);
     PropSheet_PressButton(Harness().Sheet(), PSBTN_CANCEL);
     dialog_input::RunPostedMessages();

@@ -13,16 +13,14 @@
 namespace {
 
 const WCHAR kCustomColorSection[] = L"Custom Color";
+const WCHAR kColorCaption[] = L"Color";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr uint32_t kWhitePixel = 0x00FFFFFF;
 
 using dialog_input::Type;
 
-DWORD Caret(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
+// Where the selection ends.
+DWORD Caret(HWND edit) { return HIWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
 
 void Retype(HWND dialog, UINT id, const WCHAR *text) {
     HWND edit = GetDlgItem(dialog, id);
@@ -30,27 +28,25 @@ void Retype(HWND dialog, UINT id, const WCHAR *text) {
     Type(edit, text);
 }
 
+// Every test's printer starts with one stored watermark, "One".
 class WatermarkEditorTest : public WatermarkTest {
 protected:
+    void SetUp() override { printer.Store({StoredValue(L"One")}); }
+
     // Opens the editor on line `line` of the list (0: New) and lets `act`
     // work on it before it is ended with `end`; the Watermarks dialog is
-    // then confirmed. Further steps serve what the editor opens.
-    void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK, std::deque<ModalStep> nested = {}) {
-        nested.push_front([act, end](const ModalWindow &modal) {
-            EXPECT_EQ(modal.caption, kEditorCaption);
-            act(modal.window);
-            SendMessageW(modal.window, WM_COMMAND, end, 0);
-        });
-        nested.push_front([line](const ModalWindow &modal) {
+    // then confirmed. What the editor opens goes to the scripts queued for it.
+    void Edit(int line, std::function<void(HWND)> act, UINT end = IDOK) {
+        Expect(kWatermarksCaption, [line](HWND dialog) {
             if (line) {
-                PickLine(modal.window, IDC_WATERMARK_LIST, line);
-                Click(modal.window, IDC_EDIT_WATERMARK);
+                PickLine(dialog, IDC_WATERMARK_LIST, line);
+                Click(dialog, IDC_EDIT_WATERMARK);
             } else {
-                Click(modal.window, IDC_NEW_WATERMARK);
+                Click(dialog, IDC_NEW_WATERMARK);
             }
-            SendMessageW(modal.window, WM_COMMAND, IDOK, 0);
         });
-        RunSteps(std::move(nested));
+        Expect(kEditorCaption, std::move(act), end);
+        RunWatermarks();
     }
 };
 
@@ -70,7 +66,6 @@ TEST_F(WatermarkEditorTest, ANewWatermarkStartsEmptyWithOkDisabledUntilThereIsTe
 }
 
 TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         Retype(editor, IDC_WATERMARK_OFFSET_X, L"12a");
@@ -86,7 +81,6 @@ TEST_F(WatermarkEditorTest, AdjustmentEditsKeepDigitsAndHoldTheRange) {
 }
 
 TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         SetDlgItemTextW(editor, IDC_WATERMARK_OFFSET_X, L"30");
@@ -102,7 +96,6 @@ TEST_F(WatermarkEditorTest, ANewPositionResetsTheAdjustmentAndABorderDoesNot) {
 }
 
 TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
-    printer.Store({StoredValue(L"One")});
     Open();
     Edit(1, [&](HWND editor) {
         HWND angleBar = GetDlgItem(editor, IDC_WATERMARK_ANGLE_BAR);
@@ -116,21 +109,9 @@ TEST_F(WatermarkEditorTest, SizeAndAngleFollowTheirScrollBarsAndStayInRange) {
     EXPECT_EQ((Values{Record()->sWmAngle, Record()->dwWmSize}), (Values{-180, 600}));
 }
 
-ModalStep FontDialog(std::function<void(HWND)> act, UINT end = IDOK) {
-    return [=](const ModalWindow &modal) {
-        EXPECT_EQ(modal.caption, kFontCaption);
-        act(modal.window);
-        SendMessageW(modal.window, WM_COMMAND, end, 0);
-    };
-}
-
 TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrinterFont) {
-    printer.Store({StoredValue(L"One")});
     Open();
-    Edit(1, [&](HWND editor) {
-        Click(editor, IDC_WATERMARK_FONT);
-        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
-    }, IDOK, {FontDialog([&](HWND font) {
+    Expect(kFontCaption, [&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST),
                   (std::vector<std::wstring>{L"Helvetica", L"Times", L"Courier", L"Palatino"}))
             << "entries from DefaultNo on are for Japanese systems";
@@ -139,7 +120,11 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
         PickLine(font, IDC_STYLE_LIST, 3);
         EXPECT_EQ(Text(font, IDC_STYLE_NAME), L"Bold Italic");
         SetDlgItemTextW(font, IDC_SIZE_VALUE, L"0");
-    })});
+    });
+    Edit(1, [&](HWND editor) {
+        Click(editor, IDC_WATERMARK_FONT);
+        EXPECT_EQ(Text(editor, IDC_WATERMARK_SIZE), L"1") << "a size of 0 from the Font dialog ends as 1";
+    });
     const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWmFontIndex, record->dwWmWeight, record->bWmItalic, record->wWmStyleCode,
                       record->dwWmSize}),
@@ -150,23 +135,22 @@ TEST_F(WatermarkEditorTest, FontDialogOffersTheWesternFontsAndOkResolvesThePrint
 TEST_F(WatermarkEditorTest, FontDialogCancelKeepsTheWorkingValues) {
     printer.Store({StoredValue(L"One", 48)});
     Open();
-    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_FONT); }, IDOK,
-         {FontDialog([&](HWND font) {
-              EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
-              PickLine(font, IDC_FONT_LIST, 2);
-              PickLine(font, IDC_SIZE_LIST, 0);
-          }, IDCANCEL)});
+    Expect(kFontCaption, [&](HWND font) {
+        EXPECT_EQ(ListSelection(font, IDC_SIZE_LIST), 14) << "48 points";
+        PickLine(font, IDC_FONT_LIST, 2);
+        PickLine(font, IDC_SIZE_LIST, 0);
+    }, IDCANCEL);
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_FONT); });
     EXPECT_EQ((Values{Record()->dwWmFontIndex, Record()->dwWmSize}), (Values{0, 48}));
     EXPECT_EQ(Text(Record()->wszWmFontName), L"Helvetica");
 }
 
 TEST_F(WatermarkEditorTest, TheColourChooserReadsAndWritesTheCustomColours) {
-    printer.Store({StoredValue(L"One")});
     WritePrivateProfileStringW(kCustomColorSection, L"Color0", L"255,0,0", printer.Ini().c_str());
     WritePrivateProfileStringW(kCustomColorSection, L"Color1", L"0,0,300", printer.Ini().c_str());
     Open();
-    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_COLOR); }, IDOK,
-         {[&](const ModalWindow &modal) { SendMessageW(modal.window, WM_COMMAND, IDCANCEL, 0); }});
+    Expect(kColorCaption, [](HWND) {}, IDCANCEL);
+    Edit(1, [&](HWND editor) { Click(editor, IDC_WATERMARK_COLOR); });
     const auto colors = printer.Section(kCustomColorSection);
     ASSERT_EQ(colors.size(), 16u);
     EXPECT_EQ(colors[0], (std::pair<std::wstring, std::wstring>{L"Color0", L"255,0,0"}));
@@ -262,7 +246,6 @@ TEST_F(WatermarkEditorTest, PreviewShowsThePageAndTheTextWhereTheGeometrySays) {
 }
 
 TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
-    printer.Store({StoredValue(L"One")});
     Open([](PageSetup &setup) {
         setup.formName = L"A5";
         setup.documentOrientation = DMORIENT_LANDSCAPE;
@@ -284,10 +267,6 @@ TEST_F(WatermarkEditorTest, ALandscapeFormGivesALandscapePage) {
     EXPECT_GT(white.right - white.left, white.bottom - white.top);
 }
 
-}  // namespace
-
-namespace {
-
 // Restores the thread's locale when the test ends.
 class ThreadLocale {
 public:
@@ -302,14 +281,15 @@ TEST_F(WatermarkEditorTest, OnAJapaneseLocaleEveryFontIsOfferedAndTheDefaultIsDe
     constexpr LCID kJapanese = 1041;
     const ThreadLocale japanese(kJapanese);
     Open();
-    Edit(0, [&](HWND editor) {
-        SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
-        Click(editor, IDC_WATERMARK_FONT);
-    }, IDOK, {FontDialog([&](HWND font) {
+    Expect(kFontCaption, [&](HWND font) {
         EXPECT_EQ(ListBoxLines(font, IDC_FONT_LIST).size(), 6u);
         EXPECT_EQ(ListSelection(font, IDC_FONT_LIST), 4) << "a new watermark starts on the font of DefaultNo";
         PickLine(font, IDC_STYLE_LIST, 3);
-    })});
+    });
+    Edit(0, [&](HWND editor) {
+        SetDlgItemTextW(editor, IDC_WATERMARK_TEXT, L"\u6975\u79D8");
+        Click(editor, IDC_WATERMARK_FONT);
+    });
     const OemDevmode *record = Record();
     EXPECT_EQ((Values{record->dwWmFontIndex, record->wWmStyleCode}), (Values{4, 3}));
     EXPECT_EQ(Text(record->wszWmFontName), L"HeiseiMin-W3-90ms-RKSJ-H") << "one printer font for all styles";

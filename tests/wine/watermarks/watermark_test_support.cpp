@@ -61,29 +61,17 @@ void WatermarkTest::Open(std::function<void(PageSetup &)> adjust) {
     PageTest::Open(setup);
 }
 
-std::vector<ModalWindow> WatermarkTest::RunSteps(std::deque<ModalStep> steps) {
-    size_t ran = 0;
-    for (ModalStep &step : steps)
-        step = [&ran, step](const ModalWindow &modal) {
-            ++ran;
-            step(modal);
-        };
-    const size_t expected = steps.size();
-    steps_ = std::move(steps);
-    const size_t seenBefore = Harness().Modals().size();
-    Harness().OnModal([this](const ModalWindow &modal) {
-        if (!steps_.empty()) {
-            ModalStep step = std::move(steps_.front());
-            steps_.pop_front();
-            step(modal);
-            return;
-        }
-        PostMessageW(modal.window, WM_COMMAND, modal.text.empty() ? IDCANCEL : IDOK, 0);
+void WatermarkTest::Expect(const WCHAR *caption, std::function<void(HWND)> act, UINT end) {
+    modals.Expect(caption, [act, end](HWND dialog) {
+        act(dialog);
+        SendMessageW(dialog, WM_COMMAND, end, 0);
     });
+}
+
+void WatermarkTest::RunWatermarks() {
+    modals.Attach(Harness());
     Harness().Click(page, IDC_WATERMARKS_BUTTON);
-    EXPECT_EQ(ran, expected) << "a dialog the test drives never opened";
-    const std::vector<ModalWindow> &all = Harness().Modals();
-    return std::vector<ModalWindow>(all.begin() + static_cast<long>(seenBefore), all.end());
+    EXPECT_EQ(modals.Waiting(), 0u) << "a dialog the test drives never opened";
 }
 
 std::wstring Text(const char16_t *text) { return reinterpret_cast<const WCHAR *>(text); }

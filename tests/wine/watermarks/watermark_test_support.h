@@ -12,9 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,24 +39,22 @@ private:
     ModelPrinter model_;
 };
 
-// One modal window as it appears: the step must end it.
-using ModalStep = std::function<void(const ModalWindow &)>;
-
 // The fixture both watermark test files share: the Job Options page of
 // the watermark printer, without the job-type and finishing features.
 class WatermarkTest : public PageTest {
 protected:
     void Open(std::function<void(PageSetup &)> adjust = nullptr);
-    // Clicks the page's Watermarks button and hands each dialog or message
-    // box that then appears to the next step (without one, message boxes get
-    // OK and dialogs Cancel). Every step must meet its window, or the checks
-    // inside it never ran. Returns the modal windows seen.
-    std::vector<ModalWindow> RunSteps(std::deque<ModalStep> steps);
+    // Queues `act` for the next dialog of that caption, which is then ended
+    // with `end`.
+    void Expect(const WCHAR *caption, std::function<void(HWND)> act, UINT end = IDOK);
+    // Clicks the page's Watermarks button; each dialog that then appears goes
+    // to the script queued for its caption, message boxes get OK. Every
+    // script must meet its dialog, or the checks inside it never ran.
+    void RunWatermarks();
     OemDevmode *Record() { return opening->Record(); }
     DocUiState *State() const { return opening->State(); }
 
     WatermarkPrinter printer;
-    std::deque<ModalStep> steps_;
 };
 
 // A record's text field as a string.
