@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <functional>
 #include <map>
@@ -35,6 +34,7 @@ constexpr size_t kDriverFlagsOffset = 224;
 constexpr size_t kOutputOptionOffset = 344;
 constexpr DWORD kDefaultsLevel = 8;
 constexpr BYTE kButtonItemId = 2;
+constexpr int kNoRefreshExport = -1;
 
 std::string Entry(const std::string &keyword, const std::string &setting) {
     return keyword + std::string(1, '\0') + setting + std::string(1, '\0') + "\n";
@@ -143,26 +143,15 @@ protected:
         return text;
     }
 
-    void SetModel(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(kModelSection, key, value, Cap().c_str());
+    using Values = std::map<std::wstring, std::wstring>;
+    static void WriteValues(const std::wstring &file, const std::wstring &section, const Values &values) {
+        for (const auto &[key, value] : values)
+            WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str());
     }
-    void SetOption(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(printer_.c_str(), key, value, optionsFile_.c_str());
-    }
-    void SetAnswer(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(printer_.c_str(), key, value, answers_.c_str());
-    }
-    using Setter = void (ModelPrinterTest::*)(const WCHAR *, const WCHAR *);
-    void SetAll(Setter set, const std::map<std::wstring, std::wstring> &values) {
-        for (const auto &value : values) (this->*set)(value.first.c_str(), value.second.c_str());
-    }
-    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
-        SetAll(&ModelPrinterTest::SetAnswer, answers);
-    }
-    void SetOptions(const std::map<std::wstring, std::wstring> &options) {
-        SetAll(&ModelPrinterTest::SetOption, options);
-    }
-    void SetModels(const std::map<std::wstring, std::wstring> &keys) { SetAll(&ModelPrinterTest::SetModel, keys); }
+    // The model section, the options file and the answers file.
+    void SetModels(const Values &keys) { WriteValues(Cap(), kModelSection, keys); }
+    void SetOptions(const Values &options) { WriteValues(optionsFile_, printer_, options); }
+    void SetAnswers(const Values &answers) { WriteValues(answers_, printer_, answers); }
 
     // A value of the printer's data, with its type.
     LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type) {
@@ -219,15 +208,15 @@ protected:
         return settings;
     }
 
-    // The plug-in's export that refreshes the stored options.
-    using RefreshFn = int(WINAPI *)(HANDLE);
-    RefreshFn OptionsRefresh() {
-        return reinterpret_cast<RefreshFn>(
+    // The plug-in's export that refreshes the stored options, called for
+    // `printer`; kNoRefreshExport when the plug-in lacks it.
+    int RefreshOptions(HANDLE printer) {
+        using RefreshFn = int(WINAPI *)(HANDLE);
+        const auto refresh = reinterpret_cast<RefreshFn>(
             reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+        return refresh ? refresh(printer) : kNoRefreshExport;
     }
-
-    // The options refresh with the library's data file cut at every byte.
-    void ExpectEveryCutStoresAWholeList(const std::wstring &dataFile);
+    int RefreshOptions() { return RefreshOptions(Session().Printer()); }
 
     std::vector<BYTE> DefaultDevmode() {
         DWORD needed = 0;
@@ -292,7 +281,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), REG_SZ,
                     reinterpret_cast<BYTE *>(const_cast<WCHAR *>(kept)), sizeof(kept));
     SetModels({{L"PSOutputOpt", L"4"}, {L"DEFAULT_PAPER_SIZE", L"0"}});
-    SetOption(L"DrvInst_DuplexPrinting", L"1");
+    SetOptions({{L"DrvInst_DuplexPrinting", L"1"}});
     auto *changed = reinterpret_cast<DEVMODEW *>(const_cast<BYTE *>(after.data()));
     changed->dmDuplex = 1;
     PRINTER_INFO_8W store = {changed};
@@ -303,7 +292,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     EXPECT_EQ(Defaults(DefaultDevmode()), (std::vector<int>{0x2E, 2, 9, 7, 1}));
 
     // Every other event does nothing.
-    SetOption(L"Installed", L"0");
+    SetOptions({{L"Installed", L"0"}});
     const auto stored = Stored();
     for (INT event : {PRINTER_EVENT_ADD_CONNECTION, PRINTER_EVENT_DELETE, PRINTER_EVENT_CACHE_REFRESH,
                       PRINTER_EVENT_ATTRIBUTES_CHANGED})
@@ -352,8 +341,7 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     EXPECT_EQ(Stored(), std::make_pair(std::string("(absent)"), absent));
 
     // User types: cut to 127 characters, up to the first one missing.
-    SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
-    SetOption(L"USERTYPE2", L"Second");
+    SetOptions({{L"USERTYPE1", std::wstring(200, L'u')}, {L"USERTYPE2", L"Second"}});
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{std::wstring(127, L'u'), L"Second", L""}));
 }
@@ -462,7 +450,7 @@ protected:
 };
 
 TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesThem) {
-    SetAnswer(L"Installed", L"0");
+    SetAnswers({{L"Installed", L"0"}});
     // The driver names some of its own items by string id.
     Open([](InstallableItems &items) {
         items.Items()[0].pName = MAKEINTRESOURCEW(64798);
@@ -498,24 +486,24 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
 
     // Without a library that says the printer can be asked, no button.
     sheet_.reset();
-    SetAnswer(L"NetworkDetection", L"0");
+    SetAnswers({{L"NetworkDetection", L"0"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
     sheet_.reset();
-    SetAnswer(L"NetworkDetection", L"1");
-    SetModel(L"NetExtDLL", L"sxmissing.dll");
+    SetAnswers({{L"NetworkDetection", L"1"}});
+    SetModels({{L"NetExtDLL", L"sxmissing.dll"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
 }
 
 TEST_F(PrinterPropertiesTest, FocusDisablesTheButtonOnAPortThePrinterCannotBeAskedOn) {
-    SetAnswer(L"PortReachable", L"0");
+    SetAnswers({{L"PortReachable", L"0"}});
     Open();
     EXPECT_EQ(Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button()), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Button().Flags & (OPTIF_DISABLED | OPTIF_CHANGED),
               static_cast<DWORD>(OPTIF_DISABLED | OPTIF_CHANGED));
-    SetAnswer(L"PortReachable", L"1");
+    SetAnswers({{L"PortReachable", L"1"}});
     Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button());
     EXPECT_FALSE(Button().Flags & OPTIF_DISABLED);
 }
@@ -554,7 +542,7 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
     EXPECT_EQ(Options()["VXOptionTray"], "1");
     EXPECT_EQ(Options()["InstalledMemory"], "512MB");
 
-    SetAnswer(L"Installed", L"4");
+    SetAnswers({{L"Installed", L"4"}});
     Button().Sel = 1;
     EXPECT_EQ(Notify(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
     DWORD type = 0, value = 0;
@@ -572,12 +560,10 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
 }
 
 TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
                 {L"USERTYPE2", std::wstring(100, L'y')}});
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Pick(Installed(), {"VXFinisher", "InstalledMemory", "VXHDD", "VXSpecialTonerInstalled"}),
               (Settings{{"VXFinisher", "True"}, {"InstalledMemory", "2048MB"}, {"VXHDD", "True"},
                         {"VXSpecialTonerInstalled", "White"}}));
@@ -586,21 +572,21 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     // A reading other than 1, a missing library: nothing is read or written.
     const auto before = Stored();
     SetAnswers({{L"Installed", L"64"}, {L"ReadAnswer", L"2"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     SetAnswers({{L"ReadAnswer", L"1"}, {L"LeavesDataFile", L"0"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
-    SetAnswer(L"LeavesDataFile", L"1");
-    SetModel(L"NetExtDLL", L"");
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
+    SetAnswers({{L"LeavesDataFile", L"1"}});
+    SetModels({{L"NetExtDLL", L""}});
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Stored(), before);
-    EXPECT_EQ(refresh(nullptr), 0);
+    EXPECT_EQ(RefreshOptions(nullptr), 0);
 
     // Without stored data the export reads the printer and writes nothing.
-    SetModel(L"NetExtDLL", L"sxnetopt.dll");
+    SetModels({{L"NetExtDLL", L"sxnetopt.dll"}});
     HKEY key = OpenDriverData();
     RegDeleteValueW(key, L"FeatureKeyword");
     RegCloseKey(key);
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Stored().first, "(absent)");
 }
 
@@ -617,9 +603,10 @@ bool IsMemorySize(const std::string &option) {
 // ends, the stored options come out as a whole list, every keyword there
 // once with one of its options; the memory is the size the file gives
 // (a cut "2048" reads as 20), which the printer reports in any size.
-void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFile) {
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
+TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR temp[MAX_PATH];
+    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
+    const std::wstring dataFile = std::wstring(temp) + L"sxnetopt.dat";
     PrinterModel model;
     std::string error;
     ASSERT_TRUE(LoadPrinterModel(Session().Printer(), &model, &error)) << error;
@@ -628,7 +615,7 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     ASSERT_FALSE(keywords.empty());
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"}});
-    ASSERT_EQ(refresh(Session().Printer()), 1);
+    ASSERT_EQ(RefreshOptions(), 1);
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
     const DWORD wholeBytes = data.nFileSizeLow;
@@ -636,8 +623,8 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
         SCOPED_TRACE("data file cut at byte " + std::to_string(cut));
         Store(initial.first, initial.second);
         DeleteFileW(dataFile.c_str());
-        SetAnswer(L"CutsDataFileAt", std::to_wstring(cut).c_str());
-        EXPECT_EQ(refresh(Session().Printer()), 1);
+        SetAnswers({{L"CutsDataFileAt", std::to_wstring(cut)}});
+        EXPECT_EQ(RefreshOptions(), 1);
         ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
         EXPECT_EQ(data.nFileSizeLow, cut);
         EXPECT_EQ(Stored().second, Stored().first.size());
@@ -657,12 +644,6 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     }
 }
 
-TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
-    WCHAR temp[MAX_PATH];
-    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
-    ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
-}
-
 class UsbPrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
@@ -671,21 +652,19 @@ protected:
 TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     SetAnswers({{L"Installed", L"1"}, {L"SD Card", L"1"}, {L"Random Access Memory", L" +1024"},
                 {L"NetworkDetection", L"0"}});
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Pick(Installed(), {"VXHDD", "VXOptionTray", "InstalledMemory"}),
               (Settings{{"VXHDD", "True"}, {"VXOptionTray", "1"}, {"InstalledMemory", "1024MB"}}));
 
     Open();
     if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
-    SetAnswer(L"Installed", L"2");
+    SetAnswers({{L"Installed", L"2"}});
     Notify(CPSUICB_REASON_SETACTIVE);
     EXPECT_EQ(Pick(Options(), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
               (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
     SetAnswers({{L"USBReadable", L"0"}, {L"Installed", L"0"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Installed()["VXOptionTray"], "1");
 }
 
@@ -724,12 +703,10 @@ protected:
 };
 
 TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
-    WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
+    WriteValues(answers_, L"Default", {{L"Installed", L"64"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Installed()["VXFinisher"], "False");
 }
 
