@@ -6,7 +6,7 @@
 #include "core/win_holders.h"
 #include "host_text.h"
 #include "install/print_job.h"
-#include "support/wine_test_support.h"
+#include "support/plugin_object_test.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
+#include <memory>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -66,18 +67,11 @@ std::tuple<HRESULT, bool, INT> Answer(const DocumentEventCall &call) {
     return std::make_tuple(call.hr, call.resultSet, call.result);
 }
 
-class DocumentEventTest : public ::testing::Test {
+class DocumentEventTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        plugin_ = library_.CreatePlugin();
-        ASSERT_NE(plugin_, nullptr);
-    }
-    void TearDown() override {
-        if (plugin_) plugin_->Release();
-    }
     DocumentEventCall Call(HANDLE printer, INT event, ULONG inBytes, void *in, ULONG outBytes,
                            void *out) {
-        return CallDocumentEvent(plugin_, printer, nullptr, event, inBytes, in, outBytes, out);
+        return CallDocumentEvent(plugin, printer, nullptr, event, inBytes, in, outBytes, out);
     }
     void StartJob(HANDLE printer, DWORD jobId) {
         LONG id = static_cast<LONG>(jobId);
@@ -86,9 +80,6 @@ protected:
         EXPECT_EQ(call.hr, S_OK);
         EXPECT_FALSE(call.resultSet);
     }
-
-    PluginLibrary library_;
-    IPrintOemUI2 *plugin_ = nullptr;
 };
 
 TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
@@ -97,7 +88,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
     DocumentEventCall call =
         Call(printer.Get(), DOCUMENTEVENT_CREATEDCPRE, sizeof(create), &create, 0, nullptr);
     EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
-    EXPECT_EQ(plugin_->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
+    EXPECT_EQ(plugin->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
                                      nullptr, nullptr),
               S_OK);
     for (INT event : {DOCUMENTEVENT_CREATEDCPOST, DOCUMENTEVENT_STARTDOCPRE,
@@ -120,7 +111,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
 }
 
 TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
-    const EventFilterAnswer answer = QueryEventFilter(plugin_, nullptr);
+    const EventFilterAnswer answer = QueryEventFilter(plugin, nullptr);
     EXPECT_EQ(std::make_pair(answer.call.hr, answer.call.result), std::make_pair(S_OK, INT{DOCUMENTEVENT_SUCCESS}));
     ASSERT_TRUE(answer.filtered);
     EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
@@ -159,7 +150,7 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
     DeleteFileW(output.c_str());
     PrintJobReport report;
     std::string error;
-    ASSERT_TRUE(PrintOnePage(plugin_, printer.Get(), kSamplePrinter, output, &report, &error))
+    ASSERT_TRUE(PrintOnePage(plugin, printer.Get(), kSamplePrinter, output, &report, &error))
         << error;
     ASSERT_GT(report.jobId, 0u);
     // The driver passed STARTDOCPOST (and nothing the filter left out).
@@ -205,22 +196,14 @@ protected:
         ASSERT_TRUE(printer_->Installed());
         SetModelKey(L"JobInfoDLL", kProbeLibraryFile);
         SetModelKey(L"COLORAPEXE", kCompanionFile);
-        probe_ = LoadLibraryW(DriverFilePath(kProbeLibraryFile).c_str());
-        ASSERT_NE(probe_, nullptr);
-        setAnswer_ = reinterpret_cast<SetProbeAnswerFn>(
-            reinterpret_cast<void *>(GetProcAddress(probe_, "SetProbeAnswer")));
-        readCall_ = reinterpret_cast<ReadProbeCallFn>(
-            reinterpret_cast<void *>(GetProcAddress(probe_, "ReadProbeCall")));
+        probe_.Reset(LoadLibraryW(DriverFilePath(kProbeLibraryFile).c_str()));
+        setAnswer_ = probe_.ExportAs<SetProbeAnswerFn>("SetProbeAnswer");
+        readCall_ = probe_.ExportAs<ReadProbeCallFn>("ReadProbeCall");
         ASSERT_TRUE(setAnswer_ && readCall_);
         Answer("Writer", "Other");
         ClearCompanionRecord();
-        probePrinter_ = new PrinterHandle(kProbePrinter);
+        probePrinter_ = std::make_unique<PrinterHandle>(kProbePrinter);
         ASSERT_NE(probePrinter_->Get(), nullptr);
-    }
-    void TearDown() override {
-        delete probePrinter_;
-        if (probe_) FreeLibrary(probe_);
-        DocumentEventTest::TearDown();
     }
     static void SetModelKey(const WCHAR *key, const WCHAR *value) {
         WriteDriverProfile(kProbeCap, kProbeSection, key, value);
@@ -258,10 +241,10 @@ protected:
     }
 
     static TestPrinter *printer_;
-    HMODULE probe_ = nullptr;
+    LoadedLibrary probe_;
     SetProbeAnswerFn setAnswer_ = nullptr;
     ReadProbeCallFn readCall_ = nullptr;
-    PrinterHandle *probePrinter_ = nullptr;
+    std::unique_ptr<PrinterHandle> probePrinter_;
 };
 
 TestPrinter *ProbeModelTest::printer_ = nullptr;
@@ -281,8 +264,7 @@ TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAnd
     EXPECT_EQ(Published(0x10E), L"Writer");
     EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr).result,
               DOCUMENTEVENT_SUCCESS);
-    FreeLibrary(probe_);
-    probe_ = nullptr;
+    probe_.Reset(nullptr);
     EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
 }
 
