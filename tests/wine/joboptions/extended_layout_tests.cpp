@@ -8,6 +8,7 @@
 #include "docstate/feature_slots.h"
 #include "overlays/overlay_ids.h"
 #include "resources/dialog_ids.h"
+#include "support/control_states.h"
 #include "support/page_layout.h"
 
 #include <gtest/gtest.h>
@@ -104,8 +105,7 @@ TEST_F(ExtendedLayoutTest, WithoutPermissionTheControlsAreOffButAboutAndTheLinkW
                     IDC_STAPLE, IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_JOB_ADVANCED,
                     IDC_DEFAULT})
         EXPECT_FALSE(harness.Enabled(page, id)) << id;
-    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
-    EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
+    EXPECT_EQ(dialog_input::Enabled(page, {IDC_ABOUT, IDC_BANNER}), (std::vector<bool>{true, true}));
 }
 
 }  // namespace

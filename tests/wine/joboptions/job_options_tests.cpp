@@ -61,9 +61,8 @@ TEST_F(JobOptionsTest, PageShowsTheDriversSelectionsAndTheModelsLinkPageFollows)
     EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 1u);
     EXPECT_EQ(dialog_input::Checked(page, {IDC_IMAGE_SMOOTHING, IDC_COLLATE, IDC_MIRROR_PRINT}),
               (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(harness->Text(page, IDC_COPIES), L"2");
-    EXPECT_EQ(harness->Text(page, IDC_SCALE), L"100");
-    EXPECT_EQ(harness->Text(page, IDC_SCALE_RANGE), L"( 25-400 % )");
+    EXPECT_EQ(dialog_input::Texts(page, {IDC_COPIES, IDC_SCALE, IDC_SCALE_RANGE}),
+              (std::vector<std::wstring>{L"2", L"100", L"( 25-400 % )"}));
     // The page limits copies to 999 in the driver's own item.
     EXPECT_EQ(harness->tree.Item(copies).pOptType->pOptParam[1].lParam, 999);
     EXPECT_TRUE(harness->Enabled(page, IDC_COPIES));
@@ -105,8 +104,7 @@ TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThemAndEmptyCopiesBlockT
     DWORD start = 0, end = 0;
     SendDlgItemMessageW(page, IDC_COPIES, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                         reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 2u);
-    EXPECT_EQ(end, 2u);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(2ul, 2ul));
 
     harness->SetText(page, IDC_COPIES, L"");
     EXPECT_EQ(Working(kSlotCopiesCollate), 0u);
@@ -161,16 +159,6 @@ TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     EXPECT_TRUE(harness->Checked(page, IDC_MIRROR_PRINT));
 }
 
-void ChooseCompression(HWND dialog, int level) {
-    SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_SETCURSEL, level, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_COMPRESSION, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COMPRESSION)));
-}
-
-LRESULT ChosenCompression(HWND dialog) {
-    return SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCURSEL, 0, 0);
-}
-
 TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     OpenSheet();
     // The sample model's "Compression" 0x501: selectable, default level 2.
@@ -179,7 +167,7 @@ TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
         EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}), (std::vector<bool>{true, false}));
         harness->Click(modal.window, IDC_HDD_SPOOL);
         harness->Click(modal.window, IDC_DRUM_CLEAN);
-        ChooseCompression(modal.window, 3);
+        dialog_input::Choose(modal.window, IDC_COMPRESSION, 3);
         harness->Click(modal.window, IDCANCEL);
     });
     harness->Click(page, IDC_JOB_ADVANCED);
@@ -190,8 +178,8 @@ TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
 
     harness->OnModal([&](const ModalWindow &modal) {
         EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
-        EXPECT_EQ(ChosenCompression(modal.window), 2);
-        ChooseCompression(modal.window, 3);
+        EXPECT_EQ(dialog_input::Selection(modal.window, IDC_COMPRESSION), 2);
+        dialog_input::Choose(modal.window, IDC_COMPRESSION, 3);
         harness->Click(modal.window, IDC_HDD_SPOOL);
         harness->Click(modal.window, IDC_DRUM_CLEAN);
         harness->Click(modal.window, IDC_HAIR_LINE);
@@ -209,11 +197,11 @@ TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     for (const UINT closing : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(closing);
         harness->OnModal([&](const ModalWindow &modal) {
-            ChooseCompression(modal.window, 0);
+            dialog_input::Choose(modal.window, IDC_COMPRESSION, 0);
             harness->Click(modal.window, IDC_DEFAULT);
             EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}),
                       (std::vector<bool>{false, true}));
-            EXPECT_EQ(ChosenCompression(modal.window), 2);
+            EXPECT_EQ(dialog_input::Selection(modal.window, IDC_COMPRESSION), 2);
             harness->Click(modal.window, closing);
         });
         harness->Click(page, IDC_JOB_ADVANCED);
@@ -240,9 +228,8 @@ TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
     harness->OnModal([&](const ModalWindow &modal) {
         EXPECT_FALSE(harness->Text(modal.window, IDC_DRIVER_NAME).empty());
-        EXPECT_EQ(harness->Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_VERSION), L"1.20");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
+        EXPECT_EQ(dialog_input::Texts(modal.window, {IDC_DRIVER_VERSION, IDC_PPD_VERSION, IDC_PPD_NOTICE}),
+                  (std::vector<std::wstring>{L"1.20.0.3", L"1.20", L"2026 SX Printing Systems. All rights reserved."}));
         harness->Click(modal.window, IDOK);
     });
     harness->Click(page, IDC_ABOUT);

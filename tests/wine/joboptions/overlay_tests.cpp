@@ -136,12 +136,8 @@ protected:
         modals.Attach(Harness());
     }
 
-    void Expect(const std::wstring &caption, std::function<void(HWND)> script) {
-        modals.Expect(caption, std::move(script));
-    }
-
     void OpenOverlays(std::function<void(HWND)> script) {
-        Expect(kOverlaysCaption, std::move(script));
+        modals.Expect(kOverlaysCaption, std::move(script));
         Harness().Click(page, IDC_JOB_OVERLAYS);
         EXPECT_EQ(modals.Waiting(kOverlaysCaption), 0u);
     }
@@ -159,7 +155,7 @@ ModelPrinter *OverlayTest::printer = nullptr;
 
 TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
     Open();
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), PluginString(IDS_NEW_OVERLAY_NAME));
         EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesAll);
         EXPECT_EQ(ComboEntries(define, IDC_PAGE_MODE).size(), kPageModeCount);
@@ -178,7 +174,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (Strings{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"Letter");
         EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
         Press(define, IDCANCEL);
@@ -240,7 +236,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
                     {L"C", kPagesCustom, L"2-3", {L"FC"}}});
     const auto committed = IniSnapshot(Ini());
     Open({2, 1, kEnd, kEnd});
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FA");
@@ -251,7 +247,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
         Press(define, IDCANCEL);
     });
     // The Edit's Cancel put back the forms as well.
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         Press(define, IDCANCEL);
@@ -276,7 +272,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
     EXPECT_EQ(IniSnapshot(Ini()), committed);
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{2, 1, kEnd, kEnd}));
 
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"D");
         AddForm(define, L"FD");
         Press(define, IDOK);
@@ -308,9 +304,8 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
     const auto before = IniSnapshot(Ini());
     Open({1, kEnd, kEnd, kEnd});
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(GetDlgItem(overlays, IDC_NEW_OVERLAY), nullptr);
-        EXPECT_EQ(GetDlgItem(overlays, IDC_EDIT_OVERLAY), nullptr);
-        EXPECT_EQ(GetDlgItem(overlays, IDC_DELETE_OVERLAY), nullptr);
+        for (UINT id : {IDC_NEW_OVERLAY, IDC_EDIT_OVERLAY, IDC_DELETE_OVERLAY})
+            EXPECT_EQ(GetDlgItem(overlays, id), nullptr) << id;
         EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE).size(), 3u);
         Choose(overlays, IDC_OVERLAY_MODE, 2);
         Choose(overlays, IDC_OVERLAY_MODE, 1);
@@ -348,7 +343,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     Open();
     BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
-    Expect(kDefineCaption, [&beeps](HWND define) {
+    modals.Expect(kDefineCaption, [&beeps](HWND define) {
         for (const WCHAR *name : {L"", L" Letter ", L"letter"}) {
             SetDlgItemTextW(define, IDC_OVERLAY_NAME, name);
             Press(define, IDOK);
@@ -448,7 +443,7 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}, {L"B", kPagesAll, L"", {L"FB"}}});
     Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
     EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
-    Expect(kOverlaysCaption, [](HWND overlays) {
+    modals.Expect(kOverlaysCaption, [](HWND overlays) {
         EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
                         IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})

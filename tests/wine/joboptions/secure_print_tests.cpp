@@ -53,17 +53,6 @@ std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
 
 class SecurePrintTest : public PageTest {
 protected:
-    // The beep hook goes before the plug-in it is set in.
-    void TearDown() override {
-        beeps.reset();
-        PageTest::TearDown();
-    }
-
-    void Open(const PageSetup &setup) {
-        beeps.reset();
-        PageTest::Open(setup);
-    }
-
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
         modals.Attach(Harness());
@@ -76,7 +65,6 @@ protected:
     std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
     void Click(UINT id) { Harness().Click(page, id); }
 
-    std::unique_ptr<BeepCounter> beeps;
     std::vector<std::wstring> &messages = modals.messages;
     std::vector<std::wstring> &dialogs = modals.dialogs;
 };
@@ -118,22 +106,23 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
 // message and the dialog stays for the fourth.
 TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
-    beeps = std::make_unique<BeepCounter>();
-    ASSERT_TRUE(beeps->Installed());
+    // Set in the plug-in, so made after the opening and gone before it.
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.Installed());
     OnDialogs([&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"12");
         EXPECT_EQ(Caret(pin), 2u);
-        EXPECT_EQ(beeps->Count(), 1);
-        EXPECT_EQ(beeps->LastType(), kRemovedBeep);
+        EXPECT_EQ(beeps.Count(), 1);
+        EXPECT_EQ(beeps.LastType(), kRemovedBeep);
         SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"123");
         // A name pasted with a quote and a letter beyond ASCII: one beep for both.
         SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
         EXPECT_EQ(Text(dialog, IDC_JOB_NAME), L"Q1");
-        EXPECT_EQ(beeps->Count(), 3);
+        EXPECT_EQ(beeps.Count(), 3);
         Press(dialog, IDOK);
         EXPECT_EQ(opening->Record()->wszJobPin[0], 0) << "three digits refused";
         Type(pin, L"4");
@@ -453,7 +442,6 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
-    setup.jobType = 2;
     setup.editRecord = ForeignCipher(0);
     Open(setup);
     before = opening->RecordBytes();
