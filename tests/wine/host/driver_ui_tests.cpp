@@ -15,6 +15,7 @@
 #include "sheet/sheet_pages.h"
 #include "support/dialog_input.h"
 #include "support/page_layout.h"
+#include "support/wine_test_support.h"
 
 #include "color/color_variant_ids.h"
 #include "core/oem_devmode.h"
@@ -107,6 +108,11 @@ protected:
 
     const DEVMODEW *Devmode() { return ui_->Devmode(); }
 
+    bool Logged(const std::string &line) {
+        const std::vector<std::string> &lines = ui_->Log().Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
     PluginSession session_;
     std::unique_ptr<DocumentUi> ui_;
 };
@@ -172,10 +178,7 @@ TEST_F(DocumentFixture, DriverSettingsAnswerTheCurrentOptionKeywords) {
                                           &options),
               E_FAIL);
 
-    ASSERT_FALSE(ui_->Log().Lines().empty());
-    EXPECT_NE(std::find(ui_->Log().Lines().begin(), ui_->Log().Lines().end(),
-                        "DrvGetDriverSetting VXHDD -> False"),
-              ui_->Log().Lines().end());
+    EXPECT_TRUE(Logged("DrvGetDriverSetting VXHDD -> False"));
 }
 
 TEST_F(DocumentFixture, UpdateRefusesAConstrainedSelectionAndRestoresSel) {
@@ -255,11 +258,10 @@ TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
     ASSERT_TRUE(Update(Standard(DMPUB_NUP), 6));
     const BYTE *bytes = reinterpret_cast<const BYTE *>(Devmode());
     EXPECT_EQ(bytes[356], 6);
-    for (DWORD i = 0; i < Items().Count(); ++i) {
+    for (DWORD i = 0; i < Items().Count(); ++i)
         if (reinterpret_cast<USERDATA *>(Items().Items()[i].UserData)->dwItemID == 25) {
             ASSERT_TRUE(Update(&Items().Items()[i], 2));
         }
-    }
     EXPECT_EQ(bytes[344], 2);
     ASSERT_TRUE(Update(Feature("VXCMYKProfile"), 3));
     const size_t profile = Ppd().FindFeature("VXCMYKProfile");
@@ -317,11 +319,6 @@ protected:
         return stored.size() == ui_->DevmodeSize() ? stored : std::vector<BYTE>();
     }
 
-    bool Logged(const std::string &line) {
-        const std::vector<std::string> &lines = ui_->Log().Lines();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
-
     std::unique_ptr<DocumentSheet> sheet_;
     std::function<void()> prepared_;
 };
@@ -372,12 +369,11 @@ protected:
 // The dependent files of the installed printer's driver, by file name.
 std::vector<std::wstring> DriverFileNames(const WCHAR *printerName, std::wstring *driverName) {
     std::vector<std::wstring> names;
-    HANDLE printer = nullptr;
-    if (!OpenPrinterW(const_cast<WCHAR *>(printerName), &printer, nullptr)) return names;
+    const PrinterHandle printer(printerName);
     DWORD needed = 0;
-    GetPrinterDriverW(printer, nullptr, 3, nullptr, 0, &needed);
+    GetPrinterDriverW(printer.Get(), nullptr, 3, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    if (needed && GetPrinterDriverW(printer, nullptr, 3, buffer.data(), needed, &needed)) {
+    if (needed && GetPrinterDriverW(printer.Get(), nullptr, 3, buffer.data(), needed, &needed)) {
         const auto *info = reinterpret_cast<const DRIVER_INFO_3W *>(buffer.data());
         *driverName = info->pName;
         for (const WCHAR *file = info->pDependentFiles; file && *file; file += wcslen(file) + 1) {
@@ -385,7 +381,6 @@ std::vector<std::wstring> DriverFileNames(const WCHAR *printerName, std::wstring
             names.push_back(slash ? slash + 1 : file);
         }
     }
-    ClosePrinter(printer);
     return names;
 }
 

@@ -96,9 +96,7 @@ TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
     const std::wstring converted = Scratch(L"sx-host-cut-out.dev");
     WriteBytes(in, cut);
 
-    const DriverHostRun run =
-        RunDriverHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
-    EXPECT_EQ(3u, run.exitCode) << run.output;
+    ExpectRun(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted), 3);
     std::vector<char> out = ReadBytes(converted);
     ASSERT_EQ(kDevmodeBytes, out.size());
     EXPECT_EQ(u'J', RecordIn(out)->wszJobName[0]);
