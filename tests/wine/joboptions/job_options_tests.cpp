@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 namespace {
 
 constexpr LONG kScaleLower = 25;
@@ -228,8 +226,9 @@ TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
     harness->OnModal([&](const ModalWindow &modal) {
         EXPECT_FALSE(harness->Text(modal.window, IDC_DRIVER_NAME).empty());
-        EXPECT_EQ(dialog_input::Texts(modal.window, {IDC_DRIVER_VERSION, IDC_PPD_VERSION, IDC_PPD_NOTICE}),
-                  (std::vector<std::wstring>{L"1.20.0.3", L"1.20", L"2026 SX Printing Systems. All rights reserved."}));
+        EXPECT_EQ(harness->Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
+        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_VERSION), L"1.20");
+        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
         harness->Click(modal.window, IDOK);
     });
     harness->Click(page, IDC_ABOUT);

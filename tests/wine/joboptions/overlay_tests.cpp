@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -69,11 +70,8 @@ Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERL
 
 class OverlayTest : public PageTest {
 protected:
-    static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
-    static void TearDownTestSuite() {
-        delete printer;
-        printer = nullptr;
-    }
+    static void SetUpTestSuite() { printer.reset(new ModelPrinter(L"Overlay", {})); }
+    static void TearDownTestSuite() { printer.reset(); }
 
     void SetUp() override {
         ASSERT_TRUE(printer->Installed());
@@ -147,11 +145,9 @@ protected:
         return std::vector<uint16_t>(record->awActiveOverlay, record->awActiveOverlay + kMaxActiveOverlays);
     }
 
-    static ModelPrinter *printer;
+    static inline std::unique_ptr<ModelPrinter> printer;
     std::vector<std::wstring> &messages = modals.messages;
 };
-
-ModelPrinter *OverlayTest::printer = nullptr;
 
 TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
     Open();

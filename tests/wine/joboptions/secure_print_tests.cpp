@@ -2,6 +2,7 @@
 // layout that carries the job-type radios and the JOB PIN button: the
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
+#include "rogue_call_log.h"
 #include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/page_test.h"
@@ -69,11 +70,15 @@ protected:
     std::vector<std::wstring> &dialogs = modals.dialogs;
 };
 
-// A page setup on the model's own printer.
-PageSetup On(const ModelPrinter &model) {
+// A page setup on the model's own printer, with the job type and the
+// record's edit given.
+PageSetup On(const ModelPrinter &model, LONG jobType = 0,
+             std::function<void(OemDevmode *)> editRecord = nullptr) {
     EXPECT_TRUE(model.Installed());
     PageSetup setup;
     setup.printer = model.Name();
+    setup.jobType = jobType;
+    setup.editRecord = std::move(editRecord);
     return setup;
 }
 
@@ -356,10 +361,7 @@ TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
 
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
     EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
@@ -377,10 +379,7 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
 TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     ModelPrinter model(L"NoExports", {{L"CryptoDll", L"sxcard.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
     const std::vector<BYTE> before = opening->RecordBytes();
@@ -399,15 +398,6 @@ TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     EXPECT_EQ(opening->RecordBytes(), before);
 }
 
-// The overrunning library's call log, as its test keeps it loaded.
-struct RogueCallLog {
-    DWORD dialogPasswordLength;
-    DWORD dialogMode;
-    DWORD encryptLength;
-    DWORD decryptCapacity;
-    DWORD decryptLength;
-};
-
 const WCHAR kRogueLibrary[] = L"sxt_rogue_crypto.dll";
 
 TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
@@ -419,8 +409,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     ASSERT_NE(calls, nullptr);
     const RogueCallLog *log = calls();
     ModelPrinter model(L"Rogue", {{L"CryptoDll", kRogueLibrary}});
-    PageSetup setup = On(model);
-    Open(setup);
+    Open(On(model));
     std::vector<BYTE> before = opening->RecordBytes();
 
     // Its dialog accepts with a password that fills the block's field; its
@@ -434,16 +423,13 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
 
     // A stored length beyond the field never reaches the library.
-    setup.jobType = 2;
-    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
-    Open(setup);
+    Open(On(model, 2, [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; }));
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(log->decryptLength, 0u);
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     before = opening->RecordBytes();
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(log->decryptCapacity, 13u);
@@ -476,11 +462,8 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
         ASSERT_TRUE(CopyFileW((ExeDirectory() + L"\\" + library).c_str(),
                               DriverFilePath(library).c_str(), FALSE));
         ModelPrinter model(L"Fault", {{L"CryptoDll", library}});
-        PageSetup setup = On(model);
         for (bool storedCipher : {false, true}) {
-            setup.jobType = storedCipher ? 2 : 0;
-            setup.editRecord = storedCipher ? ForeignCipher(0) : nullptr;
-            Open(setup);
+            Open(On(model, storedCipher ? 2 : 0, storedCipher ? ForeignCipher(0) : nullptr));
             messages.clear();
             OnDialogs([](HWND dialog, const std::wstring &caption) {
                 if (caption == kLibraryCaption) SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
@@ -502,8 +485,7 @@ class IcCardTest : public SecurePrintTest {};
 
 TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk) {
     ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 1;
+    PageSetup setup = On(model, 1);
     setup.copies = 3;
     Open(setup);
     EXPECT_NE(opening->State()->fIcCardDriver, 0u);
@@ -539,9 +521,7 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
 TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
     for (const WCHAR *library : {L"sxt_nocard.dll", L"sxcrypt.dll"}) {
         ModelPrinter model(L"CardMissing", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", library}});
-        PageSetup setup = On(model);
-        setup.jobType = 1;
-        Open(setup);
+        Open(On(model, 1));
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
         EXPECT_EQ(JobType(), 1u) << library;
         EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE)) << library;
