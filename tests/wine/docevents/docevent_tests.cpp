@@ -185,12 +185,9 @@ protected:
                   DriverFilePath(kProbeLibraryFile).c_str(), FALSE);
         WriteDriverProfile(kProbeIni, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
         WriteDriverProfile(kProbeCap, L"Capability", kProbePrinter, kProbeSection);
-        printer_ = new TestPrinter(kProbePrinter, {kProbeIni, kProbeCap});
+        printer_.reset(new TestPrinter(kProbePrinter, {kProbeIni, kProbeCap}));
     }
-    static void TearDownTestSuite() {
-        delete printer_;
-        printer_ = nullptr;
-    }
+    static void TearDownTestSuite() { printer_.reset(); }
     void SetUp() override {
         DocumentEventTest::SetUp();
         ASSERT_TRUE(printer_->Installed());
@@ -240,14 +237,12 @@ protected:
         EXPECT_TRUE(SetPrinterW(handle.Get(), 2, info.data(), 0)) << GetLastError();
     }
 
-    static TestPrinter *printer_;
+    static inline std::unique_ptr<TestPrinter> printer_;
     LoadedLibrary probe_;
     SetProbeAnswerFn setAnswer_ = nullptr;
     ReadProbeCallFn readCall_ = nullptr;
     std::unique_ptr<PrinterHandle> probePrinter_;
 };
-
-TestPrinter *ProbeModelTest::printer_ = nullptr;
 
 // Spooled jobs' events carry the spooled flag in their high word.
 TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAndFreedAgain) {

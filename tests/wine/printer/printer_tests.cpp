@@ -94,8 +94,7 @@ protected:
         ownDriver_ = ownDriver;
         ASSERT_TRUE(InstallModelPrinter(request, &error)) << error;
         installed_ = true;
-        if (ownDriver)
-            WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
+        if (ownDriver) WriteValues(Cap(), kCapabilitySection, {{name, kModelSection}});
         SetModels({{L"NetExtDLL", L"sxnetopt.dll"}, {L"USBExtDLL", L"sxusbopt.dll"},
                    {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
         WCHAR temp[MAX_PATH];
@@ -153,11 +152,11 @@ protected:
     void SetOptions(const Values &options) { WriteValues(optionsFile_, printer_, options); }
     void SetAnswers(const Values &answers) { WriteValues(answers_, printer_, answers); }
 
-    // A value of the printer's data, with its type.
-    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type) {
+    // A value of the printer's data, with its type and, when asked, its size.
+    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type, DWORD *got = nullptr) {
         DWORD needed = 0;
         return GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(name), type,
-                               reinterpret_cast<BYTE *>(value), bytes, &needed);
+                               reinterpret_cast<BYTE *>(value), bytes, got ? got : &needed);
     }
 
     PluginSession &Session() {
@@ -187,8 +186,7 @@ protected:
         BYTE data[512] = {};
         DWORD type = 0, got = 0, size = static_cast<DWORD>(-1);
         ReadData(L"FeatureKeywordSize", &size, sizeof(size), &type);
-        if (GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), &type,
-                            data, sizeof(data), &got) != ERROR_SUCCESS)
+        if (ReadData(L"FeatureKeyword", data, sizeof(data), &type, &got) != ERROR_SUCCESS)
             return {"(absent)", size};
         return {std::string(reinterpret_cast<char *>(data), got), size};
     }
@@ -245,11 +243,9 @@ protected:
 };
 
 TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOptionsFile) {
-    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"},
-                                         {L"DEFAULT_PAPER_SOURCE", L"7"}});
-    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"},
-                                          {L"SpotColor", L"2"}, {L"DrvInst_DuplexPrinting", L"2"},
-                                          {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
+    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"}, {L"DEFAULT_PAPER_SOURCE", L"7"}});
+    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"}, {L"SpotColor", L"2"},
+                {L"DrvInst_DuplexPrinting", L"2"}, {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
     std::string error;
     ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
     const std::vector<BYTE> before = DefaultDevmode();
@@ -690,10 +686,6 @@ TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
     DWORD type = 0, value = 5;
     EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
 }
-
-}  // namespace
-
-namespace {
 
 // A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
 // would name another printer, so the printer is not asked at all.
