@@ -86,7 +86,8 @@ TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     ASSERT_NE(getDefault, nullptr);
     DWORD area[10] = {};
     ASSERT_TRUE(getDefault(area, 1));
-    EXPECT_EQ((std::vector<DWORD>{rec.dwCryptoSetting0, rec.dwCryptoSetting1, rec.dwCryptoSetting6, rec.dwCryptoSetting7}),
+    EXPECT_EQ((std::vector<DWORD>{rec.dwCryptoSetting0, rec.dwCryptoSetting1, rec.dwCryptoSetting6,
+                                  rec.dwCryptoSetting7}),
               (std::vector<DWORD>{area[0], area[1], area[6], area[7]}));
     EXPECT_EQ(rec.cbEncryptedPassword, 0u);
     EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);

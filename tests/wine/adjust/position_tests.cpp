@@ -16,7 +16,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
