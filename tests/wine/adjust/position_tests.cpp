@@ -26,16 +26,11 @@
 namespace {
 
 constexpr int kPages = 5;
-const WCHAR kDialogClass[] = L"#32770";
+// The class atom of dialog windows, "#32770".
+constexpr ULONG_PTR kDialogClassAtom = 32770;
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
 const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
-
-bool IsDialog(HWND window) {
-    WCHAR name[16] = L"";
-    GetClassNameW(window, name, ARRAYSIZE(name));
-    return lstrcmpW(name, kDialogClass) == 0;
-}
 
 // The sample model's driver on a port that is a file, so that a job's
 // output can be read back.
@@ -160,7 +155,7 @@ protected:
     static std::vector<HWND> PageWindows(HWND dialog) {
         std::vector<HWND> pages;
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (IsDialog(child)) pages.push_back(child);
+            if (GetClassLongPtrW(child, GCW_ATOM) == kDialogClassAtom) pages.push_back(child);
         return pages;
     }
     // The page with the visible style: the drive runs before the dialog
@@ -304,14 +299,12 @@ TEST_F(PositionTest, TypedValuesAndArrowsKeepTheirLimitsAndOkStoresThem) {
     OpenDialog([&](HWND dialog) {
         HWND front = ShownPage(dialog);
         Type(front, IDC_SCALE1, L"105");
-        EXPECT_EQ(harness->Text(front, IDC_SCALE1), L"102.00");
         Type(front, IDC_SCALE2, L"99.5");
-        EXPECT_EQ(harness->Text(front, IDC_SCALE2), L"99.50");
         Type(front, IDC_SHIFT1, L"1.x");
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"0.0");
         Type(front, IDC_SHIFT2, L"-1.55");
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT2), L"-1.5");
         Type(front, IDC_FINE, L"-.25", false);
+        // Each value is put within its limits as its field is left.
+        EXPECT_EQ(Texts(front), (std::vector<std::wstring>{L"102.00", L"99.50", L"0.0", L"-1.5", L"-.25"}));
         ChooseTab(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1);
         HWND back = ShownPage(dialog);
         Type(back, IDC_SCALE1, L"", true);

@@ -77,8 +77,7 @@ protected:
         LONG id = static_cast<LONG>(jobId);
         const DocumentEventCall call =
             Call(printer, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr);
-        EXPECT_EQ(call.hr, S_OK);
-        EXPECT_FALSE(call.resultSet);
+        EXPECT_EQ(std::make_pair(call.hr, call.resultSet), std::make_pair(S_OK, false));
     }
 };
 

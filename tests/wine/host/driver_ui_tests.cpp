@@ -488,8 +488,7 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {
         const OPTITEM &item = Items().Items()[i];
-        const bool shown =
-            std::find(labels.begin(), labels.end(), ItemName(item) + L":") != labels.end();
+        const bool shown = std::find(labels.begin(), labels.end(), ItemName(item) + L":") != labels.end();
         EXPECT_EQ(shown, !(item.Flags & OPTIF_HIDE)) << i;
         visible += !(item.Flags & OPTIF_HIDE);
     }

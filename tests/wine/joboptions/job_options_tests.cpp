@@ -20,14 +20,14 @@ protected:
     void OpenSheet(bool withMirror = true, const char *hdd = "True") {
         DriverTree &tree = NewSheet();
         copies = tree.AddRange(DMPUB_COPIES_COLLATE, 2, 1, 9999);
-        scale = tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
-        resolution = tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
-        smoothing = tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
+        tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
+        tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
+        tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
         collate = tree.AddFeature("VXCollate", 0, {L"Off", L"On"});
-        spool = tree.AddFeature("VXHDDSpool", 1, {L"Off", L"On"});
-        drum = tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
-        hairLine = tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
-        if (withMirror) mirror = tree.AddMirror(1);
+        tree.AddFeature("VXHDDSpool", 1, {L"Off", L"On"});
+        tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
+        tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
+        if (withMirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXHDD", hdd);
         ASSERT_TRUE(harness->AddPluginPages());
         ASSERT_TRUE(harness->Open());
@@ -50,8 +50,7 @@ protected:
     }
 
     DocUiState *state = nullptr;
-    DWORD copies = 0, scale = 0, resolution = 0, smoothing = 0, collate = 0, spool = 0, drum = 0,
-          hairLine = 0, mirror = 0;
+    DWORD copies = 0, collate = 0;
 };
 
 TEST_F(JobOptionsTest, PageShowsTheDriversSelectionsAndTheModelsLinkPageFollows) {
