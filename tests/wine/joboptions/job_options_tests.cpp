@@ -160,29 +160,27 @@ TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     OpenSheet();
     // The sample model's "Compression" 0x501: selectable, default level 2.
     ASSERT_EQ(Record()->wCompression, 2);
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}), (std::vector<bool>{true, false}));
-        harness->Click(modal.window, IDC_HDD_SPOOL);
-        harness->Click(modal.window, IDC_DRUM_CLEAN);
-        dialog_input::Choose(modal.window, IDC_COMPRESSION, 3);
-        harness->Click(modal.window, IDCANCEL);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_EQ(dialog_input::Checked(dialog, {IDC_HDD_SPOOL, IDC_HAIR_LINE}), (std::vector<bool>{true, false}));
+        harness->Click(dialog, IDC_HDD_SPOOL);
+        harness->Click(dialog, IDC_DRUM_CLEAN);
+        dialog_input::Choose(dialog, IDC_COMPRESSION, 3);
+        harness->Click(dialog, IDCANCEL);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     ASSERT_EQ(harness->Modals().size(), 1u);
-    EXPECT_EQ(harness->Modals()[0].caption, L"Advanced");
+    EXPECT_EQ(caption, L"Advanced");
     EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXDrumClean}), (std::vector<uint32_t>{1, 0}));
     EXPECT_EQ(Record()->wCompression, 2);
 
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
-        EXPECT_EQ(dialog_input::Selection(modal.window, IDC_COMPRESSION), 2);
-        dialog_input::Choose(modal.window, IDC_COMPRESSION, 3);
-        harness->Click(modal.window, IDC_HDD_SPOOL);
-        harness->Click(modal.window, IDC_DRUM_CLEAN);
-        harness->Click(modal.window, IDC_HAIR_LINE);
-        harness->Click(modal.window, IDOK);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
+        EXPECT_EQ(dialog_input::Selection(dialog, IDC_COMPRESSION), 2);
+        dialog_input::Choose(dialog, IDC_COMPRESSION, 3);
+        harness->Click(dialog, IDC_HDD_SPOOL);
+        harness->Click(dialog, IDC_DRUM_CLEAN);
+        harness->Click(dialog, IDC_HAIR_LINE);
+        harness->Click(dialog, IDOK);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     ASSERT_EQ(harness->Modals().size(), 2u);
     EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXDrumClean, kSlotVXHairLine, kSlotMirror}), (std::vector<uint32_t>{0, 1, 0, 1}));
     EXPECT_EQ(Record()->wCompression, 3);
@@ -193,15 +191,14 @@ TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     OpenSheet();
     for (const UINT closing : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(closing);
-        harness->OnModal([&](const ModalWindow &modal) {
-            dialog_input::Choose(modal.window, IDC_COMPRESSION, 0);
-            harness->Click(modal.window, IDC_DEFAULT);
-            EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}),
+        OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+            dialog_input::Choose(dialog, IDC_COMPRESSION, 0);
+            harness->Click(dialog, IDC_DEFAULT);
+            EXPECT_EQ(dialog_input::Checked(dialog, {IDC_HDD_SPOOL, IDC_HAIR_LINE}),
                       (std::vector<bool>{false, true}));
-            EXPECT_EQ(dialog_input::Selection(modal.window, IDC_COMPRESSION), 2);
-            harness->Click(modal.window, closing);
+            EXPECT_EQ(dialog_input::Selection(dialog, IDC_COMPRESSION), 2);
+            harness->Click(dialog, closing);
         });
-        harness->Click(page, IDC_JOB_ADVANCED);
         const uint32_t kept = closing == IDOK ? 0u : 1u;
         EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXHairLine, kSlotVXDrumClean}), (std::vector<uint32_t>{kept, kept, 0}));
         EXPECT_EQ(Record()->wCompression, 2);
@@ -213,26 +210,24 @@ TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAwayAndMissingDiskTheSpool)
     EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
     EXPECT_EQ(GetDlgItem(page, IDC_SPECIAL_GROUP), nullptr);
     EXPECT_NE(GetDlgItem(page, IDC_COLLATE), nullptr);
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_FALSE(harness->Checked(modal.window, IDC_HDD_SPOOL) || harness->Enabled(modal.window, IDC_HDD_SPOOL));
-        harness->Click(modal.window, IDCANCEL);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Checked(dialog, IDC_HDD_SPOOL) || harness->Enabled(dialog, IDC_HDD_SPOOL));
+        harness->Click(dialog, IDCANCEL);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
 }
 
 TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_FALSE(harness->Text(modal.window, IDC_DRIVER_NAME).empty());
-        EXPECT_EQ(harness->Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_VERSION), L"1.20");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
-        harness->Click(modal.window, IDOK);
+    OpenDialog(IDC_ABOUT, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Text(dialog, IDC_DRIVER_NAME).empty());
+        EXPECT_EQ(harness->Text(dialog, IDC_DRIVER_VERSION), L"1.20.0.3");
+        EXPECT_EQ(harness->Text(dialog, IDC_PPD_VERSION), L"1.20");
+        EXPECT_EQ(harness->Text(dialog, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
+        harness->Click(dialog, IDOK);
     });
-    harness->Click(page, IDC_ABOUT);
     ASSERT_EQ(harness->Modals().size(), 1u);
-    EXPECT_EQ(harness->Modals()[0].caption, L"About");
+    EXPECT_EQ(caption, L"About");
 }
 
 }  // namespace

@@ -65,20 +65,30 @@ protected:
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
     void Click(UINT id) { Harness().Click(page, id); }
+    // Clicks `id` with OnDialogs(dialog) in force.
+    void ClickWithDialogs(UINT id, std::function<void(HWND, const std::wstring &)> dialog) {
+        OnDialogs(std::move(dialog));
+        Click(id);
+    }
 
     std::vector<std::wstring> &messages = modals.messages;
     std::vector<std::wstring> &dialogs = modals.dialogs;
 };
 
-// A page setup on the model's own printer, with the job type and the
-// record's edit given.
+// A page setup with the job type and the record's edit given.
+PageSetup Job(LONG jobType, std::function<void(OemDevmode *)> editRecord = nullptr) {
+    PageSetup setup;
+    setup.jobType = jobType;
+    setup.editRecord = std::move(editRecord);
+    return setup;
+}
+
+// The same on the model's own printer.
 PageSetup On(const ModelPrinter &model, LONG jobType = 0,
              std::function<void(OemDevmode *)> editRecord = nullptr) {
     EXPECT_TRUE(model.Installed());
-    PageSetup setup;
+    PageSetup setup = Job(jobType, std::move(editRecord));
     setup.printer = model.Name();
-    setup.jobType = jobType;
-    setup.editRecord = std::move(editRecord);
     return setup;
 }
 
@@ -90,9 +100,7 @@ bool SystemIsVistaOrLater() {
 }
 
 TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinButtonOpensTheDialog) {
-    PageSetup setup;
-    setup.jobType = 1;
-    Open(setup);
+    Open(Job(1));
     EXPECT_EQ(JobType(), 1u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
     // A secure job without IC card keeps one copy.
@@ -101,8 +109,7 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
 
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(JobType(), 1u);
 }
@@ -114,7 +121,7 @@ TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     // Set in the plug-in, so made after the opening and gone before it.
     BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"12");
@@ -133,7 +140,6 @@ TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
         Type(pin, L"4");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
@@ -143,17 +149,14 @@ TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
-    PageSetup setup;
-    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    Open(Job(0, [](OemDevmode *record) { record->fAskJobName = 1; }));
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         EXPECT_TRUE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
         // Systems from version 6 on ask for the name elsewhere.
         EXPECT_EQ(Harness().Enabled(dialog, IDC_ASK_JOB_NAME), !SystemIsVistaOrLater());
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"0042");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(opening->Record()->wszJobName[0], 0);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"0042");
@@ -164,12 +167,11 @@ TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
 TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheRecord) {
     Open(PageSetup());
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"1234");
         Press(dialog, IDOK);
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a Job Name."}));
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
@@ -186,20 +188,15 @@ TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheR
 
 TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
     ModelPrinter shared(L"Shared", {});
-    ASSERT_TRUE(shared.Installed());
     ASSERT_TRUE(shared.Share());
-    PageSetup setup;
-    setup.printer = shared.Name();
-    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    Open(On(shared, 0, [](OemDevmode *record) { record->fAskJobName = 1; }));
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         EXPECT_FALSE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
         EXPECT_FALSE(Harness().Enabled(dialog, IDC_ASK_JOB_NAME));
         Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Shared job");
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"9876");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_EQ(opening->Record()->fAskJobName, 0u);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Shared job");
     // No encryption library on this model: the third radio is gone.
@@ -207,15 +204,13 @@ TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
 }
 
 TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
-    PageSetup setup;
-    setup.copies = 3;
-    setup.editRecord = [](OemDevmode *record) {
+    PageSetup setup = Job(0, [](OemDevmode *record) {
         std::memcpy(record->wszJobName, u"Report", sizeof(u"Report"));
         std::memcpy(record->wszJobPin, u"1234", sizeof(u"1234"));
-    };
+    });
+    setup.copies = 3;
     Open(setup);
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_TYPE_SECURE);
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     ASSERT_EQ(messages, (std::vector<std::wstring>{kCopiesWarning}));
     EXPECT_EQ(Harness().Modals().back().caption, L"Warning");
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
@@ -276,13 +271,12 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherL
 
 TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(PageSetup());
-    OnDialogs([&](HWND dialog, const std::wstring &caption) {
+    ClickWithDialogs(IDC_JOB_TYPE_ENCRYPTED, [&](HWND dialog, const std::wstring &caption) {
         if (caption != kLibraryCaption) return Press(dialog, IDCANCEL);
         EXPECT_TRUE(Harness().Enabled(dialog, kLibraryPassword));
         SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_ENCRYPTED);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
@@ -297,35 +291,29 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     ASSERT_FALSE(Harness().ReportedResults().empty());
     EXPECT_EQ(Harness().ReportedResults().front(), CPSUI_OK);
 
-    PageSetup again;
-    again.jobType = 2;
+    PageSetup again = Job(2);
     again.record = opening->RecordBytes();
     Open(again);
     dialogs.clear();
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         char shown[32] = "";
         GetDlgItemTextA(dialog, kLibraryPassword, shown, sizeof(shown));
         EXPECT_STREQ(shown, kPassword);
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
 TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
-    PageSetup setup;
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(1);
-    Open(setup);
+    Open(Job(2, ForeignCipher(1)));
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_EQ(Text(dialog, kLibraryPassword), L"");
         EXPECT_FALSE(Harness().Checked(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(opening->RecordBytes(), before);
@@ -339,19 +327,15 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
 }
 
 TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
-    PageSetup setup;
-    setup.jobType = 1;
-    setup.editRecord = [](OemDevmode *record) {
+    Open(Job(1, [](OemDevmode *record) {
         for (char16_t &c : record->wszJobName) c = u'N';
         for (char16_t &c : record->wszJobPin) c = u'7';
-    };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    }));
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_EQ(Text(dialog, IDC_JOB_NAME), std::wstring(16, L'N'));
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"7777");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_TRUE(messages.empty());
     // OK wrote both back terminated.
@@ -383,8 +367,7 @@ TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     EXPECT_EQ(messages, (std::vector<std::wstring>{
                             L"CCiperSet::DecryptPassword() : pfnDecryptPassword is NULL"}));
     EXPECT_TRUE(dialogs.empty());
@@ -502,11 +485,10 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 3u);
 
     // The library's own dialog opens in card mode: no password to type.
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_FALSE(Harness().Enabled(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
 
     // Without the disk a card job starts as a normal one.
