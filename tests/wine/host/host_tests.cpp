@@ -53,7 +53,7 @@ void ExpectRun(const std::wstring &arguments, DWORD exitCode, const std::vector<
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        defaultFile_ = TempFile(L"sx-host-default.dev");
+        defaultFile_ = Scratch(L"sx-host-default.dev");
         const DriverHostRun run = RunDriverHost(L"default --out " + Quoted(defaultFile_));
         ASSERT_EQ(0u, run.exitCode) << run.output;
         defaultDevmode_ = ReadBytes(defaultFile_);
@@ -61,7 +61,6 @@ protected:
     }
     void TearDown() override {
         for (const std::wstring &file : written_) DeleteFileW(file.c_str());
-        DeleteFileW(defaultFile_.c_str());
     }
     std::wstring Scratch(const WCHAR *name) {
         written_.push_back(TempFile(name));
