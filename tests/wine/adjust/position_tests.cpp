@@ -21,6 +21,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -109,18 +110,15 @@ public:
     explicit PrintHooks(PrintCalls *calls) {
         Calls = calls;
         HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-        const struct {
-            const char *name;
-            void *replacement;
-        } hooks[] = {
+        const std::pair<const char *, void *> hooks[] = {
             {"CreateDCW", reinterpret_cast<void *>(RecordingCreateDc)},
             {"StartDocW", reinterpret_cast<void *>(RecordingStartDoc)},
             {"StartPage", reinterpret_cast<void *>(Counting<&PrintCalls::startPages, StartPage>)},
             {"EndPage", reinterpret_cast<void *>(Counting<&PrintCalls::endPages, EndPage>)},
             {"EndDoc", reinterpret_cast<void *>(Counting<&PrintCalls::endDocs, EndDoc>)},
         };
-        for (const auto &hook : hooks)
-            hooks_.push_back(std::make_unique<ImportHook>(plugin, "gdi32.dll", hook.name, hook.replacement));
+        for (const auto &[name, replacement] : hooks)
+            hooks_.push_back(std::make_unique<ImportHook>(plugin, "gdi32.dll", name, replacement));
     }
     bool Installed() const {
         return std::all_of(hooks_.begin(), hooks_.end(), [](const auto &hook) { return hook->Installed(); });

@@ -351,13 +351,6 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
     ASSERT_TRUE(present);
     ASSERT_NE(acl, nullptr);  // never a null DACL
     EXPECT_FALSE(defaulted);
-    BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
-    for (const auto &sid :
-         {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
-          std::make_pair(WinLocalSystemSid, system)}) {
-        DWORD bytes = SECURITY_MAX_SID_SIZE;
-        CreateWellKnownSid(sid.first, nullptr, sid.second, &bytes);
-    }
     ASSERT_EQ(acl->AceCount, 3);
     std::map<std::string, ACCESS_MASK> granted;
     for (DWORD i = 0; i < acl->AceCount; ++i) {
@@ -365,8 +358,9 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
         ASSERT_TRUE(GetAce(acl, i, reinterpret_cast<void **>(&ace)));
         ASSERT_EQ(ace->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
         PSID sid = &ace->SidStart;
-        const char *who = EqualSid(sid, users) ? "users" : EqualSid(sid, admins) ? "admins"
-                          : EqualSid(sid, system) ? "system" : "other";
+        const char *who = IsWellKnownSid(sid, WinBuiltinUsersSid) ? "users"
+                          : IsWellKnownSid(sid, WinBuiltinAdministratorsSid) ? "admins"
+                          : IsWellKnownSid(sid, WinLocalSystemSid) ? "system" : "other";
         granted[who] = ace->Mask;
     }
     // Users may read, write and append data, but neither delete nor change the DACL or the owner.
@@ -408,8 +402,10 @@ class PrinterPropertiesTest : public ModelPrinterTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX Properties Test"); }
 
-    // `before` changes the driver's items before the plug-in sees them.
+    // `before` changes the driver's items before the plug-in sees them. An
+    // earlier sheet goes first.
     void Open(const std::function<void(InstallableItems &)> &before = nullptr) {
+        sheet_.reset();
         sheet_ = std::make_unique<PrinterSheet>(Session(), log_);
         if (before) before(sheet_->Items());
         std::string error;
@@ -481,11 +477,9 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     }
 
     // Without a library that says the printer can be asked, no button.
-    sheet_.reset();
     SetAnswers({{L"NetworkDetection", L"0"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
-    sheet_.reset();
     SetAnswers({{L"NetworkDetection", L"1"}});
     SetModels({{L"NetExtDLL", L"sxmissing.dll"}});
     Open();
@@ -524,8 +518,7 @@ TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZe
     jobLimit->Sel = 0;
     const LONG action = Notify(CPSUICB_REASON_SEL_CHANGED, jobLimit);
     if (OsMajor6OrLater()) {
-        EXPECT_EQ(action, CPSUICB_ACTION_OPTIF_CHANGED);
-        EXPECT_EQ(jobLimit->Sel, 1);
+        EXPECT_EQ(std::make_pair(action, jobLimit->Sel), std::make_pair(LONG{CPSUICB_ACTION_OPTIF_CHANGED}, LONG{1}));
     }
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, Item("VXHDD")), CPSUICB_ACTION_NONE);
 }
