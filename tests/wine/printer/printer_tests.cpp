@@ -172,13 +172,11 @@ protected:
         return Session().Plugin()->PrinterEvent(&printer_[0], event, 0, 0);
     }
 
-    // The printer's driver data key, for what the printer-data calls cannot do.
-    HKEY OpenDriverData() {
-        HKEY key = nullptr;
-        RegOpenKeyExW(HKEY_LOCAL_MACHINE,
-                      (kPrinterKeys + printer_ + L"\\PrinterDriverData").c_str(), 0,
-                      KEY_ALL_ACCESS, &key);
-        return key;
+    // A value removed from the printer's driver data, which the printer-data
+    // calls cannot do.
+    LONG DeleteDriverData(const WCHAR *name) {
+        const std::wstring key = kPrinterKeys + printer_ + L"\\PrinterDriverData";
+        return RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name);
     }
 
     // "FeatureKeyword" ("(absent)" when absent) and its size (-1 when absent).
@@ -297,10 +295,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 }
 
 TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCreation) {
-    HKEY key = OpenDriverData();
-    ASSERT_NE(key, nullptr);
-    RegDeleteValueW(key, kUserModeValue);
-    RegCloseKey(key);
+    DeleteDriverData(kUserModeValue);
     {
         PrinterDataDenied denied(printer_);
         ASSERT_TRUE(denied.Denied());
@@ -316,9 +311,7 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     // No size value: the data stays as it was.
     const std::string list = Entry("VXFinisher", "True") + Entry("InstalledMemory", "512MB") + kListEnd;
     Store(list, static_cast<DWORD>(list.size()));
-    HKEY key = OpenDriverData();
-    ASSERT_NE(key, nullptr);
-    RegDeleteValueW(key, L"FeatureKeywordSize");
+    ASSERT_EQ(DeleteDriverData(L"FeatureKeywordSize"), ERROR_SUCCESS);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(Stored(), std::make_pair(list, absent));
 
@@ -330,9 +323,8 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     EXPECT_EQ(Stored(), std::make_pair(rewritten, static_cast<DWORD>(rewritten.size())));
 
     // No data at all: nothing is written.
-    RegDeleteValueW(key, L"FeatureKeyword");
-    RegDeleteValueW(key, L"FeatureKeywordSize");
-    RegCloseKey(key);
+    DeleteDriverData(L"FeatureKeyword");
+    DeleteDriverData(L"FeatureKeywordSize");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(Stored(), std::make_pair(std::string("(absent)"), absent));
 
@@ -572,9 +564,7 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
 
     // Without stored data the export reads the printer and writes nothing.
     SetModels({{L"NetExtDLL", L"sxnetopt.dll"}});
-    HKEY key = OpenDriverData();
-    RegDeleteValueW(key, L"FeatureKeyword");
-    RegCloseKey(key);
+    DeleteDriverData(L"FeatureKeyword");
     EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Stored().first, "(absent)");
 }
