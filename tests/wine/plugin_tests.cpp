@@ -174,8 +174,7 @@ TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
 }
 
 TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTouchesNoHeap) {
-    EXPECT_EQ(plugin->HideStandardUI(0), E_NOTIMPL);
-    EXPECT_EQ(plugin->HideStandardUI(3), E_NOTIMPL);
+    for (DWORD mode : {0u, 3u}) EXPECT_EQ(plugin->HideStandardUI(mode), E_NOTIMPL) << mode;
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 0u);
     EXPECT_EQ(plugin->HideStandardUI(OEMCUIP_DOCPROP), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 1u);

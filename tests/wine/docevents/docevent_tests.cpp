@@ -228,8 +228,7 @@ protected:
         std::vector<BYTE> info(needed);
         ASSERT_TRUE(GetPrinterW(handle.Get(), 2, info.data(), needed, &needed));
         PRINTER_INFO_2W *printer = reinterpret_cast<PRINTER_INFO_2W *>(info.data());
-        std::wstring share = shareName;
-        printer->pShareName = &share[0];
+        printer->pShareName = const_cast<WCHAR *>(shareName.c_str());
         printer->Attributes = shared ? printer->Attributes | PRINTER_ATTRIBUTE_SHARED
                                      : printer->Attributes & ~PRINTER_ATTRIBUTE_SHARED;
         printer->pSecurityDescriptor = nullptr;

@@ -33,11 +33,8 @@ const WCHAR kCopiesWarning[] =
     L"multiple copies can be selected using the printer's operator panel.";
 const char kPassword[] = "Sesame12";
 
-DWORD Caret(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
+// The end of the edit's selection.
+DWORD Caret(HWND edit) { return HIWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
 
 bool Contains(const std::vector<BYTE> &bytes, const char *text) {
     const size_t length = std::strlen(text);
@@ -426,8 +423,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
 // garbage answers), as "CryptoDll" of a model.
 std::vector<std::wstring> FaultyEncryptionLibraries() {
     std::vector<std::wstring> files;
-    const std::wstring folder = ExeDirectory();
-    std::ifstream list(std::string(folder.begin(), folder.end()) + "\\sidelib-faults.txt");
+    std::ifstream list((ExeDirectory() + L"\\sidelib-faults.txt").c_str());
     std::string key, file, what;
     while (list >> key >> file && std::getline(list, what))
         if (key == "CryptoDll") files.push_back(std::wstring(file.begin(), file.end()));
