@@ -57,15 +57,18 @@ protected:
         return handle->Get();
     }
 
+    // The sample printer's default record into `out`.
+    HRESULT SampleDefault(DriverDevmode &out) { return Run(OEMDM_DEFAULT, sample.Get(), nullptr, out); }
+
+    PrinterHandle sample{kSamplePrinter};
     std::unique_ptr<TestPrinter> installed;
     std::unique_ptr<PrinterHandle> handle;
 };
 
 TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
-    PrinterHandle printer(kSamplePrinter);
-    ASSERT_NE(printer.Get(), nullptr);
+    ASSERT_NE(sample.Get(), nullptr);
     DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+    ASSERT_EQ(SampleDefault(out), S_OK);
     const OemDevmode &rec = *out.rec();
     EXPECT_TRUE(WholeRecord(out.record()));
     EXPECT_EQ(rec.dwRecField3900, 2100u);
@@ -83,10 +86,9 @@ TEST_F(DevModeTest, DefaultRecordOfTheSamplePrinter) {
     ASSERT_NE(getDefault, nullptr);
     DWORD area[10] = {};
     ASSERT_TRUE(getDefault(area, 1));
-    EXPECT_EQ(rec.dwCryptoSetting0, area[0]);
-    EXPECT_EQ(rec.dwCryptoSetting1, area[1]);
-    EXPECT_EQ(rec.dwCryptoSetting6, area[6]);
-    EXPECT_EQ(rec.dwCryptoSetting7, area[7]);
+    EXPECT_EQ((std::vector<DWORD>{rec.dwCryptoSetting0, rec.dwCryptoSetting1, rec.dwCryptoSetting6,
+                                  rec.dwCryptoSetting7}),
+              (std::vector<DWORD>{area[0], area[1], area[6], area[7]}));
     EXPECT_EQ(rec.cbEncryptedPassword, 0u);
     EXPECT_EQ(out.record()[kOemDevmodeSize], 0xEE);
 }
@@ -189,9 +191,8 @@ TEST_F(DevModeTest, EncryptionLibraryThatCannotLoadKeepsTheEncryptionFields) {
 }
 
 TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {
-    PrinterHandle printer(kSamplePrinter);
     DriverDevmode out;
-    ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+    ASSERT_EQ(SampleDefault(out), S_OK);
     out.rec()->wCompression = 3;
 
     // The record header claims a whole record, the DEVMODE holds 2000 bytes
@@ -201,7 +202,7 @@ TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {
     std::memset(in.record(), 0x21, kHeld);
     in.rec()->dwSize = kOemDevmodeSize;
     in.rec()->dwSignature = kOemSignature;
-    ASSERT_EQ(Run(OEMDM_CONVERT, printer.Get(), &in, out), S_OK);
+    ASSERT_EQ(Run(OEMDM_CONVERT, sample.Get(), &in, out), S_OK);
     EXPECT_EQ(out.record()[kHeld - 1], 0x21);
     for (size_t i = kHeld; i < kOemDevmodeSize; ++i) ASSERT_NE(out.record()[i], 0xEE) << i;
     EXPECT_EQ(out.rec()->wCompression, 3);
@@ -211,19 +212,18 @@ TEST_F(DevModeTest, ConvertCopiesOnlyWhatTheInputDevmodeHolds) {
 }
 
 TEST_F(DevModeTest, MergeClampsFieldTwelveAndRepairsTheHeader) {
-    PrinterHandle printer(kSamplePrinter);
     for (LONG value : {101L, 100L, -3L}) {
         DriverDevmode in, out;
-        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, in), S_OK);
-        ASSERT_EQ(Run(OEMDM_DEFAULT, printer.Get(), nullptr, out), S_OK);
+        ASSERT_EQ(SampleDefault(in), S_OK);
+        ASSERT_EQ(SampleDefault(out), S_OK);
         in.rec()->lRecField12 = value;
         in.rec()->dwVersion = 5;
-        ASSERT_EQ(Run(OEMDM_MERGE, printer.Get(), &in, out), S_OK);
+        ASSERT_EQ(Run(OEMDM_MERGE, sample.Get(), &in, out), S_OK);
         EXPECT_EQ(out.rec()->lRecField12, value > 100 ? 0 : value);
         EXPECT_EQ(out.rec()->dwVersion, 1u);
     }
     DriverDevmode out;
-    EXPECT_EQ(Run(OEMDM_CONVERT, printer.Get(), nullptr, out), S_OK);
+    EXPECT_EQ(Run(OEMDM_CONVERT, sample.Get(), nullptr, out), S_OK);
     EXPECT_EQ(out.record()[0], kFill);
 }
 

@@ -107,7 +107,6 @@ TEST_F(PluginTest, InterfacesAndCountsOfTheObject) {
 TEST_F(PluginTest, GetInfoSignatureVersionAndRefusals) {
     DWORD value = 0, needed = 0;
     EXPECT_EQ(plugin->GetInfo(OEMGI_GETSIGNATURE, &value, sizeof(value), &needed), S_OK);
-    EXPECT_EQ(value, 0x32303030u);
     EXPECT_EQ(std::memcmp(&value, "0002", 4), 0);
     EXPECT_EQ(needed, 4u);
     EXPECT_EQ(plugin->GetInfo(OEMGI_GETVERSION, &value, sizeof(value), &needed), S_OK);
@@ -175,8 +174,7 @@ TEST_F(PluginTest, QueryColorProfileNamesTheProfileFile) {
 }
 
 TEST_F(PluginTest, HideStandardUIMarksOnlyForSheetModesAndReleaseWithoutSheetTouchesNoHeap) {
-    EXPECT_EQ(plugin->HideStandardUI(0), E_NOTIMPL);
-    EXPECT_EQ(plugin->HideStandardUI(3), E_NOTIMPL);
+    for (DWORD mode : {0u, 3u}) EXPECT_EQ(plugin->HideStandardUI(mode), E_NOTIMPL) << mode;
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 0u);
     EXPECT_EQ(plugin->HideStandardUI(OEMCUIP_DOCPROP), E_NOTIMPL);
     EXPECT_EQ(Field<DWORD>(kHideFlagOffset), 1u);

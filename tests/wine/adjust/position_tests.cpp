@@ -15,28 +15,23 @@
 
 #include <commctrl.h>
 
-#include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int kPages = 5;
-const WCHAR kDialogClass[] = L"#32770";
+// The class atom of dialog windows, "#32770".
+constexpr ULONG_PTR kDialogClassAtom = 32770;
 const WCHAR kFilePortPrinter[] = L"SX Test Position Print";
 const WCHAR kSampleDriver[] = L"SX Color 4200 PS";
 const WCHAR kPrintFile[] = L"C:\\sxt_position_print.ps";
-const char kPrintFileNarrow[] = "C:\\sxt_position_print.ps";
-
-bool IsDialog(HWND window) {
-    WCHAR name[16] = L"";
-    GetClassNameW(window, name, ARRAYSIZE(name));
-    return lstrcmpW(name, kDialogClass) == 0;
-}
 
 // The sample model's driver on a port that is a file, so that a job's
 // output can be read back.
@@ -55,17 +50,13 @@ public:
         installed_ = added != nullptr;
     }
     ~FilePortPrinter() {
-        HANDLE handle = nullptr;
-        PRINTER_DEFAULTSW access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
-        if (OpenPrinterW(const_cast<WCHAR *>(kFilePortPrinter), &handle, &access)) {
-            DeletePrinter(handle);
-            ClosePrinter(handle);
-        }
+        SpoolerPrinter printer;
+        if (printer.Open(kFilePortPrinter, PRINTER_ALL_ACCESS)) DeletePrinter(printer.Get());
         DeleteFileW(kPrintFile);
     }
     bool Installed() const { return installed_; }
     static std::string Output() {
-        std::ifstream file(kPrintFileNarrow, std::ios::binary);
+        std::ifstream file(kPrintFile, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
 
@@ -107,17 +98,11 @@ int WINAPI RecordingStartDoc(HDC dc, const DOCINFOW *info) {
     ++Calls->startDocs;
     return Calls->failStartDoc ? SP_ERROR : StartDocW(dc, info);
 }
-int WINAPI RecordingStartPage(HDC dc) {
-    ++Calls->startPages;
-    return StartPage(dc);
-}
-int WINAPI RecordingEndPage(HDC dc) {
-    ++Calls->endPages;
-    return EndPage(dc);
-}
-int WINAPI RecordingEndDoc(HDC dc) {
-    ++Calls->endDocs;
-    return EndDoc(dc);
+// StartPage, EndPage or EndDoc, counted in `counter`.
+template <int PrintCalls::*counter, int(WINAPI *forward)(HDC)>
+int WINAPI Counting(HDC dc) {
+    ++(Calls->*counter);
+    return forward(dc);
 }
 
 class PrintHooks {
@@ -125,23 +110,18 @@ public:
     explicit PrintHooks(PrintCalls *calls) {
         Calls = calls;
         HMODULE plugin = GetModuleHandleW(L"sxoemui.dll");
-        const struct {
-            const char *name;
-            void *replacement;
-        } hooks[] = {
+        const std::pair<const char *, void *> hooks[] = {
             {"CreateDCW", reinterpret_cast<void *>(RecordingCreateDc)},
             {"StartDocW", reinterpret_cast<void *>(RecordingStartDoc)},
-            {"StartPage", reinterpret_cast<void *>(RecordingStartPage)},
-            {"EndPage", reinterpret_cast<void *>(RecordingEndPage)},
-            {"EndDoc", reinterpret_cast<void *>(RecordingEndDoc)},
+            {"StartPage", reinterpret_cast<void *>(Counting<&PrintCalls::startPages, StartPage>)},
+            {"EndPage", reinterpret_cast<void *>(Counting<&PrintCalls::endPages, EndPage>)},
+            {"EndDoc", reinterpret_cast<void *>(Counting<&PrintCalls::endDocs, EndDoc>)},
         };
-        for (const auto &hook : hooks)
-            hooks_.push_back(std::make_unique<ImportHook>(plugin, "gdi32.dll", hook.name, hook.replacement));
+        for (const auto &[name, replacement] : hooks)
+            hooks_.push_back(std::make_unique<ImportHook>(plugin, "gdi32.dll", name, replacement));
     }
     bool Installed() const {
-        for (const auto &hook : hooks_)
-            if (!hook->Installed()) return false;
-        return true;
+        return std::all_of(hooks_.begin(), hooks_.end(), [](const auto &hook) { return hook->Installed(); });
     }
 
 private:
@@ -173,7 +153,7 @@ protected:
     static std::vector<HWND> PageWindows(HWND dialog) {
         std::vector<HWND> pages;
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (IsDialog(child)) pages.push_back(child);
+            if (GetClassLongPtrW(child, GCW_ATOM) == kDialogClassAtom) pages.push_back(child);
         return pages;
     }
     // The page with the visible style: the drive runs before the dialog
@@ -418,7 +398,7 @@ TEST_F(PositionTest, TestPrintIsARealJobWithTheValuesBeingEdited) {
     EXPECT_EQ(Record()->adwAdjScale1[3], 9903u) << "the record itself waits for OK";
 
     const std::string output = FilePortPrinter::Output();
-    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached " << kPrintFileNarrow;
+    EXPECT_NE(output.find("%!PS"), std::string::npos) << "no PostScript reached the printer's port file";
     EXPECT_NE(output.find("Test Print"), std::string::npos);
     EXPECT_EQ(Count(output, "%%Page:"), 2u);
 }

@@ -6,7 +6,7 @@
 #include "core/win_holders.h"
 #include "host_text.h"
 #include "install/print_job.h"
-#include "support/wine_test_support.h"
+#include "support/plugin_object_test.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstring>
 #include <cwchar>
+#include <memory>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -66,29 +67,18 @@ std::tuple<HRESULT, bool, INT> Answer(const DocumentEventCall &call) {
     return std::make_tuple(call.hr, call.resultSet, call.result);
 }
 
-class DocumentEventTest : public ::testing::Test {
+class DocumentEventTest : public PluginObjectTest {
 protected:
-    void SetUp() override {
-        plugin_ = library_.CreatePlugin();
-        ASSERT_NE(plugin_, nullptr);
-    }
-    void TearDown() override {
-        if (plugin_) plugin_->Release();
-    }
     DocumentEventCall Call(HANDLE printer, INT event, ULONG inBytes, void *in, ULONG outBytes,
                            void *out) {
-        return CallDocumentEvent(plugin_, printer, nullptr, event, inBytes, in, outBytes, out);
+        return CallDocumentEvent(plugin, printer, nullptr, event, inBytes, in, outBytes, out);
     }
     void StartJob(HANDLE printer, DWORD jobId) {
         LONG id = static_cast<LONG>(jobId);
         const DocumentEventCall call =
             Call(printer, DOCUMENTEVENT_STARTDOCPOST, sizeof(id), &id, 0, nullptr);
-        EXPECT_EQ(call.hr, S_OK);
-        EXPECT_FALSE(call.resultSet);
+        EXPECT_EQ(std::make_pair(call.hr, call.resultSet), std::make_pair(S_OK, false));
     }
-
-    PluginLibrary library_;
-    IPrintOemUI2 *plugin_ = nullptr;
 };
 
 TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
@@ -97,7 +87,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
     DocumentEventCall call =
         Call(printer.Get(), DOCUMENTEVENT_CREATEDCPRE, sizeof(create), &create, 0, nullptr);
     EXPECT_EQ(Answer(call), std::make_tuple(S_OK, true, DOCUMENTEVENT_SUCCESS));
-    EXPECT_EQ(plugin_->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
+    EXPECT_EQ(plugin->DocumentEvent(nullptr, nullptr, DOCUMENTEVENT_CREATEDCPRE, 0, nullptr, 0,
                                      nullptr, nullptr),
               S_OK);
     for (INT event : {DOCUMENTEVENT_CREATEDCPOST, DOCUMENTEVENT_STARTDOCPRE,
@@ -120,7 +110,7 @@ TEST_F(DocumentEventTest, EventsBesidesTheJobStartAnswerWithoutWork) {
 }
 
 TEST_F(DocumentEventTest, QueryFilterAsksForTheJobStartOnly) {
-    const EventFilterAnswer answer = QueryEventFilter(plugin_, nullptr);
+    const EventFilterAnswer answer = QueryEventFilter(plugin, nullptr);
     EXPECT_EQ(std::make_pair(answer.call.hr, answer.call.result), std::make_pair(S_OK, INT{DOCUMENTEVENT_SUCCESS}));
     ASSERT_TRUE(answer.filtered);
     EXPECT_EQ(answer.events, std::vector<DWORD>({DOCUMENTEVENT_STARTDOCPOST}));
@@ -159,7 +149,7 @@ TEST_F(DocumentEventTest, RealJobPublishesTheApplicationNameForThePrinterSide) {
     DeleteFileW(output.c_str());
     PrintJobReport report;
     std::string error;
-    ASSERT_TRUE(PrintOnePage(plugin_, printer.Get(), kSamplePrinter, output, &report, &error))
+    ASSERT_TRUE(PrintOnePage(plugin, printer.Get(), kSamplePrinter, output, &report, &error))
         << error;
     ASSERT_GT(report.jobId, 0u);
     // The driver passed STARTDOCPOST (and nothing the filter left out).
@@ -194,33 +184,22 @@ protected:
                   DriverFilePath(kProbeLibraryFile).c_str(), FALSE);
         WriteDriverProfile(kProbeIni, L"OEMFiles", L"OEMConfigFile1", L"sxoemui.dll");
         WriteDriverProfile(kProbeCap, L"Capability", kProbePrinter, kProbeSection);
-        printer_ = new TestPrinter(kProbePrinter, {kProbeIni, kProbeCap});
+        printer_.reset(new TestPrinter(kProbePrinter, {kProbeIni, kProbeCap}));
     }
-    static void TearDownTestSuite() {
-        delete printer_;
-        printer_ = nullptr;
-    }
+    static void TearDownTestSuite() { printer_.reset(); }
     void SetUp() override {
         DocumentEventTest::SetUp();
         ASSERT_TRUE(printer_->Installed());
         SetModelKey(L"JobInfoDLL", kProbeLibraryFile);
         SetModelKey(L"COLORAPEXE", kCompanionFile);
-        probe_ = LoadLibraryW(DriverFilePath(kProbeLibraryFile).c_str());
-        ASSERT_NE(probe_, nullptr);
-        setAnswer_ = reinterpret_cast<SetProbeAnswerFn>(
-            reinterpret_cast<void *>(GetProcAddress(probe_, "SetProbeAnswer")));
-        readCall_ = reinterpret_cast<ReadProbeCallFn>(
-            reinterpret_cast<void *>(GetProcAddress(probe_, "ReadProbeCall")));
+        probe_.Reset(LoadLibraryW(DriverFilePath(kProbeLibraryFile).c_str()));
+        setAnswer_ = probe_.ExportAs<SetProbeAnswerFn>("SetProbeAnswer");
+        readCall_ = probe_.ExportAs<ReadProbeCallFn>("ReadProbeCall");
         ASSERT_TRUE(setAnswer_ && readCall_);
         Answer("Writer", "Other");
         ClearCompanionRecord();
-        probePrinter_ = new PrinterHandle(kProbePrinter);
+        probePrinter_ = std::make_unique<PrinterHandle>(kProbePrinter);
         ASSERT_NE(probePrinter_->Get(), nullptr);
-    }
-    void TearDown() override {
-        delete probePrinter_;
-        if (probe_) FreeLibrary(probe_);
-        DocumentEventTest::TearDown();
     }
     static void SetModelKey(const WCHAR *key, const WCHAR *value) {
         WriteDriverProfile(kProbeCap, kProbeSection, key, value);
@@ -249,22 +228,19 @@ protected:
         std::vector<BYTE> info(needed);
         ASSERT_TRUE(GetPrinterW(handle.Get(), 2, info.data(), needed, &needed));
         PRINTER_INFO_2W *printer = reinterpret_cast<PRINTER_INFO_2W *>(info.data());
-        std::wstring share = shareName;
-        printer->pShareName = &share[0];
+        printer->pShareName = const_cast<WCHAR *>(shareName.c_str());
         printer->Attributes = shared ? printer->Attributes | PRINTER_ATTRIBUTE_SHARED
                                      : printer->Attributes & ~PRINTER_ATTRIBUTE_SHARED;
         printer->pSecurityDescriptor = nullptr;
         EXPECT_TRUE(SetPrinterW(handle.Get(), 2, info.data(), 0)) << GetLastError();
     }
 
-    static TestPrinter *printer_;
-    HMODULE probe_ = nullptr;
+    static inline std::unique_ptr<TestPrinter> printer_;
+    LoadedLibrary probe_;
     SetProbeAnswerFn setAnswer_ = nullptr;
     ReadProbeCallFn readCall_ = nullptr;
-    PrinterHandle *probePrinter_ = nullptr;
+    std::unique_ptr<PrinterHandle> probePrinter_;
 };
-
-TestPrinter *ProbeModelTest::printer_ = nullptr;
 
 // Spooled jobs' events carry the spooled flag in their high word.
 TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAndFreedAgain) {
@@ -281,8 +257,7 @@ TEST_F(ProbeModelTest, LibraryIsAskedWithA120ByteAnswerForPlainAndSpooledJobsAnd
     EXPECT_EQ(Published(0x10E), L"Writer");
     EXPECT_EQ(Call(Printer(), DOCUMENTEVENT_CREATEDCPRE | DOCUMENTEVENT_SPOOLED, 0, nullptr, 0, nullptr).result,
               DOCUMENTEVENT_SUCCESS);
-    FreeLibrary(probe_);
-    probe_ = nullptr;
+    probe_.Reset(nullptr);
     EXPECT_EQ(GetModuleHandleW(kProbeLibraryFile), nullptr);
 }
 

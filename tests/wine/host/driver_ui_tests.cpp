@@ -15,6 +15,7 @@
 #include "sheet/sheet_pages.h"
 #include "support/dialog_input.h"
 #include "support/page_layout.h"
+#include "support/wine_test_support.h"
 
 #include "color/color_variant_ids.h"
 #include "core/oem_devmode.h"
@@ -107,6 +108,11 @@ protected:
 
     const DEVMODEW *Devmode() { return ui_->Devmode(); }
 
+    bool Logged(const std::string &line) {
+        const std::vector<std::string> &lines = ui_->Log().Lines();
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
+
     PluginSession session_;
     std::unique_ptr<DocumentUi> ui_;
 };
@@ -172,10 +178,7 @@ TEST_F(DocumentFixture, DriverSettingsAnswerTheCurrentOptionKeywords) {
                                           &options),
               E_FAIL);
 
-    ASSERT_FALSE(ui_->Log().Lines().empty());
-    EXPECT_NE(std::find(ui_->Log().Lines().begin(), ui_->Log().Lines().end(),
-                        "DrvGetDriverSetting VXHDD -> False"),
-              ui_->Log().Lines().end());
+    EXPECT_TRUE(Logged("DrvGetDriverSetting VXHDD -> False"));
 }
 
 TEST_F(DocumentFixture, UpdateRefusesAConstrainedSelectionAndRestoresSel) {
@@ -255,11 +258,10 @@ TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
     ASSERT_TRUE(Update(Standard(DMPUB_NUP), 6));
     const BYTE *bytes = reinterpret_cast<const BYTE *>(Devmode());
     EXPECT_EQ(bytes[356], 6);
-    for (DWORD i = 0; i < Items().Count(); ++i) {
+    for (DWORD i = 0; i < Items().Count(); ++i)
         if (reinterpret_cast<USERDATA *>(Items().Items()[i].UserData)->dwItemID == 25) {
             ASSERT_TRUE(Update(&Items().Items()[i], 2));
         }
-    }
     EXPECT_EQ(bytes[344], 2);
     ASSERT_TRUE(Update(Feature("VXCMYKProfile"), 3));
     const size_t profile = Ppd().FindFeature("VXCMYKProfile");
@@ -280,14 +282,14 @@ TEST_F(DocumentFixture, AcceptedChangesGoIntoTheDevmodeAtOnce) {
 // runs inside the sheet's loop and must close it.
 class SheetFixture : public DocumentFixture {
 protected:
-    void Run(const std::function<void(HWND)> &onShown, SheetOptions options = {}) {
+    void Run(const std::function<void(HWND)> &onShown) {
         INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
                                                              ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
         InitCommonControlsEx(&classes);
         sheet_ = std::make_unique<DocumentSheet>(session_, *ui_);
-        options.onShown = onShown;
+        options_.onShown = onShown;
         std::string error;
-        ASSERT_TRUE(sheet_->PrepareItems(options, &error)) << error;
+        ASSERT_TRUE(sheet_->PrepareItems(options_, &error)) << error;
         if (prepared_) prepared_();
         ASSERT_TRUE(sheet_->Show(&error)) << error;
     }
@@ -296,34 +298,28 @@ protected:
         PostMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
     }
 
-    // Options that have OK store the DEVMODE in a fresh temporary file.
-    static SheetOptions StoringTo(const WCHAR *name) {
+    // OK stores the DEVMODE in a fresh temporary file.
+    void StoreTo(const WCHAR *name) {
         WCHAR folder[MAX_PATH];
         GetTempPathW(MAX_PATH, folder);
-        SheetOptions options;
-        options.outFile = std::wstring(folder) + name;
-        DeleteFileW(options.outFile.c_str());
-        return options;
+        options_.outFile = std::wstring(folder) + name;
+        DeleteFileW(options_.outFile.c_str());
     }
 
-    // The DEVMODE the sheet stored, its file removed; empty when none.
-    std::vector<BYTE> StoredDevmode(const SheetOptions &options) {
-        std::vector<BYTE> stored;
+    // The DEVMODE the sheet stored, its file removed; null when none.
+    const DEVMODEW *StoredDevmode() {
         std::string error;
         EXPECT_TRUE(sheet_->Stored());
-        EXPECT_TRUE(ReadWholeFile(options.outFile, &stored, &error)) << error;
-        DeleteFileW(options.outFile.c_str());
-        EXPECT_EQ(stored.size(), ui_->DevmodeSize());
-        return stored.size() == ui_->DevmodeSize() ? stored : std::vector<BYTE>();
+        EXPECT_TRUE(ReadWholeFile(options_.outFile, &stored_, &error)) << error;
+        DeleteFileW(options_.outFile.c_str());
+        EXPECT_EQ(stored_.size(), ui_->DevmodeSize());
+        return stored_.size() == ui_->DevmodeSize() ? reinterpret_cast<const DEVMODEW *>(stored_.data()) : nullptr;
     }
 
-    bool Logged(const std::string &line) {
-        const std::vector<std::string> &lines = ui_->Log().Lines();
-        return std::find(lines.begin(), lines.end(), line) != lines.end();
-    }
-
+    SheetOptions options_;
     std::unique_ptr<DocumentSheet> sheet_;
     std::function<void()> prepared_;
+    std::vector<BYTE> stored_;
 };
 
 std::vector<std::wstring> RowLabels(const OptionsPage &page) {
@@ -372,12 +368,11 @@ protected:
 // The dependent files of the installed printer's driver, by file name.
 std::vector<std::wstring> DriverFileNames(const WCHAR *printerName, std::wstring *driverName) {
     std::vector<std::wstring> names;
-    HANDLE printer = nullptr;
-    if (!OpenPrinterW(const_cast<WCHAR *>(printerName), &printer, nullptr)) return names;
+    const PrinterHandle printer(printerName);
     DWORD needed = 0;
-    GetPrinterDriverW(printer, nullptr, 3, nullptr, 0, &needed);
+    GetPrinterDriverW(printer.Get(), nullptr, 3, nullptr, 0, &needed);
     std::vector<BYTE> buffer(needed);
-    if (needed && GetPrinterDriverW(printer, nullptr, 3, buffer.data(), needed, &needed)) {
+    if (needed && GetPrinterDriverW(printer.Get(), nullptr, 3, buffer.data(), needed, &needed)) {
         const auto *info = reinterpret_cast<const DRIVER_INFO_3W *>(buffer.data());
         *driverName = info->pName;
         for (const WCHAR *file = info->pDependentFiles; file && *file; file += wcslen(file) + 1) {
@@ -385,7 +380,6 @@ std::vector<std::wstring> DriverFileNames(const WCHAR *printerName, std::wstring
             names.push_back(slash ? slash + 1 : file);
         }
     }
-    ClosePrinter(printer);
     return names;
 }
 
@@ -427,8 +421,7 @@ TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRea
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_JOB_PIN_BUTTON))) << "a normal job has no PIN";
         EXPECT_EQ(dialog_input::Text(page, IDC_JOB_TYPE_ENCRYPTED), L"IC Card Secure Print");
         // The IC-card job needs no password: the radio opens nothing.
-        HWND icCard = GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED);
-        EXPECT_EQ(PressAndCatchDialog(icCard, Press::Mouse, kNoDialogMs).caption, L"");
+        EXPECT_EQ(PressAndCatchDialog(GetDlgItem(page, IDC_JOB_TYPE_ENCRYPTED), Press::Mouse, kNoDialogMs).caption, L"");
         EXPECT_EQ(IsDlgButtonChecked(page, IDC_JOB_TYPE_ENCRYPTED), BST_CHECKED);
         // For an IC-card job the button asks the encryption library.
         EXPECT_EQ(PressAndCatchDialog(GetDlgItem(page, IDC_JOB_PIN_BUTTON), Press::SpaceBar).caption,
@@ -438,27 +431,24 @@ TEST_F(ProSheetFixture, ExtendedLayoutsAndTheirDialogsOpenFromTheirControlsByRea
 }
 
 TEST_F(ProSheetFixture, TheExtendedColorPagesControlsWorkByRealInputAndReachTheDriver) {
-    SheetOptions options = StoringTo(L"sx-driver-ui-pro-color.dev");
-    Run(
-        [&](HWND sheet) {
-            ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
-            HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
-            PressAndCatchDialog(GetDlgItem(page, IDC_OUTPUT_MODE), Press::Mouse, 200);
-            EXPECT_EQ(IsDlgButtonChecked(page, IDC_OUTPUT_MODE), BST_CHECKED);
-            // No colour-samples utility is registered in the test prefix.
-            ExpectSheetDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar, L"Error");
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)));
-            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER))) << "the model's printer has the white toner";
-            ExpectSheetDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse, L"Office Color Details");
-            ExpectSheetDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar, L"Special Toner Details");
-            EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)));
-            EXPECT_EQ(dialog_input::Text(page, IDC_LINK_TEXT), L"https://support.sx-printing.example/c5200pro");
-            Press(sheet, PSBTN_OK);
-        },
-        options);
-    const std::vector<BYTE> stored = StoredDevmode(options);
-    ASSERT_FALSE(stored.empty());
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
+    StoreTo(L"sx-driver-ui-pro-color.dev");
+    Run([&](HWND sheet) {
+        ASSERT_TRUE(SelectPage(sheet, kPluginColorPage));
+        HWND page = PropSheet_IndexToHwnd(sheet, kPluginColorPage);
+        PressAndCatchDialog(GetDlgItem(page, IDC_OUTPUT_MODE), Press::Mouse, 200);
+        EXPECT_EQ(IsDlgButtonChecked(page, IDC_OUTPUT_MODE), BST_CHECKED);
+        // No colour-samples utility is registered in the test prefix.
+        ExpectSheetDialog(GetDlgItem(page, IDC_COLOR_SAMPLES), Press::SpaceBar, L"Error");
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_OFFICE_DETAILS)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_SPECIAL_TONER))) << "the model's printer has the white toner";
+        ExpectSheetDialog(GetDlgItem(page, IDC_OFFICE_DETAILS), Press::Mouse, L"Office Color Details");
+        ExpectSheetDialog(GetDlgItem(page, IDC_SPECIAL_TONER), Press::SpaceBar, L"Special Toner Details");
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_LINK_TEXT)));
+        EXPECT_EQ(dialog_input::Text(page, IDC_LINK_TEXT), L"https://support.sx-printing.example/c5200pro");
+        Press(sheet, PSBTN_OK);
+    });
+    const DEVMODEW *devmode = StoredDevmode();
+    ASSERT_NE(devmode, nullptr);
     EXPECT_EQ(PrivatePartOf(devmode)->awFeatureOptions[Ppd().FindFeature("VXOutputMode")], 1);
 }
 
@@ -493,8 +483,7 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
     size_t visible = 0;
     for (DWORD i = 0; i < Items().Count(); ++i) {
         const OPTITEM &item = Items().Items()[i];
-        const bool shown =
-            std::find(labels.begin(), labels.end(), ItemName(item) + L":") != labels.end();
+        const bool shown = std::find(labels.begin(), labels.end(), ItemName(item) + L":") != labels.end();
         EXPECT_EQ(shown, !(item.Flags & OPTIF_HIDE)) << i;
         visible += !(item.Flags & OPTIF_HIDE);
     }
@@ -509,42 +498,37 @@ TEST_F(SheetFixture, ThePageShowsNoHiddenItemOrOptionAndTheSheetHasThePluginsPag
 }
 
 TEST_F(SheetFixture, OkStoresTheDevmodeAfterTheApplyCallback) {
-    SheetOptions options = StoringTo(L"sx-driver-ui-ok.dev");
-    Run(
-        [&](HWND sheet) {
-            // A change on the driver's page, then OK.
-            for (const OptionsPage::Row &row : sheet_->Page().Rows())
-                if (row.item == Standard(DMPUB_ORIENTATION)) {
-                    SendMessageW(row.choice, CB_SETCURSEL, 1, 0);
-                    SendMessageW(sheet_->Page().Window(), WM_COMMAND,
-                                 MAKEWPARAM(GetDlgCtrlID(row.choice), CBN_SELCHANGE),
-                                 reinterpret_cast<LPARAM>(row.choice));
-                }
-            Press(sheet, PSBTN_OK);
-        },
-        options);
+    StoreTo(L"sx-driver-ui-ok.dev");
+    Run([&](HWND sheet) {
+        // A change on the driver's page, then OK.
+        for (const OptionsPage::Row &row : sheet_->Page().Rows())
+            if (row.item == Standard(DMPUB_ORIENTATION)) {
+                SendMessageW(row.choice, CB_SETCURSEL, 1, 0);
+                SendMessageW(sheet_->Page().Window(), WM_COMMAND,
+                             MAKEWPARAM(GetDlgCtrlID(row.choice), CBN_SELCHANGE),
+                             reinterpret_cast<LPARAM>(row.choice));
+            }
+        Press(sheet, PSBTN_OK);
+    });
     EXPECT_TRUE(Logged("OEMCUIPCallback(reason 6) -> 0"));
-    const std::vector<BYTE> stored = StoredDevmode(options);
-    ASSERT_FALSE(stored.empty());
-    const DEVMODEW *devmode = reinterpret_cast<const DEVMODEW *>(stored.data());
+    const DEVMODEW *devmode = StoredDevmode();
+    ASSERT_NE(devmode, nullptr);
     EXPECT_EQ(devmode->dmOrientation, DMORIENT_LANDSCAPE);
     EXPECT_EQ(devmode->dmPaperSize, DMPAPER_A4);
-    const OemDevmode *record = reinterpret_cast<const OemDevmode *>(stored.data() + kPluginSectionOffset);
+    const auto *record =
+        reinterpret_cast<const OemDevmode *>(reinterpret_cast<const BYTE *>(devmode) + kPluginSectionOffset);
     EXPECT_EQ(record->dwSignature, kOemSignature);
     // The plug-in's orientation copy comes with the apply callback.
     EXPECT_EQ(record->bOrientationSelection, 1);
 }
 
 TEST_F(SheetFixture, WithoutPermissionThePluginIsToldAndTheDriversControlsAreOff) {
-    SheetOptions options;
-    options.noPermission = true;
-    Run(
-        [&](HWND sheet) {
-            EXPECT_FALSE(sheet_->Page().Rows().empty());
-            for (const OptionsPage::Row &row : sheet_->Page().Rows()) EXPECT_FALSE(IsWindowEnabled(row.choice));
-            Press(sheet, PSBTN_OK);
-        },
-        options);
+    options_.noPermission = true;
+    Run([&](HWND sheet) {
+        EXPECT_FALSE(sheet_->Page().Rows().empty());
+        for (const OptionsPage::Row &row : sheet_->Page().Rows()) EXPECT_FALSE(IsWindowEnabled(row.choice));
+        Press(sheet, PSBTN_OK);
+    });
     EXPECT_EQ(sheet_->SheetParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
     EXPECT_EQ(sheet_->CommonUiParam().dwFlags & DM_NOPERMISSION, DM_NOPERMISSION);
     EXPECT_FALSE(sheet_->Stored());

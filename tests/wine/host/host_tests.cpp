@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -54,7 +53,7 @@ void ExpectRun(const std::wstring &arguments, DWORD exitCode, const std::vector<
 class HostTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        defaultFile_ = TempFile(L"sx-host-default.dev");
+        defaultFile_ = Scratch(L"sx-host-default.dev");
         const DriverHostRun run = RunDriverHost(L"default --out " + Quoted(defaultFile_));
         ASSERT_EQ(0u, run.exitCode) << run.output;
         defaultDevmode_ = ReadBytes(defaultFile_);
@@ -62,7 +61,6 @@ protected:
     }
     void TearDown() override {
         for (const std::wstring &file : written_) DeleteFileW(file.c_str());
-        DeleteFileW(defaultFile_.c_str());
     }
     std::wstring Scratch(const WCHAR *name) {
         written_.push_back(TempFile(name));
@@ -96,9 +94,7 @@ TEST_F(HostTest, ConvertOfACutShortFileUsesOnlyTheBytesPresent) {
     const std::wstring converted = Scratch(L"sx-host-cut-out.dev");
     WriteBytes(in, cut);
 
-    const DriverHostRun run =
-        RunDriverHost(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted));
-    EXPECT_EQ(3u, run.exitCode) << run.output;
+    ExpectRun(L"convert --in " + Quoted(in) + L" --out " + Quoted(converted), 3);
     std::vector<char> out = ReadBytes(converted);
     ASSERT_EQ(kDevmodeBytes, out.size());
     EXPECT_EQ(u'J', RecordIn(out)->wszJobName[0]);

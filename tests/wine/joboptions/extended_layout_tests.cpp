@@ -8,6 +8,7 @@
 #include "docstate/feature_slots.h"
 #include "overlays/overlay_ids.h"
 #include "resources/dialog_ids.h"
+#include "support/control_states.h"
 #include "support/page_layout.h"
 
 #include <gtest/gtest.h>
@@ -67,28 +68,27 @@ TEST_F(ExtendedLayoutTest, FinishingListsHandTheChosenOptionNotTheEntryToTheDriv
     setup.punch = 0;
     setup.settings["VXPunchUnit"] = "Type2";
     Open(ExtendedModel(), setup);
-    SheetHarness &harness = opening->Harness();
     // With the finisher the output-bin list lacks option 1, "Face Up".
     ASSERT_EQ(opening->ListEntries(IDC_OUTPUT_BIN),
               (std::vector<std::wstring>{L"Standard", L"Finisher 1", L"Finisher 2"}));
     EXPECT_EQ(opening->ListSelection(IDC_OUTPUT_BIN), L"Standard");
-    harness.Choose(page, IDC_OUTPUT_BIN, 1);
+    Harness().Choose(page, IDC_OUTPUT_BIN, 1);
     EXPECT_EQ(opening->Working(kSlotOutputBin), 2u);
 
     // A4 portrait, duplex, bind position 2: staple keeps every option.
-    harness.Choose(page, IDC_STAPLE, 2);
+    Harness().Choose(page, IDC_STAPLE, 2);
     EXPECT_EQ(opening->Working(kSlotVXStaple), 2u);
-    harness.Choose(page, IDC_PUNCH, 3);
+    Harness().Choose(page, IDC_PUNCH, 3);
     EXPECT_EQ(opening->Working(kSlotVXPunch), 3u);
 
     // Leaving the page gives the driver's items the options.
-    ASSERT_TRUE(harness.SelectPage(1));
-    EXPECT_EQ(harness.tree.Item(opening->Items().staple).Sel, 2);
-    EXPECT_EQ(harness.tree.Item(opening->Items().punch).Sel, 3);
+    ASSERT_TRUE(Harness().SelectPage(1));
+    EXPECT_EQ(Harness().tree.Item(opening->Items().staple).Sel, 2);
+    EXPECT_EQ(Harness().tree.Item(opening->Items().punch).Sel, 3);
 
     // Default brings the lists back to the first bin and no finishing.
-    ASSERT_TRUE(harness.SelectPage(0));
-    harness.Click(page, IDC_DEFAULT);
+    ASSERT_TRUE(Harness().SelectPage(0));
+    Harness().Click(page, IDC_DEFAULT);
     EXPECT_EQ(opening->ListSelection(IDC_OUTPUT_BIN), L"Standard");
     EXPECT_EQ(opening->ListSelection(IDC_STAPLE), L"Off");
     EXPECT_EQ(opening->ListSelection(IDC_PUNCH), L"Off");
@@ -98,14 +98,12 @@ TEST_F(ExtendedLayoutTest, WithoutPermissionTheControlsAreOffButAboutAndTheLinkW
     PageSetup setup;
     setup.sheetFlags = DM_NOPERMISSION;
     Open(ExtendedModel(), setup);
-    SheetHarness &harness = opening->Harness();
     for (UINT id : {IDC_QUALITY_HIGH, IDC_IMAGE_SMOOTHING, IDC_COPIES, IDC_COLLATE, IDC_SCALE,
                     IDC_MIRROR_PRINT, IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_OUTPUT_BIN,
                     IDC_STAPLE, IDC_JOB_OVERLAYS, IDC_WATERMARKS_BUTTON, IDC_JOB_ADVANCED,
                     IDC_DEFAULT})
-        EXPECT_FALSE(harness.Enabled(page, id)) << id;
-    EXPECT_TRUE(harness.Enabled(page, IDC_ABOUT));
-    EXPECT_TRUE(harness.Enabled(page, IDC_BANNER));
+        EXPECT_FALSE(Harness().Enabled(page, id)) << id;
+    EXPECT_EQ(dialog_input::Enabled(page, {IDC_ABOUT, IDC_BANNER}), (std::vector<bool>{true, true}));
 }
 
 }  // namespace

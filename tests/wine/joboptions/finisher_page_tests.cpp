@@ -26,8 +26,10 @@ protected:
     }
 
     uint32_t Bind() const { return opening->Working(kSlotVXBindPosition); }
-    uint32_t Staple() const { return opening->Working(kSlotVXStaple); }
-    uint32_t Punch() const { return opening->Working(kSlotVXPunch); }
+    // The working bind position, staple and punch, in that order.
+    std::vector<uint32_t> Finishing() const {
+        return WorkingSlots(opening->State(), {kSlotVXBindPosition, kSlotVXStaple, kSlotVXPunch});
+    }
 };
 
 TEST_F(FinisherPageTest, A4PortraitOneUpDuplexIsClassFiveWithoutCorrection) {
@@ -36,9 +38,7 @@ TEST_F(FinisherPageTest, A4PortraitOneUpDuplexIsClassFiveWithoutCorrection) {
     setup.staple = 2;
     setup.editRecord = Remembered(DMPAPER_A4, kOneUp);
     Open(setup);
-    EXPECT_EQ(Bind(), 4u);
-    EXPECT_EQ(Staple(), 2u);
-    EXPECT_EQ(Punch(), 0u);
+    EXPECT_EQ(Finishing(), (std::vector<uint32_t>{4, 2, 0}));
     // Class 5 offers every bind position but the left edge with two
     // staples; booklet binding takes the single staple away.
     EXPECT_EQ(opening->ListEntries(IDC_BIND_POSITION),
@@ -73,9 +73,7 @@ TEST_F(FinisherPageTest, BookletA4DuplexForcesBindFourAndPunchZeroOnEitherLayout
     setup.settings["VXPunchUnit"] = "Type2";
     setup.editRecord = Remembered(DMPAPER_A4, kBooklet | kLayoutKeyTypeTwoUnit);
     Open(setup);
-    EXPECT_EQ(Bind(), 4u);
-    EXPECT_EQ(Punch(), 0u);
-    EXPECT_EQ(Staple(), 1u);
+    EXPECT_EQ(Finishing(), (std::vector<uint32_t>{4, 1, 0}));
     EXPECT_EQ(opening->ListEntries(IDC_BIND_POSITION), (Entries{L"Booklet"}));
     EXPECT_EQ(opening->ListEntries(IDC_PUNCH), (Entries{L"Off"}));
     EXPECT_EQ(opening->ListEntries(IDC_STAPLE), (Entries{L"Off", L"2 Staples"}));
@@ -102,17 +100,13 @@ TEST_F(FinisherPageTest, OpeningTwiceWithoutAChangeKeepsTheUsersChoices) {
     setup.punch = 1;
     Open(setup);
     // A fresh record knows no sheet yet: the choices start over.
-    EXPECT_EQ(Bind(), 2u);
-    EXPECT_EQ(Staple(), 0u);
-    EXPECT_EQ(Punch(), 0u);
+    EXPECT_EQ(Finishing(), (std::vector<uint32_t>{2, 0, 0}));
     setup.record = opening->RecordBytes();
 
     // The user chose again on the driver's own pages; same paper, layout,
     // orientation and punch unit.
     Open(setup);
-    EXPECT_EQ(Bind(), 3u);
-    EXPECT_EQ(Staple(), 1u);
-    EXPECT_EQ(Punch(), 1u);
+    EXPECT_EQ(Finishing(), (std::vector<uint32_t>{3, 1, 1}));
     EXPECT_EQ(opening->ListSelection(IDC_PUNCH), L"2 Holes");
     setup.record = opening->RecordBytes();
 
@@ -121,9 +115,7 @@ TEST_F(FinisherPageTest, OpeningTwiceWithoutAChangeKeepsTheUsersChoices) {
     setup.paperSize = DMPAPER_A3;
     setup.settings["PageSize"] = "A3";
     Open(setup);
-    EXPECT_EQ(Bind(), 0u);
-    EXPECT_EQ(Staple(), 0u);
-    EXPECT_EQ(Punch(), 0u);
+    EXPECT_EQ(Finishing(), (std::vector<uint32_t>{0, 0, 0}));
     EXPECT_EQ(opening->Record()->dwLastPaperSize, static_cast<uint32_t>(DMPAPER_A3));
 }
 

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 namespace {
 
 constexpr LONG kScaleLower = 25;
@@ -22,14 +20,14 @@ protected:
     void OpenSheet(bool withMirror = true, const char *hdd = "True") {
         DriverTree &tree = NewSheet();
         copies = tree.AddRange(DMPUB_COPIES_COLLATE, 2, 1, 9999);
-        scale = tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
-        resolution = tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
-        smoothing = tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
+        tree.AddRange(DMPUB_SCALE, 100, kScaleLower, kScaleUpper);
+        tree.AddFeature("VXResolution", 1, {L"High", L"Fine", L"Normal"});
+        tree.AddFeature("VXImageSmoothing", 1, {L"On", L"Off"});
         collate = tree.AddFeature("VXCollate", 0, {L"Off", L"On"});
-        spool = tree.AddFeature("VXHDDSpool", 1, {L"Off", L"On"});
-        drum = tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
-        hairLine = tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
-        if (withMirror) mirror = tree.AddMirror(1);
+        tree.AddFeature("VXHDDSpool", 1, {L"Off", L"On"});
+        tree.AddFeature("VXDrumClean", 0, {L"Off", L"On"});
+        tree.AddFeature("VXHairLine", 1, {L"On", L"Off"});
+        if (withMirror) tree.AddMirror(1);
         tree.SetDriverSetting("VXHDD", hdd);
         ASSERT_TRUE(harness->AddPluginPages());
         ASSERT_TRUE(harness->Open());
@@ -52,8 +50,7 @@ protected:
     }
 
     DocUiState *state = nullptr;
-    DWORD copies = 0, scale = 0, resolution = 0, smoothing = 0, collate = 0, spool = 0, drum = 0,
-          hairLine = 0, mirror = 0;
+    DWORD copies = 0, collate = 0;
 };
 
 TEST_F(JobOptionsTest, PageShowsTheDriversSelectionsAndTheModelsLinkPageFollows) {
@@ -61,9 +58,8 @@ TEST_F(JobOptionsTest, PageShowsTheDriversSelectionsAndTheModelsLinkPageFollows)
     EXPECT_EQ(Selection({IDC_QUALITY_HIGH, IDC_QUALITY_FINE, IDC_QUALITY_NORMAL}), 1u);
     EXPECT_EQ(dialog_input::Checked(page, {IDC_IMAGE_SMOOTHING, IDC_COLLATE, IDC_MIRROR_PRINT}),
               (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(harness->Text(page, IDC_COPIES), L"2");
-    EXPECT_EQ(harness->Text(page, IDC_SCALE), L"100");
-    EXPECT_EQ(harness->Text(page, IDC_SCALE_RANGE), L"( 25-400 % )");
+    EXPECT_EQ(dialog_input::Texts(page, {IDC_COPIES, IDC_SCALE, IDC_SCALE_RANGE}),
+              (std::vector<std::wstring>{L"2", L"100", L"( 25-400 % )"}));
     // The page limits copies to 999 in the driver's own item.
     EXPECT_EQ(harness->tree.Item(copies).pOptType->pOptParam[1].lParam, 999);
     EXPECT_TRUE(harness->Enabled(page, IDC_COPIES));
@@ -102,11 +98,8 @@ TEST_F(JobOptionsTest, CopiesKeepDigitsWithTheCaretAfterThemAndEmptyCopiesBlockT
     harness->SetText(page, IDC_COPIES, L"1a2");
     EXPECT_EQ(harness->Text(page, IDC_COPIES), L"12");
     EXPECT_EQ(Working(kSlotCopiesCollate), 12u);
-    DWORD start = 0, end = 0;
-    SendDlgItemMessageW(page, IDC_COPIES, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                        reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 2u);
-    EXPECT_EQ(end, 2u);
+    // The selection's start and end, both after the digits.
+    EXPECT_EQ(SendDlgItemMessageW(page, IDC_COPIES, EM_GETSEL, 0, 0), MAKELRESULT(2, 2));
 
     harness->SetText(page, IDC_COPIES, L"");
     EXPECT_EQ(Working(kSlotCopiesCollate), 0u);
@@ -161,43 +154,31 @@ TEST_F(JobOptionsTest, DefaultRestoresThePagesSettings) {
     EXPECT_TRUE(harness->Checked(page, IDC_MIRROR_PRINT));
 }
 
-void ChooseCompression(HWND dialog, int level) {
-    SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_SETCURSEL, level, 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_COMPRESSION, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COMPRESSION)));
-}
-
-LRESULT ChosenCompression(HWND dialog) {
-    return SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCURSEL, 0, 0);
-}
-
 TEST_F(JobOptionsTest, AdvancedOkWritesAndCancelKeeps) {
     OpenSheet();
     // The sample model's "Compression" 0x501: selectable, default level 2.
     ASSERT_EQ(Record()->wCompression, 2);
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}), (std::vector<bool>{true, false}));
-        harness->Click(modal.window, IDC_HDD_SPOOL);
-        harness->Click(modal.window, IDC_DRUM_CLEAN);
-        ChooseCompression(modal.window, 3);
-        harness->Click(modal.window, IDCANCEL);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_EQ(dialog_input::Checked(dialog, {IDC_HDD_SPOOL, IDC_HAIR_LINE}), (std::vector<bool>{true, false}));
+        harness->Click(dialog, IDC_HDD_SPOOL);
+        harness->Click(dialog, IDC_DRUM_CLEAN);
+        dialog_input::Choose(dialog, IDC_COMPRESSION, 3);
+        harness->Click(dialog, IDCANCEL);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     ASSERT_EQ(harness->Modals().size(), 1u);
-    EXPECT_EQ(harness->Modals()[0].caption, L"Advanced");
+    EXPECT_EQ(caption, L"Advanced");
     EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXDrumClean}), (std::vector<uint32_t>{1, 0}));
     EXPECT_EQ(Record()->wCompression, 2);
 
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_EQ(SendDlgItemMessageW(modal.window, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
-        EXPECT_EQ(ChosenCompression(modal.window), 2);
-        ChooseCompression(modal.window, 3);
-        harness->Click(modal.window, IDC_HDD_SPOOL);
-        harness->Click(modal.window, IDC_DRUM_CLEAN);
-        harness->Click(modal.window, IDC_HAIR_LINE);
-        harness->Click(modal.window, IDOK);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_COMPRESSION, CB_GETCOUNT, 0, 0), 4);
+        EXPECT_EQ(dialog_input::Selection(dialog, IDC_COMPRESSION), 2);
+        dialog_input::Choose(dialog, IDC_COMPRESSION, 3);
+        harness->Click(dialog, IDC_HDD_SPOOL);
+        harness->Click(dialog, IDC_DRUM_CLEAN);
+        harness->Click(dialog, IDC_HAIR_LINE);
+        harness->Click(dialog, IDOK);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     ASSERT_EQ(harness->Modals().size(), 2u);
     EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXDrumClean, kSlotVXHairLine, kSlotMirror}), (std::vector<uint32_t>{0, 1, 0, 1}));
     EXPECT_EQ(Record()->wCompression, 3);
@@ -208,15 +189,14 @@ TEST_F(JobOptionsTest, AdvancedDefaultTakesEffectWithOkOnly) {
     OpenSheet();
     for (const UINT closing : {IDCANCEL, IDOK}) {
         SCOPED_TRACE(closing);
-        harness->OnModal([&](const ModalWindow &modal) {
-            ChooseCompression(modal.window, 0);
-            harness->Click(modal.window, IDC_DEFAULT);
-            EXPECT_EQ(dialog_input::Checked(modal.window, {IDC_HDD_SPOOL, IDC_HAIR_LINE}),
+        OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+            dialog_input::Choose(dialog, IDC_COMPRESSION, 0);
+            harness->Click(dialog, IDC_DEFAULT);
+            EXPECT_EQ(dialog_input::Checked(dialog, {IDC_HDD_SPOOL, IDC_HAIR_LINE}),
                       (std::vector<bool>{false, true}));
-            EXPECT_EQ(ChosenCompression(modal.window), 2);
-            harness->Click(modal.window, closing);
+            EXPECT_EQ(dialog_input::Selection(dialog, IDC_COMPRESSION), 2);
+            harness->Click(dialog, closing);
         });
-        harness->Click(page, IDC_JOB_ADVANCED);
         const uint32_t kept = closing == IDOK ? 0u : 1u;
         EXPECT_EQ(Working({kSlotVXHDDSpool, kSlotVXHairLine, kSlotVXDrumClean}), (std::vector<uint32_t>{kept, kept, 0}));
         EXPECT_EQ(Record()->wCompression, 2);
@@ -228,26 +208,24 @@ TEST_F(JobOptionsTest, MissingMirrorItemTakesItsGroupAwayAndMissingDiskTheSpool)
     EXPECT_EQ(GetDlgItem(page, IDC_MIRROR_PRINT), nullptr);
     EXPECT_EQ(GetDlgItem(page, IDC_SPECIAL_GROUP), nullptr);
     EXPECT_NE(GetDlgItem(page, IDC_COLLATE), nullptr);
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_FALSE(harness->Checked(modal.window, IDC_HDD_SPOOL) || harness->Enabled(modal.window, IDC_HDD_SPOOL));
-        harness->Click(modal.window, IDCANCEL);
+    OpenDialog(IDC_JOB_ADVANCED, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Checked(dialog, IDC_HDD_SPOOL) || harness->Enabled(dialog, IDC_HDD_SPOOL));
+        harness->Click(dialog, IDCANCEL);
     });
-    harness->Click(page, IDC_JOB_ADVANCED);
     EXPECT_EQ(Working(kSlotVXHDDSpool), 0u);
 }
 
 TEST_F(JobOptionsTest, AboutShowsTheSampleModelsVersions) {
     OpenSheet();
-    harness->OnModal([&](const ModalWindow &modal) {
-        EXPECT_FALSE(harness->Text(modal.window, IDC_DRIVER_NAME).empty());
-        EXPECT_EQ(harness->Text(modal.window, IDC_DRIVER_VERSION), L"1.20.0.3");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_VERSION), L"1.20");
-        EXPECT_EQ(harness->Text(modal.window, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
-        harness->Click(modal.window, IDOK);
+    OpenDialog(IDC_ABOUT, [&](HWND dialog) {
+        EXPECT_FALSE(harness->Text(dialog, IDC_DRIVER_NAME).empty());
+        EXPECT_EQ(harness->Text(dialog, IDC_DRIVER_VERSION), L"1.20.0.3");
+        EXPECT_EQ(harness->Text(dialog, IDC_PPD_VERSION), L"1.20");
+        EXPECT_EQ(harness->Text(dialog, IDC_PPD_NOTICE), L"2026 SX Printing Systems. All rights reserved.");
+        harness->Click(dialog, IDOK);
     });
-    harness->Click(page, IDC_ABOUT);
     ASSERT_EQ(harness->Modals().size(), 1u);
-    EXPECT_EQ(harness->Modals()[0].caption, L"About");
+    EXPECT_EQ(caption, L"About");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -69,11 +70,8 @@ Strings Active(HWND overlays) { return ListViewColumn(overlays, IDC_ACTIVE_OVERL
 
 class OverlayTest : public PageTest {
 protected:
-    static void SetUpTestSuite() { printer = new ModelPrinter(L"Overlay", {}); }
-    static void TearDownTestSuite() {
-        delete printer;
-        printer = nullptr;
-    }
+    static void SetUpTestSuite() { printer.reset(new ModelPrinter(L"Overlay", {})); }
+    static void TearDownTestSuite() { printer.reset(); }
 
     void SetUp() override {
         ASSERT_TRUE(printer->Installed());
@@ -136,12 +134,8 @@ protected:
         modals.Attach(Harness());
     }
 
-    void Expect(const std::wstring &caption, std::function<void(HWND)> script) {
-        modals.Expect(caption, std::move(script));
-    }
-
     void OpenOverlays(std::function<void(HWND)> script) {
-        Expect(kOverlaysCaption, std::move(script));
+        modals.Expect(kOverlaysCaption, std::move(script));
         Harness().Click(page, IDC_JOB_OVERLAYS);
         EXPECT_EQ(modals.Waiting(kOverlaysCaption), 0u);
     }
@@ -151,15 +145,13 @@ protected:
         return std::vector<uint16_t>(record->awActiveOverlay, record->awActiveOverlay + kMaxActiveOverlays);
     }
 
-    static ModelPrinter *printer;
+    static inline std::unique_ptr<ModelPrinter> printer;
     std::vector<std::wstring> &messages = modals.messages;
 };
 
-ModelPrinter *OverlayTest::printer = nullptr;
-
 TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
     Open();
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), PluginString(IDS_NEW_OVERLAY_NAME));
         EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesAll);
         EXPECT_EQ(ComboEntries(define, IDC_PAGE_MODE).size(), kPageModeCount);
@@ -178,7 +170,7 @@ TEST_F(OverlayTest, DefinedAndChosenOverlayReachesTheJobOnOkAndTheIniOnApply) {
         EXPECT_EQ(ComboEntries(define, IDC_FORM_NAME), (Strings{L"FOOTER", L"LETTERHEAD"}));
         Press(define, IDOK);
     });
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"Letter");
         EXPECT_EQ(Selection(define, IDC_PAGE_MODE), kPagesCustom);
         Press(define, IDCANCEL);
@@ -240,7 +232,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
                     {L"C", kPagesCustom, L"2-3", {L"FC"}}});
     const auto committed = IniSnapshot(Ini());
     Open({2, 1, kEnd, kEnd});
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         EXPECT_EQ(Text(define, IDC_FORM_NAME), L"FA");
@@ -251,7 +243,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
         Press(define, IDCANCEL);
     });
     // The Edit's Cancel put back the forms as well.
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         EXPECT_EQ(Text(define, IDC_OVERLAY_NAME), L"A");
         EXPECT_EQ(ListBoxLines(define, IDC_DEFINED_FORMS), (Strings{L"FA"}));
         Press(define, IDCANCEL);
@@ -276,7 +268,7 @@ TEST_F(OverlayTest, CancelRestoresTheDefinitionsAndKeepsEarlierConfirmedEditsFor
     EXPECT_EQ(IniSnapshot(Ini()), committed);
     EXPECT_EQ(ActiveRecord(), (std::vector<uint16_t>{2, 1, kEnd, kEnd}));
 
-    Expect(kDefineCaption, [](HWND define) {
+    modals.Expect(kDefineCaption, [](HWND define) {
         SetDlgItemTextW(define, IDC_OVERLAY_NAME, L"D");
         AddForm(define, L"FD");
         Press(define, IDOK);
@@ -308,9 +300,8 @@ TEST_F(OverlayTest, WithoutTheRightToWritePrinterDataDefinitionsAreOnlyUsed) {
     const auto before = IniSnapshot(Ini());
     Open({1, kEnd, kEnd, kEnd});
     OpenOverlays([](HWND overlays) {
-        EXPECT_EQ(GetDlgItem(overlays, IDC_NEW_OVERLAY), nullptr);
-        EXPECT_EQ(GetDlgItem(overlays, IDC_EDIT_OVERLAY), nullptr);
-        EXPECT_EQ(GetDlgItem(overlays, IDC_DELETE_OVERLAY), nullptr);
+        for (UINT id : {IDC_NEW_OVERLAY, IDC_EDIT_OVERLAY, IDC_DELETE_OVERLAY})
+            EXPECT_EQ(GetDlgItem(overlays, id), nullptr) << id;
         EXPECT_EQ(ComboEntries(overlays, IDC_OVERLAY_MODE).size(), 3u);
         Choose(overlays, IDC_OVERLAY_MODE, 2);
         Choose(overlays, IDC_OVERLAY_MODE, 1);
@@ -348,7 +339,7 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
     Open();
     BeepCounter beeps;
     ASSERT_TRUE(beeps.Installed());
-    Expect(kDefineCaption, [&beeps](HWND define) {
+    modals.Expect(kDefineCaption, [&beeps](HWND define) {
         for (const WCHAR *name : {L"", L" Letter ", L"letter"}) {
             SetDlgItemTextW(define, IDC_OVERLAY_NAME, name);
             Press(define, IDOK);
@@ -448,7 +439,7 @@ TEST_F(OverlayTest, NoPermissionModeShowsTheChoiceButChangesNothing) {
     WriteCommitted({{L"A", kPagesAll, L"", {L"FA"}}, {L"B", kPagesAll, L"", {L"FB"}}});
     Open({1, kEnd, kEnd, kEnd}, DM_NOPERMISSION);
     EXPECT_FALSE(Harness().Enabled(page, IDC_JOB_OVERLAYS));
-    Expect(kOverlaysCaption, [](HWND overlays) {
+    modals.Expect(kOverlaysCaption, [](HWND overlays) {
         EXPECT_EQ(Active(overlays), (Strings{L"B"}));
         for (UINT id : {IDC_OVERLAY_MODE, IDC_ACTIVE_OVERLAYS, IDC_DEFINED_OVERLAYS,
                         IDC_ADD_ACTIVE_OVERLAY, IDC_NEW_OVERLAY, IDC_DELETE_OVERLAY})

@@ -1,6 +1,8 @@
 // An encryption library that fills every buffer it is given and claims
 // lengths far beyond them: the plug-in must keep its record whole. What the
 // plug-in handed over is kept for the test, which holds the library loaded.
+#include "rogue_call_log.h"
+
 #include <windows.h>
 
 #include <cstring>
@@ -15,15 +17,6 @@ constexpr char kDecryptFill = 'D';
 constexpr BYTE kCipherFill = 0xC3;
 
 }  // namespace
-
-// What the last calls received.
-struct RogueCallLog {
-    DWORD dialogPasswordLength;
-    DWORD dialogMode;
-    DWORD encryptLength;
-    DWORD decryptCapacity;
-    DWORD decryptLength;
-};
 
 RogueCallLog Log;
 

@@ -2,6 +2,7 @@
 // layout that carries the job-type radios and the JOB PIN button: the
 // start-up and refresh rules, the JOB PIN dialog, the copies rule, and the
 // encryption and IC-card libraries behind them.
+#include "rogue_call_log.h"
 #include "support/control_states.h"
 #include "support/dialog_input.h"
 #include "support/page_test.h"
@@ -32,11 +33,8 @@ const WCHAR kCopiesWarning[] =
     L"multiple copies can be selected using the printer's operator panel.";
 const char kPassword[] = "Sesame12";
 
-DWORD Caret(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return end;
-}
+// The end of the edit's selection.
+DWORD Caret(HWND edit) { return HIWORD(SendMessageW(edit, EM_GETSEL, 0, 0)); }
 
 bool Contains(const std::vector<BYTE> &bytes, const char *text) {
     const size_t length = std::strlen(text);
@@ -53,17 +51,6 @@ std::function<void(OemDevmode *)> ForeignCipher(uint32_t passwordAtPrinter) {
 
 class SecurePrintTest : public PageTest {
 protected:
-    // The beep hook goes before the plug-in it is set in.
-    void TearDown() override {
-        beeps.reset();
-        PageTest::TearDown();
-    }
-
-    void Open(const PageSetup &setup) {
-        beeps.reset();
-        PageTest::Open(setup);
-    }
-
     // Message boxes are answered with OK; dialogs go to `dialog`.
     void OnDialogs(std::function<void(HWND, const std::wstring &)> dialog) {
         modals.Attach(Harness());
@@ -75,16 +62,29 @@ protected:
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
     void Click(UINT id) { Harness().Click(page, id); }
+    // Clicks `id` with OnDialogs(dialog) in force.
+    void ClickWithDialogs(UINT id, std::function<void(HWND, const std::wstring &)> dialog) {
+        OnDialogs(std::move(dialog));
+        Click(id);
+    }
 
-    std::unique_ptr<BeepCounter> beeps;
     std::vector<std::wstring> &messages = modals.messages;
     std::vector<std::wstring> &dialogs = modals.dialogs;
 };
 
-// A page setup on the model's own printer.
-PageSetup On(const ModelPrinter &model) {
-    EXPECT_TRUE(model.Installed());
+// A page setup with the job type and the record's edit given.
+PageSetup Job(LONG jobType, std::function<void(OemDevmode *)> editRecord = nullptr) {
     PageSetup setup;
+    setup.jobType = jobType;
+    setup.editRecord = std::move(editRecord);
+    return setup;
+}
+
+// The same on the model's own printer.
+PageSetup On(const ModelPrinter &model, LONG jobType = 0,
+             std::function<void(OemDevmode *)> editRecord = nullptr) {
+    EXPECT_TRUE(model.Installed());
+    PageSetup setup = Job(jobType, std::move(editRecord));
     setup.printer = model.Name();
     return setup;
 }
@@ -97,9 +97,7 @@ bool SystemIsVistaOrLater() {
 }
 
 TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinButtonOpensTheDialog) {
-    PageSetup setup;
-    setup.jobType = 1;
-    Open(setup);
+    Open(Job(1));
     EXPECT_EQ(JobType(), 1u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
     // A secure job without IC card keeps one copy.
@@ -108,8 +106,7 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
     EXPECT_EQ(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"Encrypted Secure Print");
 
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(JobType(), 1u);
 }
@@ -118,28 +115,28 @@ TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinBu
 // message and the dialog stays for the fourth.
 TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     Open(PageSetup());
-    beeps = std::make_unique<BeepCounter>();
-    ASSERT_TRUE(beeps->Installed());
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    // Set in the plug-in, so made after the opening and gone before it.
+    BeepCounter beeps;
+    ASSERT_TRUE(beeps.Installed());
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         HWND pin = GetDlgItem(dialog, IDC_JOB_PIN);
         Type(pin, L"12a");
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"12");
         EXPECT_EQ(Caret(pin), 2u);
-        EXPECT_EQ(beeps->Count(), 1);
-        EXPECT_EQ(beeps->LastType(), kRemovedBeep);
+        EXPECT_EQ(beeps.Count(), 1);
+        EXPECT_EQ(beeps.LastType(), kRemovedBeep);
         SendMessageW(pin, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x3"));
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"123");
         // A name pasted with a quote and a letter beyond ASCII: one beep for both.
         SendMessageW(GetDlgItem(dialog, IDC_JOB_NAME), EM_REPLACESEL, TRUE,
                      reinterpret_cast<LPARAM>(L"Q\"1\u00e9"));
         EXPECT_EQ(Text(dialog, IDC_JOB_NAME), L"Q1");
-        EXPECT_EQ(beeps->Count(), 3);
+        EXPECT_EQ(beeps.Count(), 3);
         Press(dialog, IDOK);
         EXPECT_EQ(opening->Record()->wszJobPin[0], 0) << "three digits refused";
         Type(pin, L"4");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
@@ -149,17 +146,14 @@ TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
-    PageSetup setup;
-    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    Open(Job(0, [](OemDevmode *record) { record->fAskJobName = 1; }));
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         EXPECT_TRUE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
         // Systems from version 6 on ask for the name elsewhere.
         EXPECT_EQ(Harness().Enabled(dialog, IDC_ASK_JOB_NAME), !SystemIsVistaOrLater());
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"0042");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(opening->Record()->wszJobName[0], 0);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"0042");
@@ -170,12 +164,11 @@ TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
 TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheRecord) {
     Open(PageSetup());
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"1234");
         Press(dialog, IDOK);
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a Job Name."}));
     EXPECT_EQ(opening->RecordBytes(), before);
     EXPECT_EQ(JobType(), 0u);
@@ -192,20 +185,15 @@ TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheR
 
 TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
     ModelPrinter shared(L"Shared", {});
-    ASSERT_TRUE(shared.Installed());
     ASSERT_TRUE(shared.Share());
-    PageSetup setup;
-    setup.printer = shared.Name();
-    setup.editRecord = [](OemDevmode *record) { record->fAskJobName = 1; };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    Open(On(shared, 0, [](OemDevmode *record) { record->fAskJobName = 1; }));
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [&](HWND dialog, const std::wstring &) {
         EXPECT_FALSE(Harness().Checked(dialog, IDC_ASK_JOB_NAME));
         EXPECT_FALSE(Harness().Enabled(dialog, IDC_ASK_JOB_NAME));
         Type(GetDlgItem(dialog, IDC_JOB_NAME), L"Shared job");
         Type(GetDlgItem(dialog, IDC_JOB_PIN), L"9876");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_SECURE);
     EXPECT_EQ(opening->Record()->fAskJobName, 0u);
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Shared job");
     // No encryption library on this model: the third radio is gone.
@@ -213,15 +201,13 @@ TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
 }
 
 TEST_F(SecurePrintTest, CopiesWarningOnceThenSilentForcingUntilNormal) {
-    PageSetup setup;
-    setup.copies = 3;
-    setup.editRecord = [](OemDevmode *record) {
+    PageSetup setup = Job(0, [](OemDevmode *record) {
         std::memcpy(record->wszJobName, u"Report", sizeof(u"Report"));
         std::memcpy(record->wszJobPin, u"1234", sizeof(u"1234"));
-    };
+    });
+    setup.copies = 3;
     Open(setup);
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_TYPE_SECURE);
+    ClickWithDialogs(IDC_JOB_TYPE_SECURE, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     ASSERT_EQ(messages, (std::vector<std::wstring>{kCopiesWarning}));
     EXPECT_EQ(Harness().Modals().back().caption, L"Warning");
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 1u);
@@ -282,13 +268,12 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherL
 
 TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     Open(PageSetup());
-    OnDialogs([&](HWND dialog, const std::wstring &caption) {
+    ClickWithDialogs(IDC_JOB_TYPE_ENCRYPTED, [&](HWND dialog, const std::wstring &caption) {
         if (caption != kLibraryCaption) return Press(dialog, IDCANCEL);
         EXPECT_TRUE(Harness().Enabled(dialog, kLibraryPassword));
         SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_TYPE_ENCRYPTED);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
@@ -303,35 +288,29 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
     ASSERT_FALSE(Harness().ReportedResults().empty());
     EXPECT_EQ(Harness().ReportedResults().front(), CPSUI_OK);
 
-    PageSetup again;
-    again.jobType = 2;
+    PageSetup again = Job(2);
     again.record = opening->RecordBytes();
     Open(again);
     dialogs.clear();
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         char shown[32] = "";
         GetDlgItemTextA(dialog, kLibraryPassword, shown, sizeof(shown));
         EXPECT_STREQ(shown, kPassword);
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(opening->RecordBytes(), again.record);
 }
 
 TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
-    PageSetup setup;
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(1);
-    Open(setup);
+    Open(Job(2, ForeignCipher(1)));
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_EQ(Text(dialog, kLibraryPassword), L"");
         EXPECT_FALSE(Harness().Checked(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
     EXPECT_EQ(opening->RecordBytes(), before);
@@ -345,19 +324,15 @@ TEST_F(SecurePrintTest, PasswordTheLibraryCannotDecryptIsAskedForAgain) {
 }
 
 TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
-    PageSetup setup;
-    setup.jobType = 1;
-    setup.editRecord = [](OemDevmode *record) {
+    Open(Job(1, [](OemDevmode *record) {
         for (char16_t &c : record->wszJobName) c = u'N';
         for (char16_t &c : record->wszJobPin) c = u'7';
-    };
-    Open(setup);
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    }));
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_EQ(Text(dialog, IDC_JOB_NAME), std::wstring(16, L'N'));
         EXPECT_EQ(Text(dialog, IDC_JOB_PIN), L"7777");
         Press(dialog, IDOK);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kPinCaption}));
     EXPECT_TRUE(messages.empty());
     // OK wrote both back terminated.
@@ -367,10 +342,7 @@ TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
 
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     EXPECT_EQ(JobType(), 0u);
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
     EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
@@ -388,15 +360,11 @@ TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
 
 TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     ModelPrinter model(L"NoExports", {{L"CryptoDll", L"sxcard.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     EXPECT_EQ(JobType(), 2u);
     EXPECT_TRUE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
     const std::vector<BYTE> before = opening->RecordBytes();
-    OnDialogs([](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
-    Click(IDC_JOB_PIN_BUTTON);
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [](HWND dialog, const std::wstring &) { Press(dialog, IDCANCEL); });
     EXPECT_EQ(messages, (std::vector<std::wstring>{
                             L"CCiperSet::DecryptPassword() : pfnDecryptPassword is NULL"}));
     EXPECT_TRUE(dialogs.empty());
@@ -410,15 +378,6 @@ TEST_F(SecurePrintTest, LibraryWithoutItsExportsShowsTheDecryptMessage) {
     EXPECT_EQ(opening->RecordBytes(), before);
 }
 
-// The overrunning library's call log, as its test keeps it loaded.
-struct RogueCallLog {
-    DWORD dialogPasswordLength;
-    DWORD dialogMode;
-    DWORD encryptLength;
-    DWORD decryptCapacity;
-    DWORD decryptLength;
-};
-
 const WCHAR kRogueLibrary[] = L"sxt_rogue_crypto.dll";
 
 TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
@@ -430,8 +389,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     ASSERT_NE(calls, nullptr);
     const RogueCallLog *log = calls();
     ModelPrinter model(L"Rogue", {{L"CryptoDll", kRogueLibrary}});
-    PageSetup setup = On(model);
-    Open(setup);
+    Open(On(model));
     std::vector<BYTE> before = opening->RecordBytes();
 
     // Its dialog accepts with a password that fills the block's field; its
@@ -445,17 +403,13 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
 
     // A stored length beyond the field never reaches the library.
-    setup.jobType = 2;
-    setup.editRecord = [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; };
-    Open(setup);
+    Open(On(model, 2, [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; }));
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(log->decryptLength, 0u);
 
     // Decrypting fills all 13 bytes and claims more: the password ends
     // inside them.
-    setup.jobType = 2;
-    setup.editRecord = ForeignCipher(0);
-    Open(setup);
+    Open(On(model, 2, ForeignCipher(0)));
     before = opening->RecordBytes();
     Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(log->decryptCapacity, 13u);
@@ -469,8 +423,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
 // garbage answers), as "CryptoDll" of a model.
 std::vector<std::wstring> FaultyEncryptionLibraries() {
     std::vector<std::wstring> files;
-    const std::wstring folder = ExeDirectory();
-    std::ifstream list(std::string(folder.begin(), folder.end()) + "\\sidelib-faults.txt");
+    std::ifstream list((ExeDirectory() + L"\\sidelib-faults.txt").c_str());
     std::string key, file, what;
     while (list >> key >> file && std::getline(list, what))
         if (key == "CryptoDll") files.push_back(std::wstring(file.begin(), file.end()));
@@ -488,11 +441,8 @@ TEST_F(SecurePrintTest, FaultyEncryptionLibrariesLeaveTheRecordWholeAndTheRadios
         ASSERT_TRUE(CopyFileW((ExeDirectory() + L"\\" + library).c_str(),
                               DriverFilePath(library).c_str(), FALSE));
         ModelPrinter model(L"Fault", {{L"CryptoDll", library}});
-        PageSetup setup = On(model);
         for (bool storedCipher : {false, true}) {
-            setup.jobType = storedCipher ? 2 : 0;
-            setup.editRecord = storedCipher ? ForeignCipher(0) : nullptr;
-            Open(setup);
+            Open(On(model, storedCipher ? 2 : 0, storedCipher ? ForeignCipher(0) : nullptr));
             messages.clear();
             OnDialogs([](HWND dialog, const std::wstring &caption) {
                 if (caption == kLibraryCaption) SetDlgItemTextA(dialog, kLibraryPassword, kPassword);
@@ -514,8 +464,7 @@ class IcCardTest : public SecurePrintTest {};
 
 TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk) {
     ModelPrinter model(L"Card", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", L"sxcard.dll"}});
-    PageSetup setup = On(model);
-    setup.jobType = 1;
+    PageSetup setup = On(model, 1);
     setup.copies = 3;
     Open(setup);
     EXPECT_NE(opening->State()->fIcCardDriver, 0u);
@@ -532,11 +481,10 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
     EXPECT_EQ(opening->Working(kSlotCopiesCollate), 3u);
 
     // The library's own dialog opens in card mode: no password to type.
-    OnDialogs([&](HWND dialog, const std::wstring &) {
+    ClickWithDialogs(IDC_JOB_PIN_BUTTON, [&](HWND dialog, const std::wstring &) {
         EXPECT_FALSE(Harness().Enabled(dialog, kLibraryPasswordAtPrinter));
         Press(dialog, IDCANCEL);
     });
-    Click(IDC_JOB_PIN_BUTTON);
     EXPECT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
 
     // Without the disk a card job starts as a normal one.
@@ -551,9 +499,7 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
 TEST_F(IcCardTest, MissingCardLibraryOrExportMeansNoCard) {
     for (const WCHAR *library : {L"sxt_nocard.dll", L"sxcrypt.dll"}) {
         ModelPrinter model(L"CardMissing", {{L"CryptoDll", L"sxcrypt.dll"}, {L"CARD_DLL", library}});
-        PageSetup setup = On(model);
-        setup.jobType = 1;
-        Open(setup);
+        Open(On(model, 1));
         EXPECT_EQ(opening->State()->fIcCardDriver, 0u) << library;
         EXPECT_EQ(JobType(), 1u) << library;
         EXPECT_TRUE(Enabled(IDC_JOB_TYPE_SECURE)) << library;

@@ -60,29 +60,27 @@ TEST_F(XpJobPinTest, TheOfferedBoxWarnsUntilTheWarningIsTurnedOff) {
     int answer = 0;
     WithPinDialog(
         [&](HWND dialog) {
-            SheetHarness &harness = Harness();
-            EXPECT_TRUE(harness.Enabled(dialog, IDC_ASK_JOB_NAME));
+            EXPECT_TRUE(Harness().Enabled(dialog, IDC_ASK_JOB_NAME));
             EXPECT_NE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_CONTEXTHELP, 0);
-            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
             EXPECT_EQ(warnings, 1);
             EXPECT_EQ(RememberedWarning(), 0u);
             // Unticking the box warns about nothing.
-            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
             EXPECT_EQ(warnings, 1);
             // Turned off the second time; the third tick stays silent.
-            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
             EXPECT_EQ(RememberedWarning(), 1u);
-            harness.Click(dialog, IDC_ASK_JOB_NAME);
-            harness.Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
+            Harness().Click(dialog, IDC_ASK_JOB_NAME);
             Press(dialog, IDCANCEL);
         },
         [&](HWND warning) {
-            SheetHarness &harness = Harness();
             if (answer++ == 0) {
-                EXPECT_TRUE(harness.Checked(warning, IDC_NOTICE_AGAIN));
+                EXPECT_TRUE(Harness().Checked(warning, IDC_NOTICE_AGAIN));
                 EXPECT_NE(SendDlgItemMessageW(warning, IDC_NOTICE_ICON, STM_GETICON, 0, 0), 0);
             } else {
-                harness.Click(warning, IDC_NOTICE_AGAIN);
+                Harness().Click(warning, IDC_NOTICE_AGAIN);
             }
             Press(warning, IDOK);
         });

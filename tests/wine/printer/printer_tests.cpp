@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <functional>
 #include <map>
@@ -35,6 +34,7 @@ constexpr size_t kDriverFlagsOffset = 224;
 constexpr size_t kOutputOptionOffset = 344;
 constexpr DWORD kDefaultsLevel = 8;
 constexpr BYTE kButtonItemId = 2;
+constexpr int kNoRefreshExport = -1;
 
 std::string Entry(const std::string &keyword, const std::string &setting) {
     return keyword + std::string(1, '\0') + setting + std::string(1, '\0') + "\n";
@@ -94,8 +94,7 @@ protected:
         ownDriver_ = ownDriver;
         ASSERT_TRUE(InstallModelPrinter(request, &error)) << error;
         installed_ = true;
-        if (ownDriver)
-            WritePrivateProfileStringW(kCapabilitySection, name.c_str(), kModelSection, Cap().c_str());
+        if (ownDriver) WriteValues(Cap(), kCapabilitySection, {{name, kModelSection}});
         SetModels({{L"NetExtDLL", L"sxnetopt.dll"}, {L"USBExtDLL", L"sxusbopt.dll"},
                    {L"USBExtDAT", L"sxusbopt.dat"}, {L"CCMInfoFile", L"sxc4200.ccm"}});
         WCHAR temp[MAX_PATH];
@@ -143,32 +142,21 @@ protected:
         return text;
     }
 
-    void SetModel(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(kModelSection, key, value, Cap().c_str());
+    using Values = std::map<std::wstring, std::wstring>;
+    static void WriteValues(const std::wstring &file, const std::wstring &section, const Values &values) {
+        for (const auto &[key, value] : values)
+            WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str());
     }
-    void SetOption(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(printer_.c_str(), key, value, optionsFile_.c_str());
-    }
-    void SetAnswer(const WCHAR *key, const WCHAR *value) {
-        WritePrivateProfileStringW(printer_.c_str(), key, value, answers_.c_str());
-    }
-    using Setter = void (ModelPrinterTest::*)(const WCHAR *, const WCHAR *);
-    void SetAll(Setter set, const std::map<std::wstring, std::wstring> &values) {
-        for (const auto &value : values) (this->*set)(value.first.c_str(), value.second.c_str());
-    }
-    void SetAnswers(const std::map<std::wstring, std::wstring> &answers) {
-        SetAll(&ModelPrinterTest::SetAnswer, answers);
-    }
-    void SetOptions(const std::map<std::wstring, std::wstring> &options) {
-        SetAll(&ModelPrinterTest::SetOption, options);
-    }
-    void SetModels(const std::map<std::wstring, std::wstring> &keys) { SetAll(&ModelPrinterTest::SetModel, keys); }
+    // The model section, the options file and the answers file.
+    void SetModels(const Values &keys) { WriteValues(Cap(), kModelSection, keys); }
+    void SetOptions(const Values &options) { WriteValues(optionsFile_, printer_, options); }
+    void SetAnswers(const Values &answers) { WriteValues(answers_, printer_, answers); }
 
-    // A value of the printer's data, with its type.
-    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type) {
+    // A value of the printer's data, with its type and, when asked, its size.
+    LONG ReadData(const WCHAR *name, void *value, DWORD bytes, DWORD *type, DWORD *got = nullptr) {
         DWORD needed = 0;
         return GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(name), type,
-                               reinterpret_cast<BYTE *>(value), bytes, &needed);
+                               reinterpret_cast<BYTE *>(value), bytes, got ? got : &needed);
     }
 
     PluginSession &Session() {
@@ -184,13 +172,11 @@ protected:
         return Session().Plugin()->PrinterEvent(&printer_[0], event, 0, 0);
     }
 
-    // The printer's driver data key, for what the printer-data calls cannot do.
-    HKEY OpenDriverData() {
-        HKEY key = nullptr;
-        RegOpenKeyExW(HKEY_LOCAL_MACHINE,
-                      (kPrinterKeys + printer_ + L"\\PrinterDriverData").c_str(), 0,
-                      KEY_ALL_ACCESS, &key);
-        return key;
+    // A value removed from the printer's driver data, which the printer-data
+    // calls cannot do.
+    LONG DeleteDriverData(const WCHAR *name) {
+        const std::wstring key = kPrinterKeys + printer_ + L"\\PrinterDriverData";
+        return RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, key.c_str(), name);
     }
 
     // "FeatureKeyword" ("(absent)" when absent) and its size (-1 when absent).
@@ -198,8 +184,7 @@ protected:
         BYTE data[512] = {};
         DWORD type = 0, got = 0, size = static_cast<DWORD>(-1);
         ReadData(L"FeatureKeywordSize", &size, sizeof(size), &type);
-        if (GetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(L"FeatureKeyword"), &type,
-                            data, sizeof(data), &got) != ERROR_SUCCESS)
+        if (ReadData(L"FeatureKeyword", data, sizeof(data), &type, &got) != ERROR_SUCCESS)
             return {"(absent)", size};
         return {std::string(reinterpret_cast<char *>(data), got), size};
     }
@@ -219,15 +204,15 @@ protected:
         return settings;
     }
 
-    // The plug-in's export that refreshes the stored options.
-    using RefreshFn = int(WINAPI *)(HANDLE);
-    RefreshFn OptionsRefresh() {
-        return reinterpret_cast<RefreshFn>(
+    // The plug-in's export that refreshes the stored options, called for
+    // `printer`; kNoRefreshExport when the plug-in lacks it.
+    int RefreshOptions(HANDLE printer) {
+        using RefreshFn = int(WINAPI *)(HANDLE);
+        const auto refresh = reinterpret_cast<RefreshFn>(
             reinterpret_cast<void *>(GetProcAddress(Session().Module(), "ConfigDeviceOptionExp")));
+        return refresh ? refresh(printer) : kNoRefreshExport;
     }
-
-    // The options refresh with the library's data file cut at every byte.
-    void ExpectEveryCutStoresAWholeList(const std::wstring &dataFile);
+    int RefreshOptions() { return RefreshOptions(Session().Printer()); }
 
     std::vector<BYTE> DefaultDevmode() {
         DWORD needed = 0;
@@ -256,11 +241,9 @@ protected:
 };
 
 TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOptionsFile) {
-    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"},
-                                         {L"DEFAULT_PAPER_SOURCE", L"7"}});
-    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"},
-                                          {L"SpotColor", L"2"}, {L"DrvInst_DuplexPrinting", L"2"},
-                                          {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
+    SetModels({{L"PSOutputOpt", L"2"}, {L"DEFAULT_PAPER_SIZE", L"9"}, {L"DEFAULT_PAPER_SOURCE", L"7"}});
+    SetOptions({{L"Installed", L"90"}, {L"Random Access Memory", L"0"}, {L"PunchType", L"4"}, {L"SpotColor", L"2"},
+                {L"DrvInst_DuplexPrinting", L"2"}, {L"USERTYPE1", L"Recycled"}, {L"USERTYPE3", L"Glossy"}});
     std::string error;
     ASSERT_TRUE(StoreDriverDefaults(Session(), &error)) << error;
     const std::vector<BYTE> before = DefaultDevmode();
@@ -292,7 +275,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     SetPrinterDataW(Session().Printer(), const_cast<WCHAR *>(kUserModeValue), REG_SZ,
                     reinterpret_cast<BYTE *>(const_cast<WCHAR *>(kept)), sizeof(kept));
     SetModels({{L"PSOutputOpt", L"4"}, {L"DEFAULT_PAPER_SIZE", L"0"}});
-    SetOption(L"DrvInst_DuplexPrinting", L"1");
+    SetOptions({{L"DrvInst_DuplexPrinting", L"1"}});
     auto *changed = reinterpret_cast<DEVMODEW *>(const_cast<BYTE *>(after.data()));
     changed->dmDuplex = 1;
     PRINTER_INFO_8W store = {changed};
@@ -303,7 +286,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
     EXPECT_EQ(Defaults(DefaultDevmode()), (std::vector<int>{0x2E, 2, 9, 7, 1}));
 
     // Every other event does nothing.
-    SetOption(L"Installed", L"0");
+    SetOptions({{L"Installed", L"0"}});
     const auto stored = Stored();
     for (INT event : {PRINTER_EVENT_ADD_CONNECTION, PRINTER_EVENT_DELETE, PRINTER_EVENT_CACHE_REFRESH,
                       PRINTER_EVENT_ATTRIBUTES_CHANGED})
@@ -312,10 +295,7 @@ TEST_F(PrinterEventTest, InitialisationSetsUpANewPrinterFromItsModelAndTheOption
 }
 
 TEST_F(PrinterEventTest, OnlyAMissingUserModeValueThatCannotBeWrittenStopsTheCreation) {
-    HKEY key = OpenDriverData();
-    ASSERT_NE(key, nullptr);
-    RegDeleteValueW(key, kUserModeValue);
-    RegCloseKey(key);
+    DeleteDriverData(kUserModeValue);
     {
         PrinterDataDenied denied(printer_);
         ASSERT_TRUE(denied.Denied());
@@ -331,9 +311,7 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     // No size value: the data stays as it was.
     const std::string list = Entry("VXFinisher", "True") + Entry("InstalledMemory", "512MB") + kListEnd;
     Store(list, static_cast<DWORD>(list.size()));
-    HKEY key = OpenDriverData();
-    ASSERT_NE(key, nullptr);
-    RegDeleteValueW(key, L"FeatureKeywordSize");
+    ASSERT_EQ(DeleteDriverData(L"FeatureKeywordSize"), ERROR_SUCCESS);
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(Stored(), std::make_pair(list, absent));
 
@@ -345,15 +323,13 @@ TEST_F(PrinterEventTest, TheOptionsUpdateKeepsTheStoredDataWhole) {
     EXPECT_EQ(Stored(), std::make_pair(rewritten, static_cast<DWORD>(rewritten.size())));
 
     // No data at all: nothing is written.
-    RegDeleteValueW(key, L"FeatureKeyword");
-    RegDeleteValueW(key, L"FeatureKeywordSize");
-    RegCloseKey(key);
+    DeleteDriverData(L"FeatureKeyword");
+    DeleteDriverData(L"FeatureKeywordSize");
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(Stored(), std::make_pair(std::string("(absent)"), absent));
 
     // User types: cut to 127 characters, up to the first one missing.
-    SetOption(L"USERTYPE1", std::wstring(200, L'u').c_str());
-    SetOption(L"USERTYPE2", L"Second");
+    SetOptions({{L"USERTYPE1", std::wstring(200, L'u')}, {L"USERTYPE2", L"Second"}});
     EXPECT_EQ(SendEvent(PRINTER_EVENT_INITIALIZE), S_OK);
     EXPECT_EQ(UserTypes(), (std::vector<std::wstring>{std::wstring(127, L'u'), L"Second", L""}));
 }
@@ -367,13 +343,6 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
     ASSERT_TRUE(present);
     ASSERT_NE(acl, nullptr);  // never a null DACL
     EXPECT_FALSE(defaulted);
-    BYTE users[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE];
-    for (const auto &sid :
-         {std::make_pair(WinBuiltinUsersSid, users), std::make_pair(WinBuiltinAdministratorsSid, admins),
-          std::make_pair(WinLocalSystemSid, system)}) {
-        DWORD bytes = SECURITY_MAX_SID_SIZE;
-        CreateWellKnownSid(sid.first, nullptr, sid.second, &bytes);
-    }
     ASSERT_EQ(acl->AceCount, 3);
     std::map<std::string, ACCESS_MASK> granted;
     for (DWORD i = 0; i < acl->AceCount; ++i) {
@@ -381,8 +350,9 @@ TEST(FileSecurityTest, SharedDriverFilesLetUsersWriteTheirDataOnly) {
         ASSERT_TRUE(GetAce(acl, i, reinterpret_cast<void **>(&ace)));
         ASSERT_EQ(ace->Header.AceType, ACCESS_ALLOWED_ACE_TYPE);
         PSID sid = &ace->SidStart;
-        const char *who = EqualSid(sid, users) ? "users" : EqualSid(sid, admins) ? "admins"
-                          : EqualSid(sid, system) ? "system" : "other";
+        const char *who = IsWellKnownSid(sid, WinBuiltinUsersSid) ? "users"
+                          : IsWellKnownSid(sid, WinBuiltinAdministratorsSid) ? "admins"
+                          : IsWellKnownSid(sid, WinLocalSystemSid) ? "system" : "other";
         granted[who] = ace->Mask;
     }
     // Users may read, write and append data, but neither delete nor change the DACL or the owner.
@@ -424,8 +394,10 @@ class PrinterPropertiesTest : public ModelPrinterTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX Properties Test"); }
 
-    // `before` changes the driver's items before the plug-in sees them.
+    // `before` changes the driver's items before the plug-in sees them. An
+    // earlier sheet goes first.
     void Open(const std::function<void(InstallableItems &)> &before = nullptr) {
+        sheet_.reset();
         sheet_ = std::make_unique<PrinterSheet>(Session(), log_);
         if (before) before(sheet_->Items());
         std::string error;
@@ -462,7 +434,7 @@ protected:
 };
 
 TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesThem) {
-    SetAnswer(L"Installed", L"0");
+    SetAnswers({{L"Installed", L"0"}});
     // The driver names some of its own items by string id.
     Open([](InstallableItems &items) {
         items.Items()[0].pName = MAKEINTRESOURCEW(64798);
@@ -497,25 +469,23 @@ TEST_F(PrinterPropertiesTest, TheButtonItemAndTheKnownItemsAsTheDriverReceivesTh
     }
 
     // Without a library that says the printer can be asked, no button.
-    sheet_.reset();
-    SetAnswer(L"NetworkDetection", L"0");
+    SetAnswers({{L"NetworkDetection", L"0"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
-    sheet_.reset();
-    SetAnswer(L"NetworkDetection", L"1");
-    SetModel(L"NetExtDLL", L"sxmissing.dll");
+    SetAnswers({{L"NetworkDetection", L"1"}});
+    SetModels({{L"NetExtDLL", L"sxmissing.dll"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, &Button()), CPSUICB_ACTION_OPTIF_CHANGED);
 }
 
 TEST_F(PrinterPropertiesTest, FocusDisablesTheButtonOnAPortThePrinterCannotBeAskedOn) {
-    SetAnswer(L"PortReachable", L"0");
+    SetAnswers({{L"PortReachable", L"0"}});
     Open();
     EXPECT_EQ(Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button()), CPSUICB_ACTION_NONE);
     EXPECT_EQ(Button().Flags & (OPTIF_DISABLED | OPTIF_CHANGED),
               static_cast<DWORD>(OPTIF_DISABLED | OPTIF_CHANGED));
-    SetAnswer(L"PortReachable", L"1");
+    SetAnswers({{L"PortReachable", L"1"}});
     Notify(CPSUICB_REASON_OPTITEM_SETFOCUS, &Button());
     EXPECT_FALSE(Button().Flags & OPTIF_DISABLED);
 }
@@ -540,8 +510,7 @@ TEST_F(PrinterPropertiesTest, TheButtonFillsTheItemsWhateverReadingAnswerIsNotZe
     jobLimit->Sel = 0;
     const LONG action = Notify(CPSUICB_REASON_SEL_CHANGED, jobLimit);
     if (OsMajor6OrLater()) {
-        EXPECT_EQ(action, CPSUICB_ACTION_OPTIF_CHANGED);
-        EXPECT_EQ(jobLimit->Sel, 1);
+        EXPECT_EQ(std::make_pair(action, jobLimit->Sel), std::make_pair(LONG{CPSUICB_ACTION_OPTIF_CHANGED}, LONG{1}));
     }
     EXPECT_EQ(Notify(CPSUICB_REASON_SEL_CHANGED, Item("VXHDD")), CPSUICB_ACTION_NONE);
 }
@@ -554,7 +523,7 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
     EXPECT_EQ(Options()["VXOptionTray"], "1");
     EXPECT_EQ(Options()["InstalledMemory"], "512MB");
 
-    SetAnswer(L"Installed", L"4");
+    SetAnswers({{L"Installed", L"4"}});
     Button().Sel = 1;
     EXPECT_EQ(Notify(CPSUICB_REASON_APPLYNOW), CPSUICB_ACTION_NONE);
     DWORD type = 0, value = 0;
@@ -572,12 +541,10 @@ TEST_F(PrinterPropertiesTest, ActivationDetectsExceptRightAfterAnApply) {
 }
 
 TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"},
                 {L"USERTYPE2", std::wstring(100, L'y')}});
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Pick(Installed(), {"VXFinisher", "InstalledMemory", "VXHDD", "VXSpecialTonerInstalled"}),
               (Settings{{"VXFinisher", "True"}, {"InstalledMemory", "2048MB"}, {"VXHDD", "True"},
                         {"VXSpecialTonerInstalled", "White"}}));
@@ -586,21 +553,19 @@ TEST_F(PrinterPropertiesTest, ConfigDeviceOptionExpRewritesTheStoredOptions) {
     // A reading other than 1, a missing library: nothing is read or written.
     const auto before = Stored();
     SetAnswers({{L"Installed", L"64"}, {L"ReadAnswer", L"2"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     SetAnswers({{L"ReadAnswer", L"1"}, {L"LeavesDataFile", L"0"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
-    SetAnswer(L"LeavesDataFile", L"1");
-    SetModel(L"NetExtDLL", L"");
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
+    SetAnswers({{L"LeavesDataFile", L"1"}});
+    SetModels({{L"NetExtDLL", L""}});
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Stored(), before);
-    EXPECT_EQ(refresh(nullptr), 0);
+    EXPECT_EQ(RefreshOptions(nullptr), 0);
 
     // Without stored data the export reads the printer and writes nothing.
-    SetModel(L"NetExtDLL", L"sxnetopt.dll");
-    HKEY key = OpenDriverData();
-    RegDeleteValueW(key, L"FeatureKeyword");
-    RegCloseKey(key);
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    SetModels({{L"NetExtDLL", L"sxnetopt.dll"}});
+    DeleteDriverData(L"FeatureKeyword");
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Stored().first, "(absent)");
 }
 
@@ -617,9 +582,10 @@ bool IsMemorySize(const std::string &option) {
 // ends, the stored options come out as a whole list, every keyword there
 // once with one of its options; the memory is the size the file gives
 // (a cut "2048" reads as 20), which the printer reports in any size.
-void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFile) {
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
+TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
+    WCHAR temp[MAX_PATH];
+    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
+    const std::wstring dataFile = std::wstring(temp) + L"sxnetopt.dat";
     PrinterModel model;
     std::string error;
     ASSERT_TRUE(LoadPrinterModel(Session().Printer(), &model, &error)) << error;
@@ -628,7 +594,7 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     ASSERT_FALSE(keywords.empty());
     SetAnswers({{L"Installed", L"112"}, {L"Random Access Memory", L"2048"}, {L"SD Card", L"1"},
                 {L"PunchType", L"3"}, {L"SpotColor", L"1"}, {L"USERTYPE1", L"Card"}});
-    ASSERT_EQ(refresh(Session().Printer()), 1);
+    ASSERT_EQ(RefreshOptions(), 1);
     WIN32_FILE_ATTRIBUTE_DATA data = {};
     ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
     const DWORD wholeBytes = data.nFileSizeLow;
@@ -636,8 +602,8 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
         SCOPED_TRACE("data file cut at byte " + std::to_string(cut));
         Store(initial.first, initial.second);
         DeleteFileW(dataFile.c_str());
-        SetAnswer(L"CutsDataFileAt", std::to_wstring(cut).c_str());
-        EXPECT_EQ(refresh(Session().Printer()), 1);
+        SetAnswers({{L"CutsDataFileAt", std::to_wstring(cut)}});
+        EXPECT_EQ(RefreshOptions(), 1);
         ASSERT_TRUE(GetFileAttributesExW(dataFile.c_str(), GetFileExInfoStandard, &data));
         EXPECT_EQ(data.nFileSizeLow, cut);
         EXPECT_EQ(Stored().second, Stored().first.size());
@@ -657,12 +623,6 @@ void ModelPrinterTest::ExpectEveryCutStoresAWholeList(const std::wstring &dataFi
     }
 }
 
-TEST_F(PrinterPropertiesTest, ATruncatedNetworkDataFileNeverCorruptsTheStoredOptions) {
-    WCHAR temp[MAX_PATH];
-    ASSERT_TRUE(GetTempPathW(MAX_PATH, temp));
-    ExpectEveryCutStoresAWholeList(std::wstring(temp) + L"sxnetopt.dat");
-}
-
 class UsbPrinterTest : public PrinterPropertiesTest {
 protected:
     void SetUp() override { InstallPrinter(L"SX USB Test", L"USB001"); }
@@ -671,21 +631,19 @@ protected:
 TEST_F(UsbPrinterTest, UsbPortsAreReadThroughTheUsbLibrary) {
     SetAnswers({{L"Installed", L"1"}, {L"SD Card", L"1"}, {L"Random Access Memory", L" +1024"},
                 {L"NetworkDetection", L"0"}});
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
-    EXPECT_EQ(refresh(Session().Printer()), 1);
+    EXPECT_EQ(RefreshOptions(), 1);
     EXPECT_EQ(Pick(Installed(), {"VXHDD", "VXOptionTray", "InstalledMemory"}),
               (Settings{{"VXHDD", "True"}, {"VXOptionTray", "1"}, {"InstalledMemory", "1024MB"}}));
 
     Open();
     if (!OsMajor6OrLater()) GTEST_SKIP() << "activation detects from OS major version 6 on";
-    SetAnswer(L"Installed", L"2");
+    SetAnswers({{L"Installed", L"2"}});
     Notify(CPSUICB_REASON_SETACTIVE);
     EXPECT_EQ(Pick(Options(), {"VXOptionTray", "VXHDD", "InstalledMemory"}),
               (Settings{{"VXOptionTray", "2"}, {"VXHDD", "True"}, {"InstalledMemory", "1024MB"}}));
 
     SetAnswers({{L"USBReadable", L"0"}, {L"Installed", L"0"}});
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Installed()["VXOptionTray"], "1");
 }
 
@@ -712,10 +670,6 @@ TEST_F(PrinterPropertiesTest, TheSheetsButtonDetectsAndOkStoresTheOptions) {
     EXPECT_EQ(ReadData(kOemUiValue, &value, sizeof(value), &type), ERROR_SUCCESS);
 }
 
-}  // namespace
-
-namespace {
-
 // A name whose 8-bit form does not fit the libraries' 221 bytes: cut, it
 // would name another printer, so the printer is not asked at all.
 class LongNamePrinterTest : public PrinterPropertiesTest {
@@ -724,12 +678,10 @@ protected:
 };
 
 TEST_F(LongNamePrinterTest, APrinterNameTooLongForTheLibrariesIsNeverCut) {
-    WritePrivateProfileStringW(L"Default", L"Installed", L"64", answers_.c_str());
+    WriteValues(answers_, L"Default", {{L"Installed", L"64"}});
     Open();
     EXPECT_TRUE(Button().Flags & OPTIF_HIDE);
-    const auto refresh = OptionsRefresh();
-    ASSERT_NE(refresh, nullptr);
-    EXPECT_EQ(refresh(Session().Printer()), 0);
+    EXPECT_EQ(RefreshOptions(), 0);
     EXPECT_EQ(Installed()["VXFinisher"], "False");
 }
 
