@@ -16,11 +16,9 @@ public:
     uint32_t compression = 0;
     bool cryptoAvailable = true;
     uint32_t cryptoArea[10] = {11, 12, 0, 0, 0, 0, 16, 17, 0, 0};
-    int findCalls = 0;
     int cryptoCalls = 0;
 
     void FindDriverConfigFiles(char16_t *out) override {
-        ++findCalls;
         if (!iniQualifies) return;
         iniPath.copy(out, iniPath.size());
         out[iniPath.size()] = 0;

@@ -6,18 +6,18 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 constexpr uint8_t kFill = 0xAB;
+const char16_t kKeptDirectory[] = u"D:\\kept";
 
 struct RecordBuffer {
     std::vector<uint8_t> bytes = std::vector<uint8_t>(kOemDevmodeSize, kFill);
     OemDevmode *rec() { return reinterpret_cast<OemDevmode *>(bytes.data()); }
 };
-
-std::u16string Text(const char16_t *s) { return std::u16string(s); }
 
 TEST(OemDevmodeLayout, FieldsAreOrderedDisjointAndFillTheRecordToItsEnd) {
     size_t count = 0;
@@ -59,9 +59,8 @@ TEST_F(OemDevmodeDefault, WritesHeaderConstantsAndConfiguration) {
         EXPECT_EQ(std::make_pair(rec.adwAdjScale1[i], rec.adwAdjScale2[i]), std::make_pair(10000u, 10000u)) << i;
         EXPECT_EQ(std::make_pair(rec.alAdjShift1[i], rec.alAdjFine[i]), std::make_pair(0, 0)) << i;
     }
-    EXPECT_EQ(Text(rec.wszPluginIniPath), env.iniPath);
-    EXPECT_EQ(Text(rec.wszDriverDirectory), env.driverDirectory);
-    EXPECT_EQ(Text(rec.wszCapabilityPath), env.capabilityPath);
+    EXPECT_EQ((std::vector<std::u16string>{rec.wszPluginIniPath, rec.wszDriverDirectory, rec.wszCapabilityPath}),
+              (std::vector<std::u16string>{env.iniPath, env.driverDirectory, env.capabilityPath}));
     const std::vector<int64_t> crypto = {rec.dwCryptoSetting0, rec.dwCryptoSetting1, rec.dwCryptoSetting6,
                                          rec.dwCryptoSetting7, rec.cbEncryptedPassword, rec.abEncryptedPassword[0]};
     EXPECT_EQ(crypto, (std::vector<int64_t>{11, 12, 16, 17, 0, 0}));
@@ -89,10 +88,10 @@ TEST_F(OemDevmodeDefault, FailingSourcesKeepTheirFields) {
 }
 
 TEST_F(OemDevmodeDefault, OnePassSeriesOnlyForExactlyOne) {
-    env.onePassSeries = 1;
-    EXPECT_EQ(Default().dw1PassSeries, 1u);
-    env.onePassSeries = -1;
-    EXPECT_EQ(Default().dw1PassSeries, 0u);
+    for (const auto &series : {std::pair<int, uint32_t>{1, 1}, {-1, 0}}) {
+        env.onePassSeries = series.first;
+        EXPECT_EQ(Default().dw1PassSeries, series.second) << series.first;
+    }
 }
 
 TEST(OemDevmodeCompression, IndexesTheTableWithBitsEightToEleven) {
@@ -122,9 +121,7 @@ protected:
         DefaultOemDevmode(out.rec(), env);
         // Give the output values that CONVERT must either keep or reset.
         OemDevmode &o = *out.rec();
-        std::u16string dir = u"D:\\kept";
-        dir.copy(o.wszDriverDirectory, dir.size());
-        o.wszDriverDirectory[dir.size()] = 0;
+        std::memcpy(o.wszDriverDirectory, kKeptDirectory, sizeof(kKeptDirectory));
         o.wCompression = 1;
         o.dwCollate = 1;
         o.lRecField12 = 55;
@@ -152,8 +149,8 @@ TEST_F(OemDevmodeConvert, ForeignSignatureIgnoresTheInput) {
     const std::vector<int64_t> fields = {o.dwSignature, o.dwSize,        o.dwRecField84, o.dwCollate,
                                          o.lRecField12, o.wCompression, o.dwWmSize};
     EXPECT_EQ(fields, (std::vector<int64_t>{kOemSignature, kOemDevmodeSize, 0, 0, 0, 1, 36}));
-    EXPECT_EQ(Text(o.wszDriverDirectory), u"D:\\kept");
-    EXPECT_EQ(Text(o.wszPluginIniPath), u"C:\\new\\model.ini");
+    EXPECT_EQ((std::vector<std::u16string>{o.wszDriverDirectory, o.wszPluginIniPath}),
+              (std::vector<std::u16string>{kKeptDirectory, u"C:\\new\\model.ini"}));
 }
 
 TEST_F(OemDevmodeConvert, ShortOwnRecordCopiesItsBytesAndKeepsTheRest) {
@@ -173,22 +170,20 @@ TEST_F(OemDevmodeConvert, HugeInputWithAHugeClaimStopsAtOneRecord) {
     OemDevmode *target = reinterpret_cast<OemDevmode *>(wide.data());
     target->dwSize = 0xFFFFFFFF;
     ConvertOemDevmode(big.data(), big.size(), target, env);
-    EXPECT_EQ(wide[kOemDevmodeSize - 1], 0x33);
-    EXPECT_EQ(wide[kOemDevmodeSize], 0x44);
+    EXPECT_EQ(std::make_pair(wide[kOemDevmodeSize - 1], wide[kOemDevmodeSize]),
+              std::make_pair(uint8_t{0x33}, uint8_t{0x44}));
 }
 
 TEST_F(OemDevmodeConvert, RecordShorterThanItsHeaderIsForeign) {
     std::vector<uint8_t> in = OwnInput(kOemDevmodeSize, 0x66, 8);
     ConvertOemDevmode(in.data(), in.size(), out.rec(), env);
-    EXPECT_EQ(out.rec()->dwRecField84, 0u);
-    EXPECT_EQ(out.rec()->dwWmSize, 36u);
+    EXPECT_EQ(std::make_pair(out.rec()->dwRecField84, out.rec()->dwWmSize), std::make_pair(0u, 36u));
 
     // Fewer bytes than a header, whatever they claim.
     in = OwnInput(kOemDevmodeSize, 0x66, kOemDevmodeSize);
     SetUp();
     ConvertOemDevmode(in.data(), 6, out.rec(), env);
-    EXPECT_EQ(out.rec()->dwRecField84, 0u);
-    EXPECT_EQ(out.rec()->dwSize, kOemDevmodeSize);
+    EXPECT_EQ(std::make_pair(out.rec()->dwRecField84, out.rec()->dwSize), std::make_pair(0u, kOemDevmodeSize));
 }
 
 TEST_F(OemDevmodeConvert, NullOutputIsNotWritten) {
@@ -200,9 +195,8 @@ TEST_F(OemDevmodeConvert, NullOutputIsNotWritten) {
 TEST_F(OemDevmodeConvert, InPlaceConversionKeepsTheRecord) {
     out.rec()->dwWmSize = 48;
     ConvertOemDevmode(out.rec(), kOemDevmodeSize, out.rec(), env);
-    EXPECT_EQ(out.rec()->dwWmSize, 48u);
-    EXPECT_EQ(out.rec()->dwCollate, 1u);
-    EXPECT_EQ(Text(out.rec()->wszDriverDirectory), u"D:\\kept");
+    EXPECT_EQ(std::make_tuple(out.rec()->dwWmSize, out.rec()->dwCollate, std::u16string(out.rec()->wszDriverDirectory)),
+              std::make_tuple(48u, 1u, std::u16string(kKeptDirectory)));
 }
 
 TEST_F(OemDevmodeConvert, MergeRepairsHeaderAndClampsFieldTwelve) {
@@ -212,9 +206,9 @@ TEST_F(OemDevmodeConvert, MergeRepairsHeaderAndClampsFieldTwelve) {
         in.rec()->lRecField12 = value;
         in.rec()->dwVersion = 9;
         MergeOemDevmode(in.bytes.data(), in.bytes.size(), out.rec(), env);
-        EXPECT_EQ(out.rec()->lRecField12, value > 100 ? 0 : value) << value;
-        EXPECT_EQ(out.rec()->dwVersion, 1u);
-        EXPECT_EQ(out.rec()->dwSignature, kOemSignature);
+        EXPECT_EQ(std::make_tuple(out.rec()->lRecField12, out.rec()->dwVersion, out.rec()->dwSignature),
+                  std::make_tuple(value > 100 ? 0 : value, 1u, kOemSignature))
+            << value;
     }
     out.rec()->dwSignature = 0;
     MergeOemDevmode(nullptr, 0, out.rec(), env);

@@ -30,9 +30,6 @@ public:
         values[{section, key}] = value;
         writes.push_back(std::u16string(section) + u"/" + key);
     }
-    void Set(const std::u16string &section, const std::u16string &key, const std::u16string &value) {
-        values[{section, key}] = value;
-    }
     std::u16string Get(const std::u16string &section, const std::u16string &key) const {
         const auto found = values.find({section, key});
         return found == values.end() ? u"<missing>" : found->second;
@@ -42,8 +39,11 @@ public:
     std::vector<std::u16string> writes;
 };
 
-// A working set that frees its blocks.
+// A working set that frees its blocks, made with plain definitions to work on.
 struct WorkingSet {
+    explicit WorkingSet(unsigned definitions = 0) {
+        for (unsigned i = 0; i < definitions; ++i) Add(u"D", {u"F"});
+    }
     OverlaySet set = {};
     OverlayDefTable defs = {};
     ~WorkingSet() { ReleaseOverlayDefs(&set, defs); }
@@ -63,8 +63,6 @@ struct WorkingSet {
         return std::vector<uint16_t>(set.awActive, set.awActive + set.cActive);
     }
 };
-
-std::u16string Repeat(char16_t c, size_t count) { return std::u16string(count, c); }
 
 std::u16string Number(int n) {
     const std::string digits = std::to_string(n);
@@ -124,7 +122,7 @@ TEST(OverlayStore, StagingCopyUsesItsOwnSectionsAndCommitCopiesIt) {
     WorkingSet edited;
     edited.Add(u"Draft", {u"DRAFT"});
     MemoryProfile ini;
-    ini.Set(u"OverlaySetting", u"Overlay_Num", u"0");
+    ini.values[{u"OverlaySetting", u"Overlay_Num"}] = u"0";
     SaveOverlayStore(ini, SaveCopyForState(kOverlayStateStaged), edited.set, edited.defs);
     EXPECT_EQ((std::vector<std::u16string>{ini.Get(u"OverlaySetting_Sv", u"Overlay_Num"),
                                            ini.Get(u"Overlay_Info_Sv 0", u"Overlay_Name"),
@@ -161,17 +159,17 @@ TEST(OverlayStore, MissingFileReadsEmptyAndDeletedSectionsStayUnread) {
 
 TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     MemoryProfile ini;
-    ini.Set(u"OverlaySetting", u"Overlay_Num", u"40");
-    ini.Set(u"OverlaySetting", u"History_Num", u"12");
+    ini.values[{u"OverlaySetting", u"Overlay_Num"}] = u"40";
+    ini.values[{u"OverlaySetting", u"History_Num"}] = u"12";
     for (int i = 0; i < 12; ++i)
-        ini.Set(u"OverlaySetting", u"History " + Number(i), std::u16string(1, static_cast<char16_t>(u'a' + i)));
-    ini.Set(u"Overlay_Info 0", u"Form_Num", u"5");
-    ini.Set(u"Overlay_Info 0", u"Overlay_Name", Repeat(u'N', 100));
-    ini.Set(u"Overlay_Info 0", u"CustomPage", Repeat(u'1', 300));
+        ini.values[{u"OverlaySetting", u"History " + Number(i)}] = std::u16string(1, char16_t(u'a' + i));
+    ini.values[{u"Overlay_Info 0", u"Form_Num"}] = u"5";
+    ini.values[{u"Overlay_Info 0", u"Overlay_Name"}] = std::u16string(100, u'N');
+    ini.values[{u"Overlay_Info 0", u"CustomPage"}] = std::u16string(300, u'1');
     for (int f = 0; f < 5; ++f)
-        ini.Set(u"Overlay_Info 0", u"Form_Name " + Number(f), Repeat(static_cast<char16_t>(u'A' + f), 80));
-    ini.Set(u"Overlay_Info 1", u"Form_Num", u"-3");
-    ini.Set(u"Overlay_Info 1", u"PageMode", u"9");
+        ini.values[{u"Overlay_Info 0", u"Form_Name " + Number(f)}] = std::u16string(80, char16_t(u'A' + f));
+    ini.values[{u"Overlay_Info 1", u"Form_Num"}] = u"-3";
+    ini.values[{u"Overlay_Info 1", u"PageMode"}] = u"9";
 
     WorkingSet loaded;
     ASSERT_TRUE(loaded.Load(ini, OverlayCopy::Committed));
@@ -179,11 +177,11 @@ TEST(OverlayStore, HandEditedCountsAndTextsStopAtTheirLimits) {
     EXPECT_EQ(loaded.set.cHistory, kMaxFormHistory);
     EXPECT_EQ(std::u16string(loaded.set.aszHistory[9]), u"j");
     const OverlayDef &first = *loaded.defs[0];
-    EXPECT_EQ(std::u16string(first.szName), Repeat(u'N', kOverlayNameChars - 1));
-    EXPECT_EQ(std::u16string(first.szCustomPages), Repeat(u'1', kCustomPagesChars - 1));
-    EXPECT_EQ(Forms(first),
-              (std::vector<std::u16string>{Repeat(u'A', kFormNameChars - 1), Repeat(u'B', kFormNameChars - 1),
-                                           Repeat(u'C', kFormNameChars - 1)}));
+    EXPECT_EQ(std::u16string(first.szName), std::u16string(kOverlayNameChars - 1, u'N'));
+    EXPECT_EQ(std::u16string(first.szCustomPages), std::u16string(kCustomPagesChars - 1, u'1'));
+    const size_t cut = kFormNameChars - 1;
+    EXPECT_EQ(Forms(first), (std::vector<std::u16string>{std::u16string(cut, u'A'), std::u16string(cut, u'B'),
+                                                         std::u16string(cut, u'C')}));
     EXPECT_EQ(std::make_pair(loaded.defs[1]->cForms, loaded.defs[1]->wPageMode),
               std::make_pair(uint16_t{0}, uint16_t{9}));
 }
@@ -206,11 +204,6 @@ TEST(OverlayState, StagingIsReadOnlyAfterAConfirmedDialogOfThisSheet) {
     EXPECT_EQ(SaveCopyForState(kOverlayStateFresh), OverlayCopy::Committed);
 }
 
-WorkingSet &WithDefinitions(WorkingSet &working, unsigned count) {
-    for (unsigned i = 0; i < count; ++i) working.Add(u"D", {u"F"});
-    return working;
-}
-
 TEST(ActiveList, RecordEntriesUpToTheEndMarkAndTheRepairs) {
     const struct {
         unsigned defined;
@@ -224,8 +217,8 @@ TEST(ActiveList, RecordEntriesUpToTheEndMarkAndTheRepairs) {
         {5, {2, 1, 0, 3}, {2, 1, 0, 3}},
     };
     for (const auto &c : cases) {
-        WorkingSet working;
-        TakeActiveList(&WithDefinitions(working, c.defined).set, c.record);
+        WorkingSet working(c.defined);
+        TakeActiveList(&working.set, c.record);
         EXPECT_EQ(working.Active(), c.active) << c.defined;
         uint16_t stored[kMaxActiveOverlays] = {9, 9, 9, 9};
         StoreActiveList(working.set, stored);
@@ -236,8 +229,7 @@ TEST(ActiveList, RecordEntriesUpToTheEndMarkAndTheRepairs) {
 }
 
 TEST(ActiveList, AddRemoveAndDeletingDefinitionsRenumbers) {
-    WorkingSet working;
-    WithDefinitions(working, 6);
+    WorkingSet working(6);
     const bool picks[6] = {true, false, true, true, true, true};
     AppendActiveOverlays(&working.set, picks);
     EXPECT_EQ(working.Active(), (std::vector<uint16_t>{0, 2, 3, 4}));
@@ -245,8 +237,7 @@ TEST(ActiveList, AddRemoveAndDeletingDefinitionsRenumbers) {
     RemoveActiveOverlays(&working.set, drop);
     EXPECT_EQ(working.Active(), (std::vector<uint16_t>{0, 3}));
 
-    WorkingSet three;
-    WithDefinitions(three, 3);
+    WorkingSet three(3);
     three.set.awActive[0] = 2;
     three.set.awActive[1] = 1;
     three.set.cActive = 2;
@@ -264,8 +255,7 @@ std::vector<bool> Enabled(const OverlayButtons &b) {
 }
 
 TEST(OverlayButtons, AddNeedsRoomAndNoDefinitionAlreadyActive) {
-    WorkingSet working;
-    WithDefinitions(working, 5);
+    WorkingSet working(5);
     working.set.cActive = 4;
     EXPECT_FALSE(PlanOverlayButtons(working.set, 0, 1, false).addActive);
     working.set.cActive = 3;
@@ -299,10 +289,8 @@ TEST(PageList, TypingKeepsOnlyWhatTheGrammarAllows) {
     for (const auto &t : typed) EXPECT_EQ(Filtered(t.first), t.second) << std::string(t.first.begin(), t.first.end());
 
     std::u16string text = u"1x2y";
-    const PageListFilter caret = FilterPageList(&text[0], text.size(), 3);
-    EXPECT_EQ(caret.caret, 1u);
-    const PageListFilter floor = FilterPageList(&text[0], 2, 0);
-    EXPECT_EQ(floor.caret, 0u);
+    EXPECT_EQ(FilterPageList(&text[0], text.size(), 3).caret, 1u);
+    EXPECT_EQ(FilterPageList(&text[0], 2, 0).caret, 0u);
 }
 
 TEST(FormHistory, MostRecentFirstAtMostTenAndARepeatMovesUp) {
@@ -315,9 +303,9 @@ TEST(FormHistory, MostRecentFirstAtMostTenAndARepeatMovesUp) {
     EXPECT_EQ(History(working.set), (Names{u"L", u"K", u"J", u"I", u"H", u"G", u"F", u"E", u"D", u"C"}));
     PushFormHistory(&working.set, u"G");
     EXPECT_EQ(History(working.set), (Names{u"G", u"L", u"K", u"J", u"I", u"H", u"F", u"E", u"D", u"C"}));
-    const std::u16string longName = Repeat(u'X', 80);
+    const std::u16string longName(80, u'X');
     PushFormHistory(&working.set, longName.c_str());
-    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), Repeat(u'X', kFormNameChars - 1));
+    EXPECT_EQ(std::u16string(working.set.aszHistory[0]), std::u16string(kFormNameChars - 1, u'X'));
 }
 
 TEST(Forms, AddRenameDeleteAndTheFullStopRule) {
@@ -372,7 +360,7 @@ TEST(DefineOverlay, NameFormsAndCustomPagesOnOk) {
     fresh->wPageMode = kPagesOdd;
     FinishDefinition(fresh, u"Other", u"2-4");
     EXPECT_EQ(std::u16string(fresh->szCustomPages), u"");
-    const std::u16string longName = Repeat(u'n', 70);
+    const std::u16string longName(70, u'n');
     FinishDefinition(fresh, longName.c_str(), u"");
     EXPECT_EQ(OverlayTextLength(fresh->szName), kOverlayNameChars - 1);
 }
