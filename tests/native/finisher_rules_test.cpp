@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -15,11 +16,8 @@ constexpr uint32_t kA4PaperSize = 9;
 
 // A driver answer as DrvGetDriverSetting leaves it in the page's buffer.
 struct Answer {
-    explicit Answer(const char *text) {
-        std::memset(bytes, 0, sizeof(bytes));
-        std::strncpy(bytes, text, sizeof(bytes) - 1);
-    }
-    char bytes[kAnswerBytes];
+    explicit Answer(const char *text) { std::strncpy(bytes, text, sizeof(bytes) - 1); }
+    char bytes[kAnswerBytes] = {};
 };
 
 // The sheet class table: booklet, portrait, landscape per paper.
@@ -85,9 +83,7 @@ bool ExpectedPunching(uint32_t unit, const std::string &paper, bool sheetPortrai
     const std::vector<std::string> type1 = {"A3", "Tabloid", "Letter", "FanFoldGermanLegal",
                                             "VXLegal", "Legal"};
     auto in = [&](const std::vector<std::string> &list) {
-        for (const std::string &name : list)
-            if (name == paper) return true;
-        return false;
+        return std::find(list.begin(), list.end(), paper) != list.end();
     };
     if (unit == 2 || unit == 4) return in(wide);
     if (unit == 1 && in(type1)) return true;

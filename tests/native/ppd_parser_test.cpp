@@ -64,14 +64,12 @@ TEST(PpdParser, SampleModelHasItsFeaturesInFileOrderWithGroupsAndConstraints) {
     const std::string text = ReadSample("sxc4200.ppd");
     ASSERT_FALSE(text.empty());
     const PpdFile ppd = ParsePpd(text);
-    EXPECT_EQ(ppd.modelName, "SX Color 4200 PS");
-    EXPECT_EQ(ppd.defaultResolution, "600dpi");
-
     ASSERT_GE(ppd.features.size(), 60u);
-    EXPECT_EQ(ppd.features[0].keyword, "VXOptionTray");
-    EXPECT_EQ(ppd.features[0].group, kInstallableOptionsGroup);
-    EXPECT_EQ(ppd.features.back().keyword, "VXPunch");
-    EXPECT_EQ(ppd.features.back().group, "Finishing");
+    // Model, default resolution, and keyword and group of the first and the last feature.
+    EXPECT_EQ((std::vector<std::string>{ppd.modelName, ppd.defaultResolution, ppd.features[0].keyword,
+                                        ppd.features[0].group, ppd.features.back().keyword, ppd.features.back().group}),
+              (std::vector<std::string>{"SX Color 4200 PS", "600dpi", "VXOptionTray", kInstallableOptionsGroup,
+                                        "VXPunch", "Finishing"}));
 
     const PpdFeature *resolution = ppd.Feature("VXResolution");
     ASSERT_NE(resolution, nullptr);
@@ -83,8 +81,7 @@ TEST(PpdParser, SampleModelHasItsFeaturesInFileOrderWithGroupsAndConstraints) {
     // ImageableArea has options but is no user-interface feature.
     EXPECT_EQ(ppd.Feature("ImageableArea"), nullptr);
 
-    EXPECT_EQ(ppd.constraints.size(), 26u);
-    EXPECT_EQ(ppd.groups.size(), 7u);
+    EXPECT_EQ(std::make_pair(ppd.constraints.size(), ppd.groups.size()), std::make_pair(size_t{26}, size_t{7}));
 }
 
 TEST(PpdParser, AcceptsEveryLineEndingAndQuotedValuesOverSeveralLines) {

@@ -18,8 +18,6 @@ WatermarkRecord Parse(const std::u16string &value) {
     return record;
 }
 
-std::u16string Text(const char16_t *text) { return std::u16string(text); }
-
 WatermarkRecord Sample() {
     WatermarkRecord r;
     SetWatermarkDefaults(&r, 0);
@@ -137,7 +135,7 @@ Font Resolved(const FontEntry *entry, uint32_t weight, uint8_t italic) {
     r.dwWeight = weight;
     r.bItalic = italic;
     ResolvePrinterFont(entry, &r);
-    return {Text(r.wszFontName), r.wStyleCode};
+    return {r.wszFontName, r.wStyleCode};
 }
 
 // The preview's face name and character set.
@@ -145,7 +143,7 @@ Font Face(const FontEntry &entry) {
     char16_t face[kFaceNameChars];
     uint8_t charSet = 0;
     PreviewFaceName(entry, face, &charSet);
-    return {Text(face), charSet};
+    return {face, charSet};
 }
 
 TEST(FontEntries, WesternFontTakesTheFieldOfItsStyle) {
@@ -182,8 +180,8 @@ TEST(WatermarkOffsetText, KeepsDigitsAndALeadingMinusWithinRange) {
     EXPECT_EQ(Offset(u"-").value, 0);
     EXPECT_EQ(Offset(u"-2500").value, -1000);
     typed = Offset(u"5-3");
-    EXPECT_EQ(typed.value, 53) << "a minus sign inside the number is dropped";
-    EXPECT_TRUE(typed.dropped);
+    EXPECT_EQ(std::make_pair(typed.value, typed.dropped), std::make_pair(53, true))
+        << "a minus sign inside the number is dropped";
     EXPECT_EQ(Offset(u"99999999999999999999").value, 1000);
 }
 
