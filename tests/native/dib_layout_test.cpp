@@ -69,7 +69,6 @@ TEST(DibLayout, HeadersOfAnotherSizeAndMasksThatAreNotThereAreRefused) {
     h.compression = 1;
     h.colorsUsed = 1;
     h.width = h.height = 4000;
-    h.sizeImage = 0;
     EXPECT_FALSE(Read(Dib(h, 4 + 6), &layout));
     h = Header();
     h.bitCount = 16;

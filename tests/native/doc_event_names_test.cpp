@@ -40,8 +40,7 @@ PrinterJobFacts RemoteSharedPrinter() {
 // The object names lose the characters a name cannot hold; the pipe keeps them.
 TEST(DocEventNames, EveryReservedCharacterBecomesZeroAndOthersStay) {
     PrinterJobFacts facts = LocalPrinter(u"a\\b/c:d*e?f\"g<h>i|j k.l", 0xFFFFFFFF);
-    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping),
-              u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA");
+    EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mapping), u"Local\\a0b0c0d0e0f0g0h0i0j k.lffffffffA");
     EXPECT_EQ(PipeName(facts), u"\\\\.\\pipe\\a\\b/c:d*e?f\"g<h>i|j k.l\\ffffffff\\AppInfo");
     facts.printerName = u"";
     EXPECT_EQ(ObjectName(facts, NamedObjectKind::Mutex), u"Local\\ffffffffB");
@@ -112,8 +111,7 @@ TEST(DocEventNames, ClientRenderingAndRawDataType) {
 
 TEST(DocEventNames, CompanionCommandLineQuotesNameAndPipe) {
     char16_t line[kCommandLineChars];
-    ASSERT_TRUE(FormatCompanionCommandLine(u"Writer", u"\\\\.\\pipe\\P\\00000003\\AppInfo", line,
-                                           kCommandLineChars));
+    ASSERT_TRUE(FormatCompanionCommandLine(u"Writer", u"\\\\.\\pipe\\P\\00000003\\AppInfo", line, kCommandLineChars));
     EXPECT_EQ(std::u16string(line), u"0 \"Writer\" \"\\\\.\\pipe\\P\\00000003\\AppInfo\"");
     ASSERT_TRUE(FormatCompanionCommandLine(u"", u"p", line, kCommandLineChars));
     EXPECT_EQ(std::u16string(line), u"0 \"\" \"p\"");
@@ -174,13 +172,11 @@ TEST(DocEventNames, ApplicationNameComesFromTheFirstHalfUnlessItIsEmpty) {
 
 TEST(DocEventNames, ObjectSecurityNamesEachTrusteeWithItsRights) {
     char16_t sddl[kObjectSddlChars];
-    ASSERT_TRUE(FormatObjectSddl(u"S-1-5-21-1-2-3-1000", 0x001F0001, 0x00100001, true, sddl,
-                                 kObjectSddlChars));
+    ASSERT_TRUE(FormatObjectSddl(u"S-1-5-21-1-2-3-1000", 0x001F0001, 0x00100001, true, sddl, kObjectSddlChars));
     EXPECT_EQ(std::u16string(sddl),
               u"D:P(A;;0x001f0001;;;S-1-5-21-1-2-3-1000)(A;;0x001f0001;;;SY)"
               u"(A;;0x001f0001;;;BA)(A;;0x00100001;;;WD)S:(ML;;NW;;;LW)");
-    ASSERT_TRUE(FormatObjectSddl(u"S-1-5-18", 0x000F001F, 0x00000004, false, sddl,
-                                 kObjectSddlChars));
+    ASSERT_TRUE(FormatObjectSddl(u"S-1-5-18", 0x000F001F, 0x00000004, false, sddl, kObjectSddlChars));
     EXPECT_EQ(std::u16string(sddl),
               u"D:P(A;;0x000f001f;;;S-1-5-18)(A;;0x000f001f;;;SY)(A;;0x000f001f;;;BA)"
               u"(A;;0x00000004;;;WD)");

@@ -46,13 +46,11 @@ TEST(SheetClass, EveryPaperLayoutOrientationAndDuplexState) {
                 const uint32_t expected = layout == kLayoutBooklet ? row.booklet
                                           : sheetPortrait         ? row.portrait
                                                                   : row.landscape;
-                const uint32_t found = SheetClass(paper.bytes, sizeof(paper.bytes), layout,
-                                                  sheetPortrait);
+                const uint32_t found = SheetClass(paper.bytes, sizeof(paper.bytes), layout, sheetPortrait);
                 EXPECT_EQ(found, expected) << row.name << " layout " << int(layout)
                                            << (documentPortrait ? " portrait" : " landscape");
                 EXPECT_EQ(AdjustClassForDuplex(found, false), expected);
-                EXPECT_EQ(AdjustClassForDuplex(found, true), expected > 3 ? expected - 4 : expected)
-                    << row.name;
+                EXPECT_EQ(AdjustClassForDuplex(found, true), expected > 3 ? expected - 4 : expected) << row.name;
             }
         }
     }
@@ -80,8 +78,7 @@ bool ExpectedPunching(uint32_t unit, const std::string &paper, bool sheetPortrai
     const std::vector<std::string> wide = {"A3",     "A4",      "B5",    "B4",        "Letter",
                                            "FanFoldGermanLegal", "VXLegal", "Legal", "Executive",
                                            "Tabloid"};
-    const std::vector<std::string> type1 = {"A3", "Tabloid", "Letter", "FanFoldGermanLegal",
-                                            "VXLegal", "Legal"};
+    const std::vector<std::string> type1 = {"A3", "Tabloid", "Letter", "FanFoldGermanLegal", "VXLegal", "Legal"};
     auto in = [&](const std::vector<std::string> &list) {
         return std::find(list.begin(), list.end(), paper) != list.end();
     };

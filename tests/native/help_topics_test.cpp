@@ -53,12 +53,10 @@ TEST(HelpTopics, EveryTopicBelongsToAContextAndHasATitle) {
         const uint32_t id = static_cast<uint32_t>(std::stoul(match[1].str()));
         EXPECT_TRUE(asked.count(id)) << name << " is the topic of no context that is asked for";
         const std::string text = ReadText(entry.path());
-        EXPECT_TRUE(std::regex_search(text, std::regex("<title>([^<]+)</title>")))
-            << name << " has no title";
+        EXPECT_TRUE(std::regex_search(text, std::regex("<title>([^<]+)</title>"))) << name << " has no title";
         EXPECT_NE(text.find("<meta charset=\"utf-8\">"), std::string::npos) << name;
         // Its one paragraph also makes the context's text popup.
-        EXPECT_TRUE(std::regex_search(text, std::regex("\n<p>[^<\n]+</p>\n")))
-            << name << " has no one-line paragraph";
+        EXPECT_TRUE(std::regex_search(text, std::regex("\n<p>[^<\n]+</p>\n"))) << name << " has no one-line paragraph";
         ++topics;
     }
     EXPECT_EQ(topics, asked.size());

@@ -49,12 +49,10 @@ ProfileLookup LookupOf(const std::map<std::string, std::string> &values) {
 }  // namespace
 
 TEST(ReplaceFeatureValue, RewritesEveryEntryOfTheKeywordAndFollowsTheLength) {
-    Buffer list(Entry("VXHDD", "True") + Entry("VXFinisher", "True") + Entry("VXHDD", "True") +
-                kListEnd);
+    Buffer list(Entry("VXHDD", "True") + Entry("VXFinisher", "True") + Entry("VXHDD", "True") + kListEnd);
     const uint32_t before = list.length;
     EXPECT_EQ(list.Replace("VXHDD", "False"), before + 2);
-    EXPECT_EQ(list.Text(), Entry("VXHDD", "False") + Entry("VXFinisher", "True") +
-                               Entry("VXHDD", "False") + kListEnd);
+    EXPECT_EQ(list.Text(), Entry("VXHDD", "False") + Entry("VXFinisher", "True") + Entry("VXHDD", "False") + kListEnd);
     // The driver's own entries carry no NUL after the setting; ours do.
     Buffer driver(std::string("VXHDD\0True\nVXFinisher\0False\n", 28) + kListEnd);
     driver.Replace("VXFinisher", "True");
@@ -138,8 +136,7 @@ TEST(InstalledFeatures, RewriteLeavesMemoryAloneWhenNoneIsReported) {
                                Entry("VXOptionTray", "1") + kListEnd);
     options.memoryMb = 2048;
     list.length = RewriteInstalledFeatures(list.bytes.data(), list.length, options, false);
-    EXPECT_EQ(list.Text().substr(0, Entry("InstalledMemory", "2048MB").size()),
-              Entry("InstalledMemory", "2048MB"));
+    EXPECT_EQ(list.Text().substr(0, Entry("InstalledMemory", "2048MB").size()), Entry("InstalledMemory", "2048MB"));
 }
 
 TEST(OptionsFiles, ReadTheNetworkAndUsbColumns) {
@@ -175,14 +172,12 @@ TEST(DetectedSelections, FollowTheItemsOptionOrder) {
         EXPECT_EQ(sel, item.second) << int(item.first);
     }
     uint32_t sel = 99;
-    EXPECT_FALSE(DetectedSelectionFor(vector, 13, &sel));
-    EXPECT_FALSE(DetectedSelectionFor(vector, 2, &sel));
+    for (uint8_t item : {uint8_t{13}, uint8_t{2}}) EXPECT_FALSE(DetectedSelectionFor(vector, item, &sel)) << int(item);
 
     // Installed flags, memory, storage, punch type, job limitation, spot colour.
     options = {0x0F | kInstalledFinisher, 0, 1, 2, 1, 2};
     BuildDetectedSelections(options, false, 0, vector);
-    EXPECT_EQ(std::vector<uint32_t>(vector, vector + 9),
-              (std::vector<uint32_t>{0, 1, 4, 0, 1, 0, 1, 0, 2}));
+    EXPECT_EQ(std::vector<uint32_t>(vector, vector + 9), (std::vector<uint32_t>{0, 1, 4, 0, 1, 0, 1, 0, 2}));
     BuildDetectedSelections(options, true, 0, vector);
     EXPECT_EQ(vector[7], 1u);  // job limitation always off from OS major version 6
 }

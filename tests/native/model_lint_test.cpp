@@ -434,8 +434,7 @@ std::string PeBytes(uint16_t machine, uint16_t characteristics) {
 TEST(PeHeader, TellsLibrariesOfThePluginsKindFromOthers) {
     constexpr uint16_t kLibrary = 0x2022, kProgram = 0x0022;
     EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), false), "");
-    EXPECT_NE(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kLibrary)), false).find("machine 0x014C"),
-              std::string::npos);
+    EXPECT_NE(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kLibrary)), false).find("machine 0x014C"), std::string::npos);
     EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kProgram)), false), "it is a program, not a library");
     EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX86, kProgram)), true), "");
     EXPECT_EQ(PeProblem(ReadPeHeader(PeBytes(kMachineX64, kLibrary)), true), "it is a library, not a program");

@@ -207,8 +207,7 @@ TEST_F(OemDevmodeConvert, MergeRepairsHeaderAndClampsFieldTwelve) {
         in.rec()->dwVersion = 9;
         MergeOemDevmode(in.bytes.data(), in.bytes.size(), out.rec(), env);
         EXPECT_EQ(std::make_tuple(out.rec()->lRecField12, out.rec()->dwVersion, out.rec()->dwSignature),
-                  std::make_tuple(value > 100 ? 0 : value, 1u, kOemSignature))
-            << value;
+                  std::make_tuple(value > 100 ? 0 : value, 1u, kOemSignature)) << value;
     }
     out.rec()->dwSignature = 0;
     MergeOemDevmode(nullptr, 0, out.rec(), env);

@@ -18,8 +18,7 @@ public:
         const auto found = values.find({section, key});
         return found == values.end() ? 0 : std::stoi(std::string(found->second.begin(), found->second.end()));
     }
-    void ReadString(const char16_t *section, const char16_t *key, char16_t *buffer,
-                    size_t capacity) override {
+    void ReadString(const char16_t *section, const char16_t *key, char16_t *buffer, size_t capacity) override {
         const auto found = values.find({section, key});
         const std::u16string text = found == values.end() ? u"" : found->second;
         const size_t length = std::min(text.size(), capacity - 1);

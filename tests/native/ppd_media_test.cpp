@@ -53,8 +53,7 @@ TEST(FeatureKeywordData, RoundTripInOrder) {
     const std::vector<FeatureSetting> settings = {
         {"VXHDD", "False"}, {"VXFinisher", "True"}, {"VXOptionTray", "2"}};
     const std::vector<uint8_t> data = FormatFeatureKeywordData(settings, kFeatureKeywordCapacity);
-    EXPECT_EQ(data, Bytes(std::string("VXHDD\0False\0\nVXFinisher\0True\0\nVXOptionTray\0" "2\0\n\0\0",
-                                      48)));
+    EXPECT_EQ(data, Bytes(std::string("VXHDD\0False\0\nVXFinisher\0True\0\nVXOptionTray\0" "2\0\n\0\0", 48)));
     EXPECT_EQ(Pairs(ParseFeatureKeywordData(data.data(), data.size())), Pairs(settings));
 }
 

@@ -85,13 +85,11 @@ TEST(PpdParser, SampleModelHasItsFeaturesInFileOrderWithGroupsAndConstraints) {
 }
 
 TEST(PpdParser, AcceptsEveryLineEndingAndQuotedValuesOverSeveralLines) {
-    const char crlf[] =
-        "*PPD-Adobe: \"4.3\"\r\n*OpenUI *Tray/Tray: PickOne\r\n*DefaultTray: B\r\n"
-        "*Tray A/First: \"line one\r\n*not a statement: x\r\nline three\"\r\n"
-        "*End\r\n*Tray B/Second: \"\"\r\n*CloseUI: *Tray\r\n";
-    const char cr[] =
-        "*PPD-Adobe: \"4.3\"\r*OpenUI *Tray/Tray: PickOne\r*DefaultTray: B\r"
-        "*Tray A/First: \"\"\r*Tray B/Second: \"\"\r*CloseUI: *Tray\r";
+    const char crlf[] = "*PPD-Adobe: \"4.3\"\r\n*OpenUI *Tray/Tray: PickOne\r\n*DefaultTray: B\r\n"
+                        "*Tray A/First: \"line one\r\n*not a statement: x\r\nline three\"\r\n"
+                        "*End\r\n*Tray B/Second: \"\"\r\n*CloseUI: *Tray\r\n";
+    const char cr[] = "*PPD-Adobe: \"4.3\"\r*OpenUI *Tray/Tray: PickOne\r*DefaultTray: B\r"
+                      "*Tray A/First: \"\"\r*Tray B/Second: \"\"\r*CloseUI: *Tray\r";
     for (const char *text : {crlf, cr}) {
         const PpdFile ppd = ParsePpd(text);
         ASSERT_EQ(ppd.features.size(), 1u);
@@ -101,10 +99,9 @@ TEST(PpdParser, AcceptsEveryLineEndingAndQuotedValuesOverSeveralLines) {
 }
 
 TEST(PpdParser, MissingCloseUiEndsTheFeatureAtTheNextOpenUi) {
-    const PpdFile ppd = ParsePpd(
-        "*OpenUI *First: PickOne\n*First A: \"\"\n"
-        "*OpenUI *Second: Boolean\n*Second True: \"\"\n*Second False: \"\"\n"
-        "*First B: \"\"\n");
+    const PpdFile ppd = ParsePpd("*OpenUI *First: PickOne\n*First A: \"\"\n"
+                                 "*OpenUI *Second: Boolean\n*Second True: \"\"\n*Second False: \"\"\n"
+                                 "*First B: \"\"\n");
     ASSERT_EQ(ppd.features.size(), 2u);
     EXPECT_EQ(ppd.features[1].type, PpdUiType::Boolean);
     EXPECT_EQ(ppd.features[1].options.size(), 2u);

@@ -17,8 +17,7 @@ TEST(PpdText, Utf8IsCheckedStrictly) {
     for (const char *valid : {"", "plain", "\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"})
         EXPECT_TRUE(IsValidUtf8(valid)) << valid;
     // Latin-1, overlong, a surrogate, above U+10FFFF, cut short, a lone continuation.
-    for (const char *invalid :
-         {"\xE9t\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8", "\x80"})
+    for (const char *invalid : {"\xE9t\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE4\xB8", "\x80"})
         EXPECT_FALSE(IsValidUtf8(invalid)) << invalid;
 }
 

@@ -100,8 +100,7 @@ protected:
 
 Pair AnchorInBox(const WatermarkLayout &l) { return {l.anchor.x - l.textBox.x, l.anchor.y - l.textBox.y}; }
 
-WatermarkShape Shape(int16_t angle, uint16_t position = 3, uint16_t border = kBorderNone,
-                     uint32_t size = 72) {
+WatermarkShape Shape(int16_t angle, uint16_t position = 3, uint16_t border = kBorderNone, uint32_t size = 72) {
     return WatermarkShape{size, angle, 0, 0, position, border};
 }
 
@@ -181,8 +180,7 @@ TEST_F(WatermarkLayoutTest, FrameBoxesAndThicknesses) {
     EXPECT_EQ(Pair(l.borderWidth, l.borderHeight), Pair(l.frameWidth, l.frameHeight));
     EXPECT_EQ(l.thickness, 2);
     l = ComputeWatermarkLayout(page, Shape(45, 3, kBorderSingle), 50, 10);
-    EXPECT_EQ(l.thickness, 3);
-    EXPECT_EQ(l.borderWidth, (7071 * l.frameWidth + 7071 * l.frameHeight) / 10000);
+    EXPECT_EQ(Pair(l.thickness, l.borderWidth), Pair(3, (7071 * l.frameWidth + 7071 * l.frameHeight) / 10000));
     EXPECT_EQ(ComputeWatermarkLayout(page, Shape(-135, 3, kBorderSingle, 300), 50, 10).thickness, 4);
     EXPECT_EQ(ComputeWatermarkLayout(page, Shape(180, 3, kBorderSingle, 300), 50, 10).thickness, 3);
 

@@ -77,17 +77,15 @@ TEST(ProfileText, HeadersRunToTheLastBracketAndBrokenHeadersAreEntries) {
 }
 
 TEST(ProfileText, NumbersFollowThePlatformConversion) {
-    const ProfileText profile =
-        Parse(u"[N]\nDec=1281\nHex=0x0500\nNeg=-1\nOct=0o17\nBin=0b101\nText=12ab\n"
-              u"Upper=0X10\nEmpty=\nLong=123456789012345678901234567890123\n");
+    const ProfileText profile = Parse(u"[N]\nDec=1281\nHex=0x0500\nNeg=-1\nOct=0o17\nBin=0b101\nText=12ab\n"
+                                      u"Upper=0X10\nEmpty=\nLong=123456789012345678901234567890123\n");
     std::vector<uint32_t> read;
     for (const char16_t *key : {u"Dec", u"Hex", u"Neg", u"Oct", u"Bin", u"Text", u"Upper", u"Empty"})
         read.push_back(profile.ReadInt(u"N", key, 7));
     EXPECT_EQ(read, (std::vector<uint32_t>{1281, 0x500, 0xFFFFFFFF, 15, 5, 12, 0, 7}));
     EXPECT_EQ(static_cast<uint32_t>(-1), profile.ReadInt(u"N", u"Missing", -1));
     // The value is read through a 30-character buffer before conversion.
-    EXPECT_EQ(ProfileTextToNumber(u"12345678901234567890123456789"),
-              profile.ReadInt(u"N", u"Long", 0));
+    EXPECT_EQ(ProfileTextToNumber(u"12345678901234567890123456789"), profile.ReadInt(u"N", u"Long", 0));
 }
 
 TEST(ProfileText, OnlyAsciiLettersMatchInEitherCase) {

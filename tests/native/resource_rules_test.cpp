@@ -10,8 +10,7 @@ namespace {
 
 // The languages the plug-in's templates carry, in the order the module
 // lists them, and the same set with the two Chinese variants swapped.
-const std::vector<uint16_t> kShipped = {0x0000, 0x000A, 0x0404, 0x0407, 0x040C,
-                                        0x0410, 0x0412, 0x0416, 0x0804};
+const std::vector<uint16_t> kShipped = {0x0000, 0x000A, 0x0404, 0x0407, 0x040C, 0x0410, 0x0412, 0x0416, 0x0804};
 
 std::vector<uint16_t> ChineseSwapped() {
     std::vector<uint16_t> order = kShipped;
@@ -73,9 +72,8 @@ TEST(StringBlock, EntriesAreFoundByTheirPlaceAndCutToTheBuffer) {
 TEST(StringBlock, EmptyOrMissingEntriesLeaveTheBufferAlone) {
     const std::vector<char16_t> block = Block({u"Warning", u""});
     char16_t out[8] = {u'k', u'e', u'p', u't', 0};
-    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 1, out, 8));
-    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 5, out, 8));
-    EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), 16, out, 8));
+    for (size_t index : {1, 5, 16})
+        EXPECT_EQ(0u, CopyStringBlockEntry(block.data(), block.size(), index, out, 8)) << index;
     EXPECT_EQ(std::u16string(u"kept"), out);
     EXPECT_EQ(1u, CopyStringBlockEntry(block.data(), block.size(), 0, out, 2));
     EXPECT_EQ(std::u16string(u"W"), out);

@@ -52,8 +52,7 @@ TEST(JobTypeRadios, ByJobLimitCardAndDisk) {
     for (const auto &c : cases) {
         const JobTypeRadios radios = PlanJobTypeRadios(c.jobLimit, c.icCard, c.hdd);
         EXPECT_EQ((std::vector<ControlState>{radios.normal, radios.secure, radios.encrypted}),
-                  (std::vector<ControlState>{c.normal, c.secure, c.encrypted}))
-            << c.jobLimit << c.icCard << c.hdd;
+                  (std::vector<ControlState>{c.normal, c.secure, c.encrypted})) << c.jobLimit << c.icCard << c.hdd;
     }
 }
 
