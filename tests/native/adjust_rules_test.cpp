@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -139,11 +140,9 @@ TEST(AdjustRules, PicturesCompareWithTheDefaults) {
 }
 
 bool HasLine(const TestSheet &sheet, SheetLine line) {
-    for (size_t i = 0; i < sheet.lineCount; ++i) {
-        const SheetLine &l = sheet.lines[i];
-        if (l.x1 == line.x1 && l.y1 == line.y1 && l.x2 == line.x2 && l.y2 == line.y2) return true;
-    }
-    return false;
+    return std::any_of(sheet.lines, sheet.lines + sheet.lineCount, [&](const SheetLine &l) {
+        return l.x1 == line.x1 && l.y1 == line.y1 && l.x2 == line.x2 && l.y2 == line.y2;
+    });
 }
 
 TEST(AdjustRules, MeasuringSheetOfAnA4PageAt600Dpi) {

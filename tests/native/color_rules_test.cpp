@@ -46,18 +46,18 @@ TEST(TunerSetting, SectionIdAndUse) {
     EXPECT_EQ(ChooseSetting(0x10003, 0x1234507), 0x14507u);
 }
 
+// Print mode and black finish enabled.
+std::pair<bool, bool> Allowed(const BlackControls &c) { return {c.printMode, c.blackFinish}; }
+
 TEST(BlackControls, ModeAndCartridge) {
     EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeWhite).printMode);
     EXPECT_FALSE(BlackControlsFor(kColorModeGray, kCartridgeBlack).blackFinish);
-    EXPECT_TRUE(BlackControlsFor(kColorModeColor, kCartridgeWhite).printMode);
-    EXPECT_FALSE(BlackControlsFor(kColorModeColor, kCartridgeWhite).blackFinish);
-    EXPECT_FALSE(BlackControlsFor(kColorModeColor, kCartridgeBlack).printMode);
-    EXPECT_TRUE(BlackControlsFor(kColorModeColor, kCartridgeBlack).blackFinish);
+    EXPECT_EQ(Allowed(BlackControlsFor(kColorModeColor, kCartridgeWhite)), std::make_pair(true, false));
+    EXPECT_EQ(Allowed(BlackControlsFor(kColorModeColor, kCartridgeBlack)), std::make_pair(false, true));
     // A further colour mode of the printer description: the refresh allows
     // by cartridge, a cartridge click allows nothing.
     EXPECT_TRUE(BlackControlsFor(2, kCartridgeWhite).printMode);
-    const BlackControls click = BlackControlsOnCartridge(2, kCartridgeWhite);
-    EXPECT_FALSE(click.printMode || click.blackFinish);
+    EXPECT_EQ(Allowed(BlackControlsOnCartridge(2, kCartridgeWhite)), std::make_pair(false, false));
 }
 
 // Matching, CMYK and simulation controls, the RGB, CMYK, link and flow

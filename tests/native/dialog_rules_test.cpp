@@ -78,8 +78,7 @@ TEST(OverlayRows, OnlyDefinedRowsThatTheJobUses) {
     set.awActive[0] = 2;
     set.awActive[1] = 0;
     set.awActive[2] = 1;  // beyond cActive
-    EXPECT_TRUE(IsActiveOverlayRow(set, 0));
-    EXPECT_TRUE(IsActiveOverlayRow(set, 2));
+    for (uint16_t row : {0, 2}) EXPECT_TRUE(IsActiveOverlayRow(set, row)) << row;
     EXPECT_FALSE(IsActiveOverlayRow(set, 1));
     set.awActive[0] = 5;
     EXPECT_FALSE(IsActiveOverlayRow(set, 5));  // not a defined row

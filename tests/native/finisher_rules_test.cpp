@@ -75,9 +75,8 @@ TEST(PunchUnit, TypesOneToFourAndNothingElse) {
 
 // The punching table written row by row.
 bool ExpectedPunching(uint32_t unit, const std::string &paper, bool sheetPortrait, uint32_t bind) {
-    const std::vector<std::string> wide = {"A3",     "A4",      "B5",    "B4",        "Letter",
-                                           "FanFoldGermanLegal", "VXLegal", "Legal", "Executive",
-                                           "Tabloid"};
+    const std::vector<std::string> wide = {"A3",    "A4",        "B5",     "B4",       "Letter", "FanFoldGermanLegal",
+                                           "VXLegal", "Legal", "Executive", "Tabloid"};
     const std::vector<std::string> type1 = {"A3", "Tabloid", "Letter", "FanFoldGermanLegal", "VXLegal", "Legal"};
     auto in = [&](const std::vector<std::string> &list) {
         return std::find(list.begin(), list.end(), paper) != list.end();

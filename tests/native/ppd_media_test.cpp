@@ -32,8 +32,7 @@ TEST(PpdMedia, Resolutions) {
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(int16_t{600}, int16_t{600}));
     ASSERT_TRUE(ReadResolution("600x1200dpi", &x, &y));
     EXPECT_EQ(std::make_pair(x, y), std::make_pair(int16_t{600}, int16_t{1200}));
-    for (const char *bad : {"", "dpi", "600", "600x", "600xdpi", "0dpi", "x600dpi", "600dpix",
-                            "99999dpi", "600 dpi"})
+    for (const char *bad : {"", "dpi", "600", "600x", "600xdpi", "0dpi", "x600dpi", "600dpix", "99999dpi", "600 dpi"})
         EXPECT_FALSE(ReadResolution(bad, &x, &y)) << bad;
 }
 

@@ -129,8 +129,7 @@ TEST(SpecialToner, GroupsFollowTheTonerColourControlAndOrder) {
 }
 
 TEST(SpecialToner, OnePassDriversByExactName) {
-    EXPECT_TRUE(OnePassSeriesDriver(u"TVX K700(PS)"));
-    EXPECT_TRUE(OnePassSeriesDriver(u"KE700(PS)"));
+    for (const char16_t *name : {u"TVX K700(PS)", u"KE700(PS)"}) EXPECT_TRUE(OnePassSeriesDriver(name));
     for (const char16_t *name : {u"KE700(PS) ", u"ke700(ps)", u"SX Color 4200 PS", u""})
         EXPECT_FALSE(OnePassSeriesDriver(name));
 }
