@@ -129,12 +129,10 @@ TEST_F(PluginTest, GetInfoSignatureVersionAndRefusals) {
     for (const Refusal &r : refusals) {
         DWORD buffer = 0xCAFE;
         needed = 77;
-        SetLastError(0);
-        EXPECT_EQ(plugin->GetInfo(r.mode, r.buffer ? &buffer : nullptr, r.size,
-                                  r.neededPtr ? &needed : nullptr),
-                  E_FAIL)
+        EXPECT_TRUE(Refused([&] { return plugin->GetInfo(r.mode, r.buffer ? &buffer : nullptr, r.size,
+                                                         r.neededPtr ? &needed : nullptr); },
+                            r.error))
             << r.mode;
-        EXPECT_EQ(GetLastError(), r.error) << r.mode;
         EXPECT_EQ(needed, r.neededPtr ? r.needed : 77u) << r.mode;
         EXPECT_EQ(buffer, 0xCAFEu) << r.mode;
     }

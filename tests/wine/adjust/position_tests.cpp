@@ -199,6 +199,11 @@ protected:
             SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
                          reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
     }
+    // The field's text once `text` is typed into it and the field is left.
+    std::wstring Retyped(HWND page, UINT id, const WCHAR *text) {
+        Type(page, id, text);
+        return harness->Text(page, id);
+    }
 };
 
 // Each page's values tell the pages apart.
@@ -296,21 +301,15 @@ TEST_F(PositionTest, TypedValuesAndArrowsKeepTheirLimitsAndOkStoresThem) {
     });
     OpenDialog([&](HWND dialog) {
         HWND front = ShownPage(dialog);
-        Type(front, IDC_SCALE1, L"105");
-        EXPECT_EQ(harness->Text(front, IDC_SCALE1), L"102.00");
-        Type(front, IDC_SCALE2, L"99.5");
-        EXPECT_EQ(harness->Text(front, IDC_SCALE2), L"99.50");
-        Type(front, IDC_SHIFT1, L"1.x");
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT1), L"0.0");
-        Type(front, IDC_SHIFT2, L"-1.55");
-        EXPECT_EQ(harness->Text(front, IDC_SHIFT2), L"-1.5");
+        EXPECT_EQ(Retyped(front, IDC_SCALE1, L"105"), L"102.00");
+        EXPECT_EQ(Retyped(front, IDC_SCALE2, L"99.5"), L"99.50");
+        EXPECT_EQ(Retyped(front, IDC_SHIFT1, L"1.x"), L"0.0");
+        EXPECT_EQ(Retyped(front, IDC_SHIFT2, L"-1.55"), L"-1.5");
         Type(front, IDC_FINE, L"-.25", false);
         ChooseTab(dialog, IDC_ADJUST_SHORT_EDGE_TABS, 1);
         HWND back = ShownPage(dialog);
-        Type(back, IDC_SCALE1, L"", true);
-        EXPECT_EQ(harness->Text(back, IDC_SCALE1), L"100.00") << "an empty field stores the default";
-        Type(back, IDC_FINE, L"-99999999999999999999");
-        EXPECT_EQ(harness->Text(back, IDC_FINE), L"-0.50");
+        EXPECT_EQ(Retyped(back, IDC_SCALE1, L""), L"100.00") << "an empty field stores the default";
+        EXPECT_EQ(Retyped(back, IDC_FINE, L"-99999999999999999999"), L"-0.50");
 
         SetFocus(GetDlgItem(back, IDC_SHIFT1));
         const auto press = [&](int position) {

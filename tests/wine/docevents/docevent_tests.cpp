@@ -220,6 +220,8 @@ protected:
     static std::wstring ObjectName(const std::wstring &base, DWORD jobId, WCHAR kind) {
         return L"Local\\" + base + Hex8(jobId) + kind;
     }
+    // An object of another kind under `name`, which keeps the plug-in from making its own.
+    static HANDLE Occupy(const std::wstring &name) { return CreateEventW(nullptr, TRUE, FALSE, name.c_str()); }
     void SetShare(const std::wstring &shareName, bool shared) {
         SpoolerPrinter handle;
         ASSERT_TRUE(handle.Open(kProbePrinter, PRINTER_ALL_ACCESS));
@@ -313,8 +315,7 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
         std::wstring(L"\\\\.\\pipe\\") + kProbePrinter + L"\\" + Hex8(jobId) + L"\\AppInfo";
     // An object of another kind holds the mapping's name; the test's own
     // handle to the mutex shows whether the plug-in released it.
-    const UniqueHandle blocker(CreateEventW(nullptr, TRUE, FALSE,
-                                      ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    const UniqueHandle blocker(Occupy(ObjectName(kProbePrinter, jobId, L'A')));
     const UniqueHandle mutex(
         CreateMutexW(nullptr, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
     const UniqueHandle pipe(CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1, 0,
@@ -345,8 +346,7 @@ TEST_F(ProbeModelTest, CompanionCarriesTheNameWhenTheMappingCannotBeMade) {
 
 TEST_F(ProbeModelTest, MutexThatCannotBeMadeAlsoLeadsToTheCompanion) {
     const DWORD jobId = 0x10B;
-    const UniqueHandle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'B').c_str()));
+    const UniqueHandle blocker(Occupy(ObjectName(kProbePrinter, jobId, L'B')));
     StartJob(Printer(), jobId);
     std::string record;
     ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
@@ -365,8 +365,7 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
     EXPECT_EQ(published.mappingName, L"Local\\Floor020Office0000001aA");
 
     const DWORD blockedJob = 0x1B;
-    const UniqueHandle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, L"Local\\Floor020Office0000001bA"));
+    const UniqueHandle blocker(Occupy(L"Local\\Floor020Office0000001bA"));
     StartJob(Printer(), blockedJob);
     std::string record;
     ASSERT_TRUE(WaitForCompanionRecord(kCompanionWaitMs, &record));
@@ -378,8 +377,7 @@ TEST_F(ProbeModelTest, SharedPrinterPublishesAndPipesUnderItsShareName) {
 // a cut pipe name when the share name would pass the platform's limit.
 TEST_F(ProbeModelTest, NoCompanionWithoutItsProgramOrWithACutPipeName) {
     const DWORD jobId = 0x10C;
-    const UniqueHandle blocker(
-        CreateEventW(nullptr, TRUE, FALSE, ObjectName(kProbePrinter, jobId, L'A').c_str()));
+    const UniqueHandle blocker(Occupy(ObjectName(kProbePrinter, jobId, L'A')));
     SetModelKey(L"COLORAPEXE", L"sxnosuch.exe");
     StartJob(Printer(), jobId);
     SetModelKey(L"COLORAPEXE", L"");
@@ -393,7 +391,7 @@ TEST_F(ProbeModelTest, NoCompanionWithoutItsProgramOrWithACutPipeName) {
     }
     SetShare(share, true);
     const DWORD longJob = 0x1D;
-    const UniqueHandle longBlocker(CreateEventW(nullptr, TRUE, FALSE, ObjectName(base, longJob, L'A').c_str()));
+    const UniqueHandle longBlocker(Occupy(ObjectName(base, longJob, L'A')));
     StartJob(Printer(), longJob);
     std::string record;
     EXPECT_FALSE(WaitForCompanionRecord(kNoCompanionWaitMs, &record)) << record;

@@ -387,11 +387,8 @@ TEST_F(OverlayTest, DefineOverlaysRefusesWithItsMessagesById) {
         EXPECT_EQ(Defined(overlays), (Strings{L"Letter"}));
         Press(overlays, IDCANCEL);
     });
-    EXPECT_EQ(messages,
-              (Strings{PluginString(IDS_OVERLAY_NAME_MISSING),
-                                         PluginString(IDS_OVERLAY_NAME_EXISTS),
-                                         PluginString(IDS_OVERLAY_NEEDS_FORM),
-                                         PluginString(IDS_FORM_NAME_ENDS_WITH_DOT)}));
+    EXPECT_EQ(messages, (Strings{PluginString(IDS_OVERLAY_NAME_MISSING), PluginString(IDS_OVERLAY_NAME_EXISTS),
+                                 PluginString(IDS_OVERLAY_NEEDS_FORM), PluginString(IDS_FORM_NAME_ENDS_WITH_DOT)}));
 }
 
 TEST_F(OverlayTest, AddAndDeleteKeepTheActiveListWithinItsRules) {

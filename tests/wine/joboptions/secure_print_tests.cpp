@@ -58,6 +58,12 @@ protected:
     }
 
     uint32_t JobType() const { return opening->Working(kSlotVXJobType); }
+    // The working job type, and its radio ticked.
+    void ExpectJobType(uint32_t type) {
+        const UINT radios[] = {IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED};
+        EXPECT_EQ(JobType(), type);
+        EXPECT_TRUE(Checked(radios[type]));
+    }
     bool Checked(UINT id) { return Harness().Checked(page, id); }
     bool Enabled(UINT id) { return Harness().Enabled(page, id); }
     std::vector<bool> Enabled(const std::vector<UINT> &ids) { return dialog_input::Enabled(page, ids); }
@@ -98,8 +104,7 @@ bool SystemIsVistaOrLater() {
 
 TEST_F(SecurePrintTest, PageStartsWithTheDriversJobTypeAndItsControlsAndThePinButtonOpensTheDialog) {
     Open(Job(1));
-    EXPECT_EQ(JobType(), 1u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
+    ExpectJobType(1);
     // A secure job without IC card keeps one copy.
     EXPECT_EQ(Enabled({IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON, IDC_COPIES, IDC_COLLATE}),
               (std::vector<bool>{true, true, true, false, false}));
@@ -141,8 +146,7 @@ TEST_F(SecurePrintTest, PinTakesFourDigitsOnly) {
     EXPECT_EQ(messages, (std::vector<std::wstring>{L"Please enter a 4 digit PIN number."}));
     EXPECT_EQ(std::u16string(opening->Record()->wszJobName), u"Q1");
     EXPECT_EQ(std::u16string(opening->Record()->wszJobPin), u"1234");
-    EXPECT_EQ(JobType(), 1u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_SECURE));
+    ExpectJobType(1);
 }
 
 TEST_F(SecurePrintTest, EmptyJobNameIsAcceptedWithTheAskForNameBoxTicked) {
@@ -179,8 +183,7 @@ TEST_F(SecurePrintTest, EmptyJobNameWithoutTheBoxShowsMessage8001CancelKeepsTheR
     dialogs.clear();
     Click(IDC_JOB_TYPE_SECURE);
     EXPECT_TRUE(dialogs.empty());
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    ExpectJobType(0);
 }
 
 TEST_F(SecurePrintTest, SharedPrinterUnticksAndDisablesTheAskForNameBox) {
@@ -235,8 +238,7 @@ TEST_F(SecurePrintTest, JobLimitWithTheStandardUiHiddenForcesJobTypeTwoOnEitherL
     PageSetup setup;
     setup.settings["VXJobLimit"] = "True";
     Open(setup);
-    EXPECT_EQ(JobType(), 2u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    ExpectJobType(2);
     EXPECT_EQ(Enabled({IDC_JOB_TYPE_NORMAL, IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_JOB_PIN_BUTTON}),
               (std::vector<bool>{false, false, false, true}));
     // No password stored yet: it is to be typed at the printer.
@@ -275,8 +277,7 @@ TEST_F(SecurePrintTest, EncryptedJobRoundTripKeepsOnlyCiphertext) {
         Press(dialog, IDOK);
     });
     ASSERT_EQ(dialogs, (std::vector<std::wstring>{kLibraryCaption}));
-    EXPECT_EQ(JobType(), 2u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    ExpectJobType(2);
     const OemDevmode *record = opening->Record();
     EXPECT_GT(record->cbEncryptedPassword, 0u);
     EXPECT_LE(record->cbEncryptedPassword, 255u);
@@ -343,8 +344,7 @@ TEST_F(SecurePrintTest, OverlongNameAndPinAreReadWithinTheirFields) {
 TEST_F(SecurePrintTest, MissingLibraryDisablesEncryptionAndShowsItsMessage) {
     ModelPrinter model(L"NoCrypto", {{L"CryptoDll", L"sxt_absent.dll"}});
     Open(On(model, 2, ForeignCipher(0)));
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    ExpectJobType(0);
     EXPECT_FALSE(Enabled(IDC_JOB_TYPE_ENCRYPTED));
 
     const std::vector<BYTE> before = opening->RecordBytes();
@@ -399,8 +399,7 @@ TEST_F(SecurePrintTest, LibraryLengthsBeyondTheFieldsLeaveTheRecordWhole) {
     EXPECT_EQ(log->dialogMode & 3, SystemIsVistaOrLater() ? 1u : 0u);
     EXPECT_EQ(log->dialogMode & 4, 4u);
     EXPECT_EQ(opening->RecordBytes(), before);
-    EXPECT_EQ(JobType(), 0u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_NORMAL));
+    ExpectJobType(0);
 
     // A stored length beyond the field never reaches the library.
     Open(On(model, 2, [](OemDevmode *record) { record->cbEncryptedPassword = 0xFFFFFFF0u; }));
@@ -470,8 +469,7 @@ TEST_F(IcCardTest, CardLibraryNamesTheThirdJobTypeAndKeepsCopiesAndNeedsTheDisk)
     EXPECT_NE(opening->State()->fIcCardDriver, 0u);
     EXPECT_EQ(Harness().Text(page, IDC_JOB_TYPE_ENCRYPTED), L"IC Card Secure Print");
     // A secure job becomes a card job; the card keeps copies free.
-    EXPECT_EQ(JobType(), 2u);
-    EXPECT_TRUE(Checked(IDC_JOB_TYPE_ENCRYPTED));
+    ExpectJobType(2);
     EXPECT_EQ(Enabled({IDC_JOB_TYPE_SECURE, IDC_JOB_TYPE_ENCRYPTED, IDC_COPIES}), (std::vector<bool>{false, true, true}));
 
     Click(IDC_JOB_TYPE_NORMAL);
