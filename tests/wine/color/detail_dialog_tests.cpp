@@ -178,8 +178,7 @@ TEST_F(DetailDialogTest, WhiteTonerDialogShowsItsGroupsByColourControl) {
     OpenDialog(IDC_SPECIAL_TONER, [&](HWND dialog) {
         EXPECT_EQ(caption, L"Special Toner Details");
         EXPECT_EQ(harness->Text(dialog, IDC_TONER_TITLE), L"Installed special toner: White");
-        EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT));
-        EXPECT_FALSE(Exists(dialog, IDC_CLEAR_OUTPUT_LABEL));
+        for (UINT id : {IDC_CLEAR_OUTPUT, IDC_CLEAR_OUTPUT_LABEL}) EXPECT_FALSE(Exists(dialog, id)) << id;
         EXPECT_EQ(Checked(dialog, {IDC_COLOR_CONTROL_FIRST + 1, IDC_ORDER_BOTTOM}), (std::vector<bool>{true, true}));
         EXPECT_EQ(Enabled(dialog, {IDC_ORDER_TOP, IDC_DENSITY_A, IDC_LEVEL}), (std::vector<bool>{true, true, true}));
         EXPECT_TRUE(harness->Shown(dialog, IDC_TONER_LAYER));

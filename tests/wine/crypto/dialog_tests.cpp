@@ -112,11 +112,16 @@ TEST_F(DialogTest, ShowsTheBlockAndOkKeepsWhatItShows) {
     EXPECT_TRUE(BlockIs(before));
 }
 
+// A shared printer's dialog asks for the password as a local one's does.
 TEST_F(DialogTest, OkWritesTheTypedPasswordAndTheChangedChoicesCancelNothing) {
-    for (const bool ok : {true, false}) {
-        SCOPED_TRACE(ok ? "OK" : "Cancel");
+    const CryptoSettingBlock start = block;
+    for (const auto &[mode, ok] : {std::make_pair(kLocal, true), std::make_pair(kLocal, false),
+                                   std::make_pair(kShared, true)}) {
+        SCOPED_TRACE(testing::Message() << mode << (ok ? " OK" : " Cancel"));
+        block = start;
         const CryptoSettingBlock before = block;
-        EXPECT_EQ(ok, Show(kLocal, [ok](HWND dialog) {
+        EXPECT_EQ(ok, Show(mode, [ok](HWND dialog) {
+            EXPECT_TRUE(Enabled(dialog, IDC_PASSWORD));
             SetDlgItemTextW(dialog, IDC_PASSWORD, L"123456789012");
             Click(dialog, IDC_DELETE_AFTER);
             Click(dialog, IDC_HIDE_NAME);
@@ -198,15 +203,6 @@ TEST_F(DialogTest, IcCardModeAsksForNoPasswordAndStartsInTheHours) {
         Press(dialog, IDOK);
     }));
     EXPECT_STREQ(block.password, "");
-}
-
-TEST_F(DialogTest, SharedPrinterModeAsksForThePassword) {
-    EXPECT_TRUE(Show(kShared, [](HWND dialog) {
-        EXPECT_TRUE(Enabled(dialog, IDC_PASSWORD));
-        SetDlgItemTextW(dialog, IDC_PASSWORD, L"Net42");
-        Press(dialog, IDOK);
-    }));
-    EXPECT_STREQ(block.password, "Net42");
 }
 
 TEST_F(DialogTest, RefusesUnknownModesAndANullBlockWithoutADialog) {

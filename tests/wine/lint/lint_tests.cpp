@@ -63,6 +63,10 @@ bool HasFinding(const DriverHostRun &run, const std::string &kind, const std::st
     return false;
 }
 
+void ExpectSays(const DriverHostRun &run, const std::vector<std::string> &texts) {
+    for (const std::string &text : texts) EXPECT_TRUE(Contains(run.output, text)) << text << "\n" << run.output;
+}
+
 class ModelCopy : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -125,10 +129,8 @@ TEST_F(ModelCopy, EveryPlantedFaultIsReportedWithItsFileKeyAndConsequence) {
         {"value-range", "sxwmfont.lst", "3"}};
     for (const auto &e : expected)
         EXPECT_TRUE(HasFinding(run, e[0], e[1], e[2])) << e[0] << " " << e[2] << "\n" << run.output;
-    EXPECT_TRUE(Contains(run.output, "it is a program, not a library")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "has no export \\\"QueryCardDriver\\\"")) << run.output;
-    EXPECT_TRUE(Contains(run.output, Field("suggestion", "sxjobinf.dll"))) << run.output;
-    EXPECT_TRUE(Contains(run.output, "has no dialog 800")) << run.output;
+    ExpectSays(run, {"it is a program, not a library", "has no export \\\"QueryCardDriver\\\"",
+                     Field("suggestion", "sxjobinf.dll"), "has no dialog 800"});
 }
 
 TEST_F(ModelCopy, ADescriptionNamedUnlikeThePluginIniLeavesTheAboutDialogWithoutItsVersion) {
@@ -163,9 +165,8 @@ TEST_F(ModelCopy, TextFindingsNameTheLineTheConsequenceAndTheLikelySpelling) {
     Plant(L"sxc4200.cap", "CryptoDll=sxcrypt.dll", "CryptoDl=sxcrypt.dll");
     const DriverHostRun run = RunDriverHost(L"lint --dir " + Quoted(folder_));
     EXPECT_EQ(run.exitCode, 1u) << run.output;
-    EXPECT_TRUE(Contains(run.output, "sxc4200.cap:6: error [unknown-key] [SXC4200] CryptoDl:")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "encrypted secure print is off")) << run.output;
-    EXPECT_TRUE(Contains(run.output, "did you mean \"CryptoDll\"?")) << run.output;
+    ExpectSays(run, {"sxc4200.cap:6: error [unknown-key] [SXC4200] CryptoDl:", "encrypted secure print is off",
+                     "did you mean \"CryptoDll\"?"});
 }
 
 // Each model's driver package, and the installed sample printer.
